@@ -1,0 +1,37 @@
+#pragma once
+// The numbered messages and yes/no questions of the program's dialogs.
+#include <string>
+#include <string_view>
+
+namespace msg {
+constexpr int NoDataToPrint = 1;
+constexpr int NoDataToGraph = 2;
+constexpr int WrongOrMissingEntry = 3;
+constexpr int FortyYearsLimit = 5;
+constexpr int EntryLimit22 = 6;
+constexpr int NoRecordsToDelete = 7;
+constexpr int WrongEntry = 8;
+constexpr int NotAValidDate = 10;
+constexpr int FileNotFound = 13;
+constexpr int BadBudgetFileName = 14;
+constexpr int NoRecords = 15;
+constexpr int Boxes1And3 = 16;
+constexpr int RecordDoesNotExist = 17;
+constexpr int WrongEntryDetail = 19;
+constexpr int NoRecordToChange = 20;
+constexpr int NoRecordsToSave = 21;
+constexpr int RowLimit30 = 22;
+constexpr int CannotSort = 23;
+constexpr int BadNetWorthFileName = 25;
+constexpr int CannotCalculate = 26;
+constexpr int RecordLimit500 = 33;
+constexpr int BadMortgageFileName = 37;
+constexpr int BadLoanFileName = 38;
+} // namespace msg
+
+// Text of message `code`; `detail` is used by the messages that insert one (19).
+// Unknown codes give "".
+std::string messageText(int code, std::string_view detail = {});
+
+// Text of yes/no question `code`; `fileName` for question 3, `detail` for question 4.
+std::string questionText(int code, std::string_view fileName = {}, std::string_view detail = {});

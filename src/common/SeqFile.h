@@ -1,0 +1,55 @@
+#pragma once
+// The comma-separated sequential text format of every data file the program writes:
+// quoted strings, bare numbers, empty items, items separated by commas, records ended by
+// CR LF. The reader also takes LF-only line ends, blanks around items and numbers without
+// a leading zero. Every malformed input is reported as a Failure naming the item, never
+// by a crash or a hang.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "Currency.h"
+#include "Result.h"
+
+class SeqWriter {
+public:
+    void writeString(std::string_view text);   // "text"
+    void writeCurrency(Currency value);        // 1234.5  0.0001  -12
+    void writeInteger(std::int64_t value);     // 12
+    void writeNumber(double value);            // shortest plain form: 365.25  0.5833
+    void writeEmpty();                         // nothing between the commas
+    void endRecord();                          // CR LF
+    const std::string& text() const { return out_; }
+
+private:
+    void separate();
+    std::string out_;
+    bool lineStarted_ = false;
+};
+
+class SeqReader {
+public:
+    explicit SeqReader(std::string_view data);
+
+    // A quoted string; an unquoted item is taken as its text, an empty item as "".
+    Result<std::string> readString();
+    // A number; an empty item reads 0; quoted text is an error.
+    Result<double> readNumber();
+    Result<Currency> readCurrency();
+    // A whole number in 16 bits (a fraction rounds half to even, as the old runtime did).
+    Result<std::int16_t> readInt16();
+    // True when only blanks and line ends are left.
+    bool atEnd() const;
+    // 1-based index of the next item, for messages.
+    int itemIndex() const { return item_ + 1; }
+
+private:
+    struct RawItem {
+        std::string text;
+        bool quoted = false;
+    };
+    Result<RawItem> next();
+    std::string_view data_;
+    std::size_t pos_ = 0;
+    int item_ = 0;
+};

@@ -1,0 +1,19 @@
+#pragma once
+// Personal.kpf: currency symbol, printer font choice, user's name, one record.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct PersonalSettings {
+    std::string currencySymbol = "$";
+    std::int16_t printerFontChoice = 0;
+    std::string userName;
+};
+
+struct SettingsRead {
+    PersonalSettings settings;  // fields not read keep their defaults; "" symbol becomes "$"
+    bool complete = false;      // false: missing, short or damaged file (page length 53)
+};
+
+SettingsRead parseSettings(std::string_view fileText);
+std::string formatSettings(const PersonalSettings& settings);

@@ -1,0 +1,88 @@
+#pragma once
+// The amortization engine: from a loan's entries to its payment schedule, its yearly
+// totals and the result figures. Pure and deterministic; working values are doubles,
+// every stored cell is Currency.
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Currency.h"
+#include "Result.h"
+
+struct NumberSeparators;
+
+constexpr int MaxScheduleRows = 2100;
+constexpr int MaxYears = 45;
+
+// Entries of the compounding and payment-frequency lists, leading blanks included.
+extern const std::array<std::string_view, 5> CompoundingEntries;
+extern const std::array<std::string_view, 6> FrequencyEntries;
+
+// The days-in-year choice (0: 365.25, 1: 365, 2: 364, 3: 363) and the values it sets.
+struct DaysInYearSet {
+    float daysInYear;
+    double twoWeekPeriods;
+    double weekPeriods;
+};
+DaysInYearSet daysInYearSet(int daysChoice); // any other choice reads as 0
+
+struct AmortizationInput {
+    Currency principal;            // LoanInputs 1
+    Currency ratePercent;          // LoanInputs 2, 7.5 = 7.5 %
+    Currency termYears;            // LoanInputs 3 (a loan's months / 12)
+    std::string compounding{CompoundingEntries[0]};
+    std::string frequency{FrequencyEntries[0]};
+    int daysChoice = 1;
+    std::array<Currency, MaxYears + 1> extraPayments{}; // [y]: added at the first payment of year y
+    int firstPaymentDate = 0;      // day number (Dates.h) of the first payment
+    int scheduleView = 2;          // 2 all payments, 1 annual totals
+    int dateView = 0;              // 1 dates, 0 payment numbers / years
+    int mortgageMode = 1;          // 1 mortgage, 2 loan
+};
+
+struct ScheduleRow {
+    Currency number;       // payment number (annual view: year)
+    Currency interest;
+    Currency principal;    // includes any additional payment applied with it
+    Currency balance;
+    Currency cumInterest;
+    Currency cumPrincipal;
+    Currency dateOrYear;   // day number of the date when dates are shown, else the year number
+};
+
+struct AppliedExtraPayment {
+    int year;
+    Currency amount;
+};
+
+struct Amortization {
+    std::vector<ScheduleRow> rows; // rows[0] is all zero; rows[1..last] are the schedule
+    int last = 0;                  // last row in use (annual view: number of years)
+    int paymentsPerYear = 12;
+    double monthlyRate = 0;
+    double periodicRate = 0;
+    double monthlyPayment = 0;
+    double payment = 0;            // the periodic payment
+    float yearsToFinal = 0;        // final payment number / payments per year
+    Currency totalPaid;
+    Currency interestSavings;      // shown as 0 below 10
+    std::vector<AppliedExtraPayment> applied;
+    int scheduleYears = 0;         // annual: years; all payments: rows filled
+    std::string graphTitle;
+};
+
+// Message 5 (term over 40 years in a mortgage) or message 3 (any arithmetic fault,
+// missing or unusable entry) on failure.
+Result<Amortization> amortize(const AmortizationInput& input);
+
+// The result labels as the worksheet shows them.
+struct AmortizationTexts {
+    std::string numPmtsYear, inMonthPI, periodicR, inDays, endMortYear, allPayments, totSavd;
+};
+AmortizationTexts resultTexts(const Amortization& result, const AmortizationInput& input,
+                              std::string_view currencySymbol, const NumberSeparators& seps);
+
+// The additional-payments block of the printout: title, empty line, one line per applied
+// payment. Empty when none was applied.
+std::vector<std::string> extraPaymentsBlock(const Amortization& result, const NumberSeparators& seps);

@@ -1,0 +1,27 @@
+#pragma once
+// Mortgage (.umd) and loan (.uld) files: a 15-field header record, then one record per
+// additional payment (year, amount).
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Amortization.h"
+
+struct LoanFileData {
+    AmortizationInput input;       // principal, rate, term, lists, days choice, views, mode,
+                                   // additional payments (rows 1..count)
+    std::string firstPaymentDate;  // the stored date text, as written (ISO when we wrote it)
+    int extraPaymentCount = 0;
+    int extraPaymentsInUse = 0;
+    float daysInYear = 365;        // as stored; the days choice supersedes it on reading
+};
+
+std::string writeLoanFile(const LoanFileData& data);
+
+// Reads what it can: on a malformed or short file `error` is set and `data` holds the
+// fields read before the fault (the worksheet keeps them, the batch report refuses).
+struct LoanFileRead {
+    LoanFileData data;
+    std::optional<Failure> error;  // code 13
+};
+LoanFileRead readLoanFile(std::string_view text);

@@ -1,0 +1,52 @@
+#pragma once
+// The behaviour every numeric entry field shares, written once: on focus select all and
+// clear the clipboard; the first key empties the field (even a refused one); keys pass the
+// field's filter; Enter is swallowed and moves the focus on; on leaving, a retyped figure is
+// read (leading number), stored through `commit`, formatted and right-aligned.
+#include <QObject>
+#include <functional>
+#include <string>
+
+class QLineEdit;
+class QWidget;
+struct SharedState;
+
+struct NumericEntryConfig {
+    enum class Filter { Decimal, Digit };
+    Filter filter = Filter::Decimal;
+    int decimals = 2;                  // 3 or more: FilterDecimals set before every key
+    std::string pattern = "###,,###.00";
+    int width = 12;
+    // Stores the value read from the field; returns the value to show (a field may clamp).
+    std::function<double(double)> commit;
+    // Optional: the text to show for a stored value (default: RightAlign(pattern, width)).
+    std::function<std::string(double)> display;
+};
+
+class NumericEntry : public QObject {
+    Q_OBJECT
+public:
+    NumericEntry(QLineEdit* field, SharedState& state, NumericEntryConfig config);
+    // Where Enter sends the focus (nullptr: nowhere).
+    void setNext(QWidget* next) { next_ = next; }
+    QLineEdit* field() const { return field_; }
+
+signals:
+    // The first key was typed: the figure is being changed.
+    void editStarted();
+    // A retyped figure was stored.
+    void committed(double value);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onFocusIn();
+    void onFocusOut();
+    bool onKey(class QKeyEvent* event);
+
+    QLineEdit* field_;
+    SharedState& state_;
+    NumericEntryConfig config_;
+    QWidget* next_ = nullptr;
+};

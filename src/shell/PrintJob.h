@@ -1,0 +1,14 @@
+#pragma once
+// The frame of every printout: header dialog, stop on "1", printer set-up, the report's
+// lines, end of document. Reports supply only their lines.
+#include <functional>
+
+class Dialogs;
+class Printer;
+class PrinterProvider;
+struct SharedState;
+
+// Runs the frame. The body is called after the set-up (LinesPerPage already set) and
+// prints the header line itself. Returns true when a document was printed.
+bool runPrintout(SharedState& state, Dialogs& dialogs, PrinterProvider& printers,
+                 const std::function<void(Printer&)>& body);

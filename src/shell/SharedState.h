@@ -1,0 +1,62 @@
+#pragma once
+// The values windows hand to each other, under the names the windows use for them.
+// One instance, owned by the application and passed by reference to every window.
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "Amortization.h"
+
+struct SharedState {
+    // Where the program lives: settings, help and default files are looked up here.
+    std::string ProgramFolder;
+
+    std::int32_t LayoutClass = 6810;
+    std::string CurrencySymbol = "$";
+    std::int16_t PrinterFontChoice = 0;
+    std::int16_t LinesPerPage = 53;
+    std::string UserName;
+    std::string TodayDate;          // short date text
+    std::int16_t MortgageMode = 1;  // 1 mortgage, 2 loan
+    std::int16_t ContextCode = 0;
+
+    std::string FilterText;
+    std::int16_t FilterDecimals = 0;
+    std::int16_t EditStarted = 0;
+
+    std::int16_t MessageCode = 0;
+    std::string MessageDetail;
+    std::int16_t QuestionCode = 0;
+    std::int16_t DeletePrompt = 0;
+    std::int16_t RecordDialogSide = 0;
+    std::int16_t SelectedRow = 0;
+    std::string ValueAnswer;
+    std::int16_t RecordNumber = 0;
+    std::string HeaderText;
+    std::int16_t FileDialogMode = 0;
+    std::string CurrentFileName;
+    std::string MortgageFileName;
+    std::string LoanFileName;
+    std::string ChosenFileName;
+
+    // Graph hand-over.
+    std::int16_t GraphSource = 0;
+    std::string GraphTitle;
+    std::int16_t ScheduleYears = 0;
+
+    // Mortgage and loan planner (live while its worksheet is open).
+    std::array<Currency, 6> LoanInputs{};
+    std::array<std::array<Currency, 3>, MaxYears + 1> ExtraPayments{};
+    std::int16_t ExtraPaymentCount = 0;
+    std::int16_t ExtraPaymentsInUse = 0;
+    std::int16_t DaysChoice = 1;
+    float DaysInYear = 365;
+    double TwoWeekPeriods = 26.07142857;
+    double WeekPeriods = 52.14285714;
+    std::int16_t ScheduleView = 2;  // 2 all payments, 1 annual totals
+    std::int16_t DateView = 0;      // 1 dates
+    std::int16_t SchedulePaymentsPerYear = 12;
+    float YearsToFinal = 0;
+    std::optional<Amortization> PaymentSchedule;  // the last calculation
+};

@@ -1,0 +1,22 @@
+#pragma once
+// What a worksheet needs from the program around it.
+class Dialogs;
+class PrinterProvider;
+class QString;
+class QWidget;
+struct SharedState;
+
+enum class Worksheet { NetWorth, Loan, Budget, Mortgage, Savings };
+
+class Workspace {
+public:
+    virtual ~Workspace() = default;
+    virtual SharedState& state() = 0;
+    virtual Dialogs& dialogs() = 0;
+    virtual PrinterProvider& printers() = 0;
+    // The container window (parent of dialogs) and its caption.
+    virtual QWidget* container() = 0;
+    virtual void setCaption(const QString& caption) = 0;
+    // Called by a worksheet that is being left: shows the main menu again.
+    virtual void showMenu() = 0;
+};
