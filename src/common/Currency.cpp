@@ -1,1 +1,91 @@
-// placeholder: being written
+#include "Currency.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+
+#include "DecimalDigits.h"
+
+namespace {
+
+using Int128 = __int128;
+
+constexpr Int128 Int64Max = std::numeric_limits<std::int64_t>::max();
+constexpr Int128 Int64Min = std::numeric_limits<std::int64_t>::min();
+
+std::optional<Currency> fromWide(Int128 raw) {
+    if (raw > Int64Max || raw < Int64Min) return std::nullopt;
+    return Currency::fromRaw(static_cast<std::int64_t>(raw));
+}
+
+} // namespace
+
+std::optional<Currency> Currency::fromDouble(double value) {
+    if (!std::isfinite(value)) return std::nullopt;
+    // Anything this far out cannot fit; stopping here also keeps the digit strings short.
+    if (std::fabs(value) >= 1e15) return std::nullopt;
+    // Round from the decimal form the user sees (15 significant digits), as the number
+    // patterns do. From 1e11 on, 15 digits no longer reach the fourth decimal, so the
+    // shortest exact form of the double is used instead.
+    const decimal::Digits digits =
+        std::fabs(value) < 1e11 ? decimal::fromDouble15(value) : decimal::fromDoubleShortest(value);
+    const decimal::Fixed fixed = decimal::roundTo(digits, 4);
+    Int128 magnitude = 0;
+    for (char c : fixed.whole + fixed.fraction) magnitude = magnitude * 10 + (c - '0');
+    return fromWide(fixed.negative ? -magnitude : magnitude);
+}
+
+Currency Currency::fromDoubleOrThrow(double value) {
+    const auto c = fromDouble(value);
+    if (!c) throw std::overflow_error("value does not fit in a currency amount");
+    return *c;
+}
+
+double Currency::toDouble() const {
+    return static_cast<double>(raw_) / static_cast<double>(Scale);
+}
+
+std::optional<Currency> Currency::plus(Currency other) const {
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(raw_, other.raw_, &sum)) return std::nullopt;
+    return fromRaw(sum);
+}
+
+std::optional<Currency> Currency::minus(Currency other) const {
+    std::int64_t difference = 0;
+    if (__builtin_sub_overflow(raw_, other.raw_, &difference)) return std::nullopt;
+    return fromRaw(difference);
+}
+
+std::optional<Currency> Currency::times(Currency other) const {
+    // Both factors carry four decimals, so the product carries eight: divide by the scale,
+    // rounding halves away from zero. The 128-bit product cannot overflow.
+    const Int128 product = Int128{raw_} * Int128{other.raw_};
+    const Int128 magnitude = product < 0 ? -product : product;
+    Int128 quotient = magnitude / Scale;
+    if (magnitude % Scale >= Scale / 2) ++quotient;
+    return fromWide(product < 0 ? -quotient : quotient);
+}
+
+Currency Currency::add(Currency other) const {
+    const auto r = plus(other);
+    if (!r) throw std::overflow_error("currency addition overflows");
+    return *r;
+}
+
+Currency Currency::sub(Currency other) const {
+    const auto r = minus(other);
+    if (!r) throw std::overflow_error("currency subtraction overflows");
+    return *r;
+}
+
+std::string Currency::toPlainString() const {
+    const decimal::Digits digits = decimal::fromTenThousandths(raw_);
+    decimal::Fixed fixed = decimal::roundTo(digits, 4);  // exact: already four decimals
+    std::string out = fixed.negative ? "-" : "";
+    out += fixed.whole.empty() ? "0" : fixed.whole;
+    fixed.fraction.erase(fixed.fraction.find_last_not_of('0') + 1);
+    if (!fixed.fraction.empty()) out += "." + fixed.fraction;
+    return out;
+}

@@ -1,1 +1,74 @@
-// placeholder: being written
+#include "Printer.h"
+
+#include "NumberFormat.h"
+
+void Printer::print(std::initializer_list<PrintItem> items, bool continued) {
+    print(std::vector<PrintItem>(items), continued);
+}
+
+void Printer::print(const std::vector<PrintItem>& items, bool continued) {
+    if (items.empty()) {
+        // Ends the open line, or prints an empty one when none is open.
+        flushLine();
+        return;
+    }
+    for (const PrintItem& item : items) {
+        if (item.tab > 0) {
+            const int column = item.tab - 1;  // characters that stand before the tab column
+            if (lineChars_ > column) {
+                flushLine();
+            }
+            line_.append(static_cast<std::size_t>(column - lineChars_), ' ');
+            lineChars_ = column;
+        } else {
+            line_ += item.text;
+            lineChars_ += charCount(item.text);
+        }
+    }
+    if (continued) {
+        pending_ = true;
+    } else {
+        flushLine();
+    }
+}
+
+void Printer::newPage() {
+    if (pending_) flushLine();
+    emitPageBreak();
+    ++page_;
+}
+
+void Printer::endDocument() {
+    if (pending_) flushLine();
+    emitEndDocument();
+}
+
+void Printer::flushLine() {
+    emitLine(line_);
+    line_.clear();
+    lineChars_ = 0;
+    pending_ = false;
+}
+
+int linesPerPageFor(int fontChoice) {
+    switch (fontChoice) {
+    case 1: return 63;
+    case 2: return 56;
+    case 3: return 51;
+    default: return 53;
+    }
+}
+
+int printerSetUp(Printer& printer, int fontChoice) {
+    // The empty line opens the print job, so every printout and page starts with it.
+    printer.emptyLine();
+    if (fontChoice < 1 || fontChoice > 3) return linesPerPageFor(0);
+    bool fontSet = false;
+    try {
+        fontSet = printer.selectFont(fontChoice);
+    } catch (...) {
+        // A printer that cannot take the font keeps its own, and the page length falls back.
+        fontSet = false;
+    }
+    return fontSet ? linesPerPageFor(fontChoice) : linesPerPageFor(0);
+}

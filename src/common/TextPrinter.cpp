@@ -1,1 +1,11 @@
-// placeholder: being written
+#include "TextPrinter.h"
+
+void TextPrinter::emitLine(std::string_view line) {
+    if (formFeedPending_) {
+        out_ += '\f';
+        formFeedPending_ = false;
+    }
+    const auto last = line.find_last_not_of(' ');
+    out_.append(line.substr(0, last == std::string_view::npos ? 0 : last + 1));
+    out_ += '\n';
+}
