@@ -1,1 +1,43 @@
-// placeholder: being written
+#include "AboutBox.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Placement.h"
+#include "SharedState.h"
+
+AboutBox::AboutBox(const SharedState& state, QWidget* container)
+    : QDialog(container), state_(state), container_(container) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(tr("About"));
+    setModal(true);
+
+    auto* text = new QLabel(this);
+    text->setObjectName(QStringLiteral("Label1"));
+    text->setText(QStringLiteral("Pecunex Ruv9 v3.3\n\n") +
+                  tr("A personal-finance planner for your budget,\n"
+                     "mortgage and loans, savings and net worth."));
+    text->setAlignment(Qt::AlignCenter);
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addStretch(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(24, 20, 24, 16);
+    layout->addWidget(text);
+    layout->addSpacing(10);
+    layout->addLayout(buttons);
+}
+
+void AboutBox::showEvent(QShowEvent* event) {
+    placeDialog(this, container_, Placement::About, state_.LayoutClass);
+    QDialog::showEvent(event);
+}

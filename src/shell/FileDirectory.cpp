@@ -1,1 +1,101 @@
-// placeholder: being written
+#include "FileDirectory.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+
+#include "SharedState.h"
+
+namespace filedir {
+
+namespace {
+const char* const BudgetFilter = "Budget Database (*.Bgt)|*.Bgt";
+const char* const NetWorthFilter = "Net Worth Database (*.nwv)|*.nwv";
+const char* const MortgageFilter = "Mortgage Database (*.umd)|*.umd";
+const char* const LoanFilter = "Loan Database (*.uld)|*.uld";
+} // namespace
+
+std::optional<FileKind> kindForMode(int mode) {
+    const bool save = mode % 2 == 0;
+    switch (mode) {
+    case 1: case 2: return FileKind{BudgetFilter, "Bgt", save};
+    case 3: case 4: return FileKind{NetWorthFilter, "nwv", save};
+    case 5: case 6: return FileKind{MortgageFilter, "umd", save};
+    case 7: case 8: return FileKind{LoanFilter, "uld", save};
+    default: return std::nullopt;
+    }
+}
+
+QString qtNameFilters(const std::string& barFilter) {
+    const QStringList parts = QString::fromStdString(barFilter).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString& pattern = parts[i + 1];
+        if (description.contains(QLatin1Char('(') + pattern + QLatin1Char(')')))
+            filters << description;
+        else
+            filters << description + QStringLiteral(" (") + pattern + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+} // namespace filedir
+
+namespace {
+
+const std::string& initialName(const SharedState& state, int mode) {
+    if (mode == 5 || mode == 6) return state.MortgageFileName;
+    if (mode == 7 || mode == 8) return state.LoanFileName;
+    return state.CurrentFileName;
+}
+
+// A name without a folder is offered in the program's folder (files named without one
+// live there).
+QFileInfo initialFile(const SharedState& state, const std::string& name) {
+    QFileInfo file(QString::fromStdString(name));
+    if (file.isRelative() && !state.ProgramFolder.empty())
+        file = QFileInfo(QDir(QString::fromStdString(state.ProgramFolder)), file.filePath());
+    return file;
+}
+
+} // namespace
+
+void FileDirectory(SharedState& state, QWidget* parent) {
+    const int mode = state.FileDialogMode;
+    const auto kind = filedir::kindForMode(mode);
+    if (!kind) return;
+
+    // Our own dialog rather than the desktop's, so it behaves the same on every desktop
+    // (and tests can drive it: it is the active modal widget named CMDialog1).
+    QFileDialog dialog(parent);
+    dialog.setObjectName("CMDialog1");
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(kind->save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // An open dialog returns any name typed; a name that does not exist is reported by the
+    // caller when it tries to read the file.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (kind->save) dialog.setDefaultSuffix(QString::fromLatin1(kind->extension));
+    const QString filter = filedir::qtNameFilters(kind->filter);
+    dialog.setNameFilters(filter.split(QStringLiteral(";;")));
+    dialog.selectNameFilter(dialog.nameFilters().value(0));
+
+    const std::string& name = initialName(state, mode);
+    if (!name.empty()) {
+        const QFileInfo file = initialFile(state, name);
+        dialog.setDirectory(file.absolutePath());
+        dialog.selectFile(file.fileName());
+    } else if (!state.ProgramFolder.empty()) {
+        dialog.setDirectory(QString::fromStdString(state.ProgramFolder));
+    }
+
+    QString chosen;
+    if (dialog.exec() == QDialog::Accepted) chosen = dialog.selectedFiles().value(0);
+    if (chosen.isEmpty()) {
+        state.FileDialogMode = 9;
+        state.ChosenFileName.clear();
+        return;
+    }
+    state.ChosenFileName = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath()).toStdString();
+}

@@ -1,1 +1,232 @@
-// placeholder: being written
+#include "MdiContainer.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QVBoxLayout>
+
+#include "AboutBox.h"
+#include "MainMenu.h"
+#include "PersonalizeDialog.h"
+#include "Placement.h"
+#include "Platform.h"
+#include "SharedState.h"
+
+namespace {
+
+// The container's opening size, and the size a worksheet gets so that, placed at its
+// offset, it covers the whole area of a container of that size.
+constexpr int ContainerWidth = 9615;
+constexpr int ContainerHeight = 6810;
+
+QSize twipsSize(int width, int height) { return {platform::twipsToPixels(width), platform::twipsToPixels(height)}; }
+
+} // namespace
+
+QString worksheetCaption(Worksheet which) {
+    switch (which) {
+    case Worksheet::NetWorth: return QStringLiteral(" Net Worth");
+    case Worksheet::Loan: return QStringLiteral(" Loan Calculations");
+    case Worksheet::Budget: return QStringLiteral(" Budget Calculations");
+    case Worksheet::Mortgage: return QStringLiteral(" Mortgage Calculations");
+    case Worksheet::Savings: return QStringLiteral(" Investment Growth Calculations");
+    }
+    return {};
+}
+
+MdiContainer::MdiContainer(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+    setObjectName(QStringLiteral("MDIContainer"));
+    area_ = new QMdiArea(this);
+    area_->setBackground(QColor(0x5d, 0x6d, 0x75));
+    setCentralWidget(area_);
+
+    menu_ = new MainMenu(state_);
+    menuWindow_ = area_->addSubWindow(menu_, Qt::SubWindow | Qt::FramelessWindowHint);
+    menuWindow_->resize(twipsSize(ContainerWidth + 25, ContainerHeight + 15));
+    menuWindow_->installEventFilter(this);
+
+    connect(area_, &QMdiArea::subWindowActivated, this, &MdiContainer::onSubWindowActivated);
+    connect(menu_, &MainMenu::worksheetRequested, this, &MdiContainer::openWorksheet);
+    connect(menu_, &MainMenu::personalizeRequested, this, &MdiContainer::runPersonalize);
+    connect(menu_, &MainMenu::aboutRequested, this, &MdiContainer::runAbout);
+    connect(menu_, &MainMenu::exitRequested, this, &MdiContainer::exitProgram);
+
+    // The menu's load names the container; the container's load shows the menu and gives
+    // the container its opening place and size (which sets the layout class).
+    setCaption(QStringLiteral(" Pecunex Menu"));
+    revealMenu();
+    move(0, 0);
+    resize(twipsSize(ContainerWidth, ContainerHeight));
+    state_.LayoutClass = layoutClassForHeight(platform::pixelsToTwips(frameGeometry().height()));
+}
+
+MdiContainer::~MdiContainer() {
+    closing_ = true;
+    // The children go after this object: none of their last signals may reach it.
+    area_->disconnect(this);
+    menu_->disconnect(this);
+    if (sheetWindow_) sheetWindow_->disconnect(this);
+}
+
+Dialogs& MdiContainer::dialogs() {
+    if (!dialogs_) qFatal("MdiContainer: no dialog service installed");
+    return *dialogs_;
+}
+
+PrinterProvider& MdiContainer::printers() {
+    if (!printers_) qFatal("MdiContainer: no printer provider installed");
+    return *printers_;
+}
+
+void MdiContainer::registerWorksheet(Worksheet which, WorksheetFactory factory) {
+    factories_[which] = std::move(factory);
+}
+
+void MdiContainer::setCaption(const QString& caption) { setWindowTitle(caption); }
+
+QWidget* MdiContainer::worksheet() const { return sheetWindow_ ? sheetWindow_->widget() : nullptr; }
+
+void MdiContainer::openWorksheet(Worksheet which) {
+    if (sheetWindow_) {
+        area_->setActiveSubWindow(sheetWindow_);
+        return;
+    }
+    menuWindow_->hide();
+    const auto found = factories_.find(which);
+    QWidget* sheet = found != factories_.end() && found->second ? found->second(*this) : nullptr;
+    if (!sheet) sheet = makePlaceholder(which);
+    if (sheet->windowTitle().isEmpty()) sheet->setWindowTitle(worksheetCaption(which).trimmed());
+
+    // Worksheets are left by their "E&xit to Menu" button, so their frame has no close box.
+    auto* window = area_->addSubWindow(sheet, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                  Qt::WindowMinMaxButtonsHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(twipsSize(ContainerWidth + 60, ContainerHeight + 30).expandedTo(window->minimumSizeHint()));
+    connect(window, &QObject::destroyed, this, &MdiContainer::onWorksheetGone);
+    sheetWindow_ = window;
+    window->show();
+    area_->setActiveSubWindow(window);
+    place(window);
+}
+
+QWidget* MdiContainer::makePlaceholder(Worksheet which) {
+    auto* sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("Placeholder"));
+    sheet->setWindowTitle(worksheetCaption(which).trimmed());
+    auto* note = new QLabel(tr("%1\n\nThis worksheet is not built yet.").arg(worksheetCaption(which).trimmed()), sheet);
+    note->setAlignment(Qt::AlignCenter);
+    auto* back = new QPushButton(QStringLiteral("E&xit to Menu"), sheet);
+    back->setObjectName(QStringLiteral("ExitToMenu"));
+    connect(back, &QPushButton::clicked, this, &MdiContainer::showMenu);
+    auto* layout = new QVBoxLayout(sheet);
+    layout->addStretch(1);
+    layout->addWidget(note);
+    layout->addSpacing(12);
+    layout->addWidget(back, 0, Qt::AlignHCenter);
+    layout->addStretch(1);
+    setCaption(worksheetCaption(which));
+    return sheet;
+}
+
+void MdiContainer::showMenu() {
+    // The worksheet being left is discarded; the next opening starts from its defaults.
+    if (QMdiSubWindow* window = sheetWindow_) {
+        sheetWindow_ = nullptr;
+        window->hide();
+        window->deleteLater();
+    }
+    setCaption(QStringLiteral(" Pecunex Menu"));
+    revealMenu();
+}
+
+void MdiContainer::revealMenu() {
+    menu_->refreshName();
+    menuWindow_->show();
+    area_->setActiveSubWindow(menuWindow_);
+    place(menuWindow_);
+}
+
+void MdiContainer::onWorksheetGone() {
+    if (closing_ || menuWindow_->isVisible()) return;
+    for (QMdiSubWindow* window : area_->subWindowList())
+        if (window != menuWindow_ && window->isVisible()) return;
+    sheetWindow_ = nullptr;
+    showMenu();
+}
+
+void MdiContainer::runPersonalize() {
+    menuWindow_->hide();
+    {
+        PersonalizeDialog dialog(state_, *this);
+        connect(&dialog, &PersonalizeDialog::settingsSaved, menu_, &MainMenu::refreshName);
+        dialog.exec();
+    }
+    revealMenu();
+}
+
+void MdiContainer::runAbout() {
+    menuWindow_->hide();
+    {
+        AboutBox box(state_, this);
+        box.exec();
+    }
+    revealMenu();
+}
+
+void MdiContainer::exitProgram() {
+    exiting_ = true;
+    close();
+    QCoreApplication::quit();
+}
+
+void MdiContainer::place(QMdiSubWindow* window) {
+    if (!window) return;
+    placeChild(window->widget(), window == menuWindow_ ? Placement::MainMenu : Placement::Worksheet,
+               state_.LayoutClass);
+}
+
+void MdiContainer::onSubWindowActivated(QMdiSubWindow* window) { place(window); }
+
+void MdiContainer::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    state_.LayoutClass = layoutClassForHeight(platform::pixelsToTwips(frameGeometry().height()));
+    // The active child follows the new layout class. The menu goes straight to its own place
+    // rather than the worksheets' and then its own at its next activation.
+    QMdiSubWindow* active = area_->currentSubWindow();
+    if (!active || !active->isVisible()) active = sheetWindow_ ? sheetWindow_.data() : menuWindow_;
+    if (active && active->isVisible()) place(active);
+}
+
+void MdiContainer::closeEvent(QCloseEvent* event) {
+    closing_ = true;
+    // Closing the container leaves an open worksheet first, which may ask about its data;
+    // "E&xit from Program" ends without asking.
+    if (!exiting_ && sheetWindow_ && !sheetWindow_->close()) {
+        closing_ = false;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void MdiContainer::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1 && event->modifiers() == Qt::NoModifier) {
+        openUserGuide(state_);
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool MdiContainer::eventFilter(QObject* watched, QEvent* event) {
+    // The menu lives for the whole run: its frame is never closed on its own.
+    if (watched == menuWindow_ && event->type() == QEvent::Close && !closing_) {
+        event->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

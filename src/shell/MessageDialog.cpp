@@ -1,1 +1,38 @@
-// placeholder: being written
+#include "MessageDialog.h"
+
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Messages.h"
+
+MessageDialog::MessageDialog(SharedState& state, QWidget* container)
+    : PlacedDialog(state, container, Placement::Message) {
+    setObjectName("AMsgbox");
+    setWindowTitle("Help");
+
+    TextMsg = new QPlainTextEdit(this);
+    TextMsg->setObjectName("TextMsg");
+    TextMsg->setReadOnly(true);
+    TextMsg->setPlainText(
+        QString::fromStdString(messageText(state.MessageCode, state.MessageDetail)));
+    TextMsg->setMinimumSize(260, 70);
+    TextMsg->setMaximumHeight(90);
+
+    AMsgExit = new QPushButton("E&xit", this);
+    AMsgExit->setObjectName("AMsgExit");
+    AMsgExit->setDefault(true);
+    connect(AMsgExit, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(AMsgExit);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(TextMsg);
+    layout->addLayout(buttons);
+
+    // The button has the focus so Enter or Space closes the message at once.
+    AMsgExit->setFocus();
+}

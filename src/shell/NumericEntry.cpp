@@ -1,1 +1,127 @@
-// placeholder: being written
+#include "NumericEntry.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "KeyFilters.h"
+#include "NumberFormat.h"
+#include "Platform.h"
+#include "SharedState.h"
+#include "SystemLocale.h"
+#include "TypedKey.h"
+
+// Text can only enter the field key by key, through its filter: pasting (keyboard, middle
+// button, context menu) and dropping are switched off, since none of them would pass the
+// filter. The clipboard is emptied on entering and leaving the field in any case.
+NumericEntry::NumericEntry(QLineEdit* field, SharedState& state, NumericEntryConfig config)
+    : QObject(field), field_(field), state_(state), config_(std::move(config)) {
+    field_->setAcceptDrops(false);
+    field_->setContextMenuPolicy(Qt::NoContextMenu);
+    field_->installEventFilter(this);
+}
+
+bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != field_) return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn: {
+        // Let the box take the focus first, then select its whole figure.
+        static_cast<QObject*>(field_)->event(event);
+        onFocusIn();
+        return true;
+    }
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        // Another application or a pop-up taking the focus does not leave the field.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) onFocusOut();
+        return false;
+    }
+    case QEvent::ShortcutOverride: {
+        // A button's accelerator clicks the button without moving the focus: commit the
+        // typed figure first, as leaving the field for that button would.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const int k = key->key();
+        const bool mnemonic = (k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z);
+        if (mnemonic && (key->modifiers() & Qt::AltModifier) && state_.EditStarted == 1) onFocusOut();
+        return false;
+    }
+    case QEvent::KeyPress: return onKey(static_cast<QKeyEvent*>(event));
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+        // The middle button pastes the selection on X11.
+        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
+    default: return false;
+    }
+}
+
+void NumericEntry::onFocusIn() {
+    field_->setSelection(0, static_cast<int>(field_->text().size()));
+    platform::clearClipboard();
+}
+
+void NumericEntry::onFocusOut() {
+    if (state_.EditStarted == 1) {
+        const NumberSeparators seps = platform::systemSeparators();
+        double value = leadingNumber(field_->text().toStdString(), seps.decimalPoint);
+        if (config_.commit) value = config_.commit(value);
+        const std::string shown = config_.display
+                                      ? config_.display(value)
+                                      : RightAlign(formatNumber(value, config_.pattern, seps), config_.width);
+        field_->setText(QString::fromStdString(shown));
+        state_.EditStarted = 0;
+        emit committed(value);
+    }
+    platform::clearClipboard();
+}
+
+bool NumericEntry::onKey(QKeyEvent* event) {
+    const typed_key::Key key = typed_key::classify(event);
+    switch (key.kind) {
+    case typed_key::Kind::PassOn: return false;
+    case typed_key::Kind::Blocked: return true;
+    case typed_key::Kind::Enter:
+        if (next_) next_->setFocus(Qt::TabFocusReason);
+        return true;
+    case typed_key::Kind::Typed: break;
+    }
+
+    // The first key replaces the figure, whether or not the filter lets it in.
+    if (state_.EditStarted == 0) {
+        field_->clear();
+        state_.EditStarted = 1;
+        emit editStarted();
+    }
+
+    // The filters judge the text with a period as decimal point. Where the system uses
+    // another character, both it and the period type the system's decimal point.
+    const std::string point = platform::systemSeparators().decimalPoint;
+    const QString typed = event->text();
+    const bool decimal = config_.filter == NumericEntryConfig::Filter::Decimal;
+    const bool foreignPoint =
+        decimal && point != "." && (typed == QLatin1String(".") || typed == QString::fromStdString(point));
+
+    QString text = field_->text();
+    if (point != ".") text.replace(QString::fromStdString(point), QStringLiteral("."));
+    state_.FilterText = text.toStdString();
+
+    // Characters outside the 8-bit range are no digits: they go to the filter as a code it
+    // refuses, so they are refused the same way.
+    std::int16_t code = foreignPoint ? key::Period
+                                     : static_cast<std::int16_t>(key.code <= 255 ? key.code : 255);
+    const Beep beep = [] { platform::beep(); };
+    if (decimal) {
+        if (config_.decimals >= 3) state_.FilterDecimals = static_cast<std::int16_t>(config_.decimals);
+        DecimalKeyFilter(code, state_.FilterText, state_.FilterDecimals, beep);
+    } else {
+        DigitKeyFilter(code, beep);
+    }
+    if (code == 0) return true;
+    if (foreignPoint) {
+        field_->insert(QString::fromStdString(point));
+        return true;
+    }
+    return false;
+}

@@ -1,1 +1,206 @@
-// placeholder: being written
+#include "PersonalizeDialog.h"
+
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+#include <array>
+
+#include "NumberFormat.h"
+#include "Placement.h"
+#include "Platform.h"
+#include "Settings.h"
+#include "SharedState.h"
+#include "TypedKey.h"
+#include "Workspace.h"
+
+namespace {
+
+std::string trimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool leavesTheBox(const QEvent* event) {
+    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+PersonalizeDialog::PersonalizeDialog(SharedState& state, Workspace& workspace)
+    : QDialog(workspace.container()), state_(state), workspace_(workspace) {
+    setObjectName(QStringLiteral("ChangeFnt"));
+    setWindowTitle(QStringLiteral("Personalize"));
+    setModal(true);
+    workspace_.setCaption(QStringLiteral(" Personalize"));
+
+    auto* frame = new QGroupBox(QStringLiteral("Change Printer Font"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    const std::array<QString, 4> fonts = {
+        QStringLiteral("Standard Printer Font"), QStringLiteral("Courier New 10 point font"),
+        QStringLiteral("Courier New 11 point font"), QStringLiteral("Courier New 12 point font")};
+    auto* frameLayout = new QVBoxLayout(frame);
+    for (int index = 0; index < 4; ++index) {
+        auto* option = new QRadioButton(fonts[static_cast<std::size_t>(index)], frame);
+        option->setObjectName(QStringLiteral("PtrFt"));
+        option->setProperty("index", index);
+        option->setChecked(state_.PrinterFontChoice == index);
+        connect(option, &QRadioButton::clicked, this, [this, index] { onOptionClicked(index); });
+        frameLayout->addWidget(option);
+    }
+
+    // Neither box may hold a double quote: the settings file keeps its texts in quotes.
+    auto* noQuote = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), this);
+
+    auto* label2 = new QLabel(QStringLiteral("  Change Currency Symbol."), this);
+    label2->setObjectName(QStringLiteral("Label2"));
+    inCurrency_ = new QLineEdit(QString::fromStdString(state_.CurrencySymbol), this);
+    inCurrency_->setObjectName(QStringLiteral("InCurrency"));
+    inCurrency_->setValidator(noQuote);
+    inCurrency_->setMaximumWidth(60);
+    inCurrency_->setAcceptDrops(false);
+    inCurrency_->setContextMenuPolicy(Qt::NoContextMenu);
+    inCurrency_->installEventFilter(this);
+
+    auto* label3 = new QLabel(QStringLiteral("Type in your name"), this);
+    label3->setObjectName(QStringLiteral("Label3"));
+    inMyName_ = new QLineEdit(QString::fromStdString(state_.UserName), this);
+    inMyName_->setObjectName(QStringLiteral("InMyName"));
+    inMyName_->setValidator(noQuote);
+    inMyName_->installEventFilter(this);
+
+    exitFonts_ = new QPushButton(QStringLiteral("E&xit to Menu"), this);
+    exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
+    exitFonts_->setAutoDefault(false);
+    connect(exitFonts_, &QPushButton::clicked, this, &PersonalizeDialog::onExitFontsClicked);
+
+    auto* label1 = new QLabel(this);
+    label1->setObjectName(QStringLiteral("Label1"));
+
+    for (QLineEdit* box : {inCurrency_, inMyName_}) {
+        QPalette yellow = box->palette();
+        yellow.setColor(QPalette::Base, QColor(255, 255, 192));
+        box->setPalette(yellow);
+    }
+
+    auto* entries = new QGridLayout;
+    entries->addWidget(label2, 0, 0);
+    entries->addWidget(inCurrency_, 0, 1, Qt::AlignLeft);
+    entries->addWidget(label3, 1, 0);
+    entries->addWidget(inMyName_, 1, 1);
+    entries->setColumnStretch(1, 1);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(label1, 1);
+    buttons->addWidget(exitFonts_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 14, 18, 14);
+    layout->setSpacing(12);
+    layout->addWidget(frame);
+    layout->addLayout(entries);
+    layout->addLayout(buttons);
+    setMinimumWidth(360);
+}
+
+void PersonalizeDialog::showEvent(QShowEvent* event) {
+    placeDialog(this, workspace_.container(), Placement::Personalize, state_.LayoutClass);
+    QDialog::showEvent(event);
+}
+
+void PersonalizeDialog::onOptionClicked(int index) { state_.PrinterFontChoice = static_cast<std::int16_t>(index); }
+
+bool PersonalizeDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == inCurrency_) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            // A click into the box starts a new symbol.
+            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) return true;
+            inCurrency_->clear();
+            state_.EditStarted = 1;
+            return false;
+        case QEvent::FocusIn: platform::clearClipboard(); return false;
+        case QEvent::FocusOut:
+            if (leavesTheBox(event)) onCurrencyLeft();
+            return false;
+        case QEvent::KeyPress: return onCurrencyKey(static_cast<QKeyEvent*>(event));
+        default: return false;
+        }
+    }
+    if (watched == inMyName_) {
+        switch (event->type()) {
+        case QEvent::FocusOut:
+            if (leavesTheBox(event)) onNameLeft();
+            return false;
+        case QEvent::KeyPress: return onNameKey(static_cast<QKeyEvent*>(event));
+        default: return false;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool PersonalizeDialog::onCurrencyKey(QKeyEvent* event) {
+    const typed_key::Key key = typed_key::classify(event);
+    switch (key.kind) {
+    case typed_key::Kind::PassOn: return false;
+    case typed_key::Kind::Blocked: return true;
+    case typed_key::Kind::Enter: inMyName_->setFocus(Qt::TabFocusReason); return true;
+    case typed_key::Kind::Typed: break;
+    }
+    if (key.code == U'"') return true;
+    if (state_.EditStarted == 0) {
+        inCurrency_->clear();
+        state_.EditStarted = 1;
+    }
+    return false;
+}
+
+void PersonalizeDialog::onCurrencyLeft() {
+    if (state_.EditStarted == 1) {
+        // Only the first two characters of a typed symbol are kept.
+        inCurrency_->setText(QString::fromStdString(RightAlign(inCurrency_->text().toStdString(), 2)));
+        state_.EditStarted = 0;
+    }
+    platform::clearClipboard();
+}
+
+bool PersonalizeDialog::onNameKey(QKeyEvent* event) {
+    const typed_key::Key key = typed_key::classify(event);
+    if (key.kind == typed_key::Kind::Enter) {
+        exitFonts_->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    return key.kind == typed_key::Kind::Typed && key.code == U'"';
+}
+
+void PersonalizeDialog::onNameLeft() {
+    state_.UserName = inMyName_->text().toStdString();
+    state_.EditStarted = 0;
+}
+
+void PersonalizeDialog::onExitFontsClicked() {
+    if (leaving_) return;
+    leaving_ = true;
+    // The button's accelerator does not take the focus from a box: leave it first.
+    QWidget* focus = focusWidget();
+    if (focus == inCurrency_) onCurrencyLeft();
+    if (focus == inMyName_) onNameLeft();
+
+    state_.CurrencySymbol = trimBlanks(inCurrency_->text().toStdString());
+    (void)saveSettings(state_);  // a settings file that cannot be written is not reported
+    emit settingsSaved();
+    workspace_.setCaption(QStringLiteral(" Pecunex Menu"));
+    QDialog::accept();
+}
+
+void PersonalizeDialog::reject() { onExitFontsClicked(); }

@@ -1,1 +1,47 @@
-// placeholder: being written
+#include "Settings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <string>
+
+#include "SettingsFile.h"
+#include "SharedState.h"
+
+QString settingsFilePath(const SharedState& state) {
+    return QDir(QString::fromStdString(state.ProgramFolder)).filePath(QStringLiteral("Personal.kpf"));
+}
+
+void loadSettings(SharedState& state) {
+    QFile file(settingsFilePath(state));
+    std::string text;
+    bool opened = file.open(QIODevice::ReadOnly);
+    if (opened) {
+        const QByteArray bytes = file.readAll();
+        text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+    const SettingsRead read = parseSettings(text);
+    state.CurrencySymbol = read.settings.currencySymbol.empty() ? "$" : read.settings.currencySymbol;
+    state.PrinterFontChoice = read.settings.printerFontChoice;
+    state.UserName = read.settings.userName;
+    if (!opened || !read.complete) state.LinesPerPage = 53;
+}
+
+bool saveSettings(const SharedState& state) {
+    PersonalSettings settings;
+    settings.currencySymbol = state.CurrencySymbol;
+    settings.printerFontChoice = state.PrinterFontChoice;
+    settings.userName = state.UserName;
+    const std::string text = formatSettings(settings);
+
+    // QSaveFile writes beside the old file and renames it over it on commit, so a failed
+    // write leaves the previous settings in place.
+    QSaveFile file(settingsFilePath(state));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}

@@ -1,0 +1,31 @@
+#pragma once
+// FileDir: the open and save dialogs for the program's data files. FileDirectory() reads
+// FileDialogMode (1-8), offers the initial name and filter of that kind of file and leaves
+// the full name chosen in ChosenFileName; a cancelled dialog sets FileDialogMode to 9 and
+// ChosenFileName to "". Any other mode shows nothing and changes nothing.
+#include <optional>
+#include <string>
+
+class QString;
+class QWidget;
+struct SharedState;
+
+namespace filedir {
+
+struct FileKind {
+    const char* filter;       // description and pattern separated by a vertical bar
+    const char* extension;    // added to a saved name typed without one
+    bool save;
+};
+
+// The kind of file and direction of a dialog mode; nothing for modes outside 1-8.
+std::optional<FileKind> kindForMode(int mode);
+
+// "Budget Database (*.Bgt)|*.Bgt" -> "Budget Database (*.Bgt)"; several pairs become
+// several filters separated by ";;". A description that does not show its pattern gets
+// it appended in parentheses.
+QString qtNameFilters(const std::string& barFilter);
+
+} // namespace filedir
+
+void FileDirectory(SharedState& state, QWidget* parent);

@@ -1,0 +1,40 @@
+#pragma once
+// MenuMain: the program's main menu, a child of the container window for the whole run.
+// It only says what the user chose; the container opens worksheets and dialogs.
+#include <QWidget>
+
+#include "Workspace.h"
+
+class QLabel;
+class QPushButton;
+struct SharedState;
+
+class MainMenu : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainMenu(SharedState& state, QWidget* parent = nullptr);
+
+    // MyName shows UserName, and is hidden while the name is empty.
+    void refreshName();
+
+signals:
+    void worksheetRequested(Worksheet which);
+    void personalizeRequested();
+    void aboutRequested();
+    void exitRequested();
+
+private:
+    QPushButton* addButton(const char* name, const QString& caption);
+    void onNetworthClicked();
+    void onLoanPmtClicked();
+    void onToBudgetClicked();
+    void onCanadianClicked();
+    void onSavingsClicked();
+    void onHowToClicked();
+
+    SharedState& state_;
+    QLabel* myName_ = nullptr;
+};
+
+// Opens the user guide beside the program with the desktop's viewer, without waiting.
+void openUserGuide(const SharedState& state);

@@ -1,0 +1,77 @@
+#pragma once
+// MDIContainer: the program's one top-level window. It holds the main menu and the open
+// worksheet as children of a multiple-document area, keeps the layout class in step with
+// its height and places its children when they are activated.
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <map>
+
+#include "Workspace.h"
+
+class MainMenu;
+class QMdiArea;
+class QMdiSubWindow;
+
+class MdiContainer : public QMainWindow, public Workspace {
+    Q_OBJECT
+public:
+    using WorksheetFactory = std::function<QWidget*(Workspace&)>;
+
+    explicit MdiContainer(SharedState& state, QWidget* parent = nullptr);
+    ~MdiContainer() override;
+
+    // The dialog service and the printers the worksheets use; set before the first use.
+    void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
+    void setPrinters(PrinterProvider* printers) { printers_ = printers; }
+    // How a worksheet is made. Without a factory the menu opens a placeholder window.
+    void registerWorksheet(Worksheet which, WorksheetFactory factory);
+
+    // Opens a worksheet as the menu does: hides the menu, makes the worksheet, shows it.
+    void openWorksheet(Worksheet which);
+    // Shows the Personalize dialog or the About box modally over the hidden menu.
+    void runPersonalize();
+    void runAbout();
+    // Ends the program at once, without asking anything.
+    void exitProgram();
+
+    MainMenu* menu() const { return menu_; }
+    QMdiArea* area() const { return area_; }
+    // The open worksheet (its own widget), or nullptr.
+    QWidget* worksheet() const;
+
+    // Workspace
+    SharedState& state() override { return state_; }
+    Dialogs& dialogs() override;
+    PrinterProvider& printers() override;
+    QWidget* container() override { return this; }
+    void setCaption(const QString& caption) override;
+    void showMenu() override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onSubWindowActivated(QMdiSubWindow* window);
+    void onWorksheetGone();
+    void place(QMdiSubWindow* window);
+    void revealMenu();
+    QWidget* makePlaceholder(Worksheet which);
+
+    SharedState& state_;
+    Dialogs* dialogs_ = nullptr;
+    PrinterProvider* printers_ = nullptr;
+    QMdiArea* area_ = nullptr;
+    MainMenu* menu_ = nullptr;
+    QMdiSubWindow* menuWindow_ = nullptr;
+    QPointer<QMdiSubWindow> sheetWindow_;
+    std::map<Worksheet, WorksheetFactory> factories_;
+    bool closing_ = false;
+    bool exiting_ = false;
+};
+
+// The container caption a worksheet shows while it is open.
+QString worksheetCaption(Worksheet which);

@@ -1,0 +1,16 @@
+#pragma once
+// AMsgbox: shows the numbered message MessageCode (with MessageDetail where the message
+// takes one) and an "E&xit" button.
+#include "PlacedDialog.h"
+
+class QPlainTextEdit;
+class QPushButton;
+
+class MessageDialog : public PlacedDialog {
+public:
+    MessageDialog(SharedState& state, QWidget* container);
+
+private:
+    QPlainTextEdit* TextMsg;
+    QPushButton* AMsgExit;
+};

@@ -1,0 +1,36 @@
+#pragma once
+// Base of the shared dialogs: a modal window that puts itself at its place beside the
+// container window before it is first seen and again whenever it becomes active.
+#include <QDialog>
+#include <QEvent>
+#include <QShowEvent>
+
+#include "Placement.h"
+#include "SharedState.h"
+
+class PlacedDialog : public QDialog {
+public:
+    PlacedDialog(SharedState& state, QWidget* container, Placement placement)
+        : QDialog(container), state_(state), container_(container), placement_(placement) {}
+
+protected:
+    // Default placement: the dialog's row of the placement table. Dialogs that choose
+    // their place at run time override this.
+    virtual void placeOnActivation() {
+        if (container_) placeDialog(this, container_, placement_, state_.LayoutClass);
+    }
+
+    void showEvent(QShowEvent* event) override {
+        placeOnActivation();
+        QDialog::showEvent(event);
+    }
+
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::WindowActivate) placeOnActivation();
+        return QDialog::event(event);
+    }
+
+    SharedState& state_;
+    QWidget* container_;
+    Placement placement_;
+};

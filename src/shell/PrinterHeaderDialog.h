@@ -1,0 +1,26 @@
+#pragma once
+// PrinterHeaderInput: asks for the one-line header of a printout. HeaderText becomes the
+// line typed, or "1" when the user cancels.
+#include "PlacedDialog.h"
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class PrinterHeaderDialog : public PlacedDialog {
+public:
+    PrinterHeaderDialog(SharedState& state, QWidget* container);
+
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onAceptClicked();
+
+    QLabel* FName;
+    QLineEdit* InFName;
+    QPushButton* Acept;
+    QPushButton* NAcept;
+};
