@@ -1,1 +1,54 @@
-int main() { return 0; }
+// pecunex: the desktop program. Everything lives in the container window; the program's
+// folder holds the settings, the user guide and the files offered by default.
+#include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+#include "MdiContainer.h"
+#include "MortgageWindow.h"
+#include "QtDialogs.h"
+#include "QtPrinter.h"
+#include "Settings.h"
+#include "SharedState.h"
+#include "SystemLocale.h"
+
+namespace {
+
+bool displayAvailable() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!displayAvailable()) {
+        std::fputs("pecunex needs a graphical display (X11 or Wayland); without a screen, run it "
+                   "under a virtual one, e.g.: xvfb-run -a pecunex\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("pecunex"));
+
+    SharedState state;
+    state.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
+    // Files named without a folder are the program's own; if the folder cannot be made
+    // current, start-up goes on regardless.
+    (void)QDir::setCurrent(QString::fromStdString(state.ProgramFolder));
+    loadSettings(state);
+    state.TodayDate = platform::shortDate(platform::today());
+
+    MdiContainer container(state);
+    QtDialogs dialogs(state, &container);
+    QtPrinterProvider printers(&container);
+    container.setDialogs(&dialogs);
+    container.setPrinters(&printers);
+
+    const auto mortgage = [](Workspace& workspace) -> QWidget* { return new MortgageWindow(workspace); };
+    container.registerWorksheet(Worksheet::Mortgage, mortgage);
+    container.registerWorksheet(Worksheet::Loan, mortgage);
+
+    container.show();
+    return app.exec();
+}

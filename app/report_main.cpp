@@ -1,1 +1,308 @@
-int main() { return 0; }
+// pecunex-report: prints a saved mortgage or loan file the way the worksheet's "To Printer"
+// would, as printer text on stdout, as CSV, or as a PDF, without a display.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <QApplication>
+#include <QString>
+
+#include "Amortization.h"
+#include "Dates.h"
+#include "LoanFile.h"
+#include "Messages.h"
+#include "Printer.h"
+#include "QtPrinter.h"
+#include "ScheduleReport.h"
+#include "SettingsFile.h"
+#include "TextPrinter.h"
+
+namespace {
+
+constexpr std::string_view UsageLine =
+    "usage: pecunex-report mortgage|loan FILE [--header TEXT] [--font 0..3] [--currency SYM] "
+    "[--csv] [--pdf OUT.pdf] | --help";
+
+constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex file without the desktop program.
+
+usage:
+  pecunex-report mortgage FILE.umd [options]
+  pecunex-report loan     FILE.uld [options]
+  pecunex-report budget | networth | savings ...   (not available yet)
+
+The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
+printout the worksheet's "To Printer" makes is written to stdout as text: one line per
+printed line, trailing blanks removed, a form feed before each new page.
+
+options:
+  --header TEXT    the one-line header of the printout (default: empty)
+  --font 0..3      printer font choice, which sets the page length: 0 standard (53 lines),
+                   1 Courier New 10 pt (63), 2 11 pt (56), 3 12 pt (51)
+                   (default: the choice saved in Personal.kpf beside this program, else 0)
+  --currency SYM   currency symbol (default: Personal.kpf's, else "$")
+  --csv            write the schedule as CSV instead of the printout: a header line, then
+                   one line per schedule row (no total row), figures with a period and
+                   two decimals, no thousands separators, dates as yyyy-mm-dd. Columns:
+                     all payments:   payment,year,interest,principal,balance,
+                                     cumulative_interest,cumulative_principal
+                     with dates on:  payment,date,... (the same five figures)
+                     annual totals:  year,interest,...   (with dates on: year,date,...)
+  --pdf OUT.pdf    also render the printout as a PDF file
+  --help           this text
+
+Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
+Exit status: 0 done; 2 usage error; 1 the file could not be read or the calculation failed.
+)";
+
+enum class Kind { Mortgage, Loan };
+
+struct Options {
+    Kind kind = Kind::Mortgage;
+    std::string file;
+    std::string header;
+    std::optional<int> font;
+    std::optional<std::string> currency;
+    bool csv = false;
+    std::optional<std::string> pdf;
+};
+
+struct UsageError {
+    std::string reason;
+};
+
+std::optional<int> parseFontChoice(std::string_view text) {
+    if (text.size() != 1 || text[0] < '0' || text[0] > '3')
+        return std::nullopt;
+    return text[0] - '0';
+}
+
+// Returns the options, or the reason for a usage error. `help` is set by --help.
+std::optional<Options> parseArguments(const std::vector<std::string>& args, bool& help, UsageError& error) {
+    help = false;
+    for (const auto& a : args)
+        if (a == "--help") {
+            help = true;
+            return std::nullopt;
+        }
+    if (args.empty()) {
+        error.reason = "no report named";
+        return std::nullopt;
+    }
+    Options o;
+    const std::string& command = args[0];
+    if (command == "mortgage") {
+        o.kind = Kind::Mortgage;
+    } else if (command == "loan") {
+        o.kind = Kind::Loan;
+    } else if (command == "budget" || command == "networth" || command == "savings") {
+        error.reason = command + ": not available yet";
+        return std::nullopt;
+    } else {
+        error.reason = "unknown report '" + command + "'";
+        return std::nullopt;
+    }
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) {
+                error.reason = a + " needs a value";
+                return false;
+            }
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--header") {
+            if (!value(o.header))
+                return std::nullopt;
+        } else if (a == "--font") {
+            if (!value(v))
+                return std::nullopt;
+            o.font = parseFontChoice(v);
+            if (!o.font) {
+                error.reason = "--font takes 0, 1, 2 or 3";
+                return std::nullopt;
+            }
+        } else if (a == "--currency") {
+            if (!value(v))
+                return std::nullopt;
+            o.currency = v;
+        } else if (a == "--pdf") {
+            if (!value(v))
+                return std::nullopt;
+            o.pdf = v;
+        } else if (a == "--csv") {
+            o.csv = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            error.reason = "unknown option " + a;
+            return std::nullopt;
+        } else if (o.file.empty()) {
+            o.file = a;
+        } else {
+            error.reason = "more than one file";
+            return std::nullopt;
+        }
+    }
+    if (o.file.empty()) {
+        error.reason = "no file named";
+        return std::nullopt;
+    }
+    return o;
+}
+
+std::filesystem::path programFolder(const char* argv0) {
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        exe = std::filesystem::absolute(argv0, ec);
+    return exe.parent_path();
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad())
+        return std::nullopt;
+    return std::move(text).str();
+}
+
+PersonalSettings loadSettings(const char* argv0) {
+    const auto text = readWholeFile(programFolder(argv0) / "Personal.kpf");
+    if (!text)
+        return {};
+    SettingsRead read = parseSettings(*text);
+    if (!read.complete)
+        read.settings.printerFontChoice = 0;  // a damaged file leaves the standard font
+    return read.settings;
+}
+
+// Two decimals, period, no thousands separators, rounded half away from zero.
+std::string csvFigure(Currency value) {
+    std::int64_t raw = value.raw();
+    const bool negative = raw < 0;
+    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const std::uint64_t cents = (magnitude + 50) / 100;
+    std::string fraction = std::to_string(cents % 100);
+    if (fraction.size() < 2)
+        fraction.insert(0, "0");
+    std::string out = negative && cents != 0 ? "-" : "";
+    return out + std::to_string(cents / 100) + "." + fraction;
+}
+
+std::string wholeNumber(Currency value) { return std::to_string(value.raw() / Currency::Scale); }
+
+std::string scheduleCsv(const AmortizationInput& input, const Amortization& result) {
+    const bool annual = input.scheduleView == 1;
+    const bool dated = input.dateView == 1;
+    std::string out = annual ? "year" : "payment";
+    if (dated)
+        out += ",date";
+    else if (!annual)
+        out += ",year";
+    out += ",interest,principal,balance,cumulative_interest,cumulative_principal\r\n";
+    for (int k = 1; k <= result.last; ++k) {
+        const ScheduleRow& row = result.rows[static_cast<std::size_t>(k)];
+        out += wholeNumber(row.number);
+        if (dated)
+            out += "," + isoDate(static_cast<int>(row.dateOrYear.raw() / Currency::Scale));
+        else if (!annual)
+            out += "," + wholeNumber(row.dateOrYear);
+        for (Currency c : {row.interest, row.principal, row.balance, row.cumInterest, row.cumPrincipal})
+            out += "," + csvFigure(c);
+        out += "\r\n";
+    }
+    return out;
+}
+
+int usageError(const std::string& reason) {
+    std::cerr << "pecunex-report: " << reason << "\n" << UsageLine << "\n";
+    return 2;
+}
+
+int fail(const std::string& message) {
+    std::cerr << message << "\n";
+    return 1;
+}
+
+bool writePdf(const std::string& fileName, const ScheduleReportInput& report, int fontChoice, char* argv0) {
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int argc = 1;
+    char* argv[] = {argv0, nullptr};
+    QApplication app(argc, argv);
+    auto printer = QtPrinter::toPdf(QString::fromStdString(fileName));
+    if (!printer)
+        return false;
+    const int lines = printerSetUp(*printer, fontChoice);
+    printScheduleReport(*printer, report, lines);
+    printer->endDocument();
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    bool help = false;
+    UsageError usage;
+    const auto parsed = parseArguments(args, help, usage);
+    if (help) {
+        std::cout << HelpText;
+        return 0;
+    }
+    if (!parsed)
+        return usageError(usage.reason);
+    const Options& opt = *parsed;
+
+    const PersonalSettings settings = loadSettings(argv[0]);
+    const int fontChoice = opt.font.value_or(settings.printerFontChoice);
+    const std::string currency = opt.currency.value_or(settings.currencySymbol);
+    const std::string fileMessage = messageText(msg::FileNotFound);
+
+    const auto text = readWholeFile(opt.file);
+    if (!text)
+        return fail(fileMessage);
+    LoanFileRead read = readLoanFile(*text);
+    // The batch report never prints a half-read file.
+    if (read.error || !parseDateText(read.data.firstPaymentDate))
+        return fail(fileMessage);
+    AmortizationInput& input = read.data.input;
+    input.mortgageMode = opt.kind == Kind::Loan ? 2 : 1;
+
+    const Result<Amortization> result = amortize(input);
+    if (!result)
+        return fail(messageText(result.failure().code));
+
+    ScheduleReportInput report;
+    report.input = &input;
+    report.result = &result.value();
+    report.header = opt.header;
+    report.currencySymbol = currency;
+    report.fontChoice = fontChoice;
+    report.formatDate = [](int serial) { return isoDate(serial); };
+
+    if (opt.pdf && !writePdf(*opt.pdf, report, fontChoice, argv[0]))
+        return fail("pecunex-report: cannot write " + *opt.pdf);
+
+    if (opt.csv) {
+        std::cout << scheduleCsv(input, result.value());
+    } else {
+        TextPrinter printer;
+        const int lines = printerSetUp(printer, fontChoice);
+        printScheduleReport(printer, report, lines);
+        printer.endDocument();
+        std::cout << printer.text();
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}

@@ -1,1 +1,9 @@
-# tests: being written
+pecunex_qtest(test_mortgage_window
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_window.cpp ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h
+  LIBS pecunex_mortgage_ui)
+pecunex_qtest(test_mortgage_files
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_files.cpp ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h
+  LIBS pecunex_mortgage_ui)
+pecunex_qtest(test_mortgage_dialogs
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h
+  LIBS pecunex_mortgage_ui)

@@ -1,1 +1,318 @@
-// placeholder: being written
+#include "Amortization.h"
+
+#include <cmath>
+#include <optional>
+#include <stdexcept>
+
+#include "Dates.h"
+#include "Messages.h"
+#include "NumberFormat.h"
+#include "ScheduleCell.h"
+
+const std::array<std::string_view, 5> CompoundingEntries = {
+    "      Monthly", "    Bimonthly", "    Quarterly", "   Semiannual", "       Annual"};
+
+const std::array<std::string_view, 6> FrequencyEntries = {
+    "      Monthly", "  Semimonthly", "      2 Weeks", "      1 Week", " Biweekly(Acc)", "   Weekly(Acc)"};
+
+DaysInYearSet daysInYearSet(int daysChoice) {
+    switch (daysChoice) {
+    case 1: return {365.0f, 26.07142857, 52.14285714};
+    case 2: return {364.0f, 26.0, 52.0};
+    case 3: return {363.0f, 25.92857143, 51.85714286};
+    default: return {365.25f, 26.08928571, 52.17857143};
+    }
+}
+
+namespace {
+
+// Any arithmetic fault inside the calculation; reported as one "wrong or missing entry".
+struct CalcFault : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+double finite(double value, const char* what) {
+    if (!std::isfinite(value))
+        throw CalcFault(what);
+    return value;
+}
+
+Currency cell(double value) {
+    Currency c;
+    if (!scheduleCell(value, c))
+        throw CalcFault("schedule value out of range");
+    return c;
+}
+
+Currency cellSum(Currency a, Currency b) {
+    auto c = a.plus(b);
+    if (!c)
+        throw CalcFault("schedule sum out of range");
+    return *c;
+}
+
+Currency cellDifference(Currency a, Currency b) {
+    auto c = a.minus(b);
+    if (!c)
+        throw CalcFault("schedule difference out of range");
+    return *c;
+}
+
+// The old runtime turned fractions into whole numbers by rounding half to even.
+std::int16_t toInt16(double value) {
+    double rounded = std::nearbyint(finite(value, "whole number"));
+    if (rounded < -32768.0 || rounded > 32767.0)
+        throw CalcFault("16-bit overflow");
+    return static_cast<std::int16_t>(rounded);
+}
+
+enum class DateStep { Month, HalfMonth, TwoWeeks, OneWeek };
+
+struct FrequencyRow {
+    int paymentsPerYear;
+    double periods;      // n of the periodic rate
+    double share;        // part of the monthly payment paid each time
+    bool monthlyRate;    // pays at the monthly rate instead of the periodic one
+    DateStep step;
+};
+
+std::optional<FrequencyRow> frequencyRow(std::string_view text, const DaysInYearSet& days) {
+    if (text == FrequencyEntries[0]) return FrequencyRow{12, 12.0, 1.0, true, DateStep::Month};
+    if (text == FrequencyEntries[1]) return FrequencyRow{24, 24.0, 1.0 / 2.0, false, DateStep::HalfMonth};
+    if (text == FrequencyEntries[2]) return FrequencyRow{26, days.twoWeekPeriods, 12.0 / 26.0, false, DateStep::TwoWeeks};
+    if (text == FrequencyEntries[3]) return FrequencyRow{52, days.weekPeriods, 12.0 / 52.0, false, DateStep::OneWeek};
+    if (text == FrequencyEntries[4]) return FrequencyRow{26, days.twoWeekPeriods, 1.0 / 2.0, false, DateStep::TwoWeeks};
+    if (text == FrequencyEntries[5]) return FrequencyRow{52, days.weekPeriods, 1.0 / 4.0, false, DateStep::OneWeek};
+    return std::nullopt;
+}
+
+std::optional<int> compoundingPeriods(std::string_view text) {
+    static constexpr int periods[] = {12, 6, 3, 2, 1};
+    for (std::size_t i = 0; i < CompoundingEntries.size(); ++i)
+        if (text == CompoundingEntries[i])
+            return periods[i];
+    return std::nullopt;
+}
+
+// Date of payment k (from 1) when every payment is listed with its date.
+int paymentDate(int firstDate, int k, DateStep step, int previousDate) {
+    switch (step) {
+    case DateStep::Month: return addMonths(firstDate, k - 1);
+    case DateStep::HalfMonth:
+        // Odd payments fall on the monthly date, each even one two weeks after its predecessor.
+        return (k % 2 == 1) ? addMonths(firstDate, (k - 1) / 2) : addDays(previousDate, 14);
+    case DateStep::TwoWeeks: return addDays(firstDate, 14 * (k - 1));
+    case DateStep::OneWeek: return addDays(firstDate, 7 * (k - 1));
+    }
+    return firstDate;
+}
+
+// Replaces the payment rows by one row per year: interest and principal summed, balance and
+// running totals of the year's latest payment. Returns the number of years.
+int summarizeYears(Amortization& a, const AmortizationInput& in) {
+    const int ppy = a.paymentsPerYear;
+    const int years = toInt16(static_cast<double>(a.yearsToFinal) + 0.49);
+    std::vector<ScheduleRow> annual;
+    annual.reserve(static_cast<std::size_t>(years > 0 ? years : 0) + 1);
+    annual.push_back(ScheduleRow{});
+    bool paidOff = false;
+    for (int y = 1; y <= years && !paidOff; ++y) {
+        ScheduleRow sum{};
+        int latest = 0;
+        for (int r = (y - 1) * ppy + 1; r <= y * ppy && r <= a.last; ++r) {
+            const ScheduleRow& row = a.rows[static_cast<std::size_t>(r)];
+            sum.interest = cellSum(sum.interest, row.interest);
+            sum.principal = cellSum(sum.principal, row.principal);
+            latest = r;
+            if (row.balance <= Currency{}) {
+                paidOff = true;
+                break;
+            }
+        }
+        if (latest == 0)
+            break;
+        const ScheduleRow& last = a.rows[static_cast<std::size_t>(latest)];
+        sum.number = Currency::fromWhole(y);
+        sum.balance = last.balance;
+        sum.cumInterest = last.cumInterest;
+        sum.cumPrincipal = last.cumPrincipal;
+        sum.dateOrYear = in.dateView == 1 ? Currency::fromWhole(addMonths(in.firstPaymentDate, 12 * (y - 1)))
+                                          : Currency::fromWhole(y);
+        annual.push_back(sum);
+    }
+    a.rows = std::move(annual);
+    return static_cast<int>(a.rows.size()) - 1;
+}
+
+Amortization calculate(const AmortizationInput& in) {
+    const DaysInYearSet days = daysInYearSet(in.daysChoice);
+    const auto freq = frequencyRow(in.frequency, days);
+    const auto m = compoundingPeriods(in.compounding);
+    if (!freq || !m)
+        throw CalcFault("unknown list entry");
+
+    const double P = in.principal.toDouble();
+    const double r = in.ratePercent.toDouble() / 100.0;
+    const double T = in.termYears.toDouble();
+    const double base = 1.0 + r / *m;
+
+    Amortization a;
+    a.paymentsPerYear = freq->paymentsPerYear;
+    const int ppy = a.paymentsPerYear;
+
+    a.monthlyRate = finite(std::pow(base, *m / 12.0) - 1.0, "monthly rate");
+    a.periodicRate = finite(std::pow(base, *m / freq->periods) - 1.0, "periodic rate");
+
+    const double v = finite(1.0 / std::pow(base, *m * T), "discount factor");
+    const double annuity = 1.0 - v;
+    if (annuity == 0.0)
+        throw CalcFault("division by zero");
+    a.monthlyPayment = finite(P * a.monthlyRate / annuity, "monthly payment");
+    const double plainCost = finite(12.0 * a.monthlyPayment * T, "cost of the monthly plan");
+    a.payment = finite(P * (a.monthlyRate * freq->share) / annuity, "periodic payment");
+    const double i = freq->monthlyRate ? a.monthlyRate : a.periodicRate;
+
+    double bound = 12.0 * T;
+    if (ppy == 24 || ppy == 26)
+        bound = T * 26.0 + 50.0;
+    else if (ppy == 52)
+        bound = T * 52.0 + 50.0;
+    int n = toInt16(bound);
+    if (n < 1)
+        throw CalcFault("no payments");
+    if (n > MaxScheduleRows)
+        n = MaxScheduleRows;
+
+    a.rows.reserve(static_cast<std::size_t>(n) + 1);
+    a.rows.push_back(ScheduleRow{});
+
+    double B = P;
+    double I = P * i;
+    double Q = a.payment - I;
+    double rowI = 0, rowQ = 0, cumI = 0, cumQ = 0;
+    const bool datedRows = in.scheduleView == 2 && in.dateView == 1;
+    int previousDate = in.firstPaymentDate;
+
+    for (int k = 1; k <= n; ++k) {
+        if ((k - 1) % ppy == 0) {
+            const int y = (k - 1) / ppy + 1;
+            if (y > MaxYears)
+                throw CalcFault("year beyond the additional payments table");
+            const Currency A = in.extraPayments[static_cast<std::size_t>(y)];
+            if (A.toDouble() < B - a.rows[static_cast<std::size_t>(k - 1)].principal.toDouble()) {
+                // The year's amount joins the principal part in fixed point.
+                Q = cellSum(cell(Q), A).toDouble();
+                if (A > Currency{})
+                    a.applied.push_back({y, A});
+            }
+        }
+        rowI += I;
+        rowQ += Q;
+        B -= Q;
+        I = i * B;
+        Q = a.payment - I;
+        if (rowI < 0)
+            break; // this payment started from a balance already paid off
+        cumI += rowI;
+        cumQ += rowQ;
+
+        ScheduleRow row;
+        row.number = Currency::fromWhole(k);
+        row.interest = cell(rowI);
+        row.principal = cell(rowQ);
+        row.balance = cell(B);
+        row.cumInterest = cell(cumI);
+        row.cumPrincipal = cell(cumQ);
+        if (datedRows) {
+            previousDate = paymentDate(in.firstPaymentDate, k, freq->step, previousDate);
+            row.dateOrYear = Currency::fromWhole(previousDate);
+        } else {
+            row.dateOrYear = Currency::fromWhole((k - 1) / ppy + 1);
+        }
+        a.rows.push_back(row);
+        rowI = rowQ = 0;
+    }
+    finite(B, "balance");
+
+    const int K = static_cast<int>(a.rows.size()) - 1;
+    if (K < 1)
+        throw CalcFault("empty schedule");
+    if (B < 6.0) {
+        // Close the final payment: it pays exactly what was still owed.
+        const ScheduleRow before = a.rows[static_cast<std::size_t>(K - 1)];
+        ScheduleRow& fin = a.rows[static_cast<std::size_t>(K)];
+        fin.principal = before.balance;
+        fin.cumInterest = cellSum(fin.interest, before.cumInterest);
+        fin.cumPrincipal = cellSum(fin.cumPrincipal, fin.balance);
+        fin.balance = cellDifference(before.balance, fin.principal);
+    }
+    a.last = K;
+
+    a.yearsToFinal = static_cast<float>(static_cast<double>(K) / ppy);
+    const ScheduleRow& fin = a.rows[static_cast<std::size_t>(K)];
+    a.totalPaid = cellSum(fin.cumInterest, fin.cumPrincipal);
+    a.interestSavings = cell(plainCost - a.totalPaid.toDouble());
+    a.graphTitle = in.mortgageMode == 2 ? "Personal Loan balance at start of each Year"
+                                        : "Mortgage balance at start of each Year";
+
+    if (in.scheduleView == 1) {
+        a.last = summarizeYears(a, in);
+        a.scheduleYears = toInt16(static_cast<double>(a.yearsToFinal));
+    } else {
+        a.scheduleYears = K;
+    }
+    return a;
+}
+
+// Number of the final payment, recovered from the single-precision years figure (exact for
+// every schedule length the table holds).
+int finalPaymentNumber(const Amortization& a) {
+    return static_cast<int>(std::lround(static_cast<double>(a.yearsToFinal) * a.paymentsPerYear));
+}
+
+} // namespace
+
+Result<Amortization> amortize(const AmortizationInput& input) {
+    if (input.mortgageMode == 1 && input.termYears >= Currency::fromWhole(41))
+        return Failure{msg::FortyYearsLimit, "term of 41 years or more"};
+    try {
+        return calculate(input);
+    } catch (const std::exception& e) {
+        return Failure{msg::WrongOrMissingEntry, e.what()};
+    }
+}
+
+AmortizationTexts resultTexts(const Amortization& result, const AmortizationInput& input,
+                              std::string_view currencySymbol, const NumberSeparators& seps) {
+    const std::string symbol(currencySymbol);
+    AmortizationTexts t;
+    t.numPmtsYear = RightAlign(formatNumber(static_cast<double>(result.paymentsPerYear), "###", seps), 12);
+    t.inMonthPI = RightAlign(symbol + formatNumber(result.payment, "###,,###.00", seps), 12);
+    t.periodicR = formatNumber(result.periodicRate, "0.########", seps);
+    if (result.paymentsPerYear == 12 || result.paymentsPerYear == 24) {
+        t.inDays = "Normal";
+    } else {
+        const float d = daysInYearSet(input.daysChoice).daysInYear;
+        t.inDays = formatNumber(static_cast<double>(d), d == 365.25f ? "###.##" : "###", seps);
+    }
+    double toFinal = static_cast<double>(finalPaymentNumber(result)) / result.paymentsPerYear;
+    if (input.mortgageMode == 2)
+        toFinal *= 12.0;
+    t.endMortYear = RightAlign(formatNumber(toFinal, "###.00", seps), 12);
+    t.allPayments = RightAlign(symbol + formatNumber(result.totalPaid, "###,,###.00", seps), 12);
+    const Currency savings = result.interestSavings < Currency::fromWhole(10) ? Currency{} : result.interestSavings;
+    t.totSavd = RightAlign(symbol + formatNumber(savings, "###,,###.00", seps), 12);
+    return t;
+}
+
+std::vector<std::string> extraPaymentsBlock(const Amortization& result, const NumberSeparators& seps) {
+    std::vector<std::string> lines;
+    if (result.applied.empty())
+        return lines;
+    lines.emplace_back("Additional  Payments     Applied");
+    lines.emplace_back();
+    for (const auto& p : result.applied)
+        lines.push_back(RightAlign(formatNumber(static_cast<double>(p.year), "###", seps), 3) + " Year   " +
+                        RightAlign(formatNumber(p.amount, "###,,###.00", seps), 12));
+    return lines;
+}

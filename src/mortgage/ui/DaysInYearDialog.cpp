@@ -1,1 +1,57 @@
-// placeholder: being written
+#include "DaysInYearDialog.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "Amortization.h"
+#include "Placement.h"
+#include "SharedState.h"
+
+DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
+    : QDialog(container), state_(state), container_(container) {
+    setObjectName("MortIRFTable");
+    setWindowTitle("Accelerated payments");
+    setModal(true);
+
+    auto* frame = new QGroupBox(" Change interest rate factor - days ", this);
+    auto* options = new QVBoxLayout(frame);
+    const char* captions[] = {"365.25", "365", "364", "363"};
+    for (int i = 0; i < 4; ++i) {
+        IRFactor[i] = new QRadioButton(captions[i], frame);
+        IRFactor[i]->setObjectName("IRFactor");
+        IRFactor[i]->setProperty("index", i);
+        options->addWidget(IRFactor[i]);
+        connect(IRFactor[i], &QRadioButton::clicked, this, [this, i] { onOptionClicked(i); });
+    }
+    const int current = state_.DaysChoice >= 0 && state_.DaysChoice <= 3 ? state_.DaysChoice : 0;
+    IRFactor[current]->setChecked(true);
+
+    auto* note = new QLabel("Most Financial Institutions use 365 days.", this);
+    note->setWordWrap(true);
+    auto* exit = new QPushButton("E&xit", this);
+    exit->setObjectName("ExitMort");
+    connect(exit, &QPushButton::clicked, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addWidget(note);
+    layout->addWidget(exit, 0, Qt::AlignRight);
+}
+
+void DaysInYearDialog::onOptionClicked(int choice) {
+    // The choice and its values change together, so the worksheet never reads a
+    // choice whose values were not set yet.
+    state_.DaysChoice = static_cast<std::int16_t>(choice);
+    const DaysInYearSet set = daysInYearSet(choice);
+    state_.DaysInYear = set.daysInYear;
+    state_.TwoWeekPeriods = set.twoWeekPeriods;
+    state_.WeekPeriods = set.weekPeriods;
+}
+
+void DaysInYearDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    placeDialog(this, container_, Placement::DaysInYear, state_.LayoutClass);
+}

@@ -1,1 +1,94 @@
-// placeholder: being written
+#include "FirstPaymentDateDialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "Dialogs.h"
+#include "Messages.h"
+#include "Placement.h"
+#include "SharedState.h"
+#include "SystemLocale.h"
+
+FirstPaymentDateDialog::FirstPaymentDateDialog(SharedState& state, Dialogs& dialogs, QWidget* container)
+    : QDialog(container), state_(state), dialogs_(dialogs), container_(container) {
+    setObjectName("MortDateInput");
+    setWindowTitle("Date Input");
+    setModal(true);
+
+    auto* label = new QLabel(" Type in the date of the    first payment", this);
+    label->setWordWrap(true);
+    InDate = new QLineEdit(this);
+    InDate->setObjectName("InDate");
+    QPalette p = InDate->palette();
+    p.setColor(QPalette::Base, QColor(255, 255, 128));
+    InDate->setPalette(p);
+    const auto serial = platform::parseDate(state_.TodayDate);
+    InDate->setText(QString::fromStdString(serial ? platform::shortDate(*serial) : state_.TodayDate));
+    InDate->installEventFilter(this);
+    OkExit = new QPushButton("&OK", this);
+    OkExit->setObjectName("OkExit");
+    OkExit->setAutoDefault(false);
+    connect(OkExit, &QPushButton::clicked, this, &FirstPaymentDateDialog::onOkClicked);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(InDate);
+    layout->addWidget(OkExit, 0, Qt::AlignRight);
+    setMinimumWidth(220);
+}
+
+bool FirstPaymentDateDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != InDate) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        typed_ = false;
+        InDate->selectAll();
+        return false;
+    case QEvent::FocusOut:
+        commitDate();
+        return false;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            OkExit->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (!typed_ && !key->text().isEmpty() && key->text().at(0).isPrint()) {
+            InDate->clear();
+            typed_ = true;
+        }
+        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) typed_ = true;
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+void FirstPaymentDateDialog::commitDate() {
+    if (!typed_) return;
+    typed_ = false;
+    const auto serial = platform::parseDate(InDate->text().trimmed().toStdString());
+    if (!serial) {
+        dialogs_.showMessage(msg::NotAValidDate);
+        const auto kept = platform::parseDate(state_.TodayDate);
+        InDate->setText(QString::fromStdString(kept ? platform::shortDate(*kept) : state_.TodayDate));
+        return;
+    }
+    state_.TodayDate = platform::shortDate(*serial);
+    InDate->setText(QString::fromStdString(state_.TodayDate));
+}
+
+void FirstPaymentDateDialog::onOkClicked() {
+    // "&OK" by its accelerator leaves the focus in the field: commit what was typed.
+    commitDate();
+    accept();
+}
+
+void FirstPaymentDateDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    placeDialog(this, container_, Placement::FirstPaymentDate, state_.LayoutClass);
+}

@@ -1,1 +1,380 @@
-// placeholder: being written
+#include "MortgageWindow.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "DaysInYearDialog.h"
+#include "Dialogs.h"
+#include "FirstPaymentDateDialog.h"
+#include "Grid.h"
+#include "Messages.h"
+#include "MortgageTexts.h"
+#include "NumericEntry.h"
+#include "Platform.h"
+#include "PrePayDialog.h"
+#include "SharedState.h"
+#include "SystemLocale.h"
+#include "Workspace.h"
+
+namespace {
+const QColor EntryColour(255, 255, 128);   // entry boxes: yellow
+const QColor ResultColour(160, 255, 160);  // results: green
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QLabel* caption(const std::string& text, QWidget* parent) {
+    auto* label = new QLabel(qs(text), parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+void paintEntry(QWidget* w) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, EntryColour);
+    w->setPalette(p);
+}
+
+QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setEditable(editable);
+    if (editable) box->setInsertPolicy(QComboBox::NoInsert);
+    box->setMaxVisibleItems(10);
+    return box;
+}
+} // namespace
+
+MortgageWindow::MortgageWindow(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), state_(workspace.state()), seps_(platform::systemSeparators()) {
+    setObjectName("MortgageCalc");
+    // Spreadsheet-sized type, so the whole worksheet fits the container's first size.
+    QFont compact = font();
+    compact.setPointSizeF(8);
+    setFont(compact);
+    buildControls();
+    buildLayout();
+    setUpEntries();
+    loadDefaults();
+}
+
+MortgageWindow::~MortgageWindow() = default;
+
+bool MortgageWindow::loanMode() const { return state_.MortgageMode == 2; }
+
+void MortgageWindow::buildControls() {
+    const MortgageModeTexts& t = mortgageModeTexts(state_.MortgageMode);
+    title_ = new QLabel(qs(t.title), this);
+    QFont big = title_->font();
+    big.setBold(true);
+    big.setPointSizeF(11);
+    title_->setFont(big);
+
+    InPrincipal = new QLineEdit(this);
+    InPrincipal->setObjectName("InPrincipal");
+    InRate = makeList("InRate", this, true);
+    InTerm = makeList("InTerm", this, true);
+    Comperiod = makeList("Comperiod", this, false);
+    FreqPmt = makeList("FreqPmt", this, false);
+    for (const auto& e : RateListEntries) InRate->addItem(qs(e));
+    for (const auto& e : t.termList) InTerm->addItem(qs(e));
+    for (const auto& e : CompoundingEntries) Comperiod->addItem(qs(std::string(e)));
+    for (const auto& e : FrequencyEntries) FreqPmt->addItem(qs(std::string(e)));
+    for (QWidget* w : {static_cast<QWidget*>(InPrincipal), static_cast<QWidget*>(InRate),
+                       static_cast<QWidget*>(InTerm)}) {
+        paintEntry(w);
+    }
+    paintEntry(InRate->lineEdit());
+    paintEntry(InTerm->lineEdit());
+    InPrincipal->setAlignment(Qt::AlignRight);
+    InRate->lineEdit()->setAlignment(Qt::AlignRight);
+    InTerm->lineEdit()->setAlignment(Qt::AlignRight);
+
+    auto result = [this](const char* name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setAutoFillBackground(true);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        QPalette p = label->palette();
+        p.setColor(QPalette::Window, ResultColour);
+        label->setPalette(p);
+        return label;
+    };
+    InMonthPI = result("InMonthPI");
+    NumPmtsYear = result("NumPmtsYear");
+    PeriodicR = result("PeriodicR");
+    InDays = result("InDays");
+    EndMortYear = result("EndMortYear");
+    AllPayments = result("AllPayments");
+    TotSavd = result("TotSavd");
+
+    MGrid = new Grid(this);
+    MGrid->setObjectName("MGrid");
+    MTextBox = new QPlainTextEdit(this);
+    MTextBox->setObjectName("MTextBox");
+    MTextBox->setReadOnly(true);
+    MTextBox->hide();
+    MTextBox->installEventFilter(this);
+
+    Option1 = new QRadioButton("All ", this);
+    Option1->setObjectName("Option1");
+    Option2 = new QRadioButton("Annual", this);
+    Option2->setObjectName("Option2");
+
+    auto button = [this](const char* name, const char* text) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(name);
+        b->setAutoDefault(false);
+        return b;
+    };
+    MCalc = button("MCalc", "&Calculate");
+    MGraphs = button("MGraphs", "&Show Graph");
+    MPrinter = button("MPrinter", "To &Printer");
+    MHelp = button("MHelp", "Quick &Help");
+    MExit = button("MExit", "E&xit to Menu");
+    MSaveFile = button("MSaveFile", "S&ave File");
+    MLoadFile = button("MLoadFile", "&Open File");
+    MShowIRF = button("MShowIRF", "&Days in year");
+    MDateNumber = button("MDateNumber", "&View payment date");
+    MAddPrePay = button("MAddPrePay", "&Additional payments");
+
+    connect(MCalc, &QPushButton::clicked, this, &MortgageWindow::onCalculateClicked);
+    connect(MGraphs, &QPushButton::clicked, this, &MortgageWindow::onGraphClicked);
+    connect(MPrinter, &QPushButton::clicked, this, &MortgageWindow::onPrinterClicked);
+    connect(MHelp, &QPushButton::clicked, this, &MortgageWindow::onHelpClicked);
+    connect(MExit, &QPushButton::clicked, this, &MortgageWindow::onExitClicked);
+    connect(MSaveFile, &QPushButton::clicked, this, &MortgageWindow::onSaveClicked);
+    connect(MLoadFile, &QPushButton::clicked, this, &MortgageWindow::onOpenClicked);
+    connect(MShowIRF, &QPushButton::clicked, this, &MortgageWindow::onDaysInYearClicked);
+    connect(MDateNumber, &QPushButton::clicked, this, &MortgageWindow::onDateViewClicked);
+    connect(MAddPrePay, &QPushButton::clicked, this, &MortgageWindow::onAdditionalPaymentsClicked);
+    connect(Option1, &QRadioButton::clicked, this, [this] { onViewOptionChosen(2); });
+    connect(Option2, &QRadioButton::clicked, this, [this] { onViewOptionChosen(1); });
+    connect(Comperiod, &QComboBox::currentIndexChanged, this, [this] { clearResults(); });
+    connect(FreqPmt, &QComboBox::currentIndexChanged, this, [this] { clearResults(); });
+    connect(InRate, &QComboBox::activated, this, [this] { onListEntryChosen(InRate); });
+    connect(InTerm, &QComboBox::activated, this, [this] { onListEntryChosen(InTerm); });
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(f1, &QShortcut::activated, this, &MortgageWindow::onHelpKey);
+}
+
+void MortgageWindow::buildLayout() {
+    const MortgageModeTexts& t = mortgageModeTexts(state_.MortgageMode);
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(6, 3, 6, 6);
+    root->setSpacing(4);
+
+    // Title, and the view option on the right.
+    auto* head = new QHBoxLayout;
+    head->addWidget(title_);
+    head->addStretch(1);
+    head->addWidget(new QLabel("Show payments.", this));
+    head->addWidget(Option1);
+    head->addWidget(Option2);
+    root->addLayout(head);
+
+    // Entries, then results: each caption above its box, like the printout's headings.
+    // Captions keep their own blanks and wrap in their column.
+    auto columns = [this](const std::vector<std::pair<QLabel*, QWidget*>>& cells) {
+        auto* grid = new QGridLayout;
+        grid->setHorizontalSpacing(6);
+        grid->setVerticalSpacing(1);
+        for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
+            cells[static_cast<size_t>(c)].first->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+            grid->addWidget(cells[static_cast<size_t>(c)].first, 0, c);
+            grid->addWidget(cells[static_cast<size_t>(c)].second, 1, c);
+            grid->setColumnStretch(c, 1);
+        }
+        return grid;
+    };
+    principalCaption_ = caption(t.principalCaption, this);
+    rateCaption_ = caption(t.rateCaption, this);
+    termCaption_ = caption(t.termCaption, this);
+    root->addLayout(columns({
+        {principalCaption_, InPrincipal},
+        {rateCaption_, InRate},
+        {termCaption_, InTerm},
+        {caption(" Interest compound            periods per year.", this), Comperiod},
+        {caption(" Frequency and type of      each payment.", this), FreqPmt},
+    }));
+    totalPaidCaption_ = caption(t.totalPaidCaption, this);
+    finalPaymentCaption_ = caption(t.finalPaymentCaption, this);
+    root->addLayout(columns({
+        {caption(" Principal + Interest      payment.", this), InMonthPI},
+        {caption(" No. of payments        each year.", this), NumPmtsYear},
+        {caption(" Interest rate        factor.", this), PeriodicR},
+        {caption(" Days          in year.", this), InDays},
+        {finalPaymentCaption_, EndMortYear},
+        {totalPaidCaption_, AllPayments},
+        {caption(" Total interest           savings.", this), TotSavd},
+    }));
+    for (QWidget* w : {static_cast<QWidget*>(InPrincipal), static_cast<QWidget*>(InRate),
+                       static_cast<QWidget*>(InTerm), static_cast<QWidget*>(Comperiod),
+                       static_cast<QWidget*>(FreqPmt)})
+        w->setMinimumWidth(platform::twipsToPixels(1500));
+    for (QLabel* l : {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd}) {
+        l->setMinimumWidth(platform::twipsToPixels(1150));
+        l->setFixedHeight(InPrincipal->sizeHint().height());
+    }
+
+    // Commands: two rows of five.
+    auto* commands = new QGridLayout;
+    commands->setSpacing(3);
+    QPushButton* order[] = {MCalc, MPrinter, MSaveFile, MLoadFile, MExit,
+                            MGraphs, MDateNumber, MAddPrePay, MShowIRF, MHelp};
+    for (int i = 0; i < 10; ++i) commands->addWidget(order[i], i / 5, i % 5);
+    root->addLayout(commands);
+
+    // The schedule, with the quick help laid over it.
+    auto* stack = new QGridLayout;
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->addWidget(MGrid, 0, 0);
+    stack->addWidget(MTextBox, 0, 0);
+    root->addLayout(stack, 1);
+    MTextBox->hide();
+
+    setTabOrder(InPrincipal, InRate);
+    setTabOrder(InRate, InTerm);
+    setTabOrder(InTerm, Comperiod);
+    setTabOrder(Comperiod, FreqPmt);
+    setTabOrder(FreqPmt, MCalc);
+}
+
+void MortgageWindow::loadDefaults() {
+    const MortgageModeTexts& t = mortgageModeTexts(state_.MortgageMode);
+    workspace_.setCaption(qs(t.containerCaption));
+    setWindowTitle(qs(t.containerCaption));
+
+    filling_ = true;
+    InPrincipal->setText(qs("   " + state_.CurrencySymbol + formatNumber(t.principalValue, "###,,###.00", seps_)));
+    std::string rate = t.rateDefault;
+    if (seps_.decimalPoint != ".") rate.replace(rate.find('.'), 1, seps_.decimalPoint);
+    InRate->setCurrentIndex(-1);
+    InRate->setEditText(qs(rate));
+    InTerm->setCurrentIndex(-1);
+    InTerm->setEditText(qs(t.termDefault));
+    Comperiod->setCurrentIndex(0);
+    FreqPmt->setCurrentIndex(0);
+    filling_ = false;
+
+    // The shown defaults are the stored entries until the user retypes them.
+    state_.LoanInputs = {};
+    state_.LoanInputs[1] = Currency::fromDouble(t.principalValue).value_or(Currency{});
+    state_.LoanInputs[2] = Currency::fromDouble(t.rateValue).value_or(Currency{});
+    state_.LoanInputs[3] = Currency::fromDouble(loanMode() ? t.termShown / 12.0 : t.termShown).value_or(Currency{});
+    state_.ExtraPayments = {};
+    state_.ExtraPaymentCount = 0;
+    state_.ExtraPaymentsInUse = 0;
+    state_.PaymentSchedule.reset();
+    state_.ScheduleYears = 0;
+
+    (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
+    state_.DaysChoice = 1;
+    const DaysInYearSet days = daysInYearSet(1);
+    state_.DaysInYear = days.daysInYear;
+    state_.TwoWeekPeriods = days.twoWeekPeriods;
+    state_.WeekPeriods = days.weekPeriods;
+    setDateViewCaption();
+
+    MGrid->setCols(6);
+    MGrid->setFixedCols(1);
+    MGrid->setHeadingLines(2);
+    const int widths[] = {1320, 1260, 1260, 1380, 1380, 1380};
+    for (int c = 0; c < 6; ++c) {
+        MGrid->setColumnWidthTwips(c, widths[c]);
+        MGrid->setColumnAlignment(c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
+    }
+    MGrid->setColumnFixedPitch(0, true);
+    MGrid->setFitColumnsToWidth(true);
+    clearResults();
+}
+
+// ---- simple commands --------------------------------------------------------------------
+
+void MortgageWindow::onHelpClicked() {
+    if (MTextBox->isHidden()) {
+        QStringList lines;
+        for (const auto& line : mortgageQuickHelp(state_.MortgageMode)) lines << qs(line);
+        MTextBox->setPlainText(lines.join('\n'));
+        MTextBox->show();
+        MTextBox->raise();
+        MHelp->setText("Close &Help");
+        MPrinter->setEnabled(false);
+        MGraphs->setEnabled(false);
+    } else {
+        MTextBox->clear();
+        MTextBox->hide();
+        MHelp->setText("Quick &Help");
+        MPrinter->setEnabled(true);
+        MGraphs->setEnabled(true);
+    }
+}
+
+void MortgageWindow::onHelpKey() {
+    platform::openWithDesktop(QDir(qs(state_.ProgramFolder)).filePath("pnxuse33.html"));
+}
+
+void MortgageWindow::onViewOptionChosen(int view) {
+    state_.ScheduleView = static_cast<std::int16_t>(view);
+    clearResults();
+}
+
+void MortgageWindow::setDateViewCaption() {
+    MDateNumber->setText(state_.DateView == 1 ? "&View payment No." : "&View payment date");
+}
+
+void MortgageWindow::onDateViewClicked() {
+    clearResults();
+    if (state_.DateView == 1) {
+        state_.DateView = 0;
+    } else {
+        state_.DateView = 1;
+        FirstPaymentDateDialog dialog(state_, workspace_.dialogs(), workspace_.container());
+        dialog.exec();
+    }
+    setDateViewCaption();
+}
+
+void MortgageWindow::onDaysInYearClicked() {
+    const int before = state_.DaysChoice;
+    DaysInYearDialog dialog(state_, workspace_.container());
+    dialog.exec();
+    if (state_.DaysChoice != before) clearResults();
+}
+
+void MortgageWindow::onAdditionalPaymentsClicked() {
+    clearResults();
+    PrePayDialog dialog(state_, workspace_.container());
+    dialog.exec();
+}
+
+void MortgageWindow::onExitClicked() {
+    state_.PaymentSchedule.reset();
+    state_.LoanInputs = {};
+    state_.ExtraPayments = {};
+    state_.ExtraPaymentCount = 0;
+    state_.ExtraPaymentsInUse = 0;
+    state_.ScheduleYears = 0;
+    MTextBox->clear();
+    lastInput_.reset();
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    frame->close();
+    workspace_.showMenu();
+}

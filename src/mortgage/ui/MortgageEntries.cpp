@@ -1,0 +1,142 @@
+// The worksheet's three numeric entry fields: what each stores, what it shows, and the
+// list entries of the two editable lists.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "Dialogs.h"
+#include "Messages.h"
+#include "MortgageTexts.h"
+#include "MortgageWindow.h"
+#include "NumericEntry.h"
+#include "SharedState.h"
+#include "Workspace.h"
+
+namespace {
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+} // namespace
+
+void MortgageWindow::setUpEntries() {
+    NumericEntryConfig principal;
+    principal.filter = NumericEntryConfig::Filter::Decimal;
+    principal.pattern = "####,,###.00";
+    principal.width = 16;
+    principal.commit = [this](double v) { return commitPrincipal(v); };
+    principal.display = [this](double v) { return principalText(v); };
+    principalEntry_ = new NumericEntry(InPrincipal, state_, principal);
+
+    NumericEntryConfig rate;
+    rate.filter = NumericEntryConfig::Filter::Decimal;
+    rate.decimals = 3;
+    rate.pattern = "###.000";
+    rate.width = 14;
+    rate.commit = [this](double v) { return commitRate(v); };
+    rate.display = [this](double v) { return rateText(v); };
+    rateEntry_ = new NumericEntry(InRate->lineEdit(), state_, rate);
+
+    NumericEntryConfig term;
+    term.filter = NumericEntryConfig::Filter::Digit;
+    term.pattern = "###";
+    term.width = 16;
+    term.commit = [this](double v) { return commitTerm(v); };
+    term.display = [this](double v) { return termText(v); };
+    termEntry_ = new NumericEntry(InTerm->lineEdit(), state_, term);
+
+    principalEntry_->setNext(InRate);
+    rateEntry_->setNext(InTerm);
+    termEntry_->setNext(MCalc);
+    for (NumericEntry* e : {principalEntry_, rateEntry_, termEntry_})
+        connect(e, &NumericEntry::editStarted, this, &MortgageWindow::clearResults);
+
+    // An editable list keeps the focus itself and hands keys to its line edit by direct
+    // calls, which event filters never see; route them through the event system instead.
+    InRate->installEventFilter(this);
+    InTerm->installEventFilter(this);
+}
+
+double MortgageWindow::commitPrincipal(double value) {
+    state_.LoanInputs[1] = Currency::fromDouble(value).value_or(Currency{});
+    return state_.LoanInputs[1].toDouble();
+}
+
+double MortgageWindow::commitRate(double value) {
+    state_.LoanInputs[2] = Currency::fromDouble(value).value_or(Currency{});
+    return state_.LoanInputs[2].toDouble();
+}
+
+double MortgageWindow::commitTerm(double value) {
+    const int limit = mortgageModeTexts(state_.MortgageMode).termLimit;
+    if (value > limit) {
+        workspace_.dialogs().showMessage(msg::FortyYearsLimit);
+        value = limit;
+    }
+    const double years = loanMode() ? value / 12.0 : value;
+    state_.LoanInputs[3] = Currency::fromDouble(years).value_or(Currency{});
+    eraseExtraPayments();
+    // What the field shows: the stored years, in months for a loan.
+    const double stored = state_.LoanInputs[3].toDouble();
+    return loanMode() ? stored * 12.0 : stored;
+}
+
+std::string MortgageWindow::principalText(double value) const {
+    return RightAlign(state_.CurrencySymbol + formatNumber(value, "####,,###.00", seps_), 16);
+}
+
+std::string MortgageWindow::rateText(double value) const {
+    return RightAlign(formatNumber(value, "###.000", seps_), 14) + "%";
+}
+
+std::string MortgageWindow::termText(double shown) const {
+    return RightAlign(formatNumber(shown, "###", seps_), 16);
+}
+
+void MortgageWindow::eraseExtraPayments() {
+    state_.ExtraPayments = {};
+    state_.ExtraPaymentCount = 0;
+    state_.ExtraPaymentsInUse = 0;
+}
+
+void MortgageWindow::onListEntryChosen(QComboBox* box) {
+    const double value = leadingNumber(box->currentText().toStdString());
+    if (box == InRate) {
+        InRate->setEditText(qs(rateText(commitRate(value))));
+    } else {
+        InTerm->setEditText(qs(termText(commitTerm(value))));
+    }
+    clearResults();
+}
+
+bool MortgageWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == MTextBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            InPrincipal->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        return false;
+    }
+    auto* box = qobject_cast<QComboBox*>(watched);
+    if (box == nullptr || (box != InRate && box != InTerm)) return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool opensList = key->key() == Qt::Key_F4 || key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
+                               key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
+                               (key->modifiers() & Qt::AltModifier);
+        if (opensList || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+        QCoreApplication::sendEvent(box->lineEdit(), event);
+        return true;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        QCoreApplication::sendEvent(box->lineEdit(), event);
+        box->update();
+        return true;
+    default:
+        return false;
+    }
+}
+

@@ -1,0 +1,151 @@
+// "S&ave File" and "&Open File": the worksheet's entries to and from a mortgage (.umd)
+// or loan (.uld) file. Results are never saved: opening recalculates.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSaveFile>
+
+#include "Dates.h"
+#include "Dialogs.h"
+#include "LoanFile.h"
+#include "Messages.h"
+#include "MortgageWindow.h"
+#include "SharedState.h"
+#include "SystemLocale.h"
+#include "Workspace.h"
+
+namespace {
+struct BusyCursor {
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+// A name without a folder is looked up in the program's folder.
+QString resolve(const SharedState& state, const std::string& name) {
+    const QString file = QString::fromStdString(name);
+    if (QFileInfo(file).isAbsolute() || state.ProgramFolder.empty()) return file;
+    return QDir(QString::fromStdString(state.ProgramFolder)).filePath(file);
+}
+
+std::string bareName(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
+}
+} // namespace
+
+void MortgageWindow::onSaveClicked() {
+    if (state_.ScheduleYears == 0) {
+        workspace_.dialogs().showMessage(msg::NoRecords);
+        return;
+    }
+    const bool loan = loanMode();
+    state_.FileDialogMode = loan ? 8 : 6;
+    state_.ChosenFileName = loan ? state_.LoanFileName : state_.MortgageFileName;
+    workspace_.dialogs().fileDirectory();
+    if (state_.FileDialogMode != 9 && !state_.ChosenFileName.empty()) {
+        const std::string chosen = state_.ChosenFileName;
+        if (saveTo(chosen)) {
+            (loan ? state_.LoanFileName : state_.MortgageFileName) = bareName(chosen);
+        } else {
+            workspace_.dialogs().showMessage(loan ? msg::BadLoanFileName : msg::BadMortgageFileName);
+        }
+    }
+    state_.FileDialogMode = 0;
+    state_.ChosenFileName.clear();
+}
+
+bool MortgageWindow::saveTo(const std::string& fileName) {
+    BusyCursor busy;
+    LoanFileData data;
+    data.input = inputFromState();
+    data.firstPaymentDate = isoDate(data.input.firstPaymentDate);
+    data.extraPaymentCount = state_.ExtraPaymentCount;
+    data.extraPaymentsInUse = state_.ExtraPaymentsInUse;
+    data.daysInYear = state_.DaysInYear;
+    const std::string text = writeLoanFile(data);
+
+    // Written beside the target and renamed over it, so a failed save leaves the old file.
+    QSaveFile file(resolve(state_, fileName));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+void MortgageWindow::onOpenClicked() {
+    const bool loan = loanMode();
+    state_.FileDialogMode = loan ? 7 : 5;
+    state_.ChosenFileName = loan ? state_.LoanFileName : state_.MortgageFileName;
+    workspace_.dialogs().fileDirectory();
+    if (state_.FileDialogMode != 9 && !state_.ChosenFileName.empty()) {
+        const std::string chosen = state_.ChosenFileName;
+        if (openFrom(chosen)) {
+            (loan ? state_.LoanFileName : state_.MortgageFileName) = bareName(chosen);
+            calculate();
+        } else {
+            workspace_.dialogs().showMessage(msg::FileNotFound);
+        }
+    }
+    state_.FileDialogMode = 0;
+    state_.ChosenFileName.clear();
+}
+
+bool MortgageWindow::openFrom(const std::string& fileName) {
+    BusyCursor busy;
+    QFile file(resolve(state_, fileName));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const LoanFileRead read = readLoanFile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    // A file that does not read completely changes nothing: the reader cannot tell which
+    // of its fields were read before the fault.
+    if (read.error) return false;
+    const LoanFileData& data = read.data;
+    const AmortizationInput& in = data.input;
+    const int compounding = Comperiod->findText(QString::fromStdString(in.compounding), Qt::MatchExactly);
+    const int frequency = FreqPmt->findText(QString::fromStdString(in.frequency), Qt::MatchExactly);
+    if (compounding < 0 || frequency < 0) return false;
+
+    filling_ = true;
+    state_.LoanInputs = {};
+    state_.LoanInputs[1] = in.principal;
+    state_.LoanInputs[2] = in.ratePercent;
+    state_.LoanInputs[3] = in.termYears;
+    InPrincipal->setText(QString::fromStdString(
+        RightAlign(state_.CurrencySymbol + formatNumber(in.principal, "####,,###.00", seps_), 16)));
+    InRate->setEditText(QString::fromStdString(rateText(in.ratePercent.toDouble())));
+    const double termShown = loanMode() ? in.termYears.toDouble() * 12.0 : in.termYears.toDouble();
+    InTerm->setEditText(QString::fromStdString(termText(termShown)));
+    Comperiod->setCurrentIndex(compounding);
+    FreqPmt->setCurrentIndex(frequency);
+
+    if (const auto date = platform::parseDate(data.firstPaymentDate)) state_.TodayDate = platform::shortDate(*date);
+    state_.DateView = static_cast<std::int16_t>(in.dateView == 1 ? 1 : 0);
+    setDateViewCaption();
+    const int days = in.daysChoice == 4 ? 0 : in.daysChoice;
+    state_.DaysChoice = static_cast<std::int16_t>(days >= 0 && days <= 3 ? days : 0);
+    const DaysInYearSet set = daysInYearSet(state_.DaysChoice);
+    state_.DaysInYear = set.daysInYear;
+    state_.TwoWeekPeriods = set.twoWeekPeriods;
+    state_.WeekPeriods = set.weekPeriods;
+    state_.ScheduleView = static_cast<std::int16_t>(in.scheduleView == 1 ? 1 : 2);
+    (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
+
+    state_.ExtraPayments = {};
+    const int count = std::clamp(data.extraPaymentCount, 0, MaxYears);
+    for (int y = 1; y <= count; ++y) {
+        state_.ExtraPayments[static_cast<size_t>(y)][1] = Currency::fromWhole(y);
+        state_.ExtraPayments[static_cast<size_t>(y)][2] = in.extraPayments[static_cast<size_t>(y)];
+    }
+    state_.ExtraPaymentCount = static_cast<std::int16_t>(count);
+    state_.ExtraPaymentsInUse = static_cast<std::int16_t>(data.extraPaymentsInUse);
+    filling_ = false;
+    return true;
+}

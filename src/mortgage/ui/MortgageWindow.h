@@ -1,0 +1,121 @@
+#pragma once
+// The mortgage and loan worksheet: entries, the two lists, the result figures, the
+// schedule grid and the commands. One window serves both modes (MortgageMode 1 mortgage,
+// 2 loan); the mode is read once, when the window is built.
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "Amortization.h"
+#include "NumberFormat.h"
+
+class Grid;
+class NumericEntry;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class Workspace;
+struct SharedState;
+
+class MortgageWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MortgageWindow(Workspace& workspace, QWidget* parent = nullptr);
+    ~MortgageWindow() override;
+
+    // Runs the calculation as the "&Calculate" button does (also after opening a file).
+    void calculate();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool loanMode() const;
+    void buildControls();
+    void buildLayout();
+    void setUpEntries();
+    void loadDefaults();
+
+    // Any change of an entry, list or view option: the schedule no longer matches.
+    void clearResults();
+    void setGridHeadings(int firstColumnView);
+    void showResults(const Amortization& result, const AmortizationInput& input);
+    void fillGrid(const Amortization& result);
+    AmortizationInput inputFromState() const;
+
+    // Entry fields: the value to store and the text to show for a stored value.
+    double commitPrincipal(double value);
+    double commitRate(double value);
+    double commitTerm(double value);
+    std::string principalText(double value) const;
+    std::string rateText(double value) const;
+    std::string termText(double shown) const;
+    void eraseExtraPayments();
+    void onListEntryChosen(QComboBox* box);
+
+    void onCalculateClicked();
+    void onGraphClicked();
+    void onPrinterClicked();
+    void onHelpClicked();
+    void onExitClicked();
+    void onSaveClicked();
+    void onOpenClicked();
+    void onDaysInYearClicked();
+    void onDateViewClicked();
+    void onAdditionalPaymentsClicked();
+    void onViewOptionChosen(int view);
+    void onHelpKey();
+
+    // File commands (MortgageFiles.cpp).
+    bool saveTo(const std::string& fileName);
+    bool openFrom(const std::string& fileName);
+    void setDateViewCaption();
+
+    Workspace& workspace_;
+    SharedState& state_;
+    NumberSeparators seps_;
+    std::optional<AmortizationInput> lastInput_;  // the entries of the schedule shown
+
+    QLabel* title_ = nullptr;
+    QLineEdit* InPrincipal = nullptr;
+    QComboBox* InRate = nullptr;
+    QComboBox* InTerm = nullptr;
+    QComboBox* Comperiod = nullptr;
+    QComboBox* FreqPmt = nullptr;
+    QLabel* InMonthPI = nullptr;
+    QLabel* NumPmtsYear = nullptr;
+    QLabel* PeriodicR = nullptr;
+    QLabel* InDays = nullptr;
+    QLabel* EndMortYear = nullptr;
+    QLabel* AllPayments = nullptr;
+    QLabel* TotSavd = nullptr;
+    Grid* MGrid = nullptr;
+    QPlainTextEdit* MTextBox = nullptr;
+    QRadioButton* Option1 = nullptr;
+    QRadioButton* Option2 = nullptr;
+    QPushButton* MCalc = nullptr;
+    QPushButton* MGraphs = nullptr;
+    QPushButton* MPrinter = nullptr;
+    QPushButton* MHelp = nullptr;
+    QPushButton* MExit = nullptr;
+    QPushButton* MSaveFile = nullptr;
+    QPushButton* MLoadFile = nullptr;
+    QPushButton* MShowIRF = nullptr;
+    QPushButton* MDateNumber = nullptr;
+    QPushButton* MAddPrePay = nullptr;
+
+    // Captions that change with the mode.
+    QLabel* principalCaption_ = nullptr;
+    QLabel* rateCaption_ = nullptr;
+    QLabel* termCaption_ = nullptr;
+    QLabel* totalPaidCaption_ = nullptr;
+    QLabel* finalPaymentCaption_ = nullptr;
+
+    NumericEntry* principalEntry_ = nullptr;
+    NumericEntry* rateEntry_ = nullptr;
+    NumericEntry* termEntry_ = nullptr;
+    bool filling_ = false;  // programmatic refills do not count as changes
+};

@@ -1,0 +1,44 @@
+#pragma once
+// "Additional Payments": one amount a year, paid with the first payment of that year.
+// The amounts live in ExtraPayments (column 1 the year, column 2 the amount).
+#include <QDialog>
+#include <QString>
+
+#include "NumberFormat.h"
+
+class Grid;
+class QKeyEvent;
+class QPushButton;
+struct SharedState;
+
+class PrePayDialog : public QDialog {
+    Q_OBJECT
+public:
+    PrePayDialog(SharedState& state, QWidget* container);
+
+    // Digits accepted behind the period of a typed amount.
+    static constexpr int AmountDecimals = 2;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fillGrid();
+    bool onGridKey(QKeyEvent* key);
+    void storeTypedAmount(int year);
+    void showAmount(int year);
+    void onCellLeft(int row, int col);
+    void onOkClicked();
+    void onEraseAllClicked();
+
+    SharedState& state_;
+    QWidget* container_;
+    NumberSeparators seps_;
+    Grid* PGrid;
+    QPushButton* UsePrePay;
+    QPushButton* DoNotUse;
+    int count_ = 0;
+    int editingYear_ = 0;   // the year whose amount is being typed, 0 when none
+    QString typed_;
+};
