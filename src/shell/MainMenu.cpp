@@ -125,7 +125,7 @@ MainMenu::MainMenu(SharedState& state, QWidget* parent) : QWidget(parent), state
 QPushButton* MainMenu::addButton(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
+    button->setAutoDefault(true);  // Enter presses the focused button
     // Creation order is the Tab order.
     return button;
 }

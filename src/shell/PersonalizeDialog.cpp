@@ -81,7 +81,7 @@ PersonalizeDialog::PersonalizeDialog(SharedState& state, Workspace& workspace)
 
     exitFonts_ = new QPushButton(QStringLiteral("E&xit to Menu"), this);
     exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
-    exitFonts_->setAutoDefault(false);
+    exitFonts_->setAutoDefault(true);  // Enter in the name box moves here; Enter again leaves
     connect(exitFonts_, &QPushButton::clicked, this, &PersonalizeDialog::onExitFontsClicked);
 
     auto* label1 = new QLabel(this);

@@ -1,25 +1,11 @@
 #include "PrintJob.h"
 
-#include <QCursor>
-#include <QGuiApplication>
 #include <exception>
 
+#include "BusyCursor.h"
 #include "Dialogs.h"
 #include "Printer.h"
 #include "SharedState.h"
-
-namespace {
-
-// The busy pointer for as long as the printout runs, however it ends.
-class BusyCursor {
-public:
-    BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
-} // namespace
 
 bool runPrintout(SharedState& state, Dialogs& dialogs, PrinterProvider& printers,
                  const std::function<void(Printer&)>& body) {

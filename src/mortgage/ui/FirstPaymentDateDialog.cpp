@@ -30,7 +30,7 @@ FirstPaymentDateDialog::FirstPaymentDateDialog(SharedState& state, Dialogs& dial
     InDate->installEventFilter(this);
     OkExit = new QPushButton("&OK", this);
     OkExit->setObjectName("OkExit");
-    OkExit->setAutoDefault(false);
+    OkExit->setAutoDefault(true);  // Enter in the date moves here; Enter again closes
     connect(OkExit, &QPushButton::clicked, this, &FirstPaymentDateDialog::onOkClicked);
 
     auto* layout = new QVBoxLayout(this);

@@ -1,9 +1,9 @@
 // The worksheet's calculation: entries -> engine -> result labels and schedule grid;
 // and the two commands that use a finished schedule (graph, printout).
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 
+#include "BusyCursor.h"
 #include "Dialogs.h"
 #include "Grid.h"
 #include "Messages.h"
@@ -15,16 +15,6 @@
 #include "SharedState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
-
-namespace {
-// Busy pointer for the lifetime of a command.
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-} // namespace
 
 AmortizationInput MortgageWindow::inputFromState() const {
     AmortizationInput in;

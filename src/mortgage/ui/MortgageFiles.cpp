@@ -1,6 +1,5 @@
 // "S&ave File" and "&Open File": the worksheet's entries to and from a mortgage (.umd)
 // or loan (.uld) file. Results are never saved: opening recalculates.
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -9,6 +8,7 @@
 #include <QRadioButton>
 #include <QSaveFile>
 
+#include "BusyCursor.h"
 #include "Dates.h"
 #include "Dialogs.h"
 #include "LoanFile.h"
@@ -19,13 +19,6 @@
 #include "Workspace.h"
 
 namespace {
-struct BusyCursor {
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 // A name without a folder is looked up in the program's folder.
 QString resolve(const SharedState& state, const std::string& name) {
     const QString file = QString::fromStdString(name);

@@ -139,7 +139,7 @@ void MortgageWindow::buildControls() {
     auto button = [this](const char* name, const char* text) {
         auto* b = new QPushButton(QString::fromUtf8(text), this);
         b->setObjectName(name);
-        b->setAutoDefault(false);
+        b->setAutoDefault(true);  // Enter presses the focused button
         return b;
     };
     MCalc = button("MCalc", "&Calculate");

@@ -41,7 +41,7 @@ PrePayDialog::PrePayDialog(SharedState& state, QWidget* container)
     UsePrePay->setObjectName("UsePrePay");
     DoNotUse = new QPushButton("&Erase all", this);
     DoNotUse->setObjectName("DoNotUse");
-    for (QPushButton* b : {UsePrePay, DoNotUse}) b->setAutoDefault(false);
+    for (QPushButton* b : {UsePrePay, DoNotUse}) b->setAutoDefault(true);
     connect(UsePrePay, &QPushButton::clicked, this, &PrePayDialog::onOkClicked);
     connect(DoNotUse, &QPushButton::clicked, this, &PrePayDialog::onEraseAllClicked);
     connect(PGrid, &Grid::currentCellChanged, this,
