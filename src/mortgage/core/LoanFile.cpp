@@ -62,6 +62,7 @@ LoanFileRead readLoanFile(std::string_view text) {
             return false;
         }
         target = std::move(item).value();
+        ++out.headerFieldsRead;
         return true;
     };
 

@@ -23,5 +23,6 @@ std::string writeLoanFile(const LoanFileData& data);
 struct LoanFileRead {
     LoanFileData data;
     std::optional<Failure> error;  // code 13
+    int headerFieldsRead = 0;      // header fields read, in file order (15 when complete)
 };
 LoanFileRead readLoanFile(std::string_view text);

@@ -83,6 +83,8 @@ void MortgageWindow::onOpenClicked() {
             (loan ? state_.LoanFileName : state_.MortgageFileName) = bareName(chosen);
             calculate();
         } else {
+            // What was read stands in the fields; the old schedule no longer matches them.
+            clearResults();
             workspace_.dialogs().showMessage(msg::FileNotFound);
         }
     }
@@ -97,40 +99,57 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
     const QByteArray bytes = file.readAll();
     file.close();
     const LoanFileRead read = readLoanFile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
-    // A file that does not read completely changes nothing: the reader cannot tell which
-    // of its fields were read before the fault.
-    if (read.error) return false;
     const LoanFileData& data = read.data;
     const AmortizationInput& in = data.input;
-    const int compounding = Comperiod->findText(QString::fromStdString(in.compounding), Qt::MatchExactly);
-    const int frequency = FreqPmt->findText(QString::fromStdString(in.frequency), Qt::MatchExactly);
-    if (compounding < 0 || frequency < 0) return false;
+    // A damaged file keeps what was read before the fault, field by field in file order.
+    const auto has = [&read](int field) { return read.headerFieldsRead >= field; };
 
     filling_ = true;
-    state_.LoanInputs = {};
-    state_.LoanInputs[1] = in.principal;
-    state_.LoanInputs[2] = in.ratePercent;
-    state_.LoanInputs[3] = in.termYears;
-    InPrincipal->setText(QString::fromStdString(
-        RightAlign(state_.CurrencySymbol + formatNumber(in.principal, "####,,###.00", seps_), 16)));
-    InRate->setEditText(QString::fromStdString(rateText(in.ratePercent.toDouble())));
-    const double termShown = loanMode() ? in.termYears.toDouble() * 12.0 : in.termYears.toDouble();
-    InTerm->setEditText(QString::fromStdString(termText(termShown)));
-    Comperiod->setCurrentIndex(compounding);
-    FreqPmt->setCurrentIndex(frequency);
+    const auto done = [this](bool complete) {
+        filling_ = false;
+        return complete;
+    };
+    if (has(1)) {
+        state_.LoanInputs[1] = in.principal;
+        InPrincipal->setText(QString::fromStdString(
+            RightAlign(state_.CurrencySymbol + formatNumber(in.principal, "####,,###.00", seps_), 16)));
+    }
+    if (has(2)) {
+        state_.LoanInputs[2] = in.ratePercent;
+        InRate->setEditText(QString::fromStdString(rateText(in.ratePercent.toDouble())));
+    }
+    if (has(3)) {
+        state_.LoanInputs[3] = in.termYears;
+        const double termShown = loanMode() ? in.termYears.toDouble() * 12.0 : in.termYears.toDouble();
+        InTerm->setEditText(QString::fromStdString(termText(termShown)));
+    }
+    // The lists take only their own entries; any other text is a damaged file.
+    for (const auto& [field, list, text] : {std::tuple{4, Comperiod, &in.compounding}, {5, FreqPmt, &in.frequency}}) {
+        if (!has(field)) return done(false);
+        const int index = list->findText(QString::fromStdString(*text), Qt::MatchExactly);
+        if (index < 0) return done(false);
+        list->setCurrentIndex(index);
+    }
+    if (has(6))
+        if (const auto date = platform::parseDate(data.firstPaymentDate)) state_.TodayDate = platform::shortDate(*date);
+    if (has(7)) {
+        state_.DateView = static_cast<std::int16_t>(in.dateView == 1 ? 1 : 0);
+        setDateViewCaption();
+    }
+    if (has(8)) {
+        state_.DaysChoice = static_cast<std::int16_t>(in.daysChoice >= 0 && in.daysChoice <= 3 ? in.daysChoice : 0);
+        const DaysInYearSet set = daysInYearSet(state_.DaysChoice);
+        state_.DaysInYear = set.daysInYear;
+        state_.TwoWeekPeriods = set.twoWeekPeriods;
+        state_.WeekPeriods = set.weekPeriods;
+    }
+    if (has(9)) {
+        state_.ScheduleView = static_cast<std::int16_t>(in.scheduleView == 1 ? 1 : 2);
+        (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
+    }
+    if (!has(15)) return done(false);
 
-    if (const auto date = platform::parseDate(data.firstPaymentDate)) state_.TodayDate = platform::shortDate(*date);
-    state_.DateView = static_cast<std::int16_t>(in.dateView == 1 ? 1 : 0);
-    setDateViewCaption();
-    const int days = in.daysChoice == 4 ? 0 : in.daysChoice;
-    state_.DaysChoice = static_cast<std::int16_t>(days >= 0 && days <= 3 ? days : 0);
-    const DaysInYearSet set = daysInYearSet(state_.DaysChoice);
-    state_.DaysInYear = set.daysInYear;
-    state_.TwoWeekPeriods = set.twoWeekPeriods;
-    state_.WeekPeriods = set.weekPeriods;
-    state_.ScheduleView = static_cast<std::int16_t>(in.scheduleView == 1 ? 1 : 2);
-    (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
-
+    // Additional payments: the table is made anew and takes the lines read.
     state_.ExtraPayments = {};
     const int count = std::clamp(data.extraPaymentCount, 0, MaxYears);
     for (int y = 1; y <= count; ++y) {
@@ -139,6 +158,5 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
     }
     state_.ExtraPaymentCount = static_cast<std::int16_t>(count);
     state_.ExtraPaymentsInUse = static_cast<std::int16_t>(data.extraPaymentsInUse);
-    filling_ = false;
-    return true;
+    return done(!read.error);
 }
