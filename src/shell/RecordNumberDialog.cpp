@@ -1,18 +1,25 @@
 #include "RecordNumberDialog.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <limits>
 
 #include "NumberFormat.h"
-#include "NumericEntry.h"
 
 namespace {
 const char* const DeleteText = " Type in record number    to delete ";
 const char* const ChangeText = " Type in record number    to change.";
+
+// Digits only; leaving the box shows the number as read ("" for none), so what the user
+// sees is exactly what "&OK" answers.
+NumericEntryConfig recordEntry() {
+    NumericEntryConfig config;
+    config.filter = NumericEntryConfig::Filter::Digit;
+    config.pattern = "###";
+    config.width = 5;
+    config.commit = [](double value) { return value; };
+    config.display = [](double value) { return formatNumber(value, "###"); };
+    return config;
+}
 } // namespace
 
 std::int16_t recordNumberFromText(const QString& text) {
@@ -24,50 +31,8 @@ std::int16_t recordNumberFromText(const QString& text) {
 }
 
 RecordNumberDialog::RecordNumberDialog(SharedState& state, QWidget* container)
-    : PlacedDialog(state, container, Placement::RecordFirstGrid) {
-    setObjectName("InRecNum");
-    setWindowTitle("Input ");
-
-    Label1 = new QLabel(state.DeletePrompt == 1 ? DeleteText : ChangeText, this);
-    Label1->setObjectName("Label1");
-
-    CurVal = new QLineEdit(this);
-    CurVal->setObjectName("CurVal");
-    if (state.SelectedRow != 0) CurVal->setText(QString::number(state.SelectedRow));
-    state.SelectedRow = 0;
-
-    Accept = new QPushButton("&OK", this);
-    Accept->setObjectName("Accept");
-    NoAccept = new QPushButton("&Cancel", this);
-    NoAccept->setObjectName("NoAccept");
-    connect(Accept, &QPushButton::clicked, this, &RecordNumberDialog::onAcceptClicked);
-    connect(NoAccept, &QPushButton::clicked, this, &RecordNumberDialog::reject);
-
-    // Leaving the box shows the number as read ("" for none), so what the user sees is
-    // exactly what OK answers.
-    NumericEntryConfig config;
-    config.filter = NumericEntryConfig::Filter::Digit;
-    config.pattern = "###";
-    config.width = 5;
-    config.commit = [](double value) { return value; };
-    config.display = [](double value) { return formatNumber(value, "###"); };
-    entry_ = std::make_unique<NumericEntry>(CurVal, state, std::move(config));
-    entry_->setNext(Accept);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Accept);
-    buttons->addWidget(NoAccept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(CurVal);
-    layout->addLayout(buttons);
-
-    setTabOrder(CurVal, Accept);
-    setTabOrder(Accept, NoAccept);
-    CurVal->setFocus();
-}
-
-RecordNumberDialog::~RecordNumberDialog() = default;
+    : EntryDialog(state, container, Placement::RecordFirstGrid, "InRecNum",
+                  state.DeletePrompt == 1 ? DeleteText : ChangeText, recordEntry()) {}
 
 void RecordNumberDialog::placeOnActivation() {
     // Over the grid the caller named; the side is used up by the first activation.

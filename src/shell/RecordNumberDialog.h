@@ -2,33 +2,21 @@
 // InRecNum: asks for the number of the record to delete (DeletePrompt 1) or to change.
 // Shows SelectedRow as the proposal, sits over the grid named by RecordDialogSide and
 // answers RecordNumber (0 when cancelled).
-#include <memory>
+#include <cstdint>
 
-#include "PlacedDialog.h"
+#include "EntryDialog.h"
 
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class NumericEntry;
+class QString;
 
-class RecordNumberDialog : public PlacedDialog {
+class RecordNumberDialog : public EntryDialog {
 public:
     RecordNumberDialog(SharedState& state, QWidget* container);
-    ~RecordNumberDialog() override;
 
     void reject() override;
 
 protected:
     void placeOnActivation() override;
-
-private:
-    void onAcceptClicked();
-
-    QLabel* Label1;
-    QLineEdit* CurVal;
-    QPushButton* Accept;
-    QPushButton* NoAccept;
-    std::unique_ptr<NumericEntry> entry_;
+    void onAcceptClicked() override;
 };
 
 // The whole-number value of a typed record number: its leading digits, 0 when there are
