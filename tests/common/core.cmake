@@ -1,18 +1,10 @@
-# Tests of the pure core library (money, number patterns, key filters, the data file codec,
-# the print model, settings file and message tables).
-pecunex_gtest(test_common_core
-  SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/test_currency.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/test_number_format.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/test_key_filters.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/test_seq_file.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/test_print_model.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/test_settings_file.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/test_messages.cpp
-  LIBS pecunex_common)
+# Tests of the pure core library (money, patterns, key filters, file codec, printing, settings, messages).
+set(core_tests currency number_format key_filters seq_file print_model settings_file messages)
+list(TRANSFORM core_tests PREPEND ${CMAKE_CURRENT_LIST_DIR}/test_)
+list(TRANSFORM core_tests APPEND .cpp)
+pecunex_gtest(test_common_core SOURCES ${core_tests} LIBS pecunex_common)
 
-# The core must stay free of Qt: no Qt in its link interface, no Qt include in its sources,
-# and a program built from it alone does not load a Qt library.
+# The core stays free of Qt: not linked, not included, not loaded by a program built from it alone.
 add_test(NAME common_core_links_without_qt
   COMMAND ${CMAKE_COMMAND}
     "-DLINK_LIBS=$<JOIN:$<TARGET_PROPERTY:pecunex_common,LINK_LIBRARIES>,|>|$<JOIN:$<TARGET_PROPERTY:pecunex_common,INTERFACE_LINK_LIBRARIES>,|>"
