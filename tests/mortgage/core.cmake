@@ -5,7 +5,6 @@ pecunex_gtest(test_mortgage_core
           ${CMAKE_CURRENT_LIST_DIR}/test_schedule_report.cpp
   LIBS pecunex_mortgage_core)
 
-# pecunex-report run as a process.
 pecunex_gtest(test_pecunex_report
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_report_cli.cpp
   LIBS pecunex_common)
