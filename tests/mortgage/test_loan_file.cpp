@@ -93,6 +93,8 @@ TEST(LoanFileRead, ShortAndGarbledFilesAreErrorThirteen) {
     const LoanFileRead r = readLoanFile("18000,9.25,3,\"   Semiannual\",12,13");
     EXPECT_EQ(r.data.input.termYears, money(3));
     EXPECT_EQ(r.data.input.compounding, "   Semiannual");
+    EXPECT_EQ(r.headerFieldsRead, 6);  // the bare 12 and 13 read as frequency and date texts
+    EXPECT_EQ(readLoanFile(ExampleLoanFile).headerFieldsRead, 15);
 }
 
 } // namespace
