@@ -1,9 +1,4 @@
-pecunex_qtest(test_mortgage_window
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_window.cpp ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h
-  LIBS pecunex_mortgage_ui)
-pecunex_qtest(test_mortgage_files
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_files.cpp ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h
-  LIBS pecunex_mortgage_ui)
-pecunex_qtest(test_mortgage_dialogs
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_dialogs.cpp ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h
-  LIBS pecunex_mortgage_ui)
+foreach(name window files dialogs)
+  pecunex_qtest(test_mortgage_${name} SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_${name}.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h LIBS pecunex_mortgage_ui)
+endforeach()
