@@ -106,6 +106,22 @@ private slots:
         QVERIFY(s.st().MortgageFileName.empty());
         QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files), QStringList{"garbage.umd"});
     }
+
+    // A damaged file keeps the fields read before the fault; the old schedule no longer fits.
+    void damagedFileKeepsTheFieldsReadBeforeTheFault() {
+        Sheet s;
+        s.click("MCalc");
+        const QString damaged = s.ws.folder.filePath("damaged.umd");
+        QFile f(damaged);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("250000,7.5,30,\"  Fortnightly\",") > 0);
+        f.close();
+        s.ws.scripted.fileNames = {damaged.toStdString()};
+        s.click("MLoadFile");
+        QCOMPARE(s.messages(), (std::vector<int>{13}));
+        QCOMPARE(s.stored(), QString("250000|7.5|30"));
+        QCOMPARE(s.principal()->text().trimmed(), QString("$250,000.00"));
+        QCOMPARE(s.st().ScheduleYears, std::int16_t{0});
+    }
 };
 
 PECUNEX_QTEST_MAIN(TestMortgageFiles)
