@@ -117,6 +117,25 @@ private slots:
         QCOMPARE(s.messages(), (std::vector<int>{1, 15, 2, 3}));
     }
 
+    // On a decimal-comma system the worksheet reads, shows and lists figures the system's way.
+    void decimalCommaSystemUsesItsOwnSeparators() {
+        struct RestoreLocale {
+            QLocale saved;
+            ~RestoreLocale() { QLocale::setDefault(saved); }
+        } restore;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        {
+            Sheet s;
+            s.enter("150000,5", "6,375", "25");
+            s.click("MCalc");
+            QCOMPARE(s.stored(), QString("150000.5|6.375|25"));
+            QCOMPARE(s.shown(), QString("     $150.000,50|         6,375%|              25"));
+            // Spreadsheet PMT(0.06375/12, 300, -150000.5) = 1,001.129; first interest P * i = 796.878.
+            QCOMPARE(s.label("InMonthPI").trimmed() + "|" + s.cells(1, 1, 3),
+                     QString("$1.001,13|796,88|204,25|149.796,25"));
+        }
+    }
+
     void printingWritesTheScheduleReportAndExitErasesTheTables() {
         Sheet s;
         QTest::mouseClick(s.find("Option2"), Qt::LeftButton);
