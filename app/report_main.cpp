@@ -234,9 +234,16 @@ int fail(const std::string& message) {
     return 1;
 }
 
+// Qt's start-up chatter (no runtime folder, font cache notes) is not the report's business.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << text.toStdString() << "\n";
+}
+
 bool writePdf(const std::string& fileName, const ScheduleReportInput& report, int fontChoice, char* argv0) {
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    // The PDF is drawn without a screen, whatever display the caller may have.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietQtMessages);
     int argc = 1;
     char* argv[] = {argv0, nullptr};
     QApplication app(argc, argv);
