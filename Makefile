@@ -1,6 +1,7 @@
 # make run    - install missing Debian packages, build, start pecunex
 # make test   - install missing Debian packages, build, run the whole suite (SANITIZE=1: ASan+UBSan)
 # make build  - build only;  make bench - build and run the benchmarks
+# make fuzz   - build the file readers' libFuzzer targets with Clang and run each for FUZZ_SECONDS
 SHELL := /bin/bash
 PRESET := default
 BUILD_DIR := build
@@ -12,10 +13,13 @@ WERROR ?= 0
 CMAKE_FLAGS := -DPECUNEX_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build test run bench clean
+FUZZ_SECONDS ?= 60
+PACKAGES ?= packages.txt
+
+.PHONY: deps configure build test run bench fuzz clean
 
 deps:
-	@missing=$$(grep -v '^\s*#' packages.txt | xargs -n1 | while read -r p; do \
+	@missing=$$(grep -v '^\s*#' $(PACKAGES) | xargs -n1 | while read -r p; do \
 	    dpkg-query -W -f='$${Status}' "$$p" 2>/dev/null | grep -q 'install ok installed' || echo "$$p"; done); \
 	if [ -n "$$missing" ]; then \
 	    echo "Installing missing packages:" $$missing; \
@@ -41,5 +45,15 @@ run: build
 bench: build
 	$(BUILD_DIR)/pecunex-bench
 
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES=packages.txt
+	@$(MAKE) --no-print-directory deps PACKAGES=packages-fuzz.txt
+	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPECUNEX_FUZZ=ON >/dev/null
+	cmake --build build-fuzz
+	@for t in fuzz_seq_reader fuzz_loan_file fuzz_settings; do \
+	    mkdir -p build-fuzz/corpus/$$t && \
+	    build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus/$$t || exit 1; \
+	done
+
 clean:
-	rm -rf build build-sanitize
+	rm -rf build build-sanitize build-fuzz
