@@ -1,13 +1,3 @@
-# The program's spine: entry fields, container, menu, settings and their dialogs.
-pecunex_qtest(test_numeric_entry
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_numeric_entry.cpp
-  LIBS pecunex_shell)
-pecunex_qtest(test_settings
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_settings.cpp
-  LIBS pecunex_shell)
-pecunex_qtest(test_shell_windows
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_shell_windows.cpp
-  LIBS pecunex_shell)
-pecunex_qtest(test_personalize
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_personalize.cpp
-  LIBS pecunex_shell)
+# The program's spine: container and menu, entry fields, settings and Personalize.
+pecunex_qtest(test_shell SOURCES suites_main.cpp test_shell_windows.cpp test_numeric_entry.cpp
+  test_personalize.cpp LIBS pecunex_shell)

@@ -1,141 +1,61 @@
-// The frame around every printout: the header question, the stop on "1", the printer,
-// the page length set up for the font, the report's lines and the end of the document.
-#include <QCursor>
-#include <QGuiApplication>
-#include <QtTest/QTest>
-#include <stdexcept>
-
+// The frame around every printout: the header question, the stop on "1", the printer, the
+// page length for the font, the report's lines and the end of the document.
 #include "PrintJob.h"
-#include "QtTestMain.h"
-#include "ScriptedDialogs.h"
-
-namespace {
-
-// The report body most reports start with: the header at column 2, then one line.
-void headerAndOneLine(SharedState& state, Printer& p) {
-    p.print({Tab(2), state.HeaderText});
-    p.print({Tab(5), "line"});
-}
-
-} // namespace
+#include "ShellTest.h"
 
 class PrintJobTest : public QObject {
     Q_OBJECT
-
     SharedState state;
+    ScriptedDialogs dialogs{state};
+    CapturingPrinters printers;
+    bool print(const std::string& header, const std::function<void(Printer&)>& body) {
+        dialogs.headers = {header};
+        return runPrintout(state, dialogs, printers, body);
+    }
 
 private slots:
-    void init() { state = SharedState{}; }
+    void init() { printers.documents.clear(); }
 
-    // Header typed: the document is the set-up's empty line, then what the body printed.
-    void printsHeaderThenBody() {
-        ScriptedDialogs dialogs(state);
-        CapturingPrinters printers;
-        dialogs.headers.push_back("Household 2025");
-        int bodyRuns = 0;
-        const bool printed = runPrintout(state, dialogs, printers, [&](Printer& p) {
-            ++bodyRuns;
-            headerAndOneLine(state, p);
-        });
-        QVERIFY(printed);
-        QCOMPARE(bodyRuns, 1);
-        QCOMPARE(dialogs.calls, (std::vector<ScriptedDialogs::Call>{{"printerHeader", 0}}));
-        QCOMPARE(printers.documents.size(), std::size_t(1));
-        QCOMPARE(printers.documents.front(), std::string("\n Household 2025\n    line\n"));
+    // The header is asked first; the body runs once, after the set-up's empty line, and
+    // prints the header itself.
+    void headerThenBody() {
+        for (const std::string header : {"Household 2025", ""}) {
+            int runs = 0;
+            QVERIFY(print(header, [&](Printer& p) {
+                ++runs;
+                p.print({Tab(2), state.HeaderText});
+                p.print({Tab(5), "line"});
+            }));
+            QCOMPARE(runs, 1);
+            QCOMPARE(printers.documents.back(), "\n" + (header.empty() ? "" : " " + header) + "\n    line\n");
+        }
+        QCOMPARE(dialogs.calls, std::vector<ScriptedDialogs::Call>(2, {"printerHeader", 0}));
     }
 
-    void emptyHeaderPrintsEmptyHeaderLine() {
-        ScriptedDialogs dialogs(state);
-        CapturingPrinters printers;
-        dialogs.headers.push_back("");
-        QVERIFY(runPrintout(state, dialogs, printers, [&](Printer& p) { headerAndOneLine(state, p); }));
-        QCOMPARE(printers.documents.front(), std::string("\n\n    line\n"));
-    }
-
-    // Cancelling (or typing just "1") prints nothing and never asks for a printer.
-    void cancelledHeaderPrintsNothing() {
-        ScriptedDialogs dialogs(state);
-        CapturingPrinters printers;
-        dialogs.headers.push_back("1");
+    // A cancelled header ("1") prints nothing and never opens a printer; a cancelled printer
+    // runs no body either.
+    void cancelled() {
         state.LinesPerPage = 99;
         bool bodyRan = false;
-        QVERIFY(!runPrintout(state, dialogs, printers, [&](Printer&) { bodyRan = true; }));
-        QVERIFY(!bodyRan);
+        QVERIFY(!print("1", [&](Printer&) { bodyRan = true; }));
         QVERIFY(printers.documents.empty());
-        QCOMPARE(state.LinesPerPage, 99);  // no set-up took place
-    }
-
-    // No printer and the PDF name cancelled: nothing is printed either.
-    void cancelledPrinterPrintsNothing() {
-        ScriptedDialogs dialogs(state);
-        CapturingPrinters printers;
+        QCOMPARE(state.LinesPerPage, 99);
         printers.cancel = true;
-        dialogs.headers.push_back("Net worth");
-        bool bodyRan = false;
-        QVERIFY(!runPrintout(state, dialogs, printers, [&](Printer&) { bodyRan = true; }));
+        QVERIFY(!print("Net worth", [&](Printer&) { bodyRan = true; }));
+        printers.cancel = false;
         QVERIFY(!bodyRan);
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
     }
 
-    // The page length the body counts with, by font choice (63/56/51 for Courier New
-    // 10/11/12 points, 53 for the printer's own font).
-    void pageLengthByFont_data() {
-        QTest::addColumn<int>("choice");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("standard") << 0 << 53;
-        QTest::newRow("10 pt") << 1 << 63;
-        QTest::newRow("11 pt") << 2 << 56;
-        QTest::newRow("12 pt") << 3 << 51;
-    }
+    // Each printout sets the page length for its font before the body runs.
     void pageLengthByFont() {
-        QFETCH(int, choice);
-        QFETCH(int, lines);
-        ScriptedDialogs dialogs(state);
-        CapturingPrinters printers;
-        state.PrinterFontChoice = static_cast<std::int16_t>(choice);
-        state.LinesPerPage = 0;
-        dialogs.headers.push_back("x");
-        int seenByBody = -1;
-        QVERIFY(runPrintout(state, dialogs, printers, [&](Printer&) { seenByBody = state.LinesPerPage; }));
-        QCOMPARE(seenByBody, lines);
-        QCOMPARE(state.LinesPerPage, lines);
-    }
-
-    // The 12-point choice, then the standard font: each printout sets its own length.
-    void pageLengthFollowsEachPrintout() {
-        ScriptedDialogs dialogs(state);
-        CapturingPrinters printers;
-        dialogs.headers = {"a", "b"};
-        state.PrinterFontChoice = 3;
-        runPrintout(state, dialogs, printers, [](Printer&) {});
-        QCOMPARE(state.LinesPerPage, 51);
-        state.PrinterFontChoice = 0;
-        runPrintout(state, dialogs, printers, [](Printer&) {});
-        QCOMPARE(state.LinesPerPage, 53);
-    }
-
-    // The busy pointer shows while the lines print and is gone afterwards, also when the
-    // printout fails half-way (a failure that is not reported).
-    void busyPointer() {
-        ScriptedDialogs dialogs(state);
-        CapturingPrinters printers;
-        dialogs.headers = {"ok", "fails"};
-        Qt::CursorShape during = Qt::ArrowCursor;
-        QVERIFY(runPrintout(state, dialogs, printers, [&](Printer&) {
-            if (const QCursor* c = QGuiApplication::overrideCursor()) during = c->shape();
-        }));
-        QCOMPARE(during, Qt::WaitCursor);
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-
-        const bool printed = runPrintout(state, dialogs, printers, [&](Printer& p) {
-            p.print({"half a page"});
-            throw std::runtime_error("printer went away");
-        });
-        QVERIFY(!printed);
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-        QCOMPARE(printers.documents.back(), std::string("\nhalf a page\n"));
+        for (const auto& [choice, lines] : {std::pair{1, 63}, {2, 56}, {3, 51}, {0, 53}}) {
+            state.PrinterFontChoice = static_cast<std::int16_t>(choice);
+            int seen = -1;
+            QVERIFY(print("x", [&](Printer&) { seen = state.LinesPerPage; }));
+            QCOMPARE(seen, lines);
+        }
     }
 };
 
-PECUNEX_QTEST_MAIN(PrintJobTest)
+PECUNEX_SUITE(PrintJobTest)
 #include "test_print_job.moc"
