@@ -36,20 +36,28 @@ void MortgageWindow::onSaveClicked() {
         workspace_.dialogs().showMessage(msg::NoRecords);
         return;
     }
+    const auto chosen = chooseFile(true);
+    if (!chosen) return;
+    if (saveTo(*chosen))
+        rememberedFileName() = bareName(*chosen);
+    else
+        workspace_.dialogs().showMessage(loanMode() ? msg::BadLoanFileName : msg::BadMortgageFileName);
+}
+
+std::optional<std::string> MortgageWindow::chooseFile(bool save) {
     const bool loan = loanMode();
-    state_.FileDialogMode = loan ? 8 : 6;
-    state_.ChosenFileName = loan ? state_.LoanFileName : state_.MortgageFileName;
+    state_.FileDialogMode = static_cast<std::int16_t>(loan ? (save ? 8 : 7) : (save ? 6 : 5));
+    state_.ChosenFileName = rememberedFileName();
     workspace_.dialogs().fileDirectory();
-    if (state_.FileDialogMode != 9 && !state_.ChosenFileName.empty()) {
-        const std::string chosen = state_.ChosenFileName;
-        if (saveTo(chosen)) {
-            (loan ? state_.LoanFileName : state_.MortgageFileName) = bareName(chosen);
-        } else {
-            workspace_.dialogs().showMessage(loan ? msg::BadLoanFileName : msg::BadMortgageFileName);
-        }
-    }
+    std::optional<std::string> chosen;
+    if (state_.FileDialogMode != 9 && !state_.ChosenFileName.empty()) chosen = state_.ChosenFileName;
     state_.FileDialogMode = 0;
     state_.ChosenFileName.clear();
+    return chosen;
+}
+
+std::string& MortgageWindow::rememberedFileName() {
+    return loanMode() ? state_.LoanFileName : state_.MortgageFileName;
 }
 
 bool MortgageWindow::saveTo(const std::string& fileName) {
@@ -73,23 +81,16 @@ bool MortgageWindow::saveTo(const std::string& fileName) {
 }
 
 void MortgageWindow::onOpenClicked() {
-    const bool loan = loanMode();
-    state_.FileDialogMode = loan ? 7 : 5;
-    state_.ChosenFileName = loan ? state_.LoanFileName : state_.MortgageFileName;
-    workspace_.dialogs().fileDirectory();
-    if (state_.FileDialogMode != 9 && !state_.ChosenFileName.empty()) {
-        const std::string chosen = state_.ChosenFileName;
-        if (openFrom(chosen)) {
-            (loan ? state_.LoanFileName : state_.MortgageFileName) = bareName(chosen);
-            calculate();
-        } else {
-            // What was read stands in the fields; the old schedule no longer matches them.
-            clearResults();
-            workspace_.dialogs().showMessage(msg::FileNotFound);
-        }
+    const auto chosen = chooseFile(false);
+    if (!chosen) return;
+    if (openFrom(*chosen)) {
+        rememberedFileName() = bareName(*chosen);
+        calculate();
+    } else {
+        // What was read stands in the fields; the old schedule no longer matches them.
+        clearResults();
+        workspace_.dialogs().showMessage(msg::FileNotFound);
     }
-    state_.FileDialogMode = 0;
-    state_.ChosenFileName.clear();
 }
 
 bool MortgageWindow::openFrom(const std::string& fileName) {
