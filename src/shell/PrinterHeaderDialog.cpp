@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <string>
 
@@ -26,6 +27,8 @@ PrinterHeaderDialog::PrinterHeaderDialog(SharedState& state, QWidget* container)
     InFName->setObjectName("InFName");
     InFName->setMinimumWidth(320);
     InFName->installEventFilter(this);
+    // A pasted text cannot bring a double quote in either.
+    InFName->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), InFName));
 
     Acept = new QPushButton("Continue &Printout", this);
     Acept->setObjectName("Acept");

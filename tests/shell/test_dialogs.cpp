@@ -1,5 +1,7 @@
 // The shared dialogs as the worksheets use them: their texts, the keys they refuse, where
 // Enter goes, the answers they leave in the shared state and where they are placed.
+#include <QClipboard>
+
 #include "Messages.h"
 #include "ShellTest.h"
 
@@ -88,6 +90,8 @@ private slots:
             shown = w->windowTitle() + "|" + text(w, "FName") + "|" + text(w, "Acept") + "|" + text(w, "NAcept");
             QCOMPARE(QApplication::focusWidget(), child(w, "InFName"));
             QTest::keyClicks(child(w, "InFName"), "Smith \"family\" budget 2025");
+            QGuiApplication::clipboard()->setText("\"q\"");  // nor can a paste bring one in
+            QTest::keySequence(child(w, "InFName"), QKeySequence::Paste);
             QTest::keyClick(child(w, "InFName"), Qt::Key_Return);
             QVERIFY(w->isVisible());
             shown += "|" + QApplication::focusWidget()->objectName();
