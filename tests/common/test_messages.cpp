@@ -12,6 +12,8 @@ TEST(Messages, DetailsAndFileNamesGoWhereTheyBelong) {
         {messageText(msg::WrongEntryDetail, "in box 3"), "Wrong entry in box 3"},
         {messageText(msg::WrongEntry, "ignored"), "Wrong entry."},
         {messageText(msg::BadBudgetFileName), " Bad filename, must be in the form MYFILE.BGT"},
+        {messageText(1), "No data to print. Calculate."}, {messageText(38), "Bad Filename. Must be in the form MYFILE.ULD"},
+        {questionText(1), " Continue with Printout."}, {questionText(2, "X.BGT", "y"), " Print in Color."},
         {questionText(3, "HOME.BGT"), "HOME.BGT" + erase},
         {questionText(3), erase},  // an empty name leaves the leading blank first
         {questionText(4, "ignored", "12 Rent"), "Are you sure you wish to delete the current record: 12 Rent"},

@@ -1,6 +1,6 @@
 #pragma once
 // Dialogs for window tests: records every call with the code it was made for and answers
-// from queues. Running out of queued answers aborts the test program with a message.
+// headers and file names from queues. A dialog without a queued answer aborts the test program.
 #include <QtGlobal>
 #include <deque>
 #include <memory>
@@ -15,19 +15,15 @@
 class ScriptedDialogs : public Dialogs {
 public:
     struct Call {
-        std::string kind;  // message, yesNo, recordNumber, valueInput, printerHeader, fileDirectory
-        int code;          // MessageCode, QuestionCode, DeletePrompt, ContextCode, 0, FileDialogMode
+        std::string kind;  // message, printerHeader, fileDirectory
+        int code;          // MessageCode, 0, FileDialogMode
         bool operator==(const Call&) const = default;
     };
-
     explicit ScriptedDialogs(SharedState& s) : Dialogs(s) {}
 
     std::vector<Call> calls;
-    std::deque<int> yesNoAnswers;          // 6 or 0
-    std::deque<int> recordNumbers;
-    std::deque<std::string> values;
-    std::deque<std::string> headers;       // "1" = cancel
-    std::deque<std::string> fileNames;     // "" = cancel
+    std::deque<std::string> headers;    // "1" = cancel
+    std::deque<std::string> fileNames;  // "" = cancel
 
     std::vector<int> messages() const {
         std::vector<int> codes;
@@ -35,23 +31,10 @@ public:
             if (c.kind == "message") codes.push_back(c.code);
         return codes;
     }
-
     void message() override { calls.push_back({"message", state().MessageCode}); }
-    void yesNo() override {
-        calls.push_back({"yesNo", state().QuestionCode});
-        state().QuestionCode = static_cast<std::int16_t>(take(yesNoAnswers, "yes/no"));
-    }
-    void recordNumber() override {
-        calls.push_back({"recordNumber", state().DeletePrompt});
-        state().RecordNumber = static_cast<std::int16_t>(take(recordNumbers, "record number"));
-        state().SelectedRow = 0;
-        state().RecordDialogSide = 0;
-    }
-    void valueInput() override {
-        calls.push_back({"valueInput", state().ContextCode});
-        state().ValueAnswer = take(values, "value");
-        state().SelectedRow = 0;
-    }
+    void yesNo() override { qFatal("ScriptedDialogs: unexpected yes/no question"); }
+    void recordNumber() override { qFatal("ScriptedDialogs: unexpected record number dialog"); }
+    void valueInput() override { qFatal("ScriptedDialogs: unexpected value dialog"); }
     void printerHeader() override {
         calls.push_back({"printerHeader", 0});
         state().HeaderText = take(headers, "printout header");
@@ -60,19 +43,14 @@ public:
         const int mode = state().FileDialogMode;
         calls.push_back({"fileDirectory", mode});
         if (mode < 1 || mode > 8) return;
-        std::string name = take(fileNames, "file name");
-        if (name.empty()) {
-            state().FileDialogMode = 9;
-            state().ChosenFileName.clear();
-        } else {
-            state().ChosenFileName = name;
-        }
+        state().ChosenFileName = take(fileNames, "file name");
+        if (state().ChosenFileName.empty()) state().FileDialogMode = 9;
     }
 
 private:
-    template <class T> T take(std::deque<T>& queue, const char* what) {
+    static std::string take(std::deque<std::string>& queue, const char* what) {
         if (queue.empty()) qFatal("ScriptedDialogs: no %s answer queued", what);
-        T v = queue.front();
+        std::string v = queue.front();
         queue.pop_front();
         return v;
     }
@@ -81,8 +59,8 @@ private:
 // Printer provider that keeps the text of every printout it handed out.
 class CapturingPrinters : public PrinterProvider {
 public:
-    std::deque<std::string> documents;   // one per printout, complete after the printer is gone
-    bool cancel = false;                 // true: behave as if the user cancelled the PDF name
+    std::deque<std::string> documents;  // one per printout, complete after the printer is gone
+    bool cancel = false;                // true: behave as if the user cancelled the PDF name
 
     std::unique_ptr<Printer> open() override {
         if (cancel) return nullptr;
@@ -91,11 +69,9 @@ public:
     }
 
 private:
-    class Capture : public TextPrinter {
-    public:
-        explicit Capture(std::string& sink) : sink_(sink) {}
-        ~Capture() override { sink_ = text(); }
-    private:
-        std::string& sink_;
+    struct Capture : TextPrinter {
+        explicit Capture(std::string& sink) : sink(sink) {}
+        ~Capture() override { sink = text(); }
+        std::string& sink;
     };
 };
