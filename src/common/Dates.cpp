@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <chrono>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 
@@ -97,41 +99,40 @@ std::string isoDate(int serial) {
     return out;
 }
 
+namespace {
+// Reads `fields` numbers of the given digit counts, separated by `sep`, that make up the
+// whole text; the digit count of the last one is left in `lastDigits`.
+bool readFields(std::string_view text, char sep, std::initializer_list<std::pair<int, int>> widths,
+                int* out, int& lastDigits) {
+    std::size_t pos = 0;
+    int i = 0;
+    for (const auto& [minDigits, maxDigits] : widths) {
+        if (i > 0) {
+            if (pos >= text.size() || text[pos] != sep) return false;
+            ++pos;
+        }
+        const auto value = readDigits(text, pos, minDigits, maxDigits, lastDigits);
+        if (!value) return false;
+        out[i++] = *value;
+    }
+    return pos == text.size();
+}
+} // namespace
+
 std::optional<int> parseDateText(std::string_view text) {
     text = trimmed(text);
-    std::size_t pos = 0;
+    int f[3] = {};
     int digits = 0;
 
     // ISO: yyyy-mm-dd
     if (text.size() >= 5 && text[4] == '-') {
-        auto y = readDigits(text, pos, 4, 4, digits);
-        if (!y || pos >= text.size() || text[pos] != '-')
-            return std::nullopt;
-        ++pos;
-        auto m = readDigits(text, pos, 1, 2, digits);
-        if (!m || pos >= text.size() || text[pos] != '-')
-            return std::nullopt;
-        ++pos;
-        auto d = readDigits(text, pos, 1, 2, digits);
-        if (!d || pos != text.size())
-            return std::nullopt;
-        return validSerial(*y, *m, *d);
+        if (!readFields(text, '-', {{4, 4}, {1, 2}, {1, 2}}, f, digits)) return std::nullopt;
+        return validSerial(f[0], f[1], f[2]);
     }
 
     // month/day/year with a two- or four-digit year
-    auto m = readDigits(text, pos, 1, 2, digits);
-    if (!m || pos >= text.size() || text[pos] != '/')
-        return std::nullopt;
-    ++pos;
-    auto d = readDigits(text, pos, 1, 2, digits);
-    if (!d || pos >= text.size() || text[pos] != '/')
-        return std::nullopt;
-    ++pos;
-    auto y = readDigits(text, pos, 2, 4, digits);
-    if (!y || pos != text.size() || digits == 3)
-        return std::nullopt;
-    int fullYear = *y;
-    if (digits == 2)
-        fullYear += *y < 30 ? 2000 : 1900;
-    return validSerial(fullYear, *m, *d);
+    if (!readFields(text, '/', {{1, 2}, {1, 2}, {2, 4}}, f, digits) || digits == 3) return std::nullopt;
+    const auto m = f[0], d = f[1], y = f[2];
+    const int fullYear = digits == 2 ? y + (y < 30 ? 2000 : 1900) : y;
+    return validSerial(fullYear, m, d);
 }

@@ -10,32 +10,19 @@
 QtDialogs::QtDialogs(SharedState& state, QWidget* container)
     : Dialogs(state), container_(container) {}
 
+namespace {
 // Each dialog is built afresh (its load reads the inputs), shown modally and discarded.
-
-void QtDialogs::message() {
-    MessageDialog dialog(state(), container_);
+template <class Dialog> void showModal(SharedState& state, QWidget* container) {
+    Dialog dialog(state, container);
     dialog.exec();
 }
+} // namespace
 
-void QtDialogs::yesNo() {
-    YesNoDialog dialog(state(), container_);
-    dialog.exec();
-}
-
-void QtDialogs::recordNumber() {
-    RecordNumberDialog dialog(state(), container_);
-    dialog.exec();
-}
-
-void QtDialogs::valueInput() {
-    ValueInputDialog dialog(state(), container_);
-    dialog.exec();
-}
-
-void QtDialogs::printerHeader() {
-    PrinterHeaderDialog dialog(state(), container_);
-    dialog.exec();
-}
+void QtDialogs::message() { showModal<MessageDialog>(state(), container_); }
+void QtDialogs::yesNo() { showModal<YesNoDialog>(state(), container_); }
+void QtDialogs::recordNumber() { showModal<RecordNumberDialog>(state(), container_); }
+void QtDialogs::valueInput() { showModal<ValueInputDialog>(state(), container_); }
+void QtDialogs::printerHeader() { showModal<PrinterHeaderDialog>(state(), container_); }
 
 void QtDialogs::fileDirectory() {
     FileDirectory(state(), container_);
