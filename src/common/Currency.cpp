@@ -23,17 +23,26 @@ std::optional<Currency> fromWide(Int128 raw) {
 
 std::optional<Currency> Currency::fromDouble(double value) {
     if (!std::isfinite(value)) return std::nullopt;
-    // Anything this far out cannot fit; stopping here also keeps the digit strings short.
+    // Beyond 2^63 ten-thousandths nothing fits; stopping here also keeps every product below
+    // inside 128 bits.
     if (std::fabs(value) >= 1e15) return std::nullopt;
-    // Round from the decimal form the user sees (15 significant digits), as the number
-    // patterns do. From 1e11 on, 15 digits no longer reach the fourth decimal, so the
-    // shortest exact form of the double is used instead.
-    const decimal::Digits digits =
-        std::fabs(value) < 1e11 ? decimal::fromDouble15(value) : decimal::fromDoubleShortest(value);
-    const decimal::Fixed fixed = decimal::roundTo(digits, 4);
-    Int128 magnitude = 0;
-    for (char c : fixed.whole + fixed.fraction) magnitude = magnitude * 10 + (c - '0');
-    return fromWide(fixed.negative ? -magnitude : magnitude);
+    // The double is exactly mantissa x 2^exponent with a 53-bit whole mantissa, so
+    // value x 10,000 is (mantissa x 10,000) / 2^shift: a whole number below 2^67 divided by a
+    // power of two. Divide in integers and round the remainder to the nearest, ties to even.
+    // No decimal string and no rounded product is involved, so the result is exact.
+    int exponent = 0;
+    const double fraction = std::frexp(std::fabs(value), &exponent);
+    const auto mantissa = static_cast<std::int64_t>(std::ldexp(fraction, 53));
+    const int shift = 53 - exponent;  // at least 3, since |value| < 1e15 < 2^50
+    const Int128 scaled = Int128{mantissa} * Scale;
+    Int128 quotient = 0;
+    if (shift < 100) {
+        quotient = scaled >> shift;
+        const Int128 remainder = scaled - (quotient << shift);
+        const Int128 half = Int128{1} << (shift - 1);
+        if (remainder > half || (remainder == half && (quotient & 1) != 0)) ++quotient;
+    }  // else: below 2^-33, far less than half a ten-thousandth
+    return fromWide(std::signbit(value) ? -quotient : quotient);
 }
 
 Currency Currency::fromDoubleOrThrow(double value) {

@@ -13,8 +13,8 @@ public:
     constexpr Currency() = default;
     static constexpr Currency fromRaw(std::int64_t tenThousandths) { return Currency(tenThousandths); }
     static constexpr Currency fromWhole(std::int32_t units) { return Currency(std::int64_t{units} * Scale); }
-    // Rounds to the nearest ten-thousandth (halves away from zero). Empty for NaN,
-    // infinities and values outside the representable range.
+    // The double's exact value rounded to the nearest ten-thousandth, ties to even. Empty
+    // for NaN, infinities and values outside the representable range.
     static std::optional<Currency> fromDouble(double value);
     // Like fromDouble, but NaN/out-of-range values throw std::overflow_error; for engine
     // loops that report any arithmetic fault as one failure.
