@@ -1,5 +1,6 @@
 // pecunex-report: prints a saved mortgage or loan file the way the worksheet's "To Printer"
 // would, as printer text on stdout, as CSV, or as a PDF, without a display.
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QFile>
 #include <QString>
 
 #include "Amortization.h"
@@ -20,6 +22,7 @@
 #include "Messages.h"
 #include "Printer.h"
 #include "QtPrinter.h"
+#include "SafeSave.h"
 #include "ScheduleReport.h"
 #include "SettingsFile.h"
 #include "TextPrinter.h"
@@ -46,7 +49,8 @@ options:
   --font 0..3      printer font choice, which sets the page length: 0 standard (53 lines),
                    1 Courier New 10 pt (63), 2 11 pt (56), 3 12 pt (51)
                    (default: the choice saved in Personal.kpf beside this program, else 0)
-  --currency SYM   currency symbol (default: Personal.kpf's, else "$")
+  --currency SYM   currency symbol of 0 to 2 characters, "" for none
+                   (default: Personal.kpf's, else "$")
   --csv            write the schedule as CSV instead of the printout: a header line, then
                    one line per schedule row (no total row), figures with a period and
                    two decimals, no thousands separators, dates as yyyy-mm-dd. Columns:
@@ -133,6 +137,11 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
         } else if (a == "--currency") {
             if (!value(v))
                 return std::nullopt;
+            // What Personalize lets a user type: up to two characters, no control characters.
+            if (!isTypableCurrencySymbol(v)) {
+                error.reason = "--currency takes 0 to 2 characters without control characters";
+                return std::nullopt;
+            }
             o.currency = v;
         } else if (a == "--pdf") {
             if (!value(v))
@@ -240,6 +249,15 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
         std::cerr << text.toStdString() << "\n";
 }
 
+// A PDF the writer finished ends with its end-of-file marker; a short write (a full disk)
+// leaves it without one.
+bool pdfComplete(const QString& fileName) {
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 6) return false;
+    file.seek(file.size() - std::min<qint64>(file.size(), 32));
+    return file.readAll().contains("%%EOF");
+}
+
 bool writePdf(const std::string& fileName, const ScheduleReportInput& report, int fontChoice, char* argv0) {
     // The PDF is drawn without a screen, whatever display the caller may have.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -247,13 +265,18 @@ bool writePdf(const std::string& fileName, const ScheduleReportInput& report, in
     int argc = 1;
     char* argv[] = {argv0, nullptr};
     QApplication app(argc, argv);
-    auto printer = QtPrinter::toPdf(QString::fromStdString(fileName));
-    if (!printer)
-        return false;
-    const int lines = printerSetUp(*printer, fontChoice);
-    printScheduleReport(*printer, report, lines);
-    printer->endDocument();
-    return true;
+    // Drawn into a temporary file beside the target, which replaces the target only when complete.
+    return platform::saveFileThrough(QString::fromStdString(fileName), [&](const QString& temporary) {
+        auto printer = QtPrinter::toPdf(temporary);
+        if (!printer)
+            return false;
+        const int lines = printerSetUp(*printer, fontChoice);
+        printScheduleReport(*printer, report, lines);
+        printer->endDocument();
+        const bool drawn = !printer->failed();
+        printer.reset();
+        return drawn && pdfComplete(temporary);
+    });
 }
 
 } // namespace
@@ -311,5 +334,7 @@ int main(int argc, char** argv) {
         std::cout << printer.text();
     }
     std::cout.flush();
-    return std::cout ? 0 : 1;
+    if (!std::cout)
+        return fail("pecunex-report: cannot write standard output");
+    return 0;
 }

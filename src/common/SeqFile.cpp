@@ -109,7 +109,10 @@ void SeqWriter::endRecord() {
 
 // ---- reader ----------------------------------------------------------------------------
 
-SeqReader::SeqReader(std::string_view data) : data_(data) {}
+// A UTF-8 byte-order mark that an editor put before the first item is not part of it.
+SeqReader::SeqReader(std::string_view data) : data_(data) {
+    if (data_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+}
 
 bool SeqReader::atEnd() const {
     for (std::size_t i = pos_; i < data_.size(); ++i)

@@ -16,4 +16,8 @@ struct SettingsRead {
 };
 
 SettingsRead parseSettings(std::string_view fileText);
+
+// A symbol a user could type in Personalize: valid UTF-8, at most two characters, no
+// control characters (C0, DEL, C1) and no byte-order mark. "" (no symbol) is one.
+bool isTypableCurrencySymbol(std::string_view symbol);
 std::string formatSettings(const PersonalSettings& settings);

@@ -57,7 +57,7 @@ struct QtPrinter::Impl {
     qreal lineSpacing = 0;  // distance from one line to the next
     qreal ascent = 0;
     qreal y = 0;            // top of the next line, from the top of the printable area
-    bool failed = false;    // the printer could not be opened
+    bool failed = false;    // the printer could not be opened or closed
     bool pageBreakPending = false;
 
     void useFont(const QFont& f) {
@@ -144,8 +144,10 @@ void QtPrinter::emitPageBreak() {
 
 void QtPrinter::emitEndDocument() {
     d_->pageBreakPending = false;
-    if (d_->painter.isActive()) d_->painter.end();
+    if (d_->painter.isActive() && !d_->painter.end()) d_->failed = true;
 }
+
+bool QtPrinter::failed() const { return d_->failed; }
 
 std::unique_ptr<Printer> QtPrinterProvider::open() {
     const QPrinterInfo system = QPrinterInfo::defaultPrinter();

@@ -18,6 +18,8 @@ public:
     static std::unique_ptr<QtPrinter> toPdf(const QString& fileName);
 
     bool selectFont(int fontChoice) override;
+    // The document could not be started or finished.
+    bool failed() const;
 
 protected:
     void emitLine(std::string_view line) override;

@@ -17,19 +17,28 @@
 // Text can only enter the field key by key, through its filter: pasting (keyboard, middle
 // button, context menu) and dropping are switched off, since none of them would pass the
 // filter. The clipboard is emptied on entering and leaving the field in any case.
+//
+// The keyboard focus may belong to another widget than the line edit: an editable list is
+// the focus proxy of its line edit, takes the focus and the keys itself and hands them on
+// to the line edit by direct calls, which no event filter sees. Keys and focus changes are
+// therefore watched where they arrive (the focus holder); a key the filter lets pass takes
+// the holder's usual way, and one the line edit ignores goes on to the window once.
 NumericEntry::NumericEntry(QLineEdit* field, SharedState& state, NumericEntryConfig config)
-    : QObject(field), field_(field), state_(state), config_(std::move(config)) {
+    : QObject(field), field_(field), holder_(field->focusProxy() ? field->focusProxy() : field), state_(state),
+      config_(std::move(config)) {
     field_->setAcceptDrops(false);
     field_->setContextMenuPolicy(Qt::NoContextMenu);
     field_->installEventFilter(this);
+    if (holder_ != field_) holder_->installEventFilter(this);
 }
 
 bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != field_) return QObject::eventFilter(watched, event);
+    if (watched == field_ && holder_ != field_) return onFieldMouse(event);
+    if (watched != holder_) return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn: {
         // Let the box take the focus first, then select its whole figure.
-        static_cast<QObject*>(field_)->event(event);
+        static_cast<QObject*>(holder_)->event(event);
         onFocusIn();
         return true;
     }
@@ -49,6 +58,12 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     case QEvent::KeyPress: return onKey(static_cast<QKeyEvent*>(event));
+    default: return onFieldMouse(event);
+    }
+}
+
+bool NumericEntry::onFieldMouse(QEvent* event) {
+    switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
         // The middle button pastes the selection on X11.

@@ -44,8 +44,10 @@ private:
     void onFocusIn();
     void onFocusOut();
     bool onKey(class QKeyEvent* event);
+    bool onFieldMouse(QEvent* event);
 
     QLineEdit* field_;
+    QWidget* holder_;  // where focus and keys arrive: the field, or the list it belongs to
     SharedState& state_;
     NumericEntryConfig config_;
     QWidget* next_ = nullptr;

@@ -2,9 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <string>
 
+#include "SafeSave.h"
 #include "SettingsFile.h"
 #include "SharedState.h"
 
@@ -33,15 +33,6 @@ bool saveSettings(const SharedState& state) {
     settings.printerFontChoice = state.PrinterFontChoice;
     settings.userName = state.UserName;
     const std::string text = formatSettings(settings);
-
-    // QSaveFile writes beside the old file and renames it over it on commit, so a failed
-    // write leaves the previous settings in place.
-    QSaveFile file(settingsFilePath(state));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        file.commit();
-        return false;
-    }
-    return file.commit();
+    // A failed write leaves the previous settings in place.
+    return platform::saveFile(settingsFilePath(state), text);
 }

@@ -32,12 +32,15 @@ inline Key classify(const QKeyEvent* event) {
     case Qt::Key_Delete: return {Kind::Typed, 127};
     default: break;
     }
+    // A text box inserts the text of any key that reaches it, whatever the modifiers, except
+    // with Ctrl or Ctrl+Shift alone (its editing shortcuts): Alt+5 or Ctrl with a keypad key
+    // types as well, so such keys are typing too and pass the same filter.
     const Qt::KeyboardModifiers mods = event->modifiers();
-    if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {Kind::PassOn, 0};
+    if (mods == Qt::ControlModifier || mods == (Qt::ControlModifier | Qt::ShiftModifier)) return {Kind::PassOn, 0};
     const QString text = event->text();
     if (text.isEmpty()) return {Kind::PassOn, 0};
     const char32_t ch = text.toUcs4().value(0);
-    if (ch < 0x20 || ch == 0x7f) return {Kind::PassOn, 0};  // Tab, Escape and other controls
+    if (ch < 0x20 || (ch >= 0x7f && ch < 0xa0)) return {Kind::PassOn, 0};  // Tab, Escape and other controls
     return {Kind::Typed, ch};
 }
 

@@ -52,6 +52,27 @@ TEST(NumberPatterns, CurrencyRoundsFromItsFourDecimals) {
     for (const auto& c : cases) EXPECT_EQ(formatNumber(Currency::fromRaw(c.raw), c.pattern), c.expected) << c.raw;
 }
 
+// A negative figure that rounds to zero at the pattern's last place prints as zero, without
+// a minus sign, in every pattern (expected texts: each pattern's own zero, by hand).
+TEST(NumberPatterns, NoMinusSignOnAZero) {
+    const struct { const char* pattern; const char* zero; } twoDecimals[] = {
+        {"###,,###.00", ".00"}, {"####,,###.00", ".00"}, {"##,,###.00", ".00"},
+        {"###,###.00", ".00"},  {"####,,##0.00", "0.00"}, {"###.00", ".00"},
+    };
+    for (const auto& p : twoDecimals) {
+        for (double value : {-0.004, -0.0049, -0.0}) EXPECT_EQ(formatNumber(value, p.pattern), p.zero) << value << p.pattern;
+        EXPECT_EQ(formatNumber(Currency::fromRaw(-49), p.pattern), p.zero) << p.pattern;  // -0.0049
+        EXPECT_EQ(formatNumber(-0.005, p.pattern), std::string("-") + (p.zero[0] == '0' ? "0.01" : ".01")) << p.pattern;
+    }
+    const struct { double value; const char* pattern; const char* expected; } others[] = {
+        {-0.0004, "###.000", ".000"}, {-0.0005, "###.000", "-.001"}, {-0.4, "###", ""}, {-0.5, "###", "-1"},
+        {-0.4, "##", ""},             {-0.4, "####", ""},            {-0.004, "###.##", ""},
+        {-0.000000004, "0.########", "0"},
+    };
+    for (const auto& c : others) EXPECT_EQ(formatNumber(c.value, c.pattern), c.expected) << c.value << c.pattern;
+    EXPECT_EQ(formatNumber(Currency::fromRaw(-4), "###.000"), ".000");
+}
+
 TEST(NumberPatterns, FollowTheGivenSeparators) {
     const NumberSeparators comma{",", "."};
     EXPECT_EQ(formatNumber(1234567.891, "###,,###.00", comma), "1.234.567,89");

@@ -1,6 +1,8 @@
 // Reading and writing the personal settings file.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "SettingsFile.h"
 
 TEST(SettingsFile, ReadsWhatIsThereAndDefaultsTheRest) {
@@ -29,4 +31,39 @@ TEST(SettingsFile, WritesOneQuotedLineThatReadsBack) {
     const PersonalSettings s{"\u20ac", 3, "Lee, Ann  "};
     EXPECT_EQ(formatSettings(s), "\"\u20ac\",3,\"Lee, Ann  \"\r\n");
     EXPECT_EQ(parseSettings(formatSettings(s)).settings.userName, s.userName);
+}
+
+// The symbol as stored must be one Personalize lets a user type: at most two characters and
+// no control characters; anything else opens as "$" and the rest of the file still reads.
+TEST(SettingsFile, ASymbolNoOneCouldTypeFallsBackToTheDefault) {
+    const struct { std::string symbol; const char* read; const char* why; } cases[] = {
+        {"R$", "R$", "two characters"},
+        {"\u20ac\u20ac", "\u20ac\u20ac", "two characters of three bytes each"},
+        {"\u00a3", "\u00a3", "one two-byte character"},
+        {"EUR", "$", "three characters"},
+        {"\u20ac\u20ac\u20ac", "$", "three characters"},
+        {"\t$", "$", "a tab"},
+        {"\x0c", "$", "a form feed"},
+        {"$\x7f", "$", "DEL"},
+        {"\xc2\x85", "$", "a C1 control (NEL)"},
+        {"\xef\xbb\xbf$", "$", "a byte-order mark"},
+        {"\xff", "$", "a byte that is no UTF-8"},
+        {"\xe2\x82", "$", "a character cut short"},
+        {"\xc0\xa4", "$", "an overlong form"},
+    };
+    for (const auto& c : cases) {
+        const SettingsRead r = parseSettings("\"" + c.symbol + "\",2,\"Bo\"\r\n");
+        EXPECT_EQ(r.settings.currencySymbol, c.read) << c.why;
+        EXPECT_EQ(r.settings.userName, "Bo") << c.why;
+        EXPECT_TRUE(r.complete) << c.why;
+    }
+    // The font choice just inside and outside 0-3.
+    EXPECT_EQ(parseSettings("\"$\",3,\"Bo\"").settings.printerFontChoice, 3);
+    EXPECT_FALSE(parseSettings("\"$\",4,\"Bo\"").complete);
+    EXPECT_EQ(parseSettings("\"$\",0,\"Bo\"").settings.printerFontChoice, 0);
+    EXPECT_FALSE(parseSettings("\"$\",-1,\"Bo\"").complete);
+    // A byte-order mark an editor put at the start of the file is skipped.
+    const SettingsRead bom = parseSettings("\xef\xbb\xbf\"EU\",1,\"Bo\"\r\n");
+    EXPECT_TRUE(bom.complete);
+    EXPECT_EQ(bom.settings.currencySymbol, "EU");
 }

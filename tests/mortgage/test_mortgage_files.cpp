@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRadioButton>
 
+#include "FailingSaves.h"
 #include "MortgageTestSupport.h"
 #include "QtTestMain.h"
 
@@ -71,6 +72,29 @@ private slots:
         QVERIFY(opened.find<QRadioButton>("Option2")->isChecked() && opened.st().DaysInYear == 364.0f);
         QVERIFY(opened.st().ExtraPayments[2][2] == Currency::fromWhole(2500) && opened.st().ExtraPaymentsInUse == 1);
         QCOMPARE(opened.label("InMonthPI"), payment);  // calculated again
+    }
+
+    // A disk that fills up during the save: the old file stays byte for byte, nothing is left
+    // beside it, and the worksheet says the file could not be saved (37 mortgage, 38 loan).
+    void aFailedSaveKeepsTheOldFileAndSaysSo() {
+        const struct { int mode; const char* name; int message; } rows[] = {{1, "old.umd", 37}, {2, "old.uld", 38}};
+        for (const auto& r : rows) {
+            Sheet s(r.mode);
+            const QByteArray old = "100,5,10,\"      Monthly\",\"      Monthly\",\"2027-01-01\",0,1,2,0,0,1,365,\"O\",0\r\n";
+            const QString file = writeFile(s.ws.folder.filePath(r.name), old);
+            s.ws.scripted.fileNames = {file.toStdString(), file.toStdString()};
+            s.click("MCalc");
+            {
+                FailingSaves disk(40);  // the header record is longer than 40 bytes
+                s.click("MSaveFile");
+            }
+            QCOMPARE(s.messages(), std::vector<int>{r.message});
+            QCOMPARE(readAll(file), old);
+            QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{r.name});
+            s.click("MSaveFile");  // with room on the disk
+            QCOMPARE(s.messages(), std::vector<int>{r.message});
+            QVERIFY(readAll(file) != old && readAll(file).startsWith(r.mode == 1 ? "100000," : "20000,"));
+        }
     }
 
     // Loan files keep the term in years; the worksheet shows months.

@@ -101,4 +101,83 @@ TEST(ReportCommandLine, CsvHasOneLinePerScheduleRowAfterTheHeader) {
     EXPECT_NE(r.out.find("\r\n20,361.39,10301.82,0.00,93264.12,120000.00\r\n"), std::string::npos);
 }
 
+// --currency takes what Personalize would let a user type: 0 to 2 characters, no control
+// characters; anything else is a usage error naming the option, with nothing on stdout.
+TEST(ReportCommandLine, CurrencyOptionTakesWhatAUserCouldType) {
+    const std::string file = "loan loan-36m-all.uld --currency ";
+    for (const char* refused : {"EUR", "'$$$'", "\"$(printf '\\t')\"", "\"$(printf '$\\001')\"",
+                                "\"$(printf '\\342\\202\\254\\342\\202\\254\\342\\202\\254')\"",  // three euro signs
+                                "\"$(printf '\\377')\"", "\"$(printf '\\357\\273\\277')\""}) {  // not UTF-8; a BOM
+        const ProcessRun r = report(Golden, file + refused);
+        EXPECT_EQ(r.status, 2) << refused;
+        EXPECT_EQ(r.out, "") << refused;
+        EXPECT_NE(r.err.find("--currency"), std::string::npos) << refused << ": " << r.err;
+        EXPECT_NE(r.err.find("usage: pecunex-report"), std::string::npos) << refused;
+    }
+    // The euro sign takes the dollar's place in every column, the columns as they were.
+    const ProcessRun dollar = report(Golden, file + "'$'"), euro = report(Golden, file + "'\u20ac'");
+    ASSERT_EQ(euro.status, 0) << euro.err;
+    std::string back = euro.out;
+    for (std::size_t at = back.find("\u20ac"); at != std::string::npos; at = back.find("\u20ac", at))
+        back.replace(at, 3, "$");
+    EXPECT_NE(euro.out, dollar.out);
+    EXPECT_EQ(back, dollar.out);
+    // Two characters and no symbol at all are fine.
+    EXPECT_EQ(report(Golden, file + "'R$'").status, 0);
+    const ProcessRun none = report(Golden, file + "''");
+    EXPECT_EQ(none.status, 0);
+    EXPECT_EQ(none.out.find('$'), std::string::npos);
+}
+
+// "1" is an ordinary header for the batch report (only the dialog's Cancel means no printout).
+TEST(ReportCommandLine, HeaderOnePrintsTheHeaderOne) {
+    const ProcessRun one = report(Golden, "loan loan-36m-all.uld --header 1"),
+                     tilde = report(Golden, "loan loan-36m-all.uld --header '~'");
+    ASSERT_EQ(one.status, 0) << one.err;
+    ASSERT_NE(tilde.out.find('~'), std::string::npos);
+    std::string expected = tilde.out;
+    expected[expected.find('~')] = '1';
+    EXPECT_EQ(one.out, expected);
+}
+
+// A file holding what no worksheet could produce is refused like a damaged one: message 13,
+// exit 1, no schedule.
+TEST(ReportCommandLine, FilesOutsideTheWorksheetsRangesAreRefused) {
+    const fs::path& dir = scratch.path;
+    const std::string fileMessage = "File not found or wrong format. Check Filename and/or Directory.\n";
+    const struct { const char* name; std::string text; } files[] = {
+        {"negative-term.umd", "120000,6.5,-1,\"   Semiannual\",\" Biweekly(Acc)\",\"2027-01-01\",0,1,2,0,0,1,365,\"O\",0\r\n"},
+        {"negative-extra.umd", "120000,6.5,20,\"   Semiannual\",\"      Monthly\",\"2027-01-01\",0,1,2,1,1,1,365,\"O\",0\r\n"
+                               "1,-5000\r\n"},
+        {"days-nine.umd", "120000,6.5,20,\"   Semiannual\",\"      Monthly\",\"2027-01-01\",0,9,2,0,0,1,365,\"O\",0\r\n"},
+    };
+    for (const auto& f : files) {
+        writeText(dir / f.name, f.text);
+        const ProcessRun r = report(dir, std::string("mortgage ") + f.name);
+        EXPECT_EQ(r.status, 1) << f.name;
+        EXPECT_EQ(r.out, "") << f.name;
+        EXPECT_EQ(r.err, fileMessage) << f.name;
+    }
+}
+
+// Output that cannot be written is an error with a message, and a PDF that cannot be
+// finished leaves no file behind.
+TEST(ReportCommandLine, UnwritableOutputExitsOneWithAMessage) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    // Standard output itself on the full device.
+    const fs::path err = scratch.path / "full-stderr.txt";
+    const int raw = std::system(("cd '" + Golden.string() + "' && '" PECUNEX_BINARY_DIR
+                                 "/pecunex-report' loan loan-36m-all.uld --csv >/dev/full 2>'" + err.string() + "'")
+                                    .c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 1);
+    EXPECT_EQ(readText(err), "pecunex-report: cannot write standard output\n");
+    ProcessRun r = report(Golden, "loan loan-36m-all.uld --pdf /dev/full");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("pecunex-report: cannot write /dev/full"), std::string::npos) << r.err;
+    r = report(Golden, "loan loan-36m-all.uld --pdf '" + (scratch.path / "no/such/folder/x.pdf").string() + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_FALSE(fs::exists(scratch.path / "no"));
+}
+
 } // namespace

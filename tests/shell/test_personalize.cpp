@@ -1,5 +1,6 @@
 // The settings file (texts in double quotes, the number bare, CR LF at the end) and the
 // Personalize dialog that writes it.
+#include "FailingSaves.h"
 #include "MdiContainer.h"
 #include "PersonalizeDialog.h"
 #include "Placement.h"
@@ -146,6 +147,24 @@ private slots:
         QVERIFY(!dialog->isVisible());
         QCOMPARE(workspace->windowTitle(), QString(" Pecunex Menu"));
         QCOMPARE(savedFile(), QByteArray("\"$\",2,\"Ann\"\r\n"));
+    }
+
+    // Leaving on a full disk: the old settings file stays as it was, and nothing is said.
+    void leavingOnAFullDisk() {
+        QVERIFY(saveSettings(state));
+        const QByteArray old = savedFile();
+        name->setFocus();
+        name->clear();
+        QTest::keyClicks(name, "A much longer name than the old one");
+        {
+            FailingSaves disk(5);
+            QVERIFY(!saveSettings(state));
+            QTest::keyClick(name, Qt::Key_X, Qt::AltModifier);
+            QTRY_VERIFY(!dialog->isVisible());
+        }
+        QVERIFY(QApplication::activeModalWidget() == nullptr);  // no message
+        QCOMPARE(savedFile(), old);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Personal.kpf"});
     }
 };
 

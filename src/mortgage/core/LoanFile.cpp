@@ -1,6 +1,7 @@
 #include "LoanFile.h"
 
 #include <algorithm>
+#include <array>
 
 #include "Dates.h"
 #include "Messages.h"
@@ -45,58 +46,95 @@ std::string writeLoanFile(const LoanFileData& data) {
     return w.text();
 }
 
+namespace {
+
+// One monthly payment's term, as the worksheet stores a loan of one month (1/12 year to
+// four decimals): the shortest term anyone could enter.
+constexpr Currency ShortestTerm = Currency::fromRaw(833);
+
+bool notNegative(Currency c) { return c >= Currency{}; }
+template <std::size_t N> bool isEntryOf(const std::array<std::string_view, N>& entries, const std::string& text) {
+    return std::find(entries.begin(), entries.end(), text) != entries.end();
+}
+bool within(int value, int low, int high) { return value >= low && value <= high; }
+
+} // namespace
+
+// What the worksheet can produce is read; anything else (a negative amount, a code outside
+// its set, a text that is no list entry) is a damaged file, like a malformed item.
 LoanFileRead readLoanFile(std::string_view text) {
     LoanFileRead out;
     LoanFileData& d = out.data;
     AmortizationInput& in = d.input;
     SeqReader r(text);
 
-    // Each field is stored as soon as it is read, so a fault leaves the earlier ones in place.
     auto fail = [&](const Failure& f) {
         out.error = fileFailure(f);
         return out;
     };
-    auto take = [&](auto& target, auto item) {
+    // Each field is stored as soon as it is read and admitted, so a fault leaves the earlier
+    // ones in place.
+    auto take = [&](auto& target, auto item, const char* field, auto admits) {
         if (!item) {
             out.error = fileFailure(item.failure());
+            return false;
+        }
+        if (!admits(item.value())) {
+            out.error = fileFailure(Failure{0, std::string(field) + " outside what the worksheet allows"});
             return false;
         }
         target = std::move(item).value();
         ++out.headerFieldsRead;
         return true;
     };
+    const auto any = [](const auto&) { return true; };
+    const auto amount = [](Currency c) { return notNegative(c); };
+    const auto code = [](int low, int high) { return [low, high](std::int16_t v) { return within(v, low, high); }; };
 
     std::string reserved;
     double storedDays = 0;
     const bool headerRead =
-        take(in.principal, r.readCurrency()) && take(in.ratePercent, r.readCurrency()) &&
-        take(in.termYears, r.readCurrency()) && take(in.compounding, r.readString()) &&
-        take(in.frequency, r.readString()) && take(d.firstPaymentDate, r.readString()) &&
-        take(in.dateView, r.readInt16()) && take(in.daysChoice, r.readInt16()) &&
-        take(in.scheduleView, r.readInt16()) && take(d.extraPaymentCount, r.readInt16()) &&
-        take(d.extraPaymentsInUse, r.readInt16()) && take(in.mortgageMode, r.readInt16()) &&
-        take(storedDays, r.readNumber()) && take(reserved, r.readString()) && take(reserved, r.readString());
+        take(in.principal, r.readCurrency(), "principal", amount) &&
+        take(in.ratePercent, r.readCurrency(), "rate", amount) &&
+        take(in.termYears, r.readCurrency(), "term", [](Currency c) { return c >= ShortestTerm; }) &&
+        take(in.compounding, r.readString(), "compounding",
+             [](const std::string& t) { return isEntryOf(CompoundingEntries, t); }) &&
+        take(in.frequency, r.readString(), "payment frequency",
+             [](const std::string& t) { return isEntryOf(FrequencyEntries, t); }) &&
+        take(d.firstPaymentDate, r.readString(), "date", any) &&
+        take(in.dateView, r.readInt16(), "date view", code(0, 1)) &&
+        // 4 is an old file's 365.25 days.
+        take(in.daysChoice, r.readInt16(), "days choice", code(0, 4)) &&
+        take(in.scheduleView, r.readInt16(), "schedule view", code(1, 2)) &&
+        take(d.extraPaymentCount, r.readInt16(), "additional payment count", code(0, MaxYears)) &&
+        take(d.extraPaymentsInUse, r.readInt16(), "additional payments in use", code(0, MaxYears)) &&
+        take(in.mortgageMode, r.readInt16(), "mode", code(1, 2)) &&
+        take(storedDays, r.readNumber(), "days in year", any) && take(reserved, r.readString(), "reserved", any) &&
+        take(reserved, r.readString(), "reserved", any);
     if (auto date = parseDateText(d.firstPaymentDate))
         in.firstPaymentDate = *date;
-    // An old file may hold choice 4, which means 365.25 days.
     if (in.daysChoice == 4)
         in.daysChoice = 0;
     // The days choice decides the days in the year; the stored figure is superseded.
     d.daysInYear = daysInYearSet(in.daysChoice).daysInYear;
     if (!headerRead)
         return out;
+    if (d.extraPaymentsInUse > d.extraPaymentCount)
+        return fail(Failure{0, "more additional payments in use than stored"});
 
-    if (d.extraPaymentCount > MaxYears)
-        return fail(Failure{0, "more additional payments than years"});
     in.extraPayments = {};
     for (int row = 1; row <= d.extraPaymentCount; ++row) {
         auto year = r.readCurrency();
         if (!year)
             return fail(year.failure());
-        auto amount = r.readCurrency();
-        if (!amount)
-            return fail(amount.failure());
-        in.extraPayments[static_cast<std::size_t>(row)] = amount.value();
+        if (year.value() < Currency::fromWhole(1) || year.value() > Currency::fromWhole(MaxYears))
+            return fail(Failure{0, "additional payment outside years 1-45"});
+        auto payment = r.readCurrency();
+        if (!payment)
+            return fail(payment.failure());
+        if (!notNegative(payment.value()))
+            return fail(Failure{0, "negative additional payment"});
+        in.extraPayments[static_cast<std::size_t>(row)] = payment.value();
     }
     return out;
 }

@@ -1,7 +1,6 @@
 // The worksheet's three numeric entry fields: what each stores, what it shows, and the
 // list entries of the two editable lists.
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -50,11 +49,6 @@ void MortgageWindow::setUpEntries() {
     termEntry_->setNext(MCalc);
     for (NumericEntry* e : {principalEntry_, rateEntry_, termEntry_})
         connect(e, &NumericEntry::editStarted, this, &MortgageWindow::clearResults);
-
-    // An editable list keeps the focus itself and hands keys to its line edit by direct
-    // calls, which event filters never see; route them through the event system instead.
-    InRate->installEventFilter(this);
-    InTerm->installEventFilter(this);
 }
 
 double MortgageWindow::commitPrincipal(double value) {
@@ -118,25 +112,5 @@ bool MortgageWindow::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    auto* box = qobject_cast<QComboBox*>(watched);
-    if (box == nullptr || (box != InRate && box != InTerm)) return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool opensList = key->key() == Qt::Key_F4 || key->key() == Qt::Key_Up || key->key() == Qt::Key_Down ||
-                               key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown ||
-                               (key->modifiers() & Qt::AltModifier);
-        if (opensList || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
-        QCoreApplication::sendEvent(box->lineEdit(), event);
-        return true;
-    }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        QCoreApplication::sendEvent(box->lineEdit(), event);
-        box->update();
-        return true;
-    default:
-        return false;
-    }
+    return QWidget::eventFilter(watched, event);
 }
-

@@ -6,7 +6,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSaveFile>
 
 #include "BusyCursor.h"
 #include "Dates.h"
@@ -14,6 +13,7 @@
 #include "LoanFile.h"
 #include "Messages.h"
 #include "MortgageWindow.h"
+#include "SafeSave.h"
 #include "SharedState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
@@ -69,15 +69,8 @@ bool MortgageWindow::saveTo(const std::string& fileName) {
     data.extraPaymentsInUse = state_.ExtraPaymentsInUse;
     data.daysInYear = state_.DaysInYear;
     const std::string text = writeLoanFile(data);
-
-    // Written beside the target and renamed over it, so a failed save leaves the old file.
-    QSaveFile file(resolve(state_, fileName));
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) != static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    // A failed save leaves the old file as it was.
+    return platform::saveFile(resolve(state_, fileName), text);
 }
 
 void MortgageWindow::onOpenClicked() {
