@@ -31,7 +31,7 @@ namespace {
 
 constexpr std::string_view UsageLine =
     "usage: pecunex-report mortgage|loan FILE [--header TEXT] [--font 0..3] [--currency SYM] "
-    "[--csv] [--pdf OUT.pdf] | --help";
+    "[--csv] [--pdf OUT.pdf] | savings [plan options] [...] | --help";
 
 constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex file without the desktop program.
 
