@@ -55,12 +55,13 @@ SavingsGridView savingsGridView(std::span<const GrowthRow> table, int periods, i
 
 namespace {
 
-// One line of the examples table: each figure right-aligned under its "Example n".
-std::string exampleLine(const std::array<const char*, 5>& figures, const char* what) {
+// One line of the examples table: each figure right-aligned under its "Example n". The
+// lines follow the order of the entry fields.
+std::string exampleLine(const std::array<const char*, 5>& figures) {
     std::string line = RightAlign(figures[0], 11);
     for (std::size_t i = 1; i < figures.size(); ++i)
         line += RightAlign(figures[i], 26);
-    return line + "   " + what;
+    return line;
 }
 
 } // namespace
@@ -70,13 +71,13 @@ std::vector<std::string> savingsQuickHelp(const std::string& symbol) {
     std::vector<std::string> lines = {
         "  Example 1                 Example 2                 Example 3                 "
         "Example 4                 Example 5",
-        exampleLine({".00", "1,000.00", ".00", "30,000.00", "30,000.00"}, "Lump sum"),
-        exampleLine({"1,000.00", ".00", "1,000.00", ".00", ".00"}, "Amount per period"),
-        exampleLine({"Annually", "Annually", "Annually", "Annually", "Annually"}, "Frequency"),
-        exampleLine({"20%", "20%", "20%", ".00%", ".00%"}, "Interest/growth rate"),
-        exampleLine({".00%", ".00%", "5.00%", ".00%", ".00%"}, "Increase rate"),
-        exampleLine({".00%", ".00%", ".00%", "5.00%", "-5.00%"}, "Inflation rate"),
-        exampleLine({"25", "25", "25", "25", "25"}, "Years"),
+        exampleLine({".00", "1,000.00", ".00", "30,000.00", "30,000.00"}),
+        exampleLine({"1,000.00", ".00", "1,000.00", ".00", ".00"}),
+        exampleLine({"Annually", "Annually", "Annually", "Annually", "Annually"}),
+        exampleLine({"20%", "20%", "20%", ".00%", ".00%"}),
+        exampleLine({".00%", ".00%", "5.00%", ".00%", ".00%"}),
+        exampleLine({".00%", ".00%", ".00%", "5.00%", "-5.00%"}),
+        exampleLine({"25", "25", "25", "25", "25"}),
         "",
         "Click yellow box to change, start typing in numbers, deletes previous ones. For results "
         "click Calculate.  Press F1 key for more detailed information.",

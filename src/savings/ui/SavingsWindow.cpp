@@ -2,6 +2,9 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFontMetrics>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -89,10 +92,8 @@ void SavingsWindow::buildControls() {
     STextBox = new QPlainTextEdit(this);
     STextBox->setObjectName("STextBox");
     STextBox->setReadOnly(true);
-    STextBox->setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont mono(QStringLiteral("Liberation Mono"));
     mono.setStyleHint(QFont::TypeWriter);
-    mono.setPointSizeF(8);
     STextBox->setFont(mono);
     STextBox->hide();
     STextBox->installEventFilter(this);
@@ -312,7 +313,26 @@ void SavingsWindow::onHelpClicked() {
     SGrid->hide();
     STextBox->show();
     STextBox->raise();
+    fitHelpFont();
     STextBox->setFocus(Qt::OtherFocusReason);
+}
+
+void SavingsWindow::fitHelpFont() {
+    const QString widest = STextBox->document()->firstBlock().text();
+    const int room = STextBox->viewport()->width() - 2 * static_cast<int>(STextBox->document()->documentMargin());
+    QFont font = STextBox->font();
+    double points = 9;
+    for (; points > 5; points -= 0.25) {
+        font.setPointSizeF(points);
+        if (QFontMetrics(font).horizontalAdvance(widest) <= room) break;
+    }
+    font.setPointSizeF(points);
+    STextBox->setFont(font);
+}
+
+void SavingsWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (!STextBox->isHidden()) fitHelpFont();
 }
 
 void SavingsWindow::onHelpKey() {

@@ -27,6 +27,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildControls();
@@ -39,6 +40,8 @@ private:
     // matches the entries.
     void changeOfEntry();
     void showGrowth(const Growth& growth, const SavingsFrequency& frequency);
+    // The help's type size: the examples table as wide as the box, at most 9 points.
+    void fitHelpFont();
 
     // Entry fields (SavingsEntries.cpp): store a figure, the text it shows.
     double commit(int element, double value);
