@@ -130,6 +130,15 @@ bool SavingsWindow::routeComboEvent(QComboBox* box, QEvent* event) {
         QCoreApplication::sendEvent(box->lineEdit(), event);
         return true;
     }
+    case QEvent::ShortcutOverride: {
+        // An accelerator typed in the field commits the figure first, in the line edit. The
+        // line edit leaves the event to its parent, the list: that return is not sent again.
+        if (routingShortcut_) return false;
+        routingShortcut_ = true;
+        QCoreApplication::sendEvent(box->lineEdit(), event);
+        routingShortcut_ = false;
+        return false;
+    }
     case QEvent::FocusIn:
     case QEvent::FocusOut:
         QCoreApplication::sendEvent(box->lineEdit(), event);

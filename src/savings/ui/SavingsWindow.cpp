@@ -44,6 +44,7 @@ QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
     box->setEditable(editable);
     if (editable) {
         box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);  // a typed figure is never completed from the entries
         box->lineEdit()->setAlignment(Qt::AlignRight);
         QPalette p = box->lineEdit()->palette();
         p.setColor(QPalette::Base, EntryColour);

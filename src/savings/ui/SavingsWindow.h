@@ -63,6 +63,7 @@ private:
     NumberSeparators seps_;
     std::optional<GrowthInput> calculated_; // the entries of the table shown
     bool filling_ = false;                  // programmatic refills are no changes
+    bool routingShortcut_ = false;          // an accelerator on its way to a field's line edit
 
     QComboBox* InLumpInv = nullptr;
     QComboBox* InInvest = nullptr;
