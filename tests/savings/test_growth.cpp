@@ -8,7 +8,9 @@
 
 namespace {
 
-double money(Currency c) { return c.toDouble(); }
+double money(Currency c) {
+    return c.toDouble();
+}
 
 GrowthInput plan(double lump, double contribution, double rate, int years,
                  const char* frequency = "Annually", double increase = 0, double inflation = 0) {
@@ -23,7 +25,9 @@ GrowthInput plan(double lump, double contribution, double rate, int years,
     return in;
 }
 
-const GrowthRow& totalRow(const Growth& g) { return g.rows[static_cast<std::size_t>(g.totalRow)]; }
+const GrowthRow& totalRow(const Growth& g) {
+    return g.rows[static_cast<std::size_t>(g.totalRow)];
+}
 
 TEST(GrowthEngine, WorkedFiguresOfTheRules) {
     const struct {
@@ -38,13 +42,16 @@ TEST(GrowthEngine, WorkedFiguresOfTheRules) {
         // 30,000 * 0.95^25 = 8,321.6942
         {"rules: 5 % inflation", plan(30000, 0, 0, 25, "Annually", 0, 5), 30000, 8321.69, 0.005},
         // 30,000 * 1.05^25 = 101,590.6504
-        {"rules: -5 % inflation", plan(30000, 0, 0, 25, "Annually", 0, -5), 30000, 101590.65, 0.005},
+        {"rules: -5 % inflation", plan(30000, 0, 0, 25, "Annually", 0, -5), 30000, 101590.65,
+         0.005},
         // 1,000 * 1.12 after twelve months: the monthly rate compounds to the annual one
         {"hand: monthly 12 % on a lump sum", plan(1000, 0, 12, 1, "Monthly"), 1000, 1120.00, 0.01},
         // 1,000 * 1.07 after four quarters
-        {"hand: quarterly 7 % on a lump sum", plan(1000, 0, 7, 1, "Quarterly"), 1000, 1070.00, 0.01},
+        {"hand: quarterly 7 % on a lump sum", plan(1000, 0, 7, 1, "Quarterly"), 1000, 1070.00,
+         0.01},
         // 1,000 * 1.10 * 1.05: a negative inflation rate raises the value beyond the interest
-        {"hand: 10 % and -5 % inflation", plan(1000, 0, 10, 1, "Annually", 0, -5), 1000, 1155.00, 0.0001},
+        {"hand: 10 % and -5 % inflation", plan(1000, 0, 10, 1, "Annually", 0, -5), 1000, 1155.00,
+         0.0001},
         {"hand: nothing invested", plan(0, 0, 20, 25), 0, 0, 0},
     };
     for (const auto& c : cases) {
@@ -64,7 +71,7 @@ TEST(GrowthEngine, PeriodicRatesCompoundToTheAnnualRate) {
     EXPECT_NEAR(periodicRate(20, 1), 0.20, 1e-15);
     EXPECT_NEAR(periodicRate(-5, 4), std::pow(0.95, 0.25) - 1, 1e-15);
     const PeriodicRates r = periodicRates(plan(0, 0, 12, 1, "Monthly", 5, 3), 12);
-    EXPECT_EQ(r.rate, static_cast<float>(periodicRate(12, 12)));  // single precision
+    EXPECT_EQ(r.rate, static_cast<float>(periodicRate(12, 12))); // single precision
     EXPECT_NEAR(r.increase, std::pow(1.05, 1.0 / 12) - 1, 1e-15);
     EXPECT_NEAR(r.inflation, std::pow(1.03, 1.0 / 12) - 1, 1e-15);
 }
@@ -74,11 +81,14 @@ TEST(GrowthEngine, RowsAnnuallyWithoutIncreaseOrInflation) {
     // (2,640 + 1,000) * 1.2 = 4,368.
     const Result<Growth> g = calculateGrowth(plan(0, 1000, 20, 3));
     ASSERT_TRUE(g.ok());
-    const double expected[][4] = {{1, 1000, 200, 1200}, {2, 1000, 440, 2640}, {3, 1000, 728, 4368},
-                                  {3, 3000, 1368, 4368}};  // the total row
+    const double expected[][4] = {{1, 1000, 200, 1200},
+                                  {2, 1000, 440, 2640},
+                                  {3, 1000, 728, 4368},
+                                  {3, 3000, 1368, 4368}}; // the total row
     for (int k = 1; k <= 4; ++k)
         for (int col = 1; col <= 4; ++col)
-            EXPECT_EQ(money(g->rows[k][col]), expected[k - 1][col - 1]) << "row " << k << " col " << col;
+            EXPECT_EQ(money(g->rows[k][col]), expected[k - 1][col - 1])
+                << "row " << k << " col " << col;
     EXPECT_EQ(g->periods, 3);
     EXPECT_EQ(g->totalRow, 4);
 }
@@ -127,8 +137,10 @@ TEST(GrowthEngine, FaultsAreMessagesNotCrashes) {
     } cases[] = {
         {"currency overflow of the value", plan(9e14, 0, 20, 40), msg::CannotCalculate},
         {"sum of lump and contribution", plan(9e14, 9e14, 0, 1), msg::CannotCalculate},
-        {"a rate growing past every range", plan(1000, 0, 1e9, 40, "Monthly"), msg::CannotCalculate},
-        {"a contribution growing out of range", plan(0, 1e6, 0, 40, "Monthly", 1e9), msg::CannotCalculate},
+        {"a rate growing past every range", plan(1000, 0, 1e9, 40, "Monthly"),
+         msg::CannotCalculate},
+        {"a contribution growing out of range", plan(0, 1e6, 0, 40, "Monthly", 1e9),
+         msg::CannotCalculate},
         {"not a list entry", plan(0, 1, 1, 1, "Weekly"), msg::WrongOrMissingEntry},
         {"list entries are exact texts", plan(0, 1, 1, 1, " Annually"), msg::WrongOrMissingEntry},
         {"above forty years", plan(0, 1, 1, 41), msg::WrongOrMissingEntry},
@@ -145,17 +157,19 @@ TEST(GrowthEngine, YearEndSeriesAndTheTables) {
     ASSERT_TRUE(g.ok());
     const std::vector<Currency> series = yearEndSeries(*g);
     ASSERT_EQ(series.size(), 12u);
-    for (int y = 1; y <= 12; ++y) EXPECT_EQ(series[y - 1], g->rows[4 * y][4]) << y;
+    for (int y = 1; y <= 12; ++y)
+        EXPECT_EQ(series[y - 1], g->rows[4 * y][4]) << y;
 
     SavingsTables tables;
-    tables.GrowthTable[60][4] = Currency::fromWhole(7);  // past the total row: kept
+    tables.GrowthTable[60][4] = Currency::fromWhole(7); // past the total row: kept
     tables.GrowthTable[3][5] = Currency::fromWhole(9);
     storeGrowth(tables, *g);
     EXPECT_EQ(tables.Periods, 48);
-    EXPECT_EQ(tables.GrowthTable[49], g->rows[49]);  // the total row
+    EXPECT_EQ(tables.GrowthTable[49], g->rows[49]); // the total row
     EXPECT_EQ(tables.GrowthTable[60][4], Currency::fromWhole(7));
     for (int y = 1; y <= 12; ++y) {
-        EXPECT_EQ(tables.GrowthTable[y][1], Currency::fromWhole(y));  // year number = period number here
+        EXPECT_EQ(tables.GrowthTable[y][1],
+                  Currency::fromWhole(y)); // year number = period number here
         EXPECT_EQ(tables.GrowthTable[y][5], series[y - 1]);
     }
     EXPECT_TRUE(tables.GrowthTable[13][5].isZero());

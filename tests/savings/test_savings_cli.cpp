@@ -26,17 +26,23 @@ std::string readText(const fs::path& path) {
 }
 
 const struct Scratch {
-    fs::path path = fs::temp_directory_path() / ("pecunex-savings-test-" + std::to_string(getpid()));
+    fs::path path =
+        fs::temp_directory_path() / ("pecunex-savings-test-" + std::to_string(getpid()));
     Scratch() { fs::create_directories(path); }
     ~Scratch() { fs::remove_all(path); }
 } scratch;
 
-struct ProcessRun { int status; std::string out, err; };
+struct ProcessRun {
+    int status;
+    std::string out, err;
+};
 
 ProcessRun report(const std::string& arguments) {
     const fs::path out = scratch.path / "stdout.txt", err = scratch.path / "stderr.txt";
-    const std::string command = "cd '" + Golden.string() + "' && '" PECUNEX_BINARY_DIR "/pecunex-report' " + arguments;
-    const int raw = std::system((command + " >'" + out.string() + "' 2>'" + err.string() + "'").c_str());
+    const std::string command =
+        "cd '" + Golden.string() + "' && '" PECUNEX_BINARY_DIR "/pecunex-report' " + arguments;
+    const int raw =
+        std::system((command + " >'" + out.string() + "' 2>'" + err.string() + "'").c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readText(out), readText(err)};
 }
 
@@ -53,9 +59,12 @@ TEST(SavingsCommand, DefaultsAreTheWorksheetsAndCsvListsThePeriods) {
     ProcessRun r = report("savings --font 0 --currency '$'");
     EXPECT_EQ(r.status, 0);
     // the worksheet's defaults: 1,200.00 a year at 20 % for 25 years, annually
-    EXPECT_NE(r.out.find(" Annual Amount Invested each contribution               $1,200.00\n"), std::string::npos);
-    EXPECT_NE(r.out.find(" Frequency of each contribution                          Annually\n"), std::string::npos);
-    EXPECT_NE(r.out.find(" Time in Years                                                 25\n"), std::string::npos);
+    EXPECT_NE(r.out.find(" Annual Amount Invested each contribution               $1,200.00\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find(" Frequency of each contribution                          Annually\n"),
+              std::string::npos);
+    EXPECT_NE(r.out.find(" Time in Years                                                 25\n"),
+              std::string::npos);
     EXPECT_EQ(r.out.find('\f'), std::string::npos);
 
     r = report("savings --frequency Monthly --years 2 --contribution 100 --rate 12 --csv");
@@ -63,14 +72,19 @@ TEST(SavingsCommand, DefaultsAreTheWorksheetsAndCsvListsThePeriods) {
     // hand: (100 + 0) * (1.12^(1/12) - 1) = 0.95
     EXPECT_EQ(r.out.rfind("period,invested,interest,value\r\n1,100.00,0.95,100.95\r\n", 0), 0u);
 
-    r = report("savings --years 0");  // the worksheet refuses to print this; the command prints it
+    r = report("savings --years 0"); // the worksheet refuses to print this; the command prints it
     EXPECT_EQ(r.status, 0);
-    EXPECT_NE(r.out.find("________\n\n Total:              $1,200.00              $240.00             $1,440.00\n"),
+    EXPECT_NE(r.out.find("________\n\n Total:              $1,200.00              $240.00          "
+                         "   $1,440.00\n"),
               std::string::npos);
 }
 
 TEST(SavingsCommand, RefusalsExitWithUsageOrMessage) {
-    const struct { const char* args; int status; const char* err; } cases[] = {
+    const struct {
+        const char* args;
+        int status;
+        const char* err;
+    } cases[] = {
         {"savings --rate abc", 2, "--rate"},
         {"savings --rate 1e5", 2, "--rate"},
         {"savings --rate -3", 2, "--rate"},

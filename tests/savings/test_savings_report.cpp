@@ -54,7 +54,8 @@ std::string render(const GrowthInput& in, int font, const std::string& header,
 
 int count(const std::string& text, const std::string& what) {
     int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
     return n;
 }
 
@@ -72,8 +73,10 @@ TEST(SavingsReport, MatchesTheGoldenPrintouts) {
         {plan(2500, 250, "Quarterly", 6.5, 0, -1.5, 10), 1, "Quarterly plan", "EU",
          "savings-quarterly-font1.txt"},
         // 300 months under two fonts: many pages, the heading repeated on each
-        {plan(0, 100, "Monthly", 12, 5, 0, 25), 2, "Monthly, 11 point", "$", "savings-monthly-font2.txt"},
-        {plan(0, 100, "Monthly", 12, 5, 0, 25), 3, "Monthly, 12 point", "$", "savings-monthly-font3.txt"},
+        {plan(0, 100, "Monthly", 12, 5, 0, 25), 2, "Monthly, 11 point", "$",
+         "savings-monthly-font2.txt"},
+        {plan(0, 100, "Monthly", 12, 5, 0, 25), 3, "Monthly, 12 point", "$",
+         "savings-monthly-font3.txt"},
         // no years: no period rows, the total read from row 2
         {plan(1000, 200, "Annually", 10, 0, 0, 0), 0, "No years", "$", "savings-zero-years.txt"},
     };
@@ -98,7 +101,8 @@ TEST(SavingsReport, PagesBreakAfterTheFirstRowsThenEveryPageLengthLessSix) {
         const std::string text = render(plan(0, 100, "Monthly", 12, 0, 0, 25), f.font, "h");
         // A page filled by its last row still breaks before the total.
         int rows = 300 - (f.lines - 24), breaks = 1;
-        while (rows >= f.lines - 6) rows -= f.lines - 6, ++breaks;
+        while (rows >= f.lines - 6)
+            rows -= f.lines - 6, ++breaks;
         EXPECT_EQ(count(text, "\f"), breaks) << "font " << f.font;
         EXPECT_EQ(count(text, "                                       Page "), breaks);
         EXPECT_EQ(count(text, "  Monthly          Investment"), breaks + 1);
@@ -124,8 +128,12 @@ TEST(SavingsReport, CsvHasAHeaderAndOneLinePerPeriod) {
     EXPECT_EQ(savingsCsv(none->rows, none->periods), "period,invested,interest,value\r\n");
     // A tiny negative figure is written without a sign; halves of a cent round away from zero.
     GrowthTableArray table{};
-    table[1] = {Currency{}, Currency::fromWhole(1), Currency::fromRaw(-49), Currency::fromRaw(125),
-                Currency::fromRaw(-12345), Currency{}};
+    table[1] = {Currency{},
+                Currency::fromWhole(1),
+                Currency::fromRaw(-49),
+                Currency::fromRaw(125),
+                Currency::fromRaw(-12345),
+                Currency{}};
     EXPECT_EQ(savingsCsv(table, 1), "period,invested,interest,value\r\n1,0.00,0.01,-1.23\r\n");
 }
 

@@ -105,7 +105,8 @@ void fill(Growth& g, const GrowthInput& in, const PeriodicRates& rates) {
     value = value - value * rates.inflation;
     Currency total = invested1;
     Currency contribution = in.contribution;
-    g.rows[1] = {Currency{}, Currency::fromWhole(1), invested1, interest1, money(value), Currency{}};
+    g.rows[1] = {Currency{}, Currency::fromWhole(1), invested1,
+                 interest1,  money(value),           Currency{}};
 
     for (int k = 2; k <= g.periods; ++k) {
         const double c = contribution.toDouble();
@@ -116,7 +117,7 @@ void fill(Growth& g, const GrowthInput& in, const PeriodicRates& rates) {
         value = value - value * rates.inflation;
         total = sum(total, contribution);
         g.rows[static_cast<std::size_t>(k)] = {Currency{}, Currency::fromWhole(k), contribution,
-                                               interest, money(value), Currency{}};
+                                               interest,   money(value),           Currency{}};
     }
 
     GrowthRow& totalRow = g.rows[static_cast<std::size_t>(g.totalRow)];

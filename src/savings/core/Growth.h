@@ -54,10 +54,10 @@ struct PeriodicRates {
 PeriodicRates periodicRates(const GrowthInput& input, int periodsPerYear);
 
 struct Growth {
-    int periods = 0;        // N = Y * n
-    int periodsPerYear = 1; // n
-    int years = 0;          // Y
-    int totalRow = 2;       // N + 1, or 2 when N is 0
+    int periods = 0;         // N = Y * n
+    int periodsPerYear = 1;  // n
+    int years = 0;           // Y
+    int totalRow = 2;        // N + 1, or 2 when N is 0
     GrowthTableArray rows{}; // columns 1..4 filled for rows 1..totalRow; column 5 empty
 };
 

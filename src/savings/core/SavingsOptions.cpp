@@ -5,9 +5,8 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 7> Names = {"--lump",     "--contribution", "--frequency",
-                                                   "--rate",     "--increase",     "--inflation",
-                                                   "--years"};
+constexpr std::array<std::string_view, 7> Names = {
+    "--lump", "--contribution", "--frequency", "--rate", "--increase", "--inflation", "--years"};
 
 // A plain decimal number: an optional minus, digits, an optional period and more digits;
 // at least one digit, nothing else.

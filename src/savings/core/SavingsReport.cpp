@@ -8,13 +8,14 @@ namespace {
 
 const std::string Separator(72, '_');
 constexpr const char* Title = "Investment Growth Calculation";
-constexpr const char* HeadingRest = "          Investment      Interest/Growth         Current Value";
+constexpr const char* HeadingRest =
+    "          Investment      Interest/Growth         Current Value";
 
 constexpr int FirstPageCount = 24; // lines counted against the page before the first row
 constexpr int NextPageCount = 6;
 
 class SavingsReport {
-public:
+  public:
     SavingsReport(Printer& printer, const SavingsReportInput& in, int linesPerPage)
         : p_(printer), in_(in), plan_(*in.input), linesPerPage_(linesPerPage) {}
 
@@ -44,7 +45,7 @@ public:
         printTotal(row(in_.periods == 0 ? 2 : in_.periods + 1));
     }
 
-private:
+  private:
     const GrowthRow& row(int k) const { return in_.table[static_cast<std::size_t>(k)]; }
 
     std::string figure(Currency value, std::string_view pattern) const {
@@ -78,18 +79,17 @@ private:
     }
 
     void printRow(const GrowthRow& r) {
-        p_.print({Tab(2), RightAlign(figure(r[1], "###"), 3),
-                  Tab(17), RightAlign(figure(r[2], "####,,###.00"), 14),
-                  Tab(39), RightAlign(figure(r[3], "####,,###.00"), 13),
-                  Tab(61), RightAlign(figure(r[4], "####,,###.00"), 13)});
+        p_.print({Tab(2), RightAlign(figure(r[1], "###"), 3), Tab(17),
+                  RightAlign(figure(r[2], "####,,###.00"), 14), Tab(39),
+                  RightAlign(figure(r[3], "####,,###.00"), 13), Tab(61),
+                  RightAlign(figure(r[4], "####,,###.00"), 13)});
     }
 
     void printTotal(const GrowthRow& r) {
         const std::string& sym = in_.currencySymbol;
-        p_.print({Tab(2), "Total:",
-                  Tab(17), RightAlign(sym + figure(r[2], "####,,###.00"), 14),
-                  Tab(39), RightAlign(sym + figure(r[3], "####,,###.00"), 13),
-                  Tab(61), RightAlign(sym + figure(r[4], "####,,###.00"), 13)});
+        p_.print({Tab(2), "Total:", Tab(17), RightAlign(sym + figure(r[2], "####,,###.00"), 14),
+                  Tab(39), RightAlign(sym + figure(r[3], "####,,###.00"), 13), Tab(61),
+                  RightAlign(sym + figure(r[4], "####,,###.00"), 13)});
     }
 
     // Page footer, a new page and the column heading again.

@@ -9,12 +9,12 @@
 class Printer;
 
 struct SavingsReportInput {
-    const GrowthInput* input = nullptr;     // the entries the table was calculated from
-    std::span<const GrowthRow> table;       // rows 0.. of the growth table
-    int periods = 0;                        // N
-    std::string header;                     // the one-line header typed by the user
+    const GrowthInput* input = nullptr; // the entries the table was calculated from
+    std::span<const GrowthRow> table;   // rows 0.. of the growth table
+    int periods = 0;                    // N
+    std::string header;                 // the one-line header typed by the user
     std::string currencySymbol = "$";
-    int fontChoice = 0;                     // for the set-up after each page break
+    int fontChoice = 0; // for the set-up after each page break
     NumberSeparators seps;
 };
 

@@ -44,12 +44,14 @@ SavingsGridView savingsGridView(std::span<const GrowthRow> table, int periods, i
         const GrowthRow& r = table[static_cast<std::size_t>(k)];
         view.cells.push_back(std::to_string(r[1].raw() / Currency::Scale));
         for (int col = 2; col <= 4; ++col)
-            view.cells.push_back(formatNumber(r[static_cast<std::size_t>(col)], "####,,###.00", seps));
+            view.cells.push_back(
+                formatNumber(r[static_cast<std::size_t>(col)], "####,,###.00", seps));
     }
     const GrowthRow& total = table[static_cast<std::size_t>(periods == 0 ? 2 : periods + 1)];
     view.cells.push_back("Total:");
     for (int col = 2; col <= 4; ++col)
-        view.cells.push_back(symbol + formatNumber(total[static_cast<std::size_t>(col)], "####,,##0.00", seps));
+        view.cells.push_back(
+            symbol + formatNumber(total[static_cast<std::size_t>(col)], "####,,##0.00", seps));
     return view;
 }
 

@@ -13,7 +13,7 @@
 extern const std::array<const char*, 6> LumpSumEntries;
 extern const std::array<const char*, 3> ContributionEntries;
 extern const std::array<const char*, 5> RateEntries;
-extern const std::array<const char*, 5> IncreaseEntries;  // also the inflation field's
+extern const std::array<const char*, 5> IncreaseEntries; // also the inflation field's
 extern const std::array<const char*, 6> YearsEntries;
 
 // Field texts. `onLoad` selects the width or pattern the field shows when the worksheet
@@ -30,9 +30,9 @@ extern const std::array<const char*, 4> SavingsGridHeadings;
 constexpr int SavingsGridLoadRows = 25;
 
 struct SavingsGridView {
-    int rows = SavingsGridLoadRows;   // row count, heading row included
+    int rows = SavingsGridLoadRows; // row count, heading row included
     std::array<std::string, 4> headings;
-    std::vector<std::string> cells;   // rows 1..N + 1, four texts a row
+    std::vector<std::string> cells; // rows 1..N + 1, four texts a row
 };
 
 // The grid after a calculation: period rows without symbol, the "Total:" row with it.

@@ -19,8 +19,12 @@
 #include "Workspace.h"
 
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-Currency money(double value) { return Currency::fromDouble(value).value_or(Currency{}); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+Currency money(double value) {
+    return Currency::fromDouble(value).value_or(Currency{});
+}
 } // namespace
 
 void SavingsWindow::setUpEntries() {
@@ -99,7 +103,9 @@ void SavingsWindow::onListEntryChosen(QComboBox* box) {
     } else if (box == InInvest) {
         shown = contributionText(money(commit(e::Contribution, value)), sym, seps_, false);
     } else {
-        const int element = box == InRate ? e::Rate : box == InIncrRate ? e::Increase : e::Inflation;
+        const int element = box == InRate       ? e::Rate
+                            : box == InIncrRate ? e::Increase
+                                                : e::Inflation;
         shown = rateText(money(commit(element, value)), seps_);
     }
     box->setEditText(qs(shown));
@@ -113,7 +119,8 @@ bool SavingsWindow::onFrequencyKey(QEvent* event) {
         InRate->setFocus(Qt::TabFocusReason);
         return true;
     }
-    if (typed.kind == typed_key::Kind::PassOn) return false;  // Tab, arrows, F4, Alt+...
+    if (typed.kind == typed_key::Kind::PassOn)
+        return false; // Tab, arrows, F4, Alt+...
     platform::beep();
     state_.EditStarted = 0;
     return true;
@@ -125,15 +132,18 @@ bool SavingsWindow::routeComboEvent(QComboBox* box, QEvent* event) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool opensList = key->key() == Qt::Key_F4 || key->key() == Qt::Key_Up ||
                                key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp ||
-                               key->key() == Qt::Key_PageDown || (key->modifiers() & Qt::AltModifier);
-        if (opensList || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) return false;
+                               key->key() == Qt::Key_PageDown ||
+                               (key->modifiers() & Qt::AltModifier);
+        if (opensList || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false;
         QCoreApplication::sendEvent(box->lineEdit(), event);
         return true;
     }
     case QEvent::ShortcutOverride: {
         // An accelerator typed in the field commits the figure first, in the line edit. The
         // line edit leaves the event to its parent, the list: that return is not sent again.
-        if (routingShortcut_) return false;
+        if (routingShortcut_)
+            return false;
         routingShortcut_ = true;
         QCoreApplication::sendEvent(box->lineEdit(), event);
         routingShortcut_ = false;
@@ -144,7 +154,8 @@ bool SavingsWindow::routeComboEvent(QComboBox* box, QEvent* event) {
         QCoreApplication::sendEvent(box->lineEdit(), event);
         box->update();
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -161,10 +172,12 @@ bool SavingsWindow::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (watched == InMonthsYrs) {
-        if (type == QEvent::MouseButtonPress) changeOfEntry();
+        if (type == QEvent::MouseButtonPress)
+            changeOfEntry();
         return type == QEvent::KeyPress && onFrequencyKey(event);
     }
-    if (auto* box = qobject_cast<QComboBox*>(watched)) return routeComboEvent(box, event);
+    if (auto* box = qobject_cast<QComboBox*>(watched))
+        return routeComboEvent(box, event);
 
     // A line edit of an entry field: a click or Delete is a change of entry.
     if (type == QEvent::MouseButtonPress ||

@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
-#include <QTextBlock>
-#include <QTextDocument>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +11,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include "BusyCursor.h"
@@ -36,7 +36,9 @@ const QColor EntryColour(255, 255, 128); // entry boxes: yellow
 constexpr int DefaultColumnTwips = 975;
 constexpr int ColumnWidening[4] = {300, 1450, 1450, 1510};
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
     auto* box = new QComboBox(parent);
@@ -44,7 +46,7 @@ QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
     box->setEditable(editable);
     if (editable) {
         box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);  // a typed figure is never completed from the entries
+        box->setCompleter(nullptr); // a typed figure is never completed from the entries
         box->lineEdit()->setAlignment(Qt::AlignRight);
         QPalette p = box->lineEdit()->palette();
         p.setColor(QPalette::Base, EntryColour);
@@ -60,7 +62,8 @@ QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
 
 template <std::size_t N>
 void addEntries(QComboBox* box, const std::array<const char*, N>& entries) {
-    for (const char* e : entries) box->addItem(QString::fromLatin1(e));
+    for (const char* e : entries)
+        box->addItem(QString::fromLatin1(e));
 }
 } // namespace
 
@@ -155,7 +158,8 @@ void SavingsWindow::buildLayout() {
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(3);
-    for (QPushButton* b : {SCalc, SPrinter, SGraphs, SHelp, SExit}) commands->addWidget(b);
+    for (QPushButton* b : {SCalc, SPrinter, SGraphs, SHelp, SExit})
+        commands->addWidget(b);
     root->addLayout(commands);
 
     // The growth table, with the quick help laid over it.
@@ -166,9 +170,10 @@ void SavingsWindow::buildLayout() {
     root->addLayout(stack, 1);
 
     // Tab follows the entry order.
-    QWidget* chain[] = {InLumpInv, InInvest, InMonthsYrs, InRate, InIncrRate, inInflatRate,
-                        InTerm,    SCalc,    SPrinter,    SGraphs, SHelp,     SExit};
-    for (std::size_t i = 0; i + 1 < std::size(chain); ++i) setTabOrder(chain[i], chain[i + 1]);
+    QWidget* chain[] = {InLumpInv, InInvest, InMonthsYrs, InRate,  InIncrRate, inInflatRate,
+                        InTerm,    SCalc,    SPrinter,    SGraphs, SHelp,      SExit};
+    for (std::size_t i = 0; i + 1 < std::size(chain); ++i)
+        setTabOrder(chain[i], chain[i + 1]);
 }
 
 void SavingsWindow::loadDefaults() {
@@ -180,7 +185,8 @@ void SavingsWindow::loadDefaults() {
 
     filling_ = true;
     InMonthsYrs->clear();
-    for (const SavingsFrequency& f : SavingsFrequencies) InMonthsYrs->addItem(qs(std::string(f.text)));
+    for (const SavingsFrequency& f : SavingsFrequencies)
+        InMonthsYrs->addItem(qs(std::string(f.text)));
     InMonthsYrs->setCurrentIndex(0);
     addEntries(InLumpInv, LumpSumEntries);
     addEntries(InInvest, ContributionEntries);
@@ -224,7 +230,8 @@ void SavingsWindow::layOutGrid() {
 // ---- results --------------------------------------------------------------------------
 
 void SavingsWindow::changeOfEntry() {
-    if (filling_) return;
+    if (filling_)
+        return;
     state_.ScheduleYears = 0;
     calculated_.reset();
     SGrid->clearBody(SGrid->rows());
@@ -261,10 +268,12 @@ void SavingsWindow::showGrowth(const Growth& growth, const SavingsFrequency& fre
     const SavingsGridView view = savingsGridView(tables_.GrowthTable, growth.periods, growth.years,
                                                  frequency, state_.CurrencySymbol, seps_);
     SGrid->clearBody(view.rows);
-    for (int c = 0; c < 4; ++c) SGrid->setText(0, c, qs(view.headings[static_cast<std::size_t>(c)]));
+    for (int c = 0; c < 4; ++c)
+        SGrid->setText(0, c, qs(view.headings[static_cast<std::size_t>(c)]));
     std::vector<QString> cells;
     cells.reserve(view.cells.size());
-    for (const std::string& text : view.cells) cells.push_back(qs(text));
+    for (const std::string& text : view.cells)
+        cells.push_back(qs(text));
     SGrid->setRowsData(1, std::move(cells));
     SGrid->scrollToTopRow();
 }
@@ -302,11 +311,12 @@ void SavingsWindow::onPrinterClicked() {
 
 void SavingsWindow::onHelpClicked() {
     if (!STextBox->isHidden()) {
-        changeOfEntry();  // closes the help and empties the grid
+        changeOfEntry(); // closes the help and empties the grid
         return;
     }
     QStringList lines;
-    for (const std::string& line : savingsQuickHelp(state_.CurrencySymbol)) lines << qs(line);
+    for (const std::string& line : savingsQuickHelp(state_.CurrencySymbol))
+        lines << qs(line);
     STextBox->setPlainText(lines.join('\n'));
     SHelp->setText(QStringLiteral("Close &Help"));
     SPrinter->setEnabled(false);
@@ -320,12 +330,14 @@ void SavingsWindow::onHelpClicked() {
 
 void SavingsWindow::fitHelpFont() {
     const QString widest = STextBox->document()->firstBlock().text();
-    const int room = STextBox->viewport()->width() - 2 * static_cast<int>(STextBox->document()->documentMargin());
+    const int room = STextBox->viewport()->width() -
+                     2 * static_cast<int>(STextBox->document()->documentMargin());
     QFont font = STextBox->font();
     double points = 9;
     for (; points > 5; points -= 0.25) {
         font.setPointSizeF(points);
-        if (QFontMetrics(font).horizontalAdvance(widest) <= room) break;
+        if (QFontMetrics(font).horizontalAdvance(widest) <= room)
+            break;
     }
     font.setPointSizeF(points);
     STextBox->setFont(font);
@@ -333,7 +345,8 @@ void SavingsWindow::fitHelpFont() {
 
 void SavingsWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!STextBox->isHidden()) fitHelpFont();
+    if (!STextBox->isHidden())
+        fitHelpFont();
 }
 
 void SavingsWindow::onHelpKey() {

@@ -21,15 +21,15 @@ struct SharedState;
 
 class SavingsWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidget* parent = nullptr);
     ~SavingsWindow() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildLayout();
     void setUpEntries();
