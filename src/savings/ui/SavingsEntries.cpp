@@ -174,6 +174,8 @@ bool SavingsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == InMonthsYrs) {
         if (type == QEvent::MouseButtonPress)
             changeOfEntry();
+        if (type == QEvent::FocusIn)
+            platform::clearClipboard();
         return type == QEvent::KeyPress && onFrequencyKey(event);
     }
     if (auto* box = qobject_cast<QComboBox*>(watched))
