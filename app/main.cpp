@@ -8,6 +8,8 @@
 #include "MortgageWindow.h"
 #include "QtDialogs.h"
 #include "QtPrinter.h"
+#include "SavingsTables.h"
+#include "SavingsWindow.h"
 #include "Settings.h"
 #include "SharedState.h"
 #include "SystemLocale.h"
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
     loadSettings(state);
     state.TodayDate = platform::shortDate(platform::today());
 
+    SavingsTables savingsTables;  // the savings worksheet's tables, live while the program runs
+
     MdiContainer container(state);
     QtDialogs dialogs(state, &container);
     QtPrinterProvider printers(&container);
@@ -48,6 +52,9 @@ int main(int argc, char** argv) {
     const auto mortgage = [](Workspace& workspace) -> QWidget* { return new MortgageWindow(workspace); };
     container.registerWorksheet(Worksheet::Mortgage, mortgage);
     container.registerWorksheet(Worksheet::Loan, mortgage);
+    container.registerWorksheet(Worksheet::Savings, [&savingsTables](Workspace& workspace) -> QWidget* {
+        return new SavingsWindow(workspace, savingsTables);
+    });
 
     container.show();
     return app.exec();

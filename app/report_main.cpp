@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <iterator>
 #include <optional>
@@ -18,11 +19,14 @@
 
 #include "Amortization.h"
 #include "Dates.h"
+#include "Growth.h"
 #include "LoanFile.h"
 #include "Messages.h"
 #include "Printer.h"
 #include "QtPrinter.h"
 #include "SafeSave.h"
+#include "SavingsOptions.h"
+#include "SavingsReport.h"
 #include "ScheduleReport.h"
 #include "SettingsFile.h"
 #include "TextPrinter.h"
@@ -31,14 +35,18 @@ namespace {
 
 constexpr std::string_view UsageLine =
     "usage: pecunex-report mortgage|loan FILE [--header TEXT] [--font 0..3] [--currency SYM] "
-    "[--csv] [--pdf OUT.pdf] | --help";
+    "[--csv] [--pdf OUT.pdf] | savings [plan options] [...] | --help";
 
 constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex file without the desktop program.
 
 usage:
   pecunex-report mortgage FILE.umd [options]
   pecunex-report loan     FILE.uld [options]
-  pecunex-report budget | networth | savings ...   (not available yet)
+  pecunex-report savings [--lump X] [--contribution X] [--frequency Annually|Quarterly|Monthly]
+                         [--rate R] [--increase G] [--inflation F] [--years 0..40] [options]
+                         (defaults: the worksheet's, 0 / 1200 / Annually / 20 / 0 / 0 / 25;
+                         --csv columns: period,invested,interest,value)
+  pecunex-report budget | networth ...   (not available yet)
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
@@ -65,7 +73,7 @@ Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
 Exit status: 0 done; 2 usage error; 1 the file could not be read or the calculation failed.
 )";
 
-enum class Kind { Mortgage, Loan };
+enum class Kind { Mortgage, Loan, Savings };
 
 struct Options {
     Kind kind = Kind::Mortgage;
@@ -75,6 +83,7 @@ struct Options {
     std::optional<std::string> currency;
     bool csv = false;
     std::optional<std::string> pdf;
+    GrowthInput savings = defaultGrowthInput();
 };
 
 struct UsageError {
@@ -105,7 +114,9 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
         o.kind = Kind::Mortgage;
     } else if (command == "loan") {
         o.kind = Kind::Loan;
-    } else if (command == "budget" || command == "networth" || command == "savings") {
+    } else if (command == "savings") {
+        o.kind = Kind::Savings;
+    } else if (command == "budget" || command == "networth") {
         error.reason = command + ": not available yet";
         return std::nullopt;
     } else {
@@ -149,6 +160,16 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
             o.pdf = v;
         } else if (a == "--csv") {
             o.csv = true;
+        } else if (o.kind == Kind::Savings && isSavingsOption(a)) {
+            if (!value(v))
+                return std::nullopt;
+            if (auto refused = setSavingsOption(o.savings, a, v)) {
+                error.reason = *refused;
+                return std::nullopt;
+            }
+        } else if (o.kind == Kind::Savings && !(a.size() > 1 && a[0] == '-')) {
+            error.reason = "savings takes no file";
+            return std::nullopt;
         } else if (a.size() > 1 && a[0] == '-') {
             error.reason = "unknown option " + a;
             return std::nullopt;
@@ -159,7 +180,7 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
             return std::nullopt;
         }
     }
-    if (o.file.empty()) {
+    if (o.file.empty() && o.kind != Kind::Savings) {
         error.reason = "no file named";
         return std::nullopt;
     }
@@ -258,7 +279,8 @@ bool pdfComplete(const QString& fileName) {
     return file.readAll().contains("%%EOF");
 }
 
-bool writePdf(const std::string& fileName, const ScheduleReportInput& report, int fontChoice, char* argv0) {
+// Draws a printout into a PDF; `draw` runs the printer set-up, the report and the end of document.
+bool writePdf(const std::string& fileName, char* argv0, const std::function<void(Printer&)>& draw) {
     // The PDF is drawn without a screen, whatever display the caller may have.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietQtMessages);
@@ -270,13 +292,39 @@ bool writePdf(const std::string& fileName, const ScheduleReportInput& report, in
         auto printer = QtPrinter::toPdf(temporary);
         if (!printer)
             return false;
-        const int lines = printerSetUp(*printer, fontChoice);
-        printScheduleReport(*printer, report, lines);
-        printer->endDocument();
+        draw(*printer);
         const bool drawn = !printer->failed();
         printer.reset();
         return drawn && pdfComplete(temporary);
     });
+}
+
+// ---- savings: a plan given by options, no file ----
+
+int savingsReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
+    const Result<Growth> growth = calculateGrowth(opt.savings);
+    if (!growth)
+        return fail(messageText(growth.failure().code));
+    SavingsReportInput report;
+    report.input = &opt.savings;
+    report.table = growth->rows;
+    report.periods = growth->periods;
+    report.header = opt.header;
+    report.currencySymbol = currency;
+    report.fontChoice = fontChoice;
+    if (opt.pdf && !writePdf(*opt.pdf, argv0, [&](Printer& printer) { printSavingsDocument(printer, report); }))
+        return fail("pecunex-report: cannot write " + *opt.pdf);
+    if (opt.csv) {
+        std::cout << savingsCsv(growth->rows, growth->periods);
+    } else {
+        TextPrinter printer;
+        printSavingsDocument(printer, report);
+        std::cout << printer.text();
+    }
+    std::cout.flush();
+    if (!std::cout)
+        return fail("pecunex-report: cannot write standard output");
+    return 0;
 }
 
 } // namespace
@@ -297,6 +345,8 @@ int main(int argc, char** argv) {
     const PersonalSettings settings = loadSettings(argv[0]);
     const int fontChoice = opt.font.value_or(settings.printerFontChoice);
     const std::string currency = opt.currency.value_or(settings.currencySymbol);
+    if (opt.kind == Kind::Savings)
+        return savingsReport(opt, fontChoice, currency, argv[0]);
     const std::string fileMessage = messageText(msg::FileNotFound);
 
     const auto text = readWholeFile(opt.file);
@@ -321,16 +371,19 @@ int main(int argc, char** argv) {
     report.fontChoice = fontChoice;
     report.formatDate = [](int serial) { return isoDate(serial); };
 
-    if (opt.pdf && !writePdf(*opt.pdf, report, fontChoice, argv[0]))
+    const auto drawSchedule = [&](Printer& printer) {
+        const int lines = printerSetUp(printer, fontChoice);
+        printScheduleReport(printer, report, lines);
+        printer.endDocument();
+    };
+    if (opt.pdf && !writePdf(*opt.pdf, argv[0], drawSchedule))
         return fail("pecunex-report: cannot write " + *opt.pdf);
 
     if (opt.csv) {
         std::cout << scheduleCsv(input, result.value());
     } else {
         TextPrinter printer;
-        const int lines = printerSetUp(printer, fontChoice);
-        printScheduleReport(printer, report, lines);
-        printer.endDocument();
+        drawSchedule(printer);
         std::cout << printer.text();
     }
     std::cout.flush();

@@ -110,6 +110,11 @@ bool NumericEntry::onKey(QKeyEvent* event) {
         emit editStarted();
     }
 
+    if (config_.minusEmpties && key.code == U'-') {
+        field_->setText(QStringLiteral("-"));
+        return true;
+    }
+
     // The filters judge the text with a period as decimal point. Where the system uses
     // another character, both it and the period type the system's decimal point.
     const std::string point = platform::systemSeparators().decimalPoint;

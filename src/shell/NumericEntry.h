@@ -15,6 +15,8 @@ struct NumericEntryConfig {
     enum class Filter { Decimal, Digit };
     Filter filter = Filter::Decimal;
     int decimals = 2;                  // 3 or more: FilterDecimals set before every key
+    // The minus key empties the field and is taken, so the figure can be negative.
+    bool minusEmpties = false;
     std::string pattern = "###,,###.00";
     int width = 12;
     // Stores the value read from the field; returns the value to show (a field may clamp).

@@ -1,0 +1,153 @@
+#include "SavingsReport.h"
+
+#include <cstdint>
+
+#include "Printer.h"
+
+namespace {
+
+const std::string Separator(72, '_');
+constexpr const char* Title = "Investment Growth Calculation";
+constexpr const char* HeadingRest =
+    "          Investment      Interest/Growth         Current Value";
+
+constexpr int FirstPageCount = 24; // lines counted against the page before the first row
+constexpr int NextPageCount = 6;
+
+class SavingsReport {
+  public:
+    SavingsReport(Printer& printer, const SavingsReportInput& in, int linesPerPage)
+        : p_(printer), in_(in), plan_(*in.input), linesPerPage_(linesPerPage) {}
+
+    void print() {
+        p_.print({Tab(2), in_.header});
+        p_.emptyLine();
+        p_.emptyLine();
+        p_.print({Tab(25), Title});
+        p_.emptyLine();
+        p_.emptyLine();
+        printEntries();
+        p_.emptyLine();
+        printHeading();
+        p_.emptyLine();
+
+        int counter = FirstPageCount;
+        for (int k = 1; k <= in_.periods; ++k) {
+            printRow(row(k));
+            ++counter;
+            if (counter >= linesPerPage_) {
+                breakPage();
+                counter = NextPageCount;
+            }
+        }
+        p_.print({Tab(2), Separator});
+        p_.emptyLine();
+        printTotal(row(in_.periods == 0 ? 2 : in_.periods + 1));
+    }
+
+  private:
+    const GrowthRow& row(int k) const { return in_.table[static_cast<std::size_t>(k)]; }
+
+    std::string figure(Currency value, std::string_view pattern) const {
+        return formatNumber(value, pattern, in_.seps);
+    }
+
+    void entry(const char* label, const std::string& value) {
+        p_.print({Tab(2), label, Tab(52), value});
+        p_.emptyLine();
+    }
+
+    void printEntries() {
+        const std::string& sym = in_.currencySymbol;
+        entry("Amount of Lump Sum Invested at Start",
+              RightAlign(sym + figure(plan_.lump, "##,,###.00"), 14));
+        entry("Annual Amount Invested each contribution",
+              RightAlign(sym + figure(plan_.contribution, "##,,###.00"), 14));
+        entry("Frequency of each contribution", RightAlign(plan_.frequency, 14));
+        entry("Annual Interest/Growth Rate(%)",
+              RightAlign(figure(plan_.ratePercent, "###.00"), 14) + "%");
+        entry("Increase the annual Investment Rate by",
+              RightAlign(figure(plan_.increasePercent, "###.00"), 14) + "%");
+        entry("Adjust Current Value for Annual Inflation Rate(%)",
+              RightAlign(figure(plan_.inflationPercent, "###.00"), 14) + "%");
+        entry("Time in Years", RightAlign(figure(Currency::fromWhole(plan_.years), "###"), 14));
+    }
+
+    void printHeading() {
+        p_.print({Tab(2), RightAlign(plan_.frequency, 9) + HeadingRest});
+        p_.print({Tab(2), Separator});
+    }
+
+    void printRow(const GrowthRow& r) {
+        p_.print({Tab(2), RightAlign(figure(r[1], "###"), 3), Tab(17),
+                  RightAlign(figure(r[2], "####,,###.00"), 14), Tab(39),
+                  RightAlign(figure(r[3], "####,,###.00"), 13), Tab(61),
+                  RightAlign(figure(r[4], "####,,###.00"), 13)});
+    }
+
+    void printTotal(const GrowthRow& r) {
+        const std::string& sym = in_.currencySymbol;
+        p_.print({Tab(2), "Total:", Tab(17), RightAlign(sym + figure(r[2], "####,,###.00"), 14),
+                  Tab(39), RightAlign(sym + figure(r[3], "####,,###.00"), 13), Tab(61),
+                  RightAlign(sym + figure(r[4], "####,,###.00"), 13)});
+    }
+
+    // Page footer, a new page and the column heading again.
+    void breakPage() {
+        p_.emptyLine();
+        p_.emptyLine();
+        p_.print({Tab(40), "Page", " " + std::to_string(p_.page())});
+        p_.newPage();
+        linesPerPage_ = printerSetUp(p_, in_.fontChoice);
+        p_.emptyLine();
+        p_.emptyLine();
+        p_.emptyLine();
+        printHeading();
+        p_.emptyLine();
+    }
+
+    Printer& p_;
+    const SavingsReportInput& in_;
+    const GrowthInput& plan_;
+    int linesPerPage_;
+};
+
+// Two decimals, rounded half away from zero from the exact four; no sign on a zero.
+std::string csvFigure(Currency value) {
+    const std::int64_t raw = value.raw();
+    const bool negative = raw < 0;
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const std::uint64_t cents = (magnitude + 50) / 100;
+    const std::uint64_t fraction = cents % 100;
+    std::string out = negative && cents != 0 ? "-" : "";
+    out += std::to_string(cents / 100) + (fraction < 10 ? ".0" : ".") + std::to_string(fraction);
+    return out;
+}
+
+} // namespace
+
+void printSavingsReport(Printer& printer, const SavingsReportInput& in, int linesPerPage) {
+    const int totalRow = in.periods == 0 ? 2 : in.periods + 1;
+    if (!in.input || in.periods < 0 || static_cast<std::size_t>(totalRow) >= in.table.size())
+        return;
+    SavingsReport(printer, in, linesPerPage).print();
+}
+
+void printSavingsDocument(Printer& printer, const SavingsReportInput& in) {
+    const int lines = printerSetUp(printer, in.fontChoice);
+    printSavingsReport(printer, in, lines);
+    printer.endDocument();
+}
+
+std::string savingsCsv(std::span<const GrowthRow> table, int periods) {
+    std::string out = "period,invested,interest,value\r\n";
+    for (int k = 1; k <= periods && static_cast<std::size_t>(k) < table.size(); ++k) {
+        const GrowthRow& r = table[static_cast<std::size_t>(k)];
+        out += std::to_string(r[1].raw() / Currency::Scale);
+        for (int col = 2; col <= 4; ++col)
+            out += "," + csvFigure(r[static_cast<std::size_t>(col)]);
+        out += "\r\n";
+    }
+    return out;
+}

@@ -1,0 +1,189 @@
+// The worksheet's entry fields: what each stores and shows, the drop-down entries, the
+// frequency list that takes no typing, and what counts as a change of entry.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "Dialogs.h"
+#include "Messages.h"
+#include "NumericEntry.h"
+#include "Platform.h"
+#include "SavingsTables.h"
+#include "SavingsTexts.h"
+#include "SavingsWindow.h"
+#include "SharedState.h"
+#include "TypedKey.h"
+#include "Workspace.h"
+
+namespace {
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+Currency money(double value) {
+    return Currency::fromDouble(value).value_or(Currency{});
+}
+} // namespace
+
+void SavingsWindow::setUpEntries() {
+    namespace e = savings_input;
+    auto entry = [&](QComboBox* box, int element, std::function<std::string(double)> display,
+                     bool minus = false) {
+        NumericEntryConfig config;
+        config.filter = NumericEntryConfig::Filter::Decimal;
+        config.minusEmpties = minus;
+        config.commit = [this, element](double v) { return commit(element, v); };
+        config.display = std::move(display);
+        return new NumericEntry(box->lineEdit(), state_, std::move(config));
+    };
+    auto rate = [this](double v) { return rateText(money(v), seps_); };
+    NumericEntry* lump = entry(InLumpInv, e::Lump, [this](double v) {
+        return lumpSumText(money(v), state_.CurrencySymbol, seps_, false);
+    });
+    NumericEntry* invest = entry(InInvest, e::Contribution, [this](double v) {
+        return contributionText(money(v), state_.CurrencySymbol, seps_, false);
+    });
+    NumericEntry* interest = entry(InRate, e::Rate, rate);
+    NumericEntry* increase = entry(InIncrRate, e::Increase, rate, true);
+    NumericEntry* inflation = entry(inInflatRate, e::Inflation, rate, true);
+
+    NumericEntryConfig years;
+    years.filter = NumericEntryConfig::Filter::Digit;
+    years.commit = [this](double v) { return commitYears(v); };
+    years.display = [this](double v) { return yearsText(money(v), seps_); };
+    auto* term = new NumericEntry(InTerm->lineEdit(), state_, years);
+
+    lump->setNext(InInvest);
+    invest->setNext(InMonthsYrs);
+    interest->setNext(InIncrRate);
+    increase->setNext(inInflatRate);
+    inflation->setNext(InTerm);
+    term->setNext(SCalc);
+    for (NumericEntry* n : {lump, invest, interest, increase, inflation, term})
+        connect(n, &NumericEntry::editStarted, this, &SavingsWindow::changeOfEntry);
+
+    for (QComboBox* box : {InLumpInv, InInvest, InRate, InIncrRate, inInflatRate, InTerm}) {
+        // An editable list hands keys to its line edit by direct calls, which event filters
+        // never see; they are routed through the event system instead.
+        box->installEventFilter(this);
+        box->lineEdit()->installEventFilter(this);
+        connect(box, &QComboBox::activated, this, [this, box] { onListEntryChosen(box); });
+    }
+    InMonthsYrs->installEventFilter(this);
+    connect(InMonthsYrs, &QComboBox::currentIndexChanged, this, &SavingsWindow::changeOfEntry);
+}
+
+double SavingsWindow::commit(int element, double value) {
+    tables_.SavingsInputs[static_cast<std::size_t>(element)] = money(value);
+    return tables_.SavingsInputs[static_cast<std::size_t>(element)].toDouble();
+}
+
+double SavingsWindow::commitYears(double value) {
+    if (value > MaxSavingsYears) {
+        workspace_.dialogs().showMessage(msg::FortyYearsLimit);
+        value = MaxSavingsYears;
+    }
+    return commit(savings_input::Years, value);
+}
+
+void SavingsWindow::onListEntryChosen(QComboBox* box) {
+    namespace e = savings_input;
+    // The entries are written with a period, whatever the system's decimal point.
+    const double value = leadingNumber(box->currentText().toStdString());
+    const auto& in = tables_.SavingsInputs;
+    const std::string& sym = state_.CurrencySymbol;
+    std::string shown;
+    if (box == InTerm) {
+        commitYears(value);
+        shown = yearsText(in[e::Years], seps_);
+    } else if (box == InLumpInv) {
+        shown = lumpSumText(money(commit(e::Lump, value)), sym, seps_, false);
+    } else if (box == InInvest) {
+        shown = contributionText(money(commit(e::Contribution, value)), sym, seps_, false);
+    } else {
+        const int element = box == InRate       ? e::Rate
+                            : box == InIncrRate ? e::Increase
+                                                : e::Inflation;
+        shown = rateText(money(commit(element, value)), seps_);
+    }
+    box->setEditText(qs(shown));
+    changeOfEntry();
+}
+
+bool SavingsWindow::onFrequencyKey(QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const typed_key::Key typed = typed_key::classify(key);
+    if (typed.kind == typed_key::Kind::Enter) {
+        InRate->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (typed.kind == typed_key::Kind::PassOn)
+        return false; // Tab, arrows, F4, Alt+...
+    platform::beep();
+    state_.EditStarted = 0;
+    return true;
+}
+
+bool SavingsWindow::routeComboEvent(QComboBox* box, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool opensList = key->key() == Qt::Key_F4 || key->key() == Qt::Key_Up ||
+                               key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp ||
+                               key->key() == Qt::Key_PageDown ||
+                               (key->modifiers() & Qt::AltModifier);
+        if (opensList || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+            return false;
+        QCoreApplication::sendEvent(box->lineEdit(), event);
+        return true;
+    }
+    case QEvent::ShortcutOverride: {
+        // An accelerator typed in the field commits the figure first, in the line edit. The
+        // line edit leaves the event to its parent, the list: that return is not sent again.
+        if (routingShortcut_)
+            return false;
+        routingShortcut_ = true;
+        QCoreApplication::sendEvent(box->lineEdit(), event);
+        routingShortcut_ = false;
+        return false;
+    }
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+        QCoreApplication::sendEvent(box->lineEdit(), event);
+        box->update();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool SavingsWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == STextBox) {
+        if (type == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                InLumpInv->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        }
+        return false;
+    }
+    if (watched == InMonthsYrs) {
+        if (type == QEvent::MouseButtonPress)
+            changeOfEntry();
+        if (type == QEvent::FocusIn)
+            platform::clearClipboard();
+        return type == QEvent::KeyPress && onFrequencyKey(event);
+    }
+    if (auto* box = qobject_cast<QComboBox*>(watched))
+        return routeComboEvent(box, event);
+
+    // A line edit of an entry field: a click or Delete is a change of entry.
+    if (type == QEvent::MouseButtonPress ||
+        (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete))
+        changeOfEntry();
+    return false;
+}

@@ -1,0 +1,82 @@
+#pragma once
+// The savings worksheet: six entry fields and the frequency list, the growth grid, the
+// quick help and the commands. The entries live in the worksheet's SavingsTables; the
+// window reads them into the engine's input and shows what the engine returns.
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "Growth.h"
+#include "NumberFormat.h"
+
+class Grid;
+class NumericEntry;
+class QComboBox;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class Workspace;
+struct SavingsTables;
+struct SharedState;
+
+class SavingsWindow : public QWidget {
+    Q_OBJECT
+  public:
+    SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidget* parent = nullptr);
+    ~SavingsWindow() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildLayout();
+    void setUpEntries();
+    void loadDefaults();
+    void layOutGrid();
+
+    // A click, Delete or first key in a field, or a frequency chosen: the grid no longer
+    // matches the entries.
+    void changeOfEntry();
+    void showGrowth(const Growth& growth, const SavingsFrequency& frequency);
+    // The help's type size: the examples table as wide as the box, at most 9 points.
+    void fitHelpFont();
+
+    // Entry fields (SavingsEntries.cpp): store a figure, the text it shows.
+    double commit(int element, double value);
+    double commitYears(double value);
+    void onListEntryChosen(QComboBox* box);
+    bool routeComboEvent(QComboBox* box, QEvent* event);
+    bool onFrequencyKey(QEvent* event);
+
+    void onCalculateClicked();
+    void onGraphClicked();
+    void onPrinterClicked();
+    void onHelpClicked();
+    void onExitClicked();
+    void onHelpKey();
+
+    Workspace& workspace_;
+    SharedState& state_;
+    SavingsTables& tables_;
+    NumberSeparators seps_;
+    std::optional<GrowthInput> calculated_; // the entries of the table shown
+    bool filling_ = false;                  // programmatic refills are no changes
+    bool routingShortcut_ = false;          // an accelerator on its way to a field's line edit
+
+    QComboBox* InLumpInv = nullptr;
+    QComboBox* InInvest = nullptr;
+    QComboBox* InMonthsYrs = nullptr;
+    QComboBox* InRate = nullptr;
+    QComboBox* InIncrRate = nullptr;
+    QComboBox* inInflatRate = nullptr;
+    QComboBox* InTerm = nullptr;
+    Grid* SGrid = nullptr;
+    QPlainTextEdit* STextBox = nullptr;
+    QPushButton* SCalc = nullptr;
+    QPushButton* SGraphs = nullptr;
+    QPushButton* SPrinter = nullptr;
+    QPushButton* SHelp = nullptr;
+    QPushButton* SExit = nullptr;
+};

@@ -1,0 +1,190 @@
+// The growth engine against figures worked out by hand or given with the rules.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Growth.h"
+#include "Messages.h"
+
+namespace {
+
+double money(Currency c) {
+    return c.toDouble();
+}
+
+GrowthInput plan(double lump, double contribution, double rate, int years,
+                 const char* frequency = "Annually", double increase = 0, double inflation = 0) {
+    GrowthInput in;
+    in.lump = *Currency::fromDouble(lump);
+    in.contribution = *Currency::fromDouble(contribution);
+    in.ratePercent = *Currency::fromDouble(rate);
+    in.increasePercent = *Currency::fromDouble(increase);
+    in.inflationPercent = *Currency::fromDouble(inflation);
+    in.years = years;
+    in.frequency = frequency;
+    return in;
+}
+
+const GrowthRow& totalRow(const Growth& g) {
+    return g.rows[static_cast<std::size_t>(g.totalRow)];
+}
+
+TEST(GrowthEngine, WorkedFiguresOfTheRules) {
+    const struct {
+        const char* source;
+        GrowthInput in;
+        double invested, value, tolerance;
+    } cases[] = {
+        // 1,000 * sum(1.2^k, k = 1..25) = 566,377.30; the single-precision rate moves the cents
+        {"rules: C = 1,000 at 20 %", plan(0, 1000, 20, 25), 25000, 566377.30, 0.05},
+        // 1,000 * 1.2^25 = 95,396.2156
+        {"rules: L = 1,000 at 20 %", plan(1000, 0, 20, 25), 1000, 95396.22, 0.005},
+        // 30,000 * 0.95^25 = 8,321.6942
+        {"rules: 5 % inflation", plan(30000, 0, 0, 25, "Annually", 0, 5), 30000, 8321.69, 0.005},
+        // 30,000 * 1.05^25 = 101,590.6504
+        {"rules: -5 % inflation", plan(30000, 0, 0, 25, "Annually", 0, -5), 30000, 101590.65,
+         0.005},
+        // 1,000 * 1.12 after twelve months: the monthly rate compounds to the annual one
+        {"hand: monthly 12 % on a lump sum", plan(1000, 0, 12, 1, "Monthly"), 1000, 1120.00, 0.01},
+        // 1,000 * 1.07 after four quarters
+        {"hand: quarterly 7 % on a lump sum", plan(1000, 0, 7, 1, "Quarterly"), 1000, 1070.00,
+         0.01},
+        // 1,000 * 1.10 * 1.05: a negative inflation rate raises the value beyond the interest
+        {"hand: 10 % and -5 % inflation", plan(1000, 0, 10, 1, "Annually", 0, -5), 1000, 1155.00,
+         0.0001},
+        {"hand: nothing invested", plan(0, 0, 20, 25), 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const Result<Growth> g = calculateGrowth(c.in);
+        ASSERT_TRUE(g.ok()) << c.source;
+        const GrowthRow& total = totalRow(*g);
+        EXPECT_EQ(money(total[2]), c.invested) << c.source;
+        EXPECT_NEAR(money(total[4]), c.value, c.tolerance) << c.source;
+        // The total's growth is the end value less what went in, whatever the inflation did.
+        EXPECT_EQ(total[3], *total[4].minus(total[2])) << c.source;
+    }
+}
+
+TEST(GrowthEngine, PeriodicRatesCompoundToTheAnnualRate) {
+    // (1.12)^(1/12) - 1 = 0.948879 %, not 1 %
+    EXPECT_NEAR(periodicRate(12, 12) * 100, 0.9489, 0.00005);
+    EXPECT_NEAR(periodicRate(20, 1), 0.20, 1e-15);
+    EXPECT_NEAR(periodicRate(-5, 4), std::pow(0.95, 0.25) - 1, 1e-15);
+    const PeriodicRates r = periodicRates(plan(0, 0, 12, 1, "Monthly", 5, 3), 12);
+    EXPECT_EQ(r.rate, static_cast<float>(periodicRate(12, 12))); // single precision
+    EXPECT_NEAR(r.increase, std::pow(1.05, 1.0 / 12) - 1, 1e-15);
+    EXPECT_NEAR(r.inflation, std::pow(1.03, 1.0 / 12) - 1, 1e-15);
+}
+
+TEST(GrowthEngine, RowsAnnuallyWithoutIncreaseOrInflation) {
+    // Hand: 1,000 a year at 20 %: value 1,200, then (1,200 + 1,000) * 1.2 = 2,640, then
+    // (2,640 + 1,000) * 1.2 = 4,368.
+    const Result<Growth> g = calculateGrowth(plan(0, 1000, 20, 3));
+    ASSERT_TRUE(g.ok());
+    const double expected[][4] = {{1, 1000, 200, 1200},
+                                  {2, 1000, 440, 2640},
+                                  {3, 1000, 728, 4368},
+                                  {3, 3000, 1368, 4368}}; // the total row
+    for (int k = 1; k <= 4; ++k)
+        for (int col = 1; col <= 4; ++col)
+            EXPECT_EQ(money(g->rows[k][col]), expected[k - 1][col - 1])
+                << "row " << k << " col " << col;
+    EXPECT_EQ(g->periods, 3);
+    EXPECT_EQ(g->totalRow, 4);
+}
+
+TEST(GrowthEngine, FirstPeriodHoldsLumpSumAndContribution) {
+    // Hand: (4,000 + 600) at 7 % a year compounded quarterly: 4,600 * (1.07^0.25 - 1) = 78.47;
+    // then 2.5 % inflation a year: 4,678.47 * (1 - (1.025^0.25 - 1)) = 4,649.50.
+    const Result<Growth> g = calculateGrowth(plan(4000, 600, 7, 12, "Quarterly", 2, 2.5));
+    ASSERT_TRUE(g.ok());
+    EXPECT_EQ(money(g->rows[1][2]), 4600);
+    EXPECT_NEAR(money(g->rows[1][3]), 4600 * (std::pow(1.07, 0.25) - 1), 0.0005);
+    const double value1 = 4600 * std::pow(1.07, 0.25);
+    EXPECT_NEAR(money(g->rows[1][4]), value1 - value1 * (std::pow(1.025, 0.25) - 1), 0.001);
+    // The contribution grows every quarter: 600 * 1.02^(1/4) = 602.98 in period 2.
+    EXPECT_NEAR(money(g->rows[2][2]), 600 * std::pow(1.02, 0.25), 0.0001);
+    EXPECT_EQ(g->periods, 48);
+}
+
+TEST(GrowthEngine, MonthlyIncreaseGivesAboutTheYearlyRate) {
+    // Twelve monthly increases of (1.05)^(1/12) - 1 make 100.00 about 105.00.
+    const Result<Growth> g = calculateGrowth(plan(0, 100, 0, 2, "Monthly", 5));
+    ASSERT_TRUE(g.ok());
+    EXPECT_NEAR(money(g->rows[13][2]), 105.00, 0.005);
+    EXPECT_EQ(g->totalRow, 25);
+}
+
+TEST(GrowthEngine, NoYearsStillCalculatesTheFirstPeriod) {
+    const Result<Growth> none = calculateGrowth(plan(0, 1200, 20, 0));
+    const Result<Growth> one = calculateGrowth(plan(0, 1200, 20, 1));
+    ASSERT_TRUE(none.ok() && one.ok());
+    EXPECT_EQ(none->periods, 0);
+    EXPECT_EQ(none->totalRow, 2);
+    EXPECT_EQ(none->rows[1], one->rows[1]);
+    EXPECT_EQ(none->rows[2], one->rows[2]);
+    // hand: 1,200 + 240 = 1,440; total row column 1 is its row number - 1
+    EXPECT_EQ(money(none->rows[2][1]), 1);
+    EXPECT_EQ(money(none->rows[2][4]), 1440);
+    EXPECT_TRUE(yearEndSeries(*none).empty());
+}
+
+TEST(GrowthEngine, FaultsAreMessagesNotCrashes) {
+    const struct {
+        const char* what;
+        GrowthInput in;
+        int code;
+    } cases[] = {
+        {"currency overflow of the value", plan(9e14, 0, 20, 40), msg::CannotCalculate},
+        {"sum of lump and contribution", plan(9e14, 9e14, 0, 1), msg::CannotCalculate},
+        {"a rate growing past every range", plan(1000, 0, 1e9, 40, "Monthly"),
+         msg::CannotCalculate},
+        {"a contribution growing out of range", plan(0, 1e6, 0, 40, "Monthly", 1e9),
+         msg::CannotCalculate},
+        {"not a list entry", plan(0, 1, 1, 1, "Weekly"), msg::WrongOrMissingEntry},
+        {"list entries are exact texts", plan(0, 1, 1, 1, " Annually"), msg::WrongOrMissingEntry},
+        {"above forty years", plan(0, 1, 1, 41), msg::WrongOrMissingEntry},
+    };
+    for (const auto& c : cases) {
+        const Result<Growth> g = calculateGrowth(c.in);
+        ASSERT_FALSE(g.ok()) << c.what;
+        EXPECT_EQ(g.failure().code, c.code) << c.what;
+    }
+}
+
+TEST(GrowthEngine, YearEndSeriesAndTheTables) {
+    const Result<Growth> g = calculateGrowth(plan(4000, 600, 7, 12, "Quarterly", 2, 2.5));
+    ASSERT_TRUE(g.ok());
+    const std::vector<Currency> series = yearEndSeries(*g);
+    ASSERT_EQ(series.size(), 12u);
+    for (int y = 1; y <= 12; ++y)
+        EXPECT_EQ(series[y - 1], g->rows[4 * y][4]) << y;
+
+    SavingsTables tables;
+    tables.GrowthTable[60][4] = Currency::fromWhole(7); // past the total row: kept
+    tables.GrowthTable[3][5] = Currency::fromWhole(9);
+    storeGrowth(tables, *g);
+    EXPECT_EQ(tables.Periods, 48);
+    EXPECT_EQ(tables.GrowthTable[49], g->rows[49]); // the total row
+    EXPECT_EQ(tables.GrowthTable[60][4], Currency::fromWhole(7));
+    for (int y = 1; y <= 12; ++y) {
+        EXPECT_EQ(tables.GrowthTable[y][1],
+                  Currency::fromWhole(y)); // year number = period number here
+        EXPECT_EQ(tables.GrowthTable[y][5], series[y - 1]);
+    }
+    EXPECT_TRUE(tables.GrowthTable[13][5].isZero());
+}
+
+TEST(GrowthEngine, EntriesRoundTripThroughSavingsInputs) {
+    GrowthInput in = plan(4000.5, 600, 7.25, 12, "Monthly", -2, 2.5);
+    const GrowthInput back = growthInputFrom(savingsInputsOf(in), "Monthly");
+    EXPECT_EQ(back.lump, in.lump);
+    EXPECT_EQ(back.ratePercent, in.ratePercent);
+    EXPECT_EQ(back.increasePercent, in.increasePercent);
+    EXPECT_EQ(back.years, 12);
+    const GrowthInput d = defaultGrowthInput();
+    EXPECT_EQ(money(d.contribution) + money(d.ratePercent) + d.years, 1200 + 20 + 25);
+    EXPECT_EQ(d.frequency, "Annually");
+}
+
+} // namespace
