@@ -1,6 +1,7 @@
 // pecunex-report: prints a saved mortgage or loan file the way the worksheet's "To Printer"
 // would, as printer text on stdout, as CSV, or as a PDF, without a display.
 #include <cstdlib>
+#include <functional>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -18,6 +19,7 @@
 #include "Dates.h"
 #include "LoanFile.h"
 #include "Messages.h"
+#include "NetWorthReport.h"
 #include "Printer.h"
 #include "QtPrinter.h"
 #include "ScheduleReport.h"
@@ -27,7 +29,7 @@
 namespace {
 
 constexpr std::string_view UsageLine =
-    "usage: pecunex-report mortgage|loan FILE [--header TEXT] [--font 0..3] [--currency SYM] "
+    "usage: pecunex-report mortgage|loan|networth FILE [--header TEXT] [--font 0..3] [--currency SYM] "
     "[--csv] [--pdf OUT.pdf] | --help";
 
 constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex file without the desktop program.
@@ -35,7 +37,8 @@ constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex 
 usage:
   pecunex-report mortgage FILE.umd [options]
   pecunex-report loan     FILE.uld [options]
-  pecunex-report budget | networth | savings ...   (not available yet)
+  pecunex-report networth FILE.NWV [options]
+  pecunex-report budget | savings ...   (not available yet)
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
@@ -54,6 +57,8 @@ options:
                                      cumulative_interest,cumulative_principal
                      with dates on:  payment,date,... (the same five figures)
                      annual totals:  year,interest,...   (with dates on: year,date,...)
+                     net worth:      side,line,name,amount (side asset or liability,
+                                     one line per line of the calculated statement)
   --pdf OUT.pdf    also render the printout as a PDF file
   --help           this text
 
@@ -61,7 +66,7 @@ Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
 Exit status: 0 done; 2 usage error; 1 the file could not be read or the calculation failed.
 )";
 
-enum class Kind { Mortgage, Loan };
+enum class Kind { Mortgage, Loan, NetWorth };
 
 struct Options {
     Kind kind = Kind::Mortgage;
@@ -101,7 +106,9 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
         o.kind = Kind::Mortgage;
     } else if (command == "loan") {
         o.kind = Kind::Loan;
-    } else if (command == "budget" || command == "networth" || command == "savings") {
+    } else if (command == "networth") {
+        o.kind = Kind::NetWorth;
+    } else if (command == "budget" || command == "savings") {
         error.reason = command + ": not available yet";
         return std::nullopt;
     } else {
@@ -240,7 +247,8 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
         std::cerr << text.toStdString() << "\n";
 }
 
-bool writePdf(const std::string& fileName, const ScheduleReportInput& report, int fontChoice, char* argv0) {
+// `print` makes the whole document: set-up, the report's lines, end of document.
+bool writePdf(const std::string& fileName, char* argv0, const std::function<void(Printer&)>& print) {
     // The PDF is drawn without a screen, whatever display the caller may have.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietQtMessages);
@@ -250,10 +258,30 @@ bool writePdf(const std::string& fileName, const ScheduleReportInput& report, in
     auto printer = QtPrinter::toPdf(QString::fromStdString(fileName));
     if (!printer)
         return false;
-    const int lines = printerSetUp(*printer, fontChoice);
-    printScheduleReport(*printer, report, lines);
-    printer->endDocument();
+    print(*printer);
     return true;
+}
+
+// Net worth: the statement of a saved file, as printer text, CSV or PDF.
+int netWorthReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
+    const auto text = readWholeFile(opt.file);
+    const Result<NetWorthTables> statement =
+        text ? netWorthStatementFromFile(*text) : Result<NetWorthTables>(Failure{msg::FileNotFound, "unreadable"});
+    if (!statement)
+        return fail("pecunex-report: " + opt.file + ": " + messageText(statement.failure().code));
+    const NetWorthPrintout printout{opt.header, currency, {}};
+    const auto print = [&](Printer& p) { printNetWorthDocument(p, *statement, printout, fontChoice); };
+    if (opt.pdf && !writePdf(*opt.pdf, argv0, print))
+        return fail("pecunex-report: cannot write " + *opt.pdf);
+    if (opt.csv) {
+        std::cout << netWorthCsv(*statement);
+    } else {
+        TextPrinter printer;
+        print(printer);
+        std::cout << printer.text();
+    }
+    std::cout.flush();
+    return std::cout ? 0 : 1;
 }
 
 } // namespace
@@ -274,6 +302,8 @@ int main(int argc, char** argv) {
     const PersonalSettings settings = loadSettings(argv[0]);
     const int fontChoice = opt.font.value_or(settings.printerFontChoice);
     const std::string currency = opt.currency.value_or(settings.currencySymbol);
+    if (opt.kind == Kind::NetWorth)
+        return netWorthReport(opt, fontChoice, currency, argv[0]);
     const std::string fileMessage = messageText(msg::FileNotFound);
 
     const auto text = readWholeFile(opt.file);
@@ -298,7 +328,11 @@ int main(int argc, char** argv) {
     report.fontChoice = fontChoice;
     report.formatDate = [](int serial) { return isoDate(serial); };
 
-    if (opt.pdf && !writePdf(*opt.pdf, report, fontChoice, argv[0]))
+    const auto printSchedule = [&](Printer& p) {
+        printScheduleReport(p, report, printerSetUp(p, fontChoice));
+        p.endDocument();
+    };
+    if (opt.pdf && !writePdf(*opt.pdf, argv[0], printSchedule))
         return fail("pecunex-report: cannot write " + *opt.pdf);
 
     if (opt.csv) {
