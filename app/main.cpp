@@ -6,6 +6,8 @@
 
 #include "MdiContainer.h"
 #include "MortgageWindow.h"
+#include "NetWorthTables.h"
+#include "NetWorthWindow.h"
 #include "QtDialogs.h"
 #include "QtPrinter.h"
 #include "Settings.h"
@@ -48,6 +50,10 @@ int main(int argc, char** argv) {
     const auto mortgage = [](Workspace& workspace) -> QWidget* { return new MortgageWindow(workspace); };
     container.registerWorksheet(Worksheet::Mortgage, mortgage);
     container.registerWorksheet(Worksheet::Loan, mortgage);
+    NetWorthTables netWorth;
+    container.registerWorksheet(Worksheet::NetWorth, [&netWorth](Workspace& workspace) -> QWidget* {
+        return new NetWorthWindow(workspace, netWorth);
+    });
 
     container.show();
     return app.exec();
