@@ -13,28 +13,41 @@
 #include "TextPrinter.h"
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Call {
-        std::string kind;  // message, printerHeader, fileDirectory
-        int code;          // MessageCode, 0, FileDialogMode
+        std::string kind; // message, yesNo, valueInput, printerHeader, fileDirectory
+        int code;         // MessageCode, QuestionCode, ContextCode, 0, FileDialogMode
         bool operator==(const Call&) const = default;
     };
     explicit ScriptedDialogs(SharedState& s) : Dialogs(s) {}
 
     std::vector<Call> calls;
-    std::deque<std::string> headers;    // "1" = cancel
-    std::deque<std::string> fileNames;  // "" = cancel
+    std::deque<std::string> headers;   // "1" = cancel
+    std::deque<std::string> fileNames; // "" = cancel
+    std::deque<int> answers;           // yes/no answers: 6 yes, 0 no
+    std::deque<std::string> values;    // value dialog answers; "" = cancel
 
     std::vector<int> messages() const {
         std::vector<int> codes;
         for (const auto& c : calls)
-            if (c.kind == "message") codes.push_back(c.code);
+            if (c.kind == "message")
+                codes.push_back(c.code);
         return codes;
     }
     void message() override { calls.push_back({"message", state().MessageCode}); }
-    void yesNo() override { qFatal("ScriptedDialogs: unexpected yes/no question"); }
+    void yesNo() override {
+        calls.push_back({"yesNo", state().QuestionCode});
+        if (answers.empty())
+            qFatal("ScriptedDialogs: no yes/no answer queued");
+        state().QuestionCode = static_cast<std::int16_t>(answers.front());
+        answers.pop_front();
+    }
     void recordNumber() override { qFatal("ScriptedDialogs: unexpected record number dialog"); }
-    void valueInput() override { qFatal("ScriptedDialogs: unexpected value dialog"); }
+    void valueInput() override {
+        calls.push_back({"valueInput", state().ContextCode});
+        state().ValueAnswer = take(values, "value");
+        state().SelectedRow = 0;
+    }
     void printerHeader() override {
         calls.push_back({"printerHeader", 0});
         state().HeaderText = take(headers, "printout header");
@@ -42,14 +55,17 @@ public:
     void fileDirectory() override {
         const int mode = state().FileDialogMode;
         calls.push_back({"fileDirectory", mode});
-        if (mode < 1 || mode > 8) return;
+        if (mode < 1 || mode > 8)
+            return;
         state().ChosenFileName = take(fileNames, "file name");
-        if (state().ChosenFileName.empty()) state().FileDialogMode = 9;
+        if (state().ChosenFileName.empty())
+            state().FileDialogMode = 9;
     }
 
-private:
+  private:
     static std::string take(std::deque<std::string>& queue, const char* what) {
-        if (queue.empty()) qFatal("ScriptedDialogs: no %s answer queued", what);
+        if (queue.empty())
+            qFatal("ScriptedDialogs: no %s answer queued", what);
         std::string v = queue.front();
         queue.pop_front();
         return v;
@@ -58,17 +74,18 @@ private:
 
 // Printer provider that keeps the text of every printout it handed out.
 class CapturingPrinters : public PrinterProvider {
-public:
-    std::deque<std::string> documents;  // one per printout, complete after the printer is gone
-    bool cancel = false;                // true: behave as if the user cancelled the PDF name
+  public:
+    std::deque<std::string> documents; // one per printout, complete after the printer is gone
+    bool cancel = false;               // true: behave as if the user cancelled the PDF name
 
     std::unique_ptr<Printer> open() override {
-        if (cancel) return nullptr;
+        if (cancel)
+            return nullptr;
         documents.emplace_back();
         return std::make_unique<Capture>(documents.back());
     }
 
-private:
+  private:
     struct Capture : TextPrinter {
         explicit Capture(std::string& sink) : sink(sink) {}
         ~Capture() override { sink = text(); }
