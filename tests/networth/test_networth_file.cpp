@@ -101,6 +101,16 @@ TEST(NetWorthFile, ReadsTheReferenceFileAndOldFormsOfTheItems) {
     EXPECT_EQ(calculateNetWorth(old.value()).value().AssetCount, 2);
 }
 
+TEST(NetWorthFile, TheSampleStatementOpens) {
+    const Result<NetWorthTables> sample =
+        readNetWorthFile(readText(PECUNEX_SOURCE_DIR "/samples/NetSampl.NWV"));
+    ASSERT_TRUE(sample.ok());
+    const NetWorthTables t = calculateNetWorth(sample.value()).value();
+    EXPECT_EQ(std::pair(t.AssetCount, t.LiabilityCount),
+              std::pair(sample->AssetCount, sample->LiabilityCount));
+    EXPECT_EQ(netWorthOf(t), Currency::fromDouble(298795.10)); // hand sum of the sample's lines
+}
+
 TEST(NetWorthFile, RefusesWhatTheWorksheetCouldNotHaveWritten) {
     const struct {
         const char* fault;
@@ -118,6 +128,8 @@ TEST(NetWorthFile, RefusesWhatTheWorksheetCouldNotHaveWritten) {
         {"negative amount", fileWith("0,1", {{1, ",,\"Loan\",-5"}})},
         {"malformed row 31", fileWith("0,0", {{31, ",,,\"x\""}})},
         {"unterminated name", fileWith("1,0", {{1, "\"House,1,,"}})},
+        {"double quote in a name", fileWith("1,0", {{1, "House\"s,1,,"}})},
+        {"control character in a name", fileWith("1,0", {{1, "\"Ho\tuse\",1,,"}})},
     };
     for (const auto& c : cases) {
         const Result<NetWorthTables> r = readNetWorthFile(c.text);

@@ -122,6 +122,8 @@ KeyVerdict judgeNameKey(char32_t key) {
 }
 
 KeyVerdict judgeAmountKey(std::string_view buffer, char32_t key) {
+    if (key == U'"')
+        return KeyVerdict::Ignore;
     const bool digit = key >= U'0' && key <= U'9';
     if (!digit && key != U'.')
         return KeyVerdict::Beep;

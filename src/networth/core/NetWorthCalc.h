@@ -54,6 +54,7 @@ std::string netWorthText(Currency net, std::string_view symbol, const NumberSepa
 enum class KeyVerdict { Accept, Beep, Ignore };
 // Name column: everything but the double quote, which is ignored.
 KeyVerdict judgeNameKey(char32_t key);
-// Amount column: digits and the period only (others beep); silently refused when the
+// Amount column: digits and the period only (others beep, the double quote is ignored);
+// silently refused when the
 // buffer plus the key holds a period and the buffer already has two characters after it.
 KeyVerdict judgeAmountKey(std::string_view buffer, char32_t key);

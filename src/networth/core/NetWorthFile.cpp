@@ -28,6 +28,14 @@ void writeCell(SeqWriter& w, const NetWorthLine& line, int row, int count) {
         w.writeString("");
 }
 
+// Names are typed: no double quote (the key is refused) and no control characters.
+bool typeable(std::string_view name) {
+    for (unsigned char c : name)
+        if (c == '"' || c < 0x20 || c == 0x7f)
+            return false;
+    return true;
+}
+
 Failure wrongFormat(const Failure& cause) {
     return Failure{msg::FileNotFound, cause.what};
 }
@@ -46,9 +54,13 @@ Result<std::int16_t> readCount(SeqReader& r) {
 
 // One cell; without `into` it is read and checked but not kept.
 std::optional<Failure> readCell(SeqReader& r, NetWorthLine* into) {
+    const int nameItem = r.itemIndex();
     Result<std::string> name = r.readString();
     if (!name)
         return wrongFormat(name.failure());
+    if (!typeable(*name))
+        return Failure{msg::FileNotFound,
+                       "item " + std::to_string(nameItem) + ": a name no key could type"};
     const int item = r.itemIndex();
     const Result<std::optional<double>> amount = r.readNumberOrEmpty();
     if (!amount)

@@ -13,5 +13,6 @@ std::string writeNetWorthFile(const NetWorthTables& tables);
 // The tables as stored, before any calculation (the counts as the file gives them). A
 // file the worksheet could not have written fails with message 13: too few items, text
 // where a count or an amount belongs, a negative amount, a count that is not a whole
-// number from 0 to 30. A UTF-8 byte-order mark at the start is skipped.
+// number from 0 to 30, a name holding a double quote or a control character. A UTF-8 byte-order
+// mark at the start is skipped.
 Result<NetWorthTables> readNetWorthFile(std::string_view text);
