@@ -6,6 +6,8 @@
 
 #include "MdiContainer.h"
 #include "MortgageWindow.h"
+#include "NetWorthTables.h"
+#include "NetWorthWindow.h"
 #include "QtDialogs.h"
 #include "QtPrinter.h"
 #include "SavingsTables.h"
@@ -41,7 +43,9 @@ int main(int argc, char** argv) {
     loadSettings(state);
     state.TodayDate = platform::shortDate(platform::today());
 
-    SavingsTables savingsTables;  // the savings worksheet's tables, live while the program runs
+    // The worksheets' tables, live while the program runs; each worksheet resets its own on leaving.
+    SavingsTables savingsTables;
+    NetWorthTables netWorth;
 
     MdiContainer container(state);
     QtDialogs dialogs(state, &container);
@@ -54,6 +58,9 @@ int main(int argc, char** argv) {
     container.registerWorksheet(Worksheet::Loan, mortgage);
     container.registerWorksheet(Worksheet::Savings, [&savingsTables](Workspace& workspace) -> QWidget* {
         return new SavingsWindow(workspace, savingsTables);
+    });
+    container.registerWorksheet(Worksheet::NetWorth, [&netWorth](Workspace& workspace) -> QWidget* {
+        return new NetWorthWindow(workspace, netWorth);
     });
 
     container.show();

@@ -22,6 +22,7 @@
 #include "Growth.h"
 #include "LoanFile.h"
 #include "Messages.h"
+#include "NetWorthReport.h"
 #include "Printer.h"
 #include "QtPrinter.h"
 #include "SafeSave.h"
@@ -34,7 +35,7 @@
 namespace {
 
 constexpr std::string_view UsageLine =
-    "usage: pecunex-report mortgage|loan FILE [--header TEXT] [--font 0..3] [--currency SYM] "
+    "usage: pecunex-report mortgage|loan|networth FILE [--header TEXT] [--font 0..3] [--currency SYM] "
     "[--csv] [--pdf OUT.pdf] | savings [plan options] [...] | --help";
 
 constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex file without the desktop program.
@@ -46,7 +47,8 @@ usage:
                          [--rate R] [--increase G] [--inflation F] [--years 0..40] [options]
                          (defaults: the worksheet's, 0 / 1200 / Annually / 20 / 0 / 0 / 25;
                          --csv columns: period,invested,interest,value)
-  pecunex-report budget | networth ...   (not available yet)
+  pecunex-report networth FILE.NWV [options]
+  pecunex-report budget ...   (not available yet)
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
@@ -66,6 +68,8 @@ options:
                                      cumulative_interest,cumulative_principal
                      with dates on:  payment,date,... (the same five figures)
                      annual totals:  year,interest,...   (with dates on: year,date,...)
+                     net worth:      side,line,name,amount (side asset or liability,
+                                     one line per line of the calculated statement)
   --pdf OUT.pdf    also render the printout as a PDF file
   --help           this text
 
@@ -73,7 +77,7 @@ Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
 Exit status: 0 done; 2 usage error; 1 the file could not be read or the calculation failed.
 )";
 
-enum class Kind { Mortgage, Loan, Savings };
+enum class Kind { Mortgage, Loan, Savings, NetWorth };
 
 struct Options {
     Kind kind = Kind::Mortgage;
@@ -116,7 +120,9 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
         o.kind = Kind::Loan;
     } else if (command == "savings") {
         o.kind = Kind::Savings;
-    } else if (command == "budget" || command == "networth") {
+    } else if (command == "networth") {
+        o.kind = Kind::NetWorth;
+    } else if (command == "budget") {
         error.reason = command + ": not available yet";
         return std::nullopt;
     } else {
@@ -299,6 +305,25 @@ bool writePdf(const std::string& fileName, char* argv0, const std::function<void
     });
 }
 
+// Writes what every subcommand produces: the PDF when asked, then the CSV or the printer text on
+// stdout. `print` makes the whole document (set-up, the report's lines, end of document).
+int emitReport(const Options& opt, char* argv0, const std::function<void(Printer&)>& print,
+               const std::function<std::string()>& csv) {
+    if (opt.pdf && !writePdf(*opt.pdf, argv0, print))
+        return fail("pecunex-report: cannot write " + *opt.pdf);
+    if (opt.csv) {
+        std::cout << csv();
+    } else {
+        TextPrinter printer;
+        print(printer);
+        std::cout << printer.text();
+    }
+    std::cout.flush();
+    if (!std::cout)
+        return fail("pecunex-report: cannot write standard output");
+    return 0;
+}
+
 // ---- savings: a plan given by options, no file ----
 
 int savingsReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
@@ -312,19 +337,21 @@ int savingsReport(const Options& opt, int fontChoice, const std::string& currenc
     report.header = opt.header;
     report.currencySymbol = currency;
     report.fontChoice = fontChoice;
-    if (opt.pdf && !writePdf(*opt.pdf, argv0, [&](Printer& printer) { printSavingsDocument(printer, report); }))
-        return fail("pecunex-report: cannot write " + *opt.pdf);
-    if (opt.csv) {
-        std::cout << savingsCsv(growth->rows, growth->periods);
-    } else {
-        TextPrinter printer;
-        printSavingsDocument(printer, report);
-        std::cout << printer.text();
-    }
-    std::cout.flush();
-    if (!std::cout)
-        return fail("pecunex-report: cannot write standard output");
-    return 0;
+    return emitReport(opt, argv0, [&](Printer& printer) { printSavingsDocument(printer, report); },
+                      [&] { return savingsCsv(growth->rows, growth->periods); });
+}
+
+// Net worth: the statement of a saved file, as printer text, CSV or PDF.
+int netWorthReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
+    const auto text = readWholeFile(opt.file);
+    const Result<NetWorthTables> statement =
+        text ? netWorthStatementFromFile(*text) : Result<NetWorthTables>(Failure{msg::FileNotFound, "unreadable"});
+    if (!statement)
+        return fail("pecunex-report: " + opt.file + ": " + messageText(statement.failure().code));
+    const NetWorthPrintout printout{opt.header, currency, {}};
+    return emitReport(
+        opt, argv0, [&](Printer& p) { printNetWorthDocument(p, *statement, printout, fontChoice); },
+        [&] { return netWorthCsv(*statement); });
 }
 
 } // namespace
@@ -347,6 +374,8 @@ int main(int argc, char** argv) {
     const std::string currency = opt.currency.value_or(settings.currencySymbol);
     if (opt.kind == Kind::Savings)
         return savingsReport(opt, fontChoice, currency, argv[0]);
+    if (opt.kind == Kind::NetWorth)
+        return netWorthReport(opt, fontChoice, currency, argv[0]);
     const std::string fileMessage = messageText(msg::FileNotFound);
 
     const auto text = readWholeFile(opt.file);
@@ -376,18 +405,5 @@ int main(int argc, char** argv) {
         printScheduleReport(printer, report, lines);
         printer.endDocument();
     };
-    if (opt.pdf && !writePdf(*opt.pdf, argv[0], drawSchedule))
-        return fail("pecunex-report: cannot write " + *opt.pdf);
-
-    if (opt.csv) {
-        std::cout << scheduleCsv(input, result.value());
-    } else {
-        TextPrinter printer;
-        drawSchedule(printer);
-        std::cout << printer.text();
-    }
-    std::cout.flush();
-    if (!std::cout)
-        return fail("pecunex-report: cannot write standard output");
-    return 0;
+    return emitReport(opt, argv[0], drawSchedule, [&] { return scheduleCsv(input, result.value()); });
 }

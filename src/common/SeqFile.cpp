@@ -180,10 +180,24 @@ Result<double> SeqReader::readNumber() {
     const int index = itemIndex();
     auto item = next();
     if (!item) return item.failure();
-    if (item->quoted) return failAt(index, "text where a number is expected");
-    if (item->text.empty()) return 0.0;
+    return numberFrom(item.value(), index);
+}
+
+Result<std::optional<double>> SeqReader::readNumberOrEmpty() {
+    const int index = itemIndex();
+    auto item = next();
+    if (!item) return item.failure();
+    if (item->text.empty()) return std::optional<double>();
+    auto number = numberFrom(item.value(), index);
+    if (!number) return number.failure();
+    return std::optional<double>(number.value());
+}
+
+Result<double> SeqReader::numberFrom(const RawItem& item, int index) {
+    if (item.quoted) return failAt(index, "text where a number is expected");
+    if (item.text.empty()) return 0.0;
     NumberText n;
-    if (!splitNumber(item->text, n)) return failAt(index, "text where a number is expected");
+    if (!splitNumber(item.text, n)) return failAt(index, "text where a number is expected");
     std::string normal = (n.whole.empty() ? std::string("0") : std::string(n.whole));
     if (!n.fraction.empty()) normal += "." + std::string(n.fraction);
     normal += n.exponent;

@@ -5,6 +5,7 @@
 // a leading zero. Every malformed input is reported as a Failure naming the item, never
 // by a crash or a hang.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,9 @@ public:
     Result<std::string> readString();
     // A number; an empty item reads 0; quoted text is an error.
     Result<double> readNumber();
+    // A number, or nothing for an empty item or an empty quoted string ""; any other
+    // quoted text is an error.
+    Result<std::optional<double>> readNumberOrEmpty();
     Result<Currency> readCurrency();
     // A whole number in 16 bits (a fraction rounds half to even, as the old runtime did).
     Result<std::int16_t> readInt16();
@@ -49,6 +53,7 @@ private:
         bool quoted = false;
     };
     Result<RawItem> next();
+    static Result<double> numberFrom(const RawItem& item, int index);
     std::string_view data_;
     std::size_t pos_ = 0;
     int item_ = 0;

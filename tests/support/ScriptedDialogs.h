@@ -15,8 +15,8 @@
 class ScriptedDialogs : public Dialogs {
 public:
     struct Call {
-        std::string kind;  // message, printerHeader, fileDirectory
-        int code;          // MessageCode, 0, FileDialogMode
+        std::string kind;  // message, yesNo, valueInput, printerHeader, fileDirectory
+        int code;          // MessageCode, QuestionCode, ContextCode, 0, FileDialogMode
         bool operator==(const Call&) const = default;
     };
     explicit ScriptedDialogs(SharedState& s) : Dialogs(s) {}
@@ -24,6 +24,8 @@ public:
     std::vector<Call> calls;
     std::deque<std::string> headers;    // "1" = cancel
     std::deque<std::string> fileNames;  // "" = cancel
+    std::deque<int> answers;            // yes/no answers: 6 yes, 0 no
+    std::deque<std::string> values;     // value dialog answers; "" = cancel
 
     std::vector<int> messages() const {
         std::vector<int> codes;
@@ -32,9 +34,18 @@ public:
         return codes;
     }
     void message() override { calls.push_back({"message", state().MessageCode}); }
-    void yesNo() override { qFatal("ScriptedDialogs: unexpected yes/no question"); }
+    void yesNo() override {
+        calls.push_back({"yesNo", state().QuestionCode});
+        if (answers.empty()) qFatal("ScriptedDialogs: no yes/no answer queued");
+        state().QuestionCode = static_cast<std::int16_t>(answers.front());
+        answers.pop_front();
+    }
     void recordNumber() override { qFatal("ScriptedDialogs: unexpected record number dialog"); }
-    void valueInput() override { qFatal("ScriptedDialogs: unexpected value dialog"); }
+    void valueInput() override {
+        calls.push_back({"valueInput", state().ContextCode});
+        state().ValueAnswer = take(values, "value");
+        state().SelectedRow = 0;
+    }
     void printerHeader() override {
         calls.push_back({"printerHeader", 0});
         state().HeaderText = take(headers, "printout header");

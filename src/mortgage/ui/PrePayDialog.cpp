@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
@@ -11,6 +10,7 @@
 
 #include "Amortization.h"
 #include "Grid.h"
+#include "GridCellEntry.h"
 #include "KeyFilters.h"
 #include "Placement.h"
 #include "Platform.h"
@@ -36,7 +36,6 @@ PrePayDialog::PrePayDialog(SharedState& state, QWidget* container)
     PGrid = new Grid(this);
     PGrid->setObjectName("PGrid");
     PGrid->setSelectionMode(QAbstractItemView::SingleSelection);
-    PGrid->installEventFilter(this);
     UsePrePay = new QPushButton("&OK", this);
     UsePrePay->setObjectName("UsePrePay");
     DoNotUse = new QPushButton("&Erase all", this);
@@ -44,8 +43,6 @@ PrePayDialog::PrePayDialog(SharedState& state, QWidget* container)
     for (QPushButton* b : {UsePrePay, DoNotUse}) b->setAutoDefault(true);
     connect(UsePrePay, &QPushButton::clicked, this, &PrePayDialog::onOkClicked);
     connect(DoNotUse, &QPushButton::clicked, this, &PrePayDialog::onEraseAllClicked);
-    connect(PGrid, &Grid::currentCellChanged, this,
-            [this](int, int, int previousRow, int previousCol) { onCellLeft(previousRow, previousCol); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -56,6 +53,7 @@ PrePayDialog::PrePayDialog(SharedState& state, QWidget* container)
     layout->addLayout(buttons);
 
     fillGrid();
+    setUpTyping();
     const int width = platform::twipsToPixels(1300 + 2000) + 2 * PGrid->frameWidth() +
                       PGrid->verticalScrollBar()->sizeHint().width() + 24;
     resize(width, platform::twipsToPixels(4400));
@@ -86,88 +84,47 @@ void PrePayDialog::fillGrid() {
     if (count_ > 0) PGrid->setCurrentCell(1, 1);
 }
 
-bool PrePayDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == PGrid && event->type() == QEvent::KeyPress) return onGridKey(static_cast<QKeyEvent*>(event));
-    return QDialog::eventFilter(watched, event);
-}
+bool PrePayDialog::isAmountCell(int row, int col) const { return col == 1 && row >= 1 && row <= count_; }
 
-bool PrePayDialog::onGridKey(QKeyEvent* key) {
-    const int row = PGrid->currentRow();
-    const bool amountCell = PGrid->currentCol() == 1 && row >= 1 && row <= count_;
-    const QString text = key->text();
-    const bool typing = !text.isEmpty() && text.at(0).isPrint();
-    switch (key->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (amountCell) {
-            storeTypedAmount(row);
-            if (row + 1 < PGrid->rows()) PGrid->setCurrentCell(row + 1, 1);
-        }
-        return true;
-    case Qt::Key_Delete:
-        if (amountCell) {
-            state_.ExtraPayments[static_cast<size_t>(row)][1] = Currency::fromWhole(row);
-            state_.ExtraPayments[static_cast<size_t>(row)][2] = Currency{};
-            editingYear_ = 0;
-            PGrid->setText(row, 1, ".00");
-        }
-        return true;
-    case Qt::Key_Backspace:
-        if (amountCell) {
-            if (editingYear_ != row) {
-                editingYear_ = row;
-                typed_ = PGrid->text(row, 1).trimmed();
-            }
-            typed_.chop(1);
-            PGrid->setText(row, 1, typed_);
-        }
-        return true;
-    default:
-        break;
-    }
-    if (!typing) return false;  // navigation keys go to the grid
-    if (!amountCell) {
-        platform::beep();
-        return true;
-    }
-    // The first key typed into a cell replaces its figure.
-    if (editingYear_ != row) {
-        editingYear_ = row;
-        typed_.clear();
-    }
-    const QChar c = text.at(0);
-    std::int16_t code = c.unicode() < 256 ? static_cast<std::int16_t>(c.unicode()) : 0;
-    std::int16_t decimals = 0;  // two decimals
-    if (code != 0) DecimalKeyFilter(code, typed_.toStdString(), decimals, [] { platform::beep(); });
-    else platform::beep();
-    if (code != 0) {
-        typed_.append(c);
-        PGrid->setText(row, 1, typed_);
-    }
-    return true;
+// Amounts are typed into the amount cells only, shown as typed and stored on Enter; a cell
+// left without Enter shows its stored amount again.
+void PrePayDialog::setUpTyping() {
+    GridCellEntry::Config config;
+    config.admit = [this](int row, int col, GridCellEntry::Key key) {
+        if (isAmountCell(row, col)) return true;
+        if (key == GridCellEntry::Key::Character) platform::beep();
+        return false;
+    };
+    config.judge = [](int, int, const QString& buffer, char32_t ch) {
+        if (ch >= 256) return GridCellEntry::Verdict::Beep;
+        std::int16_t code = static_cast<std::int16_t>(ch);
+        std::int16_t decimals = 0;  // two decimals
+        DecimalKeyFilter(code, buffer.toStdString(), decimals, [] {});
+        return code != 0 ? GridCellEntry::Verdict::Accept : GridCellEntry::Verdict::Beep;
+    };
+    config.edited = [this](int row, int, const QString& buffer) { PGrid->setText(row, 1, buffer); };
+    config.entered = [this](int row, int) { storeTypedAmount(row); };
+    config.deleted = [this](int row, int) {
+        state_.ExtraPayments[static_cast<size_t>(row)][1] = Currency::fromWhole(row);
+        state_.ExtraPayments[static_cast<size_t>(row)][2] = Currency{};
+        PGrid->setText(row, 1, ".00");
+    };
+    config.abandoned = [this](int row, int) { showAmount(row); };
+    entry_ = new GridCellEntry(PGrid, std::move(config));
 }
 
 void PrePayDialog::storeTypedAmount(int year) {
-    if (editingYear_ == year) {
-        const double value = leadingNumber(typed_.toStdString(), ".");
+    if (entry_->typing(year, 1)) {
+        const double value = leadingNumber(entry_->buffer().toStdString(), ".");
         state_.ExtraPayments[static_cast<size_t>(year)][1] = Currency::fromWhole(year);
         state_.ExtraPayments[static_cast<size_t>(year)][2] = Currency::fromDouble(value).value_or(Currency{});
     }
-    editingYear_ = 0;
     showAmount(year);
 }
 
 void PrePayDialog::showAmount(int year) {
     PGrid->setText(year, 1, QString::fromStdString(formatNumber(state_.ExtraPayments[static_cast<size_t>(year)][2],
                                                                 "###,,###.00", seps_)));
-}
-
-void PrePayDialog::onCellLeft(int row, int col) {
-    // An amount typed but not entered is not stored: the cell shows the stored one again.
-    if (editingYear_ != 0 && row == editingYear_ && col == 1) {
-        editingYear_ = 0;
-        showAmount(row);
-    }
 }
 
 void PrePayDialog::onOkClicked() {

@@ -7,7 +7,7 @@
 #include "NumberFormat.h"
 
 class Grid;
-class QKeyEvent;
+class GridCellEntry;
 class QPushButton;
 struct SharedState;
 
@@ -20,15 +20,14 @@ public:
     static constexpr int AmountDecimals = 2;
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void fillGrid();
-    bool onGridKey(QKeyEvent* key);
+    void setUpTyping();
+    bool isAmountCell(int row, int col) const;
     void storeTypedAmount(int year);
     void showAmount(int year);
-    void onCellLeft(int row, int col);
     void onOkClicked();
     void onEraseAllClicked();
 
@@ -38,7 +37,6 @@ private:
     Grid* PGrid;
     QPushButton* UsePrePay;
     QPushButton* DoNotUse;
+    GridCellEntry* entry_ = nullptr;
     int count_ = 0;
-    int editingYear_ = 0;   // the year whose amount is being typed, 0 when none
-    QString typed_;
 };

@@ -1,0 +1,431 @@
+#include "NetWorthWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "Dialogs.h"
+#include "Grid.h"
+#include "GridCellEntry.h"
+#include "MainMenu.h"
+#include "Messages.h"
+#include "NetWorthCalc.h"
+#include "NetWorthReport.h"
+#include "Platform.h"
+#include "PrintJob.h"
+#include "SharedState.h"
+#include "SystemLocale.h"
+#include "Workspace.h"
+
+namespace {
+
+constexpr int GridRows = 35; // heading row, 30 lines, room for the total line
+const QColor ResultColour(160, 255, 160);
+
+const char* const QuickHelp[] = {
+    "Open File from disk or start a new file. Load NetSampl.NWV to try out the various features.",
+    "To start new file, Click on either spreadsheet, choose cell by clicking on it or use arrow "
+    "keys. Selected "
+    "Cell will show dotted line around it, enter your data.",
+    "Place catagory names in first column and values in the second column. Delete an entry with "
+    "the Backspace key.",
+    "Enter the exact words Sub Total in first column at the end of each group where you want it to "
+    "appear.",
+    "Empty rows are not allowed, for a blank row enter a space in column one. (It's no longer "
+    "empty). To remove a "
+    "row, delete all entries in that row then Calculate.",
+    "Column two will only accept figures and the period key as the decimal separator. Names or "
+    "Values can be "
+    "changed at any time.",
+    "To insert a row, Click the row where it is required then Insert Blank Line button, OK.",
+    "You must Calculate after any changes, to reformat the spreadsheet and Totals.",
+};
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+GridCellEntry::Verdict toVerdict(KeyVerdict v) {
+    switch (v) {
+    case KeyVerdict::Accept:
+        return GridCellEntry::Verdict::Accept;
+    case KeyVerdict::Beep:
+        return GridCellEntry::Verdict::Beep;
+    case KeyVerdict::Ignore:
+        break;
+    }
+    return GridCellEntry::Verdict::Ignore;
+}
+
+} // namespace
+
+NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables),
+      seps_(platform::systemSeparators()) {
+    setObjectName("NetWorthCalc");
+    QFont compact = font();
+    compact.setPointSizeF(8);
+    setFont(compact);
+    workspace_.setCaption(" Net Worth");
+    setWindowTitle("Net Worth");
+    tables_ = {};
+
+    assets_ = {nullptr,
+               nullptr,
+               &tables_.AssetRows,
+               &tables_.AssetCount,
+               &tables_.TotalAssets,
+               " Assets",
+               "Total Assets",
+               1};
+    liabilities_ = {nullptr,
+                    nullptr,
+                    &tables_.LiabilityRows,
+                    &tables_.LiabilityCount,
+                    &tables_.TotalLiabilities,
+                    " Liabilities",
+                    "Total Liabilities",
+                    2};
+    buildControls();
+    buildLayout();
+    calculate();
+}
+
+NetWorthWindow::~NetWorthWindow() = default;
+
+void NetWorthWindow::buildControls() {
+    title_ = new QLabel("Net Worth Statement", this);
+    QFont big = title_->font();
+    big.setBold(true);
+    big.setPointSizeF(11);
+    title_->setFont(big);
+
+    NGrid1 = new Grid(this);
+    NGrid1->setObjectName("NGrid1");
+    NGrid2 = new Grid(this);
+    NGrid2->setObjectName("NGrid2");
+    assets_.grid = NGrid1;
+    liabilities_.grid = NGrid2;
+    setUpGrid(assets_);
+    setUpGrid(liabilities_);
+
+    auto button = [this](const char* name, const char* text) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(name);
+        b->setAutoDefault(true); // Enter presses the focused button
+        return b;
+    };
+    NCalc = button("NCalc", "&Calculate");
+    InsertAss = button("InsertAss", "&Insert blank line");
+    InsertLiab = button("InsertLiab", "Insert &blank line");
+    Loadnet = button("Loadnet", "&Open File");
+    SaveNet = button("SaveNet", "&Save File");
+    NPrinter = button("NPrinter", "To &Printer");
+    NHelp = button("NHelp", "Quick &Help");
+    NExit = button("NExit", "E&xit to Menu");
+
+    NTextBox = new QPlainTextEdit(this);
+    NTextBox->setObjectName("NTextBox");
+    NTextBox->setReadOnly(true);
+    NTextBox->hide();
+    NTextBox->installEventFilter(this);
+
+    NetInfo = new QLabel("Changes made, Calculate", this);
+    NetInfo->setObjectName("NetInfo");
+    QPalette warn = NetInfo->palette();
+    warn.setColor(QPalette::WindowText, Qt::red);
+    NetInfo->setPalette(warn);
+    QFont bold = NetInfo->font();
+    bold.setBold(true);
+    NetInfo->setFont(bold);
+    NetInfo->hide();
+    Label3 = new QLabel(" Net Worth  =", this);
+    Label3->setObjectName("Label3");
+    Label3->setFont(bold);
+    Net = new QLabel(this);
+    Net->setObjectName("Net");
+    Net->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Net->setAutoFillBackground(true);
+    Net->setFrameShape(QFrame::Panel);
+    Net->setFrameShadow(QFrame::Sunken);
+    Net->setMinimumWidth(platform::twipsToPixels(1800));
+    QPalette green = Net->palette();
+    green.setColor(QPalette::Window, ResultColour);
+    Net->setPalette(green);
+    Label1 = new QLabel(this);
+    Label1->setObjectName("Label1");
+
+    connect(NCalc, &QPushButton::clicked, this, &NetWorthWindow::onCalculateClicked);
+    connect(InsertAss, &QPushButton::clicked, this, [this] { onInsertClicked(assets_); });
+    connect(InsertLiab, &QPushButton::clicked, this, [this] { onInsertClicked(liabilities_); });
+    connect(Loadnet, &QPushButton::clicked, this, &NetWorthWindow::onOpenClicked);
+    connect(SaveNet, &QPushButton::clicked, this, &NetWorthWindow::onSaveClicked);
+    connect(NPrinter, &QPushButton::clicked, this, &NetWorthWindow::onPrinterClicked);
+    connect(NHelp, &QPushButton::clicked, this, &NetWorthWindow::onHelpClicked);
+    connect(NExit, &QPushButton::clicked, this, &NetWorthWindow::onExitClicked);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(f1, &QShortcut::activated, this, [this] { openUserGuide(state_); });
+}
+
+void NetWorthWindow::setUpGrid(Side& side) {
+    Grid* grid = side.grid;
+    grid->setCols(2);
+    grid->setFixedCols(0);
+    grid->setRows(GridRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setTabKeyNavigation(false); // Tab leaves the grid; the arrow keys choose cells
+    grid->setColumnWidthTwips(0, 2700);
+    grid->setColumnWidthTwips(1, 1500);
+    grid->setColumnAlignment(0, Qt::AlignLeft);
+    grid->setColumnAlignment(1, Qt::AlignRight);
+    grid->setFitColumnsToWidth(true);
+
+    GridCellEntry::Config config;
+    config.admit = [this](int row, int, GridCellEntry::Key key) {
+        return admitKey(row, key == GridCellEntry::Key::Delete);
+    };
+    config.judge = [](int, int col, const QString& buffer, char32_t ch) {
+        return toVerdict(col == 0 ? judgeNameKey(ch) : judgeAmountKey(buffer.toStdString(), ch));
+    };
+    config.backspaceEditsText = [](int col) { return col == 0; };
+    config.edited = [this, &side](int row, int col, const QString& buffer) {
+        onCellEdited(side, row, col, buffer);
+    };
+    config.deleted = [this, &side](int row, int col) { onCellDeleted(side, row, col); };
+    side.entry = new GridCellEntry(grid, std::move(config));
+    // A click on the grid chooses the cell anew, even the one already chosen.
+    connect(grid, &Grid::pressed, side.entry, [entry = side.entry] { entry->restart(); });
+}
+
+void NetWorthWindow::buildLayout() {
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(6, 3, 6, 6);
+    root->setSpacing(4);
+
+    auto* head = new QHBoxLayout;
+    head->addWidget(title_);
+    head->addStretch(1);
+    head->addWidget(NetInfo);
+    head->addSpacing(12);
+    head->addWidget(Label3);
+    head->addWidget(Net);
+    head->addWidget(Label1);
+    root->addLayout(head);
+
+    // The two lists side by side, each with its insert button; the quick help over both.
+    auto* lists = new QGridLayout;
+    lists->setContentsMargins(0, 0, 0, 0);
+    lists->setHorizontalSpacing(6);
+    lists->setVerticalSpacing(3);
+    lists->addWidget(NGrid1, 0, 0);
+    lists->addWidget(NGrid2, 0, 1);
+    lists->addWidget(InsertAss, 1, 0, Qt::AlignLeft);
+    lists->addWidget(InsertLiab, 1, 1, Qt::AlignLeft);
+    lists->addWidget(NTextBox, 0, 0, 1, 2);
+    lists->setRowStretch(0, 1);
+    root->addLayout(lists, 1);
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(3);
+    for (QPushButton* b : {NCalc, Loadnet, SaveNet, NPrinter, NHelp, NExit})
+        commands->addWidget(b);
+    root->addLayout(commands);
+
+    setTabOrder(NGrid1, NGrid2);
+    setTabOrder(NGrid2, NCalc);
+    setTabOrder(NCalc, Loadnet);
+    setTabOrder(Loadnet, SaveNet);
+    setTabOrder(SaveNet, NPrinter);
+    setTabOrder(NPrinter, NHelp);
+    setTabOrder(NHelp, NExit);
+    setTabOrder(NExit, InsertAss);
+    setTabOrder(InsertAss, InsertLiab);
+}
+
+// ---- typing ----------------------------------------------------------------------------
+
+bool NetWorthWindow::admitKey(int row, bool deleteKey) {
+    if (deleteKey || row <= NetWorthLines)
+        return true;
+    workspace_.dialogs().showMessage(msg::RowLimit30);
+    return false;
+}
+
+void NetWorthWindow::onCellEdited(Side& side, int row, int col, const QString& buffer) {
+    NetWorthLine& line = (*side.rows)[static_cast<std::size_t>(row)];
+    if (col == 0) {
+        line.name = buffer.toStdString();
+        side.grid->setText(row, 0, buffer);
+    } else {
+        line.amount = amountFromTyped(buffer.toStdString());
+        side.grid->setText(row, 1, qs(typedAmountText(line.amount, seps_)));
+    }
+    NetInfo->show();
+}
+
+void NetWorthWindow::onCellDeleted(Side& side, int row, int col) {
+    side.grid->setText(row, col, QString());
+    if (row <= NetWorthLines) {
+        NetWorthLine& line = (*side.rows)[static_cast<std::size_t>(row)];
+        if (col == 0)
+            line.name.clear();
+        else
+            line.amount.reset();
+    }
+    NetInfo->show();
+}
+
+// ---- calculation and display -------------------------------------------------------------
+
+bool NetWorthWindow::calculate() {
+    const Result<NetWorthTables> result = calculateNetWorth(tables_);
+    if (!result) {
+        workspace_.dialogs().showMessage(result.failure().code);
+        return false;
+    }
+    tables_ = result.value();
+    display(assets_);
+    display(liabilities_);
+    Net->setText(
+        qs(netWorthText(netWorthOf(tables_).value_or(Currency{}), state_.CurrencySymbol, seps_)));
+    return true;
+}
+
+void NetWorthWindow::display(const Side& side) {
+    Grid* grid = side.grid;
+    grid->clearBody(GridRows);
+    grid->setText(0, 0, side.heading);
+    std::vector<QString> cells;
+    const int count = *side.count;
+    cells.reserve(static_cast<std::size_t>(2 * totalRowFor(count)));
+    for (int i = 1; i <= count; ++i) {
+        const NetWorthLine& line = (*side.rows)[static_cast<std::size_t>(i)];
+        cells.push_back(qs(line.name));
+        cells.push_back(qs(listedAmountText(line.amount, seps_)));
+    }
+    cells.resize(static_cast<std::size_t>(2 * (totalRowFor(count) - 1)));
+    cells.push_back(side.totalCaption);
+    cells.push_back(qs(totalText(*side.total, state_.CurrencySymbol, seps_)));
+    grid->setRowsData(1, std::move(cells));
+}
+
+void NetWorthWindow::onCalculateClicked() {
+    if (!calculate())
+        return;
+    tables_.NetWorthUnsaved = 1;
+    NetInfo->hide();
+}
+
+void NetWorthWindow::onInsertClicked(Side& side) {
+    state_.ContextCode = static_cast<std::int16_t>(side.contextCode);
+    state_.SelectedRow = static_cast<std::int16_t>(std::max(side.grid->currentRow(), 0));
+    workspace_.dialogs().valueInput();
+    const double n = leadingNumber(state_.ValueAnswer, ".");
+    const bool inserted =
+        n < NetWorthLines && insertBlankLine(*side.rows, *side.count, static_cast<int>(n));
+    state_.ContextCode = 0;
+    if (inserted)
+        calculate();
+}
+
+// ---- quick help ------------------------------------------------------------------------
+
+void NetWorthWindow::onHelpClicked() {
+    if (helpClosedByClick_) {
+        helpClosedByClick_ = false;
+        return;
+    }
+    if (!NTextBox->isHidden()) {
+        closeHelp();
+        return;
+    }
+    QString text;
+    for (const char* paragraph : QuickHelp)
+        text += QString::fromUtf8(paragraph) + "\n\n";
+    text += "End";
+    NTextBox->setPlainText(text);
+    NTextBox->show();
+    NTextBox->raise();
+    NTextBox->setFocus(Qt::OtherFocusReason);
+    NHelp->setText("Close &Help");
+}
+
+void NetWorthWindow::closeHelp() {
+    NTextBox->clear();
+    NTextBox->hide();
+    NHelp->setText("Quick &Help");
+}
+
+bool NetWorthWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == NTextBox) {
+        if (event->type() == QEvent::KeyPress) {
+            platform::beep();
+            return true;
+        }
+        if (event->type() == QEvent::FocusOut && !NTextBox->isHidden()) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            // The click (or accelerator) that took the focus to the help button closes the
+            // help; it must not open it again.
+            helpClosedByClick_ =
+                QApplication::focusWidget() == NHelp &&
+                (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason);
+            closeHelp();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- printing and leaving ------------------------------------------------------------------
+
+void NetWorthWindow::onPrinterClicked() {
+    runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [this](Printer& printer) {
+        printNetWorthStatement(printer, tables_, {state_.HeaderText, state_.CurrencySymbol, seps_});
+    });
+}
+
+bool NetWorthWindow::mayLeave() {
+    if (tables_.NetWorthUnsaved == 1 && (tables_.AssetCount != 0 || tables_.LiabilityCount != 0))
+        return workspace_.dialogs().ask(3) != 6;
+    return true;
+}
+
+void NetWorthWindow::clearStatement() {
+    state_.EditStarted = 0;
+    state_.CurrentFileName.clear();
+    tables_ = {};
+}
+
+void NetWorthWindow::onExitClicked() {
+    if (!mayLeave())
+        return;
+    // A calculated statement without lines has nothing to clear.
+    if (!(tables_.NetWorthUnsaved == 1 && tables_.AssetCount == 0 && tables_.LiabilityCount == 0))
+        clearStatement();
+    leaving_ = true;
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    frame->close();
+    workspace_.showMenu();
+}
+
+void NetWorthWindow::closeEvent(QCloseEvent* event) {
+    if (!leaving_) {
+        if (!mayLeave()) {
+            event->ignore();
+            return;
+        }
+        tables_.NetWorthUnsaved = 0;
+    }
+    tables_ = {};
+    event->accept();
+}

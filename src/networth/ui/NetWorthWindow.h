@@ -1,0 +1,98 @@
+#pragma once
+// The net worth worksheet: two grids typed into cell by cell (assets and liabilities), the
+// calculation that tidies them and shows the totals and the net worth, blank-line
+// insertion, the statement's file and its printout.
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "NetWorthTables.h"
+#include "NumberFormat.h"
+
+class Grid;
+class GridCellEntry;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class Workspace;
+struct SharedState;
+
+class NetWorthWindow : public QWidget {
+    Q_OBJECT
+  public:
+    NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWidget* parent = nullptr);
+    ~NetWorthWindow() override;
+
+    // Runs the calculation and shows its results (also after opening, inserting, loading).
+    // False, after message 26, when a figure does not fit.
+    bool calculate();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    struct Side {
+        Grid* grid = nullptr;
+        GridCellEntry* entry = nullptr;
+        NetWorthTable* rows = nullptr;
+        std::int16_t* count = nullptr;
+        const Currency* total = nullptr;
+        const char* heading = nullptr;
+        const char* totalCaption = nullptr;
+        int contextCode = 0;
+    };
+
+    void buildControls();
+    void buildLayout();
+    void setUpGrid(Side& side);
+    void display(const Side& side);
+    void onCellEdited(Side& side, int row, int col, const QString& buffer);
+    void onCellDeleted(Side& side, int row, int col);
+    bool admitKey(int row, bool deleteKey);
+
+    void onCalculateClicked();
+    void onInsertClicked(Side& side);
+    void onHelpClicked();
+    void closeHelp();
+    void onExitClicked();
+    void onPrinterClicked();
+    void onSaveClicked();
+    void onOpenClicked();
+    // Leaving: asks question 3 when a calculated statement would be lost; true to go on.
+    bool mayLeave();
+    void clearStatement();
+
+    // File commands (NetWorthFiles.cpp). The worksheet hides while their dialogs show.
+    std::optional<std::string> chooseFile(int mode);
+    bool saveTo(const std::string& fileName);
+    std::optional<NetWorthTables> readFrom(const std::string& fileName);
+    void hideForDialogs(bool hide);
+
+    Workspace& workspace_;
+    SharedState& state_;
+    NetWorthTables& tables_;
+    NumberSeparators seps_;
+    Side assets_;
+    Side liabilities_;
+
+    Grid* NGrid1 = nullptr;
+    Grid* NGrid2 = nullptr;
+    QPushButton* NCalc = nullptr;
+    QPushButton* InsertAss = nullptr;
+    QPushButton* InsertLiab = nullptr;
+    QPushButton* Loadnet = nullptr;
+    QPushButton* SaveNet = nullptr;
+    QPushButton* NPrinter = nullptr;
+    QPushButton* NHelp = nullptr;
+    QPushButton* NExit = nullptr;
+    QPlainTextEdit* NTextBox = nullptr;
+    QLabel* NetInfo = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Net = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* title_ = nullptr;
+
+    bool leaving_ = false;           // the exit button has decided; closing asks nothing more
+    bool helpClosedByClick_ = false; // the help button's click that closed the help is spent
+};
