@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cstdio>
 
+#include "GraphsWindow.h"
 #include "MdiContainer.h"
 #include "MortgageWindow.h"
 #include "QtDialogs.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     const auto mortgage = [](Workspace& workspace) -> QWidget* { return new MortgageWindow(workspace); };
     container.registerWorksheet(Worksheet::Mortgage, mortgage);
     container.registerWorksheet(Worksheet::Loan, mortgage);
+    container.registerGraphWindow([](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); });
 
     container.show();
     return app.exec();

@@ -15,6 +15,7 @@
 #include <QString>
 
 #include "Amortization.h"
+#include "ChartImage.h"
 #include "Dates.h"
 #include "LoanFile.h"
 #include "Messages.h"
@@ -259,7 +260,11 @@ bool writePdf(const std::string& fileName, const ScheduleReportInput& report, in
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // The bar graph: --graph OUT.png|OUT.svg [--3d] [--size WxH].
+    GraphRequest graph;
+    if (const auto bad = takeGraphOptions(args, graph))
+        return usageError(*bad);
     bool help = false;
     UsageError usage;
     const auto parsed = parseArguments(args, help, usage);
@@ -300,6 +305,10 @@ int main(int argc, char** argv) {
 
     if (opt.pdf && !writePdf(*opt.pdf, report, fontChoice, argv[0]))
         return fail("pecunex-report: cannot write " + *opt.pdf);
+
+    if (!writeGraphImage(graph, mortgageChart(result.value(), input.scheduleView == 1, input.principal, currency),
+                         argv[0]))
+        return fail("pecunex-report: cannot write " + graph.file.value_or(""));
 
     if (opt.csv) {
         std::cout << scheduleCsv(input, result.value());

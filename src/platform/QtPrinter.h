@@ -18,6 +18,7 @@ public:
     static std::unique_ptr<QtPrinter> toPdf(const QString& fileName);
 
     bool selectFont(int fontChoice) override;
+    bool printImage(const PrintImage& image) override;
 
 protected:
     void emitLine(std::string_view line) override;
