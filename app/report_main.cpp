@@ -56,6 +56,8 @@ options:
                      with dates on:  payment,date,... (the same five figures)
                      annual totals:  year,interest,...   (with dates on: year,date,...)
   --pdf OUT.pdf    also render the printout as a PDF file
+  --graph OUT.png|OUT.svg   also draw the balance at the start of each year as a bar
+                   graph, 1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
   --help           this text
 
 Numbers are always printed with a period and commas, dates as yyyy-mm-dd.

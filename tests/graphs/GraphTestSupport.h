@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QMdiSubWindow>
 #include <QTemporaryDir>
+#include <QtTest/QTest>
 #include <deque>
 #include <memory>
 
@@ -85,6 +86,9 @@ struct Program {
         container->registerGraphWindow(
             [](Workspace& w) -> QWidget* { return new GraphsWindow(w); });
         container->show();
+        QApplication::setActiveWindow(container.get());
+        if (!QTest::qWaitForWindowActive(container.get()))
+            qWarning("the container did not become active");
     }
     QWidget* sheet() const { return container->worksheet(); }
     bool sheetShown() const { return sheet() && sheet()->parentWidget()->isVisible(); }
