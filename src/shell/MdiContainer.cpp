@@ -1,5 +1,6 @@
 #include "MdiContainer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -140,7 +141,9 @@ void MdiContainer::showGraph() {
     if (!sheetWindow_ || graphWindow_ || !graphFactory_) return;
     QWidget* graph = graphFactory_(*this);
     if (!graph) return;
-    // The worksheet is only hidden: it comes back with everything it showed.
+    // The worksheet is only hidden: it comes back with everything it showed, the focus
+    // on the control that opened the graph.
+    sheetFocus_ = sheetWindow_->isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : nullptr;
     sheetWindow_->hide();
     auto* window = area_->addSubWindow(graph, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                   Qt::WindowMinMaxButtonsHint);
@@ -162,6 +165,7 @@ void MdiContainer::leaveGraph() {
         sheetWindow_->show();
         area_->setActiveSubWindow(sheetWindow_);
         place(sheetWindow_);
+        if (sheetFocus_) sheetFocus_->setFocus(Qt::OtherFocusReason);
     }
 }
 

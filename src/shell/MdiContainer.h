@@ -75,6 +75,7 @@ private:
     QMdiSubWindow* menuWindow_ = nullptr;
     QPointer<QMdiSubWindow> sheetWindow_;
     QPointer<QMdiSubWindow> graphWindow_;
+    QPointer<QWidget> sheetFocus_;  // where the focus was when the graph window opened
     WorksheetFactory graphFactory_;
     std::map<Worksheet, WorksheetFactory> factories_;
     bool closing_ = false;

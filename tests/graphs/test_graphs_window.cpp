@@ -103,6 +103,7 @@ class TestGraphsWindow : public QObject {
         QVERIFY(!p.container->menu()->isVisible());
         QCOMPARE(gridText(p.sheet()), before);
         QCOMPARE(p.inSheet<QLabel>("InMonthPI")->text(), payment);
+        QCOMPARE(QApplication::focusWidget(), p.inSheet("MGraphs"));
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton); // and the graph opens again
         QVERIFY(p.graph());
         QCOMPARE(p.graph()->chart().values, shown.values);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -131,7 +132,8 @@ void GraphsWindow::redraw() {
     look.seps = platform::systemSeparators();
     if (view_ == FlatView) {
         QChart* old = flat_->chart();
-        flat_->setChart(makeChart2D(data_, look, flat_->width() > 0 ? flat_->width() : 620));
+        // The chart view fills the window's width; it may not have its own size yet.
+        flat_->setChart(makeChart2D(data_, look, std::max(width() - 12, 200)));
         delete old;
         Graph1->setCurrentWidget(flat_);
     } else {
