@@ -54,8 +54,9 @@ TEST(BarGeometry, ObliqueProjectionRecedesUpAndRightInsideTheFrame) {
         EXPECT_DOUBLE_EQ(b.side[2].y, l.baseY - 24);
         EXPECT_DOUBLE_EQ(b.side[0].x, b.front.right());
         EXPECT_GE(b.top[3].y, 0); // the tallest bar's top stays in the picture
-        if (j + 1 < 3)
+        if (j + 1 < 3) {
             EXPECT_LT(b.side[2].x, l.bars[j + 1].front.left); // sides don't cover the next bar
+        }
     }
     // Heights on the front plane keep their proportions: 376 pixels for 400.
     EXPECT_DOUBLE_EQ(l.bars[2].front.height, 376);
