@@ -4,6 +4,7 @@
 #include <QDir>
 #include <cstdio>
 
+#include "GraphsWindow.h"
 #include "MdiContainer.h"
 #include "MortgageWindow.h"
 #include "NetWorthTables.h"
@@ -62,6 +63,7 @@ int main(int argc, char** argv) {
     container.registerWorksheet(Worksheet::NetWorth, [&netWorth](Workspace& workspace) -> QWidget* {
         return new NetWorthWindow(workspace, netWorth);
     });
+    container.registerGraphWindow([](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); });
 
     container.show();
     return app.exec();

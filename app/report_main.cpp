@@ -18,7 +18,9 @@
 #include <QString>
 
 #include "Amortization.h"
+#include "ChartImage.h"
 #include "Dates.h"
+#include "GraphSeries.h"
 #include "Growth.h"
 #include "LoanFile.h"
 #include "Messages.h"
@@ -71,6 +73,8 @@ options:
                      net worth:      side,line,name,amount (side asset or liability,
                                      one line per line of the calculated statement)
   --pdf OUT.pdf    also render the printout as a PDF file
+  --graph OUT.png|OUT.svg   also draw the balance at the start of each year as a bar
+                   graph, 1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
   --help           this text
 
 Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
@@ -326,7 +330,8 @@ int emitReport(const Options& opt, char* argv0, const std::function<void(Printer
 
 // ---- savings: a plan given by options, no file ----
 
-int savingsReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
+int savingsReport(const Options& opt, const GraphRequest& graph, int fontChoice, const std::string& currency,
+                  char* argv0) {
     const Result<Growth> growth = calculateGrowth(opt.savings);
     if (!growth)
         return fail(messageText(growth.failure().code));
@@ -337,6 +342,11 @@ int savingsReport(const Options& opt, int fontChoice, const std::string& currenc
     report.header = opt.header;
     report.currencySymbol = currency;
     report.fontChoice = fontChoice;
+    const std::vector<Currency> yearEnds = yearEndSeries(*growth);
+    const ChartData chart = chartData(savingsSeries(yearEnds), static_cast<int>(yearEnds.size()),
+                                      std::string(SavingsGraphTitle), currency);
+    if (!writeGraphImage(graph, chart, argv0))
+        return fail("pecunex-report: cannot write " + graph.file.value_or(""));
     return emitReport(opt, argv0, [&](Printer& printer) { printSavingsDocument(printer, report); },
                       [&] { return savingsCsv(growth->rows, growth->periods); });
 }
@@ -357,7 +367,11 @@ int netWorthReport(const Options& opt, int fontChoice, const std::string& curren
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // The bar graph: --graph OUT.png|OUT.svg [--3d] [--size WxH].
+    GraphRequest graph;
+    if (const auto bad = takeGraphOptions(args, graph))
+        return usageError(*bad);
     bool help = false;
     UsageError usage;
     const auto parsed = parseArguments(args, help, usage);
@@ -373,7 +387,7 @@ int main(int argc, char** argv) {
     const int fontChoice = opt.font.value_or(settings.printerFontChoice);
     const std::string currency = opt.currency.value_or(settings.currencySymbol);
     if (opt.kind == Kind::Savings)
-        return savingsReport(opt, fontChoice, currency, argv[0]);
+        return savingsReport(opt, graph, fontChoice, currency, argv[0]);
     if (opt.kind == Kind::NetWorth)
         return netWorthReport(opt, fontChoice, currency, argv[0]);
     const std::string fileMessage = messageText(msg::FileNotFound);
@@ -400,6 +414,9 @@ int main(int argc, char** argv) {
     report.fontChoice = fontChoice;
     report.formatDate = [](int serial) { return isoDate(serial); };
 
+    if (!writeGraphImage(graph, mortgageChart(result.value(), input.scheduleView == 1, input.principal, currency),
+                         argv[0]))
+        return fail("pecunex-report: cannot write " + graph.file.value_or(""));
     const auto drawSchedule = [&](Printer& printer) {
         const int lines = printerSetUp(printer, fontChoice);
         printScheduleReport(printer, report, lines);

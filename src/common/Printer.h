@@ -5,6 +5,7 @@
 // statement ends its line unless it is continued; a statement without items ends the line
 // (an empty line when nothing was pending). The base class assembles the lines; the
 // concrete printer decides where a finished line goes (text, a page, a PDF).
+#include <cstdint>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -22,6 +23,13 @@ struct PrintItem {
 };
 
 inline PrintItem Tab(int column) { return PrintItem::Tab(column); }
+
+// A picture for the printer: `width` x `height` pixels, 0xAARRGGBB, top row first.
+struct PrintImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
 
 class Printer {
 public:
@@ -42,6 +50,14 @@ public:
     // Selects the printout font by the user's choice (1-3: Courier New 10/11/12 pt);
     // choice 0 keeps the printer's own font. False when the font could not be set.
     virtual bool selectFont(int fontChoice) = 0;
+
+    // Prints a picture on a page of its own, as large as the page allows, the page turned
+    // to landscape when the picture fits better so. False when this printer prints text
+    // only or the picture could not be printed.
+    virtual bool printImage(const PrintImage& image) {
+        (void)image;
+        return false;
+    }
 
 protected:
     // A finished line, blanks and all (characters are UTF-8, one column each).

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -133,6 +134,29 @@ std::unique_ptr<QtPrinter> QtPrinter::toPdf(const QString& fileName) {
 bool QtPrinter::selectFont(int fontChoice) {
     d_->useFont(fontForChoice(fontChoice));
     return !d_->failed;
+}
+
+bool QtPrinter::printImage(const PrintImage& image) {
+    if (image.width <= 0 || image.height <= 0 ||
+        image.pixels.size() != static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height))
+        return false;
+    if (d_->painter.isActive()) {
+        d_->printer->newPage();
+    } else {
+        // Turned when a wide picture would be larger across the long side of the sheet.
+        d_->printer->setPageOrientation(image.width > image.height ? QPageLayout::Landscape
+                                                                   : QPageLayout::Portrait);
+        if (!d_->begin()) return false;
+    }
+    d_->pageBreakPending = false;
+    const QImage picture(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
+                         static_cast<qsizetype>(image.width) * 4, QImage::Format_ARGB32);
+    const QRectF page = d_->printer->pageRect(QPrinter::DevicePixel);
+    const QSizeF size = QSizeF(picture.size()).scaled(page.size(), Qt::KeepAspectRatio);
+    d_->painter.drawImage(QRectF(QPointF((page.width() - size.width()) / 2, 0), size), picture);
+    // Whatever follows starts on a page of its own.
+    d_->pageBreakPending = true;
+    return true;
 }
 
 void QtPrinter::emitLine(std::string_view line) { d_->drawLine(line); }

@@ -20,6 +20,7 @@ public:
     bool selectFont(int fontChoice) override;
     // The document could not be started or finished.
     bool failed() const;
+    bool printImage(const PrintImage& image) override;
 
 protected:
     void emitLine(std::string_view line) override;

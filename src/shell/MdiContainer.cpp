@@ -1,5 +1,6 @@
 #include "MdiContainer.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -71,6 +72,7 @@ MdiContainer::~MdiContainer() {
     area_->disconnect(this);
     menu_->disconnect(this);
     if (sheetWindow_) sheetWindow_->disconnect(this);
+    if (graphWindow_) graphWindow_->disconnect(this);
 }
 
 Dialogs& MdiContainer::dialogs() {
@@ -90,6 +92,8 @@ void MdiContainer::registerWorksheet(Worksheet which, WorksheetFactory factory) 
 void MdiContainer::setCaption(const QString& caption) { setWindowTitle(caption); }
 
 QWidget* MdiContainer::worksheet() const { return sheetWindow_ ? sheetWindow_->widget() : nullptr; }
+
+QWidget* MdiContainer::graphWindow() const { return graphWindow_ ? graphWindow_->widget() : nullptr; }
 
 void MdiContainer::openWorksheet(Worksheet which) {
     if (sheetWindow_) {
@@ -133,7 +137,44 @@ QWidget* MdiContainer::makePlaceholder(Worksheet which) {
     return sheet;
 }
 
+void MdiContainer::showGraph() {
+    if (!sheetWindow_ || graphWindow_ || !graphFactory_) return;
+    QWidget* graph = graphFactory_(*this);
+    if (!graph) return;
+    // The worksheet is only hidden: it comes back with everything it showed, the focus
+    // on the control that opened the graph.
+    sheetFocus_ = sheetWindow_->isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : nullptr;
+    sheetWindow_->hide();
+    auto* window = area_->addSubWindow(graph, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                  Qt::WindowMinMaxButtonsHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(twipsSize(9550, 6450).expandedTo(window->minimumSizeHint()));
+    graphWindow_ = window;
+    window->show();
+    area_->setActiveSubWindow(window);
+    place(window);
+}
+
+void MdiContainer::leaveGraph() {
+    if (QMdiSubWindow* window = graphWindow_) {
+        graphWindow_ = nullptr;
+        window->hide();
+        window->deleteLater();
+    }
+    if (sheetWindow_) {
+        sheetWindow_->show();
+        area_->setActiveSubWindow(sheetWindow_);
+        place(sheetWindow_);
+        if (sheetFocus_) sheetFocus_->setFocus(Qt::OtherFocusReason);
+    }
+}
+
 void MdiContainer::showMenu() {
+    if (QMdiSubWindow* graph = graphWindow_) {
+        graphWindow_ = nullptr;
+        graph->hide();
+        graph->deleteLater();
+    }
     // The worksheet being left is discarded; the next opening starts from its defaults.
     if (QMdiSubWindow* window = sheetWindow_) {
         sheetWindow_ = nullptr;

@@ -26,6 +26,8 @@ public:
     void setPrinters(PrinterProvider* printers) { printers_ = printers; }
     // How a worksheet is made. Without a factory the menu opens a placeholder window.
     void registerWorksheet(Worksheet which, WorksheetFactory factory);
+    // How the graph window is made. Without one, "Show Graph" opens nothing.
+    void registerGraphWindow(WorksheetFactory factory) { graphFactory_ = std::move(factory); }
 
     // Opens a worksheet as the menu does: hides the menu, makes the worksheet, shows it.
     void openWorksheet(Worksheet which);
@@ -39,6 +41,8 @@ public:
     QMdiArea* area() const { return area_; }
     // The open worksheet (its own widget), or nullptr.
     QWidget* worksheet() const;
+    // The open graph window, or nullptr.
+    QWidget* graphWindow() const;
 
     // Workspace
     SharedState& state() override { return state_; }
@@ -47,6 +51,8 @@ public:
     QWidget* container() override { return this; }
     void setCaption(const QString& caption) override;
     void showMenu() override;
+    void showGraph() override;
+    void leaveGraph() override;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -68,6 +74,9 @@ private:
     MainMenu* menu_ = nullptr;
     QMdiSubWindow* menuWindow_ = nullptr;
     QPointer<QMdiSubWindow> sheetWindow_;
+    QPointer<QMdiSubWindow> graphWindow_;
+    QPointer<QWidget> sheetFocus_;  // where the focus was when the graph window opened
+    WorksheetFactory graphFactory_;
     std::map<Worksheet, WorksheetFactory> factories_;
     bool closing_ = false;
     bool exiting_ = false;

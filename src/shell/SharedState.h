@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Amortization.h"
+#include "GraphSeries.h"
 
 struct SharedState {
     // Where the program lives: settings, help and default files are looked up here.
@@ -44,6 +45,7 @@ struct SharedState {
     std::int16_t GraphSource = 0;
     std::string GraphTitle;
     std::int16_t ScheduleYears = 0;
+    GraphTable GraphSeries;  // the year-end figures the graph window draws
 
     // Mortgage and loan planner (live while its worksheet is open).
     std::array<Currency, 6> LoanInputs{};

@@ -19,4 +19,10 @@ public:
     virtual void setCaption(const QString& caption) = 0;
     // Called by a worksheet that is being left: shows the main menu again.
     virtual void showMenu() = 0;
+    // Hides the open worksheet and shows the graph window, which draws the hand-over in the
+    // shared state. Does nothing where there is no graph window.
+    virtual void showGraph() {}
+    // Called by the graph window being left: shows the worksheet that opened it again, as
+    // it was.
+    virtual void leaveGraph() {}
 };

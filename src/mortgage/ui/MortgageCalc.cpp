@@ -99,9 +99,10 @@ void MortgageWindow::onGraphClicked() {
         workspace_.dialogs().showMessage(msg::NoDataToGraph);
         return;
     }
-    // The schedule, GraphTitle and ScheduleYears are already in the shared state for the
-    // graph window. That window is not part of the program yet, so nothing opens here.
+    // The schedule, GraphTitle and ScheduleYears are in the shared state; the graph window
+    // takes this worksheet's place until it is left.
     state_.GraphSource = 4;
+    workspace_.showGraph();
 }
 
 void MortgageWindow::onPrinterClicked() {

@@ -71,5 +71,3 @@ std::vector<Currency> yearEndSeries(const Growth& growth);
 // Copies a calculation into the worksheet's tables: the rows, N, and the year-end series
 // (row y: column 1 = y, column 5 = the value at the end of year y).
 void storeGrowth(SavingsTables& tables, const Growth& growth);
-
-constexpr std::string_view SavingsGraphTitle = "Investment value at end of each Year";

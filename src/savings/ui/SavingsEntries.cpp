@@ -65,9 +65,8 @@ void SavingsWindow::setUpEntries() {
         connect(n, &NumericEntry::editStarted, this, &SavingsWindow::changeOfEntry);
 
     for (QComboBox* box : {InLumpInv, InInvest, InRate, InIncrRate, inInflatRate, InTerm}) {
-        // An editable list hands keys to its line edit by direct calls, which event filters
-        // never see; they are routed through the event system instead.
-        box->installEventFilter(this);
+        // The entry component watches keys and focus where they arrive; the window only
+        // notes a click or Delete in the line edit as a change of entry.
         box->lineEdit()->installEventFilter(this);
         connect(box, &QComboBox::activated, this, [this, box] { onListEntryChosen(box); });
     }
@@ -126,39 +125,6 @@ bool SavingsWindow::onFrequencyKey(QEvent* event) {
     return true;
 }
 
-bool SavingsWindow::routeComboEvent(QComboBox* box, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool opensList = key->key() == Qt::Key_F4 || key->key() == Qt::Key_Up ||
-                               key->key() == Qt::Key_Down || key->key() == Qt::Key_PageUp ||
-                               key->key() == Qt::Key_PageDown ||
-                               (key->modifiers() & Qt::AltModifier);
-        if (opensList || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
-            return false;
-        QCoreApplication::sendEvent(box->lineEdit(), event);
-        return true;
-    }
-    case QEvent::ShortcutOverride: {
-        // An accelerator typed in the field commits the figure first, in the line edit. The
-        // line edit leaves the event to its parent, the list: that return is not sent again.
-        if (routingShortcut_)
-            return false;
-        routingShortcut_ = true;
-        QCoreApplication::sendEvent(box->lineEdit(), event);
-        routingShortcut_ = false;
-        return false;
-    }
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        QCoreApplication::sendEvent(box->lineEdit(), event);
-        box->update();
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool SavingsWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (watched == STextBox) {
@@ -178,9 +144,6 @@ bool SavingsWindow::eventFilter(QObject* watched, QEvent* event) {
             platform::clearClipboard();
         return type == QEvent::KeyPress && onFrequencyKey(event);
     }
-    if (auto* box = qobject_cast<QComboBox*>(watched))
-        return routeComboEvent(box, event);
-
     // A line edit of an entry field: a click or Delete is a change of entry.
     if (type == QEvent::MouseButtonPress ||
         (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete))

@@ -1,5 +1,8 @@
 #include "SavingsWindow.h"
 
+#include "GraphHandOver.h"
+#include "GraphSeries.h"
+
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
@@ -259,8 +262,10 @@ void SavingsWindow::onCalculateClicked() {
     }
     storeGrowth(tables_, *growth);
     showGrowth(*growth, *savingsFrequency(input.frequency));
-    state_.ScheduleYears = static_cast<std::int16_t>(growth->years);
-    state_.GraphTitle = std::string(SavingsGraphTitle);
+    // The year-end values, the title and ScheduleYears go to the graph hand-over; a 0-year
+    // plan leaves ScheduleYears at 0, so graphing and printing refuse it.
+    const std::vector<Currency> yearEnds = yearEndSeries(*growth);
+    setSavingsGraph(state_, yearEnds);
     calculated_ = input;
 }
 
@@ -279,13 +284,7 @@ void SavingsWindow::showGrowth(const Growth& growth, const SavingsFrequency& fre
 }
 
 void SavingsWindow::onGraphClicked() {
-    if (state_.ScheduleYears == 0) {
-        workspace_.dialogs().showMessage(msg::NoDataToGraph);
-        return;
-    }
-    // The table, GraphTitle and ScheduleYears are in place for the graph window, which is
-    // not part of the program yet: nothing opens here.
-    state_.GraphSource = 1;
+    showGraphFrom(workspace_, GraphFromSavings);
 }
 
 void SavingsWindow::onPrinterClicked() {

@@ -47,7 +47,6 @@ class SavingsWindow : public QWidget {
     double commit(int element, double value);
     double commitYears(double value);
     void onListEntryChosen(QComboBox* box);
-    bool routeComboEvent(QComboBox* box, QEvent* event);
     bool onFrequencyKey(QEvent* event);
 
     void onCalculateClicked();
@@ -63,7 +62,6 @@ class SavingsWindow : public QWidget {
     NumberSeparators seps_;
     std::optional<GrowthInput> calculated_; // the entries of the table shown
     bool filling_ = false;                  // programmatic refills are no changes
-    bool routingShortcut_ = false;          // an accelerator on its way to a field's line edit
 
     QComboBox* InLumpInv = nullptr;
     QComboBox* InInvest = nullptr;

@@ -1,0 +1,62 @@
+#include "BarGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// A bar takes this share of its slot; the rest is the gap its side face recedes into.
+constexpr double BarShare = 0.6;
+constexpr double DepthShare = 0.3;
+// Depth never grows beyond this share of the plot width, so two bars stay bars, not walls.
+constexpr double MaxDepthShare = 0.04;
+} // namespace
+
+double valueY(const RectF& plot, const AxisScale& scale, double value) {
+    const double span = scale.maximum - scale.minimum;
+    if (span <= 0)
+        return plot.bottom();
+    const double clamped = std::clamp(value, scale.minimum, scale.maximum);
+    return plot.bottom() - (clamped - scale.minimum) / span * plot.height;
+}
+
+BarLayout barLayout(const ChartFrame& frame, std::span<const double> values, const AxisScale& scale,
+                    bool threeD) {
+    BarLayout out;
+    const double m = frame.margin;
+    const RectF area{
+        m + frame.valueLabelWidth, m + frame.titleHeight,
+        std::max(frame.width - 2 * m - frame.valueLabelWidth, 1.0),
+        std::max(frame.height - 2 * m - frame.titleHeight - frame.yearLabelHeight, 1.0)};
+    const auto count = static_cast<double>(std::max<std::size_t>(values.size(), 1));
+    double depth = 0;
+    if (threeD) {
+        // The back plane sits up and to the right of the front plane, inside the area.
+        const double slot = area.width / (count + DepthShare);
+        depth = std::min(slot * DepthShare, area.width * MaxDepthShare);
+    }
+    out.depthX = depth;
+    out.depthY = depth;
+    out.plot = {area.left, area.top + depth, area.width - depth, area.height - depth};
+    out.slot = out.plot.width / count;
+    out.baseY = valueY(out.plot, scale, 0);
+    for (int i = 0; i <= scale.steps(); ++i)
+        out.tickY.push_back(valueY(out.plot, scale, scale.tick(i)));
+
+    const double barWidth = out.slot * BarShare;
+    for (std::size_t j = 0; j < values.size(); ++j) {
+        BarShape bar;
+        const double x =
+            out.plot.left + out.slot * static_cast<double>(j) + (out.slot - barWidth) / 2;
+        const double y = valueY(out.plot, scale, values[j]);
+        const double top = std::min(y, out.baseY), bottom = std::max(y, out.baseY);
+        bar.front = {x, top, barWidth, bottom - top};
+        const double r = x + barWidth;
+        bar.top = {PointF{x, top}, PointF{r, top}, PointF{r + depth, top - depth},
+                   PointF{x + depth, top - depth}};
+        bar.side = {PointF{r, top}, PointF{r, bottom}, PointF{r + depth, bottom - depth},
+                    PointF{r + depth, top - depth}};
+        bar.labelX = x + barWidth / 2;
+        out.bars.push_back(bar);
+    }
+    return out;
+}

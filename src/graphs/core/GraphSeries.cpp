@@ -1,0 +1,67 @@
+#include "GraphSeries.h"
+
+#include <algorithm>
+#include <string>
+
+#include "Amortization.h"
+
+std::vector<Currency> yearEndValues(std::span<const Currency> periodValues, int periodsPerYear) {
+    std::vector<Currency> out;
+    if (periodsPerYear < 1)
+        return out;
+    const auto n = static_cast<std::size_t>(periodsPerYear);
+    for (std::size_t k = n; k <= periodValues.size(); k += n)
+        out.push_back(periodValues[k - 1]);
+    return out;
+}
+
+GraphTable savingsSeries(std::span<const Currency> yearEnds) {
+    GraphTable table;
+    const std::size_t rows = std::min(yearEnds.size(), static_cast<std::size_t>(MaxGraphRows));
+    for (std::size_t y = 1; y <= rows; ++y)
+        table.push_back({static_cast<int>(y), yearEnds[y - 1]});
+    return table;
+}
+
+GraphTable mortgageSeries(const Amortization& schedule, bool annualView, Currency principal) {
+    GraphTable table{{1, principal}};
+    const int last = std::min(schedule.last, static_cast<int>(schedule.rows.size()) - 1);
+    const int perYear = annualView ? 1 : std::max(schedule.paymentsPerYear, 1);
+    // The last row of each year, or the final payment when the last year is short.
+    for (int end = perYear;; end += perYear) {
+        const int row = std::min(end, last);
+        if (row < 1 || static_cast<int>(table.size()) >= MaxGraphRows)
+            break;
+        const int year = static_cast<int>(table.size()) + 1;
+        table.push_back({year, schedule.rows[static_cast<std::size_t>(row)].balance});
+        if (row == last)
+            break;
+    }
+    return table;
+}
+
+int mortgageScheduleYears(const GraphTable& table) {
+    return std::max(static_cast<int>(table.size()) - 1, 0);
+}
+
+ChartData chartData(const GraphTable& table, int scheduleYears, std::string title,
+                    std::string currencySymbol) {
+    ChartData data;
+    data.title = std::move(title);
+    data.currencySymbol = std::move(currencySymbol);
+    const int points = scheduleYears == 1 ? 2 : std::max(scheduleYears, 0);
+    for (int j = 1; j <= points; ++j) {
+        const bool filled = j <= static_cast<int>(table.size());
+        const GraphPoint p = filled ? table[static_cast<std::size_t>(j - 1)] : GraphPoint{j, {}};
+        data.labels.push_back(std::to_string(p.year));
+        data.values.push_back(p.value.toDouble());
+    }
+    return data;
+}
+
+ChartData mortgageChart(const Amortization& schedule, bool annualView, Currency principal,
+                        std::string currencySymbol) {
+    const GraphTable table = mortgageSeries(schedule, annualView, principal);
+    return chartData(table, mortgageScheduleYears(table), schedule.graphTitle,
+                     std::move(currencySymbol));
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The figures a graph draws: one point per year, handed over by the worksheet that opens
+// the graph window, and the chart data read from them.
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Currency.h"
+
+struct Amortization;
+
+// One row of the graph hand-over: the year it stands for and its value.
+struct GraphPoint {
+    int year = 0;
+    Currency value;
+    friend bool operator==(const GraphPoint&, const GraphPoint&) = default;
+};
+// Element 0 is row 1, the first year.
+using GraphTable = std::vector<GraphPoint>;
+
+// Who handed the figures over (GraphSource).
+constexpr int GraphFromSavings = 1;
+constexpr int GraphFromMortgage = 4;
+// Rows the hand-over table holds at most.
+constexpr int MaxGraphRows = 45;
+
+inline constexpr std::string_view SavingsGraphTitle = "Investment value at end of each Year";
+
+// The values after every period that ends a year: periods n, 2n, 3n, ... of a plan with
+// n periods a year. `periodValues[0]` is the value after period 1.
+std::vector<Currency> yearEndValues(std::span<const Currency> periodValues, int periodsPerYear);
+
+// Savings: row y holds year y and the value at the end of year y.
+GraphTable savingsSeries(std::span<const Currency> yearEnds);
+
+// Mortgage and loan: row 1 the principal, row y + 1 the balance after the last payment of
+// year y, a short last year included, so the table has one row more than the schedule has
+// years and its last row holds the final balance. Works from the schedule as calculated:
+// every payment (`annualView` false) or one row per year.
+GraphTable mortgageSeries(const Amortization& schedule, bool annualView, Currency principal);
+
+// Number of bars a mortgage table gives: its rows less the final balance.
+int mortgageScheduleYears(const GraphTable& table);
+
+// What the chart shows.
+struct ChartData {
+    std::string title;
+    std::vector<std::string> labels; // one per bar, the year
+    std::vector<double> values;      // one per bar
+    std::string currencySymbol;
+};
+
+// Reads `scheduleYears` points from the table (two when it is 1, as a bar chart needs two
+// points). Points beyond the rows filled show their number and 0.
+ChartData chartData(const GraphTable& table, int scheduleYears, std::string title,
+                    std::string currencySymbol);
+
+// The chart of a calculated mortgage or loan, as the graph window draws it.
+ChartData mortgageChart(const Amortization& schedule, bool annualView, Currency principal,
+                        std::string currencySymbol);

@@ -1,0 +1,154 @@
+#include "Chart3D.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPolygonF>
+#include <algorithm>
+
+#include "BarGeometry.h"
+#include "ChartScale.h"
+
+namespace {
+
+QPolygonF polygon(const std::array<PointF, 4>& points, QPointF origin) {
+    QPolygonF out;
+    for (const PointF& p : points)
+        out << origin + QPointF(p.x, p.y);
+    return out;
+}
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
+                  const ChartLook& look) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(area, look.background());
+    const QPointF o = area.topLeft();
+
+    const QFont titleFont = look.titleFont(area.height());
+    const QFont labelFont = look.labelFont(area.height());
+    const QFontMetricsF titleMetrics(titleFont, painter.device());
+    const QFontMetricsF labelMetrics(labelFont, painter.device());
+
+    const AxisScale scale = axisScale(data.values);
+    const std::vector<std::string> valueLabels = axisLabels(scale, data.currencySymbol, look.seps);
+    double valueWidth = 0;
+    for (const auto& l : valueLabels)
+        valueWidth = std::max(valueWidth, labelMetrics.horizontalAdvance(text(l)));
+    double yearWidth = 0;
+    for (const auto& l : data.labels)
+        yearWidth = std::max(yearWidth, labelMetrics.horizontalAdvance(text(l)));
+
+    ChartFrame frame;
+    frame.width = area.width();
+    frame.height = area.height();
+    frame.margin = std::max(6.0, area.height() / 60);
+    frame.titleHeight = titleMetrics.height() * 1.8;
+    frame.valueLabelWidth = valueWidth + labelMetrics.averageCharWidth() * 1.5;
+    // First guess at the year band: one line; upright labels need their width.
+    frame.yearLabelHeight = labelMetrics.height() * 1.6;
+    BarLayout layout = barLayout(frame, data.values, scale, true);
+    const LabelPlan plan = labelPlan(static_cast<int>(data.values.size()), layout.slot, yearWidth,
+                                     labelMetrics.height());
+    if (plan.angle != 0) {
+        frame.yearLabelHeight = yearWidth + labelMetrics.height() * 0.8;
+        layout = barLayout(frame, data.values, scale, true);
+    }
+
+    // Title.
+    painter.setFont(titleFont);
+    painter.setPen(look.ink());
+    painter.drawText(QRectF(o.x(), o.y() + frame.margin, area.width(), frame.titleHeight),
+                     Qt::AlignCenter, text(data.title));
+
+    // Back wall and floor.
+    const RectF& p = layout.plot;
+    const double dx = layout.depthX, dy = layout.depthY;
+    const QRectF back(o + QPointF(p.left + dx, p.top - dy), QSizeF(p.width, p.height));
+    painter.setPen(QPen(look.gridLine(), 1));
+    painter.setBrush(look.wall());
+    painter.drawRect(back);
+    QPolygonF floor;
+    const double floorY = layout.baseY;
+    floor << o + QPointF(p.left, floorY) << o + QPointF(p.right(), floorY)
+          << o + QPointF(p.right() + dx, floorY - dy) << o + QPointF(p.left + dx, floorY - dy);
+    painter.drawPolygon(floor);
+    QPolygonF leftWall;
+    leftWall << o + QPointF(p.left, p.top) << o + QPointF(p.left + dx, p.top - dy)
+             << o + QPointF(p.left + dx, p.bottom() - dy) << o + QPointF(p.left, p.bottom());
+    painter.drawPolygon(leftWall);
+
+    // Value ticks: a line across the left wall and the back wall, the label on the front plane.
+    painter.setFont(labelFont);
+    for (std::size_t i = 0; i < layout.tickY.size(); ++i) {
+        const double y = layout.tickY[i];
+        painter.setPen(QPen(look.gridLine(), 1));
+        painter.drawLine(o + QPointF(p.left, y), o + QPointF(p.left + dx, y - dy));
+        painter.drawLine(o + QPointF(p.left + dx, y - dy), o + QPointF(p.right() + dx, y - dy));
+        painter.setPen(look.ink());
+        const QRectF box(o.x(), o.y() + y - labelMetrics.height() / 2,
+                         p.left - labelMetrics.averageCharWidth() * 0.6, labelMetrics.height());
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text(valueLabels[i]));
+    }
+
+    // Bars, left to right: each one's side recedes into the gap before the next.
+    painter.setPen(look.barPen());
+    for (const BarShape& bar : layout.bars) {
+        painter.setBrush(look.side());
+        painter.drawPolygon(polygon(bar.side, o));
+        painter.setBrush(look.top());
+        painter.drawPolygon(polygon(bar.top, o));
+        painter.setBrush(look.front());
+        painter.drawRect(QRectF(o + QPointF(bar.front.left, bar.front.top),
+                                QSizeF(bar.front.width, bar.front.height)));
+    }
+
+    // Axis lines on the front plane.
+    painter.setPen(QPen(look.ink(), 1));
+    painter.drawLine(o + QPointF(p.left, p.top), o + QPointF(p.left, p.bottom()));
+    painter.drawLine(o + QPointF(p.left, floorY), o + QPointF(p.right(), floorY));
+
+    // Year labels under the bars.
+    painter.setPen(look.ink());
+    const double below = p.bottom() + labelMetrics.height() * 0.3;
+    for (std::size_t j = 0; j < layout.bars.size() && j < data.labels.size();
+         j += static_cast<std::size_t>(plan.stride)) {
+        const QString label = text(data.labels[j]);
+        const double x = o.x() + layout.bars[j].labelX;
+        if (plan.angle == 0) {
+            painter.drawText(
+                QRectF(x - layout.slot, o.y() + below, 2 * layout.slot, labelMetrics.height()),
+                Qt::AlignHCenter | Qt::AlignTop, label);
+        } else {
+            painter.save();
+            painter.translate(x, o.y() + below);
+            painter.rotate(plan.angle);
+            painter.drawText(QRectF(-yearWidth - 1, -labelMetrics.height() / 2, yearWidth,
+                                    labelMetrics.height()),
+                             Qt::AlignRight | Qt::AlignVCenter, label);
+            painter.restore();
+        }
+    }
+    painter.restore();
+}
+
+Chart3DView::Chart3DView(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(200, 150);
+}
+
+void Chart3DView::setChart(ChartData data, ChartLook look) {
+    data_ = std::move(data);
+    look_ = std::move(look);
+    update();
+}
+
+void Chart3DView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintChart3D(painter, QRectF(rect()), data_, look_);
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The three-dimensional bar chart, drawn with our own painter: extruded bars in oblique
+// projection in front of a back wall and a floor, the value axis on the left.
+#include <QWidget>
+
+#include "ChartLook.h"
+#include "GraphSeries.h"
+
+class QPainter;
+class QRectF;
+
+// Draws the whole chart (title, axis, bars, year labels) into `area`.
+void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
+                  const ChartLook& look);
+
+// A widget showing the chart.
+class Chart3DView : public QWidget {
+  public:
+    explicit Chart3DView(QWidget* parent = nullptr);
+    void setChart(ChartData data, ChartLook look);
+    const ChartData& chart() const { return data_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    ChartData data_;
+    ChartLook look_;
+};

@@ -1,0 +1,34 @@
+#pragma once
+// How a chart is drawn: in colour as on screen, or for a black-and-white printer with
+// black outlines and hatch patterns on white.
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <QPen>
+
+#include "NumberFormat.h"
+
+struct ChartLook {
+    bool colour = true;
+    NumberSeparators seps;
+
+    QColor background() const { return Qt::white; }
+    QColor wall() const { return colour ? QColor(0xee, 0xf1, 0xf5) : QColor(Qt::white); }
+    QColor ink() const { return Qt::black; }
+    QColor gridLine() const { return colour ? QColor(0xc4, 0xcb, 0xd3) : QColor(0x80, 0x80, 0x80); }
+    QColor barColour() const { return QColor(0x2e, 0x6d, 0xb4); }
+    QPen barPen() const { return colour ? QPen(barColour().darker(140), 1) : QPen(Qt::black, 1); }
+    // Bar faces: front, top, side.
+    QBrush front() const {
+        return colour ? QBrush(barColour()) : QBrush(Qt::black, Qt::BDiagPattern);
+    }
+    QBrush top() const {
+        return colour ? QBrush(barColour().lighter(135)) : QBrush(Qt::black, Qt::Dense6Pattern);
+    }
+    QBrush side() const {
+        return colour ? QBrush(barColour().darker(135)) : QBrush(Qt::black, Qt::FDiagPattern);
+    }
+
+    QFont titleFont(double height) const;
+    QFont labelFont(double height) const;
+};

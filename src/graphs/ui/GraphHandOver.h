@@ -1,0 +1,22 @@
+#pragma once
+// What the worksheets hand to the graph window, through the shared state.
+#include <span>
+
+#include "Currency.h"
+
+class Workspace;
+struct SharedState;
+
+// After a savings calculation: the value at the end of each year 1..Y becomes the series,
+// ScheduleYears becomes Y and GraphTitle the savings title.
+void setSavingsGraph(SharedState& state, std::span<const Currency> yearEnds);
+void setSavingsGraph(SharedState& state, std::span<const double> yearEnds);
+
+// Before a mortgage or loan graph: the balance at the start of each year of the schedule
+// in PaymentSchedule, the principal first; ScheduleYears becomes the number of years.
+void prepareMortgageSeries(SharedState& state);
+
+// "Show Graph" of a worksheet (`source` 1 savings, 4 mortgage and loan): with nothing
+// calculated, the message "No data to graph. Calculate."; otherwise sets GraphSource and
+// opens the graph window in the worksheet's place. True when it opened.
+bool showGraphFrom(Workspace& workspace, int source);

@@ -1,0 +1,180 @@
+#include "GraphsWindow.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QImage>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+#include "BusyCursor.h"
+#include "Chart2D.h"
+#include "Chart3D.h"
+#include "Dialogs.h"
+#include "GraphHandOver.h"
+#include "Platform.h"
+#include "Printer.h"
+#include "SharedState.h"
+#include "SystemLocale.h"
+#include "Workspace.h"
+
+namespace {
+
+constexpr int AskContinuePrintout = 1;
+constexpr int AskPrintInColour = 2;
+constexpr int Yes = 6;
+// The window's size while it is printed, in twips.
+constexpr int PrintWidth = 9530;
+constexpr int PrintHeight = 5900;
+
+PrintImage toPrintImage(const QImage& picture) {
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    PrintImage image;
+    image.width = argb.width();
+    image.height = argb.height();
+    image.pixels.resize(static_cast<std::size_t>(image.width) *
+                        static_cast<std::size_t>(image.height));
+    for (int y = 0; y < image.height; ++y)
+        std::memcpy(image.pixels.data() +
+                        static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
+                    argb.constScanLine(y), static_cast<std::size_t>(image.width) * 4);
+    return image;
+}
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(true); // Enter on a focused button presses it
+    return b;
+}
+
+} // namespace
+
+GraphsWindow::GraphsWindow(Workspace& workspace, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), state_(workspace.state()) {
+    setObjectName(QStringLiteral("GraphsAll"));
+    setWindowTitle(QStringLiteral("Graphs"));
+    buildControls();
+    if (state_.GraphSource == GraphFromMortgage)
+        prepareMortgageSeries(state_);
+    draw2D();
+}
+
+GraphsWindow::~GraphsWindow() = default;
+
+void GraphsWindow::buildControls() {
+    Graph1 = new QStackedWidget(this);
+    Graph1->setObjectName(QStringLiteral("Graph1"));
+    flat_ = new QChartView(Graph1);
+    flat_->setObjectName(QStringLiteral("FlatChart"));
+    flat_->setFrameShape(QFrame::NoFrame);
+    flat_->setFocusPolicy(Qt::NoFocus);
+    deep_ = new Chart3DView(Graph1);
+    deep_->setObjectName(QStringLiteral("DeepChart"));
+    Graph1->addWidget(flat_);
+    Graph1->addWidget(deep_);
+
+    Label1 = new QLabel(QStringLiteral("Year"), this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAlignment(Qt::AlignCenter);
+
+    Sav2D = button("Sav2D", QStringLiteral("Show Graph in &2D"), this);
+    ThreeDee = button("ThreeDee", QStringLiteral("Show Graph in &3D"), this);
+    Ptr = button("Ptr", QStringLiteral("&To Printer"), this);
+    ExitBut = button("ExitBut", QStringLiteral("E&xit to Menu"), this);
+    connect(Sav2D, &QPushButton::clicked, this, &GraphsWindow::draw2D);
+    connect(ThreeDee, &QPushButton::clicked, this, &GraphsWindow::draw3D);
+    connect(Ptr, &QPushButton::clicked, this, &GraphsWindow::onPrinterClicked);
+    connect(ExitBut, &QPushButton::clicked, this, &GraphsWindow::onExitClicked);
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {Sav2D, ThreeDee, Ptr, ExitBut})
+        buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(Graph1, 1);
+    layout->addWidget(Label1);
+    layout->addLayout(buttons);
+    setTabOrder(Sav2D, ThreeDee);
+    setTabOrder(ThreeDee, Ptr);
+    setTabOrder(Ptr, ExitBut);
+}
+
+void GraphsWindow::draw2D() {
+    view_ = FlatView;
+    ThreeDee->setEnabled(true);
+    ThreeDee->setFocus();
+    Sav2D->setVisible(true);
+    Sav2D->setEnabled(false);
+    redraw();
+}
+
+void GraphsWindow::draw3D() {
+    view_ = DeepView;
+    Sav2D->setEnabled(true);
+    Sav2D->setFocus();
+    ThreeDee->setEnabled(false);
+    redraw();
+}
+
+void GraphsWindow::redraw() {
+    data_ = chartData(state_.GraphSeries, state_.ScheduleYears, state_.GraphTitle,
+                      state_.CurrencySymbol);
+    ChartLook look;
+    look.colour = colour_ == 1 || !printing_;
+    look.seps = platform::systemSeparators();
+    if (view_ == FlatView) {
+        QChart* old = flat_->chart();
+        // The chart view fills the window's width; it may not have its own size yet.
+        flat_->setChart(makeChart2D(data_, look, std::max(width() - 12, 200)));
+        delete old;
+        Graph1->setCurrentWidget(flat_);
+    } else {
+        deep_->setChart(data_, look);
+        Graph1->setCurrentWidget(deep_);
+    }
+}
+
+void GraphsWindow::onPrinterClicked() {
+    Dialogs& dialogs = workspace_.dialogs();
+    if (dialogs.ask(AskContinuePrintout) != Yes)
+        return;
+    colour_ = dialogs.ask(AskPrintInColour) == Yes ? 1 : 0;
+    std::unique_ptr<Printer> printer = workspace_.printers().open();
+    if (printer) {
+        printing_ = true;
+        BusyCursor busy;
+        // The whole window is printed at its printing size, then put back.
+        QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+        const QSize before = frame->size();
+        const QSize target(platform::twipsToPixels(PrintWidth),
+                           platform::twipsToPixels(PrintHeight));
+        frame->resize(before - size() + target);
+        redraw();
+        const QImage picture = grab().toImage();
+        printer->printImage(toPrintImage(picture));
+        printer->endDocument();
+        frame->resize(before);
+        printing_ = false;
+    }
+    colour_ = 0;
+    redraw();
+}
+
+void GraphsWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The flat chart picks its type size and label angle for its width.
+    if (view_ == FlatView)
+        redraw();
+}
+
+void GraphsWindow::onExitClicked() {
+    workspace_.leaveGraph();
+}
