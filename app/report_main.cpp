@@ -2,6 +2,7 @@
 // would, as printer text on stdout, as CSV, or as a PDF, without a display.
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -15,6 +16,8 @@
 #include <QString>
 
 #include "Amortization.h"
+#include "BudgetCsv.h"
+#include "BudgetReport.h"
 #include "Dates.h"
 #include "LoanFile.h"
 #include "Messages.h"
@@ -27,15 +30,16 @@
 namespace {
 
 constexpr std::string_view UsageLine =
-    "usage: pecunex-report mortgage|loan FILE [--header TEXT] [--font 0..3] [--currency SYM] "
-    "[--csv] [--pdf OUT.pdf] | --help";
+    "usage: pecunex-report mortgage|loan|budget FILE [--period TEXT] [--sort TEXT] [--header TEXT] "
+    "[--font 0..3] [--currency SYM] [--csv] [--pdf OUT.pdf] | --help";
 
 constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex file without the desktop program.
 
 usage:
   pecunex-report mortgage FILE.umd [options]
   pecunex-report loan     FILE.uld [options]
-  pecunex-report budget | networth | savings ...   (not available yet)
+  pecunex-report budget   FILE.Bgt [--period TEXT] [--sort TEXT] [options]
+  pecunex-report networth | savings ...   (not available yet)
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
@@ -54,6 +58,11 @@ options:
                                      cumulative_interest,cumulative_principal
                      with dates on:  payment,date,... (the same five figures)
                      annual totals:  year,interest,...   (with dates on: year,date,...)
+                   budget:         side,number,description,amount,budgeted
+                                   (side income or expense, amounts for the period)
+  --period TEXT    budget: Weekly, 2 Weeks, Semi-monthly, Monthly, Quarterly,
+                   Semi-annual or Annual (default Annual)
+  --sort TEXT      budget: Names A - Z (default), Names Z - A, Amounts Hi-Lo, Amounts Lo-Hi
   --pdf OUT.pdf    also render the printout as a PDF file
   --help           this text
 
@@ -61,7 +70,7 @@ Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
 Exit status: 0 done; 2 usage error; 1 the file could not be read or the calculation failed.
 )";
 
-enum class Kind { Mortgage, Loan };
+enum class Kind { Mortgage, Loan, Budget };
 
 struct Options {
     Kind kind = Kind::Mortgage;
@@ -71,6 +80,7 @@ struct Options {
     std::optional<std::string> currency;
     bool csv = false;
     std::optional<std::string> pdf;
+    std::optional<std::string> period, sort;  // budget only
 };
 
 struct UsageError {
@@ -101,7 +111,9 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
         o.kind = Kind::Mortgage;
     } else if (command == "loan") {
         o.kind = Kind::Loan;
-    } else if (command == "budget" || command == "networth" || command == "savings") {
+    } else if (command == "budget") {
+        o.kind = Kind::Budget;
+    } else if (command == "networth" || command == "savings") {
         error.reason = command + ": not available yet";
         return std::nullopt;
     } else {
@@ -138,6 +150,10 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
             if (!value(v))
                 return std::nullopt;
             o.pdf = v;
+        } else if (a == "--period" || a == "--sort") {
+            if (!value(v))
+                return std::nullopt;
+            (a == "--period" ? o.period : o.sort) = v;
         } else if (a == "--csv") {
             o.csv = true;
         } else if (a.size() > 1 && a[0] == '-') {
@@ -240,7 +256,7 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
         std::cerr << text.toStdString() << "\n";
 }
 
-bool writePdf(const std::string& fileName, const ScheduleReportInput& report, int fontChoice, char* argv0) {
+bool writePdf(const std::string& fileName, const std::function<void(Printer&)>& body, char* argv0) {
     // The PDF is drawn without a screen, whatever display the caller may have.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(quietQtMessages);
@@ -250,10 +266,31 @@ bool writePdf(const std::string& fileName, const ScheduleReportInput& report, in
     auto printer = QtPrinter::toPdf(QString::fromStdString(fileName));
     if (!printer)
         return false;
-    const int lines = printerSetUp(*printer, fontChoice);
-    printScheduleReport(*printer, report, lines);
-    printer->endDocument();
+    body(*printer);
     return true;
+}
+
+int budgetReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
+    BudgetReportOptions options;
+    options.period = opt.period.value_or(options.period);
+    options.sort = opt.sort.value_or(options.sort);
+    options.header = opt.header;
+    options.currencySymbol = currency;
+    options.fontChoice = fontChoice;
+    if (const std::string problem = budgetOptionsProblem(options); !problem.empty())
+        return usageError(problem);
+    const auto text = readWholeFile(opt.file);
+    if (!text)
+        return fail(messageText(msg::FileNotFound));
+    const auto report = prepareBudgetReport(*text, options);
+    if (!report)
+        return fail(messageText(report.failure().code));
+    const auto print = [&](Printer& printer) { printBudgetReport(printer, **report, options); };
+    if (opt.pdf && !writePdf(*opt.pdf, print, argv0))
+        return fail("pecunex-report: cannot write " + *opt.pdf);
+    std::cout << (opt.csv ? budgetCsv((*report)->tables, (*report)->period->factor) : budgetReportText(**report, options));
+    std::cout.flush();
+    return std::cout ? 0 : 1;
 }
 
 } // namespace
@@ -275,6 +312,8 @@ int main(int argc, char** argv) {
     const int fontChoice = opt.font.value_or(settings.printerFontChoice);
     const std::string currency = opt.currency.value_or(settings.currencySymbol);
     const std::string fileMessage = messageText(msg::FileNotFound);
+    if (opt.kind == Kind::Budget)
+        return budgetReport(opt, fontChoice, currency, argv[0]);
 
     const auto text = readWholeFile(opt.file);
     if (!text)
@@ -298,7 +337,11 @@ int main(int argc, char** argv) {
     report.fontChoice = fontChoice;
     report.formatDate = [](int serial) { return isoDate(serial); };
 
-    if (opt.pdf && !writePdf(*opt.pdf, report, fontChoice, argv[0]))
+    const auto printSchedule = [&](Printer& printer) {
+        printScheduleReport(printer, report, printerSetUp(printer, fontChoice));
+        printer.endDocument();
+    };
+    if (opt.pdf && !writePdf(*opt.pdf, printSchedule, argv[0]))
         return fail("pecunex-report: cannot write " + *opt.pdf);
 
     if (opt.csv) {
