@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <memory>
 
+#include "BudgetTables.h"
+#include "BudgetWindow.h"
 #include "MdiContainer.h"
 #include "MortgageWindow.h"
 #include "QtDialogs.h"
@@ -48,6 +51,11 @@ int main(int argc, char** argv) {
     const auto mortgage = [](Workspace& workspace) -> QWidget* { return new MortgageWindow(workspace); };
     container.registerWorksheet(Worksheet::Mortgage, mortgage);
     container.registerWorksheet(Worksheet::Loan, mortgage);
+    // The budget's records live here while its worksheet is open.
+    const auto budgetTables = std::make_unique<BudgetTables>();
+    container.registerWorksheet(Worksheet::Budget, [&tables = *budgetTables](Workspace& workspace) -> QWidget* {
+        return new BudgetWindow(workspace, tables);
+    });
 
     container.show();
     return app.exec();
