@@ -121,6 +121,19 @@ TEST(BudgetFile, RefusesWhatNoWorksheetWritesAndKeepsWhatWasRead) {
     EXPECT_EQ(partial.tables.IncomeRecords[3], BudgetRecord{});
 }
 
+// The sample the quick help offers is a file our own writer produces, sorted by name.
+TEST(BudgetFile, TheSampleFileReadsAndIsWrittenBackByteForByte) {
+    const std::string sample = readText(PECUNEX_SOURCE_DIR "/samples/Sample.BGT");
+    BudgetFileRead read = readBudgetFile(sample);
+    ASSERT_FALSE(read.error);
+    EXPECT_EQ(read.tables.IncomeCount, 6);
+    EXPECT_EQ(read.tables.ExpenseCount, 12);
+    EXPECT_EQ(writeBudgetFile(read.tables), sample);
+    read.tables.SortOrder = 1;
+    SortExpenseRecords(read.tables);
+    EXPECT_EQ(writeBudgetFile(read.tables), sample);
+}
+
 TEST(BudgetFile, FiveHundredRecordsASideRoundTrip) {
     BudgetTables t;
     for (int i = 1; i <= MaxBudgetRecords; ++i) {

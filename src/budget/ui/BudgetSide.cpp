@@ -1,5 +1,6 @@
 #include "BudgetSide.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -129,16 +130,23 @@ void BudgetSide::buildControls() {
     grid_->setCols(BudgetGridCols);
     grid_->setFixedCols(1);
     grid_->setRows(1 + BudgetGridSpareRows);
-    // The control's default width, narrowed or widened per column.
-    constexpr int DefaultWidth = 640;
-    const int widths[] = {DefaultWidth - 100, DefaultWidth + 1300, DefaultWidth + 470,
-                          DefaultWidth + 470};
+    // Columns sized to their figures in the grid's font (an amount up to 999,999.99 and a
+    // three-digit number); the description takes what is left when the grid is wider.
+    const QFontMetrics fm(grid_->font());
+    const int amountWidth =
+        platform::pixelsToTwips(fm.horizontalAdvance(QStringLiteral("999,999.99")) + 12);
+    const int numberWidth =
+        platform::pixelsToTwips(fm.horizontalAdvance(QStringLiteral("999")) + 12);
+    const int widths[] = {numberWidth, 1500, amountWidth, amountWidth};
     const Qt::Alignment align[] = {Qt::AlignRight, Qt::AlignLeft, Qt::AlignRight, Qt::AlignRight};
     for (int c = 0; c < BudgetGridCols; ++c) {
         grid_->setColumnWidthTwips(c, widths[c]);
         grid_->setColumnAlignment(c, align[c]);
     }
     grid_->setFitColumnsToWidth(true);
+    // The columns are fitted to the grid's width; a stray pixel must not bring a scroll bar.
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setTabKeyNavigation(false); // Tab goes on to the next control
     const auto headings = budgetGridHeadings(names_.side);
     for (int c = 0; c < BudgetGridCols; ++c)
         grid_->setText(0, c, qs(headings[static_cast<size_t>(c)]));
