@@ -50,6 +50,8 @@ fuzz:
 	@$(MAKE) --no-print-directory deps PACKAGES=packages-fuzz.txt
 	CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPECUNEX_FUZZ=ON >/dev/null
 	cmake --build build-fuzz
+	@mkdir -p build-fuzz/corpus/fuzz_budget_file && \
+	    cp samples/Sample.BGT tests/golden/budget-household.Bgt build-fuzz/corpus/fuzz_budget_file/
 	@for t in $$(cat build-fuzz/fuzz-targets.txt); do \
 	    mkdir -p build-fuzz/corpus/$$t && \
 	    build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus/$$t || exit 1; \

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
+#include <memory>
 
 #include "GraphsWindow.h"
+#include "BudgetTables.h"
+#include "BudgetWindow.h"
 #include "MdiContainer.h"
 #include "MortgageWindow.h"
 #include "NetWorthTables.h"
@@ -64,6 +67,11 @@ int main(int argc, char** argv) {
         return new NetWorthWindow(workspace, netWorth);
     });
     container.registerGraphWindow([](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); });
+    // The budget's records live here while its worksheet is open.
+    const auto budgetTables = std::make_unique<BudgetTables>();
+    container.registerWorksheet(Worksheet::Budget, [&tables = *budgetTables](Workspace& workspace) -> QWidget* {
+        return new BudgetWindow(workspace, tables);
+    });
 
     container.show();
     return app.exec();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -18,6 +19,8 @@
 #include <QString>
 
 #include "Amortization.h"
+#include "BudgetCsv.h"
+#include "BudgetReport.h"
 #include "ChartImage.h"
 #include "Dates.h"
 #include "GraphSeries.h"
@@ -37,8 +40,8 @@
 namespace {
 
 constexpr std::string_view UsageLine =
-    "usage: pecunex-report mortgage|loan|networth FILE [--header TEXT] [--font 0..3] [--currency SYM] "
-    "[--csv] [--pdf OUT.pdf] | savings [plan options] [...] | --help";
+    "usage: pecunex-report mortgage|loan|budget|networth FILE [--header TEXT] [--font 0..3] [--currency SYM] "
+    "[--csv] [--pdf OUT.pdf] [--period TEXT] [--sort TEXT] | savings [plan options] [...] | --help";
 
 constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex file without the desktop program.
 
@@ -50,7 +53,7 @@ usage:
                          (defaults: the worksheet's, 0 / 1200 / Annually / 20 / 0 / 0 / 25;
                          --csv columns: period,invested,interest,value)
   pecunex-report networth FILE.NWV [options]
-  pecunex-report budget ...   (not available yet)
+  pecunex-report budget   FILE.Bgt [--period TEXT] [--sort TEXT] [options]
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
@@ -72,6 +75,11 @@ options:
                      annual totals:  year,interest,...   (with dates on: year,date,...)
                      net worth:      side,line,name,amount (side asset or liability,
                                      one line per line of the calculated statement)
+                     budget:         side,number,description,amount,budgeted
+                                     (side income or expense, amounts for the period)
+  --period TEXT    budget: Weekly, 2 Weeks, Semi-monthly, Monthly, Quarterly,
+                   Semi-annual or Annual (default Annual)
+  --sort TEXT      budget: Names A - Z (default), Names Z - A, Amounts Hi-Lo, Amounts Lo-Hi
   --pdf OUT.pdf    also render the printout as a PDF file
   --graph OUT.png|OUT.svg   also draw the balance at the start of each year as a bar
                    graph, 1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
@@ -81,7 +89,7 @@ Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
 Exit status: 0 done; 2 usage error; 1 the file could not be read or the calculation failed.
 )";
 
-enum class Kind { Mortgage, Loan, Savings, NetWorth };
+enum class Kind { Mortgage, Loan, Savings, NetWorth, Budget };
 
 struct Options {
     Kind kind = Kind::Mortgage;
@@ -92,6 +100,7 @@ struct Options {
     bool csv = false;
     std::optional<std::string> pdf;
     GrowthInput savings = defaultGrowthInput();
+    std::optional<std::string> period, sort;  // budget only
 };
 
 struct UsageError {
@@ -127,8 +136,7 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
     } else if (command == "networth") {
         o.kind = Kind::NetWorth;
     } else if (command == "budget") {
-        error.reason = command + ": not available yet";
-        return std::nullopt;
+        o.kind = Kind::Budget;
     } else {
         error.reason = "unknown report '" + command + "'";
         return std::nullopt;
@@ -168,6 +176,10 @@ std::optional<Options> parseArguments(const std::vector<std::string>& args, bool
             if (!value(v))
                 return std::nullopt;
             o.pdf = v;
+        } else if (a == "--period" || a == "--sort") {
+            if (!value(v))
+                return std::nullopt;
+            (a == "--period" ? o.period : o.sort) = v;
         } else if (a == "--csv") {
             o.csv = true;
         } else if (o.kind == Kind::Savings && isSavingsOption(a)) {
@@ -364,6 +376,49 @@ int netWorthReport(const Options& opt, int fontChoice, const std::string& curren
         [&] { return netWorthCsv(*statement); });
 }
 
+int budgetReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
+    BudgetReportOptions options;
+    options.period = opt.period.value_or(options.period);
+    options.sort = opt.sort.value_or(options.sort);
+    options.header = opt.header;
+    options.currencySymbol = currency;
+    options.fontChoice = fontChoice;
+    if (const std::string problem = budgetOptionsProblem(options); !problem.empty())
+        return usageError(problem);
+    const auto text = readWholeFile(opt.file);
+    if (!text)
+        return fail(messageText(msg::FileNotFound));
+    const auto report = prepareBudgetReport(*text, options);
+    if (!report)
+        return fail(messageText(report.failure().code));
+    return emitReport(
+        opt, argv0, [&](Printer& printer) { printBudgetReport(printer, **report, options); },
+        [&] { return budgetCsv((*report)->tables, (*report)->period->factor); });
+}
+
+int budgetReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
+    BudgetReportOptions options;
+    options.period = opt.period.value_or(options.period);
+    options.sort = opt.sort.value_or(options.sort);
+    options.header = opt.header;
+    options.currencySymbol = currency;
+    options.fontChoice = fontChoice;
+    if (const std::string problem = budgetOptionsProblem(options); !problem.empty())
+        return usageError(problem);
+    const auto text = readWholeFile(opt.file);
+    if (!text)
+        return fail(messageText(msg::FileNotFound));
+    const auto report = prepareBudgetReport(*text, options);
+    if (!report)
+        return fail(messageText(report.failure().code));
+    const auto print = [&](Printer& printer) { printBudgetReport(printer, **report, options); };
+    if (opt.pdf && !writePdf(*opt.pdf, print, argv0))
+        return fail("pecunex-report: cannot write " + *opt.pdf);
+    std::cout << (opt.csv ? budgetCsv((*report)->tables, (*report)->period->factor) : budgetReportText(**report, options));
+    std::cout.flush();
+    return std::cout ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -391,6 +446,8 @@ int main(int argc, char** argv) {
     if (opt.kind == Kind::NetWorth)
         return netWorthReport(opt, fontChoice, currency, argv[0]);
     const std::string fileMessage = messageText(msg::FileNotFound);
+    if (opt.kind == Kind::Budget)
+        return budgetReport(opt, fontChoice, currency, argv[0]);
 
     const auto text = readWholeFile(opt.file);
     if (!text)

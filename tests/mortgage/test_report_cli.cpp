@@ -58,7 +58,7 @@ TEST(ReportCommandLine, HelpSucceedsAndFailuresExitWithTheirMessage) {
     const std::string usage = "usage: pecunex-report",
                       fileMessage = "File not found or wrong format. Check Filename and/or Directory.\n";
     const struct { const char* args; int status; std::string err; } cases[] = {  // exit 1: all of stderr
-        {"", 2, usage}, {"mortgage", 2, usage}, {"spreadsheet x.umd", 2, usage}, {"budget x", 2, "not available yet"},
+        {"", 2, usage}, {"mortgage", 2, usage}, {"spreadsheet x.umd", 2, usage}, {"networth", 2, usage},
         {"loan loan.uld --font 4", 2, usage}, {"loan loan.uld --font x", 2, usage}, {"loan loan.uld --font", 2, usage},
         {"loan loan.uld --colour red", 2, usage}, {"loan loan.uld x.uld", 2, usage},  // two files
         {"mortgage missing.umd", 1, fileMessage}, {"mortgage short.umd", 1, fileMessage},

@@ -1,6 +1,7 @@
 #pragma once
 // Dialogs for window tests: records every call with the code it was made for and answers
-// headers and file names from queues. A dialog without a queued answer aborts the test program.
+// headers, file names, yes/no questions, record numbers and values from queues. A dialog without a
+// queued answer aborts the test program.
 #include <QtGlobal>
 #include <deque>
 #include <memory>
@@ -15,8 +16,8 @@
 class ScriptedDialogs : public Dialogs {
 public:
     struct Call {
-        std::string kind;  // message, yesNo, valueInput, printerHeader, fileDirectory
-        int code;          // MessageCode, QuestionCode, ContextCode, 0, FileDialogMode
+        std::string kind;  // message, printerHeader, fileDirectory, yesNo, recordNumber, valueInput
+        int code;          // MessageCode, 0, FileDialogMode, QuestionCode, RecordDialogSide, ContextCode
         bool operator==(const Call&) const = default;
     };
     explicit ScriptedDialogs(SharedState& s) : Dialogs(s) {}
@@ -24,7 +25,8 @@ public:
     std::vector<Call> calls;
     std::deque<std::string> headers;    // "1" = cancel
     std::deque<std::string> fileNames;  // "" = cancel
-    std::deque<int> answers;            // yes/no answers: 6 yes, 0 no
+    std::deque<int> answers;            // yes/no: 6 yes, 0 no
+    std::deque<int> recordNumbers;      // 0 = cancel
     std::deque<std::string> values;     // value dialog answers; "" = cancel
 
     std::vector<int> messages() const {
@@ -36,11 +38,14 @@ public:
     void message() override { calls.push_back({"message", state().MessageCode}); }
     void yesNo() override {
         calls.push_back({"yesNo", state().QuestionCode});
-        if (answers.empty()) qFatal("ScriptedDialogs: no yes/no answer queued");
-        state().QuestionCode = static_cast<std::int16_t>(answers.front());
-        answers.pop_front();
+        state().QuestionCode = static_cast<std::int16_t>(take(answers, "yes/no"));
     }
-    void recordNumber() override { qFatal("ScriptedDialogs: unexpected record number dialog"); }
+    void recordNumber() override {
+        calls.push_back({"recordNumber", state().RecordDialogSide});
+        state().RecordNumber = static_cast<std::int16_t>(take(recordNumbers, "record number"));
+        state().RecordDialogSide = 0;
+        state().SelectedRow = 0;
+    }
     void valueInput() override {
         calls.push_back({"valueInput", state().ContextCode});
         state().ValueAnswer = take(values, "value");
@@ -59,9 +64,9 @@ public:
     }
 
 private:
-    static std::string take(std::deque<std::string>& queue, const char* what) {
+    template <class T> static T take(std::deque<T>& queue, const char* what) {
         if (queue.empty()) qFatal("ScriptedDialogs: no %s answer queued", what);
-        std::string v = queue.front();
+        T v = queue.front();
         queue.pop_front();
         return v;
     }

@@ -1,0 +1,162 @@
+#include "BudgetStatement.h"
+
+#include "Printer.h"
+
+namespace {
+
+const std::string Rule(62, '_');
+
+struct SectionTexts {
+    const char* title;
+    const char* underline;
+    const char* heading1;
+    const char* heading2;
+};
+
+const SectionTexts IncomeTexts = {"INCOME", "______",
+                                  "Description of the                   Amount of        Amount",
+                                  "source of income                     payment          budgeted"};
+const SectionTexts ExpenseTexts = {
+    "EXPENSES", "________", "Description of the                   Amount of        Amount",
+    "purpose for expense                  expense          budgeted"};
+
+constexpr int FirstPageCount = 11;    // lines of the first page's head
+constexpr int ContinuedPageCount = 8; // after a break and the continuation head
+constexpr int ExpenseHeadLines = 9;
+constexpr int TotalLines = 3;
+
+std::string trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    const auto last = text.find_last_not_of(' ');
+    return std::string(text.substr(first, last - first + 1));
+}
+
+// The first `chars` characters of a UTF-8 text.
+std::string firstChars(const std::string& text, int chars) {
+    std::size_t i = 0;
+    int seen = 0;
+    while (i < text.size()) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (seen == chars)
+                break;
+            ++seen;
+        }
+        ++i;
+    }
+    return text.substr(0, i);
+}
+
+class Statement {
+  public:
+    Statement(Printer& printer, const BudgetStatementInput& in, int linesPerPage)
+        : p_(printer), in_(in), factor_(in.period->factor), limit_(linesPerPage) {}
+
+    void print() {
+        const BudgetTables& t = *in_.tables;
+        const BudgetFigures& f = *in_.figures;
+        p_.print({Tab(2), in_.header});
+        p_.emptyLine();
+        p_.print({Tab(32), "BUDGET STATEMENT"});
+        p_.emptyLine();
+        p_.print({Tab(2), IncomeTexts.title});
+        p_.print({Tab(2), IncomeTexts.underline});
+        p_.emptyLine();
+        printHeadings(IncomeTexts);
+        p_.emptyLine();
+        counter_ = FirstPageCount;
+
+        printRecords(t.IncomeRecords, t.IncomeCount, IncomeTexts);
+        printTotal(in_.period->incomeLabel, f.income);
+        counter_ += TotalLines;
+        if (counter_ + 9 >= limit_)
+            breakPage();
+
+        p_.emptyLine();
+        p_.emptyLine();
+        p_.print({Tab(2), ExpenseTexts.title});
+        p_.print({Tab(2), ExpenseTexts.underline});
+        p_.emptyLine();
+        printHeadings(ExpenseTexts);
+        p_.emptyLine();
+        counter_ += ExpenseHeadLines;
+
+        printRecords(t.ExpenseRecords, t.ExpenseCount, ExpenseTexts);
+        printTotal(in_.period->expenseLabel, f.expense);
+        counter_ += TotalLines;
+        if (counter_ + 5 >= limit_)
+            breakPage();
+
+        p_.emptyLine();
+        p_.emptyLine();
+        p_.print({Tab(32), std::string(in_.period->word) + " Net Balance"});
+        p_.print({Tab(28), "Current", Tab(47), "Budgeted"});
+        p_.print({Tab(25), withSymbol(f.net), Tab(45), withSymbol(f.netBudgeted)});
+    }
+
+  private:
+    std::string figure(Currency yearly, const char* pattern) const {
+        return formatNumber(yearly.toDouble() / static_cast<double>(factor_), pattern, in_.seps);
+    }
+    std::string withSymbol(Currency yearly) const {
+        return RightAlign(in_.currencySymbol + figure(yearly, "###,,###.00"), 11);
+    }
+
+    void printHeadings(const SectionTexts& texts) {
+        p_.print({Tab(2), texts.heading1});
+        p_.print({Tab(2), texts.heading2});
+        p_.print({Tab(2), Rule});
+    }
+
+    void printRecords(const BudgetList& records, int count, const SectionTexts& texts) {
+        for (int i = 1; i <= count && i <= MaxBudgetRecords; ++i) {
+            const BudgetRecord& r = records[static_cast<std::size_t>(i)];
+            p_.print({Tab(2), firstChars(r.Description, 30), Tab(37),
+                      RightAlign(figure(r.AnnualAmount, "####,,###.00"), 11), Tab(53),
+                      RightAlign(figure(r.AnnualBudgeted, "####,,###.00"), 11)});
+            ++counter_;
+            if (counter_ >= limit_) {
+                breakPage();
+                p_.emptyLine();
+                p_.emptyLine();
+                printHeadings(texts);
+                p_.emptyLine();
+                counter_ = ContinuedPageCount;
+            }
+        }
+    }
+
+    void printTotal(std::string_view caption, const BudgetSums& sums) {
+        if (counter_ + TotalLines >= limit_)
+            breakPage();
+        p_.print({Tab(2), Rule});
+        p_.emptyLine();
+        p_.print({Tab(2), trimmed(caption), Tab(37), withSymbol(sums.total), Tab(53),
+                  withSymbol(sums.budgeted)});
+    }
+
+    // Two blank lines, the page footer, a new page and the set-up again.
+    void breakPage() {
+        p_.emptyLine();
+        p_.emptyLine();
+        p_.print({Tab(40), "Page", " " + std::to_string(p_.page())});
+        p_.newPage();
+        limit_ = printerSetUp(p_, in_.fontChoice);
+        counter_ = 1;
+    }
+
+    Printer& p_;
+    const BudgetStatementInput& in_;
+    int factor_;
+    int limit_;
+    int counter_ = 0;
+};
+
+} // namespace
+
+void printBudgetStatement(Printer& printer, const BudgetStatementInput& in, int linesPerPage) {
+    if (!in.tables || !in.figures || !in.period)
+        return;
+    Statement(printer, in, linesPerPage).print();
+}

@@ -1,0 +1,296 @@
+#include "BudgetWindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "BudgetHelp.h"
+#include "BudgetPeriods.h"
+#include "BudgetRefresh.h"
+#include "BudgetSide.h"
+#include "BudgetSort.h"
+#include "Dialogs.h"
+#include "Platform.h"
+#include "SharedState.h"
+#include "SystemLocale.h"
+#include "TypedKey.h"
+#include "Workspace.h"
+
+namespace {
+const QColor ResultColour(160, 255, 160);
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+} // namespace
+
+BudgetWindow::BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables),
+      seps_(platform::systemSeparators()) {
+    setObjectName("Budget");
+    QFont compact = font();
+    compact.setPointSizeF(8);
+    setFont(compact);
+    workspace_.setCaption(QStringLiteral(" Budget Calculations"));
+    setWindowTitle(QStringLiteral("Budget Calculations"));
+    // A fresh worksheet: empty tables, nothing drawn until the first refresh.
+    tables_ = {};
+    state_.EditStarted = 0;
+    state_.SelectedRow = 0;
+    buildControls();
+    buildLayout();
+}
+
+BudgetWindow::~BudgetWindow() = default;
+
+void BudgetWindow::buildControls() {
+    income_ = new BudgetSide(IncomeSideNames, workspace_, tables_, this);
+    expense_ = new BudgetSide(ExpenseSideNames, workspace_, tables_, this);
+    for (BudgetSide* side : {income_, expense_})
+        connect(side, &BudgetSide::recordsChanged, this,
+                [this](RecordSide s) { onRecordsChanged(static_cast<int>(s)); });
+
+    auto list = [this](const char* name, auto entries, std::string_view initial) {
+        auto* box = new QComboBox(this);
+        box->setObjectName(name);
+        for (std::string_view e : entries)
+            box->addItem(qs(e));
+        box->setCurrentIndex(box->findText(qs(initial), Qt::MatchExactly));
+        box->installEventFilter(this);
+        connect(box, &QComboBox::activated, this, &BudgetWindow::onListEntryChosen);
+        return box;
+    };
+    std::vector<std::string_view> periods;
+    for (const auto& p : BudgetPeriods)
+        periods.push_back(p.entry);
+    FreqPeriod = list("FreqPeriod", periods, InitialPeriodEntry);
+    SortBy = list("SortBy", BudgetSortEntries, InitialSortEntry);
+
+    auto result = [this](const char* name) {
+        auto* label = new QLabel(this);
+        label->setObjectName(name);
+        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        label->setAutoFillBackground(true);
+        label->setFrameShape(QFrame::Panel);
+        label->setFrameShadow(QFrame::Sunken);
+        QPalette p = label->palette();
+        p.setColor(QPalette::Window, ResultColour);
+        label->setPalette(p);
+        label->setMinimumWidth(platform::twipsToPixels(1250));
+        return label;
+    };
+    NetBalance = result("NetBalance");
+    NetBalanceBgt = result("NetBalanceBgt");
+    netCaption_ = new QLabel(QStringLiteral(" Annual Net Balance"), this);
+    netCaption_->setObjectName("NetCaption");
+
+    HelpTxt = new QPlainTextEdit(this);
+    HelpTxt->setObjectName("HelpTxt");
+    HelpTxt->setReadOnly(true);
+    HelpTxt->installEventFilter(this);
+    HelpTxt->hide();
+
+    auto button = [this](const char* name, const char* text) {
+        auto* b = new QPushButton(QString::fromUtf8(text), this);
+        b->setObjectName(name);
+        b->setAutoDefault(true);
+        return b;
+    };
+    Help2 = button("Help2", "Quick &Help");
+    FilOpen = button("FilOpen", "&Open File");
+    FilSave = button("FilSave", "&Save File");
+    Ptr2 = button("Ptr2", "To &Printer");
+    ExitBudget = button("ExitBudget", "E&xit to Menu");
+    connect(Help2, &QPushButton::clicked, this, &BudgetWindow::onHelpClicked);
+    connect(FilOpen, &QPushButton::clicked, this, &BudgetWindow::onOpenClicked);
+    connect(FilSave, &QPushButton::clicked, this, &BudgetWindow::onSaveClicked);
+    connect(Ptr2, &QPushButton::clicked, this, &BudgetWindow::onPrinterClicked);
+    connect(ExitBudget, &QPushButton::clicked, this, &BudgetWindow::onExitClicked);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(f1, &QShortcut::activated, this, &BudgetWindow::onHelpKey);
+}
+
+void BudgetWindow::buildLayout() {
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(4, 2, 4, 4);
+    root->setSpacing(3);
+
+    // The two sides, with the quick help laid over them.
+    auto* stack = new QGridLayout;
+    auto* sides = new QHBoxLayout;
+    sides->setSpacing(4);
+    sides->addWidget(income_, 1);
+    sides->addWidget(expense_, 1);
+    stack->addLayout(sides, 0, 0);
+    stack->addWidget(HelpTxt, 0, 0);
+    root->addLayout(stack, 1);
+
+    // Lists on the left, the net balances on the right, their column captions above.
+    auto* bottom = new QGridLayout;
+    bottom->setHorizontalSpacing(6);
+    bottom->setVerticalSpacing(1);
+    bottom->addWidget(new QLabel(QStringLiteral(" Show for period"), this), 0, 0);
+    bottom->addWidget(FreqPeriod, 1, 0);
+    bottom->addWidget(new QLabel(QStringLiteral(" Sorted by"), this), 0, 1);
+    bottom->addWidget(SortBy, 1, 1);
+    bottom->setColumnStretch(2, 1);
+    auto* current = new QLabel(QStringLiteral("Current"), this);
+    auto* budgeted = new QLabel(QStringLiteral("Budgeted"), this);
+    current->setAlignment(Qt::AlignCenter);
+    budgeted->setAlignment(Qt::AlignCenter);
+    netCaption_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bottom->addWidget(current, 0, 3);
+    bottom->addWidget(budgeted, 0, 4);
+    bottom->addWidget(netCaption_, 1, 2);
+    bottom->addWidget(NetBalance, 1, 3);
+    bottom->addWidget(NetBalanceBgt, 1, 4);
+    root->addLayout(bottom);
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(3);
+    for (QPushButton* b : {Help2, FilOpen, FilSave, Ptr2, ExitBudget})
+        commands->addWidget(b);
+    root->addLayout(commands);
+
+    setTabOrder(income_->lastControl(), expense_->description());
+    setTabOrder(expense_->lastControl(), FreqPeriod);
+    setTabOrder(FreqPeriod, SortBy);
+    setTabOrder(SortBy, Help2);
+    setTabOrder(Help2, FilOpen);
+    setTabOrder(FilOpen, FilSave);
+    setTabOrder(FilSave, Ptr2);
+    setTabOrder(Ptr2, ExitBudget);
+}
+
+// ---- refresh ---------------------------------------------------------------------------
+
+void BudgetWindow::refreshBudget() {
+    if (const auto order = findSortOrder(SortBy->currentText().toStdString()))
+        tables_.SortOrder = static_cast<std::int16_t>(*order);
+    if (const BudgetPeriod* period = findPeriod(FreqPeriod->currentText().toStdString()))
+        periodFactor_ = period->factor;
+    SortIncomeRecords(tables_);
+    income_->fillGrid(periodFactor_, seps_);
+    SortExpenseRecords(tables_);
+    expense_->fillGrid(periodFactor_, seps_);
+
+    const BudgetPeriod* period = findPeriod(FreqPeriod->currentText().toStdString());
+    if (!period)
+        period = &BudgetPeriods.back();
+    const auto figures = budgetFigures(tables_);
+    if (figures) {
+        const BudgetLabels l = budgetLabels(*figures, *period, state_.CurrencySymbol, seps_);
+        income_->showTotals(l.incomeCaption, l.TotInc, l.TotIncBgt);
+        expense_->showTotals(l.expenseCaption, l.TotExp, l.TotExpBgt);
+        netCaption_->setText(qs(l.netCaption));
+        NetBalance->setText(qs(l.NetBalance));
+        NetBalanceBgt->setText(qs(l.NetBalanceBgt));
+        for (auto [label, red] :
+             {std::pair{NetBalance, l.netNegative}, {NetBalanceBgt, l.netBudgetedNegative}}) {
+            QPalette p = label->palette();
+            p.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+            label->setPalette(p);
+        }
+    } else {
+        // A sum too large for the figures: no results.
+        income_->showTotals(std::string(period->incomeLabel), {}, {});
+        expense_->showTotals(std::string(period->expenseLabel), {}, {});
+        NetBalance->clear();
+        NetBalanceBgt->clear();
+        workspace_.dialogs().showMessage(figures.failure().code);
+    }
+    (editedSide_ == 1 ? income_ : expense_)->focusDescription();
+    editedSide_ = 0;
+    tables_.BudgetChanged = 1;
+}
+
+void BudgetWindow::onRecordsChanged(int editedSide) {
+    editedSide_ = editedSide;
+    refreshBudget();
+}
+
+void BudgetWindow::onListEntryChosen() {
+    // With both lists empty there is nothing to redraw.
+    if (!tables_.empty())
+        refreshBudget();
+}
+
+// ---- help, keys and leaving --------------------------------------------------------------
+
+void BudgetWindow::onHelpClicked() {
+    if (Help2->text() == QStringLiteral("Close &Help")) {
+        HelpTxt->hide();
+        Help2->setText(QStringLiteral("Quick &Help"));
+        return;
+    }
+    HelpTxt->setPlainText(qs(budgetQuickHelp("\n")));
+    HelpTxt->show();
+    HelpTxt->raise();
+    Help2->setText(QStringLiteral("Close &Help"));
+}
+
+void BudgetWindow::onHelpKey() {
+    platform::openWithDesktop(
+        QDir(QString::fromStdString(state_.ProgramFolder)).filePath("pnxuse33.html"));
+}
+
+bool BudgetWindow::eventFilter(QObject* watched, QEvent* event) {
+    const bool list = watched == FreqPeriod || watched == SortBy;
+    if (list && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        platform::clearClipboard();
+        return false;
+    }
+    if ((list || watched == HelpTxt) && event->type() == QEvent::KeyPress) {
+        // Neither the lists nor the help text take typing; arrows, Tab and the list's
+        // own opening keys still work.
+        const typed_key::Key key = typed_key::classify(static_cast<QKeyEvent*>(event));
+        if (key.kind == typed_key::Kind::Typed || key.kind == typed_key::Kind::Enter ||
+            key.kind == typed_key::Kind::Blocked) {
+            platform::beep();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool BudgetWindow::keepForSaving() {
+    if (tables_.BudgetChanged != 1 || tables_.empty())
+        return false;
+    return workspace_.dialogs().ask(3) == 6;
+}
+
+void BudgetWindow::leave() {
+    tables_ = {};
+    state_.CurrentFileName.clear();
+    state_.EditStarted = 0;
+}
+
+void BudgetWindow::onExitClicked() {
+    if (keepForSaving())
+        return;
+    leave();
+    leaving_ = true;
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    frame->close();
+    workspace_.showMenu();
+}
+
+void BudgetWindow::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && keepForSaving()) {
+        event->ignore();
+        return;
+    }
+    leave();
+    event->accept();
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The budget worksheet: an income side and an expense side (one BudgetSide each), the
+// period and sort lists, the net balances and the file, print and help commands. The
+// records live in the BudgetTables the application hands in; every change redraws both
+// sides for the chosen period and order.
+#include <QWidget>
+#include <optional>
+#include <string>
+
+#include "BudgetTables.h"
+#include "NumberFormat.h"
+
+class BudgetSide;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class Workspace;
+struct BudgetFigures;
+struct SharedState;
+
+class BudgetWindow : public QWidget {
+    Q_OBJECT
+  public:
+    BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* parent = nullptr);
+    ~BudgetWindow() override;
+
+    // Sorts and redraws both sides and the net balances (after every change).
+    void refreshBudget();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildLayout();
+    void refreshSide(BudgetSide* side);
+    void showNets(const BudgetFigures* figures);
+    void onListEntryChosen();
+    void onRecordsChanged(int editedSide);
+    void onHelpClicked();
+    void onHelpKey();
+    void onExitClicked();
+    // True when the user wants to stay and save first (question 3).
+    bool keepForSaving();
+    void leave();
+
+    // Files and printing (BudgetFiles.cpp).
+    void onSaveClicked();
+    void onOpenClicked();
+    void onPrinterClicked();
+    std::optional<std::string> chooseFile(int mode);
+    bool saveTo(const std::string& fileName);
+    bool openFrom(const std::string& fileName);
+
+    Workspace& workspace_;
+    SharedState& state_;
+    BudgetTables& tables_;
+    NumberSeparators seps_;
+    int periodFactor_ = 1;
+    int editedSide_ = 0;
+    bool leaving_ = false;
+
+    BudgetSide* income_ = nullptr;
+    BudgetSide* expense_ = nullptr;
+    QComboBox* FreqPeriod = nullptr;
+    QComboBox* SortBy = nullptr;
+    QLabel* netCaption_ = nullptr;
+    QLabel* NetBalance = nullptr;
+    QLabel* NetBalanceBgt = nullptr;
+    QPlainTextEdit* HelpTxt = nullptr;
+    QPushButton* Help2 = nullptr;
+    QPushButton* FilOpen = nullptr;
+    QPushButton* FilSave = nullptr;
+    QPushButton* Ptr2 = nullptr;
+    QPushButton* ExitBudget = nullptr;
+};

@@ -1,0 +1,49 @@
+#include "TextEntry.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+#include "Platform.h"
+#include "SharedState.h"
+#include "TypedKey.h"
+
+TextEntry::TextEntry(QLineEdit* field, SharedState& state)
+    : QObject(field), field_(field), state_(state) {
+    // A pasted or dropped text cannot bring a double quote in either.
+    field_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), field_));
+    field_->installEventFilter(this);
+}
+
+bool TextEntry::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != field_)
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        static_cast<QObject*>(field_)->event(event);
+        field_->setSelection(0, static_cast<int>(field_->text().size()));
+        platform::clearClipboard();
+        return true;
+    case QEvent::FocusOut: {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            state_.EditStarted = 0;
+            platform::clearClipboard();
+        }
+        return false;
+    }
+    case QEvent::KeyPress: {
+        const typed_key::Key key = typed_key::classify(static_cast<QKeyEvent*>(event));
+        if (key.kind == typed_key::Kind::Enter) {
+            if (next_)
+                next_->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        return key.kind == typed_key::Kind::Typed && key.code == U'"';
+    }
+    default:
+        return false;
+    }
+}
