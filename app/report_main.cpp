@@ -396,29 +396,6 @@ int budgetReport(const Options& opt, int fontChoice, const std::string& currency
         [&] { return budgetCsv((*report)->tables, (*report)->period->factor); });
 }
 
-int budgetReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
-    BudgetReportOptions options;
-    options.period = opt.period.value_or(options.period);
-    options.sort = opt.sort.value_or(options.sort);
-    options.header = opt.header;
-    options.currencySymbol = currency;
-    options.fontChoice = fontChoice;
-    if (const std::string problem = budgetOptionsProblem(options); !problem.empty())
-        return usageError(problem);
-    const auto text = readWholeFile(opt.file);
-    if (!text)
-        return fail(messageText(msg::FileNotFound));
-    const auto report = prepareBudgetReport(*text, options);
-    if (!report)
-        return fail(messageText(report.failure().code));
-    const auto print = [&](Printer& printer) { printBudgetReport(printer, **report, options); };
-    if (opt.pdf && !writePdf(*opt.pdf, print, argv0))
-        return fail("pecunex-report: cannot write " + *opt.pdf);
-    std::cout << (opt.csv ? budgetCsv((*report)->tables, (*report)->period->factor) : budgetReportText(**report, options));
-    std::cout.flush();
-    return std::cout ? 0 : 1;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {

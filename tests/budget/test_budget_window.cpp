@@ -218,12 +218,10 @@ class TestBudgetWindow : public QObject {
         BudgetSheet t;
         t.choose("SortBy", "Amounts Lo-Hi");
         t.add("Inc", "Small", "1", "1", "1");
-        t.ws.scripted.answers = {6, 0};
         t.ws.scripted.fileNames = {path.toStdString()};
-        t.alt(Qt::Key_O); // changed data: "yes" keeps it
-        QCOMPARE(t.tables->IncomeCount, std::int16_t{1});
-        t.alt(Qt::Key_O);
-        QCOMPARE(t.ws.scripted.calls[0], (ScriptedDialogs::Call{"yesNo", 3}));
+        t.alt(Qt::Key_O); // changed data is replaced without a question
+        QCOMPARE(t.ws.scripted.calls.size(), std::size_t{1});
+        QCOMPARE(t.ws.scripted.calls[0], (ScriptedDialogs::Call{"fileDirectory", 1}));
         QCOMPARE(t.row("BGrid1", 1), QString("1|Rent, basement|  9,600.00|  9,000.00"));
         QCOMPARE(t.row("BGrid2", 1), QString("1|Thirds|    999.99|       .00"));
         QCOMPARE(t.tables->BudgetChanged, std::int16_t{1});
@@ -233,7 +231,6 @@ class TestBudgetWindow : public QObject {
         QVERIFY(bad.open(QIODevice::WriteOnly));
         bad.write("2\r\n1,\"Kept\",120,12,0\r\n2,\"Cut\",oops\r\n");
         bad.close();
-        t.ws.scripted.answers = {0};
         t.ws.scripted.fileNames = {bad.fileName().toStdString()};
         t.alt(Qt::Key_O);
         QCOMPARE(t.messages().back(), 13);

@@ -81,9 +81,8 @@ bool BudgetWindow::saveTo(const std::string& fileName) {
 }
 
 void BudgetWindow::onOpenClicked() {
-    // A changed budget is not replaced without asking.
-    if (keepForSaving())
-        return;
+    // Opening never asks about unsaved changes: the budget in memory is replaced as soon as
+    // a file has been chosen.
     if (const auto chosen = chooseFile(OpenBudget)) {
         if (openFrom(*chosen))
             state_.CurrentFileName = bareName(*chosen);
