@@ -115,6 +115,33 @@ TEST(AmortizationSchedule, SemimonthlyDatesAlternateMonthlyAndTwoWeeksLater) {
         EXPECT_EQ(row(a, k).dateOrYear, Currency::fromWhole(dateSerial(2027, monthDay[k - 1][0], monthDay[k - 1][1])));
 }
 
+// Dates stay four-digit: the term's end (first date + whole months, rounded up) less a day
+// must not pass 9999-12-31 (hand calculation from the calendar).
+TEST(AmortizationDates, LastPaymentMustNotPassTheYear9999) {
+    const struct { int y, m, d; double years; bool fits; } cases[] = {
+        {9970, 1, 1, 30, true},     // ends 10000-01-01: last payment 9999-12-01
+        {9970, 1, 2, 30, false},    // ends 10000-01-02
+        {9990, 1, 1, 30, false},    // the printout would show 10019
+        {9999, 12, 31, 0, true},    // no term yet: the date alone
+        {9999, 12, 31, 1.0 / 12, false},
+        {9999, 12, 1, 1.0 / 12, true},
+        {9999, 11, 2, 0.0834, false},  // a loan of a little over one month counts two
+        {2027, 1, 15, 1e9, true},   // terms beyond any schedule: longer than 45 years
+        {9950, 1, 1, 1e9, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(paymentDatesFit(dateSerial(c.y, c.m, c.d), money(c.years)), c.fits)
+            << c.y << "-" << c.m << "-" << c.d << " + " << c.years;
+    // A calculation with dates shown refuses such a date too (message 3).
+    AmortizationInput in = loanOf(100000, 6, 30, CompMonthly, Monthly);
+    in.dateView = 1;
+    in.firstPaymentDate = dateSerial(9990, 1, 1);
+    EXPECT_EQ(amortize(in).failure().code, msg::WrongOrMissingEntry);
+    in.firstPaymentDate = dateSerial(9970, 1, 1);
+    const Amortization a = run(in);
+    EXPECT_EQ(row(a, a.last).dateOrYear, Currency::fromWhole(dateSerial(9999, 12, 1)));
+}
+
 TEST(AmortizationExtraPayments, GoToTheFirstPaymentOfTheirYearWhenNotMoreThanOwed) {
     const AmortizationInput plain = loanOf(100000, 6, 25, CompMonthly, Monthly);
     AmortizationInput extra = plain;

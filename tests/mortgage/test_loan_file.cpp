@@ -98,6 +98,18 @@ TEST(LoanFileRead, ShortAndGarbledFilesAreErrorThirteen) {
     EXPECT_EQ(readLoanFile(ExampleLoanFile).headerFieldsRead, 15);
 }
 
+// A first-payment date whose last payment would fall after 9999-12-31 is a damaged file;
+// the fields before it are kept (hand calculation: 9990-01-01 + 30 years = 10020-01-01).
+TEST(LoanFileRead, DatesWhoseLastPaymentPassesTheYear9999AreRefused) {
+    const LoanFileRead r =
+        readLoanFile("100000,6,30,\"      Monthly\",\"      Monthly\",\"9990-01-01\",1,1,2,0,0,1,365,\"O\",0\r\n");
+    ASSERT_TRUE(r.error.has_value());
+    EXPECT_EQ(r.error->code, msg::FileNotFound);
+    EXPECT_EQ(r.headerFieldsRead, 5);
+    EXPECT_FALSE(readLoanFile("100000,6,30,\"      Monthly\",\"      Monthly\",\"9970-01-01\",1,1,2,0,0,1,365,\"O\",0\r\n")
+                     .error.has_value());
+}
+
 // Each stored field just inside and just outside what the worksheet can produce
 // (source: the entry fields' filters and lists, and the settled rules for stored values).
 TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
@@ -118,6 +130,8 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
         {4, "\"Annual\"", nullptr, false, "not a list entry (blanks missing)"},
         {5, "\"   Weekly(Acc)\"", nullptr, true, "last frequency entry"},
         {5, "\"   Weekly\"", nullptr, false, "not a list entry"},
+        {6, "\"9997-01-01\"", nullptr, true, "3 years: last payment 9999-12-01"},
+        {6, "\"9997-01-02\"", nullptr, false, "3 years: the term ends 10000-01-02"},
         {7, "1", nullptr, true, "dates on"},
         {7, "2", nullptr, false, "date view outside 0-1"},
         {7, "-1", nullptr, false, "date view outside 0-1"},

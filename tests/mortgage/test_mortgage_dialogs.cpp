@@ -86,6 +86,89 @@ private slots:
         QVERIFY(again.ws.shared.ExtraPaymentsInUse == 0 && !again.dialog->isVisible());
     }
 
+    // A date whose last payment of the term would fall after 9999-12-31 is message 10 and the
+    // old date stays (30 years from 9970-01-01 end on 10000-01-01: the last one fits).
+    void firstPaymentDateKeepsDatesFourDigit() {
+        const struct { const char *typed, *kept; std::vector<int> messages; } rows[] = {
+            {"9990-01-01", "1/15/2027", {10}}, {"9970-01-02", "1/15/2027", {10}}, {"9970-01-01", "1/1/9970", {}}};
+        for (const auto& row : rows) {
+            TestWorkspace ws;
+            ws.shared.TodayDate = "1/15/2027";
+            ws.shared.LoanInputs[3] = Currency::fromWhole(30);
+            FirstPaymentDateDialog dialog(ws.shared, ws.scripted, &ws.containerWidget);
+            activate(&dialog);
+            auto* field = dialog.findChild<QLineEdit*>("InDate");
+            field->setFocus(Qt::MouseFocusReason);
+            QTest::keyClicks(field, row.typed);
+            QTest::keyClick(field, Qt::Key_Return);
+            QCOMPARE(QString::fromStdString(ws.shared.TodayDate) + "|" + field->text(), QString(row.kept) + "|" + row.kept);
+            QCOMPARE(ws.scripted.messages(), row.messages);
+        }
+    }
+
+    // Escape and the title bar's close button leave the payments as the dialog found them:
+    // amounts typed and taken with Enter, erased ones, the count and the number in use.
+    void prePayEscapeOrCloseRestoresEverything() {
+        for (const bool byEscape : {true, false}) {
+            PrePay p(25, 1234.5);
+            p.ws.shared.ExtraPaymentCount = 7;
+            p.ws.shared.ExtraPaymentsInUse = 1;
+            const auto before = p.ws.shared.ExtraPayments;
+            p.type(1, "1000");
+            p.type(2, "500.5");
+            p.grid->setCurrentCell(4, 1);
+            QTest::keyClick(p.grid, Qt::Key_Delete);
+            p.type(6, "75", Qt::Key_unknown);  // still being typed
+            QCOMPARE(p.at(1) + "/" + p.at(4), QString("1,000.00|1000/.00|0"));
+            if (byEscape) QTest::keyClick(p.grid, Qt::Key_Escape);
+            else p.dialog->close();
+            QVERIFY(!p.dialog->isVisible());
+            QCOMPARE(p.dialog->result(), int(QDialog::Rejected));
+            QVERIFY(p.ws.shared.ExtraPayments == before);
+            QCOMPARE(std::pair(int(p.ws.shared.ExtraPaymentCount), int(p.ws.shared.ExtraPaymentsInUse)), std::pair(7, 1));
+        }
+    }
+
+    // The same for the days choice and for the first-payment date (a date taken with Enter
+    // included).
+    void daysAndDateEscapeOrCloseRestoreTheOpeningValues() {
+        for (const bool byEscape : {true, false}) {
+            TestWorkspace ws;
+            ws.shared.DaysChoice = 2;
+            const DaysInYearSet opening = daysInYearSet(2);
+            ws.shared.DaysInYear = opening.daysInYear, ws.shared.TwoWeekPeriods = opening.twoWeekPeriods;
+            ws.shared.WeekPeriods = opening.weekPeriods;
+            DaysInYearDialog days(ws.shared, &ws.containerWidget);
+            activate(&days);
+            QRadioButton* option = days.findChildren<QRadioButton*>("IRFactor").at(0);
+            QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
+            QCOMPARE(ws.shared.DaysChoice, std::int16_t(0));  // taken at once while open
+            if (byEscape) QTest::keyClick(&days, Qt::Key_Escape);
+            else days.close();
+            QVERIFY(!days.isVisible());
+            QCOMPARE(ws.shared.DaysChoice, std::int16_t(2));
+            QCOMPARE(ws.shared.DaysInYear, 364.0f);
+            QCOMPARE(ws.shared.TwoWeekPeriods, 26.0);
+            QCOMPARE(ws.shared.WeekPeriods, 52.0);
+
+            ws.shared.TodayDate = "1/15/2027";
+            FirstPaymentDateDialog date(ws.shared, ws.scripted, &ws.containerWidget);
+            activate(&date);
+            auto* field = date.findChild<QLineEdit*>("InDate");
+            field->setFocus(Qt::MouseFocusReason);
+            QTest::keyClicks(field, "2028-06-30");
+            QTest::keyClick(field, Qt::Key_Return);  // taken: the focus moves to OK
+            QCOMPARE(ws.shared.TodayDate, std::string("6/30/2028"));
+            field->setFocus(Qt::MouseFocusReason);
+            QTest::keyClicks(field, "3/3/2030");  // typed, not yet taken
+            if (byEscape) QTest::keyClick(field, Qt::Key_Escape);
+            else date.close();
+            QVERIFY(!date.isVisible());
+            QCOMPARE(ws.shared.TodayDate, std::string("1/15/2027"));
+            QVERIFY(ws.scripted.messages().empty());
+        }
+    }
+
     // Each choice sets the days in the year and the two-week and one-week periods.
     void daysInYearChoiceSetsTheThreeValues() {
         TestWorkspace ws;

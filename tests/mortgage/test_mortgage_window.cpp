@@ -108,6 +108,48 @@ private slots:
         QCOMPARE(s.messages(), (std::vector<int>{1, 15, 2, 3}));
     }
 
+    // Amounts typed into "Additional Payments" and then left with Escape are not used:
+    // the schedule, the number in use (what the file stores) and the printout agree.
+    void additionalPaymentsLeftWithEscapeAreNotApplied() {
+        Sheet s;
+        QTimer::singleShot(0, [] {
+            auto* grid = QApplication::activeModalWidget()->findChild<Grid*>("PGrid");
+            for (const auto& [row, amount] : {std::pair(1, "1000"), std::pair(2, "500.5")}) {
+                grid->setCurrentCell(row, 1);
+                QTest::keyClicks(grid, amount);
+                QTest::keyClick(grid, Qt::Key_Return);
+            }
+            QTest::keyClick(grid, Qt::Key_Escape);
+        });
+        s.click("MAddPrePay");
+        s.click("MCalc");
+        QVERIFY(s.st().ExtraPayments[1][2].isZero() && s.st().ExtraPayments[2][2].isZero());
+        QCOMPARE(int(s.st().ExtraPaymentsInUse), 0);
+        QCOMPARE(s.grid()->rows(), 1 + 300 + 1);  // no additional-payment rows below the total
+        QCOMPARE(s.cells(1, 1, 3), QString("843.75|73.78|99,926.22"));  // as without payments
+        s.ws.scripted.headers = {"x"};
+        s.click("MPrinter");
+        QVERIFY(!QString::fromStdString(s.ws.capture.documents.at(0)).contains("Additional"));
+    }
+
+    // A principal beyond the currency range (922,337,203,685,477.5807), or one whose schedule
+    // overflows it, is message 3 with no results; a figure in range calculates again.
+    void overflowingPrincipalIsMessage3WithoutResults() {
+        const struct { const char* typed; bool calculates; } rows[] = {
+            {"999999999999999", false}, {"922337203685477", false}, {"250000", true}};
+        Sheet s;
+        std::vector<int> expected;
+        for (const auto& row : rows) {
+            s.type(s.principal(), row.typed);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+            if (!row.calculates) expected.push_back(3);
+            QCOMPARE(s.messages(), expected);
+            QCOMPARE(s.st().ScheduleYears != 0, row.calculates);
+            QCOMPARE(s.grid()->rows() > 2, row.calculates);
+            QCOMPARE(s.label("InMonthPI").isEmpty(), !row.calculates);
+        }
+    }
+
     // On a decimal-comma system the worksheet reads, shows and lists figures the system's way.
     void decimalCommaSystemUsesItsOwnSeparators() {
         struct RestoreLocale {

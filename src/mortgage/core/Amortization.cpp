@@ -1,5 +1,6 @@
 #include "Amortization.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <stdexcept>
@@ -22,6 +23,19 @@ DaysInYearSet daysInYearSet(int daysChoice) {
     case 3: return {363.0f, 25.92857143, 51.85714286};
     default: return {365.25f, 26.08928571, 52.17857143};
     }
+}
+
+bool paymentDatesFit(int firstPaymentDate, Currency termYears) {
+    static const int lastDay = dateSerial(9999, 12, 31);
+    // Whole months of the term, rounded up; terms beyond what a schedule holds count as
+    // one month more than the longest (they cannot fit near the end of the calendar either).
+    constexpr std::int64_t longest = 12 * (MaxYears + 1);
+    const std::int64_t raw = std::max<std::int64_t>(termYears.raw(), 0);
+    const std::int64_t months =
+        raw > longest * Currency::Scale ? longest : (raw * 12 + Currency::Scale - 1) / Currency::Scale;
+    if (firstPaymentDate > lastDay)
+        return false;
+    return months == 0 || addMonths(firstPaymentDate, static_cast<int>(months)) - 1 <= lastDay;
 }
 
 namespace {
@@ -150,6 +164,8 @@ Amortization calculate(const AmortizationInput& in) {
     const auto m = compoundingPeriods(in.compounding);
     if (!freq || !m)
         throw CalcFault("unknown list entry");
+    if (in.dateView == 1 && !paymentDatesFit(in.firstPaymentDate, in.termYears))
+        throw CalcFault("payment dates beyond 9999-12-31");
 
     const double P = in.principal.toDouble();
     const double r = in.ratePercent.toDouble() / 100.0;

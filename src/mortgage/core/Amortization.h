@@ -27,6 +27,10 @@ struct DaysInYearSet {
 };
 DaysInYearSet daysInYearSet(int daysChoice); // any other choice reads as 0
 
+// Dates stay four-digit: every payment of a term of `termYears` falls before the term's
+// end, which must not pass 31 Dec 9999. A zero term checks the first date alone.
+bool paymentDatesFit(int firstPaymentDate, Currency termYears);
+
 struct AmortizationInput {
     Currency principal;            // LoanInputs 1
     Currency ratePercent;          // LoanInputs 2, 7.5 = 7.5 %

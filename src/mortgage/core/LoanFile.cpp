@@ -101,7 +101,12 @@ LoanFileRead readLoanFile(std::string_view text) {
              [](const std::string& t) { return isEntryOf(CompoundingEntries, t); }) &&
         take(in.frequency, r.readString(), "payment frequency",
              [](const std::string& t) { return isEntryOf(FrequencyEntries, t); }) &&
-        take(d.firstPaymentDate, r.readString(), "date", any) &&
+        // A date whose last payment would fall after 9999 is no date the worksheet takes.
+        take(d.firstPaymentDate, r.readString(), "date",
+             [&in](const std::string& t) {
+                 const auto date = parseDateText(t);
+                 return !date || paymentDatesFit(*date, in.termYears);
+             }) &&
         take(in.dateView, r.readInt16(), "date view", code(0, 1)) &&
         // 4 is an old file's 365.25 days.
         take(in.daysChoice, r.readInt16(), "days choice", code(0, 4)) &&

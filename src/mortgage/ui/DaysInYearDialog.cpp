@@ -11,7 +11,8 @@
 #include "SharedState.h"
 
 DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
-    : QDialog(container), state_(state), container_(container) {
+    : QDialog(container), state_(state), container_(container), keptChoice_(state.DaysChoice),
+      keptDays_(state.DaysInYear), keptTwoWeeks_(state.TwoWeekPeriods), keptWeeks_(state.WeekPeriods) {
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     setModal(true);
@@ -49,6 +50,14 @@ void DaysInYearDialog::onOptionClicked(int choice) {
     state_.DaysInYear = set.daysInYear;
     state_.TwoWeekPeriods = set.twoWeekPeriods;
     state_.WeekPeriods = set.weekPeriods;
+}
+
+void DaysInYearDialog::reject() {
+    state_.DaysChoice = keptChoice_;
+    state_.DaysInYear = keptDays_;
+    state_.TwoWeekPeriods = keptTwoWeeks_;
+    state_.WeekPeriods = keptWeeks_;
+    QDialog::reject();
 }
 
 void DaysInYearDialog::showEvent(QShowEvent* event) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "Amortization.h"
 #include "Dialogs.h"
 #include "Messages.h"
 #include "Placement.h"
@@ -13,7 +14,8 @@
 #include "SystemLocale.h"
 
 FirstPaymentDateDialog::FirstPaymentDateDialog(SharedState& state, Dialogs& dialogs, QWidget* container)
-    : QDialog(container), state_(state), dialogs_(dialogs), container_(container) {
+    : QDialog(container), state_(state), dialogs_(dialogs), container_(container),
+      keptDate_(state.TodayDate) {
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
     setModal(true);
@@ -72,7 +74,7 @@ void FirstPaymentDateDialog::commitDate() {
     if (!typed_) return;
     typed_ = false;
     const auto serial = platform::parseDate(InDate->text().trimmed().toStdString());
-    if (!serial) {
+    if (!serial || !paymentDatesFit(*serial, state_.LoanInputs[3])) {
         dialogs_.showMessage(msg::NotAValidDate);
         const auto kept = platform::parseDate(state_.TodayDate);
         InDate->setText(QString::fromStdString(kept ? platform::shortDate(*kept) : state_.TodayDate));
@@ -86,6 +88,12 @@ void FirstPaymentDateDialog::onOkClicked() {
     // "&OK" by its accelerator leaves the focus in the field: commit what was typed.
     commitDate();
     accept();
+}
+
+void FirstPaymentDateDialog::reject() {
+    typed_ = false;  // the field loses the focus as the dialog closes: nothing to take then
+    state_.TodayDate = keptDate_;
+    QDialog::reject();
 }
 
 void FirstPaymentDateDialog::showEvent(QShowEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 // "Date Input": the date of the first payment (TodayDate), shown in the short date form.
 #include <QDialog>
+#include <string>
 
 class Dialogs;
 class QLineEdit;
@@ -11,6 +12,10 @@ class FirstPaymentDateDialog : public QDialog {
     Q_OBJECT
 public:
     FirstPaymentDateDialog(SharedState& state, Dialogs& dialogs, QWidget* container);
+
+    // Escape and the title bar's close button: the date stays what it was when the dialog
+    // opened, whatever was typed or taken since.
+    void reject() override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -27,4 +32,5 @@ private:
     QLineEdit* InDate;
     QPushButton* OkExit;
     bool typed_ = false;  // a key was typed since the field got the focus
+    std::string keptDate_;
 };

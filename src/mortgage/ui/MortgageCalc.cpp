@@ -52,6 +52,10 @@ void MortgageWindow::onCalculateClicked() { calculate(); }
 void MortgageWindow::calculate() {
     BusyCursor busy;
     clearResults();
+    if (outOfRange_[1] || outOfRange_[2]) {
+        workspace_.dialogs().showMessage(msg::WrongOrMissingEntry);
+        return;
+    }
     const AmortizationInput input = inputFromState();
     Result<Amortization> result = amortize(input);
     if (!result) {

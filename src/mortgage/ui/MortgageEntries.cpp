@@ -51,14 +51,17 @@ void MortgageWindow::setUpEntries() {
         connect(e, &NumericEntry::editStarted, this, &MortgageWindow::clearResults);
 }
 
-double MortgageWindow::commitPrincipal(double value) {
-    state_.LoanInputs[1] = Currency::fromDouble(value).value_or(Currency{});
-    return state_.LoanInputs[1].toDouble();
-}
+double MortgageWindow::commitPrincipal(double value) { return storeFigure(1, value); }
 
-double MortgageWindow::commitRate(double value) {
-    state_.LoanInputs[2] = Currency::fromDouble(value).value_or(Currency{});
-    return state_.LoanInputs[2].toDouble();
+double MortgageWindow::commitRate(double value) { return storeFigure(2, value); }
+
+// A figure beyond the currency range is kept as shown and marked: the calculation reports
+// it as the overflow it is, instead of working with a zero.
+double MortgageWindow::storeFigure(int input, double value) {
+    const auto stored = Currency::fromDouble(value);
+    state_.LoanInputs[static_cast<size_t>(input)] = stored.value_or(Currency{});
+    outOfRange_[static_cast<size_t>(input)] = !stored;
+    return stored ? stored->toDouble() : value;
 }
 
 double MortgageWindow::commitTerm(double value) {

@@ -104,11 +104,13 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
         return complete;
     };
     if (has(1)) {
+        outOfRange_[1] = false;
         state_.LoanInputs[1] = in.principal;
         InPrincipal->setText(QString::fromStdString(
             RightAlign(state_.CurrencySymbol + formatNumber(in.principal, "####,,###.00", seps_), 16)));
     }
     if (has(2)) {
+        outOfRange_[2] = false;
         state_.LoanInputs[2] = in.ratePercent;
         InRate->setEditText(QString::fromStdString(rateText(in.ratePercent.toDouble())));
     }

@@ -276,6 +276,7 @@ void MortgageWindow::loadDefaults() {
 
     // The shown defaults are the stored entries until the user retypes them.
     state_.LoanInputs = {};
+    outOfRange_ = {};
     state_.LoanInputs[1] = Currency::fromDouble(t.principalValue).value_or(Currency{});
     state_.LoanInputs[2] = Currency::fromDouble(t.rateValue).value_or(Currency{});
     state_.LoanInputs[3] = Currency::fromDouble(loanMode() ? t.termShown / 12.0 : t.termShown).value_or(Currency{});

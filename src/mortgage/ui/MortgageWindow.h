@@ -3,6 +3,7 @@
 // schedule grid and the commands. One window serves both modes (MortgageMode 1 mortgage,
 // 2 loan); the mode is read once, when the window is built.
 #include <QWidget>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -50,6 +51,7 @@ private:
     double commitPrincipal(double value);
     double commitRate(double value);
     double commitTerm(double value);
+    double storeFigure(int input, double value);  // into LoanInputs[input]
     std::string principalText(double value) const;
     std::string rateText(double value) const;
     std::string termText(double shown) const;
@@ -122,4 +124,6 @@ private:
     NumericEntry* rateEntry_ = nullptr;
     NumericEntry* termEntry_ = nullptr;
     bool filling_ = false;  // programmatic refills do not count as changes
+    // Entries whose typed figure does not fit a currency value (indexed like LoanInputs).
+    std::array<bool, 4> outOfRange_{};
 };

@@ -32,6 +32,9 @@ PrePayDialog::PrePayDialog(SharedState& state, QWidget* container)
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
     setModal(true);
+    keptPayments_ = state_.ExtraPayments;
+    keptCount_ = state_.ExtraPaymentCount;
+    keptInUse_ = state_.ExtraPaymentsInUse;
 
     PGrid = new Grid(this);
     PGrid->setObjectName("PGrid");
@@ -139,6 +142,13 @@ void PrePayDialog::onEraseAllClicked() {
     for (int y = 1; y <= count_; ++y) state_.ExtraPayments[static_cast<size_t>(y)][2] = Currency{};
     state_.ExtraPaymentsInUse = 0;
     accept();
+}
+
+void PrePayDialog::reject() {
+    state_.ExtraPayments = keptPayments_;
+    state_.ExtraPaymentCount = keptCount_;
+    state_.ExtraPaymentsInUse = keptInUse_;
+    QDialog::reject();
 }
 
 void PrePayDialog::showEvent(QShowEvent* event) {

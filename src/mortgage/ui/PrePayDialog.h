@@ -3,6 +3,10 @@
 // The amounts live in ExtraPayments (column 1 the year, column 2 the amount).
 #include <QDialog>
 #include <QString>
+#include <array>
+#include <cstdint>
+
+#include "Amortization.h"
 
 #include "NumberFormat.h"
 
@@ -18,6 +22,10 @@ public:
 
     // Digits accepted behind the period of a typed amount.
     static constexpr int AmountDecimals = 2;
+
+    // Escape and the title bar's close button: every amount, the count and the number in
+    // use go back to what they were when the dialog opened.
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -39,4 +47,8 @@ private:
     QPushButton* DoNotUse;
     GridCellEntry* entry_ = nullptr;
     int count_ = 0;
+    // The additional payments as the dialog found them.
+    std::array<std::array<Currency, 3>, MaxYears + 1> keptPayments_{};
+    std::int16_t keptCount_ = 0;
+    std::int16_t keptInUse_ = 0;
 };
