@@ -11,7 +11,9 @@
 namespace {
 // The additional payments of a loan of `termYears`, with `year4` stored for year 4.
 struct PrePay {
-    explicit PrePay(double termYears, double year4 = 0) {
+    explicit PrePay(double termYears, double year4 = 0, int count = 0, int inUse = 0) {
+        ws.shared.ExtraPaymentCount = std::int16_t(count);
+        ws.shared.ExtraPaymentsInUse = std::int16_t(inUse);
         ws.shared.LoanInputs[3] = Currency::fromDouble(termYears).value();
         ws.shared.ExtraPayments[4][2] = Currency::fromDouble(year4).value();
         dialog = std::make_unique<PrePayDialog>(ws.shared, &ws.containerWidget);
@@ -110,10 +112,10 @@ private slots:
     // amounts typed and taken with Enter, erased ones, the count and the number in use.
     void prePayEscapeOrCloseRestoresEverything() {
         for (const bool byEscape : {true, false}) {
-            PrePay p(25, 1234.5);
-            p.ws.shared.ExtraPaymentCount = 7;
-            p.ws.shared.ExtraPaymentsInUse = 1;
-            const auto before = p.ws.shared.ExtraPayments;
+            PrePay p(25, 1234.5, 7, 1);  // the dialog counts 25 years on opening
+            QCOMPARE(int(p.ws.shared.ExtraPaymentCount), 25);
+            auto before = p.ws.shared.ExtraPayments;
+            for (auto& year : before) year[1] = Currency{};  // the year numbers it wrote too
             p.type(1, "1000");
             p.type(2, "500.5");
             p.grid->setCurrentCell(4, 1);
