@@ -54,7 +54,7 @@ fuzz:
 	    cp samples/Sample.BGT tests/golden/budget-household.Bgt build-fuzz/corpus/fuzz_budget_file/
 	@for t in $$(cat build-fuzz/fuzz-targets.txt); do \
 	    mkdir -p build-fuzz/corpus/$$t && \
-	    build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus/$$t || exit 1; \
+	    build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
 
 clean:
