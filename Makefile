@@ -2,6 +2,8 @@
 # make test   - install missing Debian packages, build, run the whole suite (SANITIZE=1: ASan+UBSan)
 # make build  - build only;  make bench - build and run the benchmarks
 # make fuzz   - build the file readers' libFuzzer targets with Clang and run each for FUZZ_SECONDS
+# make package     - build pecunex_<version>_amd64.deb in this folder and check it with lintian
+# make screenshots - retake the guide's screenshots (doc/images) from the real program
 SHELL := /bin/bash
 PRESET := default
 BUILD_DIR := build
@@ -16,7 +18,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 60
 PACKAGES ?= packages.txt
 
-.PHONY: deps configure build test run bench fuzz clean
+.PHONY: deps configure build test run bench fuzz package screenshots clean
 
 deps:
 	@missing=$$(grep -v '^\s*#' $(PACKAGES) | xargs -n1 | while read -r p; do \
@@ -56,6 +58,15 @@ fuzz:
 	    mkdir -p build-fuzz/corpus/$$t && \
 	    build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
+
+package: build
+	@$(MAKE) --no-print-directory deps PACKAGES=packages-package.txt
+	rm -f pecunex_*_amd64.deb
+	cd $(BUILD_DIR) && cpack -G DEB
+	lintian --fail-on error pecunex_*_amd64.deb
+
+screenshots: build
+	tools/screenshots.sh $(BUILD_DIR)
 
 clean:
 	rm -rf build build-sanitize build-fuzz

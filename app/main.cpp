@@ -12,6 +12,7 @@
 #include "MortgageWindow.h"
 #include "NetWorthTables.h"
 #include "NetWorthWindow.h"
+#include "ProgramPaths.h"
 #include "QtDialogs.h"
 #include "QtPrinter.h"
 #include "SavingsTables.h"
@@ -40,9 +41,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("pecunex"));
 
     SharedState state;
-    state.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
-    // Files named without a folder are the program's own; if the folder cannot be made
-    // current, start-up goes on regardless.
+    // Files named without a folder (the guide, the samples) are the program's own: beside it in
+    // the build tree, in the installed data folder once installed.
+    state.ProgramFolder = paths::foldersOf(QCoreApplication::applicationDirPath()).data.toStdString();
+    // If the folder cannot be made current, start-up goes on regardless.
     (void)QDir::setCurrent(QString::fromStdString(state.ProgramFolder));
     loadSettings(state);
     state.TodayDate = platform::shortDate(platform::today());

@@ -29,6 +29,7 @@
 #include "Messages.h"
 #include "NetWorthReport.h"
 #include "Printer.h"
+#include "ProgramPaths.h"
 #include "QtPrinter.h"
 #include "SafeSave.h"
 #include "SavingsOptions.h"
@@ -63,7 +64,8 @@ options:
   --header TEXT    the one-line header of the printout (default: empty)
   --font 0..3      printer font choice, which sets the page length: 0 standard (53 lines),
                    1 Courier New 10 pt (63), 2 11 pt (56), 3 12 pt (51)
-                   (default: the choice saved in Personal.kpf beside this program, else 0)
+                   (default: the choice saved in Personal.kpf, else 0; Personal.kpf is
+                   beside this program, or in ~/.config/pecunex once installed)
   --currency SYM   currency symbol of 0 to 2 characters, "" for none
                    (default: Personal.kpf's, else "$")
   --csv            write the schedule as CSV instead of the printout: a header line, then
@@ -229,7 +231,10 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
 }
 
 PersonalSettings loadSettings(const char* argv0) {
-    const auto text = readWholeFile(programFolder(argv0) / "Personal.kpf");
+    // Beside the program in the build tree; the user's configuration folder once installed.
+    const QString program = QString::fromStdString(programFolder(argv0).string());
+    const QString folder = paths::settingsFolder(paths::foldersOf(program).data);
+    const auto text = readWholeFile(std::filesystem::path(folder.toStdString()) / "Personal.kpf");
     if (!text)
         return {};
     SettingsRead read = parseSettings(*text);

@@ -4,7 +4,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStringList>
+#include <QUrl>
 
+#include "ProgramPaths.h"
 #include "SharedState.h"
 
 namespace filedir {
@@ -87,7 +89,12 @@ void FileDirectory(SharedState& state, QWidget* parent) {
         dialog.setDirectory(file.absolutePath());
         dialog.selectFile(file.fileName());
     } else if (!state.ProgramFolder.empty()) {
-        dialog.setDirectory(QString::fromStdString(state.ProgramFolder));
+        // Beside the program in the build tree; the documents folder once installed, with
+        // the installed samples a click away.
+        const QString data = QString::fromStdString(state.ProgramFolder);
+        dialog.setDirectory(paths::documentsFolder(data));
+        if (paths::layoutOf(data) == paths::Layout::Installed)
+            dialog.setSidebarUrls({QUrl::fromLocalFile(paths::documentsFolder(data)), QUrl::fromLocalFile(data)});
     }
 
     QString chosen;

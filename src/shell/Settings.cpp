@@ -4,12 +4,15 @@
 #include <QFile>
 #include <string>
 
+#include "ProgramPaths.h"
 #include "SafeSave.h"
 #include "SettingsFile.h"
 #include "SharedState.h"
 
 QString settingsFilePath(const SharedState& state) {
-    return QDir(QString::fromStdString(state.ProgramFolder)).filePath(QStringLiteral("Personal.kpf"));
+    // Beside the program in the build tree; the user's configuration folder once installed.
+    const QString folder = paths::settingsFolder(QString::fromStdString(state.ProgramFolder));
+    return QDir(folder).filePath(QStringLiteral("Personal.kpf"));
 }
 
 void loadSettings(SharedState& state) {

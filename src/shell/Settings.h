@@ -1,5 +1,6 @@
 #pragma once
-// The settings store on disk: Personal.kpf in the program's folder.
+// The settings store on disk: Personal.kpf in the program's folder (once installed, in the
+// user's configuration folder: see ProgramPaths.h).
 #include <QString>
 
 struct SharedState;

@@ -1,0 +1,168 @@
+// Where the program's files live: beside the program in the build tree; once installed, the
+// guide and samples in <prefix>/share/pecunex, Personal.kpf in the user's configuration
+// folder, file dialogs starting in the documents folder.
+#include "ProgramPaths.h"
+#include "ShellTest.h"
+
+namespace {
+const QString InstalledData = QStringLiteral("/usr/share/pecunex");
+}
+
+class ProgramPathsTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir home;
+    QByteArray savedHome, savedConfig;
+    SharedState state;
+    std::unique_ptr<QtDialogs> dialogs;
+
+    QString inHome(const QString& name) const { return QDir(home.path()).filePath(name); }
+    QString configFolder() const { return inHome(".config/pecunex"); }
+
+  private slots:
+    void initTestCase() {
+        savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
+        // A home of our own: the user's folders are looked up below it.
+        qputenv("HOME", home.path().toLocal8Bit());
+        qunsetenv("XDG_CONFIG_HOME");
+        dialogs = std::make_unique<QtDialogs>(state, nullptr);
+    }
+    void cleanupTestCase() {
+        qputenv("HOME", savedHome);
+        if (savedConfig.isNull())
+            qunsetenv("XDG_CONFIG_HOME");
+        else
+            qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
+
+    // Installed means under /usr (folder-wise) or in a folder the program cannot write.
+    void layoutRule() {
+        const struct {
+            const char* folder;
+            bool writable;
+            paths::Layout expected;
+        } rows[] = {
+            {"/usr/bin", true, paths::Layout::Installed}, // a package's program, run by root
+            {"/usr/bin", false, paths::Layout::Installed},
+            {"/usr/local/bin", true, paths::Layout::Installed},
+            {"/usr", true, paths::Layout::Installed},
+            {"/usr/../home/ann/build", true,
+             paths::Layout::BuildTree},                        // not under /usr once cleaned
+            {"/usrlocal/bin", true, paths::Layout::BuildTree}, // a sibling, not below /usr
+            {"/home/ann/pecunex/build", true, paths::Layout::BuildTree},
+            {"/opt/pecunex/bin", false, paths::Layout::Installed}, // read-only elsewhere
+        };
+        for (const auto& row : rows)
+            QVERIFY2(paths::layoutOf(row.folder, row.writable) == row.expected, row.folder);
+        // The running test sits in the build tree.
+        QCOMPARE(paths::layoutOf(QCoreApplication::applicationDirPath()), paths::Layout::BuildTree);
+    }
+
+    // The folders of each layout, by hand from the rule above.
+    void foldersOfEachLayout() {
+        const paths::UserFolders user{"/home/ann/.config/pecunex", "/home/ann/Documents"};
+        const struct {
+            paths::Layout layout;
+            const char *program, *data, *settings, *documents;
+        } rows[] = {
+            {paths::Layout::BuildTree, "/home/ann/src/build", "/home/ann/src/build",
+             "/home/ann/src/build", "/home/ann/src/build"},
+            {paths::Layout::BuildTree, "/home/ann/src/build/", "/home/ann/src/build",
+             "/home/ann/src/build", "/home/ann/src/build"},
+            {paths::Layout::Installed, "/usr/bin", "/usr/share/pecunex",
+             "/home/ann/.config/pecunex", "/home/ann/Documents"},
+            {paths::Layout::Installed, "/usr/local/bin", "/usr/local/share/pecunex",
+             "/home/ann/.config/pecunex", "/home/ann/Documents"},
+            {paths::Layout::Installed, "/opt/pecunex/bin", "/opt/pecunex/share/pecunex",
+             "/home/ann/.config/pecunex", "/home/ann/Documents"},
+        };
+        for (const auto& row : rows) {
+            const paths::Folders f = paths::foldersFor(row.layout, row.program, user);
+            QCOMPARE(
+                QStringList({f.program, f.data, f.settings, f.documents}),
+                QStringList({QDir::cleanPath(row.program), row.data, row.settings, row.documents}));
+        }
+        // The program run from the build tree finds everything beside itself.
+        const paths::Folders here = paths::foldersOf(QCoreApplication::applicationDirPath());
+        QCOMPARE(here.data, QDir::cleanPath(QCoreApplication::applicationDirPath()));
+        QCOMPARE(here.settings, here.data);
+    }
+
+    // The user's folders follow the desktop's conventions: the configuration folder is the one
+    // QStandardPaths gives the program "pecunex", whichever program asks; documents fall back
+    // to the home folder when there is no documents folder.
+    void userFolders() {
+        QCOMPARE(paths::userFolders().config, configFolder());
+        const QString ownName = QCoreApplication::applicationName();
+        QCoreApplication::setApplicationName("pecunex");
+        const QString standard =
+            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+        QCoreApplication::setApplicationName(ownName);
+        QCOMPARE(paths::userFolders().config, standard);
+
+        qputenv("XDG_CONFIG_HOME", inHome("elsewhere").toLocal8Bit());
+        QCOMPARE(paths::userFolders().config, inHome("elsewhere/pecunex"));
+        qunsetenv("XDG_CONFIG_HOME");
+
+        QDir(inHome("Documents")).removeRecursively();
+        QCOMPARE(paths::userFolders().documents, home.path());
+        QVERIFY(QDir().mkpath(inHome("Documents")));
+        QCOMPARE(paths::userFolders().documents, inHome("Documents"));
+    }
+
+    // Personal.kpf: beside the program in the build tree; installed, in the configuration
+    // folder (made when missing), never in the data folder, and read back from there.
+    void settingsInBothLayouts() {
+        QDir(configFolder()).removeRecursively();
+        QVERIFY(QDir().mkpath(inHome("build")));
+        SharedState s;
+        s.ProgramFolder = inHome("build").toStdString(), s.UserName = "Ann", s.CurrencySymbol = "£";
+        QCOMPARE(settingsFilePath(s), inHome("build/Personal.kpf"));
+        QVERIFY(saveSettings(s));
+        QVERIFY(QFile::exists(inHome("build/Personal.kpf")));
+        QVERIFY(!QFile::exists(configFolder()));
+
+        s.ProgramFolder = InstalledData.toStdString(), s.UserName = "Bob", s.CurrencySymbol = "€";
+        QCOMPARE(settingsFilePath(s), QDir(configFolder()).filePath("Personal.kpf"));
+        QVERIFY(saveSettings(s));
+        QVERIFY(QFile::exists(QDir(configFolder()).filePath("Personal.kpf")));
+        QVERIFY(!QFile::exists(QDir(InstalledData).filePath("Personal.kpf")));
+        SharedState next;
+        next.ProgramFolder = InstalledData.toStdString();
+        loadSettings(next);
+        QCOMPARE(next.UserName, "Bob");
+        QCOMPARE(next.CurrencySymbol, "€");
+    }
+
+    // A file dialog with no file name starts beside the program in the build tree, in the
+    // documents folder once installed, with the installed samples in its side bar.
+    void fileDialogStart() {
+        QVERIFY(QDir().mkpath(inHome("Documents")));
+        QVERIFY(QDir().mkpath(inHome("build")));
+        const struct {
+            QString data;
+            QString start;
+            bool samplesInSideBar;
+        } rows[] = {
+            {inHome("build"), inHome("build"), false},
+            {InstalledData, inHome("Documents"), true},
+        };
+        for (const auto& row : rows) {
+            state.ProgramFolder = row.data.toStdString(), state.CurrentFileName.clear();
+            state.FileDialogMode = 1;
+            QString start;
+            bool samples = false;
+            expectModal(
+                "CMDialog1", [&] { dialogs->fileDirectory(); },
+                [&](QWidget* w) {
+                    auto* d = qobject_cast<QFileDialog*>(w);
+                    start = d->directory().absolutePath();
+                    samples = d->sidebarUrls().contains(QUrl::fromLocalFile(InstalledData));
+                    d->reject();
+                });
+            QCOMPARE(start, row.start);
+            QCOMPARE(samples, row.samplesInSideBar);
+        }
+    }
+};
+PECUNEX_SUITE(ProgramPathsTest)
+#include "test_program_paths.moc"

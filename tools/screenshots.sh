@@ -1,0 +1,141 @@
+#!/usr/bin/env bash
+# Retakes the user guide's screenshots (doc/images/*.png) from the real program, driven by the
+# keyboard only, under a virtual screen (Xvfb) with a window manager (openbox) so that the
+# windows have their title bars and take the focus as on a desktop.
+# usage: tools/screenshots.sh [BUILD_DIR]   (make screenshots)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(cd "${1:-$root/build}" && pwd)
+out=$root/doc/images
+pause=${SCREENSHOT_PAUSE:-1.2}  # seconds a window gets to draw after a key
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The program runs from a folder of its own, so its settings file is a made-up user's and the
+# build tree's stays as it was; the samples sit beside it, where files named without a
+# folder are looked up.
+mkdir -p "$work/program" "$out"
+cp "$build/pecunex" "$build/pnxuse33.html" "$root"/samples/* "$work/program/"
+printf '"$",0,"Ann Example"\r\n' >"$work/program/Personal.kpf"
+
+# A free display: Xvfb writes the number it took.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(cat "$work/display")"
+openbox >/dev/null 2>&1 &
+pids+=($!)
+sleep 1
+(cd "$work/program" && exec ./pecunex) >/dev/null 2>&1 &
+pids+=($!)
+
+container() { timeout 15 xdotool search --sync --onlyvisible --class pecunex | tail -1; }
+key() {
+    xdotool key --clearmodifiers "$@"
+    sleep "$pause"
+}
+typed() {
+    xdotool type --delay 30 -- "$1"
+    sleep 0.3
+}
+# The container window, cut to the worksheet inside it (the background around it trimmed).
+shot_worksheet() {
+    import -window "$(container)" "$work/shot.png"
+    convert "$work/shot.png" -trim +repage "$out/$1.png"
+    echo "  $1.png"
+}
+# The dialog that has the focus, with its title bar.
+shot_dialog() {
+    import -frame -window "$(xdotool getactivewindow)" "$out/$1.png"
+    echo "  $1.png"
+}
+# The container's whole frame with a dialog open over it, title bars included.
+shot_screen() {
+    import -window root -crop "$2+0+0" +repage "$out/$1.png"
+    echo "  $1.png"
+}
+open_file() {
+    key alt+o
+    typed "$1"
+    key Return
+}
+
+timeout 15 xdotool search --sync --name "Pecunex Menu" >/dev/null
+window=$(container)
+xdotool windowsize "$window" 740 560
+xdotool windowactivate --sync "$window"
+sleep "$pause"
+echo "Screenshots into $out:"
+shot_worksheet menu
+
+# Mortgage: the sample file, calculated; its file dialog, graph and printout.
+key alt+m
+key alt+o
+shot_dialog open-file  # before typing: the name's completion list is a window of its own
+typed "Sample.umd"
+key Return
+key alt+c
+shot_worksheet mortgage
+key alt+s
+shot_worksheet graph
+key alt+3
+shot_worksheet graph-3d
+key alt+x
+key alt+p
+typed "Our house on Elm Street"
+shot_screen print-header 740x560
+key alt+p
+typed "$work/mortgage.pdf"
+key Return
+pdftoppm -r 60 -f 1 -l 1 -png -singlefile "$work/mortgage.pdf" "$out/printout" && echo "  printout.png"
+key alt+x
+
+# Loan: the sample loan, yearly totals.
+key alt+l
+open_file "Sample.uld"
+key alt+c
+shot_worksheet loan
+key alt+x
+
+# Budget: the sample budget shown per month.
+key alt+b
+open_file "Sample.BGT"
+shot_worksheet budget
+key alt+x
+key Escape  # no, the budget need not be saved
+
+# Savings: typed plan, calculated, and its graph.
+key alt+s
+for field in 10000 2400; do typed "$field"; key Tab; done
+key Tab  # the contribution stays yearly
+for field in 6 3 2 20; do typed "$field"; key Tab; done
+key alt+c
+shot_worksheet savings
+key alt+s
+shot_worksheet savings-graph
+key alt+x
+key alt+x
+
+# Net worth: the sample statement, calculated.
+key alt+n
+open_file "NetSampl.NWV"
+key alt+c
+shot_worksheet networth
+key alt+x
+key Escape
+
+# Settings and About.
+key alt+z
+shot_dialog personalize
+key Escape
+key alt+a
+shot_dialog about
+key Escape
+key alt+x
