@@ -1,10 +1,12 @@
 #pragma once
-// The print model drawn on a QPrinter (system printer or PDF), character cell by character
-// cell in a fixed-pitch font, so columns line up exactly as in the text output.
+// The print model drawn on a QPrinter (system printer or PDF) in a fixed-pitch font: each
+// line in one draw, every character on its cell of the character grid, so columns line up
+// exactly as in the text output.
 #include <memory>
 
 #include "Printer.h"
 
+class QGuiApplication;
 class QPrinter;
 class QPainter;
 class QString;
@@ -29,6 +31,7 @@ protected:
 
 private:
     struct Impl;
+    explicit QtPrinter(std::unique_ptr<Impl> d);
     std::unique_ptr<Impl> d_;
 };
 
@@ -41,4 +44,18 @@ public:
 
 private:
     QWidget* parent_;
+};
+
+// The application object a printout to PDF needs in a program that has none yet: a
+// QGuiApplication on the offscreen platform (no screen, no widgets), its font set limited to
+// the printout font. Does nothing when an application object already exists.
+class PdfApplication {
+public:
+    PdfApplication(int& argc, char** argv);
+    ~PdfApplication();
+    PdfApplication(const PdfApplication&) = delete;
+    PdfApplication& operator=(const PdfApplication&) = delete;
+
+private:
+    std::unique_ptr<QGuiApplication> app_;
 };
