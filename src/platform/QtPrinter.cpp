@@ -5,10 +5,12 @@
 #include <malloc.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QGlyphRun>
@@ -24,6 +26,7 @@
 #include <QRawFont>
 #include <QStandardPaths>
 #include <QString>
+#include <QTemporaryFile>
 
 namespace {
 
@@ -310,10 +313,62 @@ std::unique_ptr<Printer> QtPrinterProvider::open() {
     return QtPrinter::toPdf(fileName);
 }
 
+namespace {
+
+// The file of the printout font: Courier New where it is installed, else its metric twin.
+QString printoutFontFile() {
+    static const char* const candidates[] = {
+        "fonts/truetype/msttcorefonts/Courier_New.ttf", "fonts/truetype/msttcorefonts/cour.ttf",
+        "fonts/truetype/liberation/LiberationMono-Regular.ttf",
+        "fonts/truetype/liberation2/LiberationMono-Regular.ttf"};
+    for (const char* candidate : candidates) {
+        const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QString::fromLatin1(candidate));
+        if (!file.isEmpty()) return file;
+    }
+    return {};
+}
+
+// Every kind of font file. A glob that matched folders too would keep the font folders
+// from being read at all.
+QString fontFileGlobs() {
+    QString globs;
+    for (const char* extension : {"ttf", "otf", "ttc", "otc", "pfa", "pfb", "t1", "pcf", "pcf.gz", "bdf", "woff",
+                                  "woff2", "dfont"})
+        globs += QStringLiteral("<glob>*.%1</glob>").arg(QLatin1String(extension));
+    return globs;
+}
+
+// The system's font configuration (its rendering settings shape the glyph metrics, so the
+// pages keep their geometry) with every face but the printout font's left out: the
+// application's font list then holds one face instead of every font on the system.
+std::unique_ptr<QTemporaryFile> printoutFontConfig() {
+    const QString font = printoutFontFile();
+    if (font.isEmpty()) return nullptr;
+    QString system = qEnvironmentVariable("FONTCONFIG_FILE");
+    if (system.isEmpty()) system = QStringLiteral("/etc/fonts/fonts.conf");
+    if (!QFileInfo::exists(system)) return nullptr;
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/pecunex-fonts-XXXXXX.conf"));
+    if (!file->open()) return nullptr;
+    const QString config = QStringLiteral(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+        "  <include>%1</include>\n"
+        "  <selectfont>\n"
+        "    <acceptfont><glob>%2</glob></acceptfont>\n"
+        "    <rejectfont>%3</rejectfont>\n"
+        "  </selectfont>\n"
+        "</fontconfig>\n").arg(system.toHtmlEscaped(), font.toHtmlEscaped(), fontFileGlobs());
+    if (file->write(config.toUtf8()) < 0 || !file->flush()) return nullptr;
+    return file;
+}
+
+} // namespace
+
 PdfApplication::PdfApplication(int& argc, char** argv) {
     if (QCoreApplication::instance()) return;
     // The PDF is drawn without a screen, whatever display the caller may have.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    fontConfig_ = printoutFontConfig();
+    if (fontConfig_) qputenv("FONTCONFIG_FILE", QFile::encodeName(fontConfig_->fileName()));
     app_ = std::make_unique<QGuiApplication>(argc, argv);
 }
 

@@ -10,6 +10,7 @@ class QGuiApplication;
 class QPrinter;
 class QPainter;
 class QString;
+class QTemporaryFile;
 class QWidget;
 
 class QtPrinter : public Printer {
@@ -47,8 +48,9 @@ private:
 };
 
 // The application object a printout to PDF needs in a program that has none yet: a
-// QGuiApplication on the offscreen platform (no screen, no widgets), its font set limited to
-// the printout font. Does nothing when an application object already exists.
+// QGuiApplication on the offscreen platform (no screen, no widgets) that knows the printout
+// font alone (when its file is found): characters that font lacks have no other font to fall
+// back on there. Does nothing when an application object already exists.
 class PdfApplication {
 public:
     PdfApplication(int& argc, char** argv);
@@ -57,5 +59,6 @@ public:
     PdfApplication& operator=(const PdfApplication&) = delete;
 
 private:
+    std::unique_ptr<QTemporaryFile> fontConfig_;  // read when the first font is needed
     std::unique_ptr<QGuiApplication> app_;
 };
