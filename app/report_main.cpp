@@ -313,7 +313,7 @@ bool writePdf(const std::string& fileName, char* argv0, const std::function<void
     qInstallMessageHandler(quietQtMessages);
     int argc = 1;
     char* argv[] = {argv0, nullptr};
-    QApplication app(argc, argv);
+    const PdfApplication app(argc, argv);
     // Drawn into a temporary file beside the target, which replaces the target only when complete.
     return platform::saveFileThrough(QString::fromStdString(fileName), [&](const QString& temporary) {
         auto printer = QtPrinter::toPdf(temporary);

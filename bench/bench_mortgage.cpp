@@ -1,7 +1,10 @@
 // The longest schedule the worksheet can produce, and its printout as text and as PDF.
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <cstdint>
 #include <filesystem>
+#include <vector>
 
 #include <QString>
 
@@ -9,6 +12,7 @@
 #include "Dates.h"
 #include "Printer.h"
 #include "QtPrinter.h"
+#include "ScheduleCell.h"
 #include "ScheduleReport.h"
 #include "TextPrinter.h"
 
@@ -52,6 +56,52 @@ void BM_WorstCaseSchedule(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2080);
 }
 BENCHMARK(BM_WorstCaseSchedule)->Unit(benchmark::kMicrosecond);
+
+// The floor the engine is judged against: the worst case's arithmetic written bare. The same
+// powers and payment, then per payment the working doubles and six fixed-point cells into a
+// flat array made once; no tables, no dates, no additional payments, no checks.
+void BM_BareLoopFloor(benchmark::State& state) {
+    constexpr int Payments = 2080;
+    std::vector<std::int64_t> cells(static_cast<std::size_t>(Payments + 1) * 6);
+    double principal = 200000, rate = 0.075, years = 40, compounding = 2;
+    const double periods = daysInYearSet(3).weekPeriods, share = 12.0 / 52.0;
+    auto toCell = [](double value) {
+        Currency c;
+        scheduleCell(value, c);
+        return c.raw();
+    };
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(principal);
+        benchmark::DoNotOptimize(rate);
+        benchmark::DoNotOptimize(years);
+        benchmark::DoNotOptimize(compounding);
+        const double base = 1.0 + rate / compounding;
+        const double monthlyRate = std::pow(base, compounding / 12.0) - 1.0;
+        const double periodicRate = std::pow(base, compounding / periods) - 1.0;
+        const double annuity = 1.0 - 1.0 / std::pow(base, compounding * years);
+        const double payment = principal * (monthlyRate * share) / annuity;
+        double balance = principal, interest = principal * periodicRate, principalPart = payment - interest;
+        double cumInterest = 0, cumPrincipal = 0;
+        for (int k = 1; k <= Payments; ++k) {
+            balance -= principalPart;
+            cumInterest += interest;
+            cumPrincipal += principalPart;
+            std::int64_t* row = &cells[static_cast<std::size_t>(k) * 6];
+            row[0] = std::int64_t{k} * Currency::Scale;
+            row[1] = toCell(interest);
+            row[2] = toCell(principalPart);
+            row[3] = toCell(balance);
+            row[4] = toCell(cumInterest);
+            row[5] = toCell(cumPrincipal);
+            interest = periodicRate * balance;
+            principalPart = payment - interest;
+        }
+        benchmark::DoNotOptimize(cells.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * Payments);
+}
+BENCHMARK(BM_BareLoopFloor)->Unit(benchmark::kMicrosecond);
 
 void BM_ScheduleReportText(benchmark::State& state) {
     const AmortizationInput in = worstCase();

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <stdexcept>
 
@@ -69,8 +70,50 @@ std::string formatNumber(double value, std::string_view pattern, const NumberSep
     return render(decimal::fromDouble15(value), rule, seps);
 }
 
+namespace {
+
+constexpr std::uint64_t PowersOfTen[] = {1, 10, 100, 1000, 10000};
+
+// The patterns of at most four decimals, straight from the ten-thousandths in integers: the
+// same text the digit-string rendering gives, without its intermediate strings.
+std::string renderTenThousandths(std::int64_t raw, const PatternRule& rule, const NumberSeparators& seps) {
+    const std::uint64_t magnitude = raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const std::uint64_t step = PowersOfTen[4 - rule.places];
+    const std::uint64_t rounded = magnitude / step + (magnitude % step >= step / 2 && step > 1 ? 1 : 0);
+    const std::uint64_t wholePart = rounded / PowersOfTen[rule.places];
+    const std::uint64_t fractionPart = rounded % PowersOfTen[rule.places];
+
+    char digits[24];
+    const std::size_t wholeDigits =
+        wholePart == 0 ? 0 : static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, wholePart).ptr - digits);
+    char fraction[4];
+    int fractionDigits = rule.places;
+    for (int i = rule.places - 1, rest = static_cast<int>(fractionPart); i >= 0; --i, rest /= 10)
+        fraction[i] = static_cast<char>('0' + rest % 10);
+    if (rule.trimZeros)
+        while (fractionDigits > 0 && fraction[fractionDigits - 1] == '0') --fractionDigits;
+
+    std::string out;
+    out.reserve(wholeDigits + wholeDigits / 3 * seps.thousands.size() + seps.decimalPoint.size() + 6);
+    if (raw < 0 && rounded != 0) out += '-';
+    for (std::size_t i = 0; i < wholeDigits; ++i) {
+        if (rule.grouped && i > 0 && (wholeDigits - i) % 3 == 0) out += seps.thousands;
+        out += digits[i];
+    }
+    if (wholeDigits == 0 && rule.leadingZero) out += '0';
+    if (fractionDigits > 0) {
+        out += seps.decimalPoint;
+        out.append(fraction, static_cast<std::size_t>(fractionDigits));
+    }
+    return out;
+}
+
+} // namespace
+
 std::string formatNumber(Currency value, std::string_view pattern, const NumberSeparators& seps) {
-    return render(decimal::fromTenThousandths(value.raw()), ruleFor(pattern), seps);
+    const PatternRule& rule = ruleFor(pattern);
+    if (rule.places <= 4) return renderTenThousandths(value.raw(), rule, seps);
+    return render(decimal::fromTenThousandths(value.raw()), rule, seps);
 }
 
 int charCount(std::string_view text) {

@@ -1,18 +1,24 @@
 #include "Printer.h"
 
+#include <span>
+
 #include "NumberFormat.h"
 
 void Printer::print(std::initializer_list<PrintItem> items, bool continued) {
-    print(std::vector<PrintItem>(items), continued);
+    printItems(items.begin(), items.end(), continued);
 }
 
 void Printer::print(const std::vector<PrintItem>& items, bool continued) {
-    if (items.empty()) {
+    printItems(items.data(), items.data() + items.size(), continued);
+}
+
+void Printer::printItems(const PrintItem* first, const PrintItem* last, bool continued) {
+    if (first == last) {
         // Ends the open line, or prints an empty one when none is open.
         flushLine();
         return;
     }
-    for (const PrintItem& item : items) {
+    for (const PrintItem& item : std::span(first, last)) {
         if (item.tab > 0) {
             const int column = item.tab - 1;  // characters that stand before the tab column
             if (lineChars_ > column) {

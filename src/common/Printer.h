@@ -66,6 +66,7 @@ protected:
     virtual void emitEndDocument() = 0;
 
 private:
+    void printItems(const PrintItem* first, const PrintItem* last, bool continued);
     void flushLine();
     std::string line_;      // the line being assembled
     int lineChars_ = 0;     // its length in characters

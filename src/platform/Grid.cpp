@@ -24,6 +24,8 @@ void GridModel::resize(int rows, int cols) {
     rows = std::max(rows, 1);
     cols = std::max(cols, 1);
     if (rows == rows_ && cols == cols_) return;
+    if (cols != cols_) settleSource();
+    sourceEnd_ = std::min(sourceEnd_, rows);
     if (cols == cols_) {
         cells_.resize(static_cast<size_t>(rows) * cols);
     } else {
@@ -59,13 +61,30 @@ void GridModel::setFixedCols(int fixedCols) {
     endResetModel();
 }
 
+void GridModel::makeRow(int row) const {
+    if (row < sourceFirst_ || row >= sourceEnd_) return;
+    const auto at = static_cast<size_t>(row - sourceFirst_);
+    if (made_[at]) return;
+    made_[at] = true;
+    for (int c = 0; c < cols_; ++c) cells_[static_cast<size_t>(row) * cols_ + c] = source_(row, c);
+}
+
+void GridModel::settleSource() {
+    for (int r = sourceFirst_; r < sourceEnd_; ++r) makeRow(r);
+    source_ = nullptr;
+    sourceFirst_ = sourceEnd_ = 0;
+    made_.clear();
+}
+
 QString GridModel::text(int row, int col) const {
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return {};
+    makeRow(row);
     return cells_[static_cast<size_t>(row) * cols_ + col];
 }
 
 void GridModel::setText(int row, int col, const QString& text) {
     if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
+    makeRow(row);
     cells_[static_cast<size_t>(row) * cols_ + col] = text;
     if (row == 0) {
         emit headerDataChanged(Qt::Horizontal, col, col);
@@ -91,13 +110,32 @@ void GridModel::setRowsData(int firstRow, std::vector<QString> cells) {
     firstRow = std::max(firstRow, 0);
     const int count = static_cast<int>((cells.size() + cols_ - 1) / cols_);
     beginResetModel();
+    settleSource();
     resize(std::max(rows_, firstRow + count), cols_);
     std::move(cells.begin(), cells.end(), cells_.begin() + static_cast<std::ptrdiff_t>(firstRow) * cols_);
     endResetModel();
 }
 
+void GridModel::setRowsSource(int firstRow, int count, CellSource source) {
+    firstRow = std::max(firstRow, 1);
+    count = std::max(count, 0);
+    beginResetModel();
+    settleSource();
+    resize(std::max(rows_, firstRow + count), cols_);
+    for (size_t i = static_cast<size_t>(firstRow) * cols_; i < static_cast<size_t>(firstRow + count) * cols_; ++i)
+        cells_[i].clear();
+    source_ = std::move(source);
+    sourceFirst_ = firstRow;
+    sourceEnd_ = source_ ? firstRow + count : firstRow;
+    made_.assign(static_cast<size_t>(sourceEnd_ - sourceFirst_), false);
+    endResetModel();
+}
+
 void GridModel::clearBody(int rows) {
     beginResetModel();
+    source_ = nullptr;
+    sourceFirst_ = sourceEnd_ = 0;
+    made_.clear();
     resize(rows, cols_);
     for (size_t i = static_cast<size_t>(cols_); i < cells_.size(); ++i) cells_[i].clear();
     endResetModel();

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QString>
 #include <QTableView>
+#include <functional>
 #include <vector>
 
 class QResizeEvent;
@@ -32,6 +33,12 @@ public:
     // Fills rows firstRow.. with `cells` (row by row, `cols()` texts a row), growing the
     // grid when needed; one reset for the whole block.
     void setRowsData(int firstRow, std::vector<QString> cells);
+    // Gives rows firstRow.. firstRow + count - 1 the texts `source(row, col)` returns, each row
+    // made when it is first read (shown, asked for by text(), or written to), growing the grid
+    // when needed; one reset for the whole block. Any other fill or a change of the column
+    // count makes the remaining rows at once.
+    using CellSource = std::function<QString(int row, int col)>;
+    void setRowsSource(int firstRow, int count, CellSource source);
     // Empties every body cell (headings stay) and sets the row count.
     void clearBody(int rows);
 
@@ -44,10 +51,18 @@ public:
 
 private:
     void resize(int rows, int cols);
+    // Makes the texts of a row the source has not made yet.
+    void makeRow(int row) const;
+    // Makes every row left to the source, then forgets it.
+    void settleSource();
     int rows_ = 1;
     int cols_ = 1;
     int fixedCols_ = 1;
-    std::vector<QString> cells_;          // rows_ * cols_, row-major
+    mutable std::vector<QString> cells_;  // rows_ * cols_, row-major
+    CellSource source_;                   // rows sourceFirst_ .. sourceEnd_ - 1 come from it
+    int sourceFirst_ = 0;
+    int sourceEnd_ = 0;
+    mutable std::vector<bool> made_;      // per sourced row: its texts are in cells_
     std::vector<Qt::Alignment> align_;    // per column
     std::vector<bool> fixedPitch_;        // per column
     QFont fixedFont_;
@@ -66,6 +81,9 @@ public:
     QString text(int row, int col) const { return model_->text(row, col); }
     void setText(int row, int col, const QString& text) { model_->setText(row, col, text); }
     void setRowsData(int firstRow, std::vector<QString> cells);
+    void setRowsSource(int firstRow, int count, GridModel::CellSource source) {
+        model_->setRowsSource(firstRow, count, std::move(source));
+    }
     void clearBody(int rows) { model_->clearBody(rows); }
 
     // Column width in twips, converted to the screen's pixels. With fitting on, the

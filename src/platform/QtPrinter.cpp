@@ -1,26 +1,41 @@
 #include "QtPrinter.h"
 
+#include <algorithm>
+#include <array>
+#include <malloc.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QGlyphRun>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRawFont>
 #include <QStandardPaths>
 #include <QString>
+#include <QTemporaryFile>
 
 namespace {
 
 // A quarter inch all round leaves room for 80 columns at 12 points and for the longest
 // pages the reports print at 10 points.
 const QMarginsF PageMargins(0.25, 0.25, 0.25, 0.25);
+
+// What a QPrinter's high resolution gives a PDF.
+constexpr int PdfResolution = 1200;
 
 QFont fixedSystemFont(qreal points) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -48,12 +63,30 @@ QFont fontForChoice(int choice) {
     return font;
 }
 
+// Qt's PDF writer compresses every page through buffers of ten megabytes and a fresh zlib state,
+// all freed again at the end of the page. The allocator would hand that memory back to the
+// system each time and take it anew, page-faulting it in, for every page: most of the cost
+// of a long printout. Kept, the same memory serves every page; the peak stays the same.
+void keepPdfBuffers() {
+    static const bool kept = [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+        return true;
+    }();
+    (void)kept;
+}
+
 } // namespace
 
 struct QtPrinter::Impl {
-    std::unique_ptr<QPrinter> printer;
+    std::unique_ptr<QPagedPaintDevice> printer;  // a QPrinter, or a QPdfWriter for PDF files
+    int resolution = 0;                          // its dots per inch
     QPainter painter;
     QFont font;
+    QRawFont rawFont;       // the font as the printer resolves it, for glyph look-ups
+    std::array<quint32, 128> asciiGlyphs{};  // glyph of each ASCII character, NotLookedUp first
+    QList<quint32> glyphs;  // the line being drawn, reused from line to line
+    QList<QPointF> positions;
     qreal advance = 0;      // width of one character cell
     qreal lineSpacing = 0;  // distance from one line to the next
     qreal ascent = 0;
@@ -61,13 +94,95 @@ struct QtPrinter::Impl {
     bool failed = false;    // the printer could not be opened or closed
     bool pageBreakPending = false;
 
+    static constexpr quint32 NotLookedUp = 0xFFFFFFFF;
+
     void useFont(const QFont& f) {
+        // Every page selects its font again; the same font keeps what was worked out for it.
+        if (rawFont.isValid() && f == font) return;
         font = f;
         const QFontMetricsF metrics(font, printer.get());
         advance = metrics.horizontalAdvance(QLatin1Char('M'));
         lineSpacing = metrics.lineSpacing();
         ascent = metrics.ascent();
+        rawFont = QRawFont::fromFont(QFont(font, printer.get()));
+        asciiGlyphs.fill(NotLookedUp);
         if (painter.isActive()) painter.setFont(font);
+    }
+
+    // The glyph of a character in the printout font; 0 when the font has none.
+    quint32 glyphOf(char32_t c) {
+        quint32* cached = c < asciiGlyphs.size() ? &asciiGlyphs[c] : nullptr;
+        if (cached && *cached != NotLookedUp) return *cached;
+        QChar units[2];
+        int count = 1;
+        if (QChar::requiresSurrogates(c)) {
+            units[0] = QChar(QChar::highSurrogate(c));
+            units[1] = QChar(QChar::lowSurrogate(c));
+            count = 2;
+        } else {
+            units[0] = QChar(static_cast<char16_t>(c));
+        }
+        quint32 found[2] = {0, 0};
+        int glyphCount = 2;
+        const quint32 glyph =
+            rawFont.glyphIndexesForChars(units, count, found, &glyphCount) && glyphCount == 1 ? found[0] : 0;
+        if (cached) *cached = glyph;
+        return glyph;
+    }
+
+    // The characters of a line, one a column.
+    static QList<uint> charactersOf(std::string_view line) {
+        return QString::fromUtf8(line.data(), qsizetype(line.size())).toUcs4();
+    }
+
+    // The whole line as one glyph run, every glyph placed on its column of the character
+    // grid. False, drawing nothing, when the font lacks one of the line's characters.
+    bool drawGlyphRun(std::string_view line, qreal baseline) {
+        if (!rawFont.isValid()) return false;
+        glyphs.clear();
+        positions.clear();
+        const auto place = [&](char32_t c, qsizetype column) {
+            if (c == U' ') return true;
+            const quint32 glyph = glyphOf(c);
+            glyphs.append(glyph);
+            positions.append(QPointF(qreal(column) * advance, 0));
+            return glyph != 0;
+        };
+        const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
+        if (ascii) {
+            for (std::size_t column = 0; column < line.size(); ++column)
+                if (!place(static_cast<unsigned char>(line[column]), qsizetype(column))) return false;
+        } else {
+            const QList<uint> characters = charactersOf(line);
+            for (qsizetype column = 0; column < characters.size(); ++column)
+                if (!place(characters[column], column)) return false;
+        }
+        if (glyphs.isEmpty()) return true;
+        QGlyphRun run;
+        run.setRawFont(rawFont);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, baseline), run);
+        return true;
+    }
+
+    // One text per run of non-blank characters, each at its column: the font machinery
+    // then finds a face for characters the printout font lacks.
+    void drawTextRuns(std::string_view line, qreal baseline) {
+        const QList<uint> characters = charactersOf(line);
+        qsizetype column = 0;
+        while (column < characters.size()) {
+            if (characters[column] == U' ') {
+                ++column;
+                continue;
+            }
+            qsizetype end = column;
+            while (end < characters.size() && characters[end] != U' ') ++end;
+            painter.drawText(QPointF(qreal(column) * advance, baseline),
+                             QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData() + column),
+                                               end - column));
+            column = end;
+        }
     }
 
     // The document starts with its first line.
@@ -84,7 +199,8 @@ struct QtPrinter::Impl {
         return true;
     }
 
-    qreal pageHeight() const { return printer->pageRect(QPrinter::DevicePixel).height(); }
+    QRectF pageRect() const { return printer->pageLayout().paintRectPixels(resolution); }
+    qreal pageHeight() const { return pageRect().height(); }
 
     void startNewPage() {
         printer->newPage();
@@ -100,19 +216,20 @@ struct QtPrinter::Impl {
             // A page fuller than the sheet runs on to the next sheet, as a printer does.
             startNewPage();
         }
-        const QList<uint> characters = QString::fromUtf8(line.data(), qsizetype(line.size())).toUcs4();
         const qreal baseline = y + ascent;
-        for (qsizetype column = 0; column < characters.size(); ++column) {
-            const char32_t c = characters[column];
-            if (c == U' ') continue;
-            painter.drawText(QPointF(column * advance, baseline), QString::fromUcs4(&c, 1));
-        }
+        if (!drawGlyphRun(line, baseline)) drawTextRuns(line, baseline);
         y += lineSpacing;
     }
 };
 
 QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer) : d_(std::make_unique<Impl>()) {
+    d_->resolution = printer->resolution();
     d_->printer = std::move(printer);
+    d_->printer->setPageMargins(PageMargins, QPageLayout::Inch);
+    d_->useFont(fontForChoice(0));
+}
+
+QtPrinter::QtPrinter(std::unique_ptr<Impl> d) : d_(std::move(d)) {
     d_->printer->setPageMargins(PageMargins, QPageLayout::Inch);
     d_->useFont(fontForChoice(0));
 }
@@ -121,14 +238,18 @@ QtPrinter::~QtPrinter() {
     if (d_->painter.isActive()) d_->painter.end();
 }
 
+// A PDF file needs no printer: Qt's PDF writer takes it without loading the print system.
 std::unique_ptr<QtPrinter> QtPrinter::toPdf(const QString& fileName) {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(fileName);
+    keepPdfBuffers();
+    auto writer = std::make_unique<QPdfWriter>(fileName);
+    writer->setResolution(PdfResolution);
     // The reports were laid out for Letter paper: 80 columns at 12 points.
-    printer->setPageSize(QPageSize(QPageSize::Letter));
-    printer->setDocName(QStringLiteral("Pecunex printout"));
-    return std::make_unique<QtPrinter>(std::move(printer));
+    writer->setPageSize(QPageSize(QPageSize::Letter));
+    writer->setTitle(QStringLiteral("Pecunex printout"));
+    auto d = std::make_unique<Impl>();
+    d->resolution = writer->resolution();
+    d->printer = std::move(writer);
+    return std::unique_ptr<QtPrinter>(new QtPrinter(std::move(d)));
 }
 
 bool QtPrinter::selectFont(int fontChoice) {
@@ -151,7 +272,7 @@ bool QtPrinter::printImage(const PrintImage& image) {
     d_->pageBreakPending = false;
     const QImage picture(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
                          static_cast<qsizetype>(image.width) * 4, QImage::Format_ARGB32);
-    const QRectF page = d_->printer->pageRect(QPrinter::DevicePixel);
+    const QRectF page = d_->pageRect();
     const QSizeF size = QSizeF(picture.size()).scaled(page.size(), Qt::KeepAspectRatio);
     d_->painter.drawImage(QRectF(QPointF((page.width() - size.width()) / 2, 0), size), picture);
     // Whatever follows starts on a page of its own.
@@ -191,3 +312,64 @@ std::unique_ptr<Printer> QtPrinterProvider::open() {
         fileName += QStringLiteral(".pdf");
     return QtPrinter::toPdf(fileName);
 }
+
+namespace {
+
+// The file of the printout font: Courier New where it is installed, else its metric twin.
+QString printoutFontFile() {
+    static const char* const candidates[] = {
+        "fonts/truetype/msttcorefonts/Courier_New.ttf", "fonts/truetype/msttcorefonts/cour.ttf",
+        "fonts/truetype/liberation/LiberationMono-Regular.ttf",
+        "fonts/truetype/liberation2/LiberationMono-Regular.ttf"};
+    for (const char* candidate : candidates) {
+        const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QString::fromLatin1(candidate));
+        if (!file.isEmpty()) return file;
+    }
+    return {};
+}
+
+// Every kind of font file. A glob that matched folders too would keep the font folders
+// from being read at all.
+QString fontFileGlobs() {
+    QString globs;
+    for (const char* extension : {"ttf", "otf", "ttc", "otc", "pfa", "pfb", "t1", "pcf", "pcf.gz", "bdf", "woff",
+                                  "woff2", "dfont"})
+        globs += QStringLiteral("<glob>*.%1</glob>").arg(QLatin1String(extension));
+    return globs;
+}
+
+// The system's font configuration (its rendering settings shape the glyph metrics, so the
+// pages keep their geometry) with every face but the printout font's left out: the
+// application's font list then holds one face instead of every font on the system.
+std::unique_ptr<QTemporaryFile> printoutFontConfig() {
+    const QString font = printoutFontFile();
+    if (font.isEmpty()) return nullptr;
+    QString system = qEnvironmentVariable("FONTCONFIG_FILE");
+    if (system.isEmpty()) system = QStringLiteral("/etc/fonts/fonts.conf");
+    if (!QFileInfo::exists(system)) return nullptr;
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/pecunex-fonts-XXXXXX.conf"));
+    if (!file->open()) return nullptr;
+    const QString config = QStringLiteral(
+        "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+        "  <include>%1</include>\n"
+        "  <selectfont>\n"
+        "    <acceptfont><glob>%2</glob></acceptfont>\n"
+        "    <rejectfont>%3</rejectfont>\n"
+        "  </selectfont>\n"
+        "</fontconfig>\n").arg(system.toHtmlEscaped(), font.toHtmlEscaped(), fontFileGlobs());
+    if (file->write(config.toUtf8()) < 0 || !file->flush()) return nullptr;
+    return file;
+}
+
+} // namespace
+
+PdfApplication::PdfApplication(int& argc, char** argv) {
+    if (QCoreApplication::instance()) return;
+    // The PDF is drawn without a screen, whatever display the caller may have.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    fontConfig_ = printoutFontConfig();
+    if (fontConfig_) qputenv("FONTCONFIG_FILE", QFile::encodeName(fontConfig_->fileName()));
+    app_ = std::make_unique<QGuiApplication>(argc, argv);
+}
+
+PdfApplication::~PdfApplication() = default;

@@ -1,13 +1,16 @@
 #pragma once
-// The print model drawn on a QPrinter (system printer or PDF), character cell by character
-// cell in a fixed-pitch font, so columns line up exactly as in the text output.
+// The print model drawn on a QPrinter (system printer or PDF) in a fixed-pitch font: each
+// line in one draw, every character on its cell of the character grid, so columns line up
+// exactly as in the text output.
 #include <memory>
 
 #include "Printer.h"
 
+class QGuiApplication;
 class QPrinter;
 class QPainter;
 class QString;
+class QTemporaryFile;
 class QWidget;
 
 class QtPrinter : public Printer {
@@ -29,6 +32,7 @@ protected:
 
 private:
     struct Impl;
+    explicit QtPrinter(std::unique_ptr<Impl> d);
     std::unique_ptr<Impl> d_;
 };
 
@@ -41,4 +45,20 @@ public:
 
 private:
     QWidget* parent_;
+};
+
+// The application object a printout to PDF needs in a program that has none yet: a
+// QGuiApplication on the offscreen platform (no screen, no widgets) that knows the printout
+// font alone (when its file is found): characters that font lacks have no other font to fall
+// back on there. Does nothing when an application object already exists.
+class PdfApplication {
+public:
+    PdfApplication(int& argc, char** argv);
+    ~PdfApplication();
+    PdfApplication(const PdfApplication&) = delete;
+    PdfApplication& operator=(const PdfApplication&) = delete;
+
+private:
+    std::unique_ptr<QTemporaryFile> fontConfig_;  // read when the first font is needed
+    std::unique_ptr<QGuiApplication> app_;
 };

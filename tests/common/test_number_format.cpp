@@ -52,6 +52,24 @@ TEST(NumberPatterns, CurrencyRoundsFromItsFourDecimals) {
     for (const auto& c : cases) EXPECT_EQ(formatNumber(Currency::fromRaw(c.raw), c.pattern), c.expected) << c.raw;
 }
 
+// Rounding carries through every digit, groups appear where the whole part reaches them, and
+// the trimming patterns drop zeros (expected texts by hand).
+TEST(NumberPatterns, CurrencyCarriesGroupsAndTrims) {
+    const struct { std::int64_t raw; const char* pattern; const char* expected; } cases[] = {
+        {99995, "###,,###.00", "10.00"},          {9999999950, "###,,###.00", "1,000,000.00"},
+        {-9999999950, "####,,###.00", "-1,000,000.00"}, {9999950, "###,###.00", "1,000.00"},
+        {1234567, "##,,###.00", "123.46"},        {5000, "####,,##0.00", "0.50"},
+        {0, "####,,##0.00", "0.00"},              {0, "###,,###.00", ".00"},
+        {3652500, "###.##", "365.25"},            {3650000, "###.##", "365"},
+        {3652000, "###.##", "365.2"},             {49, "###.##", ""},
+        {20804999, "####", "2080"},               {20805000, "####", "2081"},
+        {-20805000, "###", "-2081"},              {12345678901234, "###", "1234567890"},
+        {12344999, "###.000", "1234.500"},        {12345678, "###.00", "1234.57"},
+        {1, "0.########", "0.0001"},              {-123456789, "0.########", "-12345.6789"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(formatNumber(Currency::fromRaw(c.raw), c.pattern), c.expected) << c.raw << c.pattern;
+}
+
 // A negative figure that rounds to zero at the pattern's last place prints as zero, without
 // a minus sign, in every pattern (expected texts: each pattern's own zero, by hand).
 TEST(NumberPatterns, NoMinusSignOnAZero) {

@@ -41,6 +41,35 @@ private slots:
         QCOMPARE(g.text(2100, 0) + "|" + g.text(2101, 0) + "|" + g.text(2102, 1), QString("6297||b"));
     }
 
+    // A sourced block: one reset, no text made until a row is read, each row made once and
+    // whole, a written cell kept, the rest made when the block is replaced by a plain fill.
+    void sourcedRowsAreMadeWhenFirstRead() {
+        Grid g;
+        g.setCols(3);
+        g.setText(0, 0, "No.");
+        std::vector<int> made;
+        QSignalSpy resets(g.model(), &QAbstractItemModel::modelReset);
+        QSignalSpy inserts(g.model(), &QAbstractItemModel::rowsInserted);
+        g.setRowsSource(1, 2100, [&made](int row, int col) {
+            if (col == 0) made.push_back(row);
+            return QString::number(row) + ":" + QString::number(col);
+        });
+        QCOMPARE(resets.count() * 10 + inserts.count(), 10);  // one reset, no row insertions
+        QCOMPARE(std::pair(g.rows(), g.model()->rowCount()), std::pair(2101, 2100));
+        QVERIFY(made.empty());
+        QCOMPARE(g.model()->index(1999, 2).data().toString(), QString("2000:2"));
+        QCOMPARE(g.text(0, 0) + "|" + g.text(2000, 0) + "|" + g.text(7, 1), QString("No.|2000:0|7:1"));
+        QCOMPARE(made, (std::vector<int>{2000, 7}));
+        g.setText(5, 1, "typed");
+        QCOMPARE(g.text(5, 1) + "|" + g.text(5, 2), QString("typed|5:2"));
+        g.setRowsData(2101, {"a", "b", "c"});  // a plain fill below settles the block
+        QCOMPARE(static_cast<int>(made.size()), 2100);
+        QCOMPARE(g.text(5, 1) + "|" + g.text(2100, 2) + "|" + g.text(2101, 1), QString("typed|2100:2|b"));
+        g.setRowsSource(1, 2, [](int row, int col) { return QString::number(row * 10 + col); });
+        g.clearBody(2);  // clearing drops the source: nothing left to make
+        QCOMPARE(g.text(1, 1) + "|" + g.text(0, 0), QString("|No."));
+    }
+
     void fillRangeAndSelectionTouchOnlyTheirRectangle() {
         Grid g;
         g.setCols(4);

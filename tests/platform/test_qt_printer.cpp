@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "QtPrinter.h"
 #include "QtTestMain.h"
@@ -90,6 +92,39 @@ private slots:
             QVERIFY2(qAbs(40 * cell - row.fortyColumns) < 1, qPrintable(QString::number(cell)));
             QCOMPARE(pagesOf(run("pdftotext", {"-layout", "-fixed", QString::number(cell), pdf, "-"})),
                      pagesOf(QString::fromStdString(text.text())));
+        }
+    }
+
+    // Each line is drawn in one go, yet every run of text must start on its own column of the
+    // character grid: left margin + column x cell, the cell the same across the line (read
+    // back from the reader's word boxes). Lines with a non-ASCII currency sign and with a
+    // character the printout font lacks (drawn through the font fallback) keep the grid too.
+    void runsStartOnTheirColumns() {
+        const struct { const char* name; std::vector<std::pair<int, const char*>> runs; } lines[] = {
+            {"ascii", {{1, "2027-01-01"}, {13, "1,170.15"}, {25, "84.54"}, {36, "199,915.46"},
+                       {50, "12,345.67"}, {65, "99.01"}, {79, "|"}}},
+            {"pound", {{1, "Total:"}, {36, "\u00a3199,915.46"}, {50, "\u20ac1,170.15"}, {79, "|"}}},
+            {"fallback", {{1, "start"}, {13, "A\u4e00B"}, {25, "after"}, {79, "|"}}},
+        };
+        for (const auto& line : lines) {
+            const QString pdf = printPdf(QString(line.name) + ".pdf", [&](Printer& p) {
+                printerSetUp(p, 1);
+                for (const auto& [column, text] : line.runs) p.print({Tab(column + 1), text}, true);
+                p.print({});
+                p.endDocument();
+            });
+            const auto& [firstColumn, firstText] = line.runs.front();
+            const auto& [lastColumn, lastText] = line.runs.back();
+            const double first = wordLeft(pdf, QString::fromUtf8(firstText));
+            const double cell = (wordLeft(pdf, lastText) - first) / (lastColumn - firstColumn);
+            QVERIFY2(cell > 5.9 && cell < 6.1, qPrintable(QString::number(cell)));  // Courier: 0.6 x 10 pt
+            QVERIFY2(qAbs(first - (18 + firstColumn * cell)) < 0.05, qPrintable(QString::number(first)));
+            for (const auto& [column, text] : line.runs) {
+                if (QString::fromUtf8(text).contains(QChar(0x4e00))) continue;  // its box is the fallback's
+                const double left = wordLeft(pdf, QString::fromUtf8(text));
+                QVERIFY2(qAbs(left - (first + (column - firstColumn) * cell)) < 0.02,
+                         qPrintable(QString("%1 %2 at %3").arg(line.name, text).arg(left)));
+            }
         }
     }
 

@@ -51,10 +51,13 @@ double finite(double value, const char* what) {
     return value;
 }
 
-Currency cell(double value) {
+// Out of line and cold, so that the loops calling cell() keep only the fast path inline.
+[[noreturn, gnu::noinline, gnu::cold]] void cellFault() { throw CalcFault("schedule value out of range"); }
+
+inline Currency cell(double value) {
     Currency c;
-    if (!scheduleCell(value, c))
-        throw CalcFault("schedule value out of range");
+    if (!scheduleCell(value, c)) [[unlikely]]
+        cellFault();
     return c;
 }
 
@@ -209,9 +212,13 @@ Amortization calculate(const AmortizationInput& in) {
     const bool datedRows = in.scheduleView == 2 && in.dateView == 1;
     int previousDate = in.firstPaymentDate;
 
+    // Year of payment k and the payments left in it, counted along instead of divided out.
+    int y = 0;
+    int leftInYear = 0;
     for (int k = 1; k <= n; ++k) {
-        if ((k - 1) % ppy == 0) {
-            const int y = (k - 1) / ppy + 1;
+        if (leftInYear-- == 0) {
+            ++y;
+            leftInYear = ppy - 1;
             if (y > MaxYears)
                 throw CalcFault("year beyond the additional payments table");
             const Currency A = in.extraPayments[static_cast<std::size_t>(y)];
@@ -232,7 +239,7 @@ Amortization calculate(const AmortizationInput& in) {
         cumI += rowI;
         cumQ += rowQ;
 
-        ScheduleRow row;
+        ScheduleRow& row = a.rows.emplace_back();
         row.number = Currency::fromWhole(k);
         row.interest = cell(rowI);
         row.principal = cell(rowQ);
@@ -243,9 +250,8 @@ Amortization calculate(const AmortizationInput& in) {
             previousDate = paymentDate(in.firstPaymentDate, k, freq->step, previousDate);
             row.dateOrYear = Currency::fromWhole(previousDate);
         } else {
-            row.dateOrYear = Currency::fromWhole((k - 1) / ppy + 1);
+            row.dateOrYear = Currency::fromWhole(y);
         }
-        a.rows.push_back(row);
         rowI = rowQ = 0;
     }
     finite(B, "balance");

@@ -2,6 +2,7 @@
 // and the two commands that use a finished schedule (graph, printout).
 #include <QComboBox>
 #include <QLabel>
+#include <memory>
 
 #include "BusyCursor.h"
 #include "Dialogs.h"
@@ -94,7 +95,12 @@ void MortgageWindow::fillGrid(const Amortization& result) {
     options.seps = seps_;
     options.formatDate = [](int serial) { return platform::shortDate(serial); };
     setGridHeadings(scheduleFirstColumnView(options));
-    MGrid->setRowsData(1, scheduleGridCells(result, options));
+    // The grid makes the texts of the rows it shows; it keeps its own copy of the schedule.
+    auto schedule = std::make_shared<const Amortization>(result);
+    const int rows = scheduleGridRows(*schedule, options);
+    MGrid->setRowsSource(1, rows, [schedule, options = std::move(options)](int row, int col) {
+        return scheduleGridCell(*schedule, options, row, col);
+    });
     MGrid->scrollToTopRow();
 }
 

@@ -21,56 +21,61 @@ std::array<std::string, 6> scheduleGridHeadings(int firstColumnView) {
             "Cumulative Principal"};
 }
 
-std::vector<QString> scheduleGridCells(const Amortization& result, const ScheduleGridOptions& options) {
-    const int view = scheduleFirstColumnView(options);
-    const int last = std::min<int>(result.last, static_cast<int>(result.rows.size()) - 1);
+namespace {
+int scheduleRows(const Amortization& result) {
+    return std::max(std::min<int>(result.last, static_cast<int>(result.rows.size()) - 1), 0);
+}
+
+QString money(Currency c, const ScheduleGridOptions& options) {
+    return qs(formatNumber(c, "####,,###.00", options.seps));
+}
+
+QString firstColumn(const ScheduleRow& row, int view, const ScheduleGridOptions& options) {
+    if (view == 2 && options.formatDate) return qs(options.formatDate(whole(row.dateOrYear)));
+    if (view == 1) return qs(RightAlign(formatNumber(row.number, "####"), 5));
+    return qs(RightAlign(formatNumber(row.number, "####"), 5) + RightAlign(formatNumber(row.dateOrYear, "###"), 4));
+}
+
+QString totalCell(const Amortization& result, const ScheduleGridOptions& options, int last, int col) {
+    if (col == 0) return QStringLiteral("Total:");
+    if (last < 1 || col < 3) return {};
+    const ScheduleRow& final = result.rows[static_cast<size_t>(last)];
+    const Currency figure = col == 3 ? final.balance : col == 4 ? final.cumInterest : final.cumPrincipal;
+    return qs(options.currencySymbol + formatNumber(figure, "####,,###.00", options.seps));
+}
+
+// Two empty rows after "Total:", the block's heading, then one row per applied payment.
+QString extraPaymentCell(const Amortization& result, const ScheduleGridOptions& options, int below, int col) {
+    if (below == 3) {
+        static const char* const heading[] = {"", "Additional ", "Payments  ", "Applied  "};
+        return col < 4 ? QString(heading[col]) : QString();
+    }
+    const int index = below - 4;
+    if (index < 0 || index >= static_cast<int>(result.applied.size())) return {};
+    const AppliedExtraPayment& paid = result.applied[static_cast<size_t>(index)];
+    if (col == 1) return qs("Year  " + RightAlign(formatNumber(static_cast<double>(paid.year), "###"), 3));
+    if (col == 2) return qs(formatNumber(paid.amount, "###,,###.00", options.seps));
+    return {};
+}
+} // namespace
+
+int scheduleGridRows(const Amortization& result, const ScheduleGridOptions& options) {
     const bool extras = options.extraPaymentsInUse > 0;
-    // Schedule rows, "Total:", then (with additional payments) two empty rows, the
-    // heading row and one row per applied payment.
-    const size_t rows = static_cast<size_t>(std::max(last, 0)) + 1 + (extras ? 3 + result.applied.size() : 0);
-    std::vector<QString> cells(rows * Cols);
-    auto money = [&](Currency c) { return qs(formatNumber(c, "####,,###.00", options.seps)); };
+    return scheduleRows(result) + 1 + (extras ? 3 + static_cast<int>(result.applied.size()) : 0);
+}
 
-    for (int k = 1; k <= last; ++k) {
-        const ScheduleRow& row = result.rows[static_cast<size_t>(k)];
-        QString* out = &cells[static_cast<size_t>(k - 1) * Cols];
-        if (view == 2 && options.formatDate) {
-            out[0] = qs(options.formatDate(whole(row.dateOrYear)));
-        } else if (view == 1) {
-            out[0] = qs(RightAlign(formatNumber(row.number, "####"), 5));
-        } else {
-            out[0] = qs(RightAlign(formatNumber(row.number, "####"), 5) +
-                        RightAlign(formatNumber(row.dateOrYear, "###"), 4));
-        }
-        out[1] = money(row.interest);
-        out[2] = money(row.principal);
-        out[3] = money(row.balance);
-        out[4] = money(row.cumInterest);
-        out[5] = money(row.cumPrincipal);
+QString scheduleGridCell(const Amortization& result, const ScheduleGridOptions& options, int row, int col) {
+    const int last = scheduleRows(result);
+    if (row < 1 || col < 0 || col >= Cols || row > scheduleGridRows(result, options)) return {};
+    if (row == last + 1) return totalCell(result, options, last, col);
+    if (row > last) return extraPaymentCell(result, options, row - last - 1, col);
+    const ScheduleRow& r = result.rows[static_cast<size_t>(row)];
+    switch (col) {
+    case 0: return firstColumn(r, scheduleFirstColumnView(options), options);
+    case 1: return money(r.interest, options);
+    case 2: return money(r.principal, options);
+    case 3: return money(r.balance, options);
+    case 4: return money(r.cumInterest, options);
+    default: return money(r.cumPrincipal, options);
     }
-
-    QString* total = &cells[static_cast<size_t>(std::max(last, 0)) * Cols];
-    total[0] = "Total:";
-    if (last >= 1) {
-        const ScheduleRow& final = result.rows[static_cast<size_t>(last)];
-        const std::string& sym = options.currencySymbol;
-        total[3] = qs(sym + formatNumber(final.balance, "####,,###.00", options.seps));
-        total[4] = qs(sym + formatNumber(final.cumInterest, "####,,###.00", options.seps));
-        total[5] = qs(sym + formatNumber(final.cumPrincipal, "####,,###.00", options.seps));
-    }
-
-    if (extras) {
-        QString* head = &cells[static_cast<size_t>(last + 3) * Cols];
-        head[1] = "Additional ";
-        head[2] = "Payments  ";
-        head[3] = "Applied  ";
-        size_t r = static_cast<size_t>(last) + 4;
-        for (const AppliedExtraPayment& paid : result.applied) {
-            QString* out = &cells[r * Cols];
-            out[1] = qs("Year  " + RightAlign(formatNumber(static_cast<double>(paid.year), "###"), 3));
-            out[2] = qs(formatNumber(paid.amount, "###,,###.00", options.seps));
-            ++r;
-        }
-    }
-    return cells;
 }

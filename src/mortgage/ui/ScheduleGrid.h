@@ -23,5 +23,7 @@ struct ScheduleGridOptions {
 int scheduleFirstColumnView(const ScheduleGridOptions& options);
 std::array<std::string, 6> scheduleGridHeadings(int firstColumnView);
 
-// Body rows 1.. of the six-column grid, row by row.
-std::vector<QString> scheduleGridCells(const Amortization& result, const ScheduleGridOptions& options);
+// Body rows of the six-column grid: the schedule, "Total:", and the applied payments' block.
+int scheduleGridRows(const Amortization& result, const ScheduleGridOptions& options);
+// The text of body row `row` (from 1), column `col` (0-5); "" outside the body.
+QString scheduleGridCell(const Amortization& result, const ScheduleGridOptions& options, int row, int col);

@@ -1,0 +1,83 @@
+#include "BenchLimits.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+struct Limit {
+    const char* measure;              // as the table names it
+    const char* name;                 // the benchmark
+    const char* counter;              // a counter of it instead of its time, or nullptr
+    double limit;                     // seconds (a counter: its own unit)
+    const char* relativeTo = nullptr; // the limit is this many times that benchmark's time
+};
+
+const std::vector<Limit>& limits() {
+    static const std::vector<Limit> table = {
+        {"report --pdf, 40-year weekly plan, whole process", "BM_ReportPdfWeekly40", nullptr,
+         0.070},
+        {"  its peak memory (MiB)", "BM_ReportPdfWeekly40", "peak_mib", 30},
+        {"report --pdf, 25-year monthly plan, whole process", "BM_ReportPdfMonthly25", nullptr,
+         0.040},
+        {"schedule printout to PDF (2,080 payments)", "BM_ScheduleReportPdf", nullptr, 0.030},
+        {"engine, 2,080 rows (limit: 2 x BM_BareLoopFloor)", "BM_WorstCaseSchedule", nullptr, 2,
+         "BM_BareLoopFloor"},
+        {"schedule printout as text", "BM_ScheduleReportText", nullptr, 0.001},
+        {"calculate to grid", "BM_CalculateToGrid", nullptr, 0.001},
+    };
+    return table;
+}
+
+// "12.3 ms", "45.6 us", "29.8" for counters.
+std::string figure(double value, bool seconds) {
+    const char* unit = "";
+    if (seconds) {
+        unit = " s";
+        if (value < 1e-3) {
+            value *= 1e6;
+            unit = " us";
+        } else if (value < 1) {
+            value *= 1e3;
+            unit = " ms";
+        }
+    }
+    char text[32];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 1).ptr;
+    return std::string(text, end) + unit;
+}
+
+std::string padded(std::string text, std::size_t width) {
+    if (text.size() < width)
+        text.append(width - text.size(), ' ');
+    return text;
+}
+
+// The figure, NaN when it was not measured.
+double find(const BenchMedians& medians, const std::string& key) {
+    const auto at = medians.find(key);
+    return at == medians.end() ? std::nan("") : at->second;
+}
+
+} // namespace
+
+std::string limitsTable(const BenchMedians& medians) {
+    std::string out = padded("measure", 52) + padded("median", 14) + padded("limit", 14) + "\n";
+    for (const Limit& row : limits()) {
+        const bool seconds = row.counter == nullptr;
+        const double value =
+            find(medians, seconds ? row.name : std::string(row.name) + ":" + row.counter);
+        const double limit = row.limit * (row.relativeTo ? find(medians, row.relativeTo) : 1.0);
+        out += padded(row.measure, 52);
+        out += padded(std::isnan(value) ? "not run" : figure(value, seconds), 14);
+        out += padded(std::isnan(limit) ? "not run" : figure(limit, seconds), 14);
+        if (value > limit)
+            out += "OVER THE LIMIT"; // false when either is NaN
+        while (!out.empty() && out.back() == ' ')
+            out.pop_back();
+        out += "\n";
+    }
+    return out;
+}
