@@ -31,8 +31,9 @@ bool paymentDatesFit(int firstPaymentDate, Currency termYears) {
     // one month more than the longest (they cannot fit near the end of the calendar either).
     constexpr std::int64_t longest = 12 * (MaxYears + 1);
     const std::int64_t raw = std::max<std::int64_t>(termYears.raw(), 0);
-    const std::int64_t months =
-        raw > longest * Currency::Scale ? longest : (raw * 12 + Currency::Scale - 1) / Currency::Scale;
+    const std::int64_t months = raw > longest * Currency::Scale
+                                    ? longest
+                                    : (raw * 12 + Currency::Scale - 1) / Currency::Scale;
     if (firstPaymentDate > lastDay)
         return false;
     return months == 0 || addMonths(firstPaymentDate, static_cast<int>(months)) - 1 <= lastDay;

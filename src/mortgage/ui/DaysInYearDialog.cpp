@@ -12,7 +12,8 @@
 
 DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
     : QDialog(container), state_(state), container_(container), keptChoice_(state.DaysChoice),
-      keptDays_(state.DaysInYear), keptTwoWeeks_(state.TwoWeekPeriods), keptWeeks_(state.WeekPeriods) {
+      keptDays_(state.DaysInYear), keptTwoWeeks_(state.TwoWeekPeriods),
+      keptWeeks_(state.WeekPeriods) {
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     setModal(true);
