@@ -9,6 +9,7 @@
 #include "BudgetTables.h"
 #include "BudgetWindow.h"
 #include "MdiContainer.h"
+#include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "NetWorthTables.h"
 #include "NetWorthWindow.h"
@@ -17,7 +18,7 @@
 #include "SavingsTables.h"
 #include "SavingsWindow.h"
 #include "Settings.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 
 namespace {
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pecunex"));
 
-    SharedState state;
+    ShellState state;
     state.ProgramFolder = QCoreApplication::applicationDirPath().toStdString();
     // Files named without a folder are the program's own; if the folder cannot be made
     // current, start-up goes on regardless.
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     state.TodayDate = platform::shortDate(platform::today());
 
     // The worksheets' tables, live while the program runs; each worksheet resets its own on leaving.
+    MortgageTables mortgageTables;
     SavingsTables savingsTables;
     NetWorthTables netWorth;
 
@@ -57,7 +59,9 @@ int main(int argc, char** argv) {
     container.setDialogs(&dialogs);
     container.setPrinters(&printers);
 
-    const auto mortgage = [](Workspace& workspace) -> QWidget* { return new MortgageWindow(workspace); };
+    const auto mortgage = [&mortgageTables](Workspace& workspace) -> QWidget* {
+        return new MortgageWindow(workspace, mortgageTables);
+    };
     container.registerWorksheet(Worksheet::Mortgage, mortgage);
     container.registerWorksheet(Worksheet::Loan, mortgage);
     container.registerWorksheet(Worksheet::Savings, [&savingsTables](Workspace& workspace) -> QWidget* {

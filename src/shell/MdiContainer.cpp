@@ -16,7 +16,7 @@
 #include "PersonalizeDialog.h"
 #include "Placement.h"
 #include "Platform.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 namespace {
 
@@ -40,7 +40,7 @@ QString worksheetCaption(Worksheet which) {
     return {};
 }
 
-MdiContainer::MdiContainer(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+MdiContainer::MdiContainer(ShellState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
     setObjectName(QStringLiteral("MDIContainer"));
     area_ = new QMdiArea(this);
     area_->setBackground(QColor(0x5d, 0x6d, 0x75));

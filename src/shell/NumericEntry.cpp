@@ -10,7 +10,7 @@
 #include "KeyFilters.h"
 #include "NumberFormat.h"
 #include "Platform.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "TypedKey.h"
 
@@ -23,7 +23,7 @@
 // to the line edit by direct calls, which no event filter sees. Keys and focus changes are
 // therefore watched where they arrive (the focus holder); a key the filter lets pass takes
 // the holder's usual way, and one the line edit ignores goes on to the window once.
-NumericEntry::NumericEntry(QLineEdit* field, SharedState& state, NumericEntryConfig config)
+NumericEntry::NumericEntry(QLineEdit* field, ShellState& state, NumericEntryConfig config)
     : QObject(field), field_(field), holder_(field->focusProxy() ? field->focusProxy() : field), state_(state),
       config_(std::move(config)) {
     field_->setAcceptDrops(false);

@@ -9,7 +9,7 @@
 
 class QLineEdit;
 class QWidget;
-struct SharedState;
+struct ShellState;
 
 struct NumericEntryConfig {
     enum class Filter { Decimal, Digit };
@@ -28,7 +28,7 @@ struct NumericEntryConfig {
 class NumericEntry : public QObject {
     Q_OBJECT
 public:
-    NumericEntry(QLineEdit* field, SharedState& state, NumericEntryConfig config);
+    NumericEntry(QLineEdit* field, ShellState& state, NumericEntryConfig config);
     // Where Enter sends the focus (nullptr: nowhere).
     void setNext(QWidget* next) { next_ = next; }
     QLineEdit* field() const { return field_; }
@@ -50,7 +50,7 @@ private:
 
     QLineEdit* field_;
     QWidget* holder_;  // where focus and keys arrive: the field, or the list it belongs to
-    SharedState& state_;
+    ShellState& state_;
     NumericEntryConfig config_;
     QWidget* next_ = nullptr;
 };

@@ -6,11 +6,11 @@
 #include <QShowEvent>
 
 #include "Placement.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 class PlacedDialog : public QDialog {
 public:
-    PlacedDialog(SharedState& state, QWidget* container, Placement placement)
+    PlacedDialog(ShellState& state, QWidget* container, Placement placement)
         : QDialog(container), state_(state), container_(container), placement_(placement) {}
 
 protected:
@@ -30,7 +30,7 @@ protected:
         return QDialog::event(event);
     }
 
-    SharedState& state_;
+    ShellState& state_;
     QWidget* container_;
     Placement placement_;
 };

@@ -7,12 +7,12 @@
 #include "ValueInputDialog.h"
 #include "YesNoDialog.h"
 
-QtDialogs::QtDialogs(SharedState& state, QWidget* container)
+QtDialogs::QtDialogs(ShellState& state, QWidget* container)
     : Dialogs(state), container_(container) {}
 
 namespace {
 // Each dialog is built afresh (its load reads the inputs), shown modally and discarded.
-template <class Dialog> void showModal(SharedState& state, QWidget* container) {
+template <class Dialog> void showModal(ShellState& state, QWidget* container) {
     Dialog dialog(state, container);
     dialog.exec();
 }

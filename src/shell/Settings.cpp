@@ -6,13 +6,13 @@
 
 #include "SafeSave.h"
 #include "SettingsFile.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
-QString settingsFilePath(const SharedState& state) {
+QString settingsFilePath(const ShellState& state) {
     return QDir(QString::fromStdString(state.ProgramFolder)).filePath(QStringLiteral("Personal.kpf"));
 }
 
-void loadSettings(SharedState& state) {
+void loadSettings(ShellState& state) {
     QFile file(settingsFilePath(state));
     std::string text;
     bool opened = file.open(QIODevice::ReadOnly);
@@ -27,7 +27,7 @@ void loadSettings(SharedState& state) {
     if (!opened || !read.complete) state.LinesPerPage = 53;
 }
 
-bool saveSettings(const SharedState& state) {
+bool saveSettings(const ShellState& state) {
     PersonalSettings settings;
     settings.currencySymbol = state.CurrencySymbol;
     settings.printerFontChoice = state.PrinterFontChoice;

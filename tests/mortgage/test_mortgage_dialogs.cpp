@@ -12,15 +12,15 @@ namespace {
 // The additional payments of a loan of `termYears`, with `year4` stored for year 4.
 struct PrePay {
     explicit PrePay(double termYears, double year4 = 0) {
-        ws.shared.LoanInputs[3] = Currency::fromDouble(termYears).value();
-        ws.shared.ExtraPayments[4][2] = Currency::fromDouble(year4).value();
-        dialog = std::make_unique<PrePayDialog>(ws.shared, &ws.containerWidget);
+        ws.tables.LoanInputs[3] = Currency::fromDouble(termYears).value();
+        ws.tables.ExtraPayments[4][2] = Currency::fromDouble(year4).value();
+        dialog = std::make_unique<PrePayDialog>(ws.shared, ws.tables, &ws.containerWidget);
         activate(dialog.get());
         grid = dialog->findChild<Grid*>("PGrid");
         grid->setFocus();
     }
     // A year's amount as shown and as stored.
-    QString at(int y) const { return grid->text(y, 1) + "|" + QString::number(ws.shared.ExtraPayments[size_t(y)][2].toDouble()); }
+    QString at(int y) const { return grid->text(y, 1) + "|" + QString::number(ws.tables.ExtraPayments[size_t(y)][2].toDouble()); }
     void type(int row, const QString& keys, Qt::Key end = Qt::Key_Return) const {
         grid->setCurrentCell(row, 1);
         QTest::keyClicks(grid, keys);
@@ -28,7 +28,7 @@ struct PrePay {
     }
     void click(const char* button) const { QTest::mouseClick(dialog->findChild<QWidget*>(button), Qt::LeftButton); }
 
-    TestWorkspace ws;
+    MortgageWorkspace ws;
     std::unique_ptr<PrePayDialog> dialog;
     Grid* grid = nullptr;
 };
@@ -40,10 +40,10 @@ private slots:
     // A row a year of the term, at least 20 rows; year numbers and stored amounts shown.
     void prePayGridHasARowPerYear() {
         PrePay p(25);
-        QCOMPARE(std::pair(p.grid->rows(), int(p.ws.shared.ExtraPaymentCount)), std::pair(26, 25));
+        QCOMPARE(std::pair(p.grid->rows(), int(p.ws.tables.ExtraPaymentCount)), std::pair(26, 25));
         QCOMPARE(p.grid->text(0, 0) + "|" + p.grid->text(0, 1) + "|" + p.grid->text(25, 0) + "|" + p.grid->text(25, 1),
                  QString("Year Number|Amount of Payment|25|.00"));
-        QCOMPARE(p.ws.shared.ExtraPayments[25][1], Currency::fromWhole(25));
+        QCOMPARE(p.ws.tables.ExtraPayments[25][1], Currency::fromWhole(25));
         QCOMPARE(PrePay(10, 1234.5).grid->text(4, 1), QString("1,234.50"));
         PrePay shortLoan(3);
         QCOMPARE(shortLoan.grid->rows(), 20);
@@ -78,19 +78,19 @@ private slots:
         p.type(4, "0");  // a zero year does not count
         p.type(9, "100");
         p.click("UsePrePay");
-        QCOMPARE(std::pair(int(p.ws.shared.ExtraPaymentsInUse), p.dialog->result()), std::pair(2, int(QDialog::Accepted)));
+        QCOMPARE(std::pair(int(p.ws.tables.ExtraPaymentsInUse), p.dialog->result()), std::pair(2, int(QDialog::Accepted)));
         PrePay again(25, 1234.5);
-        again.ws.shared.ExtraPaymentsInUse = 1;
+        again.ws.tables.ExtraPaymentsInUse = 1;
         again.click("DoNotUse");
         QVERIFY(again.at(4).endsWith("|0"));  // erased as the dialog closes
-        QVERIFY(again.ws.shared.ExtraPaymentsInUse == 0 && !again.dialog->isVisible());
+        QVERIFY(again.ws.tables.ExtraPaymentsInUse == 0 && !again.dialog->isVisible());
     }
 
     // Each choice sets the days in the year and the two-week and one-week periods.
     void daysInYearChoiceSetsTheThreeValues() {
-        TestWorkspace ws;
-        ws.shared.DaysChoice = 2;
-        DaysInYearDialog dialog(ws.shared, &ws.containerWidget);
+        MortgageWorkspace ws;
+        ws.tables.DaysChoice = 2;
+        DaysInYearDialog dialog(ws.shared, ws.tables, &ws.containerWidget);
         const QList<QRadioButton*> options = dialog.findChildren<QRadioButton*>("IRFactor");
         QVERIFY(options.size() == 4 && options.at(2)->isChecked());
         dialog.show();
@@ -100,17 +100,17 @@ private slots:
         for (const auto& row : table) {
             QRadioButton* option = options.at(row.choice);
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-            QCOMPARE(ws.shared.DaysChoice, std::int16_t(row.choice));
-            QCOMPARE(ws.shared.DaysInYear, row.days);
-            QCOMPARE(ws.shared.TwoWeekPeriods, row.twoWeeks);
-            QCOMPARE(ws.shared.WeekPeriods, row.weeks);
+            QCOMPARE(ws.tables.DaysChoice, std::int16_t(row.choice));
+            QCOMPARE(ws.tables.DaysInYear, row.days);
+            QCOMPARE(ws.tables.TwoWeekPeriods, row.twoWeeks);
+            QCOMPARE(ws.tables.WeekPeriods, row.weeks);
         }
     }
 
     // A typed date is checked on Enter and on OK: a bad one is reported and the old one
     // kept; ISO form is accepted and shown in the short form (en-US here).
     void firstPaymentDateIsCheckedWhenTaken() {
-        TestWorkspace ws;
+        MortgageWorkspace ws;
         ws.shared.TodayDate = "1/15/2027";
         FirstPaymentDateDialog dialog(ws.shared, ws.scripted, &ws.containerWidget);
         activate(&dialog);

@@ -143,9 +143,9 @@ class TestMortgageKeys : public QObject {
     }
 
     void everyKeyInTheDialogFields() {
-        TestWorkspace ws;
+        MortgageWorkspace ws;
         cancelEverything(ws, 5000);
-        ws.shared.LoanInputs[3] = Currency::fromWhole(10);
+        ws.tables.LoanInputs[3] = Currency::fromWhole(10);
         QStringList faults;
         auto check = [&](QDialog* dialog, const char* field, const QString& admitted,
                          bool quote = false) {
@@ -180,7 +180,7 @@ class TestMortgageKeys : public QObject {
             check(&date, "InDate", {}, true); // any text; the date is judged on leaving
         }
         {
-            PrePayDialog prePay(ws.shared, &ws.containerWidget);
+            PrePayDialog prePay(ws.shared, ws.tables, &ws.containerWidget);
             auto* grid = prePay.findChild<Grid*>("PGrid");
             ModalCloser closer(&prePay);
             activate(&prePay);

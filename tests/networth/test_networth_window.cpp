@@ -20,7 +20,7 @@ namespace {
 class TestWorkspace : public Workspace {
   public:
     TestWorkspace() { shared.ProgramFolder = folder.path().toStdString(); }
-    SharedState& state() override { return shared; }
+    ShellState& state() override { return shared; }
     Dialogs& dialogs() override { return scripted; }
     PrinterProvider& printers() override { return capture; }
     QWidget* container() override { return &containerWidget; }
@@ -28,7 +28,7 @@ class TestWorkspace : public Workspace {
     void showMenu() override { ++menuShown; }
 
     QTemporaryDir folder;
-    SharedState shared;
+    ShellState shared;
     ScriptedDialogs scripted{shared};
     CapturingPrinters capture;
     QWidget containerWidget;

@@ -7,7 +7,7 @@
 #include "QtDialogs.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 // Each test object registers itself with PECUNEX_SUITE; the program's main runs them all.
 using SuiteRunner = int (*)(int, char**);

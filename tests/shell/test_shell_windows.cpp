@@ -6,14 +6,14 @@
 class ShellWindowsTest : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
-    SharedState state;
+    ShellState state;
     ScriptedDialogs dialogs{state};
     CapturingPrinters printers;
     std::unique_ptr<MdiContainer> container;
 
     void start(const std::string& userName = {}) {
         container.reset();
-        state = SharedState{};
+        state = ShellState{};
         state.ProgramFolder = folder.path().toStdString(), state.UserName = userName;
         container = std::make_unique<MdiContainer>(state);
         container->setDialogs(&dialogs), container->setPrinters(&printers);

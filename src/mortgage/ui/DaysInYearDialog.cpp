@@ -8,10 +8,11 @@
 
 #include "Amortization.h"
 #include "Placement.h"
-#include "SharedState.h"
+#include "MortgageTables.h"
+#include "ShellState.h"
 
-DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
-    : QDialog(container), state_(state), container_(container) {
+DaysInYearDialog::DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container)
+    : QDialog(container), state_(state), tables_(tables), container_(container) {
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     setModal(true);
@@ -26,7 +27,7 @@ DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
         options->addWidget(IRFactor[i]);
         connect(IRFactor[i], &QRadioButton::clicked, this, [this, i] { onOptionClicked(i); });
     }
-    const int current = state_.DaysChoice >= 0 && state_.DaysChoice <= 3 ? state_.DaysChoice : 0;
+    const int current = tables_.DaysChoice >= 0 && tables_.DaysChoice <= 3 ? tables_.DaysChoice : 0;
     IRFactor[current]->setChecked(true);
 
     auto* note = new QLabel("Most Financial Institutions use 365 days.", this);
@@ -44,11 +45,11 @@ DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
 void DaysInYearDialog::onOptionClicked(int choice) {
     // The choice and its values change together, so the worksheet never reads a
     // choice whose values were not set yet.
-    state_.DaysChoice = static_cast<std::int16_t>(choice);
+    tables_.DaysChoice = static_cast<std::int16_t>(choice);
     const DaysInYearSet set = daysInYearSet(choice);
-    state_.DaysInYear = set.daysInYear;
-    state_.TwoWeekPeriods = set.twoWeekPeriods;
-    state_.WeekPeriods = set.weekPeriods;
+    tables_.DaysInYear = set.daysInYear;
+    tables_.TwoWeekPeriods = set.twoWeekPeriods;
+    tables_.WeekPeriods = set.weekPeriods;
 }
 
 void DaysInYearDialog::showEvent(QShowEvent* event) {

@@ -4,12 +4,13 @@
 #include <QDialog>
 
 class QRadioButton;
-struct SharedState;
+struct MortgageTables;
+struct ShellState;
 
 class DaysInYearDialog : public QDialog {
     Q_OBJECT
 public:
-    DaysInYearDialog(SharedState& state, QWidget* container);
+    DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -17,7 +18,8 @@ protected:
 private:
     void onOptionClicked(int choice);
 
-    SharedState& state_;
+    ShellState& state_;
+    MortgageTables& tables_;
     QWidget* container_;
     QRadioButton* IRFactor[4] = {};
 };

@@ -9,10 +9,10 @@
 #include "Dialogs.h"
 #include "Messages.h"
 #include "Placement.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 
-FirstPaymentDateDialog::FirstPaymentDateDialog(SharedState& state, Dialogs& dialogs, QWidget* container)
+FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialogs, QWidget* container)
     : QDialog(container), state_(state), dialogs_(dialogs), container_(container) {
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");

@@ -5,12 +5,12 @@
 class Dialogs;
 class QLineEdit;
 class QPushButton;
-struct SharedState;
+struct ShellState;
 
 class FirstPaymentDateDialog : public QDialog {
     Q_OBJECT
 public:
-    FirstPaymentDateDialog(SharedState& state, Dialogs& dialogs, QWidget* container);
+    FirstPaymentDateDialog(ShellState& state, Dialogs& dialogs, QWidget* container);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -21,7 +21,7 @@ private:
     void commitDate();
     void onOkClicked();
 
-    SharedState& state_;
+    ShellState& state_;
     Dialogs& dialogs_;
     QWidget* container_;
     QLineEdit* InDate;

@@ -11,7 +11,8 @@
 #include "MortgageTexts.h"
 #include "MortgageWindow.h"
 #include "NumericEntry.h"
-#include "SharedState.h"
+#include "MortgageTables.h"
+#include "ShellState.h"
 #include "Workspace.h"
 
 namespace {
@@ -52,13 +53,13 @@ void MortgageWindow::setUpEntries() {
 }
 
 double MortgageWindow::commitPrincipal(double value) {
-    state_.LoanInputs[1] = Currency::fromDouble(value).value_or(Currency{});
-    return state_.LoanInputs[1].toDouble();
+    tables_.LoanInputs[1] = Currency::fromDouble(value).value_or(Currency{});
+    return tables_.LoanInputs[1].toDouble();
 }
 
 double MortgageWindow::commitRate(double value) {
-    state_.LoanInputs[2] = Currency::fromDouble(value).value_or(Currency{});
-    return state_.LoanInputs[2].toDouble();
+    tables_.LoanInputs[2] = Currency::fromDouble(value).value_or(Currency{});
+    return tables_.LoanInputs[2].toDouble();
 }
 
 double MortgageWindow::commitTerm(double value) {
@@ -68,10 +69,10 @@ double MortgageWindow::commitTerm(double value) {
         value = limit;
     }
     const double years = loanMode() ? value / 12.0 : value;
-    state_.LoanInputs[3] = Currency::fromDouble(years).value_or(Currency{});
+    tables_.LoanInputs[3] = Currency::fromDouble(years).value_or(Currency{});
     eraseExtraPayments();
     // What the field shows: the stored years, in months for a loan.
-    const double stored = state_.LoanInputs[3].toDouble();
+    const double stored = tables_.LoanInputs[3].toDouble();
     return loanMode() ? stored * 12.0 : stored;
 }
 
@@ -88,9 +89,9 @@ std::string MortgageWindow::termText(double shown) const {
 }
 
 void MortgageWindow::eraseExtraPayments() {
-    state_.ExtraPayments = {};
-    state_.ExtraPaymentCount = 0;
-    state_.ExtraPaymentsInUse = 0;
+    tables_.ExtraPayments = {};
+    tables_.ExtraPaymentCount = 0;
+    tables_.ExtraPaymentsInUse = 0;
 }
 
 void MortgageWindow::onListEntryChosen(QComboBox* box) {

@@ -18,12 +18,13 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class Workspace;
-struct SharedState;
+struct MortgageTables;
+struct ShellState;
 
 class MortgageWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MortgageWindow(Workspace& workspace, QWidget* parent = nullptr);
+    MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent = nullptr);
     ~MortgageWindow() override;
 
     // Runs the calculation as the "&Calculate" button does (also after opening a file).
@@ -79,7 +80,8 @@ private:
     void setDateViewCaption();
 
     Workspace& workspace_;
-    SharedState& state_;
+    ShellState& state_;
+    MortgageTables& tables_;
     NumberSeparators seps_;
     std::optional<AmortizationInput> lastInput_;  // the entries of the schedule shown
 

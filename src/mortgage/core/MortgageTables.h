@@ -1,0 +1,23 @@
+#pragma once
+// The mortgage and loan planner's variables, live while its worksheet is open; leaving the
+// worksheet resets them.
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "Amortization.h"
+#include "Currency.h"
+
+struct MortgageTables {
+    std::array<Currency, 6> LoanInputs{};
+    std::array<std::array<Currency, 3>, MaxYears + 1> ExtraPayments{};
+    std::int16_t ExtraPaymentCount = 0;
+    std::int16_t ExtraPaymentsInUse = 0;
+    std::int16_t DaysChoice = 1;
+    float DaysInYear = 365;
+    double TwoWeekPeriods = 26.07142857;
+    double WeekPeriods = 52.14285714;
+    std::int16_t SchedulePaymentsPerYear = 12;
+    float YearsToFinal = 0;
+    std::optional<Amortization> PaymentSchedule; // the last calculation
+};
