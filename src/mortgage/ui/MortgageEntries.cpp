@@ -41,6 +41,7 @@ void MortgageWindow::setUpEntries() {
     term.filter = NumericEntryConfig::Filter::Digit;
     term.pattern = "###";
     term.width = 16;
+    term.check = [this](double v) { return checkTerm(v); };
     term.commit = [this](double v) { return commitTerm(v); };
     term.display = [this](double v) { return termText(v); };
     termEntry_ = new NumericEntry(InTerm->lineEdit(), state_, term);
@@ -62,12 +63,15 @@ double MortgageWindow::commitRate(double value) {
     return tables_.LoanInputs[2].toDouble();
 }
 
+bool MortgageWindow::checkTerm(double value) {
+    if (value <= mortgageModeTexts(state_.MortgageMode).termLimit) return true;
+    workspace_.dialogs().showMessage(msg::FortyYearsLimit);
+    return false;
+}
+
 double MortgageWindow::commitTerm(double value) {
     const int limit = mortgageModeTexts(state_.MortgageMode).termLimit;
-    if (value > limit) {
-        workspace_.dialogs().showMessage(msg::FortyYearsLimit);
-        value = limit;
-    }
+    if (value > limit) value = limit;
     const double years = loanMode() ? value / 12.0 : value;
     tables_.LoanInputs[3] = Currency::fromDouble(years).value_or(Currency{});
     eraseExtraPayments();
@@ -99,6 +103,7 @@ void MortgageWindow::onListEntryChosen(QComboBox* box) {
     if (box == InRate) {
         InRate->setEditText(qs(rateText(commitRate(value))));
     } else {
+        (void)checkTerm(value);
         InTerm->setEditText(qs(termText(commitTerm(value))));
     }
     clearResults();

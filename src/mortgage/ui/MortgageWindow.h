@@ -50,6 +50,7 @@ private:
     // Entry fields: the value to store and the text to show for a stored value.
     double commitPrincipal(double value);
     double commitRate(double value);
+    bool checkTerm(double value); // message 5 beyond the mode's limit
     double commitTerm(double value);
     std::string principalText(double value) const;
     std::string rateText(double value) const;
