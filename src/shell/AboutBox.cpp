@@ -10,6 +10,7 @@
 
 AboutBox::AboutBox(const ShellState& state, QWidget* container)
     : QDialog(container), state_(state), container_(container) {
+    setDialogFrame(this);
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About"));
     setModal(true);

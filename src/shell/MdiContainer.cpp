@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "AboutBox.h"
+#include "FocusReturn.h"
 #include "MainMenu.h"
 #include "PersonalizeDialog.h"
 #include "Placement.h"
@@ -44,6 +45,9 @@ MdiContainer::MdiContainer(ShellState& state, QWidget* parent) : QMainWindow(par
     setObjectName(QStringLiteral("MDIContainer"));
     area_ = new QMdiArea(this);
     area_->setBackground(QColor(0x5d, 0x6d, 0x75));
+    // A container made smaller than a worksheet scrolls it into view.
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
 
     menu_ = new MainMenu(state_);
@@ -201,6 +205,7 @@ void MdiContainer::onWorksheetGone() {
 }
 
 void MdiContainer::runPersonalize() {
+    const FocusReturn back; // the menu's focus goes back to "Personali&ze Settings"
     menuWindow_->hide();
     {
         PersonalizeDialog dialog(state_, *this);
@@ -211,6 +216,7 @@ void MdiContainer::runPersonalize() {
 }
 
 void MdiContainer::runAbout() {
+    const FocusReturn back;
     menuWindow_->hide();
     {
         AboutBox box(state_, this);

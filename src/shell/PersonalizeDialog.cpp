@@ -39,6 +39,7 @@ bool leavesTheBox(const QEvent* event) {
 
 PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
     : QDialog(workspace.container()), state_(state), workspace_(workspace) {
+    setDialogFrame(this);
     setObjectName(QStringLiteral("ChangeFnt"));
     setWindowTitle(QStringLiteral("Personalize"));
     setModal(true);

@@ -11,7 +11,9 @@
 class PlacedDialog : public QDialog {
 public:
     PlacedDialog(ShellState& state, QWidget* container, Placement placement)
-        : QDialog(container), state_(state), container_(container), placement_(placement) {}
+        : QDialog(container), state_(state), container_(container), placement_(placement) {
+        setDialogFrame(this);
+    }
 
 protected:
     // Default placement: the dialog's row of the placement table. Dialogs that choose

@@ -1,6 +1,7 @@
 #include "QtDialogs.h"
 
 #include "FileDirectory.h"
+#include "FocusReturn.h"
 #include "MessageDialog.h"
 #include "PrinterHeaderDialog.h"
 #include "RecordNumberDialog.h"
@@ -13,6 +14,7 @@ QtDialogs::QtDialogs(ShellState& state, QWidget* container)
 namespace {
 // Each dialog is built afresh (its load reads the inputs), shown modally and discarded.
 template <class Dialog> void showModal(ShellState& state, QWidget* container) {
+    const FocusReturn back;
     Dialog dialog(state, container);
     dialog.exec();
 }
@@ -25,5 +27,6 @@ void QtDialogs::valueInput() { showModal<ValueInputDialog>(state(), container_);
 void QtDialogs::printerHeader() { showModal<PrinterHeaderDialog>(state(), container_); }
 
 void QtDialogs::fileDirectory() {
+    const FocusReturn back;
     FileDirectory(state(), container_);
 }

@@ -135,6 +135,44 @@ private slots:
         QVERIFY(menu("MyName")->isVisible());
         QCOMPARE(child<QLabel>(container->menu(), "MyName")->text(), QString("Ann Lee"));
     }
+
+    // After Personalize or About, opened by keyboard or mouse, the menu's focus is back on
+    // the button that opened it (never on "E&xit from Program", which a stray Enter would
+    // press); neither dialog can be maximised.
+    void focusReturnsToTheOpeningButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("Personalize, Enter") << "PTrFnt" << "ChangeFnt" << false;
+        QTest::newRow("Personalize, mouse") << "PTrFnt" << "ChangeFnt" << true;
+        QTest::newRow("About, Enter") << "About" << "AboutBox" << false;
+        QTest::newRow("About, mouse") << "About" << "AboutBox" << true;
+    }
+    void focusReturnsToTheOpeningButton() {
+        QFETCH(QString, button);
+        QFETCH(QString, dialog);
+        QFETCH(bool, byMouse);
+        start();
+        QWidget* opener = menu(qPrintable(button));
+        opener->setFocus(Qt::TabFocusReason);
+        Qt::WindowFlags frame;
+        const QString shown = runModal(
+            [&] {
+                if (byMouse)
+                    QTest::mouseClick(opener, Qt::LeftButton);
+                else
+                    QTest::keyClick(opener, Qt::Key_Return);
+            },
+            [&](QWidget* w) {
+                frame = w->windowFlags();
+                static_cast<QDialog*>(w)->reject();
+            });
+        QCOMPARE(shown, dialog);
+        QVERIFY(!(frame & Qt::WindowMaximizeButtonHint) && !(frame & Qt::WindowMinimizeButtonHint));
+        QTRY_VERIFY(container->menu()->isVisible());
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), button);
+    }
 };
 
 PECUNEX_SUITE(ShellWindowsTest)

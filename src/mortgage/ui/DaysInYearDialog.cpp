@@ -13,6 +13,7 @@
 
 DaysInYearDialog::DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container)
     : QDialog(container), state_(state), tables_(tables), container_(container) {
+    setDialogFrame(this);
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     setModal(true);

@@ -14,6 +14,7 @@
 
 FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialogs, QWidget* container)
     : QDialog(container), state_(state), dialogs_(dialogs), container_(container) {
+    setDialogFrame(this);
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
     setModal(true);

@@ -19,6 +19,7 @@
 #include "DaysInYearDialog.h"
 #include "Dialogs.h"
 #include "FirstPaymentDateDialog.h"
+#include "FocusReturn.h"
 #include "Grid.h"
 #include "Messages.h"
 #include "MortgageTables.h"
@@ -347,7 +348,8 @@ void MortgageWindow::onDateViewClicked() {
         state_.DateView = 0;
     } else {
         state_.DateView = 1;
-            FirstPaymentDateDialog dialog(state_, workspace_.dialogs(), workspace_.container());
+        const FocusReturn back;
+        FirstPaymentDateDialog dialog(state_, workspace_.dialogs(), workspace_.container());
         dialog.exec();
     }
     setDateViewCaption();
@@ -355,6 +357,7 @@ void MortgageWindow::onDateViewClicked() {
 
 void MortgageWindow::onDaysInYearClicked() {
     const int before = tables_.DaysChoice;
+    const FocusReturn back;
     DaysInYearDialog dialog(state_, tables_, workspace_.container());
     dialog.exec();
     if (tables_.DaysChoice != before) clearResults();
@@ -362,6 +365,7 @@ void MortgageWindow::onDaysInYearClicked() {
 
 void MortgageWindow::onAdditionalPaymentsClicked() {
     clearResults();
+    const FocusReturn back;
     PrePayDialog dialog(state_, tables_, workspace_.container());
     dialog.exec();
 }

@@ -30,6 +30,7 @@ int wholeYears(Currency term) {
 
 PrePayDialog::PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* container)
     : QDialog(container), state_(state), tables_(tables), container_(container), seps_(platform::systemSeparators()) {
+    setDialogFrame(this);
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
     setModal(true);
