@@ -45,9 +45,6 @@ MdiContainer::MdiContainer(ShellState& state, QWidget* parent) : QMainWindow(par
     setObjectName(QStringLiteral("MDIContainer"));
     area_ = new QMdiArea(this);
     area_->setBackground(QColor(0x5d, 0x6d, 0x75));
-    // A container made smaller than a worksheet scrolls it into view.
-    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(area_);
 
     menu_ = new MainMenu(state_);
