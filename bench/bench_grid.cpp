@@ -60,11 +60,7 @@ void BM_CalculateToGrid(benchmark::State& st) {
     ws.tables.LoanInputs[3] = Currency::fromWhole(40);
     window.findChild<QComboBox*>("Comperiod")->setCurrentText("   Semiannual");
     window.findChild<QComboBox*>("FreqPmt")->setCurrentText("      1 Week");
-    ws.tables.DaysChoice = 3;
-    const DaysInYearSet days = daysInYearSet(3);
-    ws.tables.DaysInYear = days.daysInYear;
-    ws.tables.TwoWeekPeriods = days.twoWeekPeriods;
-    ws.tables.WeekPeriods = days.weekPeriods;
+    setDaysChoice(ws.tables, 3);
     auto* calc = window.findChild<QPushButton*>("MCalc");
     auto* grid = window.findChild<Grid*>("MGrid");
 

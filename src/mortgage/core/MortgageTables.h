@@ -21,3 +21,13 @@ struct MortgageTables {
     float YearsToFinal = 0;
     std::optional<Amortization> PaymentSchedule; // the last calculation
 };
+
+// Sets the days choice and the three values it decides together, so the worksheet never
+// reads a choice whose values were not set yet.
+inline void setDaysChoice(MortgageTables& tables, int choice) {
+    const DaysInYearSet set = daysInYearSet(choice);
+    tables.DaysChoice = static_cast<std::int16_t>(choice);
+    tables.DaysInYear = set.daysInYear;
+    tables.TwoWeekPeriods = set.twoWeekPeriods;
+    tables.WeekPeriods = set.weekPeriods;
+}

@@ -44,13 +44,7 @@ DaysInYearDialog::DaysInYearDialog(ShellState& state, MortgageTables& tables, QW
 }
 
 void DaysInYearDialog::onOptionClicked(int choice) {
-    // The choice and its values change together, so the worksheet never reads a
-    // choice whose values were not set yet.
-    tables_.DaysChoice = static_cast<std::int16_t>(choice);
-    const DaysInYearSet set = daysInYearSet(choice);
-    tables_.DaysInYear = set.daysInYear;
-    tables_.TwoWeekPeriods = set.twoWeekPeriods;
-    tables_.WeekPeriods = set.weekPeriods;
+    setDaysChoice(tables_, choice);
 }
 
 void DaysInYearDialog::showEvent(QShowEvent* event) {

@@ -132,11 +132,7 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
         setDateViewCaption();
     }
     if (has(8)) {
-        tables_.DaysChoice = static_cast<std::int16_t>(in.daysChoice >= 0 && in.daysChoice <= 3 ? in.daysChoice : 0);
-        const DaysInYearSet set = daysInYearSet(tables_.DaysChoice);
-        tables_.DaysInYear = set.daysInYear;
-        tables_.TwoWeekPeriods = set.twoWeekPeriods;
-        tables_.WeekPeriods = set.weekPeriods;
+        setDaysChoice(tables_, in.daysChoice >= 0 && in.daysChoice <= 3 ? in.daysChoice : 0);
     }
     if (has(9)) {
         state_.ScheduleView = static_cast<std::int16_t>(in.scheduleView == 1 ? 1 : 2);

@@ -288,11 +288,7 @@ void MortgageWindow::loadDefaults() {
     state_.ScheduleYears = 0;
 
     (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
-    tables_.DaysChoice = 1;
-    const DaysInYearSet days = daysInYearSet(1);
-    tables_.DaysInYear = days.daysInYear;
-    tables_.TwoWeekPeriods = days.twoWeekPeriods;
-    tables_.WeekPeriods = days.weekPeriods;
+    setDaysChoice(tables_, 1);
     setDateViewCaption();
 
     MGrid->setCols(6);
