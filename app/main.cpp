@@ -9,6 +9,7 @@
 #include "BudgetTables.h"
 #include "BudgetWindow.h"
 #include "MdiContainer.h"
+#include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "NetWorthTables.h"
 #include "NetWorthWindow.h"
@@ -18,7 +19,7 @@
 #include "SavingsTables.h"
 #include "SavingsWindow.h"
 #include "Settings.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 
 namespace {
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("pecunex"));
 
-    SharedState state;
+    ShellState state;
     // Files named without a folder (the guide, the samples) are the program's own: beside it in
     // the build tree, in the installed data folder once installed.
     state.ProgramFolder = paths::foldersOf(QCoreApplication::applicationDirPath()).data.toStdString();
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     state.TodayDate = platform::shortDate(platform::today());
 
     // The worksheets' tables, live while the program runs; each worksheet resets its own on leaving.
+    MortgageTables mortgageTables;
     SavingsTables savingsTables;
     NetWorthTables netWorth;
 
@@ -59,7 +61,9 @@ int main(int argc, char** argv) {
     container.setDialogs(&dialogs);
     container.setPrinters(&printers);
 
-    const auto mortgage = [](Workspace& workspace) -> QWidget* { return new MortgageWindow(workspace); };
+    const auto mortgage = [&mortgageTables](Workspace& workspace) -> QWidget* {
+        return new MortgageWindow(workspace, mortgageTables);
+    };
     container.registerWorksheet(Worksheet::Mortgage, mortgage);
     container.registerWorksheet(Worksheet::Loan, mortgage);
     container.registerWorksheet(Worksheet::Savings, [&savingsTables](Workspace& workspace) -> QWidget* {

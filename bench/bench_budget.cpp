@@ -8,7 +8,7 @@
 #include "BudgetWindow.h"
 #include "Dialogs.h"
 #include "Printer.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "Workspace.h"
 
 namespace {
@@ -31,14 +31,14 @@ class NoPrinter : public PrinterProvider {
 
 class BudgetBenchWorkspace : public Workspace {
   public:
-    SharedState& state() override { return shared; }
+    ShellState& state() override { return shared; }
     Dialogs& dialogs() override { return silent; }
     PrinterProvider& printers() override { return none; }
     QWidget* container() override { return &containerWidget; }
     void setCaption(const QString&) override {}
     void showMenu() override {}
 
-    SharedState shared;
+    ShellState shared;
     SilentDialogs silent{shared};
     NoPrinter none;
     QWidget containerWidget;

@@ -7,11 +7,12 @@
 
 #include "Dialogs.h"
 #include "Grid.h"
+#include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "Printer.h"
 #include "SavingsTables.h"
 #include "SavingsWindow.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "Workspace.h"
 
 namespace {
@@ -35,14 +36,15 @@ public:
 
 class BenchWorkspace : public Workspace {
 public:
-    SharedState& state() override { return shared; }
+    ShellState& state() override { return shared; }
     Dialogs& dialogs() override { return quiet; }
     PrinterProvider& printers() override { return none; }
     QWidget* container() override { return &containerWidget; }
     void setCaption(const QString&) override {}
     void showMenu() override {}
 
-    SharedState shared;
+    ShellState shared;
+    MortgageTables tables;
     QuietDialogs quiet{shared};
     NoPrinters none;
     QWidget containerWidget;
@@ -51,18 +53,14 @@ public:
 void BM_CalculateToGrid(benchmark::State& st) {
     BenchWorkspace ws;
     ws.shared.TodayDate = "2027-01-01";
-    MortgageWindow window(ws);
+    MortgageWindow window(ws, ws.tables);
     window.resize(641, 430);
-    ws.shared.LoanInputs[1] = Currency::fromWhole(200000);
-    ws.shared.LoanInputs[2] = Currency::fromDouble(7.5).value();
-    ws.shared.LoanInputs[3] = Currency::fromWhole(40);
+    ws.tables.LoanInputs[1] = Currency::fromWhole(200000);
+    ws.tables.LoanInputs[2] = Currency::fromDouble(7.5).value();
+    ws.tables.LoanInputs[3] = Currency::fromWhole(40);
     window.findChild<QComboBox*>("Comperiod")->setCurrentText("   Semiannual");
     window.findChild<QComboBox*>("FreqPmt")->setCurrentText("      1 Week");
-    ws.shared.DaysChoice = 3;
-    const DaysInYearSet days = daysInYearSet(3);
-    ws.shared.DaysInYear = days.daysInYear;
-    ws.shared.TwoWeekPeriods = days.twoWeekPeriods;
-    ws.shared.WeekPeriods = days.weekPeriods;
+    setDaysChoice(ws.tables, 3);
     auto* calc = window.findChild<QPushButton*>("MCalc");
     auto* grid = window.findChild<Grid*>("MGrid");
 

@@ -6,10 +6,11 @@
 #include <QVBoxLayout>
 
 #include "Placement.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
-AboutBox::AboutBox(const SharedState& state, QWidget* container)
+AboutBox::AboutBox(const ShellState& state, QWidget* container)
     : QDialog(container), state_(state), container_(container) {
+    setDialogFrame(this);
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About"));
     setModal(true);

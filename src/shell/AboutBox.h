@@ -3,17 +3,17 @@
 #include <QDialog>
 
 class QWidget;
-struct SharedState;
+struct ShellState;
 
 class AboutBox : public QDialog {
     Q_OBJECT
 public:
-    AboutBox(const SharedState& state, QWidget* container);
+    AboutBox(const ShellState& state, QWidget* container);
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    const SharedState& state_;
+    const ShellState& state_;
     QWidget* container_;
 };

@@ -1,6 +1,6 @@
 #include "Dialogs.h"
 
-#include "SharedState.h"
+#include "ShellState.h"
 
 void Dialogs::showMessage(int code) {
     state_.MessageCode = static_cast<std::int16_t>(code);

@@ -1,12 +1,12 @@
 #pragma once
 // The shared dialogs, behind one service so worksheets never build a modal dialog
 // themselves. Each call follows the shared-state protocol: the caller sets the inputs in
-// SharedState, calls, and reads the answer from SharedState afterwards.
-struct SharedState;
+// ShellState, calls, and reads the answer from ShellState afterwards.
+struct ShellState;
 
 class Dialogs {
 public:
-    explicit Dialogs(SharedState& state) : state_(state) {}
+    explicit Dialogs(ShellState& state) : state_(state) {}
     virtual ~Dialogs() = default;
 
     virtual void message() = 0;        // AMsgbox: MessageCode (MessageDetail)
@@ -20,8 +20,8 @@ public:
     void showMessage(int code);
     int ask(int questionCode);         // 6 yes, 0 no
 
-    SharedState& state() { return state_; }
+    ShellState& state() { return state_; }
 
 private:
-    SharedState& state_;
+    ShellState& state_;
 };

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-EntryDialog::EntryDialog(SharedState& state, QWidget* container, Placement placement, const char* formName,
+EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placement, const char* formName,
                          const char* prompt, NumericEntryConfig entry, bool keepTypedText)
     : PlacedDialog(state, container, placement) {
     setObjectName(formName);

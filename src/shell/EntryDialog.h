@@ -17,9 +17,9 @@ public:
 
 protected:
     // `keepTypedText`: leaving CurVal leaves the text as typed instead of reformatting it.
-    EntryDialog(SharedState& state, QWidget* container, Placement placement, const char* formName,
+    EntryDialog(ShellState& state, QWidget* container, Placement placement, const char* formName,
                 const char* prompt, NumericEntryConfig entry, bool keepTypedText = false);
-    // "&OK": leave the answer in SharedState and close.
+    // "&OK": leave the answer in ShellState and close.
     virtual void onAcceptClicked() = 0;
 
     QLabel* Label1;

@@ -7,7 +7,7 @@
 #include <QUrl>
 
 #include "ProgramPaths.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 namespace filedir {
 
@@ -47,7 +47,7 @@ QString qtNameFilters(const std::string& barFilter) {
 
 namespace {
 
-const std::string& initialName(const SharedState& state, int mode) {
+const std::string& initialName(const ShellState& state, int mode) {
     if (mode == 5 || mode == 6) return state.MortgageFileName;
     if (mode == 7 || mode == 8) return state.LoanFileName;
     return state.CurrentFileName;
@@ -55,7 +55,7 @@ const std::string& initialName(const SharedState& state, int mode) {
 
 // A name without a folder is offered in the program's folder (files named without one
 // live there).
-QFileInfo initialFile(const SharedState& state, const std::string& name) {
+QFileInfo initialFile(const ShellState& state, const std::string& name) {
     QFileInfo file(QString::fromStdString(name));
     if (file.isRelative() && !state.ProgramFolder.empty())
         file = QFileInfo(QDir(QString::fromStdString(state.ProgramFolder)), file.filePath());
@@ -64,7 +64,7 @@ QFileInfo initialFile(const SharedState& state, const std::string& name) {
 
 } // namespace
 
-void FileDirectory(SharedState& state, QWidget* parent) {
+void FileDirectory(ShellState& state, QWidget* parent) {
     const int mode = state.FileDialogMode;
     const auto kind = filedir::kindForMode(mode);
     if (!kind) return;

@@ -8,7 +8,7 @@
 
 class QString;
 class QWidget;
-struct SharedState;
+struct ShellState;
 
 namespace filedir {
 
@@ -28,4 +28,4 @@ QString qtNameFilters(const std::string& barFilter);
 
 } // namespace filedir
 
-void FileDirectory(SharedState& state, QWidget* parent);
+void FileDirectory(ShellState& state, QWidget* parent);

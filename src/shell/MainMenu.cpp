@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "Platform.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 namespace {
 
@@ -33,11 +33,11 @@ QLabel* groupTitle(const QString& text, QWidget* parent) {
 
 } // namespace
 
-void openUserGuide(const SharedState& state) {
+void openUserGuide(const ShellState& state) {
     platform::openWithDesktop(QDir(QString::fromStdString(state.ProgramFolder)).filePath(QStringLiteral("pnxuse33.html")));
 }
 
-MainMenu::MainMenu(SharedState& state, QWidget* parent) : QWidget(parent), state_(state) {
+MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("MenuMain"));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(QString::fromLatin1(MenuStyle));

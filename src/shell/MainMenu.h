@@ -7,12 +7,12 @@
 
 class QLabel;
 class QPushButton;
-struct SharedState;
+struct ShellState;
 
 class MainMenu : public QWidget {
     Q_OBJECT
 public:
-    explicit MainMenu(SharedState& state, QWidget* parent = nullptr);
+    explicit MainMenu(ShellState& state, QWidget* parent = nullptr);
 
     // MyName shows UserName, and is hidden while the name is empty.
     void refreshName();
@@ -32,9 +32,9 @@ private:
     void onSavingsClicked();
     void onHowToClicked();
 
-    SharedState& state_;
+    ShellState& state_;
     QLabel* myName_ = nullptr;
 };
 
 // Opens the user guide beside the program with the desktop's viewer, without waiting.
-void openUserGuide(const SharedState& state);
+void openUserGuide(const ShellState& state);

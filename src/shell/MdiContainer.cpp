@@ -12,11 +12,12 @@
 #include <QVBoxLayout>
 
 #include "AboutBox.h"
+#include "FocusReturn.h"
 #include "MainMenu.h"
 #include "PersonalizeDialog.h"
 #include "Placement.h"
 #include "Platform.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ QString worksheetCaption(Worksheet which) {
     return {};
 }
 
-MdiContainer::MdiContainer(SharedState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+MdiContainer::MdiContainer(ShellState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
     setObjectName(QStringLiteral("MDIContainer"));
     area_ = new QMdiArea(this);
     area_->setBackground(QColor(0x5d, 0x6d, 0x75));
@@ -201,6 +202,7 @@ void MdiContainer::onWorksheetGone() {
 }
 
 void MdiContainer::runPersonalize() {
+    const FocusReturn back; // the menu's focus goes back to "Personali&ze Settings"
     menuWindow_->hide();
     {
         PersonalizeDialog dialog(state_, *this);
@@ -211,6 +213,7 @@ void MdiContainer::runPersonalize() {
 }
 
 void MdiContainer::runAbout() {
+    const FocusReturn back;
     menuWindow_->hide();
     {
         AboutBox box(state_, this);

@@ -18,7 +18,7 @@ class MdiContainer : public QMainWindow, public Workspace {
 public:
     using WorksheetFactory = std::function<QWidget*(Workspace&)>;
 
-    explicit MdiContainer(SharedState& state, QWidget* parent = nullptr);
+    explicit MdiContainer(ShellState& state, QWidget* parent = nullptr);
     ~MdiContainer() override;
 
     // The dialog service and the printers the worksheets use; set before the first use.
@@ -45,7 +45,7 @@ public:
     QWidget* graphWindow() const;
 
     // Workspace
-    SharedState& state() override { return state_; }
+    ShellState& state() override { return state_; }
     Dialogs& dialogs() override;
     PrinterProvider& printers() override;
     QWidget* container() override { return this; }
@@ -67,7 +67,7 @@ private:
     void revealMenu();
     QWidget* makePlaceholder(Worksheet which);
 
-    SharedState& state_;
+    ShellState& state_;
     Dialogs* dialogs_ = nullptr;
     PrinterProvider* printers_ = nullptr;
     QMdiArea* area_ = nullptr;

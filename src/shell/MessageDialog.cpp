@@ -7,7 +7,7 @@
 
 #include "Messages.h"
 
-MessageDialog::MessageDialog(SharedState& state, QWidget* container)
+MessageDialog::MessageDialog(ShellState& state, QWidget* container)
     : PlacedDialog(state, container, Placement::Message) {
     setObjectName("AMsgbox");
     setWindowTitle("Help");

@@ -8,7 +8,7 @@ class QPushButton;
 
 class MessageDialog : public PlacedDialog {
 public:
-    MessageDialog(SharedState& state, QWidget* container);
+    MessageDialog(ShellState& state, QWidget* container);
 
 private:
     QPlainTextEdit* TextMsg;

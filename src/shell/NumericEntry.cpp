@@ -1,5 +1,7 @@
 #include "NumericEntry.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -10,9 +12,28 @@
 #include "KeyFilters.h"
 #include "NumberFormat.h"
 #include "Platform.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "TypedKey.h"
+
+namespace {
+// Swallows the click that moved the focus to `target` and then goes: a command clicked
+// while a refused figure was being committed does not run.
+class ClickSwallower : public QObject {
+  public:
+    explicit ClickSwallower(QWidget* target) : QObject(target) { target->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick: return true;
+        case QEvent::MouseButtonRelease: deleteLater(); return true;
+        default: return false;
+        }
+    }
+};
+} // namespace
 
 // Text can only enter the field key by key, through its filter: pasting (keyboard, middle
 // button, context menu) and dropping are switched off, since none of them would pass the
@@ -23,13 +44,16 @@
 // to the line edit by direct calls, which no event filter sees. Keys and focus changes are
 // therefore watched where they arrive (the focus holder); a key the filter lets pass takes
 // the holder's usual way, and one the line edit ignores goes on to the window once.
-NumericEntry::NumericEntry(QLineEdit* field, SharedState& state, NumericEntryConfig config)
+NumericEntry::NumericEntry(QLineEdit* field, ShellState& state, NumericEntryConfig config)
     : QObject(field), field_(field), holder_(field->focusProxy() ? field->focusProxy() : field), state_(state),
       config_(std::move(config)) {
     field_->setAcceptDrops(false);
     field_->setContextMenuPolicy(Qt::NoContextMenu);
     field_->installEventFilter(this);
     if (holder_ != field_) holder_->installEventFilter(this);
+    // What the user typed is what is stored: a list's entries are offered, never completed in.
+    if (auto* list = qobject_cast<QComboBox*>(holder_)) list->setCompleter(nullptr);
+    field_->setCompleter(nullptr);
 }
 
 bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
@@ -45,16 +69,28 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut: {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         // Another application or a pop-up taking the focus does not leave the field.
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) onFocusOut();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            QWidget* target = QApplication::focusWidget();
+            const bool accepted = commitEdit();
+            platform::clearClipboard();
+            if (!accepted && reason == Qt::MouseFocusReason && target && target != holder_ &&
+                QApplication::mouseButtons() != Qt::NoButton)
+                new ClickSwallower(target);
+        }
         return false;
     }
     case QEvent::ShortcutOverride: {
-        // A button's accelerator clicks the button without moving the focus: commit the
-        // typed figure first, as leaving the field for that button would.
-        const auto* key = static_cast<QKeyEvent*>(event);
+        // A command's accelerator runs the command without moving the focus: commit the typed
+        // figure first, as leaving the field for that command would. A refused figure keeps
+        // the key from reaching any shortcut; it then arrives here as a key press, which
+        // types nothing.
+        auto* key = static_cast<QKeyEvent*>(event);
         const int k = key->key();
         const bool mnemonic = (k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z);
-        if (mnemonic && (key->modifiers() & Qt::AltModifier) && state_.EditStarted == 1) onFocusOut();
+        if (mnemonic && (key->modifiers() & Qt::AltModifier) && state_.EditStarted == 1 && !commitEdit()) {
+            key->accept();
+            return true;
+        }
         return false;
     }
     case QEvent::KeyPress: return onKey(static_cast<QKeyEvent*>(event));
@@ -77,19 +113,22 @@ void NumericEntry::onFocusIn() {
     platform::clearClipboard();
 }
 
-void NumericEntry::onFocusOut() {
+bool NumericEntry::commitEdit() {
+    bool accepted = true;
     if (state_.EditStarted == 1) {
         const NumberSeparators seps = platform::systemSeparators();
         double value = leadingNumber(field_->text().toStdString(), seps.decimalPoint);
+        // Ended first: a message the check shows moves the focus, which must not commit again.
+        state_.EditStarted = 0;
+        if (config_.check) accepted = config_.check(value);
         if (config_.commit) value = config_.commit(value);
         const std::string shown = config_.display
                                       ? config_.display(value)
                                       : RightAlign(formatNumber(value, config_.pattern, seps), config_.width);
         field_->setText(QString::fromStdString(shown));
-        state_.EditStarted = 0;
         emit committed(value);
     }
-    platform::clearClipboard();
+    return accepted;
 }
 
 bool NumericEntry::onKey(QKeyEvent* event) {

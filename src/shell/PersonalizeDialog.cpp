@@ -18,7 +18,7 @@
 #include "Placement.h"
 #include "Platform.h"
 #include "Settings.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "TypedKey.h"
 #include "Workspace.h"
 
@@ -37,8 +37,9 @@ bool leavesTheBox(const QEvent* event) {
 
 } // namespace
 
-PersonalizeDialog::PersonalizeDialog(SharedState& state, Workspace& workspace)
+PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
     : QDialog(workspace.container()), state_(state), workspace_(workspace) {
+    setDialogFrame(this);
     setObjectName(QStringLiteral("ChangeFnt"));
     setWindowTitle(QStringLiteral("Personalize"));
     setModal(true);

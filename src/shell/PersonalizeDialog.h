@@ -11,12 +11,12 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Workspace;
-struct SharedState;
+struct ShellState;
 
 class PersonalizeDialog : public QDialog {
     Q_OBJECT
 public:
-    PersonalizeDialog(SharedState& state, Workspace& workspace);
+    PersonalizeDialog(ShellState& state, Workspace& workspace);
 
 signals:
     // The settings were stored on leaving: the menu shows the name again.
@@ -38,7 +38,7 @@ private:
     void onNameLeft();
     void onExitFontsClicked();
 
-    SharedState& state_;
+    ShellState& state_;
     Workspace& workspace_;
     QLineEdit* inCurrency_ = nullptr;
     QLineEdit* inMyName_ = nullptr;

@@ -6,12 +6,14 @@
 #include <QShowEvent>
 
 #include "Placement.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 class PlacedDialog : public QDialog {
 public:
-    PlacedDialog(SharedState& state, QWidget* container, Placement placement)
-        : QDialog(container), state_(state), container_(container), placement_(placement) {}
+    PlacedDialog(ShellState& state, QWidget* container, Placement placement)
+        : QDialog(container), state_(state), container_(container), placement_(placement) {
+        setDialogFrame(this);
+    }
 
 protected:
     // Default placement: the dialog's row of the placement table. Dialogs that choose
@@ -30,7 +32,7 @@ protected:
         return QDialog::event(event);
     }
 
-    SharedState& state_;
+    ShellState& state_;
     QWidget* container_;
     Placement placement_;
 };

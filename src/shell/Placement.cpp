@@ -60,3 +60,8 @@ void placeDialog(QWidget* dialog, const QWidget* container, Placement what, int 
     }
     dialog->move(origin + toPixels(placementOffset(what, layoutClass)));
 }
+
+void setDialogFrame(QWidget* dialog) {
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}

@@ -34,5 +34,8 @@ int layoutClassForHeight(int heightTwips);
 TwipsPoint placementOffset(Placement what, int layoutClass);
 // Moves a child window of the container to its place.
 void placeChild(QWidget* child, Placement what, int layoutClass);
+// Gives a dialog its frame: a title and a close button, never a maximise or minimise button.
+// Call before the dialog is first shown.
+void setDialogFrame(QWidget* dialog);
 // Moves a dialog relative to the container window's screen position.
 void placeDialog(QWidget* dialog, const QWidget* container, Placement what, int layoutClass);

@@ -5,9 +5,9 @@
 #include "BusyCursor.h"
 #include "Dialogs.h"
 #include "Printer.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
-bool runPrintout(SharedState& state, Dialogs& dialogs, PrinterProvider& printers,
+bool runPrintout(ShellState& state, Dialogs& dialogs, PrinterProvider& printers,
                  const std::function<void(Printer&)>& body) {
     dialogs.printerHeader();
     if (state.HeaderText == "1") return false;

@@ -6,9 +6,9 @@
 class Dialogs;
 class Printer;
 class PrinterProvider;
-struct SharedState;
+struct ShellState;
 
 // Runs the frame. The body is called after the set-up (LinesPerPage already set) and
 // prints the header line itself. Returns true when a document was printed.
-bool runPrintout(SharedState& state, Dialogs& dialogs, PrinterProvider& printers,
+bool runPrintout(ShellState& state, Dialogs& dialogs, PrinterProvider& printers,
                  const std::function<void(Printer&)>& body);

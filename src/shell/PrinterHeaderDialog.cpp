@@ -15,7 +15,7 @@ namespace {
 const std::string Cancelled("1");
 } // namespace
 
-PrinterHeaderDialog::PrinterHeaderDialog(SharedState& state, QWidget* container)
+PrinterHeaderDialog::PrinterHeaderDialog(ShellState& state, QWidget* container)
     : PlacedDialog(state, container, Placement::PrinterHeader) {
     setObjectName("PrinterHeaderInput");
     setWindowTitle("Input");

@@ -9,7 +9,7 @@ class QPushButton;
 
 class PrinterHeaderDialog : public PlacedDialog {
 public:
-    PrinterHeaderDialog(SharedState& state, QWidget* container);
+    PrinterHeaderDialog(ShellState& state, QWidget* container);
 
     void reject() override;
 

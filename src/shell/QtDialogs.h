@@ -1,13 +1,13 @@
 #pragma once
 // The real shared dialogs: each call builds the dialog window, shows it modally over the
-// container window and leaves its answer in SharedState.
+// container window and leaves its answer in ShellState.
 #include "Dialogs.h"
 
 class QWidget;
 
 class QtDialogs : public Dialogs {
 public:
-    QtDialogs(SharedState& state, QWidget* container);
+    QtDialogs(ShellState& state, QWidget* container);
 
     void message() override;
     void yesNo() override;

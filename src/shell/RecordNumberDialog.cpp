@@ -30,7 +30,7 @@ std::int16_t recordNumberFromText(const QString& text) {
     return static_cast<std::int16_t>(value);
 }
 
-RecordNumberDialog::RecordNumberDialog(SharedState& state, QWidget* container)
+RecordNumberDialog::RecordNumberDialog(ShellState& state, QWidget* container)
     : EntryDialog(state, container, Placement::RecordFirstGrid, "InRecNum",
                   state.DeletePrompt == 1 ? DeleteText : ChangeText, recordEntry()) {}
 

@@ -10,7 +10,7 @@ class QString;
 
 class RecordNumberDialog : public EntryDialog {
 public:
-    RecordNumberDialog(SharedState& state, QWidget* container);
+    RecordNumberDialog(ShellState& state, QWidget* container);
 
     void reject() override;
 

@@ -7,15 +7,15 @@
 #include "ProgramPaths.h"
 #include "SafeSave.h"
 #include "SettingsFile.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
-QString settingsFilePath(const SharedState& state) {
+QString settingsFilePath(const ShellState& state) {
     // Beside the program in the build tree; the user's configuration folder once installed.
     const QString folder = paths::settingsFolder(QString::fromStdString(state.ProgramFolder));
     return QDir(folder).filePath(QStringLiteral("Personal.kpf"));
 }
 
-void loadSettings(SharedState& state) {
+void loadSettings(ShellState& state) {
     QFile file(settingsFilePath(state));
     std::string text;
     bool opened = file.open(QIODevice::ReadOnly);
@@ -30,7 +30,7 @@ void loadSettings(SharedState& state) {
     if (!opened || !read.complete) state.LinesPerPage = 53;
 }
 
-bool saveSettings(const SharedState& state) {
+bool saveSettings(const ShellState& state) {
     PersonalSettings settings;
     settings.currencySymbol = state.CurrencySymbol;
     settings.printerFontChoice = state.PrinterFontChoice;

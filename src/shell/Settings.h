@@ -3,16 +3,16 @@
 // user's configuration folder: see ProgramPaths.h).
 #include <QString>
 
-struct SharedState;
+struct ShellState;
 
 // Full name of the settings file for this program folder.
-QString settingsFilePath(const SharedState& state);
+QString settingsFilePath(const ShellState& state);
 
 // Fills CurrencySymbol, PrinterFontChoice and UserName from the file. A missing, short or
 // damaged file is no error: what could not be read keeps its default, and LinesPerPage
 // becomes 53. An empty currency symbol becomes "$".
-void loadSettings(SharedState& state);
+void loadSettings(ShellState& state);
 
 // Writes the three settings, replacing the file only once the new one is complete.
 // Returns false when it could not be written; the caller carries on silently.
-bool saveSettings(const SharedState& state);
+bool saveSettings(const ShellState& state);

@@ -6,10 +6,10 @@
 #include <QRegularExpressionValidator>
 
 #include "Platform.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "TypedKey.h"
 
-TextEntry::TextEntry(QLineEdit* field, SharedState& state)
+TextEntry::TextEntry(QLineEdit* field, ShellState& state)
     : QObject(field), field_(field), state_(state) {
     // A pasted or dropped text cannot bring a double quote in either.
     field_->setValidator(

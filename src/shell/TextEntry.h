@@ -7,12 +7,12 @@
 
 class QLineEdit;
 class QWidget;
-struct SharedState;
+struct ShellState;
 
 class TextEntry : public QObject {
     Q_OBJECT
   public:
-    TextEntry(QLineEdit* field, SharedState& state);
+    TextEntry(QLineEdit* field, ShellState& state);
     // Where Enter sends the focus (nullptr: nowhere).
     void setNext(QWidget* next) { next_ = next; }
     QLineEdit* field() const { return field_; }
@@ -22,6 +22,6 @@ class TextEntry : public QObject {
 
   private:
     QLineEdit* field_;
-    SharedState& state_;
+    ShellState& state_;
     QWidget* next_ = nullptr;
 };

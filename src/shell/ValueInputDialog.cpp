@@ -21,7 +21,7 @@ NumericEntryConfig valueEntry(bool lineNumber) {
 }
 } // namespace
 
-ValueInputDialog::ValueInputDialog(SharedState& state, QWidget* container)
+ValueInputDialog::ValueInputDialog(ShellState& state, QWidget* container)
     : EntryDialog(state, container, Placement::ValueInput, "FundCurValInput",
                   asksForLine(state.ContextCode) ? InsertLineText : ValueText,
                   valueEntry(asksForLine(state.ContextCode)), true) {}

@@ -6,7 +6,7 @@
 
 class ValueInputDialog : public EntryDialog {
 public:
-    ValueInputDialog(SharedState& state, QWidget* container);
+    ValueInputDialog(ShellState& state, QWidget* container);
 
     void reject() override;
 

@@ -4,14 +4,14 @@ class Dialogs;
 class PrinterProvider;
 class QString;
 class QWidget;
-struct SharedState;
+struct ShellState;
 
 enum class Worksheet { NetWorth, Loan, Budget, Mortgage, Savings };
 
 class Workspace {
 public:
     virtual ~Workspace() = default;
-    virtual SharedState& state() = 0;
+    virtual ShellState& state() = 0;
     virtual Dialogs& dialogs() = 0;
     virtual PrinterProvider& printers() = 0;
     // The container window (parent of dialogs) and its caption.

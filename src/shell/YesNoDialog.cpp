@@ -12,7 +12,7 @@ constexpr std::int16_t Yes = 6;
 constexpr std::int16_t No = 0;
 } // namespace
 
-YesNoDialog::YesNoDialog(SharedState& state, QWidget* container)
+YesNoDialog::YesNoDialog(ShellState& state, QWidget* container)
     : PlacedDialog(state, container, Placement::YesNo) {
     setObjectName("AllYesNo");
     setWindowTitle("Help");

@@ -7,7 +7,7 @@ class QPushButton;
 
 class YesNoDialog : public PlacedDialog {
 public:
-    YesNoDialog(SharedState& state, QWidget* container);
+    YesNoDialog(ShellState& state, QWidget* container);
 
     // Closing the window any other way counts as "no".
     void reject() override;

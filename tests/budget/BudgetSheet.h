@@ -77,7 +77,7 @@ struct BudgetSheet {
             QTest::keyClick(box, Qt::Key_Up);
     }
     std::vector<int> messages() const { return ws.scripted.messages(); }
-    SharedState& st() { return ws.shared; }
+    ShellState& st() { return ws.shared; }
 
     TestWorkspace ws;
     std::unique_ptr<BudgetTables> tables;

@@ -7,11 +7,3 @@ pecunex_gtest(test_budget_core SOURCES ${budget_core_tests} LIBS pecunex_budget_
 
 pecunex_gtest(test_budget_report SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_budget_report_cli.cpp LIBS pecunex_common)
 add_dependencies(test_budget_report pecunex-report)
-
-# The core stays free of Qt.
-add_test(NAME budget_core_links_without_qt
-  COMMAND ${CMAKE_COMMAND}
-    "-DLINK_LIBS=$<JOIN:$<TARGET_PROPERTY:pecunex_budget_core,LINK_LIBRARIES>,|>|$<JOIN:$<TARGET_PROPERTY:pecunex_budget_core,INTERFACE_LINK_LIBRARIES>,|>"
-    "-DSOURCE_DIR=${PROJECT_SOURCE_DIR}/src/budget/core"
-    "-DPROGRAM=$<TARGET_FILE:test_budget_core>"
-    -P ${PROJECT_SOURCE_DIR}/tests/common/check_no_qt.cmake)

@@ -1,12 +1,12 @@
 # Fails when the pure core library depends on Qt in any way we can see.
 #   LINK_LIBS   the library's own and interface link libraries, separated by |
 #   SOURCE_DIR  its source folder
-#   PROGRAM     a program linked from the library (and GoogleTest) alone
+#   PROGRAM     a program linked from the library alone
 
 string(REPLACE "|" ";" libs "${LINK_LIBS}")
 foreach(lib IN LISTS libs)
   if(lib MATCHES "Qt")
-    message(FATAL_ERROR "pecunex_common links ${lib}")
+    message(FATAL_ERROR "the library links ${lib}")
   endif()
 endforeach()
 

@@ -10,6 +10,7 @@
 
 #include "GraphsWindow.h"
 #include "MdiContainer.h"
+#include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "ScriptedDialogs.h"
 
@@ -80,7 +81,7 @@ struct Program {
         container = std::make_unique<MdiContainer>(state);
         container->setDialogs(&dialogs);
         container->setPrinters(&printers);
-        const auto mortgage = [](Workspace& w) -> QWidget* { return new MortgageWindow(w); };
+        const auto mortgage = [this](Workspace& w) -> QWidget* { return new MortgageWindow(w, tables); };
         container->registerWorksheet(Worksheet::Mortgage, mortgage);
         container->registerWorksheet(Worksheet::Loan, mortgage);
         container->registerGraphWindow(
@@ -101,7 +102,8 @@ struct Program {
     }
 
     QTemporaryDir folder;
-    SharedState state;
+    ShellState state;
+    MortgageTables tables;
     GraphDialogs dialogs{state};
     PicturePrinters printers;
     std::unique_ptr<MdiContainer> container;

@@ -12,7 +12,7 @@
 #include "MainMenu.h"
 #include "Platform.h"
 #include "QtTestMain.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 namespace {
 
@@ -119,7 +119,7 @@ class TestGraphsWindow : public QObject {
         QVERIFY(p.graph());
         QCOMPARE(p.graph()->chart().title,
                  std::string("Personal Loan balance at start of each Year"));
-        QCOMPARE(p.graph()->chart().values.front(), p.state.LoanInputs[1].toDouble());
+        QCOMPARE(p.graph()->chart().values.front(), p.tables.LoanInputs[1].toDouble());
     }
 
     void printingAsksTwiceThenPrintsTheWindowInColourOrPatterns() {

@@ -8,11 +8,18 @@
 #include <memory>
 
 #include "Grid.h"
+#include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "TestWorkspace.h"
 
+// The test workspace with the mortgage planner's tables beside it, as the program keeps them.
+struct MortgageWorkspace : TestWorkspace {
+    using TestWorkspace::TestWorkspace;
+    MortgageTables tables;
+};
+
 struct Sheet {
-    explicit Sheet(int mode = 1) : ws(mode), window(std::make_unique<MortgageWindow>(ws)) { activate(window.get()); }
+    explicit Sheet(int mode = 1) : ws(mode), window(std::make_unique<MortgageWindow>(ws, ws.tables)) { activate(window.get()); }
     template <class T = QWidget> T* find(const char* name) const { return window->findChild<T*>(name); }
     QLineEdit* principal() const { return find<QLineEdit>("InPrincipal"); }
     QComboBox* rate() const { return find<QComboBox>("InRate"); }
@@ -34,7 +41,7 @@ struct Sheet {
     QString shown() const { return principal()->text() + "|" + rate()->currentText() + "|" + term()->currentText(); }
     QString stored() const {
         QStringList figures;
-        for (int i : {1, 2, 3}) figures << QString::number(ws.shared.LoanInputs[i].toDouble(), 'g', 10);
+        for (int i : {1, 2, 3}) figures << QString::number(ws.tables.LoanInputs[i].toDouble(), 'g', 10);
         return figures.join('|');
     }
     QString cells(int row, int from, int to) const {
@@ -43,8 +50,8 @@ struct Sheet {
         return texts.join('|');
     }
     std::vector<int> messages() const { return ws.scripted.messages(); }
-    SharedState& st() { return ws.shared; }
+    ShellState& st() { return ws.shared; }
 
-    TestWorkspace ws;
+    MortgageWorkspace ws;
     std::unique_ptr<MortgageWindow> window;
 };

@@ -12,17 +12,17 @@ namespace {
 // The additional payments of a loan of `termYears`, with `year4` stored for year 4.
 struct PrePay {
     explicit PrePay(double termYears, double year4 = 0, int count = 0, int inUse = 0) {
-        ws.shared.ExtraPaymentCount = std::int16_t(count);
-        ws.shared.ExtraPaymentsInUse = std::int16_t(inUse);
-        ws.shared.LoanInputs[3] = Currency::fromDouble(termYears).value();
-        ws.shared.ExtraPayments[4][2] = Currency::fromDouble(year4).value();
-        dialog = std::make_unique<PrePayDialog>(ws.shared, &ws.containerWidget);
+        ws.tables.ExtraPaymentCount = std::int16_t(count);
+        ws.tables.ExtraPaymentsInUse = std::int16_t(inUse);
+        ws.tables.LoanInputs[3] = Currency::fromDouble(termYears).value();
+        ws.tables.ExtraPayments[4][2] = Currency::fromDouble(year4).value();
+        dialog = std::make_unique<PrePayDialog>(ws.shared, ws.tables, &ws.containerWidget);
         activate(dialog.get());
         grid = dialog->findChild<Grid*>("PGrid");
         grid->setFocus();
     }
     // A year's amount as shown and as stored.
-    QString at(int y) const { return grid->text(y, 1) + "|" + QString::number(ws.shared.ExtraPayments[size_t(y)][2].toDouble()); }
+    QString at(int y) const { return grid->text(y, 1) + "|" + QString::number(ws.tables.ExtraPayments[size_t(y)][2].toDouble()); }
     void type(int row, const QString& keys, Qt::Key end = Qt::Key_Return) const {
         grid->setCurrentCell(row, 1);
         QTest::keyClicks(grid, keys);
@@ -30,7 +30,7 @@ struct PrePay {
     }
     void click(const char* button) const { QTest::mouseClick(dialog->findChild<QWidget*>(button), Qt::LeftButton); }
 
-    TestWorkspace ws;
+    MortgageWorkspace ws;
     std::unique_ptr<PrePayDialog> dialog;
     Grid* grid = nullptr;
 };
@@ -42,10 +42,10 @@ private slots:
     // A row a year of the term, at least 20 rows; year numbers and stored amounts shown.
     void prePayGridHasARowPerYear() {
         PrePay p(25);
-        QCOMPARE(std::pair(p.grid->rows(), int(p.ws.shared.ExtraPaymentCount)), std::pair(26, 25));
+        QCOMPARE(std::pair(p.grid->rows(), int(p.ws.tables.ExtraPaymentCount)), std::pair(26, 25));
         QCOMPARE(p.grid->text(0, 0) + "|" + p.grid->text(0, 1) + "|" + p.grid->text(25, 0) + "|" + p.grid->text(25, 1),
                  QString("Year Number|Amount of Payment|25|.00"));
-        QCOMPARE(p.ws.shared.ExtraPayments[25][1], Currency::fromWhole(25));
+        QCOMPARE(p.ws.tables.ExtraPayments[25][1], Currency::fromWhole(25));
         QCOMPARE(PrePay(10, 1234.5).grid->text(4, 1), QString("1,234.50"));
         PrePay shortLoan(3);
         QCOMPARE(shortLoan.grid->rows(), 20);
@@ -80,12 +80,12 @@ private slots:
         p.type(4, "0");  // a zero year does not count
         p.type(9, "100");
         p.click("UsePrePay");
-        QCOMPARE(std::pair(int(p.ws.shared.ExtraPaymentsInUse), p.dialog->result()), std::pair(2, int(QDialog::Accepted)));
+        QCOMPARE(std::pair(int(p.ws.tables.ExtraPaymentsInUse), p.dialog->result()), std::pair(2, int(QDialog::Accepted)));
         PrePay again(25, 1234.5);
-        again.ws.shared.ExtraPaymentsInUse = 1;
+        again.ws.tables.ExtraPaymentsInUse = 1;
         again.click("DoNotUse");
         QVERIFY(again.at(4).endsWith("|0"));  // erased as the dialog closes
-        QVERIFY(again.ws.shared.ExtraPaymentsInUse == 0 && !again.dialog->isVisible());
+        QVERIFY(again.ws.tables.ExtraPaymentsInUse == 0 && !again.dialog->isVisible());
     }
 
     // A date whose last payment of the term would fall after 9999-12-31 is message 10 and the
@@ -96,8 +96,8 @@ private slots:
         for (const auto& row : rows) {
             TestWorkspace ws;
             ws.shared.TodayDate = "1/15/2027";
-            ws.shared.LoanInputs[3] = Currency::fromWhole(30);
-            FirstPaymentDateDialog dialog(ws.shared, ws.scripted, &ws.containerWidget);
+            ws.tables.LoanInputs[3] = Currency::fromWhole(30);
+            FirstPaymentDateDialog dialog(ws.shared, ws.scripted, ws.tables.LoanInputs[3], &ws.containerWidget);
             activate(&dialog);
             auto* field = dialog.findChild<QLineEdit*>("InDate");
             field->setFocus(Qt::MouseFocusReason);
@@ -113,8 +113,8 @@ private slots:
     void prePayEscapeOrCloseRestoresEverything() {
         for (const bool byEscape : {true, false}) {
             PrePay p(25, 1234.5, 7, 1);  // the dialog counts 25 years on opening
-            QCOMPARE(int(p.ws.shared.ExtraPaymentCount), 25);
-            auto before = p.ws.shared.ExtraPayments;
+            QCOMPARE(int(p.ws.tables.ExtraPaymentCount), 25);
+            auto before = p.ws.tables.ExtraPayments;
             for (auto& year : before) year[1] = Currency{};  // the year numbers it wrote too
             p.type(1, "1000");
             p.type(2, "500.5");
@@ -126,8 +126,8 @@ private slots:
             else p.dialog->close();
             QVERIFY(!p.dialog->isVisible());
             QCOMPARE(p.dialog->result(), int(QDialog::Rejected));
-            QVERIFY(p.ws.shared.ExtraPayments == before);
-            QCOMPARE(std::pair(int(p.ws.shared.ExtraPaymentCount), int(p.ws.shared.ExtraPaymentsInUse)), std::pair(7, 1));
+            QVERIFY(p.ws.tables.ExtraPayments == before);
+            QCOMPARE(std::pair(int(p.ws.tables.ExtraPaymentCount), int(p.ws.tables.ExtraPaymentsInUse)), std::pair(7, 1));
         }
     }
 
@@ -136,25 +136,25 @@ private slots:
     void daysAndDateEscapeOrCloseRestoreTheOpeningValues() {
         for (const bool byEscape : {true, false}) {
             TestWorkspace ws;
-            ws.shared.DaysChoice = 2;
+            ws.tables.DaysChoice = 2;
             const DaysInYearSet opening = daysInYearSet(2);
-            ws.shared.DaysInYear = opening.daysInYear, ws.shared.TwoWeekPeriods = opening.twoWeekPeriods;
-            ws.shared.WeekPeriods = opening.weekPeriods;
+            ws.tables.DaysInYear = opening.daysInYear, ws.tables.TwoWeekPeriods = opening.twoWeekPeriods;
+            ws.tables.WeekPeriods = opening.weekPeriods;
             DaysInYearDialog days(ws.shared, &ws.containerWidget);
             activate(&days);
             QRadioButton* option = days.findChildren<QRadioButton*>("IRFactor").at(0);
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-            QCOMPARE(ws.shared.DaysChoice, std::int16_t(0));  // taken at once while open
+            QCOMPARE(ws.tables.DaysChoice, std::int16_t(0));  // taken at once while open
             if (byEscape) QTest::keyClick(&days, Qt::Key_Escape);
             else days.close();
             QVERIFY(!days.isVisible());
-            QCOMPARE(ws.shared.DaysChoice, std::int16_t(2));
-            QCOMPARE(ws.shared.DaysInYear, 364.0f);
-            QCOMPARE(ws.shared.TwoWeekPeriods, 26.0);
-            QCOMPARE(ws.shared.WeekPeriods, 52.0);
+            QCOMPARE(ws.tables.DaysChoice, std::int16_t(2));
+            QCOMPARE(ws.tables.DaysInYear, 364.0f);
+            QCOMPARE(ws.tables.TwoWeekPeriods, 26.0);
+            QCOMPARE(ws.tables.WeekPeriods, 52.0);
 
             ws.shared.TodayDate = "1/15/2027";
-            FirstPaymentDateDialog date(ws.shared, ws.scripted, &ws.containerWidget);
+            FirstPaymentDateDialog date(ws.shared, ws.scripted, ws.tables.LoanInputs[3], &ws.containerWidget);
             activate(&date);
             auto* field = date.findChild<QLineEdit*>("InDate");
             field->setFocus(Qt::MouseFocusReason);
@@ -173,9 +173,9 @@ private slots:
 
     // Each choice sets the days in the year and the two-week and one-week periods.
     void daysInYearChoiceSetsTheThreeValues() {
-        TestWorkspace ws;
-        ws.shared.DaysChoice = 2;
-        DaysInYearDialog dialog(ws.shared, &ws.containerWidget);
+        MortgageWorkspace ws;
+        ws.tables.DaysChoice = 2;
+        DaysInYearDialog dialog(ws.shared, ws.tables, &ws.containerWidget);
         const QList<QRadioButton*> options = dialog.findChildren<QRadioButton*>("IRFactor");
         QVERIFY(options.size() == 4 && options.at(2)->isChecked());
         dialog.show();
@@ -185,19 +185,19 @@ private slots:
         for (const auto& row : table) {
             QRadioButton* option = options.at(row.choice);
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
-            QCOMPARE(ws.shared.DaysChoice, std::int16_t(row.choice));
-            QCOMPARE(ws.shared.DaysInYear, row.days);
-            QCOMPARE(ws.shared.TwoWeekPeriods, row.twoWeeks);
-            QCOMPARE(ws.shared.WeekPeriods, row.weeks);
+            QCOMPARE(ws.tables.DaysChoice, std::int16_t(row.choice));
+            QCOMPARE(ws.tables.DaysInYear, row.days);
+            QCOMPARE(ws.tables.TwoWeekPeriods, row.twoWeeks);
+            QCOMPARE(ws.tables.WeekPeriods, row.weeks);
         }
     }
 
     // A typed date is checked on Enter and on OK: a bad one is reported and the old one
     // kept; ISO form is accepted and shown in the short form (en-US here).
     void firstPaymentDateIsCheckedWhenTaken() {
-        TestWorkspace ws;
+        MortgageWorkspace ws;
         ws.shared.TodayDate = "1/15/2027";
-        FirstPaymentDateDialog dialog(ws.shared, ws.scripted, &ws.containerWidget);
+        FirstPaymentDateDialog dialog(ws.shared, ws.scripted, ws.tables.LoanInputs[3], &ws.containerWidget);
         activate(&dialog);
         auto* field = dialog.findChild<QLineEdit*>("InDate");
         const struct { const char *typed, *kept; } rows[] = {{"13/45/2027", "1/15/2027"}, {"2028-06-30", "6/30/2028"}};

@@ -53,10 +53,10 @@ private slots:
             s.find<QComboBox>("Comperiod")->setCurrentText("   Semiannual");
             s.find<QComboBox>("FreqPmt")->setCurrentText(" Biweekly(Acc)");
             QTest::mouseClick(s.find("Option2"), Qt::LeftButton);
-            s.st().DaysChoice = 2;
-            s.st().ExtraPayments[2] = {Currency{}, Currency::fromWhole(2), Currency::fromWhole(2500)};
-            s.st().ExtraPaymentCount = 30;
-            s.st().ExtraPaymentsInUse = 1;
+            s.ws.tables.DaysChoice = 2;
+            s.ws.tables.ExtraPayments[2] = {Currency{}, Currency::fromWhole(2), Currency::fromWhole(2500)};
+            s.ws.tables.ExtraPaymentCount = 30;
+            s.ws.tables.ExtraPaymentsInUse = 1;
             s.click("MCalc");
             payment = s.label("InMonthPI");
             s.ws.scripted.fileNames = {file.toStdString()};
@@ -69,8 +69,8 @@ private slots:
         QCOMPARE(opened.shown(), QString("     $150,000.00|         6.875%|              30"));
         QCOMPARE(opened.find<QComboBox>("Comperiod")->currentText() + opened.find<QComboBox>("FreqPmt")->currentText(),
                  QString("   Semiannual Biweekly(Acc)"));
-        QVERIFY(opened.find<QRadioButton>("Option2")->isChecked() && opened.st().DaysInYear == 364.0f);
-        QVERIFY(opened.st().ExtraPayments[2][2] == Currency::fromWhole(2500) && opened.st().ExtraPaymentsInUse == 1);
+        QVERIFY(opened.find<QRadioButton>("Option2")->isChecked() && opened.ws.tables.DaysInYear == 364.0f);
+        QVERIFY(opened.ws.tables.ExtraPayments[2][2] == Currency::fromWhole(2500) && opened.ws.tables.ExtraPaymentsInUse == 1);
         QCOMPARE(opened.label("InMonthPI"), payment);  // calculated again
     }
 

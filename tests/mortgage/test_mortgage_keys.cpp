@@ -143,9 +143,9 @@ class TestMortgageKeys : public QObject {
     }
 
     void everyKeyInTheDialogFields() {
-        TestWorkspace ws;
+        MortgageWorkspace ws;
         cancelEverything(ws, 5000);
-        ws.shared.LoanInputs[3] = Currency::fromWhole(10);
+        ws.tables.LoanInputs[3] = Currency::fromWhole(10);
         QStringList faults;
         auto check = [&](QDialog* dialog, const char* field, const QString& admitted,
                          bool quote = false) {
@@ -176,11 +176,11 @@ class TestMortgageKeys : public QObject {
             check(&personalize, "InMyName", {});
         }
         {
-            FirstPaymentDateDialog date(ws.shared, ws.scripted, &ws.containerWidget);
+            FirstPaymentDateDialog date(ws.shared, ws.scripted, ws.tables.LoanInputs[3], &ws.containerWidget);
             check(&date, "InDate", {}, true); // any text; the date is judged on leaving
         }
         {
-            PrePayDialog prePay(ws.shared, &ws.containerWidget);
+            PrePayDialog prePay(ws.shared, ws.tables, &ws.containerWidget);
             auto* grid = prePay.findChild<Grid*>("PGrid");
             ModalCloser closer(&prePay);
             activate(&prePay);

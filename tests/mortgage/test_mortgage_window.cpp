@@ -21,12 +21,12 @@ class TestMortgageWindow : public QObject {
 private slots:
     void typedFiguresAreStoredAndShown() {
         Sheet s;
-        s.st().ExtraPayments[3][2] = Currency::fromWhole(1000);
-        s.st().ExtraPaymentsInUse = 1;
+        s.ws.tables.ExtraPayments[3][2] = Currency::fromWhole(1000);
+        s.ws.tables.ExtraPaymentsInUse = 1;
         s.enter("250000.5", "7.1256", "45");  // a fourth decimal is refused; over forty years
         QCOMPARE(s.messages(), std::vector<int>{5});
         QCOMPARE(s.shown() + "|" + s.stored(), QString("     $250,000.50|         7.125%|              40|250000.5|7.125|40"));
-        QVERIFY(s.st().ExtraPayments[3][2].isZero() && s.st().ExtraPaymentsInUse == 0);  // erased by the term
+        QVERIFY(s.ws.tables.ExtraPayments[3][2].isZero() && s.ws.tables.ExtraPaymentsInUse == 0);  // erased by the term
         s.principal()->setFocus();
         QTest::keyClick(s.principal(), Qt::Key_Return);  // Enter moves principal -> rate -> term
         QVERIFY(s.rate()->hasFocus());
@@ -74,8 +74,8 @@ private slots:
         QCOMPARE(s.cells(0, 0, 0) + "|" + s.cells(25, 0, 0).trimmed() + "|" + s.cells(26, 0, 0), QString(" Payment  Year|25|Total:"));
 
         // An additional 5,000 in year 2 ends the loan early and is listed below the total.
-        s.st().ExtraPayments[2] = {Currency{}, Currency::fromWhole(2), Currency::fromWhole(5000)};
-        s.st().ExtraPaymentsInUse = 1;
+        s.ws.tables.ExtraPayments[2] = {Currency{}, Currency::fromWhole(2), Currency::fromWhole(5000)};
+        s.ws.tables.ExtraPaymentsInUse = 1;
         s.click("MCalc");
         const int last = s.st().ScheduleYears;
         QVERIFY(last < 25);
@@ -96,7 +96,7 @@ private slots:
             s.click("MCalc");
             QVERIFY(s.grid()->rows() > 2);
             change();
-            QVERIFY(s.st().ScheduleYears == 0 && !s.st().PaymentSchedule.has_value());
+            QVERIFY(s.st().ScheduleYears == 0 && !s.ws.tables.PaymentSchedule.has_value());
             QVERIFY(s.grid()->rows() <= 2 && s.cells(1, 1, 1).isEmpty() && s.label("InMonthPI").isEmpty());
         }
         QCOMPARE(s.rate()->currentText() + "|" + s.stored(), QString("         7.000%|5|7|25"));  // the list choice
@@ -183,11 +183,11 @@ private slots:
         QVERIFY(doc.contains("\n Total:") && doc.contains(s.cells(25, 5, 5)));
         s.click("MGraphs");
         QCOMPARE(s.st().GraphSource, std::int16_t{4});
-        s.st().ExtraPayments[1][2] = Currency::fromWhole(10);  // leaving erases the tables
+        s.ws.tables.ExtraPayments[1][2] = Currency::fromWhole(10);  // leaving erases the tables
         s.click("MExit");
         QCOMPARE(s.ws.menuShown, 1);
-        QVERIFY(!s.st().PaymentSchedule.has_value() && s.st().LoanInputs[1].isZero());
-        QVERIFY(s.st().ExtraPayments[1][2].isZero() && !s.window->isVisible());
+        QVERIFY(!s.ws.tables.PaymentSchedule.has_value() && s.ws.tables.LoanInputs[1].isZero());
+        QVERIFY(s.ws.tables.ExtraPayments[1][2].isZero() && !s.window->isVisible());
     }
 };
 

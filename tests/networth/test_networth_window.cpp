@@ -12,29 +12,9 @@
 #include "NetWorthWindow.h"
 #include "Platform.h"
 #include "QtTestMain.h"
-#include "ScriptedDialogs.h"
-#include "Workspace.h"
+#include "TestWorkspace.h"
 
 namespace {
-
-class TestWorkspace : public Workspace {
-  public:
-    TestWorkspace() { shared.ProgramFolder = folder.path().toStdString(); }
-    SharedState& state() override { return shared; }
-    Dialogs& dialogs() override { return scripted; }
-    PrinterProvider& printers() override { return capture; }
-    QWidget* container() override { return &containerWidget; }
-    void setCaption(const QString& text) override { caption = text; }
-    void showMenu() override { ++menuShown; }
-
-    QTemporaryDir folder;
-    SharedState shared;
-    ScriptedDialogs scripted{shared};
-    CapturingPrinters capture;
-    QWidget containerWidget;
-    QString caption;
-    int menuShown = 0;
-};
 
 struct Sheet {
     Sheet() : window(std::make_unique<NetWorthWindow>(ws, tables)) {

@@ -12,29 +12,9 @@
 #include "QtTestMain.h"
 #include "SavingsTables.h"
 #include "SavingsWindow.h"
-#include "ScriptedDialogs.h"
-#include "Workspace.h"
+#include "TestWorkspace.h"
 
 namespace {
-
-class TestWorkspace : public Workspace {
-  public:
-    TestWorkspace() { shared.ProgramFolder = folder.path().toStdString(); }
-    SharedState& state() override { return shared; }
-    Dialogs& dialogs() override { return scripted; }
-    PrinterProvider& printers() override { return capture; }
-    QWidget* container() override { return &containerWidget; }
-    void setCaption(const QString& text) override { caption = text; }
-    void showMenu() override { ++menuShown; }
-
-    QTemporaryDir folder;
-    SharedState shared;
-    ScriptedDialogs scripted{shared};
-    CapturingPrinters capture;
-    QWidget containerWidget;
-    QString caption;
-    int menuShown = 0;
-};
 
 struct Sheet {
     Sheet() : window(std::make_unique<SavingsWindow>(ws, tables)) {
@@ -94,7 +74,7 @@ struct Sheet {
         return tables.SavingsInputs[static_cast<std::size_t>(element)].toDouble();
     }
     std::vector<int> messages() const { return ws.scripted.messages(); }
-    SharedState& st() { return ws.shared; }
+    ShellState& st() { return ws.shared; }
 
     TestWorkspace ws;
     SavingsTables tables;

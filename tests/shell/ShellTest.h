@@ -1,13 +1,48 @@
 #pragma once
 // Shared by the window tests: one main for several test objects, a modal-window driver.
-#include <QtTest>
-#include <QtWidgets>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QByteArray>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QIODevice>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QObject>
+#include <QPlainTextEdit>
+#include <QPoint>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QTest>
+#include <functional>
+#include <vector>
 
 #include "Platform.h"
 #include "QtDialogs.h"
 #include "ScriptedDialogs.h"
 #include "Settings.h"
-#include "SharedState.h"
+#include "ShellState.h"
 
 // Each test object registers itself with PECUNEX_SUITE; the program's main runs them all.
 using SuiteRunner = int (*)(int, char**);

@@ -25,7 +25,7 @@ void typeAndConfirm(QWidget* w, const char* keys) {
 class DialogsTest : public QObject {
     Q_OBJECT
     QWidget container;
-    SharedState state;
+    ShellState state;
     QtDialogs dialogs{state, &container};
     int beeps = 0;
     QTemporaryDir folder;
@@ -37,7 +37,7 @@ private slots:
         container.show();
         platform::setBeepHook([this] { ++beeps; });
     }
-    void init() { state = SharedState{}, beeps = 0; }
+    void init() { state = ShellState{}, beeps = 0; }
 
     // AMsgbox shows the text of every code with the detail of the shared state; Enter and
     // Escape both leave it as "E&xit" does.

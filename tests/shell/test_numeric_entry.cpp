@@ -6,7 +6,7 @@
 class NumericEntryTest : public QObject {
     Q_OBJECT
     struct Form {
-        SharedState state;
+        ShellState state;
         QWidget window;
         QLineEdit* fields[3];
         NumericEntry* entries[3];

@@ -9,15 +9,15 @@
 class PersonalizeTest : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
-    SharedState state;
+    ShellState state;
     std::unique_ptr<MdiContainer> workspace;
     std::unique_ptr<PersonalizeDialog> dialog;
     QLineEdit *currency = nullptr, *name = nullptr;
 
     QString path() const { return QDir(folder.path()).filePath("Personal.kpf"); }
     QByteArray savedFile() const { QFile f(path()); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>"; }
-    SharedState loaded(int linesPerPage = 53) const {
-        SharedState next;
+    ShellState loaded(int linesPerPage = 53) const {
+        ShellState next;
         next.ProgramFolder = folder.path().toStdString();
         next.LinesPerPage = static_cast<std::int16_t>(linesPerPage);
         loadSettings(next);
@@ -30,7 +30,7 @@ private slots:
     void init() {
         dialog.reset();
         QFile::remove(path());
-        state = SharedState{};
+        state = ShellState{};
         state.ProgramFolder = folder.path().toStdString(), state.PrinterFontChoice = 2, state.UserName = "Ann";
         workspace = std::make_unique<MdiContainer>(state);
         dialog = std::make_unique<PersonalizeDialog>(state, *workspace);
@@ -52,7 +52,7 @@ private slots:
             QVERIFY(!file.exists() || file.remove());
             if (row.file) QVERIFY(file.open(QIODevice::WriteOnly) && file.write(row.file) >= 0);
             file.close();
-            const SharedState read = loaded(63);
+            const ShellState read = loaded(63);
             QCOMPARE(read.CurrencySymbol + "|" + read.UserName, row.symbol + std::string("|") + row.name);
             QCOMPARE(read.PrinterFontChoice, row.font);
             QCOMPARE(read.LinesPerPage, row.lines);

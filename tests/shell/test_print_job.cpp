@@ -5,7 +5,7 @@
 
 class PrintJobTest : public QObject {
     Q_OBJECT
-    SharedState state;
+    ShellState state;
     ScriptedDialogs dialogs{state};
     CapturingPrinters printers;
     bool print(const std::string& header, const std::function<void(Printer&)>& body) {

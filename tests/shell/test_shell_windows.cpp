@@ -6,14 +6,14 @@
 class ShellWindowsTest : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
-    SharedState state;
+    ShellState state;
     ScriptedDialogs dialogs{state};
     CapturingPrinters printers;
     std::unique_ptr<MdiContainer> container;
 
     void start(const std::string& userName = {}) {
         container.reset();
-        state = SharedState{};
+        state = ShellState{};
         state.ProgramFolder = folder.path().toStdString(), state.UserName = userName;
         container = std::make_unique<MdiContainer>(state);
         container->setDialogs(&dialogs), container->setPrinters(&printers);
@@ -134,6 +134,44 @@ private slots:
         QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
         QVERIFY(menu("MyName")->isVisible());
         QCOMPARE(child<QLabel>(container->menu(), "MyName")->text(), QString("Ann Lee"));
+    }
+
+    // After Personalize or About, opened by keyboard or mouse, the menu's focus is back on
+    // the button that opened it (never on "E&xit from Program", which a stray Enter would
+    // press); neither dialog can be maximised.
+    void focusReturnsToTheOpeningButton_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<bool>("byMouse");
+        QTest::newRow("Personalize, Enter") << "PTrFnt" << "ChangeFnt" << false;
+        QTest::newRow("Personalize, mouse") << "PTrFnt" << "ChangeFnt" << true;
+        QTest::newRow("About, Enter") << "About" << "AboutBox" << false;
+        QTest::newRow("About, mouse") << "About" << "AboutBox" << true;
+    }
+    void focusReturnsToTheOpeningButton() {
+        QFETCH(QString, button);
+        QFETCH(QString, dialog);
+        QFETCH(bool, byMouse);
+        start();
+        QWidget* opener = menu(qPrintable(button));
+        opener->setFocus(Qt::TabFocusReason);
+        Qt::WindowFlags frame;
+        const QString shown = runModal(
+            [&] {
+                if (byMouse)
+                    QTest::mouseClick(opener, Qt::LeftButton);
+                else
+                    QTest::keyClick(opener, Qt::Key_Return);
+            },
+            [&](QWidget* w) {
+                frame = w->windowFlags();
+                static_cast<QDialog*>(w)->reject();
+            });
+        QCOMPARE(shown, dialog);
+        QVERIFY(!(frame & Qt::WindowMaximizeButtonHint) && !(frame & Qt::WindowMinimizeButtonHint));
+        QTRY_VERIFY(container->menu()->isVisible());
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), button);
     }
 };
 

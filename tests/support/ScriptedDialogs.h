@@ -10,7 +10,7 @@
 
 #include "Dialogs.h"
 #include "Printer.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "TextPrinter.h"
 
 class ScriptedDialogs : public Dialogs {
@@ -20,7 +20,7 @@ public:
         int code;          // MessageCode, 0, FileDialogMode, QuestionCode, RecordDialogSide, ContextCode
         bool operator==(const Call&) const = default;
     };
-    explicit ScriptedDialogs(SharedState& s) : Dialogs(s) {}
+    explicit ScriptedDialogs(ShellState& s) : Dialogs(s) {}
 
     std::vector<Call> calls;
     std::deque<std::string> headers;    // "1" = cancel

@@ -16,7 +16,7 @@ class TestWorkspace : public Workspace {
         shared.MortgageMode = static_cast<std::int16_t>(mortgageMode);
         shared.TodayDate = "2027-01-15";
     }
-    SharedState& state() override { return shared; }
+    ShellState& state() override { return shared; }
     Dialogs& dialogs() override { return scripted; }
     PrinterProvider& printers() override { return capture; }
     QWidget* container() override { return &containerWidget; }
@@ -24,7 +24,7 @@ class TestWorkspace : public Workspace {
     void showMenu() override { ++menuShown; }
 
     QTemporaryDir folder;
-    SharedState shared;
+    ShellState shared;
     ScriptedDialogs scripted{shared};
     CapturingPrinters capture;
     QWidget containerWidget;

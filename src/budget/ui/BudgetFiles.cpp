@@ -14,7 +14,7 @@
 #include "Dialogs.h"
 #include "Messages.h"
 #include "PrintJob.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "Workspace.h"
 
 #include <QComboBox>
@@ -25,7 +25,7 @@ constexpr int SaveBudget = 2;
 constexpr int Cancelled = 9;
 
 // A name without a folder is looked up in the program's folder.
-QString resolve(const SharedState& state, const std::string& name) {
+QString resolve(const ShellState& state, const std::string& name) {
     const QString file = QString::fromStdString(name);
     if (QFileInfo(file).isAbsolute() || state.ProgramFolder.empty())
         return file;

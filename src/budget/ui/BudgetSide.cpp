@@ -16,7 +16,7 @@
 #include "Messages.h"
 #include "NumericEntry.h"
 #include "Platform.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "TextEntry.h"
 #include "Workspace.h"

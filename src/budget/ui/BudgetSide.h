@@ -16,7 +16,7 @@ class TextEntry;
 class Workspace;
 struct BudgetLabels;
 struct NumberSeparators;
-struct SharedState;
+struct ShellState;
 
 // Control names and captions of a side.
 struct BudgetSideNames {
@@ -69,7 +69,7 @@ class BudgetSide : public QGroupBox {
 
     const BudgetSideNames& names_;
     Workspace& workspace_;
-    SharedState& state_;
+    ShellState& state_;
     BudgetTables& tables_;
     int changingRecord_ = 0; // the record Add Changed Record writes to
 

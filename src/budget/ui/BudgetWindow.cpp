@@ -21,7 +21,7 @@
 #include "BudgetSort.h"
 #include "Dialogs.h"
 #include "Platform.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "TypedKey.h"
 #include "Workspace.h"

@@ -17,7 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class Workspace;
 struct BudgetFigures;
-struct SharedState;
+struct ShellState;
 
 class BudgetWindow : public QWidget {
     Q_OBJECT
@@ -55,7 +55,7 @@ class BudgetWindow : public QWidget {
     bool openFrom(const std::string& fileName);
 
     Workspace& workspace_;
-    SharedState& state_;
+    ShellState& state_;
     BudgetTables& tables_;
     NumberSeparators seps_;
     int periodFactor_ = 1;

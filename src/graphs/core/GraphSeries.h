@@ -7,17 +7,9 @@
 #include <vector>
 
 #include "Currency.h"
+#include "GraphTable.h"
 
 struct Amortization;
-
-// One row of the graph hand-over: the year it stands for and its value.
-struct GraphPoint {
-    int year = 0;
-    Currency value;
-    friend bool operator==(const GraphPoint&, const GraphPoint&) = default;
-};
-// Element 0 is row 1, the first year.
-using GraphTable = std::vector<GraphPoint>;
 
 // Who handed the figures over (GraphSource).
 constexpr int GraphFromSavings = 1;

@@ -5,32 +5,24 @@
 #include "Dialogs.h"
 #include "GraphSeries.h"
 #include "Messages.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "Workspace.h"
 
-void setSavingsGraph(SharedState& state, std::span<const Currency> yearEnds) {
+void setSavingsGraph(ShellState& state, std::span<const Currency> yearEnds) {
     state.GraphSeries = savingsSeries(yearEnds);
     state.ScheduleYears = static_cast<std::int16_t>(state.GraphSeries.size());
     state.GraphTitle = std::string(SavingsGraphTitle);
 }
 
-void setSavingsGraph(SharedState& state, std::span<const double> yearEnds) {
+void setSavingsGraph(ShellState& state, std::span<const double> yearEnds) {
     std::vector<Currency> values;
     for (double v : yearEnds)
         values.push_back(Currency::fromDouble(v).value_or(Currency{}));
     setSavingsGraph(state, values);
 }
 
-void prepareMortgageSeries(SharedState& state) {
-    if (!state.PaymentSchedule)
-        return;
-    state.GraphSeries =
-        mortgageSeries(*state.PaymentSchedule, state.ScheduleView == 1, state.LoanInputs[1]);
-    state.ScheduleYears = static_cast<std::int16_t>(mortgageScheduleYears(state.GraphSeries));
-}
-
 bool showGraphFrom(Workspace& workspace, int source) {
-    SharedState& state = workspace.state();
+    ShellState& state = workspace.state();
     if (state.ScheduleYears == 0) {
         workspace.dialogs().showMessage(msg::NoDataToGraph);
         return false;

@@ -5,16 +5,12 @@
 #include "Currency.h"
 
 class Workspace;
-struct SharedState;
+struct ShellState;
 
 // After a savings calculation: the value at the end of each year 1..Y becomes the series,
 // ScheduleYears becomes Y and GraphTitle the savings title.
-void setSavingsGraph(SharedState& state, std::span<const Currency> yearEnds);
-void setSavingsGraph(SharedState& state, std::span<const double> yearEnds);
-
-// Before a mortgage or loan graph: the balance at the start of each year of the schedule
-// in PaymentSchedule, the principal first; ScheduleYears becomes the number of years.
-void prepareMortgageSeries(SharedState& state);
+void setSavingsGraph(ShellState& state, std::span<const Currency> yearEnds);
+void setSavingsGraph(ShellState& state, std::span<const double> yearEnds);
 
 // "Show Graph" of a worksheet (`source` 1 savings, 4 mortgage and loan): with nothing
 // calculated, the message "No data to graph. Calculate."; otherwise sets GraphSource and

@@ -20,7 +20,7 @@
 #include "GraphHandOver.h"
 #include "Platform.h"
 #include "Printer.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
 
@@ -61,8 +61,6 @@ GraphsWindow::GraphsWindow(Workspace& workspace, QWidget* parent)
     setObjectName(QStringLiteral("GraphsAll"));
     setWindowTitle(QStringLiteral("Graphs"));
     buildControls();
-    if (state_.GraphSource == GraphFromMortgage)
-        prepareMortgageSeries(state_);
     draw2D();
 }
 

@@ -11,7 +11,7 @@ class QLabel;
 class QPushButton;
 class QStackedWidget;
 class Workspace;
-struct SharedState;
+struct ShellState;
 
 class GraphsWindow : public QWidget {
     Q_OBJECT
@@ -40,7 +40,7 @@ class GraphsWindow : public QWidget {
     void onExitClicked();
 
     Workspace& workspace_;
-    SharedState& state_;
+    ShellState& state_;
     ChartData data_;
     int view_ = FlatView;
     int colour_ = 0;        // 1 while printing in colour

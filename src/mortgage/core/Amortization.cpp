@@ -40,6 +40,15 @@ bool paymentDatesFit(int firstPaymentDate, Currency termYears) {
 }
 
 namespace {
+// A short last year counts as a year of the annual view once it holds more than about a
+// hundredth of a year: its fraction plus this rounds up (half to even at exactly 0.01).
+constexpr double PartYearCounts = 0.49;
+// Room for the payments that weekly and two-week plans make beyond 26 or 52 a year (a year
+// has 26.07 two-week and 52.14 one-week periods), so the schedule never stops short.
+constexpr double SpareShortPayments = 50.0;
+// A balance left below this after the loop is rounding over the rows: the last payment is
+// closed so that it pays exactly what was still owed.
+constexpr double FinalPaymentSlack = 6.0;
 
 // Any arithmetic fault inside the calculation; reported as one "wrong or missing entry".
 struct CalcFault : std::runtime_error {
@@ -129,7 +138,7 @@ int paymentDate(int firstDate, int k, DateStep step, int previousDate) {
 // running totals of the year's latest payment. Returns the number of years.
 int summarizeYears(Amortization& a, const AmortizationInput& in) {
     const int ppy = a.paymentsPerYear;
-    const int years = toInt16(static_cast<double>(a.yearsToFinal) + 0.49);
+    const int years = toInt16(static_cast<double>(a.yearsToFinal) + PartYearCounts);
     std::vector<ScheduleRow> annual;
     annual.reserve(static_cast<std::size_t>(years > 0 ? years : 0) + 1);
     annual.push_back(ScheduleRow{});
@@ -194,9 +203,9 @@ Amortization calculate(const AmortizationInput& in) {
 
     double bound = 12.0 * T;
     if (ppy == 24 || ppy == 26)
-        bound = T * 26.0 + 50.0;
+        bound = T * 26.0 + SpareShortPayments;
     else if (ppy == 52)
-        bound = T * 52.0 + 50.0;
+        bound = T * 52.0 + SpareShortPayments;
     int n = toInt16(bound);
     if (n < 1)
         throw CalcFault("no payments");
@@ -260,7 +269,7 @@ Amortization calculate(const AmortizationInput& in) {
     const int K = static_cast<int>(a.rows.size()) - 1;
     if (K < 1)
         throw CalcFault("empty schedule");
-    if (B < 6.0) {
+    if (B < FinalPaymentSlack) {
         // Close the final payment: it pays exactly what was still owed.
         const ScheduleRow before = a.rows[static_cast<std::size_t>(K - 1)];
         ScheduleRow& fin = a.rows[static_cast<std::size_t>(K)];

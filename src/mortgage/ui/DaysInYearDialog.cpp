@@ -8,12 +8,13 @@
 
 #include "Amortization.h"
 #include "Placement.h"
-#include "SharedState.h"
+#include "MortgageTables.h"
+#include "ShellState.h"
 
-DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
-    : QDialog(container), state_(state), container_(container), keptChoice_(state.DaysChoice),
-      keptDays_(state.DaysInYear), keptTwoWeeks_(state.TwoWeekPeriods),
-      keptWeeks_(state.WeekPeriods) {
+DaysInYearDialog::DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container)
+    : QDialog(container), state_(state), tables_(tables), container_(container), keptChoice_(tables.DaysChoice),
+      keptDays_(tables.DaysInYear), keptTwoWeeks_(tables.TwoWeekPeriods), keptWeeks_(tables.WeekPeriods) {
+    setDialogFrame(this);
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     setModal(true);
@@ -28,7 +29,7 @@ DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
         options->addWidget(IRFactor[i]);
         connect(IRFactor[i], &QRadioButton::clicked, this, [this, i] { onOptionClicked(i); });
     }
-    const int current = state_.DaysChoice >= 0 && state_.DaysChoice <= 3 ? state_.DaysChoice : 0;
+    const int current = tables_.DaysChoice >= 0 && tables_.DaysChoice <= 3 ? tables_.DaysChoice : 0;
     IRFactor[current]->setChecked(true);
 
     auto* note = new QLabel("Most Financial Institutions use 365 days.", this);
@@ -44,20 +45,14 @@ DaysInYearDialog::DaysInYearDialog(SharedState& state, QWidget* container)
 }
 
 void DaysInYearDialog::onOptionClicked(int choice) {
-    // The choice and its values change together, so the worksheet never reads a
-    // choice whose values were not set yet.
-    state_.DaysChoice = static_cast<std::int16_t>(choice);
-    const DaysInYearSet set = daysInYearSet(choice);
-    state_.DaysInYear = set.daysInYear;
-    state_.TwoWeekPeriods = set.twoWeekPeriods;
-    state_.WeekPeriods = set.weekPeriods;
+    setDaysChoice(tables_, choice);
 }
 
 void DaysInYearDialog::reject() {
-    state_.DaysChoice = keptChoice_;
-    state_.DaysInYear = keptDays_;
-    state_.TwoWeekPeriods = keptTwoWeeks_;
-    state_.WeekPeriods = keptWeeks_;
+    tables_.DaysChoice = keptChoice_;
+    tables_.DaysInYear = keptDays_;
+    tables_.TwoWeekPeriods = keptTwoWeeks_;
+    tables_.WeekPeriods = keptWeeks_;
     QDialog::reject();
 }
 

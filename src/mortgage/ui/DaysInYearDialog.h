@@ -5,12 +5,13 @@
 #include <cstdint>
 
 class QRadioButton;
-struct SharedState;
+struct MortgageTables;
+struct ShellState;
 
 class DaysInYearDialog : public QDialog {
     Q_OBJECT
 public:
-    DaysInYearDialog(SharedState& state, QWidget* container);
+    DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container);
 
     // Escape and the title bar's close button: the choice and its values go back to what
     // they were when the dialog opened.
@@ -22,7 +23,8 @@ protected:
 private:
     void onOptionClicked(int choice);
 
-    SharedState& state_;
+    ShellState& state_;
+    MortgageTables& tables_;
     QWidget* container_;
     QRadioButton* IRFactor[4] = {};
     std::int16_t keptChoice_;

@@ -10,12 +10,14 @@
 #include "Dialogs.h"
 #include "Messages.h"
 #include "Placement.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 
-FirstPaymentDateDialog::FirstPaymentDateDialog(SharedState& state, Dialogs& dialogs, QWidget* container)
-    : QDialog(container), state_(state), dialogs_(dialogs), container_(container),
-      keptDate_(state.TodayDate) {
+FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialogs, Currency termYears,
+                                               QWidget* container)
+    : QDialog(container), state_(state), dialogs_(dialogs), container_(container), keptDate_(state.TodayDate),
+      termYears_(termYears) {
+    setDialogFrame(this);
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
     setModal(true);
@@ -74,7 +76,7 @@ void FirstPaymentDateDialog::commitDate() {
     if (!typed_) return;
     typed_ = false;
     const auto serial = platform::parseDate(InDate->text().trimmed().toStdString());
-    if (!serial || !paymentDatesFit(*serial, state_.LoanInputs[3])) {
+    if (!serial || !paymentDatesFit(*serial, termYears_)) {
         dialogs_.showMessage(msg::NotAValidDate);
         const auto kept = platform::parseDate(state_.TodayDate);
         InDate->setText(QString::fromStdString(kept ? platform::shortDate(*kept) : state_.TodayDate));

@@ -3,15 +3,18 @@
 #include <QDialog>
 #include <string>
 
+#include "Currency.h"
+
 class Dialogs;
 class QLineEdit;
 class QPushButton;
-struct SharedState;
+struct ShellState;
 
 class FirstPaymentDateDialog : public QDialog {
     Q_OBJECT
 public:
-    FirstPaymentDateDialog(SharedState& state, Dialogs& dialogs, QWidget* container);
+    // `termYears`: the stored term, which bounds the first date (the last payment stays four-digit).
+    FirstPaymentDateDialog(ShellState& state, Dialogs& dialogs, Currency termYears, QWidget* container);
 
     // Escape and the title bar's close button: the date stays what it was when the dialog
     // opened, whatever was typed or taken since.
@@ -26,11 +29,12 @@ private:
     void commitDate();
     void onOkClicked();
 
-    SharedState& state_;
+    ShellState& state_;
     Dialogs& dialogs_;
     QWidget* container_;
     QLineEdit* InDate;
     QPushButton* OkExit;
     bool typed_ = false;  // a key was typed since the field got the focus
     std::string keptDate_;
+    Currency termYears_;
 };

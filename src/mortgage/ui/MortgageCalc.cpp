@@ -6,6 +6,7 @@
 
 #include "BusyCursor.h"
 #include "Dialogs.h"
+#include "GraphSeries.h"
 #include "Grid.h"
 #include "Messages.h"
 #include "MortgageWindow.h"
@@ -13,19 +14,20 @@
 #include "Printer.h"
 #include "ScheduleGrid.h"
 #include "ScheduleReport.h"
-#include "SharedState.h"
+#include "MortgageTables.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
 
 AmortizationInput MortgageWindow::inputFromState() const {
     AmortizationInput in;
-    in.principal = state_.LoanInputs[1];
-    in.ratePercent = state_.LoanInputs[2];
-    in.termYears = state_.LoanInputs[3];
+    in.principal = tables_.LoanInputs[1];
+    in.ratePercent = tables_.LoanInputs[2];
+    in.termYears = tables_.LoanInputs[3];
     in.compounding = Comperiod->currentText().toStdString();
     in.frequency = FreqPmt->currentText().toStdString();
-    in.daysChoice = state_.DaysChoice;
-    for (int y = 1; y <= MaxYears; ++y) in.extraPayments[static_cast<size_t>(y)] = state_.ExtraPayments[static_cast<size_t>(y)][2];
+    in.daysChoice = tables_.DaysChoice;
+    for (int y = 1; y <= MaxYears; ++y) in.extraPayments[static_cast<size_t>(y)] = tables_.ExtraPayments[static_cast<size_t>(y)][2];
     in.firstPaymentDate = platform::parseDate(state_.TodayDate).value_or(platform::today());
     in.scheduleView = state_.ScheduleView;
     in.dateView = state_.DateView;
@@ -36,7 +38,7 @@ AmortizationInput MortgageWindow::inputFromState() const {
 void MortgageWindow::clearResults() {
     if (filling_) return;
     state_.ScheduleYears = 0;
-    state_.PaymentSchedule.reset();
+    tables_.PaymentSchedule.reset();
     lastInput_.reset();
     for (QLabel* l : {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd}) l->clear();
     MGrid->clearBody(2);
@@ -67,11 +69,11 @@ void MortgageWindow::calculate() {
     const Amortization& schedule = result.value();
     showResults(schedule, input);
     fillGrid(schedule);
-    state_.YearsToFinal = schedule.yearsToFinal;
-    state_.SchedulePaymentsPerYear = static_cast<std::int16_t>(schedule.paymentsPerYear);
+    tables_.YearsToFinal = schedule.yearsToFinal;
+    tables_.SchedulePaymentsPerYear = static_cast<std::int16_t>(schedule.paymentsPerYear);
     state_.GraphTitle = schedule.graphTitle;
     state_.ScheduleYears = static_cast<std::int16_t>(schedule.scheduleYears);
-    state_.PaymentSchedule = std::move(result).value();
+    tables_.PaymentSchedule = std::move(result).value();
     lastInput_ = input;
 }
 
@@ -90,7 +92,7 @@ void MortgageWindow::fillGrid(const Amortization& result) {
     ScheduleGridOptions options;
     options.scheduleView = state_.ScheduleView;
     options.dateView = state_.DateView;
-    options.extraPaymentsInUse = state_.ExtraPaymentsInUse;
+    options.extraPaymentsInUse = tables_.ExtraPaymentsInUse;
     options.currencySymbol = state_.CurrencySymbol;
     options.seps = seps_;
     options.formatDate = [](int serial) { return platform::shortDate(serial); };
@@ -109,19 +111,23 @@ void MortgageWindow::onGraphClicked() {
         workspace_.dialogs().showMessage(msg::NoDataToGraph);
         return;
     }
-    // The schedule, GraphTitle and ScheduleYears are in the shared state; the graph window
-    // takes this worksheet's place until it is left.
-    state_.GraphSource = 4;
+    // Hand the balances over; the graph window takes this worksheet's place until it is left.
+    if (tables_.PaymentSchedule) {
+        state_.GraphSeries = mortgageSeries(*tables_.PaymentSchedule, state_.ScheduleView == 1,
+                                            tables_.LoanInputs[1]);
+        state_.ScheduleYears = static_cast<std::int16_t>(mortgageScheduleYears(state_.GraphSeries));
+    }
+    state_.GraphSource = GraphFromMortgage;
     workspace_.showGraph();
 }
 
 void MortgageWindow::onPrinterClicked() {
-    if (state_.ScheduleYears == 0 || !state_.PaymentSchedule || !lastInput_) {
+    if (state_.ScheduleYears == 0 || !tables_.PaymentSchedule || !lastInput_) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;
     }
     const AmortizationInput input = *lastInput_;
-    const Amortization& schedule = *state_.PaymentSchedule;
+    const Amortization& schedule = *tables_.PaymentSchedule;
     runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [&](Printer& printer) {
         BusyCursor busy;
         ScheduleReportInput report;

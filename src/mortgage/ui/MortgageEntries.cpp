@@ -11,7 +11,8 @@
 #include "MortgageTexts.h"
 #include "MortgageWindow.h"
 #include "NumericEntry.h"
-#include "SharedState.h"
+#include "MortgageTables.h"
+#include "ShellState.h"
 #include "Workspace.h"
 
 namespace {
@@ -40,6 +41,7 @@ void MortgageWindow::setUpEntries() {
     term.filter = NumericEntryConfig::Filter::Digit;
     term.pattern = "###";
     term.width = 16;
+    term.check = [this](double v) { return checkTerm(v); };
     term.commit = [this](double v) { return commitTerm(v); };
     term.display = [this](double v) { return termText(v); };
     termEntry_ = new NumericEntry(InTerm->lineEdit(), state_, term);
@@ -59,22 +61,25 @@ double MortgageWindow::commitRate(double value) { return storeFigure(2, value); 
 // it as the overflow it is, instead of working with a zero.
 double MortgageWindow::storeFigure(int input, double value) {
     const auto stored = Currency::fromDouble(value);
-    state_.LoanInputs[static_cast<size_t>(input)] = stored.value_or(Currency{});
+    tables_.LoanInputs[static_cast<size_t>(input)] = stored.value_or(Currency{});
     outOfRange_[static_cast<size_t>(input)] = !stored;
     return stored ? stored->toDouble() : value;
 }
 
+bool MortgageWindow::checkTerm(double value) {
+    if (value <= mortgageModeTexts(state_.MortgageMode).termLimit) return true;
+    workspace_.dialogs().showMessage(msg::FortyYearsLimit);
+    return false;
+}
+
 double MortgageWindow::commitTerm(double value) {
     const int limit = mortgageModeTexts(state_.MortgageMode).termLimit;
-    if (value > limit) {
-        workspace_.dialogs().showMessage(msg::FortyYearsLimit);
-        value = limit;
-    }
+    if (value > limit) value = limit;
     const double years = loanMode() ? value / 12.0 : value;
-    state_.LoanInputs[3] = Currency::fromDouble(years).value_or(Currency{});
+    tables_.LoanInputs[3] = Currency::fromDouble(years).value_or(Currency{});
     eraseExtraPayments();
     // What the field shows: the stored years, in months for a loan.
-    const double stored = state_.LoanInputs[3].toDouble();
+    const double stored = tables_.LoanInputs[3].toDouble();
     return loanMode() ? stored * 12.0 : stored;
 }
 
@@ -91,9 +96,9 @@ std::string MortgageWindow::termText(double shown) const {
 }
 
 void MortgageWindow::eraseExtraPayments() {
-    state_.ExtraPayments = {};
-    state_.ExtraPaymentCount = 0;
-    state_.ExtraPaymentsInUse = 0;
+    tables_.ExtraPayments = {};
+    tables_.ExtraPaymentCount = 0;
+    tables_.ExtraPaymentsInUse = 0;
 }
 
 void MortgageWindow::onListEntryChosen(QComboBox* box) {
@@ -101,6 +106,7 @@ void MortgageWindow::onListEntryChosen(QComboBox* box) {
     if (box == InRate) {
         InRate->setEditText(qs(rateText(commitRate(value))));
     } else {
+        (void)checkTerm(value);
         InTerm->setEditText(qs(termText(commitTerm(value))));
     }
     clearResults();

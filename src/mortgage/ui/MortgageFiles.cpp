@@ -14,13 +14,14 @@
 #include "Messages.h"
 #include "MortgageWindow.h"
 #include "SafeSave.h"
-#include "SharedState.h"
+#include "MortgageTables.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
 
 namespace {
 // A name without a folder is looked up in the program's folder.
-QString resolve(const SharedState& state, const std::string& name) {
+QString resolve(const ShellState& state, const std::string& name) {
     const QString file = QString::fromStdString(name);
     if (QFileInfo(file).isAbsolute() || state.ProgramFolder.empty()) return file;
     return QDir(QString::fromStdString(state.ProgramFolder)).filePath(file);
@@ -65,9 +66,9 @@ bool MortgageWindow::saveTo(const std::string& fileName) {
     LoanFileData data;
     data.input = inputFromState();
     data.firstPaymentDate = isoDate(data.input.firstPaymentDate);
-    data.extraPaymentCount = state_.ExtraPaymentCount;
-    data.extraPaymentsInUse = state_.ExtraPaymentsInUse;
-    data.daysInYear = state_.DaysInYear;
+    data.extraPaymentCount = tables_.ExtraPaymentCount;
+    data.extraPaymentsInUse = tables_.ExtraPaymentsInUse;
+    data.daysInYear = tables_.DaysInYear;
     const std::string text = writeLoanFile(data);
     // A failed save leaves the old file as it was.
     return platform::saveFile(resolve(state_, fileName), text);
@@ -105,17 +106,17 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
     };
     if (has(1)) {
         outOfRange_[1] = false;
-        state_.LoanInputs[1] = in.principal;
+        tables_.LoanInputs[1] = in.principal;
         InPrincipal->setText(QString::fromStdString(
             RightAlign(state_.CurrencySymbol + formatNumber(in.principal, "####,,###.00", seps_), 16)));
     }
     if (has(2)) {
         outOfRange_[2] = false;
-        state_.LoanInputs[2] = in.ratePercent;
+        tables_.LoanInputs[2] = in.ratePercent;
         InRate->setEditText(QString::fromStdString(rateText(in.ratePercent.toDouble())));
     }
     if (has(3)) {
-        state_.LoanInputs[3] = in.termYears;
+        tables_.LoanInputs[3] = in.termYears;
         const double termShown = loanMode() ? in.termYears.toDouble() * 12.0 : in.termYears.toDouble();
         InTerm->setEditText(QString::fromStdString(termText(termShown)));
     }
@@ -133,11 +134,7 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
         setDateViewCaption();
     }
     if (has(8)) {
-        state_.DaysChoice = static_cast<std::int16_t>(in.daysChoice >= 0 && in.daysChoice <= 3 ? in.daysChoice : 0);
-        const DaysInYearSet set = daysInYearSet(state_.DaysChoice);
-        state_.DaysInYear = set.daysInYear;
-        state_.TwoWeekPeriods = set.twoWeekPeriods;
-        state_.WeekPeriods = set.weekPeriods;
+        setDaysChoice(tables_, in.daysChoice >= 0 && in.daysChoice <= 3 ? in.daysChoice : 0);
     }
     if (has(9)) {
         state_.ScheduleView = static_cast<std::int16_t>(in.scheduleView == 1 ? 1 : 2);
@@ -146,13 +143,13 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
     if (!has(15)) return done(false);
 
     // Additional payments: the table is made anew and takes the lines read.
-    state_.ExtraPayments = {};
+    tables_.ExtraPayments = {};
     const int count = std::clamp(data.extraPaymentCount, 0, MaxYears);
     for (int y = 1; y <= count; ++y) {
-        state_.ExtraPayments[static_cast<size_t>(y)][1] = Currency::fromWhole(y);
-        state_.ExtraPayments[static_cast<size_t>(y)][2] = in.extraPayments[static_cast<size_t>(y)];
+        tables_.ExtraPayments[static_cast<size_t>(y)][1] = Currency::fromWhole(y);
+        tables_.ExtraPayments[static_cast<size_t>(y)][2] = in.extraPayments[static_cast<size_t>(y)];
     }
-    state_.ExtraPaymentCount = static_cast<std::int16_t>(count);
-    state_.ExtraPaymentsInUse = static_cast<std::int16_t>(data.extraPaymentsInUse);
+    tables_.ExtraPaymentCount = static_cast<std::int16_t>(count);
+    tables_.ExtraPaymentsInUse = static_cast<std::int16_t>(data.extraPaymentsInUse);
     return done(!read.error);
 }

@@ -19,13 +19,15 @@
 #include "DaysInYearDialog.h"
 #include "Dialogs.h"
 #include "FirstPaymentDateDialog.h"
+#include "FocusReturn.h"
 #include "Grid.h"
 #include "Messages.h"
+#include "MortgageTables.h"
 #include "MortgageTexts.h"
 #include "NumericEntry.h"
 #include "Platform.h"
 #include "PrePayDialog.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
 
@@ -58,8 +60,8 @@ QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
 }
 } // namespace
 
-MortgageWindow::MortgageWindow(Workspace& workspace, QWidget* parent)
-    : QWidget(parent), workspace_(workspace), state_(workspace.state()), seps_(platform::systemSeparators()) {
+MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables), seps_(platform::systemSeparators()) {
     setObjectName("MortgageCalc");
     // Spreadsheet-sized type, so the whole worksheet fits the container's first size.
     QFont compact = font();
@@ -275,23 +277,19 @@ void MortgageWindow::loadDefaults() {
     filling_ = false;
 
     // The shown defaults are the stored entries until the user retypes them.
-    state_.LoanInputs = {};
+    tables_.LoanInputs = {};
     outOfRange_ = {};
-    state_.LoanInputs[1] = Currency::fromDouble(t.principalValue).value_or(Currency{});
-    state_.LoanInputs[2] = Currency::fromDouble(t.rateValue).value_or(Currency{});
-    state_.LoanInputs[3] = Currency::fromDouble(loanMode() ? t.termShown / 12.0 : t.termShown).value_or(Currency{});
-    state_.ExtraPayments = {};
-    state_.ExtraPaymentCount = 0;
-    state_.ExtraPaymentsInUse = 0;
-    state_.PaymentSchedule.reset();
+    tables_.LoanInputs[1] = Currency::fromDouble(t.principalValue).value_or(Currency{});
+    tables_.LoanInputs[2] = Currency::fromDouble(t.rateValue).value_or(Currency{});
+    tables_.LoanInputs[3] = Currency::fromDouble(loanMode() ? t.termShown / 12.0 : t.termShown).value_or(Currency{});
+    tables_.ExtraPayments = {};
+    tables_.ExtraPaymentCount = 0;
+    tables_.ExtraPaymentsInUse = 0;
+    tables_.PaymentSchedule.reset();
     state_.ScheduleYears = 0;
 
     (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
-    state_.DaysChoice = 1;
-    const DaysInYearSet days = daysInYearSet(1);
-    state_.DaysInYear = days.daysInYear;
-    state_.TwoWeekPeriods = days.twoWeekPeriods;
-    state_.WeekPeriods = days.weekPeriods;
+    setDaysChoice(tables_, 1);
     setDateViewCaption();
 
     MGrid->setCols(6);
@@ -347,31 +345,30 @@ void MortgageWindow::onDateViewClicked() {
         state_.DateView = 0;
     } else {
         state_.DateView = 1;
-        FirstPaymentDateDialog dialog(state_, workspace_.dialogs(), workspace_.container());
+        const FocusReturn back;
+        FirstPaymentDateDialog dialog(state_, workspace_.dialogs(), tables_.LoanInputs[3], workspace_.container());
         dialog.exec();
     }
     setDateViewCaption();
 }
 
 void MortgageWindow::onDaysInYearClicked() {
-    const int before = state_.DaysChoice;
-    DaysInYearDialog dialog(state_, workspace_.container());
+    const int before = tables_.DaysChoice;
+    const FocusReturn back;
+    DaysInYearDialog dialog(state_, tables_, workspace_.container());
     dialog.exec();
-    if (state_.DaysChoice != before) clearResults();
+    if (tables_.DaysChoice != before) clearResults();
 }
 
 void MortgageWindow::onAdditionalPaymentsClicked() {
     clearResults();
-    PrePayDialog dialog(state_, workspace_.container());
+    const FocusReturn back;
+    PrePayDialog dialog(state_, tables_, workspace_.container());
     dialog.exec();
 }
 
 void MortgageWindow::onExitClicked() {
-    state_.PaymentSchedule.reset();
-    state_.LoanInputs = {};
-    state_.ExtraPayments = {};
-    state_.ExtraPaymentCount = 0;
-    state_.ExtraPaymentsInUse = 0;
+    tables_ = {};
     state_.ScheduleYears = 0;
     MTextBox->clear();
     lastInput_.reset();

@@ -19,12 +19,13 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class Workspace;
-struct SharedState;
+struct MortgageTables;
+struct ShellState;
 
 class MortgageWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MortgageWindow(Workspace& workspace, QWidget* parent = nullptr);
+    MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent = nullptr);
     ~MortgageWindow() override;
 
     // Runs the calculation as the "&Calculate" button does (also after opening a file).
@@ -50,6 +51,7 @@ private:
     // Entry fields: the value to store and the text to show for a stored value.
     double commitPrincipal(double value);
     double commitRate(double value);
+    bool checkTerm(double value); // message 5 beyond the mode's limit
     double commitTerm(double value);
     double storeFigure(int input, double value);  // into LoanInputs[input]
     std::string principalText(double value) const;
@@ -81,7 +83,8 @@ private:
     void setDateViewCaption();
 
     Workspace& workspace_;
-    SharedState& state_;
+    ShellState& state_;
+    MortgageTables& tables_;
     NumberSeparators seps_;
     std::optional<AmortizationInput> lastInput_;  // the entries of the schedule shown
 

@@ -14,7 +14,8 @@
 #include "KeyFilters.h"
 #include "Placement.h"
 #include "Platform.h"
-#include "SharedState.h"
+#include "MortgageTables.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 
 namespace {
@@ -27,14 +28,15 @@ int wholeYears(Currency term) {
 }
 } // namespace
 
-PrePayDialog::PrePayDialog(SharedState& state, QWidget* container)
-    : QDialog(container), state_(state), container_(container), seps_(platform::systemSeparators()) {
+PrePayDialog::PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* container)
+    : QDialog(container), state_(state), tables_(tables), container_(container), seps_(platform::systemSeparators()) {
+    setDialogFrame(this);
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
     setModal(true);
-    keptPayments_ = state_.ExtraPayments;
-    keptCount_ = state_.ExtraPaymentCount;
-    keptInUse_ = state_.ExtraPaymentsInUse;
+    keptPayments_ = tables_.ExtraPayments;
+    keptCount_ = tables_.ExtraPaymentCount;
+    keptInUse_ = tables_.ExtraPaymentsInUse;
 
     PGrid = new Grid(this);
     PGrid->setObjectName("PGrid");
@@ -63,12 +65,12 @@ PrePayDialog::PrePayDialog(SharedState& state, QWidget* container)
 }
 
 void PrePayDialog::fillGrid() {
-    count_ = wholeYears(state_.LoanInputs[3]);
-    state_.ExtraPaymentCount = static_cast<std::int16_t>(count_);
+    count_ = wholeYears(tables_.LoanInputs[3]);
+    tables_.ExtraPaymentCount = static_cast<std::int16_t>(count_);
     bool anyAmount = false;
-    for (int y = 1; y <= count_; ++y) anyAmount |= !state_.ExtraPayments[static_cast<size_t>(y)][2].isZero();
+    for (int y = 1; y <= count_; ++y) anyAmount |= !tables_.ExtraPayments[static_cast<size_t>(y)][2].isZero();
     if (!anyAmount)
-        for (int y = 1; y <= count_; ++y) state_.ExtraPayments[static_cast<size_t>(y)][1] = Currency::fromWhole(y);
+        for (int y = 1; y <= count_; ++y) tables_.ExtraPayments[static_cast<size_t>(y)][1] = Currency::fromWhole(y);
 
     PGrid->setCols(2);
     PGrid->setFixedCols(1);
@@ -82,7 +84,7 @@ void PrePayDialog::fillGrid() {
     for (int y = 1; y <= count_; ++y) {
         PGrid->setText(y, 0, QString::number(y));
         PGrid->setText(y, 1, QString::fromStdString(
-                                 formatNumber(state_.ExtraPayments[static_cast<size_t>(y)][2], "###,###.00", seps_)));
+                                 formatNumber(tables_.ExtraPayments[static_cast<size_t>(y)][2], "###,###.00", seps_)));
     }
     if (count_ > 0) PGrid->setCurrentCell(1, 1);
 }
@@ -108,8 +110,8 @@ void PrePayDialog::setUpTyping() {
     config.edited = [this](int row, int, const QString& buffer) { PGrid->setText(row, 1, buffer); };
     config.entered = [this](int row, int) { storeTypedAmount(row); };
     config.deleted = [this](int row, int) {
-        state_.ExtraPayments[static_cast<size_t>(row)][1] = Currency::fromWhole(row);
-        state_.ExtraPayments[static_cast<size_t>(row)][2] = Currency{};
+        tables_.ExtraPayments[static_cast<size_t>(row)][1] = Currency::fromWhole(row);
+        tables_.ExtraPayments[static_cast<size_t>(row)][2] = Currency{};
         PGrid->setText(row, 1, ".00");
     };
     config.abandoned = [this](int row, int) { showAmount(row); };
@@ -119,35 +121,35 @@ void PrePayDialog::setUpTyping() {
 void PrePayDialog::storeTypedAmount(int year) {
     if (entry_->typing(year, 1)) {
         const double value = leadingNumber(entry_->buffer().toStdString(), ".");
-        state_.ExtraPayments[static_cast<size_t>(year)][1] = Currency::fromWhole(year);
-        state_.ExtraPayments[static_cast<size_t>(year)][2] = Currency::fromDouble(value).value_or(Currency{});
+        tables_.ExtraPayments[static_cast<size_t>(year)][1] = Currency::fromWhole(year);
+        tables_.ExtraPayments[static_cast<size_t>(year)][2] = Currency::fromDouble(value).value_or(Currency{});
     }
     showAmount(year);
 }
 
 void PrePayDialog::showAmount(int year) {
-    PGrid->setText(year, 1, QString::fromStdString(formatNumber(state_.ExtraPayments[static_cast<size_t>(year)][2],
+    PGrid->setText(year, 1, QString::fromStdString(formatNumber(tables_.ExtraPayments[static_cast<size_t>(year)][2],
                                                                 "###,,###.00", seps_)));
 }
 
 void PrePayDialog::onOkClicked() {
     int inUse = 0;
     for (int y = 1; y <= count_; ++y)
-        if (state_.ExtraPayments[static_cast<size_t>(y)][2] > Currency{}) ++inUse;
-    state_.ExtraPaymentsInUse = static_cast<std::int16_t>(inUse);
+        if (tables_.ExtraPayments[static_cast<size_t>(y)][2] > Currency{}) ++inUse;
+    tables_.ExtraPaymentsInUse = static_cast<std::int16_t>(inUse);
     accept();
 }
 
 void PrePayDialog::onEraseAllClicked() {
-    for (int y = 1; y <= count_; ++y) state_.ExtraPayments[static_cast<size_t>(y)][2] = Currency{};
-    state_.ExtraPaymentsInUse = 0;
+    for (int y = 1; y <= count_; ++y) tables_.ExtraPayments[static_cast<size_t>(y)][2] = Currency{};
+    tables_.ExtraPaymentsInUse = 0;
     accept();
 }
 
 void PrePayDialog::reject() {
-    state_.ExtraPayments = keptPayments_;
-    state_.ExtraPaymentCount = keptCount_;
-    state_.ExtraPaymentsInUse = keptInUse_;
+    tables_.ExtraPayments = keptPayments_;
+    tables_.ExtraPaymentCount = keptCount_;
+    tables_.ExtraPaymentsInUse = keptInUse_;
     QDialog::reject();
 }
 

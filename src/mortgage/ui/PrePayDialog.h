@@ -13,12 +13,13 @@
 class Grid;
 class GridCellEntry;
 class QPushButton;
-struct SharedState;
+struct MortgageTables;
+struct ShellState;
 
 class PrePayDialog : public QDialog {
     Q_OBJECT
 public:
-    PrePayDialog(SharedState& state, QWidget* container);
+    PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* container);
 
     // Digits accepted behind the period of a typed amount.
     static constexpr int AmountDecimals = 2;
@@ -39,7 +40,8 @@ private:
     void onOkClicked();
     void onEraseAllClicked();
 
-    SharedState& state_;
+    ShellState& state_;
+    MortgageTables& tables_;
     QWidget* container_;
     NumberSeparators seps_;
     Grid* PGrid;

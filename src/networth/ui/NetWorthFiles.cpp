@@ -10,7 +10,7 @@
 #include "Messages.h"
 #include "NetWorthFile.h"
 #include "NetWorthWindow.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "Workspace.h"
 
 namespace {
@@ -18,7 +18,7 @@ constexpr int OpenMode = 3;
 constexpr int SaveMode = 4;
 
 // A name without a folder is looked up in the program's folder.
-QString resolve(const SharedState& state, const std::string& name) {
+QString resolve(const ShellState& state, const std::string& name) {
     const QString file = QString::fromStdString(name);
     if (QFileInfo(file).isAbsolute() || state.ProgramFolder.empty())
         return file;

@@ -22,7 +22,7 @@
 #include "NetWorthReport.h"
 #include "Platform.h"
 #include "PrintJob.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
 

@@ -15,7 +15,7 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class Workspace;
-struct SharedState;
+struct ShellState;
 
 class NetWorthWindow : public QWidget {
     Q_OBJECT
@@ -70,7 +70,7 @@ class NetWorthWindow : public QWidget {
     void hideForDialogs(bool hide);
 
     Workspace& workspace_;
-    SharedState& state_;
+    ShellState& state_;
     NetWorthTables& tables_;
     NumberSeparators seps_;
     Side assets_;

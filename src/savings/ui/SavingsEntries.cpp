@@ -14,7 +14,7 @@
 #include "SavingsTables.h"
 #include "SavingsTexts.h"
 #include "SavingsWindow.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "TypedKey.h"
 #include "Workspace.h"
 

@@ -28,7 +28,7 @@
 #include "SavingsReport.h"
 #include "SavingsTables.h"
 #include "SavingsTexts.h"
-#include "SharedState.h"
+#include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
 

@@ -17,7 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class Workspace;
 struct SavingsTables;
-struct SharedState;
+struct ShellState;
 
 class SavingsWindow : public QWidget {
     Q_OBJECT
@@ -57,7 +57,7 @@ class SavingsWindow : public QWidget {
     void onHelpKey();
 
     Workspace& workspace_;
-    SharedState& state_;
+    ShellState& state_;
     SavingsTables& tables_;
     NumberSeparators seps_;
     std::optional<GrowthInput> calculated_; // the entries of the table shown

@@ -1,0 +1,52 @@
+#pragma once
+// What every window uses, under the names the windows use for it: settings, dialog inputs
+// and answers, file names, entry flags and the graph hand-over. One instance, owned by the
+// application and passed by reference to every window; each worksheet keeps its own
+// tables beside it.
+#include <cstdint>
+#include <string>
+
+#include "GraphTable.h"
+
+struct ShellState {
+    // Where the program lives: settings, help and default files are looked up here.
+    std::string ProgramFolder;
+
+    std::int32_t LayoutClass = 6810;
+    std::string CurrencySymbol = "$";
+    std::int16_t PrinterFontChoice = 0;
+    std::int16_t LinesPerPage = 53;
+    std::string UserName;
+    std::string TodayDate;         // short date text
+    std::int16_t MortgageMode = 1; // which planner the menu opens: 1 mortgage, 2 loan
+    std::int16_t ContextCode = 0;
+
+    std::string FilterText;
+    std::int16_t FilterDecimals = 0;
+    std::int16_t EditStarted = 0;
+
+    std::int16_t MessageCode = 0;
+    std::string MessageDetail;
+    std::int16_t QuestionCode = 0;
+    std::int16_t DeletePrompt = 0;
+    std::int16_t RecordDialogSide = 0;
+    std::int16_t SelectedRow = 0;
+    std::string ValueAnswer;
+    std::int16_t RecordNumber = 0;
+    std::string HeaderText;
+    std::int16_t FileDialogMode = 0;
+    std::string CurrentFileName;
+    std::string MortgageFileName;
+    std::string LoanFileName;
+    std::string ChosenFileName;
+
+    // How the payment schedule is shown; the choice outlives the worksheet.
+    std::int16_t ScheduleView = 2; // 2 all payments, 1 annual totals
+    std::int16_t DateView = 0;     // 1 dates
+
+    // Graph hand-over.
+    std::int16_t GraphSource = 0;
+    std::string GraphTitle;
+    std::int16_t ScheduleYears = 0;
+    GraphTable GraphSeries; // the year-end figures the graph window draws
+};
