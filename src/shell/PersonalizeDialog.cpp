@@ -10,7 +10,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <array>
 
@@ -19,7 +18,7 @@
 #include "Platform.h"
 #include "Settings.h"
 #include "ShellState.h"
-#include "TypedKey.h"
+#include "TextEntry.h"
 #include "Workspace.h"
 
 namespace {
@@ -28,11 +27,6 @@ std::string trimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string::npos) return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-bool leavesTheBox(const QEvent* event) {
-    const auto reason = static_cast<const QFocusEvent*>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -60,14 +54,10 @@ PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
         frameLayout->addWidget(option);
     }
 
-    // Neither box may hold a double quote: the settings file keeps its texts in quotes.
-    auto* noQuote = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), this);
-
     auto* label2 = new QLabel(QStringLiteral("  Change Currency Symbol."), this);
     label2->setObjectName(QStringLiteral("Label2"));
     inCurrency_ = new QLineEdit(QString::fromStdString(state_.CurrencySymbol), this);
     inCurrency_->setObjectName(QStringLiteral("InCurrency"));
-    inCurrency_->setValidator(noQuote);
     inCurrency_->setMaximumWidth(60);
     inCurrency_->setAcceptDrops(false);
     inCurrency_->setContextMenuPolicy(Qt::NoContextMenu);
@@ -77,13 +67,20 @@ PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
     label3->setObjectName(QStringLiteral("Label3"));
     inMyName_ = new QLineEdit(QString::fromStdString(state_.UserName), this);
     inMyName_->setObjectName(QStringLiteral("InMyName"));
-    inMyName_->setValidator(noQuote);
-    inMyName_->installEventFilter(this);
 
     exitFonts_ = new QPushButton(QStringLiteral("E&xit to Menu"), this);
     exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
     exitFonts_->setAutoDefault(true);  // Enter in the name box moves here; Enter again leaves
     connect(exitFonts_, &QPushButton::clicked, this, &PersonalizeDialog::onExitFontsClicked);
+
+    // Neither box may hold a double quote: the settings file keeps its texts in quotes.
+    auto* currency = new TextEntry(inCurrency_, state_);
+    currency->setFirstKeyEmpties(true);
+    currency->setNext(inMyName_);
+    connect(currency, &TextEntry::left, this, &PersonalizeDialog::onCurrencyLeft);
+    auto* name = new TextEntry(inMyName_, state_);
+    name->setNext(exitFonts_);
+    connect(name, &TextEntry::left, this, &PersonalizeDialog::onNameLeft);
 
     auto* label1 = new QLabel(this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -122,48 +119,13 @@ void PersonalizeDialog::showEvent(QShowEvent* event) {
 void PersonalizeDialog::onOptionClicked(int index) { state_.PrinterFontChoice = static_cast<std::int16_t>(index); }
 
 bool PersonalizeDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == inCurrency_) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            // A click into the box starts a new symbol.
-            if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) return true;
-            inCurrency_->clear();
-            state_.EditStarted = 1;
-            return false;
-        case QEvent::FocusIn: platform::clearClipboard(); return false;
-        case QEvent::FocusOut:
-            if (leavesTheBox(event)) onCurrencyLeft();
-            return false;
-        case QEvent::KeyPress: return onCurrencyKey(static_cast<QKeyEvent*>(event));
-        default: return false;
-        }
-    }
-    if (watched == inMyName_) {
-        switch (event->type()) {
-        case QEvent::FocusOut:
-            if (leavesTheBox(event)) onNameLeft();
-            return false;
-        case QEvent::KeyPress: return onNameKey(static_cast<QKeyEvent*>(event));
-        default: return false;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-bool PersonalizeDialog::onCurrencyKey(QKeyEvent* event) {
-    const typed_key::Key key = typed_key::classify(event);
-    switch (key.kind) {
-    case typed_key::Kind::PassOn: return false;
-    case typed_key::Kind::Blocked: return true;
-    case typed_key::Kind::Enter: inMyName_->setFocus(Qt::TabFocusReason); return true;
-    case typed_key::Kind::Typed: break;
-    }
-    if (key.code == U'"') return true;
-    if (state_.EditStarted == 0) {
+    if (watched == inCurrency_ && event->type() == QEvent::MouseButtonPress) {
+        // A click into the box starts a new symbol.
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) return true;
         inCurrency_->clear();
         state_.EditStarted = 1;
     }
-    return false;
+    return QDialog::eventFilter(watched, event);
 }
 
 void PersonalizeDialog::onCurrencyLeft() {
@@ -173,15 +135,6 @@ void PersonalizeDialog::onCurrencyLeft() {
         state_.EditStarted = 0;
     }
     platform::clearClipboard();
-}
-
-bool PersonalizeDialog::onNameKey(QKeyEvent* event) {
-    const typed_key::Key key = typed_key::classify(event);
-    if (key.kind == typed_key::Kind::Enter) {
-        exitFonts_->setFocus(Qt::TabFocusReason);
-        return true;
-    }
-    return key.kind == typed_key::Kind::Typed && key.code == U'"';
 }
 
 void PersonalizeDialog::onNameLeft() {

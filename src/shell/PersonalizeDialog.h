@@ -32,9 +32,7 @@ protected:
 
 private:
     void onOptionClicked(int index);
-    bool onCurrencyKey(class QKeyEvent* event);
     void onCurrencyLeft();
-    bool onNameKey(class QKeyEvent* event);
     void onNameLeft();
     void onExitFontsClicked();
 

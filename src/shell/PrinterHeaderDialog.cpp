@@ -1,13 +1,13 @@
 #include "PrinterHeaderDialog.h"
 
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 #include <string>
+
+#include "TextEntry.h"
 
 namespace {
 // What the header line holds when the printout was cancelled.
@@ -26,9 +26,6 @@ PrinterHeaderDialog::PrinterHeaderDialog(ShellState& state, QWidget* container)
     InFName = new QLineEdit(this);
     InFName->setObjectName("InFName");
     InFName->setMinimumWidth(320);
-    InFName->installEventFilter(this);
-    // A pasted text cannot bring a double quote in either.
-    InFName->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), InFName));
 
     Acept = new QPushButton("Continue &Printout", this);
     Acept->setObjectName("Acept");
@@ -45,22 +42,13 @@ PrinterHeaderDialog::PrinterHeaderDialog(ShellState& state, QWidget* container)
     layout->addWidget(InFName);
     layout->addLayout(buttons);
 
+    // The header goes into a printout line: a double quote is never taken; Enter moves on.
+    auto* entry = new TextEntry(InFName, state_);
+    entry->setNext(Acept);
+
     setTabOrder(InFName, Acept);
     setTabOrder(Acept, NAcept);
     InFName->setFocus();
-}
-
-bool PrinterHeaderDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == InFName && event->type() == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            Acept->setFocus();
-            return true;
-        }
-        // The header goes into a printout line; a double quote is simply not taken.
-        if (key->text().contains(QLatin1Char('"'))) return true;
-    }
-    return PlacedDialog::eventFilter(watched, event);
 }
 
 void PrinterHeaderDialog::onAceptClicked() {

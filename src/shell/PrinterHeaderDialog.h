@@ -13,9 +13,6 @@ public:
 
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void onAceptClicked();
 

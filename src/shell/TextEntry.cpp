@@ -29,19 +29,35 @@ bool TextEntry::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut: {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            emit left();
             state_.EditStarted = 0;
             platform::clearClipboard();
         }
         return false;
     }
     case QEvent::KeyPress: {
-        const typed_key::Key key = typed_key::classify(static_cast<QKeyEvent*>(event));
-        if (key.kind == typed_key::Kind::Enter) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        // Pasting and the editing history stay: the validator keeps quotes out of them.
+        if (key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Cut) ||
+            key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return false;
+        const typed_key::Key typed = typed_key::classify(key);
+        switch (typed.kind) {
+        case typed_key::Kind::Enter:
             if (next_)
                 next_->setFocus(Qt::TabFocusReason);
             return true;
+        case typed_key::Kind::Blocked: return true;
+        case typed_key::Kind::PassOn: return false;
+        case typed_key::Kind::Typed: break;
         }
-        return key.kind == typed_key::Kind::Typed && key.code == U'"';
+        if (typed.code == U'"')
+            return true;
+        if (firstKeyEmpties_ && state_.EditStarted == 0) {
+            field_->clear();
+            state_.EditStarted = 1;
+        }
+        return false;
     }
     default:
         return false;

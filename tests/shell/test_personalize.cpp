@@ -129,6 +129,28 @@ private slots:
         QCOMPARE(state.UserName, "Ann Bo");
     }
 
+    // Keys held with Ctrl, Alt or Meta that no button took type nothing into either box, and
+    // the currency box's first typed key still empties it afterwards.
+    void modifiedKeysTypeNothing_data() {
+        QTest::addColumn<int>("modifier");
+        QTest::newRow("Alt") << int(Qt::AltModifier);
+        QTest::newRow("Ctrl") << int(Qt::ControlModifier);
+        QTest::newRow("Meta") << int(Qt::MetaModifier);
+    }
+    void modifiedKeysTypeNothing() {
+        QFETCH(int, modifier);
+        for (QLineEdit* box : {name, currency}) {
+            box->setFocus(Qt::TabFocusReason);
+            const QString before = box->text();
+            QTest::keyClick(box, Qt::Key_Q, Qt::KeyboardModifiers(modifier));
+            QTest::keyClick(box, Qt::Key_5, Qt::KeyboardModifiers(modifier));
+            QCOMPARE(box->text(), before);
+        }
+        QCOMPARE(state.EditStarted, 0);
+        QTest::keyClick(currency, Qt::Key_F);
+        QCOMPARE(currency->text(), QString("f"));
+    }
+
     // The exit accelerator takes the name being typed, saves and gives the caption back.
     // Escape leaves as the button does.
     void leaving() {
