@@ -64,7 +64,7 @@ double find(const BenchMedians& medians, const std::string& key) {
 } // namespace
 
 std::string limitsTable(const BenchMedians& medians) {
-    std::string out = padded("measure", 52) + padded("median", 14) + padded("limit", 14) + "\n";
+    std::string out = padded("measure", 52) + padded("median", 14) + "limit\n";
     for (const Limit& row : limits()) {
         const bool seconds = row.counter == nullptr;
         const double value =

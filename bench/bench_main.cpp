@@ -15,6 +15,8 @@ namespace {
 // The console's report, keeping each benchmark's median (the run itself when not repeated).
 class MedianReporter : public benchmark::ConsoleReporter {
   public:
+    // Colours only for a terminal, as the library's own reporter does.
+    MedianReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";

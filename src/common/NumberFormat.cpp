@@ -145,7 +145,11 @@ std::string RightAlign(std::string_view text, int width) {
     if (width <= 0) return {};
     const int length = charCount(text);
     if (length >= width) return std::string(text.substr(0, bytesOfFirstChars(text, width)));
-    return std::string(static_cast<std::size_t>(width - length), ' ') + std::string(text);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(width - length) + text.size());
+    out.append(static_cast<std::size_t>(width - length), ' ');
+    out.append(text);
+    return out;
 }
 
 double leadingNumber(std::string_view text, std::string_view decimalPoint) {

@@ -47,6 +47,10 @@ public:
     // Ends the page and the document; no empty page is produced.
     void endDocument();
 
+    // A report that knows roughly how many lines it will print says so first, so that a
+    // printer collecting the text can make room for it at once.
+    virtual void expectLines(int lines) { (void)lines; }
+
     // Selects the printout font by the user's choice (1-3: Courier New 10/11/12 pt);
     // choice 0 keeps the printer's own font. False when the font could not be set.
     virtual bool selectFont(int fontChoice) = 0;

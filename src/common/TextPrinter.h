@@ -9,6 +9,8 @@
 class TextPrinter : public Printer {
 public:
     bool selectFont(int) override { return true; }
+    // Room for that many full 80-column lines more.
+    void expectLines(int lines) override;
     const std::string& text() const { return out_; }
 
 protected:
