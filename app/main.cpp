@@ -44,7 +44,8 @@ int main(int argc, char** argv) {
     ShellState state;
     // Files named without a folder (the guide, the samples) are the program's own: beside it in
     // the build tree, in the installed data folder once installed.
-    state.ProgramFolder = paths::foldersOf(QCoreApplication::applicationDirPath()).data.toStdString();
+    state.ProgramFolder =
+        paths::foldersOf(QCoreApplication::applicationDirPath()).data.toStdString();
     // If the folder cannot be made current, start-up goes on regardless.
     (void)QDir::setCurrent(QString::fromStdString(state.ProgramFolder));
     loadSettings(state);

@@ -20,7 +20,9 @@ Layout layoutOf(const QString& programFolder, bool folderWritable) {
 }
 
 Layout layoutOf(const QString& programFolder) {
-    return layoutOf(programFolder, QFileInfo(programFolder).isWritable());
+    // A folder that is not there decides nothing: files stay where they are named.
+    const QFileInfo folder(programFolder);
+    return layoutOf(programFolder, !folder.exists() || folder.isWritable());
 }
 
 Folders foldersFor(Layout layout, const QString& programFolder, const UserFolders& user) {

@@ -13,7 +13,8 @@ enum class Layout { BuildTree, Installed };
 
 // Installed when the folder is /usr or below it, or when it cannot be written.
 Layout layoutOf(const QString& programFolder, bool folderWritable);
-// The same, asking the disk whether the folder can be written.
+// The same, asking the disk whether the folder can be written; a folder that does not exist
+// counts as writable.
 Layout layoutOf(const QString& programFolder);
 
 struct Folders {

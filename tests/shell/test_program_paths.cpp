@@ -53,8 +53,10 @@ class ProgramPathsTest : public QObject {
         };
         for (const auto& row : rows)
             QVERIFY2(paths::layoutOf(row.folder, row.writable) == row.expected, row.folder);
-        // The running test sits in the build tree.
+        // The running test sits in the build tree; a folder that is not there is no installation.
         QCOMPARE(paths::layoutOf(QCoreApplication::applicationDirPath()), paths::Layout::BuildTree);
+        QCOMPARE(paths::layoutOf(inHome("missing/folder")), paths::Layout::BuildTree);
+        QCOMPARE(paths::layoutOf("/usr/missing/folder"), paths::Layout::Installed);
     }
 
     // The folders of each layout, by hand from the rule above.
