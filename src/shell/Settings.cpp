@@ -1,7 +1,6 @@
 #include "Settings.h"
 
 #include <QDir>
-#include <QFile>
 #include <string>
 
 #include "SafeSave.h"
@@ -9,22 +8,16 @@
 #include "SharedState.h"
 
 QString settingsFilePath(const SharedState& state) {
-    return QDir(QString::fromStdString(state.ProgramFolder)).filePath(QStringLiteral("Personal.kpf"));
+    return QDir(QString::fromStdString(state.ProgramFolder)).filePath(QString::fromLatin1(SettingsFileName));
 }
 
 void loadSettings(SharedState& state) {
-    QFile file(settingsFilePath(state));
-    std::string text;
-    bool opened = file.open(QIODevice::ReadOnly);
-    if (opened) {
-        const QByteArray bytes = file.readAll();
-        text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
-    const SettingsRead read = parseSettings(text);
-    state.CurrencySymbol = read.settings.currencySymbol.empty() ? "$" : read.settings.currencySymbol;
+    const SettingsRead read = loadPersonalSettings(state.ProgramFolder);
+    state.CurrencySymbol = read.settings.currencySymbol;
     state.PrinterFontChoice = read.settings.printerFontChoice;
     state.UserName = read.settings.userName;
-    if (!opened || !read.complete) state.LinesPerPage = 53;
+    if (!read.complete)
+        state.LinesPerPage = 53;
 }
 
 bool saveSettings(const SharedState& state) {

@@ -90,7 +90,7 @@ void MortgageWindow::fillGrid(const Amortization& result) {
     options.seps = seps_;
     options.formatDate = [](int serial) { return platform::shortDate(serial); };
     setGridHeadings(scheduleFirstColumnView(options));
-    MGrid->setRowsData(1, scheduleGridCells(result, options));
+    MGrid->setRowsData(1, scheduleGridCellTexts(result, options));
     MGrid->scrollToTopRow();
 }
 

@@ -1,27 +1,9 @@
 #pragma once
-// The cell texts of the worksheet's schedule grid: one row per schedule row, the
-// "Total:" row, and the additional payments applied, four rows below the schedule.
+// The schedule grid's cell texts (made by the core) as the grid takes them.
 #include <QString>
-#include <array>
-#include <functional>
-#include <string>
 #include <vector>
 
-#include "Amortization.h"
-#include "NumberFormat.h"
+#include "ScheduleTexts.h"
 
-struct ScheduleGridOptions {
-    int scheduleView = 2;           // 2 all payments, 1 annual totals
-    int dateView = 0;               // 1 dates
-    int extraPaymentsInUse = 0;
-    std::string currencySymbol = "$";
-    NumberSeparators seps;
-    std::function<std::string(int)> formatDate;  // day number -> short date
-};
-
-// 0: payment number and year; 1: annual totals; 2: payment dates.
-int scheduleFirstColumnView(const ScheduleGridOptions& options);
-std::array<std::string, 6> scheduleGridHeadings(int firstColumnView);
-
-// Body rows 1.. of the six-column grid, row by row.
-std::vector<QString> scheduleGridCells(const Amortization& result, const ScheduleGridOptions& options);
+std::vector<QString> scheduleGridCellTexts(const Amortization& result,
+                                           const ScheduleGridOptions& options);
