@@ -1,50 +1,46 @@
-// pecunex-report: prints a saved mortgage or loan file the way the worksheet's "To Printer"
-// would, as printer text on stdout, as CSV, or as a PDF, without a display.
+// pecunex-report: prints a saved worksheet file (or a savings plan given by options) the way
+// the worksheet's "To Printer" would, as printer text on stdout, as CSV, or as a PDF, without
+// a display. One table row per worksheet; one parser for every option.
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <functional>
-#include <fstream>
-#include <functional>
 #include <iostream>
-#include <iterator>
-#include <optional>
-#include <sstream>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
 
-#include <QApplication>
-#include <QFile>
 #include <QString>
 
+#include "ProgramPaths.h"
 #include "Amortization.h"
 #include "BudgetCsv.h"
 #include "BudgetReport.h"
-#include "ChartImage.h"
+#include "CommandLine.h"
 #include "Dates.h"
-#include "GraphSeries.h"
+#include "FileText.h"
 #include "Growth.h"
 #include "LoanFile.h"
 #include "Messages.h"
 #include "NetWorthReport.h"
 #include "Printer.h"
-#include "ProgramPaths.h"
-#include "QtPrinter.h"
-#include "SafeSave.h"
+#include "ReportFrame.h"
+#include "ReportOutput.h"
 #include "SavingsOptions.h"
 #include "SavingsReport.h"
 #include "ScheduleReport.h"
 #include "SettingsFile.h"
-#include "TextPrinter.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::string_view UsageLine =
-    "usage: pecunex-report mortgage|loan|budget|networth FILE [--header TEXT] [--font 0..3] [--currency SYM] "
-    "[--csv] [--pdf OUT.pdf] [--period TEXT] [--sort TEXT] | savings [plan options] [...] | --help";
+    "usage: pecunex-report mortgage|loan|budget|networth FILE [options] | savings [plan options] "
+    "[options] | --help";
 
-constexpr std::string_view HelpText = R"(pecunex-report: prints a saved Pecunex file without the desktop program.
+constexpr std::string_view HelpText =
+    R"(pecunex-report: prints a saved Pecunex file without the desktop program.
 
 usage:
   pecunex-report mortgage FILE.umd [options]
@@ -60,12 +56,15 @@ The file is read, the schedule calculated as the worksheet's "Calculate" does, a
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
 printed line, trailing blanks removed, a form feed before each new page.
 
+Options may stand before or after the report's name and its file; --opt=value is the same
+as --opt value; a repeated option counts as given last; -- ends the options (a file whose
+name begins with a minus follows it).
+
 options:
-  --header TEXT    the one-line header of the printout (default: empty)
+  --header TEXT    the one-line header of the printout (default: empty; no control characters)
   --font 0..3      printer font choice, which sets the page length: 0 standard (53 lines),
                    1 Courier New 10 pt (63), 2 11 pt (56), 3 12 pt (51)
-                   (default: the choice saved in Personal.kpf, else 0; Personal.kpf is
-                   beside this program, or in ~/.config/pecunex once installed)
+                   (default: the choice saved in Personal.kpf beside this program, else 0)
   --currency SYM   currency symbol of 0 to 2 characters, "" for none
                    (default: Personal.kpf's, else "$")
   --csv            write the schedule as CSV instead of the printout: a header line, then
@@ -82,203 +81,268 @@ options:
   --period TEXT    budget: Weekly, 2 Weeks, Semi-monthly, Monthly, Quarterly,
                    Semi-annual or Annual (default Annual)
   --sort TEXT      budget: Names A - Z (default), Names Z - A, Amounts Hi-Lo, Amounts Lo-Hi
-  --pdf OUT.pdf    also render the printout as a PDF file
-  --graph OUT.png|OUT.svg   also draw the balance at the start of each year as a bar
-                   graph, 1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
+  --pdf OUT.pdf    also render the printout as a PDF file (not the input file)
+  --graph OUT.png|OUT.svg   mortgage, loan, savings: also draw the worksheet's bar graph,
+                   1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
   --help           this text
 
 Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
-Exit status: 0 done; 2 usage error; 1 the file could not be read or the calculation failed.
+Exit status: 0 done; 2 usage error; 1 the file could not be read, the calculation failed
+or an output could not be written.
 )";
 
-enum class Kind { Mortgage, Loan, Savings, NetWorth, Budget };
+// ---- what a subcommand gets and gives ----
 
-struct Options {
-    Kind kind = Kind::Mortgage;
+struct Job {
+    std::string file; // empty for savings
+    ReportSettings settings;
+    const CommandLine& line; // for the subcommand's own options
+};
+
+// A subcommand that cannot make its report: the exit status and the message that follows
+// "pecunex-report: " on stderr.
+struct Refusal {
+    int status;
+    std::string message;
+};
+
+using Made = std::variant<ReportOutput, Refusal>;
+
+Refusal fileRefusal(const Job& job, int messageCode) {
+    return {1, job.file + ": " + messageText(messageCode)};
+}
+
+// ---- the subcommands ----
+
+Made scheduleReport(const Job& job, int mode) {
+    const auto text = readFileText(job.file);
+    if (!text)
+        return fileRefusal(job, msg::FileNotFound);
+    const LoanFileRead read = readLoanFile(*text);
+    // The batch report never prints a half-read file.
+    if (read.error || !parseDateText(read.data.firstPaymentDate))
+        return fileRefusal(job, msg::FileNotFound);
+    if (read.data.input.mortgageMode != mode) {
+        const char* right = read.data.input.mortgageMode == 2 ? "loan" : "mortgage";
+        return Refusal{2, job.file + ": a " + right + " file: print it with 'pecunex-report " +
+                              right + " " + job.file + "'"};
+    }
+    auto input = std::make_shared<AmortizationInput>(read.data.input);
+    Result<Amortization> calculated = amortize(*input);
+    if (!calculated)
+        return fileRefusal(job, calculated.failure().code);
+    auto result = std::make_shared<Amortization>(std::move(calculated).value());
+    auto report = std::make_shared<ScheduleReportInput>();
+    static_cast<ReportSettings&>(*report) = job.settings;
+    report->input = input.get();
+    report->result = result.get();
+    report->formatDate = [](int serial) { return isoDate(serial); };
+    return ReportOutput{[report, input, result](Printer& p) {
+                            printDocument(p, report->fontChoice, [&](int lines) {
+                                printScheduleReport(p, *report, lines);
+                            });
+                        },
+                        [=] { return scheduleCsv(*input, *result); },
+                        mortgageChart(*result, input->scheduleView == 1, input->principal,
+                                      job.settings.currencySymbol)};
+}
+
+Made mortgageReport(const Job& job) {
+    return scheduleReport(job, 1);
+}
+Made loanReport(const Job& job) {
+    return scheduleReport(job, 2);
+}
+
+Made savingsReport(const Job& job) {
+    auto plan = std::make_shared<GrowthInput>(defaultGrowthInput());
+    for (const auto& [name, value] : job.line.lastUses())
+        if (isSavingsOption(name))
+            if (auto refused = setSavingsOption(*plan, name, value))
+                return Refusal{2, *refused};
+    Result<Growth> calculated = calculateGrowth(*plan);
+    if (!calculated)
+        return Refusal{1, "savings: " + messageText(calculated.failure().code)};
+    auto growth = std::make_shared<Growth>(std::move(calculated).value());
+    auto report = std::make_shared<SavingsReportInput>();
+    static_cast<ReportSettings&>(*report) = job.settings;
+    report->input = plan.get();
+    report->table = growth->rows;
+    report->periods = growth->periods;
+    const std::vector<Currency> yearEnds = yearEndSeries(*growth);
+    return ReportOutput{[report, plan, growth](Printer& p) { printSavingsDocument(p, *report); },
+                        [=] { return savingsCsv(growth->rows, growth->periods); },
+                        chartData(savingsSeries(yearEnds), static_cast<int>(yearEnds.size()),
+                                  std::string(SavingsGraphTitle), job.settings.currencySymbol)};
+}
+
+Made netWorthReport(const Job& job) {
+    const auto text = readFileText(job.file);
+    if (!text)
+        return fileRefusal(job, msg::FileNotFound);
+    Result<NetWorthTables> calculated = netWorthStatementFromFile(*text);
+    if (!calculated)
+        return fileRefusal(job, calculated.failure().code);
+    auto statement = std::make_shared<NetWorthTables>(std::move(calculated).value());
+    const NetWorthPrintout printout{job.settings.header, job.settings.currencySymbol, {}};
+    const int font = job.settings.fontChoice;
+    return ReportOutput{[=](Printer& p) { printNetWorthDocument(p, *statement, printout, font); },
+                        [=] { return netWorthCsv(*statement); }, std::nullopt};
+}
+
+Made budgetReport(const Job& job) {
+    auto options = std::make_shared<BudgetReportOptions>();
+    static_cast<ReportSettings&>(*options) = job.settings;
+    options->period = job.line.last("--period").value_or(options->period);
+    options->sort = job.line.last("--sort").value_or(options->sort);
+    if (std::string problem = budgetOptionsProblem(*options); !problem.empty())
+        return Refusal{2, problem};
+    const auto text = readFileText(job.file);
+    if (!text)
+        return fileRefusal(job, msg::FileNotFound);
+    auto prepared = prepareBudgetReport(*text, *options);
+    if (!prepared)
+        return fileRefusal(job, prepared.failure().code);
+    std::shared_ptr<BudgetReport> report = std::move(prepared).value();
+    return ReportOutput{[=](Printer& p) { printBudgetReport(p, *report, *options); },
+                        [=] { return budgetCsv(report->tables, report->period->factor); },
+                        std::nullopt};
+}
+
+// ---- the table ----
+
+constexpr std::string_view GraphOptionNames[] = {"--graph", "--size", "--3d"};
+
+struct Subcommand {
+    std::string_view name;
+    bool takesFile;
+    std::vector<std::string_view> options; // its own, beside the common ones
+    Made (*run)(const Job&);
+};
+
+std::vector<std::string_view> withGraph(std::vector<std::string_view> names) {
+    names.insert(names.end(), std::begin(GraphOptionNames), std::end(GraphOptionNames));
+    return names;
+}
+
+const std::vector<Subcommand>& subcommands() {
+    static const std::vector<Subcommand> table = {
+        {"mortgage", true, withGraph({}), mortgageReport},
+        {"loan", true, withGraph({}), loanReport},
+        {"budget", true, {"--period", "--sort"}, budgetReport},
+        {"networth", true, {}, netWorthReport},
+        {"savings", false,
+         withGraph(
+             std::vector<std::string_view>(SavingsOptionNames.begin(), SavingsOptionNames.end())),
+         savingsReport},
+    };
+    return table;
+}
+
+// Every option any subcommand knows; which one may use it is checked after parsing.
+std::vector<OptionSpec> allOptions() {
+    std::vector<OptionSpec> specs = {{"--header", true}, {"--font", true}, {"--currency", true},
+                                     {"--csv", false},   {"--pdf", true},  {"--help", false},
+                                     {"--period", true}, {"--sort", true}, {"--graph", true},
+                                     {"--size", true},   {"--3d", false}};
+    for (std::string_view name : SavingsOptionNames)
+        specs.push_back({name, true});
+    return specs;
+}
+
+bool isCommonOption(std::string_view name) {
+    for (std::string_view common : {"--header", "--font", "--currency", "--csv", "--pdf", "--help"})
+        if (name == common)
+            return true;
+    return false;
+}
+
+// ---- from the command line to a job ----
+
+struct Request {
+    const Subcommand* subcommand = nullptr;
     std::string file;
     std::string header;
     std::optional<int> font;
     std::optional<std::string> currency;
-    bool csv = false;
-    std::optional<std::string> pdf;
-    GrowthInput savings = defaultGrowthInput();
-    std::optional<std::string> period, sort;  // budget only
+    OutputRequest output;
 };
 
-struct UsageError {
-    std::string reason;
-};
-
-std::optional<int> parseFontChoice(std::string_view text) {
-    if (text.size() != 1 || text[0] < '0' || text[0] > '3')
-        return std::nullopt;
-    return text[0] - '0';
+Failure usage(std::string reason) {
+    return Failure{0, std::move(reason)};
 }
 
-// Returns the options, or the reason for a usage error. `help` is set by --help.
-std::optional<Options> parseArguments(const std::vector<std::string>& args, bool& help, UsageError& error) {
-    help = false;
-    for (const auto& a : args)
-        if (a == "--help") {
-            help = true;
-            return std::nullopt;
-        }
-    if (args.empty()) {
-        error.reason = "no report named";
-        return std::nullopt;
-    }
-    Options o;
-    const std::string& command = args[0];
-    if (command == "mortgage") {
-        o.kind = Kind::Mortgage;
-    } else if (command == "loan") {
-        o.kind = Kind::Loan;
-    } else if (command == "savings") {
-        o.kind = Kind::Savings;
-    } else if (command == "networth") {
-        o.kind = Kind::NetWorth;
-    } else if (command == "budget") {
-        o.kind = Kind::Budget;
-    } else {
-        error.reason = "unknown report '" + command + "'";
-        return std::nullopt;
-    }
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= args.size()) {
-                error.reason = a + " needs a value";
-                return false;
-            }
-            out = args[++i];
-            return true;
-        };
-        std::string v;
-        if (a == "--header") {
-            if (!value(o.header))
-                return std::nullopt;
-        } else if (a == "--font") {
-            if (!value(v))
-                return std::nullopt;
-            o.font = parseFontChoice(v);
-            if (!o.font) {
-                error.reason = "--font takes 0, 1, 2 or 3";
-                return std::nullopt;
-            }
-        } else if (a == "--currency") {
-            if (!value(v))
-                return std::nullopt;
-            // What Personalize lets a user type: up to two characters, no control characters.
-            if (!isTypableCurrencySymbol(v)) {
-                error.reason = "--currency takes 0 to 2 characters without control characters";
-                return std::nullopt;
-            }
-            o.currency = v;
-        } else if (a == "--pdf") {
-            if (!value(v))
-                return std::nullopt;
-            o.pdf = v;
-        } else if (a == "--period" || a == "--sort") {
-            if (!value(v))
-                return std::nullopt;
-            (a == "--period" ? o.period : o.sort) = v;
-        } else if (a == "--csv") {
-            o.csv = true;
-        } else if (o.kind == Kind::Savings && isSavingsOption(a)) {
-            if (!value(v))
-                return std::nullopt;
-            if (auto refused = setSavingsOption(o.savings, a, v)) {
-                error.reason = *refused;
-                return std::nullopt;
-            }
-        } else if (o.kind == Kind::Savings && !(a.size() > 1 && a[0] == '-')) {
-            error.reason = "savings takes no file";
-            return std::nullopt;
-        } else if (a.size() > 1 && a[0] == '-') {
-            error.reason = "unknown option " + a;
-            return std::nullopt;
-        } else if (o.file.empty()) {
-            o.file = a;
-        } else {
-            error.reason = "more than one file";
-            return std::nullopt;
-        }
-    }
-    if (o.file.empty() && o.kind != Kind::Savings) {
-        error.reason = "no file named";
-        return std::nullopt;
-    }
-    return o;
-}
-
-std::filesystem::path programFolder(const char* argv0) {
+// Both name the same file: the same file on disk, or the same path when it does not exist.
+bool sameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
-    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    if (ec)
-        exe = std::filesystem::absolute(argv0, ec);
-    return exe.parent_path();
+    if (fs::equivalent(a, b, ec))
+        return true;
+    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
 }
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        return std::nullopt;
-    return std::move(text).str();
-}
-
-PersonalSettings loadSettings(const char* argv0) {
-    // Beside the program in the build tree; the user's configuration folder once installed.
-    const QString program = QString::fromStdString(programFolder(argv0).string());
-    const QString folder = paths::settingsFolder(paths::foldersOf(program).data);
-    const auto text = readWholeFile(std::filesystem::path(folder.toStdString()) / "Personal.kpf");
-    if (!text)
-        return {};
-    SettingsRead read = parseSettings(*text);
-    if (!read.complete)
-        read.settings.printerFontChoice = 0;  // a damaged file leaves the standard font
-    return read.settings;
-}
-
-// Two decimals, period, no thousands separators, rounded half away from zero.
-std::string csvFigure(Currency value) {
-    std::int64_t raw = value.raw();
-    const bool negative = raw < 0;
-    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
-    const std::uint64_t cents = (magnitude + 50) / 100;
-    std::string fraction = std::to_string(cents % 100);
-    if (fraction.size() < 2)
-        fraction.insert(0, "0");
-    std::string out = negative && cents != 0 ? "-" : "";
-    return out + std::to_string(cents / 100) + "." + fraction;
-}
-
-std::string wholeNumber(Currency value) { return std::to_string(value.raw() / Currency::Scale); }
-
-std::string scheduleCsv(const AmortizationInput& input, const Amortization& result) {
-    const bool annual = input.scheduleView == 1;
-    const bool dated = input.dateView == 1;
-    std::string out = annual ? "year" : "payment";
-    if (dated)
-        out += ",date";
-    else if (!annual)
-        out += ",year";
-    out += ",interest,principal,balance,cumulative_interest,cumulative_principal\r\n";
-    for (int k = 1; k <= result.last; ++k) {
-        const ScheduleRow& row = result.rows[static_cast<std::size_t>(k)];
-        out += wholeNumber(row.number);
-        if (dated)
-            out += "," + isoDate(static_cast<int>(row.dateOrYear.raw() / Currency::Scale));
-        else if (!annual)
-            out += "," + wholeNumber(row.dateOrYear);
-        for (Currency c : {row.interest, row.principal, row.balance, row.cumInterest, row.cumPrincipal})
-            out += "," + csvFigure(c);
-        out += "\r\n";
+Result<Request> readRequest(const CommandLine& line) {
+    Request r;
+    if (line.operands.empty())
+        return usage("no report named");
+    const std::string& name = line.operands.front();
+    const auto& table = subcommands();
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&](const Subcommand& s) { return s.name == name; });
+    if (found == table.end())
+        return usage("unknown report '" + name + "'");
+    r.subcommand = &*found;
+    for (const auto& [option, value] : line.options) {
+        const auto& own = r.subcommand->options;
+        if (!isCommonOption(option) && std::find(own.begin(), own.end(), option) == own.end())
+            return usage(name + " takes no " + option);
     }
-    return out;
+    const std::size_t files = line.operands.size() - 1;
+    if (!r.subcommand->takesFile && files > 0)
+        return usage(name + " takes no file");
+    if (r.subcommand->takesFile && files == 0)
+        return usage("no file named");
+    if (files > 1)
+        return usage("more than one file");
+    if (files == 1)
+        r.file = line.operands[1];
+
+    for (const auto& [option, value] : line.lastUses()) {
+        if (option == "--header") {
+            if (hasControlCharacter(value))
+                return usage("--header takes a text without control characters");
+            r.header = value;
+        } else if (option == "--font") {
+            if (value.size() != 1 || value[0] < '0' || value[0] > '3')
+                return usage("--font takes 0, 1, 2 or 3");
+            r.font = value[0] - '0';
+        } else if (option == "--currency") {
+            // What Personalize lets a user type: up to two characters, no control characters.
+            if (!isTypableCurrencySymbol(value))
+                return usage("--currency takes 0 to 2 characters without control characters");
+            r.currency = value;
+        } else if (option == "--csv") {
+            r.output.csv = true;
+        } else if (option == "--pdf") {
+            r.output.pdf = value;
+        } else if (isGraphOption(option)) {
+            if (auto refused = setGraphOption(r.output.graph, option, value))
+                return usage(*refused);
+        }
+    }
+    if (auto problem = graphRequestProblem(r.output.graph))
+        return usage(*problem);
+    for (const auto* output : {&r.output.pdf, &r.output.graph.file})
+        if (!r.file.empty() && *output && sameFile(**output, r.file))
+            return usage(**output + " is the file being printed, " + r.file);
+    return r;
+}
+
+fs::path programFolder(const char* argv0) {
+    std::error_code ec;
+    auto exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        exe = fs::absolute(argv0, ec);
+    return exe.parent_path();
 }
 
 int usageError(const std::string& reason) {
@@ -286,180 +350,36 @@ int usageError(const std::string& reason) {
     return 2;
 }
 
-int fail(const std::string& message) {
-    std::cerr << message << "\n";
-    return 1;
-}
-
-// Qt's start-up chatter (no runtime folder, font cache notes) is not the report's business.
-void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << text.toStdString() << "\n";
-}
-
-// A PDF the writer finished ends with its end-of-file marker; a short write (a full disk)
-// leaves it without one.
-bool pdfComplete(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 6) return false;
-    file.seek(file.size() - std::min<qint64>(file.size(), 32));
-    return file.readAll().contains("%%EOF");
-}
-
-// Draws a printout into a PDF; `draw` runs the printer set-up, the report and the end of document.
-bool writePdf(const std::string& fileName, char* argv0, const std::function<void(Printer&)>& draw) {
-    // The PDF is drawn without a screen, whatever display the caller may have.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(quietQtMessages);
-    int argc = 1;
-    char* argv[] = {argv0, nullptr};
-    const PdfApplication app(argc, argv);
-    // Drawn into a temporary file beside the target, which replaces the target only when complete.
-    return platform::saveFileThrough(QString::fromStdString(fileName), [&](const QString& temporary) {
-        auto printer = QtPrinter::toPdf(temporary);
-        if (!printer)
-            return false;
-        draw(*printer);
-        const bool drawn = !printer->failed();
-        printer.reset();
-        return drawn && pdfComplete(temporary);
-    });
-}
-
-// Writes what every subcommand produces: the PDF when asked, then the CSV or the printer text on
-// stdout. `print` makes the whole document (set-up, the report's lines, end of document).
-int emitReport(const Options& opt, char* argv0, const std::function<void(Printer&)>& print,
-               const std::function<std::string()>& csv) {
-    if (opt.pdf && !writePdf(*opt.pdf, argv0, print))
-        return fail("pecunex-report: cannot write " + *opt.pdf);
-    if (opt.csv) {
-        std::cout << csv();
-    } else {
-        TextPrinter printer;
-        print(printer);
-        std::cout << printer.text();
-    }
-    std::cout.flush();
-    if (!std::cout)
-        return fail("pecunex-report: cannot write standard output");
-    return 0;
-}
-
-// ---- savings: a plan given by options, no file ----
-
-int savingsReport(const Options& opt, const GraphRequest& graph, int fontChoice, const std::string& currency,
-                  char* argv0) {
-    const Result<Growth> growth = calculateGrowth(opt.savings);
-    if (!growth)
-        return fail(messageText(growth.failure().code));
-    SavingsReportInput report;
-    report.input = &opt.savings;
-    report.table = growth->rows;
-    report.periods = growth->periods;
-    report.header = opt.header;
-    report.currencySymbol = currency;
-    report.fontChoice = fontChoice;
-    const std::vector<Currency> yearEnds = yearEndSeries(*growth);
-    const ChartData chart = chartData(savingsSeries(yearEnds), static_cast<int>(yearEnds.size()),
-                                      std::string(SavingsGraphTitle), currency);
-    if (!writeGraphImage(graph, chart, argv0))
-        return fail("pecunex-report: cannot write " + graph.file.value_or(""));
-    return emitReport(opt, argv0, [&](Printer& printer) { printSavingsDocument(printer, report); },
-                      [&] { return savingsCsv(growth->rows, growth->periods); });
-}
-
-// Net worth: the statement of a saved file, as printer text, CSV or PDF.
-int netWorthReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
-    const auto text = readWholeFile(opt.file);
-    const Result<NetWorthTables> statement =
-        text ? netWorthStatementFromFile(*text) : Result<NetWorthTables>(Failure{msg::FileNotFound, "unreadable"});
-    if (!statement)
-        return fail("pecunex-report: " + opt.file + ": " + messageText(statement.failure().code));
-    const NetWorthPrintout printout{opt.header, currency, {}};
-    return emitReport(
-        opt, argv0, [&](Printer& p) { printNetWorthDocument(p, *statement, printout, fontChoice); },
-        [&] { return netWorthCsv(*statement); });
-}
-
-int budgetReport(const Options& opt, int fontChoice, const std::string& currency, char* argv0) {
-    BudgetReportOptions options;
-    options.period = opt.period.value_or(options.period);
-    options.sort = opt.sort.value_or(options.sort);
-    options.header = opt.header;
-    options.currencySymbol = currency;
-    options.fontChoice = fontChoice;
-    if (const std::string problem = budgetOptionsProblem(options); !problem.empty())
-        return usageError(problem);
-    const auto text = readWholeFile(opt.file);
-    if (!text)
-        return fail(messageText(msg::FileNotFound));
-    const auto report = prepareBudgetReport(*text, options);
-    if (!report)
-        return fail(messageText(report.failure().code));
-    return emitReport(
-        opt, argv0, [&](Printer& printer) { printBudgetReport(printer, **report, options); },
-        [&] { return budgetCsv((*report)->tables, (*report)->period->factor); });
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    // The bar graph: --graph OUT.png|OUT.svg [--3d] [--size WxH].
-    GraphRequest graph;
-    if (const auto bad = takeGraphOptions(args, graph))
-        return usageError(*bad);
-    bool help = false;
-    UsageError usage;
-    const auto parsed = parseArguments(args, help, usage);
-    if (help) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const Result<CommandLine> line = parseCommandLine(args, allOptions());
+    if (!line)
+        return usageError(line.failure().what);
+    if (line->has("--help")) {
         std::cout << HelpText;
         return 0;
     }
-    if (!parsed)
-        return usageError(usage.reason);
-    const Options& opt = *parsed;
+    const Result<Request> request = readRequest(*line);
+    if (!request)
+        return usageError(request.failure().what);
 
-    const PersonalSettings settings = loadSettings(argv[0]);
-    const int fontChoice = opt.font.value_or(settings.printerFontChoice);
-    const std::string currency = opt.currency.value_or(settings.currencySymbol);
-    if (opt.kind == Kind::Savings)
-        return savingsReport(opt, graph, fontChoice, currency, argv[0]);
-    if (opt.kind == Kind::NetWorth)
-        return netWorthReport(opt, fontChoice, currency, argv[0]);
-    const std::string fileMessage = messageText(msg::FileNotFound);
-    if (opt.kind == Kind::Budget)
-        return budgetReport(opt, fontChoice, currency, argv[0]);
+    // Beside the program in the build tree; the user's configuration folder once installed.
+    const QString program = QString::fromStdString(programFolder(argv[0]).string());
+    const SettingsRead stored =
+        loadPersonalSettings(paths::settingsFolder(paths::foldersOf(program).data).toStdString());
+    Job job{request->file, {}, *line};
+    job.settings.header = request->header;
+    job.settings.fontChoice = request->font.value_or(stored.settings.printerFontChoice);
+    job.settings.currencySymbol = request->currency.value_or(stored.settings.currencySymbol);
 
-    const auto text = readWholeFile(opt.file);
-    if (!text)
-        return fail(fileMessage);
-    LoanFileRead read = readLoanFile(*text);
-    // The batch report never prints a half-read file.
-    if (read.error || !parseDateText(read.data.firstPaymentDate))
-        return fail(fileMessage);
-    AmortizationInput& input = read.data.input;
-    input.mortgageMode = opt.kind == Kind::Loan ? 2 : 1;
-
-    const Result<Amortization> result = amortize(input);
-    if (!result)
-        return fail(messageText(result.failure().code));
-
-    ScheduleReportInput report;
-    report.input = &input;
-    report.result = &result.value();
-    report.header = opt.header;
-    report.currencySymbol = currency;
-    report.fontChoice = fontChoice;
-    report.formatDate = [](int serial) { return isoDate(serial); };
-
-    if (!writeGraphImage(graph, mortgageChart(result.value(), input.scheduleView == 1, input.principal, currency),
-                         argv[0]))
-        return fail("pecunex-report: cannot write " + graph.file.value_or(""));
-    const auto drawSchedule = [&](Printer& printer) {
-        const int lines = printerSetUp(printer, fontChoice);
-        printScheduleReport(printer, report, lines);
-        printer.endDocument();
-    };
-    return emitReport(opt, argv[0], drawSchedule, [&] { return scheduleCsv(input, result.value()); });
+    const Made made = request->subcommand->run(job);
+    if (const auto* refusal = std::get_if<Refusal>(&made)) {
+        if (refusal->status == 2)
+            return usageError(refusal->message);
+        std::cerr << "pecunex-report: " << refusal->message << "\n";
+        return refusal->status;
+    }
+    return emitReport(std::get<ReportOutput>(made), request->output, argv[0]);
 }

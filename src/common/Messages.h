@@ -29,6 +29,16 @@ constexpr int BadMortgageFileName = 37;
 constexpr int BadLoanFileName = 38;
 } // namespace msg
 
+// The yes/no questions, and the answers the question dialog leaves.
+namespace question {
+constexpr int ContinuePrintout = 1;
+constexpr int PrintInColour = 2;
+constexpr int SaveBeforeErasing = 3;
+constexpr int DeleteRecord = 4;
+constexpr int Yes = 6;
+constexpr int No = 0;
+} // namespace question
+
 // Text of message `code`; `detail` is used by the messages that insert one (19).
 // Unknown codes give "".
 std::string messageText(int code, std::string_view detail = {});

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "FileText.h"
 #include "SeqFile.h"
 
 namespace {
@@ -69,4 +70,9 @@ std::string formatSettings(const PersonalSettings& settings) {
     writer.writeString(settings.userName);
     writer.endRecord();
     return writer.text();
+}
+
+SettingsRead loadPersonalSettings(const std::filesystem::path& folder) {
+    const std::optional<std::string> text = readFileText(folder / SettingsFileName);
+    return parseSettings(text ? *text : std::string());
 }

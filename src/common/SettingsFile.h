@@ -1,6 +1,7 @@
 #pragma once
 // Personal.kpf: currency symbol, printer font choice, user's name, one record.
 #include <cstdint>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,14 @@ struct SettingsRead {
 };
 
 SettingsRead parseSettings(std::string_view fileText);
+
+// The settings file's name, in the program's folder.
+constexpr const char* SettingsFileName = "Personal.kpf";
+
+// Loads the settings file in `folder`, the one way both programs read it: a missing,
+// short or damaged file is no error; the fields read before the damage keep their values,
+// the rest their defaults, and `complete` is false (the page length falls back to 53).
+SettingsRead loadPersonalSettings(const std::filesystem::path& folder);
 
 // A symbol a user could type in Personalize: valid UTF-8, at most two characters, no
 // control characters (C0, DEL, C1) and no byte-order mark. "" (no symbol) is one.

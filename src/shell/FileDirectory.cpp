@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include "FileCommands.h"
 #include "ProgramPaths.h"
 #include "ShellState.h"
 
@@ -20,11 +21,12 @@ const char* const LoanFilter = "Loan Database (*.uld)|*.uld";
 
 std::optional<FileKind> kindForMode(int mode) {
     const bool save = mode % 2 == 0;
+    using namespace filemode;
     switch (mode) {
-    case 1: case 2: return FileKind{BudgetFilter, "Bgt", save};
-    case 3: case 4: return FileKind{NetWorthFilter, "nwv", save};
-    case 5: case 6: return FileKind{MortgageFilter, "umd", save};
-    case 7: case 8: return FileKind{LoanFilter, "uld", save};
+    case OpenBudget: case SaveBudget: return FileKind{BudgetFilter, "Bgt", save};
+    case OpenNetWorth: case SaveNetWorth: return FileKind{NetWorthFilter, "nwv", save};
+    case OpenMortgage: case SaveMortgage: return FileKind{MortgageFilter, "umd", save};
+    case OpenLoan: case SaveLoan: return FileKind{LoanFilter, "uld", save};
     default: return std::nullopt;
     }
 }
@@ -48,8 +50,8 @@ QString qtNameFilters(const std::string& barFilter) {
 namespace {
 
 const std::string& initialName(const ShellState& state, int mode) {
-    if (mode == 5 || mode == 6) return state.MortgageFileName;
-    if (mode == 7 || mode == 8) return state.LoanFileName;
+    if (mode == filemode::OpenMortgage || mode == filemode::SaveMortgage) return state.MortgageFileName;
+    if (mode == filemode::OpenLoan || mode == filemode::SaveLoan) return state.LoanFileName;
     return state.CurrentFileName;
 }
 
@@ -100,7 +102,7 @@ void FileDirectory(ShellState& state, QWidget* parent) {
     QString chosen;
     if (dialog.exec() == QDialog::Accepted) chosen = dialog.selectedFiles().value(0);
     if (chosen.isEmpty()) {
-        state.FileDialogMode = 9;
+        state.FileDialogMode = filemode::Cancelled;
         state.ChosenFileName.clear();
         return;
     }

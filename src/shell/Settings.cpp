@@ -1,7 +1,6 @@
 #include "Settings.h"
 
 #include <QDir>
-#include <QFile>
 #include <string>
 
 #include "ProgramPaths.h"
@@ -12,22 +11,17 @@
 QString settingsFilePath(const ShellState& state) {
     // Beside the program in the build tree; the user's configuration folder once installed.
     const QString folder = paths::settingsFolder(QString::fromStdString(state.ProgramFolder));
-    return QDir(folder).filePath(QStringLiteral("Personal.kpf"));
+    return QDir(folder).filePath(QString::fromLatin1(SettingsFileName));
 }
 
 void loadSettings(ShellState& state) {
-    QFile file(settingsFilePath(state));
-    std::string text;
-    bool opened = file.open(QIODevice::ReadOnly);
-    if (opened) {
-        const QByteArray bytes = file.readAll();
-        text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    }
-    const SettingsRead read = parseSettings(text);
-    state.CurrencySymbol = read.settings.currencySymbol.empty() ? "$" : read.settings.currencySymbol;
+    const QString folder = paths::settingsFolder(QString::fromStdString(state.ProgramFolder));
+    const SettingsRead read = loadPersonalSettings(folder.toStdString());
+    state.CurrencySymbol = read.settings.currencySymbol;
     state.PrinterFontChoice = read.settings.printerFontChoice;
     state.UserName = read.settings.userName;
-    if (!opened || !read.complete) state.LinesPerPage = 53;
+    if (!read.complete)
+        state.LinesPerPage = 53;
 }
 
 bool saveSettings(const ShellState& state) {

@@ -7,6 +7,7 @@
 #include "BudgetFile.h"
 #include "BudgetReport.h"
 #include "BudgetSheet.h"
+#include "FailingSaves.h"
 #include "Platform.h"
 #include "QtTestMain.h"
 
@@ -237,6 +238,27 @@ class TestBudgetWindow : public QObject {
         QCOMPARE(t.row("BGrid1", 1) + "/" + t.row("BGrid1", 2),
                  QString("1|Cut|       .00|       .00/2|Kept|    120.00|       .00"));
         QCOMPARE(t.tables->ExpenseCount, std::int16_t{0});
+    }
+
+    // A save that cannot finish (a full disk) leaves the previous file byte for byte, shows
+    // message 14 and keeps the budget marked as changed.
+    void aSaveThatCannotFinishLeavesThePreviousFile() {
+        BudgetSheet s;
+        s.add("Inc", "Salary", "4000", "12", "4000");
+        const QString path = QDir(s.ws.folder.path()).filePath("full.Bgt");
+        s.ws.scripted.fileNames = {path.toStdString(), path.toStdString()};
+        s.alt(Qt::Key_S);
+        const QByteArray before = fileText(path);
+        QVERIFY(before.startsWith("1\r\n1,\"Salary\""));
+        s.add("Exp", "Rent", "1400", "12", "1400");
+        {
+            FailingSaves full(8);
+            s.alt(Qt::Key_S);
+        }
+        QCOMPARE(s.messages(), std::vector<int>{14});
+        QCOMPARE(fileText(path), before);
+        QCOMPARE(s.tables->BudgetChanged, std::int16_t{1});
+        QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files), QStringList{"full.Bgt"});
     }
 
     void printingSendsTheStatementForThePeriod() {

@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "Amortization.h"
+#include "ScheduleTexts.h"
 #include "Dates.h"
 #include "Messages.h"
 #include "NumberFormat.h"  // NumberSeparators

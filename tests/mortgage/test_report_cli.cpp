@@ -69,7 +69,11 @@ TEST(ReportCommandLine, HelpSucceedsAndFailuresExitWithTheirMessage) {
         const ProcessRun r = report(dir, c.args);
         EXPECT_EQ(r.status, c.status) << c.args;
         EXPECT_EQ(r.out, "") << c.args;
-        EXPECT_TRUE(c.status == 1 ? r.err == c.err : r.err.find(c.err) != std::string::npos) << c.args << ": " << r.err;
+        // A file's failure names the file: "pecunex-report: FILE: message".
+        const std::string args = c.args, file = args.substr(args.find(' ') + 1);
+        EXPECT_TRUE(c.status == 1 ? r.err == "pecunex-report: " + file + ": " + c.err
+                                  : r.err.find(c.err) != std::string::npos)
+            << c.args << ": " << r.err;
     }
 }
 
@@ -156,7 +160,7 @@ TEST(ReportCommandLine, FilesOutsideTheWorksheetsRangesAreRefused) {
         const ProcessRun r = report(dir, std::string("mortgage ") + f.name);
         EXPECT_EQ(r.status, 1) << f.name;
         EXPECT_EQ(r.out, "") << f.name;
-        EXPECT_EQ(r.err, fileMessage) << f.name;
+        EXPECT_EQ(r.err, "pecunex-report: " + std::string(f.name) + ": " + fileMessage) << f.name;
     }
 }
 

@@ -27,7 +27,7 @@ std::string render(const AmortizationInput& input, int font, const std::string& 
     const auto result = amortize(input);
     if (!result.ok())
         return "calculation failed: " + result.failure().what;
-    ScheduleReportInput in{&input, &result.value(), header, "$", font, {}, [](int day) { return isoDate(day); }};
+    ScheduleReportInput in{{header, "$", font, {}}, &input, &result.value(), [](int day) { return isoDate(day); }};
     TextPrinter printer;
     printScheduleReport(printer, in, printerSetUp(printer, font));
     printer.endDocument();

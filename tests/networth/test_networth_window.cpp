@@ -1,4 +1,5 @@
 // The net worth worksheet driven by keys and clicks, as a user drives it.
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -8,6 +9,7 @@
 #include <memory>
 #include <sstream>
 
+#include "FailingSaves.h"
 #include "Grid.h"
 #include "NetWorthWindow.h"
 #include "Platform.h"
@@ -239,6 +241,28 @@ class TestNetWorthWindow : public QObject {
         QCOMPARE(other.messages(), std::vector<int>{13});
         QCOMPARE(other.cells(1, 1) + "/" + other.cells(1, 3), QString("|/Total Assets|$0.00"));
         QVERIFY(other.ws.shared.CurrentFileName.empty());
+    }
+
+    // A save that cannot finish (a full disk) leaves the previous file byte for byte and
+    // shows message 25.
+    void aSaveThatCannotFinishLeavesThePreviousFile() {
+        Sheet s;
+        const QString file = s.ws.folder.filePath("Full.NWV");
+        s.ws.scripted.fileNames = {file.toStdString(), file.toStdString()};
+        s.line(1, 1, "House", "100000");
+        s.click("NCalc");
+        s.click("SaveNet");
+        const std::string before = readText(file);
+        QVERIFY(before.rfind("1,0\r\n\"House\",100000,,\r\n", 0) == 0);
+        s.line(1, 2, "Car", "9000");
+        s.click("NCalc");
+        {
+            FailingSaves full(8);
+            s.click("SaveNet");
+        }
+        QCOMPARE(s.messages(), std::vector<int>{25});
+        QCOMPARE(readText(file), before);
+        QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files), QStringList{"Full.NWV"});
     }
 
     void printsTheCalculatedStatement() {

@@ -12,7 +12,7 @@ class ProgramPathsTest : public QObject {
     Q_OBJECT
     QTemporaryDir home;
     QByteArray savedHome, savedConfig;
-    SharedState state;
+    ShellState state;
     std::unique_ptr<QtDialogs> dialogs;
 
     QString inHome(const QString& name) const { return QDir(home.path()).filePath(name); }
@@ -116,7 +116,7 @@ class ProgramPathsTest : public QObject {
     void settingsInBothLayouts() {
         QDir(configFolder()).removeRecursively();
         QVERIFY(QDir().mkpath(inHome("build")));
-        SharedState s;
+        ShellState s;
         s.ProgramFolder = inHome("build").toStdString(), s.UserName = "Ann", s.CurrencySymbol = "£";
         QCOMPARE(settingsFilePath(s), inHome("build/Personal.kpf"));
         QVERIFY(saveSettings(s));
@@ -128,7 +128,7 @@ class ProgramPathsTest : public QObject {
         QVERIFY(saveSettings(s));
         QVERIFY(QFile::exists(QDir(configFolder()).filePath("Personal.kpf")));
         QVERIFY(!QFile::exists(QDir(InstalledData).filePath("Personal.kpf")));
-        SharedState next;
+        ShellState next;
         next.ProgramFolder = InstalledData.toStdString();
         loadSettings(next);
         QCOMPARE(next.UserName, "Bob");

@@ -1,5 +1,6 @@
 #include "BudgetCsv.h"
 
+#include "Csv.h"
 #include "NumberFormat.h"
 
 namespace {
@@ -21,18 +22,6 @@ void appendSide(std::string& out, const char* side, const BudgetList& records, i
 }
 
 } // namespace
-
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    return out + '"';
-}
 
 std::string budgetCsv(const BudgetTables& tables, int periodFactor) {
     std::string out = "side,number,description,amount,budgeted\r\n";

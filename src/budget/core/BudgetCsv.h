@@ -7,6 +7,3 @@
 #include "BudgetTables.h"
 
 std::string budgetCsv(const BudgetTables& tables, int periodFactor);
-
-// A field quoted when it holds a comma, a double quote or a line end (quotes doubled).
-std::string csvField(const std::string& text);

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-
 void writeSide(SeqWriter& w, const BudgetList& records, int count) {
     w.writeInteger(count);
     w.endRecord();
@@ -101,8 +99,6 @@ std::string writeBudgetFile(const BudgetTables& tables) {
 }
 
 BudgetFileRead readBudgetFile(std::string_view text) {
-    if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
-        text.remove_prefix(ByteOrderMark.size());
     BudgetFileRead out;
     SeqReader reader(text);
     SideReader side(reader, out.error);

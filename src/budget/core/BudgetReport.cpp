@@ -47,12 +47,9 @@ void printBudgetReport(Printer& printer, const BudgetReport& report,
     in.tables = &report.tables;
     in.figures = &report.figures;
     in.period = report.period;
-    in.header = options.header;
-    in.currencySymbol = options.currencySymbol;
-    in.fontChoice = options.fontChoice;
-    const int lines = printerSetUp(printer, options.fontChoice);
-    printBudgetStatement(printer, in, lines);
-    printer.endDocument();
+    static_cast<ReportSettings&>(in) = options;
+    printDocument(printer, options.fontChoice,
+                  [&](int lines) { printBudgetStatement(printer, in, lines); });
 }
 
 std::string budgetReportText(const BudgetReport& report, const BudgetReportOptions& options) {

@@ -8,16 +8,14 @@
 
 #include "BudgetPeriods.h"
 #include "BudgetRefresh.h"
+#include "ReportFrame.h"
 #include "Result.h"
 
 class Printer;
 
-struct BudgetReportOptions {
+struct BudgetReportOptions : ReportSettings {
     std::string period = "Annual";    // a "Show for period" entry without its leading blanks
     std::string sort = "Names A - Z"; // a "Sorted by" entry without its leading blanks
-    std::string header;
-    std::string currencySymbol = "$";
-    int fontChoice = 0;
 };
 
 // What the options name; an empty text when both are list entries, else the reason.

@@ -51,7 +51,7 @@ std::string firstChars(const std::string& text, int chars) {
 class Statement {
   public:
     Statement(Printer& printer, const BudgetStatementInput& in, int linesPerPage)
-        : p_(printer), in_(in), factor_(in.period->factor), limit_(linesPerPage) {}
+        : p_(printer), in_(in), factor_(in.period->factor), page_(printer, in.fontChoice, linesPerPage) {}
 
     void print() {
         const BudgetTables& t = *in_.tables;
@@ -65,12 +65,12 @@ class Statement {
         p_.emptyLine();
         printHeadings(IncomeTexts);
         p_.emptyLine();
-        counter_ = FirstPageCount;
+        page_.counter = FirstPageCount;
 
         printRecords(t.IncomeRecords, t.IncomeCount, IncomeTexts);
         printTotal(in_.period->incomeLabel, f.income);
-        counter_ += TotalLines;
-        if (counter_ + 9 >= limit_)
+        page_.counter += TotalLines;
+        if (page_.reached(9))
             breakPage();
 
         p_.emptyLine();
@@ -80,12 +80,12 @@ class Statement {
         p_.emptyLine();
         printHeadings(ExpenseTexts);
         p_.emptyLine();
-        counter_ += ExpenseHeadLines;
+        page_.counter += ExpenseHeadLines;
 
         printRecords(t.ExpenseRecords, t.ExpenseCount, ExpenseTexts);
         printTotal(in_.period->expenseLabel, f.expense);
-        counter_ += TotalLines;
-        if (counter_ + 5 >= limit_)
+        page_.counter += TotalLines;
+        if (page_.reached(5))
             breakPage();
 
         p_.emptyLine();
@@ -115,20 +115,20 @@ class Statement {
             p_.print({Tab(2), firstChars(r.Description, 30), Tab(37),
                       RightAlign(figure(r.AnnualAmount, "####,,###.00"), 11), Tab(53),
                       RightAlign(figure(r.AnnualBudgeted, "####,,###.00"), 11)});
-            ++counter_;
-            if (counter_ >= limit_) {
+            ++page_.counter;
+            if (page_.reached()) {
                 breakPage();
                 p_.emptyLine();
                 p_.emptyLine();
                 printHeadings(texts);
                 p_.emptyLine();
-                counter_ = ContinuedPageCount;
+                page_.counter = ContinuedPageCount;
             }
         }
     }
 
     void printTotal(std::string_view caption, const BudgetSums& sums) {
-        if (counter_ + TotalLines >= limit_)
+        if (page_.reached(TotalLines))
             breakPage();
         p_.print({Tab(2), Rule});
         p_.emptyLine();
@@ -138,19 +138,13 @@ class Statement {
 
     // Two blank lines, the page footer, a new page and the set-up again.
     void breakPage() {
-        p_.emptyLine();
-        p_.emptyLine();
-        p_.print({Tab(40), "Page", " " + std::to_string(p_.page())});
-        p_.newPage();
-        limit_ = printerSetUp(p_, in_.fontChoice);
-        counter_ = 1;
+        page_.breakPage(1);
     }
 
     Printer& p_;
     const BudgetStatementInput& in_;
     int factor_;
-    int limit_;
-    int counter_ = 0;
+    ReportPage page_;
 };
 
 } // namespace

@@ -5,17 +5,14 @@
 
 #include "BudgetPeriods.h"
 #include "BudgetRefresh.h"
+#include "ReportFrame.h"
 
 class Printer;
 
-struct BudgetStatementInput {
+struct BudgetStatementInput : ReportSettings {
     const BudgetTables* tables = nullptr; // records in table order (as the last refresh left them)
     const BudgetFigures* figures = nullptr;
     const BudgetPeriod* period = nullptr;
-    std::string header;
-    std::string currencySymbol = "$";
-    int fontChoice = 0; // for the set-up after each page break
-    NumberSeparators seps;
 };
 
 // Prints everything after the printer set-up (the header line first) up to, not including,

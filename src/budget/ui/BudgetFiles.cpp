@@ -1,9 +1,5 @@
 // "&Open File", "&Save File" and "To &Printer": the budget to and from a .Bgt file, and
 // the budget statement.
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include "BudgetFile.h"
 #include "BudgetPeriods.h"
@@ -12,6 +8,7 @@
 #include "BudgetWindow.h"
 #include "BusyCursor.h"
 #include "Dialogs.h"
+#include "FileCommands.h"
 #include "Messages.h"
 #include "PrintJob.h"
 #include "ShellState.h"
@@ -19,34 +16,8 @@
 
 #include <QComboBox>
 
-namespace {
-constexpr int OpenBudget = 1;
-constexpr int SaveBudget = 2;
-constexpr int Cancelled = 9;
-
-// A name without a folder is looked up in the program's folder.
-QString resolve(const ShellState& state, const std::string& name) {
-    const QString file = QString::fromStdString(name);
-    if (QFileInfo(file).isAbsolute() || state.ProgramFolder.empty())
-        return file;
-    return QDir(QString::fromStdString(state.ProgramFolder)).filePath(file);
-}
-
-std::string bareName(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-}
-} // namespace
-
 std::optional<std::string> BudgetWindow::chooseFile(int mode) {
-    state_.FileDialogMode = static_cast<std::int16_t>(mode);
-    state_.ChosenFileName = state_.CurrentFileName;
-    workspace_.dialogs().fileDirectory();
-    std::optional<std::string> chosen;
-    if (state_.FileDialogMode != Cancelled && !state_.ChosenFileName.empty())
-        chosen = state_.ChosenFileName;
-    state_.FileDialogMode = 0;
-    state_.ChosenFileName.clear();
-    return chosen;
+    return ::chooseFile(workspace_.dialogs(), mode, state_.CurrentFileName);
 }
 
 void BudgetWindow::onSaveClicked() {
@@ -54,11 +25,11 @@ void BudgetWindow::onSaveClicked() {
         workspace_.dialogs().showMessage(msg::NoRecordsToSave);
         return;
     }
-    const auto chosen = chooseFile(SaveBudget);
+    const auto chosen = chooseFile(filemode::SaveBudget);
     if (!chosen)
         return; // nothing written: the budget still counts as changed
     if (saveTo(*chosen)) {
-        state_.CurrentFileName = bareName(*chosen);
+        state_.CurrentFileName = bareFileName(*chosen);
         tables_.BudgetChanged = 0;
     } else {
         workspace_.dialogs().showMessage(msg::BadBudgetFileName);
@@ -68,24 +39,15 @@ void BudgetWindow::onSaveClicked() {
 bool BudgetWindow::saveTo(const std::string& fileName) {
     BusyCursor busy;
     const std::string text = writeBudgetFile(tables_);
-    // Written beside the target and renamed over it, so a failed save leaves the old file.
-    QSaveFile file(resolve(state_, fileName));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveWholeFile(state_.ProgramFolder, fileName, text);
 }
 
 void BudgetWindow::onOpenClicked() {
     // Opening never asks about unsaved changes: the budget in memory is replaced as soon as
     // a file has been chosen.
-    if (const auto chosen = chooseFile(OpenBudget)) {
+    if (const auto chosen = chooseFile(filemode::OpenBudget)) {
         if (openFrom(*chosen))
-            state_.CurrentFileName = bareName(*chosen);
+            state_.CurrentFileName = bareFileName(*chosen);
         else
             workspace_.dialogs().showMessage(msg::FileNotFound);
     }
@@ -99,13 +61,10 @@ bool BudgetWindow::openFrom(const std::string& fileName) {
     tables_.ExpenseRecords = {};
     tables_.IncomeCount = 0;
     tables_.ExpenseCount = 0;
-    QFile file(resolve(state_, fileName));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<std::string> text = readWholeFile(state_.ProgramFolder, fileName);
+    if (!text)
         return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
-    BudgetFileRead read =
-        readBudgetFile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    BudgetFileRead read = readBudgetFile(*text);
     // A damaged file keeps what was read before the fault.
     tables_.IncomeRecords = std::move(read.tables.IncomeRecords);
     tables_.ExpenseRecords = std::move(read.tables.ExpenseRecords);

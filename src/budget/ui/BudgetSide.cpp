@@ -388,7 +388,7 @@ void BudgetSide::onDeleteClicked() {
     if (number == 0)
         return;
     state_.MessageDetail = " " + std::to_string(number);
-    if (workspace_.dialogs().ask(4) != 6)
+    if (workspace_.dialogs().ask(question::DeleteRecord) != question::Yes)
         return;
     deleteRecord(tables_, names_.side, number);
     emit recordsChanged(names_.side);

@@ -20,6 +20,7 @@
 #include "BudgetSide.h"
 #include "BudgetSort.h"
 #include "Dialogs.h"
+#include "Messages.h"
 #include "Platform.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
@@ -267,7 +268,7 @@ bool BudgetWindow::eventFilter(QObject* watched, QEvent* event) {
 bool BudgetWindow::keepForSaving() {
     if (tables_.BudgetChanged != 1 || tables_.empty())
         return false;
-    return workspace_.dialogs().ask(3) == 6;
+    return workspace_.dialogs().ask(question::SaveBeforeErasing) == question::Yes;
 }
 
 void BudgetWindow::leave() {

@@ -41,50 +41,32 @@ std::optional<ImageFormat> imageFormatFor(std::string_view fileName) {
     return std::nullopt;
 }
 
-std::optional<std::string> takeGraphOptions(std::vector<std::string>& args, GraphRequest& request) {
-    std::vector<std::string> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string a = args[i];
-        if (a == "--") {
-            rest.insert(rest.end(), args.begin() + static_cast<std::ptrdiff_t>(i), args.end());
-            break;
-        }
-        std::string name = a, value;
-        bool inlineValue = false;
-        if (const auto eq = a.find('='); a.starts_with("--") && eq != std::string::npos) {
-            name = a.substr(0, eq), value = a.substr(eq + 1), inlineValue = true;
-        }
-        if (name == "--3d") {
-            if (inlineValue)
-                return "--3d takes no value";
-            request.threeD = true;
-            continue;
-        }
-        if (name != "--graph" && name != "--size") {
-            rest.push_back(a);
-            continue;
-        }
-        if (!inlineValue) {
-            if (i + 1 >= args.size())
-                return name + " needs a value";
-            value = args[++i];
-        }
-        if (name == "--graph") {
-            const auto format = imageFormatFor(value);
-            if (!format)
-                return "--graph takes a file name ending in .png or .svg";
-            request.file = value;
-            request.format = *format;
-        } else {
-            const auto size = parseImageSize(value);
-            if (!size)
-                return "--size takes WIDTHxHEIGHT, 16 to 10000 pixels each";
-            request.width = size->first;
-            request.height = size->second;
-        }
+bool isGraphOption(std::string_view name) {
+    return name == "--graph" || name == "--size" || name == "--3d";
+}
+
+std::optional<std::string> setGraphOption(GraphRequest& request, std::string_view name,
+                                          std::string_view value) {
+    if (name == "--3d") {
+        request.threeD = true;
+    } else if (name == "--graph") {
+        const auto format = imageFormatFor(value);
+        if (!format)
+            return "--graph takes a file name ending in .png or .svg";
+        request.file = std::string(value);
+        request.format = *format;
+    } else if (name == "--size") {
+        const auto size = parseImageSize(value);
+        if (!size)
+            return "--size takes WIDTHxHEIGHT, 16 to 10000 pixels each";
+        request.width = size->first;
+        request.height = size->second;
     }
+    return std::nullopt;
+}
+
+std::optional<std::string> graphRequestProblem(const GraphRequest& request) {
     if ((request.threeD || request.width != 1200 || request.height != 800) && !request.file)
         return "--3d and --size need --graph";
-    args = std::move(rest);
     return std::nullopt;
 }

@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 enum class ImageFormat { Png, Svg };
 
@@ -21,6 +20,13 @@ std::optional<std::pair<int, int>> parseImageSize(std::string_view text);
 // The format an image file name asks for by its extension (.png or .svg, any case).
 std::optional<ImageFormat> imageFormatFor(std::string_view fileName);
 
-// Takes the graph options (also in their --opt=value form) out of `args`, leaving the rest
-// in order; stops at "--". Returns the reason of a usage error, or nothing.
-std::optional<std::string> takeGraphOptions(std::vector<std::string>& args, GraphRequest& request);
+// --graph, --size (each with a value) and --3d (without).
+bool isGraphOption(std::string_view name);
+
+// Sets what the option `name` names from `value` (ignored for --3d). Returns the reason
+// when the value is refused (the text names the option).
+std::optional<std::string> setGraphOption(GraphRequest& request, std::string_view name,
+                                          std::string_view value);
+
+// The reason a finished request is refused (--3d or --size without --graph), or nothing.
+std::optional<std::string> graphRequestProblem(const GraphRequest& request);

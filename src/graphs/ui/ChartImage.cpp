@@ -11,6 +11,7 @@
 
 #include "Chart2D.h"
 #include "Chart3D.h"
+#include "SafeSave.h"
 
 namespace {
 
@@ -40,25 +41,27 @@ QImage renderChart(const ChartData& data, bool threeD, QSize size, const ChartLo
 
 bool saveChart(const QString& fileName, ImageFormat format, const ChartData& data, bool threeD,
                QSize size, const ChartLook& look) {
-    if (format == ImageFormat::Png)
-        return renderChart(data, threeD, size, look).save(fileName, "PNG");
-
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(size);
-    svg.setResolution(96);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QString::fromStdString(data.title));
-    {
-        QPainter painter;
-        if (!painter.begin(&svg))
+    // Drawn into a temporary file beside the target, which replaces it only when complete.
+    return platform::saveFileThrough(fileName, [&](const QString& temporary) {
+        if (format == ImageFormat::Png)
+            return renderChart(data, threeD, size, look).save(temporary, "PNG");
+        QFile file(temporary);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             return false;
-        paintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, threeD, look);
-    }
-    return file.error() == QFileDevice::NoError && file.flush();
+        QSvgGenerator svg;
+        svg.setOutputDevice(&file);
+        svg.setSize(size);
+        svg.setResolution(96);
+        svg.setViewBox(QRect(QPoint(0, 0), size));
+        svg.setTitle(QString::fromStdString(data.title));
+        {
+            QPainter painter;
+            if (!painter.begin(&svg))
+                return false;
+            paintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data, threeD, look);
+        }
+        return file.error() == QFileDevice::NoError && file.flush();
+    });
 }
 
 bool writeGraphImage(const GraphRequest& request, const ChartData& data, char* argv0) {

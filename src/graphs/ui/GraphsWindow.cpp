@@ -17,6 +17,7 @@
 #include "Chart2D.h"
 #include "Chart3D.h"
 #include "Dialogs.h"
+#include "Messages.h"
 #include "GraphHandOver.h"
 #include "Platform.h"
 #include "Printer.h"
@@ -26,9 +27,6 @@
 
 namespace {
 
-constexpr int AskContinuePrintout = 1;
-constexpr int AskPrintInColour = 2;
-constexpr int Yes = 6;
 // The window's size while it is printed, in twips.
 constexpr int PrintWidth = 9530;
 constexpr int PrintHeight = 5900;
@@ -142,9 +140,9 @@ void GraphsWindow::redraw() {
 
 void GraphsWindow::onPrinterClicked() {
     Dialogs& dialogs = workspace_.dialogs();
-    if (dialogs.ask(AskContinuePrintout) != Yes)
+    if (dialogs.ask(question::ContinuePrintout) != question::Yes)
         return;
-    colour_ = dialogs.ask(AskPrintInColour) == Yes ? 1 : 0;
+    colour_ = dialogs.ask(question::PrintInColour) == question::Yes ? 1 : 0;
     std::unique_ptr<Printer> printer = workspace_.printers().open();
     if (printer) {
         printing_ = true;

@@ -7,8 +7,8 @@
 
 #include "Dates.h"
 #include "Messages.h"
-#include "NumberFormat.h"
 #include "ScheduleCell.h"
+#include "ScheduleTexts.h"
 
 const std::array<std::string_view, 5> CompoundingEntries = {
     "      Monthly", "    Bimonthly", "    Quarterly", "   Semiannual", "       Annual"};
@@ -284,8 +284,7 @@ Amortization calculate(const AmortizationInput& in) {
     const ScheduleRow& fin = a.rows[static_cast<std::size_t>(K)];
     a.totalPaid = cellSum(fin.cumInterest, fin.cumPrincipal);
     a.interestSavings = cell(plainCost - a.totalPaid.toDouble());
-    a.graphTitle = in.mortgageMode == 2 ? "Personal Loan balance at start of each Year"
-                                        : "Mortgage balance at start of each Year";
+    a.graphTitle = mortgageGraphTitle(in.mortgageMode);
 
     if (in.scheduleView == 1) {
         a.last = summarizeYears(a, in);
@@ -294,12 +293,6 @@ Amortization calculate(const AmortizationInput& in) {
         a.scheduleYears = K;
     }
     return a;
-}
-
-// Number of the final payment, recovered from the single-precision years figure (exact for
-// every schedule length the table holds).
-int finalPaymentNumber(const Amortization& a) {
-    return static_cast<int>(std::lround(static_cast<double>(a.yearsToFinal) * a.paymentsPerYear));
 }
 
 } // namespace
@@ -312,39 +305,4 @@ Result<Amortization> amortize(const AmortizationInput& input) {
     } catch (const std::exception& e) {
         return Failure{msg::WrongOrMissingEntry, e.what()};
     }
-}
-
-AmortizationTexts resultTexts(const Amortization& result, const AmortizationInput& input,
-                              std::string_view currencySymbol, const NumberSeparators& seps) {
-    const std::string symbol(currencySymbol);
-    AmortizationTexts t;
-    t.numPmtsYear = RightAlign(formatNumber(static_cast<double>(result.paymentsPerYear), "###", seps), 12);
-    t.inMonthPI = RightAlign(symbol + formatNumber(result.payment, "###,,###.00", seps), 12);
-    t.periodicR = formatNumber(result.periodicRate, "0.########", seps);
-    if (result.paymentsPerYear == 12 || result.paymentsPerYear == 24) {
-        t.inDays = "Normal";
-    } else {
-        const float d = daysInYearSet(input.daysChoice).daysInYear;
-        t.inDays = formatNumber(static_cast<double>(d), d == 365.25f ? "###.##" : "###", seps);
-    }
-    double toFinal = static_cast<double>(finalPaymentNumber(result)) / result.paymentsPerYear;
-    if (input.mortgageMode == 2)
-        toFinal *= 12.0;
-    t.endMortYear = RightAlign(formatNumber(toFinal, "###.00", seps), 12);
-    t.allPayments = RightAlign(symbol + formatNumber(result.totalPaid, "###,,###.00", seps), 12);
-    const Currency savings = result.interestSavings < Currency::fromWhole(10) ? Currency{} : result.interestSavings;
-    t.totSavd = RightAlign(symbol + formatNumber(savings, "###,,###.00", seps), 12);
-    return t;
-}
-
-std::vector<std::string> extraPaymentsBlock(const Amortization& result, const NumberSeparators& seps) {
-    std::vector<std::string> lines;
-    if (result.applied.empty())
-        return lines;
-    lines.emplace_back("Additional  Payments     Applied");
-    lines.emplace_back();
-    for (const auto& p : result.applied)
-        lines.push_back(RightAlign(formatNumber(static_cast<double>(p.year), "###", seps), 3) + " Year   " +
-                        RightAlign(formatNumber(p.amount, "###,,###.00", seps), 12));
-    return lines;
 }

@@ -10,8 +10,6 @@
 #include "Currency.h"
 #include "Result.h"
 
-struct NumberSeparators;
-
 constexpr int MaxScheduleRows = 2100;
 constexpr int MaxYears = 45;
 
@@ -79,14 +77,3 @@ struct Amortization {
 // Message 5 (term over 40 years in a mortgage) or message 3 (any arithmetic fault,
 // missing or unusable entry) on failure.
 Result<Amortization> amortize(const AmortizationInput& input);
-
-// The result labels as the worksheet shows them.
-struct AmortizationTexts {
-    std::string numPmtsYear, inMonthPI, periodicR, inDays, endMortYear, allPayments, totSavd;
-};
-AmortizationTexts resultTexts(const Amortization& result, const AmortizationInput& input,
-                              std::string_view currencySymbol, const NumberSeparators& seps);
-
-// The additional-payments block of the printout: title, empty line, one line per applied
-// payment. Empty when none was applied.
-std::vector<std::string> extraPaymentsBlock(const Amortization& result, const NumberSeparators& seps);

@@ -1,7 +1,9 @@
 #include "ScheduleReport.h"
 
+#include "Csv.h"
 #include "Dates.h"
 #include "Printer.h"
+#include "ScheduleTexts.h"
 
 namespace {
 
@@ -53,7 +55,8 @@ std::string_view withoutLeadingBlanks(std::string_view text) {
 class ScheduleReport {
 public:
     ScheduleReport(Printer& printer, const ScheduleReportInput& in, int linesPerPage)
-        : p_(printer), in_(in), input_(*in.input), result_(*in.result), linesPerPage_(linesPerPage),
+        : p_(printer), in_(in), input_(*in.input), result_(*in.result),
+          page_(printer, in.fontChoice, linesPerPage),
           texts_(input_.mortgageMode == 2 ? LoanTexts : MortgageTexts) {}
 
     void print() {
@@ -74,17 +77,15 @@ public:
         p_.print({Tab(2), Rule});
         printScheduleHeading();
 
-        int counter = FirstPageCount;
+        page_.counter = FirstPageCount;
         for (int k = 1; k <= result_.last; ++k) {
             printRow(result_.rows[static_cast<std::size_t>(k)]);
-            ++counter;
-            if (counter >= linesPerPage_) {
+            ++page_.counter;
+            if (page_.reached())
                 breakPage();
-                counter = ContinuedPageCount;
-            }
         }
         printTotalRow();
-        printExtraPayments(counter);
+        printExtraPayments();
     }
 
 private:
@@ -153,22 +154,18 @@ private:
 
     // Page footer, a new page and the schedule heading again.
     void breakPage() {
-        p_.emptyLine();
-        p_.emptyLine();
-        p_.print({Tab(40), "Page", " " + std::to_string(p_.page())});
-        p_.newPage();
-        linesPerPage_ = printerSetUp(p_, in_.fontChoice);
+        page_.breakPage(ContinuedPageCount);
         p_.emptyLine();
         printScheduleHeading();
         p_.emptyLine();
     }
 
-    void printExtraPayments(int counter) {
+    void printExtraPayments() {
         const std::vector<std::string> block = extraPaymentsBlock(result_, in_.seps);
         if (block.empty())
             return;
         const int applied = static_cast<int>(result_.applied.size());
-        if (counter + applied + 4 > ExtraBlockPageLimit)
+        if (page_.counter + applied + 4 > ExtraBlockPageLimit)
             breakPage();
         p_.emptyLine();
         p_.emptyLine();
@@ -184,7 +181,7 @@ private:
     const ScheduleReportInput& in_;
     const AmortizationInput& input_;
     const Amortization& result_;
-    int linesPerPage_;
+    ReportPage page_;
     const Texts& texts_;
 };
 
@@ -194,4 +191,29 @@ void printScheduleReport(Printer& printer, const ScheduleReportInput& in, int li
     if (!in.input || !in.result || in.result->last < 1)
         return;
     ScheduleReport(printer, in, linesPerPage).print();
+}
+
+std::string scheduleCsv(const AmortizationInput& input, const Amortization& result) {
+    const bool annual = input.scheduleView == 1;
+    const bool dated = input.dateView == 1;
+    const auto whole = [](Currency value) { return std::to_string(value.raw() / Currency::Scale); };
+    std::string out = annual ? "year" : "payment";
+    if (dated)
+        out += ",date";
+    else if (!annual)
+        out += ",year";
+    out += ",interest,principal,balance,cumulative_interest,cumulative_principal\r\n";
+    for (int k = 1; k <= result.last; ++k) {
+        const ScheduleRow& row = result.rows[static_cast<std::size_t>(k)];
+        out += whole(row.number);
+        if (dated)
+            out += "," + isoDate(static_cast<int>(row.dateOrYear.raw() / Currency::Scale));
+        else if (!annual)
+            out += "," + whole(row.dateOrYear);
+        for (Currency c :
+             {row.interest, row.principal, row.balance, row.cumInterest, row.cumPrincipal})
+            out += "," + csvFigure(c);
+        out += "\r\n";
+    }
+    return out;
 }

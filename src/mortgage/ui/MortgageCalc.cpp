@@ -97,11 +97,12 @@ void MortgageWindow::fillGrid(const Amortization& result) {
     options.seps = seps_;
     options.formatDate = [](int serial) { return platform::shortDate(serial); };
     setGridHeadings(scheduleFirstColumnView(options));
-    // The grid makes the texts of the rows it shows; it keeps its own copy of the schedule.
-    auto schedule = std::make_shared<const Amortization>(result);
-    const int rows = scheduleGridRows(*schedule, options);
-    MGrid->setRowsSource(1, rows, [schedule, options = std::move(options)](int row, int col) {
-        return scheduleGridCell(*schedule, options, row, col);
+    // The core makes every cell's text; the grid turns into QString only the rows it shows.
+    auto cells = std::make_shared<const std::vector<std::string>>(scheduleGridCells(result, options));
+    const int rows = static_cast<int>(cells->size() / 6);
+    MGrid->setRowsSource(1, rows, [cells, rows](int row, int col) {
+        if (row < 1 || row > rows || col < 0 || col > 5) return QString();
+        return QString::fromStdString((*cells)[static_cast<std::size_t>((row - 1) * 6 + col)]);
     });
     MGrid->scrollToTopRow();
 }

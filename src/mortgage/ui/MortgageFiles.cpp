@@ -1,36 +1,21 @@
 // "S&ave File" and "&Open File": the worksheet's entries to and from a mortgage (.umd)
 // or loan (.uld) file. Results are never saved: opening recalculates.
 #include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
 
 #include "BusyCursor.h"
 #include "Dates.h"
 #include "Dialogs.h"
+#include "FileCommands.h"
 #include "LoanFile.h"
 #include "Messages.h"
 #include "MortgageWindow.h"
-#include "SafeSave.h"
 #include "MortgageTables.h"
+#include "SafeSave.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
-
-namespace {
-// A name without a folder is looked up in the program's folder.
-QString resolve(const ShellState& state, const std::string& name) {
-    const QString file = QString::fromStdString(name);
-    if (QFileInfo(file).isAbsolute() || state.ProgramFolder.empty()) return file;
-    return QDir(QString::fromStdString(state.ProgramFolder)).filePath(file);
-}
-
-std::string bareName(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-}
-} // namespace
 
 void MortgageWindow::onSaveClicked() {
     if (state_.ScheduleYears == 0) {
@@ -40,21 +25,15 @@ void MortgageWindow::onSaveClicked() {
     const auto chosen = chooseFile(true);
     if (!chosen) return;
     if (saveTo(*chosen))
-        rememberedFileName() = bareName(*chosen);
+        rememberedFileName() = bareFileName(*chosen);
     else
         workspace_.dialogs().showMessage(loanMode() ? msg::BadLoanFileName : msg::BadMortgageFileName);
 }
 
 std::optional<std::string> MortgageWindow::chooseFile(bool save) {
-    const bool loan = loanMode();
-    state_.FileDialogMode = static_cast<std::int16_t>(loan ? (save ? 8 : 7) : (save ? 6 : 5));
-    state_.ChosenFileName = rememberedFileName();
-    workspace_.dialogs().fileDirectory();
-    std::optional<std::string> chosen;
-    if (state_.FileDialogMode != 9 && !state_.ChosenFileName.empty()) chosen = state_.ChosenFileName;
-    state_.FileDialogMode = 0;
-    state_.ChosenFileName.clear();
-    return chosen;
+    using namespace filemode;
+    const int mode = loanMode() ? (save ? SaveLoan : OpenLoan) : (save ? SaveMortgage : OpenMortgage);
+    return ::chooseFile(workspace_.dialogs(), mode, rememberedFileName());
 }
 
 std::string& MortgageWindow::rememberedFileName() {
@@ -71,14 +50,14 @@ bool MortgageWindow::saveTo(const std::string& fileName) {
     data.daysInYear = tables_.DaysInYear;
     const std::string text = writeLoanFile(data);
     // A failed save leaves the old file as it was.
-    return platform::saveFile(resolve(state_, fileName), text);
+    return saveWholeFile(state_.ProgramFolder, fileName, text);
 }
 
 void MortgageWindow::onOpenClicked() {
     const auto chosen = chooseFile(false);
     if (!chosen) return;
     if (openFrom(*chosen)) {
-        rememberedFileName() = bareName(*chosen);
+        rememberedFileName() = bareFileName(*chosen);
         calculate();
     } else {
         // What was read stands in the fields; the old schedule no longer matches them.
@@ -89,11 +68,9 @@ void MortgageWindow::onOpenClicked() {
 
 bool MortgageWindow::openFrom(const std::string& fileName) {
     BusyCursor busy;
-    QFile file(resolve(state_, fileName));
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = file.readAll();
-    file.close();
-    const LoanFileRead read = readLoanFile(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    const std::optional<std::string> text = readWholeFile(state_.ProgramFolder, fileName);
+    if (!text) return false;
+    const LoanFileRead read = readLoanFile(*text);
     const LoanFileData& data = read.data;
     const AmortizationInput& in = data.input;
     // A damaged file keeps what was read before the fault, field by field in file order.

@@ -91,9 +91,6 @@ std::string writeNetWorthFile(const NetWorthTables& t) {
 }
 
 Result<NetWorthTables> readNetWorthFile(std::string_view text) {
-    constexpr std::string_view Bom = "\xEF\xBB\xBF";
-    if (text.substr(0, Bom.size()) == Bom)
-        text.remove_prefix(Bom.size());
     SeqReader r(text);
     NetWorthTables t;
     const Result<std::int16_t> assets = readCount(r);

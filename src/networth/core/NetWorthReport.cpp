@@ -2,9 +2,11 @@
 
 #include <algorithm>
 
+#include "Csv.h"
 #include "NetWorthCalc.h"
 #include "NetWorthFile.h"
 #include "Printer.h"
+#include "ReportFrame.h"
 
 namespace {
 
@@ -20,21 +22,12 @@ std::string amountField(const std::optional<double>& amount, const NumberSeparat
     return RightAlign(amount ? formatNumber(*amount, "####,,###.00", seps) : std::string(), 12);
 }
 
-std::string csvQuoted(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
-        return std::string(text);
-    std::string out = "\"";
-    for (char c : text)
-        out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
-}
-
 void appendCsvSide(std::string& out, const char* side, const NetWorthTable& rows, int count) {
     const NumberSeparators plain{".", ""};
     for (int i = 1; i <= count; ++i) {
         const NetWorthLine& line = rows[static_cast<std::size_t>(i)];
         out += side;
-        out += "," + std::to_string(i) + "," + csvQuoted(line.name) + ",";
+        out += "," + std::to_string(i) + "," + csvField(line.name) + ",";
         if (line.amount)
             out += formatNumber(*line.amount, "####,,##0.00", plain);
         out += "\r\n";
@@ -94,7 +87,5 @@ Result<NetWorthTables> netWorthStatementFromFile(std::string_view fileText) {
 
 void printNetWorthDocument(Printer& printer, const NetWorthTables& tables,
                            const NetWorthPrintout& out, int fontChoice) {
-    printerSetUp(printer, fontChoice);
-    printNetWorthStatement(printer, tables, out);
-    printer.endDocument();
+    printDocument(printer, fontChoice, [&](int) { printNetWorthStatement(printer, tables, out); });
 }

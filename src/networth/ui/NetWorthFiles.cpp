@@ -1,34 +1,14 @@
 // "&Save File" and "&Open File": the statement to and from a net worth file (.NWV).
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMdiSubWindow>
-#include <QSaveFile>
 
 #include "BusyCursor.h"
 #include "Dialogs.h"
+#include "FileCommands.h"
 #include "Messages.h"
 #include "NetWorthFile.h"
 #include "NetWorthWindow.h"
 #include "ShellState.h"
 #include "Workspace.h"
-
-namespace {
-constexpr int OpenMode = 3;
-constexpr int SaveMode = 4;
-
-// A name without a folder is looked up in the program's folder.
-QString resolve(const ShellState& state, const std::string& name) {
-    const QString file = QString::fromStdString(name);
-    if (QFileInfo(file).isAbsolute() || state.ProgramFolder.empty())
-        return file;
-    return QDir(QString::fromStdString(state.ProgramFolder)).filePath(file);
-}
-
-std::string bareName(const std::string& path) {
-    return QFileInfo(QString::fromStdString(path)).fileName().toStdString();
-}
-} // namespace
 
 void NetWorthWindow::hideForDialogs(bool hide) {
     // Inside the container the whole worksheet frame steps aside; on its own (tests) it stays.
@@ -37,14 +17,7 @@ void NetWorthWindow::hideForDialogs(bool hide) {
 }
 
 std::optional<std::string> NetWorthWindow::chooseFile(int mode) {
-    state_.FileDialogMode = static_cast<std::int16_t>(mode);
-    workspace_.dialogs().fileDirectory();
-    std::optional<std::string> chosen;
-    if (state_.FileDialogMode != 9 && !state_.ChosenFileName.empty())
-        chosen = state_.ChosenFileName;
-    state_.FileDialogMode = 0;
-    state_.ChosenFileName.clear();
-    return chosen;
+    return ::chooseFile(workspace_.dialogs(), mode);
 }
 
 void NetWorthWindow::onSaveClicked() {
@@ -52,9 +25,9 @@ void NetWorthWindow::onSaveClicked() {
     // The counts are the last calculation's: lines typed since then are not counted yet.
     if (tables_.AssetCount == 0 && tables_.LiabilityCount == 0) {
         workspace_.dialogs().showMessage(msg::NoRecords);
-    } else if (const auto chosen = chooseFile(SaveMode)) {
+    } else if (const auto chosen = chooseFile(filemode::SaveNetWorth)) {
         if (saveTo(*chosen))
-            state_.CurrentFileName = bareName(*chosen);
+            state_.CurrentFileName = bareFileName(*chosen);
         else
             workspace_.dialogs().showMessage(msg::BadNetWorthFileName);
     }
@@ -66,27 +39,18 @@ void NetWorthWindow::onSaveClicked() {
 bool NetWorthWindow::saveTo(const std::string& fileName) {
     BusyCursor busy;
     const std::string text = writeNetWorthFile(tables_);
-    // Written beside the target and renamed over it, so a failed save leaves the old file.
-    QSaveFile file(resolve(state_, fileName));
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
-        static_cast<qint64>(text.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return saveWholeFile(state_.ProgramFolder, fileName, text);
 }
 
 void NetWorthWindow::onOpenClicked() {
     hideForDialogs(true);
-    if (const auto chosen = chooseFile(OpenMode)) {
+    if (const auto chosen = chooseFile(filemode::OpenNetWorth)) {
         if (auto read = readFrom(*chosen)) {
             // The statement in memory is replaced; its unsaved mark stays as it was.
             const std::int16_t unsaved = tables_.NetWorthUnsaved;
             tables_ = std::move(*read);
             tables_.NetWorthUnsaved = unsaved;
-            state_.CurrentFileName = bareName(*chosen);
+            state_.CurrentFileName = bareFileName(*chosen);
         } else {
             workspace_.dialogs().showMessage(msg::FileNotFound);
             const std::int16_t unsaved = tables_.NetWorthUnsaved;
@@ -104,12 +68,10 @@ void NetWorthWindow::onOpenClicked() {
 
 std::optional<NetWorthTables> NetWorthWindow::readFrom(const std::string& fileName) {
     BusyCursor busy;
-    QFile file(resolve(state_, fileName));
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<std::string> text = readWholeFile(state_.ProgramFolder, fileName);
+    if (!text)
         return std::nullopt;
-    const QByteArray bytes = file.readAll();
-    const Result<NetWorthTables> read = readNetWorthFile(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const Result<NetWorthTables> read = readNetWorthFile(*text);
     if (!read)
         return std::nullopt;
     return read.value();

@@ -396,7 +396,7 @@ void NetWorthWindow::onPrinterClicked() {
 
 bool NetWorthWindow::mayLeave() {
     if (tables_.NetWorthUnsaved == 1 && (tables_.AssetCount != 0 || tables_.LiabilityCount != 0))
-        return workspace_.dialogs().ask(3) != 6;
+        return workspace_.dialogs().ask(question::SaveBeforeErasing) != question::Yes;
     return true;
 }
 

@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 7> Names = {
-    "--lump", "--contribution", "--frequency", "--rate", "--increase", "--inflation", "--years"};
-
 // A plain decimal number: an optional minus, digits, an optional period and more digits;
 // at least one digit, nothing else.
 bool isDecimalNumber(std::string_view text, bool minusAllowed) {
@@ -42,7 +39,7 @@ std::string refused(std::string_view name, std::string_view what) {
 } // namespace
 
 bool isSavingsOption(std::string_view name) {
-    for (std::string_view n : Names)
+    for (std::string_view n : SavingsOptionNames)
         if (n == name)
             return true;
     return false;

@@ -3,11 +3,15 @@
 // --increase --inflation --years, each taking one value. Figures are decimal numbers with
 // a period; only --increase and --inflation may be negative; --years is a whole number
 // 0..40; --frequency one of the list's texts.
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "Growth.h"
+
+inline constexpr std::array<std::string_view, 7> SavingsOptionNames = {
+    "--lump", "--contribution", "--frequency", "--rate", "--increase", "--inflation", "--years"};
 
 bool isSavingsOption(std::string_view name);
 

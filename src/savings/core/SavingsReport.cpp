@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "Csv.h"
 #include "Printer.h"
 
 namespace {
@@ -17,7 +18,7 @@ constexpr int NextPageCount = 6;
 class SavingsReport {
   public:
     SavingsReport(Printer& printer, const SavingsReportInput& in, int linesPerPage)
-        : p_(printer), in_(in), plan_(*in.input), linesPerPage_(linesPerPage) {}
+        : p_(printer), in_(in), plan_(*in.input), page_(printer, in.fontChoice, linesPerPage) {}
 
     void print() {
         p_.print({Tab(2), in_.header});
@@ -31,14 +32,12 @@ class SavingsReport {
         printHeading();
         p_.emptyLine();
 
-        int counter = FirstPageCount;
+        page_.counter = FirstPageCount;
         for (int k = 1; k <= in_.periods; ++k) {
             printRow(row(k));
-            ++counter;
-            if (counter >= linesPerPage_) {
+            ++page_.counter;
+            if (page_.reached())
                 breakPage();
-                counter = NextPageCount;
-            }
         }
         p_.print({Tab(2), Separator});
         p_.emptyLine();
@@ -94,11 +93,7 @@ class SavingsReport {
 
     // Page footer, a new page and the column heading again.
     void breakPage() {
-        p_.emptyLine();
-        p_.emptyLine();
-        p_.print({Tab(40), "Page", " " + std::to_string(p_.page())});
-        p_.newPage();
-        linesPerPage_ = printerSetUp(p_, in_.fontChoice);
+        page_.breakPage(NextPageCount);
         p_.emptyLine();
         p_.emptyLine();
         p_.emptyLine();
@@ -109,21 +104,8 @@ class SavingsReport {
     Printer& p_;
     const SavingsReportInput& in_;
     const GrowthInput& plan_;
-    int linesPerPage_;
+    ReportPage page_;
 };
-
-// Two decimals, rounded half away from zero from the exact four; no sign on a zero.
-std::string csvFigure(Currency value) {
-    const std::int64_t raw = value.raw();
-    const bool negative = raw < 0;
-    const std::uint64_t magnitude =
-        negative ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
-    const std::uint64_t cents = (magnitude + 50) / 100;
-    const std::uint64_t fraction = cents % 100;
-    std::string out = negative && cents != 0 ? "-" : "";
-    out += std::to_string(cents / 100) + (fraction < 10 ? ".0" : ".") + std::to_string(fraction);
-    return out;
-}
 
 } // namespace
 
@@ -135,9 +117,7 @@ void printSavingsReport(Printer& printer, const SavingsReportInput& in, int line
 }
 
 void printSavingsDocument(Printer& printer, const SavingsReportInput& in) {
-    const int lines = printerSetUp(printer, in.fontChoice);
-    printSavingsReport(printer, in, lines);
-    printer.endDocument();
+    printDocument(printer, in.fontChoice, [&](int lines) { printSavingsReport(printer, in, lines); });
 }
 
 std::string savingsCsv(std::span<const GrowthRow> table, int periods) {

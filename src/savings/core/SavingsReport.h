@@ -4,18 +4,14 @@
 #include <string>
 
 #include "Growth.h"
-#include "NumberFormat.h"
+#include "ReportFrame.h"
 
 class Printer;
 
-struct SavingsReportInput {
+struct SavingsReportInput : ReportSettings {
     const GrowthInput* input = nullptr; // the entries the table was calculated from
     std::span<const GrowthRow> table;   // rows 0.. of the growth table
     int periods = 0;                    // N
-    std::string header;                 // the one-line header typed by the user
-    std::string currencySymbol = "$";
-    int fontChoice = 0; // for the set-up after each page break
-    NumberSeparators seps;
 };
 
 // Everything after the printer set-up (the header line first) up to, not including, the

@@ -1,0 +1,24 @@
+#include "ReportFrame.h"
+
+#include <string>
+
+#include "Printer.h"
+
+void printPageFooter(Printer& printer) {
+    printer.print({Tab(40), "Page", " " + std::to_string(printer.page())});
+}
+
+void ReportPage::breakPage(int counterAfter) {
+    printer_.emptyLine();
+    printer_.emptyLine();
+    printPageFooter(printer_);
+    printer_.newPage();
+    linesPerPage_ = printerSetUp(printer_, fontChoice_);
+    counter = counterAfter;
+}
+
+void printDocument(Printer& printer, int fontChoice, const std::function<void(int)>& body) {
+    const int lines = printerSetUp(printer, fontChoice);
+    body(lines);
+    printer.endDocument();
+}

@@ -1,0 +1,45 @@
+#pragma once
+// The texts the mortgage and loan worksheet shows from a calculation: the result labels,
+// the graph title, the schedule grid's cells and the additional-payments block.
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Amortization.h"
+#include "NumberFormat.h"
+
+// The result labels as the worksheet shows them.
+struct AmortizationTexts {
+    std::string numPmtsYear, inMonthPI, periodicR, inDays, endMortYear, allPayments, totSavd;
+};
+AmortizationTexts resultTexts(const Amortization& result, const AmortizationInput& input,
+                              std::string_view currencySymbol, const NumberSeparators& seps);
+
+// The additional-payments block of the printout: title, empty line, one line per applied
+// payment. Empty when none was applied.
+std::vector<std::string> extraPaymentsBlock(const Amortization& result,
+                                            const NumberSeparators& seps);
+
+// The bar graph's title for mode 1 (mortgage) or 2 (loan).
+std::string mortgageGraphTitle(int mortgageMode);
+
+struct ScheduleGridOptions {
+    int scheduleView = 2; // 2 all payments, 1 annual totals
+    int dateView = 0;     // 1 dates
+    int extraPaymentsInUse = 0;
+    std::string currencySymbol = "$";
+    NumberSeparators seps;
+    std::function<std::string(int)> formatDate; // day number -> short date
+};
+
+// 0: payment number and year; 1: annual totals; 2: payment dates.
+int scheduleFirstColumnView(const ScheduleGridOptions& options);
+std::array<std::string, 6> scheduleGridHeadings(int firstColumnView);
+
+// The cells of the six-column grid from body row 1 on, row by row: one row per schedule
+// row, the "Total:" row, and (with additional payments) two empty rows, the heading row
+// and one row per applied payment.
+std::vector<std::string> scheduleGridCells(const Amortization& result,
+                                           const ScheduleGridOptions& options);

@@ -1,0 +1,39 @@
+#pragma once
+// The file commands every worksheet uses: choose a file through the FileDir dialog, read a
+// whole file, save one safely. A name without a folder means a file in the program's folder.
+#include <optional>
+#include <string>
+#include <string_view>
+
+class Dialogs;
+
+// The modes FileDir takes (open and save, per kind of file), and its answer to a cancel.
+namespace filemode {
+constexpr int OpenBudget = 1;
+constexpr int SaveBudget = 2;
+constexpr int OpenNetWorth = 3;
+constexpr int SaveNetWorth = 4;
+constexpr int OpenMortgage = 5;
+constexpr int SaveMortgage = 6;
+constexpr int OpenLoan = 7;
+constexpr int SaveLoan = 8;
+constexpr int Cancelled = 9;
+constexpr int None = 0;
+} // namespace filemode
+
+// Shows the file dialog in `mode`, offering `initialName` when there is one (otherwise the
+// dialog offers what it offers for that mode). The full name chosen, or nothing when the
+// dialog was cancelled; the dialog's mode and answer are cleared afterwards.
+std::optional<std::string> chooseFile(Dialogs& dialogs, int mode,
+                                      const std::optional<std::string>& initialName = {});
+
+// The file's bytes; nothing when it cannot be read.
+std::optional<std::string> readWholeFile(const std::string& programFolder, const std::string& name);
+
+// Writes the file through a temporary file beside it, renamed over it only when every byte
+// reached the disk: a failed save leaves the previous file as it was.
+bool saveWholeFile(const std::string& programFolder, const std::string& name,
+                   std::string_view bytes);
+
+// The name without its folder, as the worksheets remember it.
+std::string bareFileName(const std::string& path);

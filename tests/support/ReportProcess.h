@@ -1,0 +1,64 @@
+#pragma once
+// pecunex-report run as a process, the way scripts use it: status, stdout and stderr.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+namespace report_process {
+
+namespace fs = std::filesystem;
+
+inline std::string readText(const fs::path& path) {
+    std::ostringstream s;
+    s << std::ifstream(path, std::ios::binary).rdbuf();
+    return s.str();
+}
+
+inline void writeText(const fs::path& path, const std::string& text) {
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// A scratch folder, removed when the object goes.
+struct Scratch {
+    fs::path path;
+    explicit Scratch(const std::string& name)
+        : path(fs::temp_directory_path() / (name + "-" + std::to_string(getpid()))) {
+        fs::remove_all(path);
+        fs::create_directories(path);
+    }
+    ~Scratch() {
+        std::error_code ec;
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path, ec);
+    }
+};
+
+struct ProcessRun {
+    int status;
+    std::string out, err;
+};
+
+inline const fs::path ReportProgram = PECUNEX_BINARY_DIR "/pecunex-report";
+
+// Runs `program` in `folder`; `arguments` are shell text, quoted by the caller. With
+// `stdoutTo` the output goes there instead of being captured.
+inline ProcessRun run(const fs::path& folder, const std::string& arguments,
+                      const fs::path& program = ReportProgram, const std::string& stdoutTo = "") {
+    const fs::path out = folder / ".stdout.txt", err = folder / ".stderr.txt";
+    const std::string target = stdoutTo.empty() ? "'" + out.string() + "'" : stdoutTo;
+    const std::string command = "cd '" + folder.string() + "' && '" + program.string() + "' " +
+                                arguments + " >" + target + " 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    ProcessRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdoutTo.empty() ? readText(out) : "",
+                 readText(err)};
+    fs::remove(out);
+    fs::remove(err);
+    return r;
+}
+
+} // namespace report_process
