@@ -123,8 +123,8 @@ private slots:
         });
         s.click("MAddPrePay");
         s.click("MCalc");
-        QVERIFY(s.st().ExtraPayments[1][2].isZero() && s.st().ExtraPayments[2][2].isZero());
-        QCOMPARE(int(s.st().ExtraPaymentsInUse), 0);
+        QVERIFY(s.ws.tables.ExtraPayments[1][2].isZero() && s.ws.tables.ExtraPayments[2][2].isZero());
+        QCOMPARE(int(s.ws.tables.ExtraPaymentsInUse), 0);
         QCOMPARE(s.grid()->rows(), 1 + 300 + 1);  // no additional-payment rows below the total
         QCOMPARE(s.cells(1, 1, 3), QString("843.75|73.78|99,926.22"));  // as without payments
         s.ws.scripted.headers = {"x"};

@@ -61,7 +61,7 @@ public:
 
     void print() {
         // The rows, and for each page the heading and footer lines around them.
-        p_.expectLines(result_.last + (result_.last / (linesPerPage_ - ContinuedPageCount) + 1) * 30);
+        p_.expectLines(result_.last + (result_.last / (page_.linesPerPage() - ContinuedPageCount) + 1) * 30);
         p_.print({Tab(2), in_.header});
         p_.emptyLine();
         p_.print({Tab(32), texts_.title});
