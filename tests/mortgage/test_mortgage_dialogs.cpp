@@ -94,7 +94,7 @@ private slots:
         const struct { const char *typed, *kept; std::vector<int> messages; } rows[] = {
             {"9990-01-01", "1/15/2027", {10}}, {"9970-01-02", "1/15/2027", {10}}, {"9970-01-01", "1/1/9970", {}}};
         for (const auto& row : rows) {
-            TestWorkspace ws;
+            MortgageWorkspace ws;
             ws.shared.TodayDate = "1/15/2027";
             ws.tables.LoanInputs[3] = Currency::fromWhole(30);
             FirstPaymentDateDialog dialog(ws.shared, ws.scripted, ws.tables.LoanInputs[3], &ws.containerWidget);
@@ -135,12 +135,12 @@ private slots:
     // included).
     void daysAndDateEscapeOrCloseRestoreTheOpeningValues() {
         for (const bool byEscape : {true, false}) {
-            TestWorkspace ws;
+            MortgageWorkspace ws;
             ws.tables.DaysChoice = 2;
             const DaysInYearSet opening = daysInYearSet(2);
             ws.tables.DaysInYear = opening.daysInYear, ws.tables.TwoWeekPeriods = opening.twoWeekPeriods;
             ws.tables.WeekPeriods = opening.weekPeriods;
-            DaysInYearDialog days(ws.shared, &ws.containerWidget);
+            DaysInYearDialog days(ws.shared, ws.tables, &ws.containerWidget);
             activate(&days);
             QRadioButton* option = days.findChildren<QRadioButton*>("IRFactor").at(0);
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
