@@ -1,6 +1,8 @@
 // Where the program's files live: beside the program in the build tree; once installed, the
 // guide and samples in <prefix>/share/pecunex, Personal.kpf in the user's configuration
 // folder, file dialogs starting in the documents folder.
+#include <QStandardPaths>
+
 #include "ProgramPaths.h"
 #include "ShellTest.h"
 
