@@ -6,7 +6,7 @@ namespace {
 
 const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name) {
     const auto it = std::find_if(specs.begin(), specs.end(),
-                                 [&](const OptionSpec& spec) { return spec.name == name; });
+                                 [&](const OptionSpec& known) { return known.name == name; });
     return it == specs.end() ? nullptr : &*it;
 }
 
@@ -51,15 +51,15 @@ Result<CommandLine> parseCommandLine(std::span<const std::string> args,
         }
         const std::size_t equals = word.starts_with("--") ? word.find('=') : std::string::npos;
         const std::string name = word.substr(0, equals);
-        const OptionSpec* spec = findSpec(specs, name);
-        if (!spec)
+        const OptionSpec* known = findSpec(specs, name);
+        if (!known)
             return usage("unknown option " + name);
         std::string value;
         if (equals != std::string::npos) {
-            if (!spec->takesValue)
+            if (!known->takesValue)
                 return usage(name + " takes no value");
             value = word.substr(equals + 1);
-        } else if (spec->takesValue) {
+        } else if (known->takesValue) {
             if (i + 1 >= args.size())
                 return usage(name + " needs a value");
             value = args[++i];
