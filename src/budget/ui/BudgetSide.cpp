@@ -1,3 +1,4 @@
+#include "CommandButton.h"
 #include "BudgetSide.h"
 
 #include <QFontMetrics>
@@ -110,12 +111,7 @@ void BudgetSide::buildControls() {
     payments_ = entryBox(names_.payments, this, true);
     budgeted_ = entryBox(names_.budgeted, this, true);
 
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(name);
-        b->setAutoDefault(true); // Enter presses the focused button
-        return b;
-    };
+    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
     add_ = button(names_.add, names_.addText);
     whatIf_ = button(names_.whatIf, names_.whatIfText);
     addChanged_ = button(names_.addChanged, names_.addChangedText);

@@ -1,3 +1,4 @@
+#include "CommandButton.h"
 #include "BudgetWindow.h"
 
 #include <QCloseEvent>
@@ -100,12 +101,7 @@ void BudgetWindow::buildControls() {
     HelpTxt->installEventFilter(this);
     HelpTxt->hide();
 
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(name);
-        b->setAutoDefault(true);
-        return b;
-    };
+    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
     Help2 = button("Help2", "Quick &Help");
     FilOpen = button("FilOpen", "&Open File");
     FilSave = button("FilSave", "&Save File");

@@ -1,3 +1,4 @@
+#include "CommandButton.h"
 #include "MortgageWindow.h"
 
 #include <QApplication>
@@ -138,12 +139,7 @@ void MortgageWindow::buildControls() {
     Option2 = new QRadioButton("Annual", this);
     Option2->setObjectName("Option2");
 
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(name);
-        b->setAutoDefault(true);  // Enter presses the focused button
-        return b;
-    };
+    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
     MCalc = button("MCalc", "&Calculate");
     MGraphs = button("MGraphs", "&Show Graph");
     MPrinter = button("MPrinter", "To &Printer");

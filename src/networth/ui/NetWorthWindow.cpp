@@ -1,3 +1,4 @@
+#include "CommandButton.h"
 #include "NetWorthWindow.h"
 
 #include <QApplication>
@@ -118,12 +119,7 @@ void NetWorthWindow::buildControls() {
     setUpGrid(assets_);
     setUpGrid(liabilities_);
 
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(name);
-        b->setAutoDefault(true); // Enter presses the focused button
-        return b;
-    };
+    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
     NCalc = button("NCalc", "&Calculate");
     InsertAss = button("InsertAss", "&Insert blank line");
     InsertLiab = button("InsertLiab", "Insert &blank line");

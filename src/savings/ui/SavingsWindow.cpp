@@ -1,3 +1,4 @@
+#include "CommandButton.h"
 #include "SavingsWindow.h"
 
 #include "GraphHandOver.h"
@@ -105,12 +106,7 @@ void SavingsWindow::buildControls() {
     STextBox->hide();
     STextBox->installEventFilter(this);
 
-    auto button = [this](const char* name, const char* text) {
-        auto* b = new QPushButton(QString::fromUtf8(text), this);
-        b->setObjectName(name);
-        b->setAutoDefault(true); // Enter presses the focused button
-        return b;
-    };
+    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
     SCalc = button("SCalc", "&Calculate");
     SGraphs = button("SGraphs", "&Show Graph");
     SPrinter = button("SPrinter", "To &Printer");
