@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "GraphsWindow.h"
 #include "BudgetTables.h"
 #include "BudgetWindow.h"
+#include "GraphsWindow.h"
 #include "MdiContainer.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
@@ -25,7 +25,8 @@
 namespace {
 
 bool displayAvailable() {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
            !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
 }
 
@@ -51,7 +52,8 @@ int main(int argc, char** argv) {
     loadSettings(state);
     state.TodayDate = platform::shortDate(platform::today());
 
-    // The worksheets' tables, live while the program runs; each worksheet resets its own on leaving.
+    // The worksheets' tables, live while the program runs; each worksheet resets its own on
+    // leaving.
     MortgageTables mortgageTables;
     SavingsTables savingsTables;
     NetWorthTables netWorth;
@@ -67,18 +69,21 @@ int main(int argc, char** argv) {
     };
     container.registerWorksheet(Worksheet::Mortgage, mortgage);
     container.registerWorksheet(Worksheet::Loan, mortgage);
-    container.registerWorksheet(Worksheet::Savings, [&savingsTables](Workspace& workspace) -> QWidget* {
-        return new SavingsWindow(workspace, savingsTables);
-    });
+    container.registerWorksheet(Worksheet::Savings,
+                                [&savingsTables](Workspace& workspace) -> QWidget* {
+                                    return new SavingsWindow(workspace, savingsTables);
+                                });
     container.registerWorksheet(Worksheet::NetWorth, [&netWorth](Workspace& workspace) -> QWidget* {
         return new NetWorthWindow(workspace, netWorth);
     });
-    container.registerGraphWindow([](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); });
+    container.registerGraphWindow(
+        [](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); });
     // The budget's records live here while its worksheet is open.
     const auto budgetTables = std::make_unique<BudgetTables>();
-    container.registerWorksheet(Worksheet::Budget, [&tables = *budgetTables](Workspace& workspace) -> QWidget* {
-        return new BudgetWindow(workspace, tables);
-    });
+    container.registerWorksheet(Worksheet::Budget,
+                                [&tables = *budgetTables](Workspace& workspace) -> QWidget* {
+                                    return new BudgetWindow(workspace, tables);
+                                });
 
     container.show();
     return app.exec();

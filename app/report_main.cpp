@@ -12,7 +12,6 @@
 
 #include <QString>
 
-#include "ProgramPaths.h"
 #include "Amortization.h"
 #include "BudgetCsv.h"
 #include "BudgetReport.h"
@@ -24,6 +23,7 @@
 #include "Messages.h"
 #include "NetWorthReport.h"
 #include "Printer.h"
+#include "ProgramPaths.h"
 #include "ReportFrame.h"
 #include "ReportOutput.h"
 #include "SavingsOptions.h"

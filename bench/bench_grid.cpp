@@ -18,7 +18,7 @@
 namespace {
 // Nothing in the measured path opens a dialog or a printer; these only satisfy the window.
 class QuietDialogs : public Dialogs {
-public:
+  public:
     using Dialogs::Dialogs;
     void message() override { ++messages; }
     void yesNo() override {}
@@ -30,12 +30,12 @@ public:
 };
 
 class NoPrinters : public PrinterProvider {
-public:
+  public:
     std::unique_ptr<Printer> open() override { return nullptr; }
 };
 
 class BenchWorkspace : public Workspace {
-public:
+  public:
     ShellState& state() override { return shared; }
     Dialogs& dialogs() override { return quiet; }
     PrinterProvider& printers() override { return none; }
@@ -72,7 +72,7 @@ void BM_CalculateToGrid(benchmark::State& st) {
         st.SkipWithError("the calculation did not fill the grid");
         return;
     }
-    st.counters["rows"] = grid->rows() - 2;  // less the heading and total rows
+    st.counters["rows"] = grid->rows() - 2; // less the heading and total rows
 }
 } // namespace
 
@@ -99,7 +99,8 @@ void BM_SavingsCalculateToGrid(benchmark::State& st) {
         calc->click();
         benchmark::DoNotOptimize(grid->rows());
     }
-    if (ws.quiet.messages != 0 || grid->rows() != 484) st.SkipWithError("the calculation did not fill the grid");
+    if (ws.quiet.messages != 0 || grid->rows() != 484)
+        st.SkipWithError("the calculation did not fill the grid");
 }
 } // namespace
 

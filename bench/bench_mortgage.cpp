@@ -80,7 +80,8 @@ void BM_BareLoopFloor(benchmark::State& state) {
         const double periodicRate = std::pow(base, compounding / periods) - 1.0;
         const double annuity = 1.0 - 1.0 / std::pow(base, compounding * years);
         const double payment = principal * (monthlyRate * share) / annuity;
-        double balance = principal, interest = principal * periodicRate, principalPart = payment - interest;
+        double balance = principal, interest = principal * periodicRate,
+               principalPart = payment - interest;
         double cumInterest = 0, cumPrincipal = 0;
         for (int k = 1; k <= Payments; ++k) {
             balance -= principalPart;

@@ -8,11 +8,13 @@
 #include "LoanFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const LoanFileRead read = readLoanFile(std::string_view(reinterpret_cast<const char*>(data), size));
+    const LoanFileRead read =
+        readLoanFile(std::string_view(reinterpret_cast<const char*>(data), size));
     if (!read.error) {
         (void)amortize(read.data.input);
         const LoanFileRead again = readLoanFile(writeLoanFile(read.data));
-        if (again.error) __builtin_trap();  // what we write we must read
+        if (again.error)
+            __builtin_trap(); // what we write we must read
     }
     return 0;
 }

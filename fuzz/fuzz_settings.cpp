@@ -9,7 +9,8 @@
 #include "SettingsFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const SettingsRead first = parseSettings(std::string_view(reinterpret_cast<const char*>(data), size));
+    const SettingsRead first =
+        parseSettings(std::string_view(reinterpret_cast<const char*>(data), size));
     const SettingsRead second = parseSettings(formatSettings(first.settings));
     std::string name = first.settings.userName;
     std::replace(name.begin(), name.end(), '"', '\'');

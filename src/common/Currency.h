@@ -7,12 +7,16 @@
 #include <string>
 
 class Currency {
-public:
+  public:
     static constexpr std::int64_t Scale = 10000;
 
     constexpr Currency() = default;
-    static constexpr Currency fromRaw(std::int64_t tenThousandths) { return Currency(tenThousandths); }
-    static constexpr Currency fromWhole(std::int32_t units) { return Currency(std::int64_t{units} * Scale); }
+    static constexpr Currency fromRaw(std::int64_t tenThousandths) {
+        return Currency(tenThousandths);
+    }
+    static constexpr Currency fromWhole(std::int32_t units) {
+        return Currency(std::int64_t{units} * Scale);
+    }
     // The double's exact value rounded to the nearest ten-thousandth, ties to even. Empty
     // for NaN, infinities and values outside the representable range.
     static std::optional<Currency> fromDouble(double value);
@@ -38,7 +42,7 @@ public:
     friend constexpr auto operator<=>(Currency, Currency) = default;
     friend constexpr bool operator==(Currency, Currency) = default;
 
-private:
+  private:
     constexpr explicit Currency(std::int64_t raw) : raw_(raw) {}
     std::int64_t raw_ = 0;
 };

@@ -12,13 +12,18 @@ using namespace std::chrono;
 // Day 0 of our numbering: 30 Dec 1899.
 constexpr sys_days Epoch = sys_days{year{1899} / December / 30};
 
-year_month_day fromSerial(int serial) { return year_month_day{Epoch + days{serial}}; }
-int toSerial(const year_month_day& ymd) { return static_cast<int>((sys_days{ymd} - Epoch).count()); }
+year_month_day fromSerial(int serial) {
+    return year_month_day{Epoch + days{serial}};
+}
+int toSerial(const year_month_day& ymd) {
+    return static_cast<int>((sys_days{ymd} - Epoch).count());
+}
 
 void appendPadded(std::string& out, int value, int width) {
     char buf[16];
     bool negative = value < 0;
-    unsigned magnitude = negative ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    unsigned magnitude =
+        negative ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
     auto res = std::to_chars(buf, buf + sizeof buf, magnitude);
     int len = static_cast<int>(res.ptr - buf);
     if (negative)
@@ -108,11 +113,13 @@ bool readFields(std::string_view text, char sep, std::initializer_list<std::pair
     int i = 0;
     for (const auto& [minDigits, maxDigits] : widths) {
         if (i > 0) {
-            if (pos >= text.size() || text[pos] != sep) return false;
+            if (pos >= text.size() || text[pos] != sep)
+                return false;
             ++pos;
         }
         const auto value = readDigits(text, pos, minDigits, maxDigits, lastDigits);
-        if (!value) return false;
+        if (!value)
+            return false;
         out[i++] = *value;
     }
     return pos == text.size();
@@ -126,12 +133,14 @@ std::optional<int> parseDateText(std::string_view text) {
 
     // ISO: yyyy-mm-dd
     if (text.size() >= 5 && text[4] == '-') {
-        if (!readFields(text, '-', {{4, 4}, {1, 2}, {1, 2}}, f, digits)) return std::nullopt;
+        if (!readFields(text, '-', {{4, 4}, {1, 2}, {1, 2}}, f, digits))
+            return std::nullopt;
         return validSerial(f[0], f[1], f[2]);
     }
 
     // month/day/year with a two- or four-digit year
-    if (!readFields(text, '/', {{1, 2}, {1, 2}, {2, 4}}, f, digits) || digits == 3) return std::nullopt;
+    if (!readFields(text, '/', {{1, 2}, {1, 2}, {2, 4}}, f, digits) || digits == 3)
+        return std::nullopt;
     const auto m = f[0], d = f[1], y = f[2];
     const int fullYear = digits == 2 ? y + (y < 30 ? 2000 : 1900) : y;
     return validSerial(fullYear, m, d);

@@ -9,7 +9,9 @@ int dateSerial(int year, int month, int day);
 void dateParts(int serial, int& year, int& month, int& day);
 // Adds whole months; a day past the end of the target month becomes its last day.
 int addMonths(int serial, int months);
-inline int addDays(int serial, int days) { return serial + days; }
+inline int addDays(int serial, int days) {
+    return serial + days;
+}
 // "2027-01-15"
 std::string isoDate(int serial);
 // Accepts ISO (2027-01-15) and month/day/year (1/15/2027, 1/15/27: 00-29 -> 20xx, 30-99 -> 19xx).

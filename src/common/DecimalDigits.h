@@ -13,8 +13,8 @@ namespace decimal {
 
 struct Digits {
     bool negative = false;
-    std::string digits;  // significant digits, no sign, no point; "" means zero
-    int intDigits = 0;   // digits before the point: value = 0.<digits> * 10^intDigits
+    std::string digits; // significant digits, no sign, no point; "" means zero
+    int intDigits = 0;  // digits before the point: value = 0.<digits> * 10^intDigits
 };
 
 // A rounded fixed-point result: `whole` without leading zeros ("" for zero), `fraction`
@@ -23,7 +23,9 @@ struct Fixed {
     bool negative = false;
     std::string whole;
     std::string fraction;
-    bool isZero() const { return whole.empty() && fraction.find_first_not_of('0') == std::string::npos; }
+    bool isZero() const {
+        return whole.empty() && fraction.find_first_not_of('0') == std::string::npos;
+    }
 };
 
 // Parses the scientific text std::to_chars writes ("-1.2345e+05").
@@ -35,11 +37,13 @@ inline Digits fromScientific(const char* first, const char* last) {
         ++p;
     }
     while (p != last && *p != 'e') {
-        if (*p >= '0' && *p <= '9') d.digits.push_back(*p);
+        if (*p >= '0' && *p <= '9')
+            d.digits.push_back(*p);
         ++p;
     }
     int exponent = 0;
-    if (p != last) std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), last, exponent);
+    if (p != last)
+        std::from_chars(p + 1 + (p[1] == '+' ? 1 : 0), last, exponent);
     d.intDigits = exponent + 1;
     const auto firstNonZero = d.digits.find_first_not_of('0');
     if (firstNonZero == std::string::npos) {
@@ -72,7 +76,8 @@ inline Digits fromTenThousandths(std::int64_t raw) {
     Digits d;
     d.negative = raw < 0;
     // Magnitude as unsigned so the most negative value has one too.
-    const std::uint64_t magnitude = d.negative ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
+    const std::uint64_t magnitude =
+        d.negative ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
     char buf[32];
     const auto r = std::to_chars(buf, buf + sizeof buf, magnitude);
     d.digits.assign(buf, r.ptr);
@@ -88,7 +93,7 @@ inline Digits fromTenThousandths(std::int64_t raw) {
 inline Fixed roundTo(const Digits& d, int places) {
     Fixed f;
     f.negative = d.negative;
-    const int keep = d.intDigits + places;  // digits kept from the front of d.digits
+    const int keep = d.intDigits + places; // digits kept from the front of d.digits
     std::string kept;
     bool roundUp = false;
     if (keep < 0 || d.digits.empty()) {
@@ -102,7 +107,8 @@ inline Fixed roundTo(const Digits& d, int places) {
     int intDigits = d.intDigits;
     if (roundUp) {
         int i = static_cast<int>(kept.size()) - 1;
-        while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') kept[static_cast<std::size_t>(i--)] = '0';
+        while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9')
+            kept[static_cast<std::size_t>(i--)] = '0';
         if (i >= 0) {
             ++kept[static_cast<std::size_t>(i)];
         } else {
@@ -113,8 +119,10 @@ inline Fixed roundTo(const Digits& d, int places) {
     // kept now holds intDigits + places digits (or is empty when everything rounded away,
     // or when the value lies entirely below the last kept place).
     const int total = intDigits + places;
-    if (static_cast<int>(kept.size()) < total) kept.insert(0, static_cast<std::size_t>(total) - kept.size(), '0');
-    if (total <= 0) kept.clear();
+    if (static_cast<int>(kept.size()) < total)
+        kept.insert(0, static_cast<std::size_t>(total) - kept.size(), '0');
+    if (total <= 0)
+        kept.clear();
     // Split into whole part and fraction; pad the fraction on the left when the value is small.
     std::string fraction;
     if (static_cast<int>(kept.size()) >= places) {
@@ -126,7 +134,8 @@ inline Fixed roundTo(const Digits& d, int places) {
     const auto nonZero = f.whole.find_first_not_of('0');
     f.whole.erase(0, nonZero == std::string::npos ? f.whole.size() : nonZero);
     f.fraction = std::move(fraction);
-    if (f.isZero()) f.negative = false;
+    if (f.isZero())
+        f.negative = false;
     return f;
 }
 

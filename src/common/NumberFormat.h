@@ -25,7 +25,8 @@ struct NumberSeparators {
 // a Currency from its exact four decimals, a double from its 15-significant-digit form.
 // An unknown pattern is a programming error (std::invalid_argument).
 std::string formatNumber(double value, std::string_view pattern, const NumberSeparators& seps = {});
-std::string formatNumber(Currency value, std::string_view pattern, const NumberSeparators& seps = {});
+std::string formatNumber(Currency value, std::string_view pattern,
+                         const NumberSeparators& seps = {});
 
 // The text preceded by (width - length) blanks; a longer text is cut to its first `width`
 // characters; width <= 0 gives "".

@@ -20,7 +20,7 @@ void Printer::printItems(const PrintItem* first, const PrintItem* last, bool con
     }
     for (const PrintItem& item : std::span(first, last)) {
         if (item.tab > 0) {
-            const int column = item.tab - 1;  // characters that stand before the tab column
+            const int column = item.tab - 1; // characters that stand before the tab column
             if (lineChars_ > column) {
                 flushLine();
             }
@@ -39,13 +39,15 @@ void Printer::printItems(const PrintItem* first, const PrintItem* last, bool con
 }
 
 void Printer::newPage() {
-    if (pending_) flushLine();
+    if (pending_)
+        flushLine();
     emitPageBreak();
     ++page_;
 }
 
 void Printer::endDocument() {
-    if (pending_) flushLine();
+    if (pending_)
+        flushLine();
     emitEndDocument();
 }
 
@@ -58,17 +60,22 @@ void Printer::flushLine() {
 
 int linesPerPageFor(int fontChoice) {
     switch (fontChoice) {
-    case 1: return 63;
-    case 2: return 56;
-    case 3: return 51;
-    default: return 53;
+    case 1:
+        return 63;
+    case 2:
+        return 56;
+    case 3:
+        return 51;
+    default:
+        return 53;
     }
 }
 
 int printerSetUp(Printer& printer, int fontChoice) {
     // The empty line opens the print job, so every printout and page starts with it.
     printer.emptyLine();
-    if (fontChoice < 1 || fontChoice > 3) return linesPerPageFor(0);
+    if (fontChoice < 1 || fontChoice > 3)
+        return linesPerPageFor(0);
     bool fontSet = false;
     try {
         fontSet = printer.selectFont(fontChoice);

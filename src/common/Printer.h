@@ -13,16 +13,22 @@
 #include <vector>
 
 struct PrintItem {
-    int tab = 0;       // > 0: move to this column; 0: print `text`
+    int tab = 0; // > 0: move to this column; 0: print `text`
     std::string text;
 
     PrintItem(const char* t) : text(t) {}
     PrintItem(std::string t) : text(std::move(t)) {}
     PrintItem(std::string_view t) : text(t) {}
-    static PrintItem Tab(int column) { PrintItem i{""}; i.tab = column; return i; }
+    static PrintItem Tab(int column) {
+        PrintItem i{""};
+        i.tab = column;
+        return i;
+    }
 };
 
-inline PrintItem Tab(int column) { return PrintItem::Tab(column); }
+inline PrintItem Tab(int column) {
+    return PrintItem::Tab(column);
+}
 
 // A picture for the printer: `width` x `height` pixels, 0xAARRGGBB, top row first.
 struct PrintImage {
@@ -32,7 +38,7 @@ struct PrintImage {
 };
 
 class Printer {
-public:
+  public:
     virtual ~Printer() = default;
 
     // One print statement. `continued` keeps the line open for the next statement.
@@ -63,18 +69,18 @@ public:
         return false;
     }
 
-protected:
+  protected:
     // A finished line, blanks and all (characters are UTF-8, one column each).
     virtual void emitLine(std::string_view line) = 0;
     virtual void emitPageBreak() = 0;
     virtual void emitEndDocument() = 0;
 
-private:
+  private:
     void printItems(const PrintItem* first, const PrintItem* last, bool continued);
     void flushLine();
-    std::string line_;      // the line being assembled
-    int lineChars_ = 0;     // its length in characters
-    bool pending_ = false;  // a continued statement left the line open
+    std::string line_;     // the line being assembled
+    int lineChars_ = 0;    // its length in characters
+    bool pending_ = false; // a continued statement left the line open
     int page_ = 1;
 };
 
@@ -89,7 +95,7 @@ int linesPerPageFor(int fontChoice);
 // Hands out the printer a printout goes to: the system printer, or a PDF file the user
 // names when no printer is installed. nullptr when the user cancelled.
 class PrinterProvider {
-public:
+  public:
     virtual ~PrinterProvider() = default;
     virtual std::unique_ptr<Printer> open() = 0;
 };

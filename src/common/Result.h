@@ -12,7 +12,7 @@ struct Failure {
 };
 
 template <class T> class Result {
-public:
+  public:
     Result(T value) : v_(std::move(value)) {}
     Result(Failure f) : v_(std::move(f)) {}
 
@@ -25,6 +25,6 @@ public:
     const T* operator->() const { return &value(); }
     const Failure& failure() const { return std::get<1>(v_); }
 
-private:
+  private:
     std::variant<T, Failure> v_;
 };

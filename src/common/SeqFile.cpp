@@ -8,10 +8,14 @@ namespace {
 
 // An item longer than this is taken for a damaged file, not data.
 constexpr std::size_t MaxItemLength = 64 * 1024;
-constexpr int WrongFormat = 13;  // "File not found or wrong format."
+constexpr int WrongFormat = 13; // "File not found or wrong format."
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 Failure failAt(int item, std::string_view problem) {
     return Failure{WrongFormat, "item " + std::to_string(item) + ": " + std::string(problem)};
@@ -22,7 +26,7 @@ struct NumberText {
     bool negative = false;
     std::string_view whole;
     std::string_view fraction;
-    std::string_view exponent;  // "e-05" with its letter, or empty
+    std::string_view exponent; // "e-05" with its letter, or empty
 };
 
 // Accepts [-|+] digits [. digits] [E [+|-] digits], with at least one digit before the exponent.
@@ -34,7 +38,8 @@ bool splitNumber(std::string_view s, NumberText& n) {
     }
     auto digitsFrom = [&](std::size_t start) {
         std::size_t k = start;
-        while (k < s.size() && s[k] >= '0' && s[k] <= '9') ++k;
+        while (k < s.size() && s[k] >= '0' && s[k] <= '9')
+            ++k;
         return k;
     };
     std::size_t end = digitsFrom(i);
@@ -45,12 +50,15 @@ bool splitNumber(std::string_view s, NumberText& n) {
         n.fraction = s.substr(i + 1, end - i - 1);
         i = end;
     }
-    if (n.whole.empty() && n.fraction.empty()) return false;
+    if (n.whole.empty() && n.fraction.empty())
+        return false;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
         std::size_t k = i + 1;
-        if (k < s.size() && (s[k] == '-' || s[k] == '+')) ++k;
+        if (k < s.size() && (s[k] == '-' || s[k] == '+'))
+            ++k;
         end = digitsFrom(k);
-        if (end == k) return false;
+        if (end == k)
+            return false;
         n.exponent = s.substr(i, end - i);
         i = end;
     }
@@ -62,7 +70,8 @@ bool splitNumber(std::string_view s, NumberText& n) {
 // ---- writer ----------------------------------------------------------------------------
 
 void SeqWriter::separate() {
-    if (lineStarted_) out_ += ',';
+    if (lineStarted_)
+        out_ += ',';
     lineStarted_ = true;
 }
 
@@ -71,7 +80,8 @@ void SeqWriter::writeString(std::string_view text) {
     out_ += '"';
     // The format has no escape for a double quote: one would end the string early and
     // damage the record, so it is written as a single quote.
-    for (char c : text) out_ += c == '"' ? '\'' : c;
+    for (char c : text)
+        out_ += c == '"' ? '\'' : c;
     out_ += '"';
 }
 
@@ -90,7 +100,8 @@ void SeqWriter::writeInteger(std::int64_t value) {
 void SeqWriter::writeNumber(double value) {
     separate();
     // A value that is not a number cannot be read back; 0 keeps the record readable.
-    if (!std::isfinite(value) || value == 0.0) value = 0.0;
+    if (!std::isfinite(value) || value == 0.0)
+        value = 0.0;
     // The longest shortest-fixed form of a double (the smallest subnormal) is about 330
     // characters; the largest finite value has 309 digits.
     char buf[512];
@@ -111,12 +122,14 @@ void SeqWriter::endRecord() {
 
 // A UTF-8 byte-order mark that an editor put before the first item is not part of it.
 SeqReader::SeqReader(std::string_view data) : data_(data) {
-    if (data_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
+    if (data_.substr(0, 3) == "\xEF\xBB\xBF")
+        pos_ = 3;
 }
 
 bool SeqReader::atEnd() const {
     for (std::size_t i = pos_; i < data_.size(); ++i)
-        if (!isBlank(data_[i]) && !isLineEnd(data_[i])) return false;
+        if (!isBlank(data_[i]) && !isLineEnd(data_[i]))
+            return false;
     return true;
 }
 
@@ -125,32 +138,40 @@ Result<SeqReader::RawItem> SeqReader::next() {
     // Was the last separator a comma? Then a line end here closes an empty item; otherwise
     // we stand at the start of a record and blank lines are skipped.
     std::size_t back = pos_;
-    while (back > 0 && isBlank(data_[back - 1])) --back;
+    while (back > 0 && isBlank(data_[back - 1]))
+        --back;
     const bool afterComma = back > 0 && data_[back - 1] == ',';
 
     std::size_t i = pos_;
-    while (i < data_.size() && (isBlank(data_[i]) || (!afterComma && isLineEnd(data_[i])))) ++i;
-    if (i >= data_.size()) return failAt(index, "end of data where an item is expected");
+    while (i < data_.size() && (isBlank(data_[i]) || (!afterComma && isLineEnd(data_[i]))))
+        ++i;
+    if (i >= data_.size())
+        return failAt(index, "end of data where an item is expected");
 
     RawItem item;
     if (data_[i] == '"') {
         const std::size_t close = data_.find('"', i + 1);
-        if (close == std::string_view::npos) return failAt(index, "unterminated quoted string");
-        if (close - i - 1 > MaxItemLength) return failAt(index, "item too long");
+        if (close == std::string_view::npos)
+            return failAt(index, "unterminated quoted string");
+        if (close - i - 1 > MaxItemLength)
+            return failAt(index, "item too long");
         item.text.assign(data_.substr(i + 1, close - i - 1));
         item.quoted = true;
         i = close + 1;
-        while (i < data_.size() && isBlank(data_[i])) ++i;
+        while (i < data_.size() && isBlank(data_[i]))
+            ++i;
         if (i < data_.size() && data_[i] != ',' && !isLineEnd(data_[i]))
             return failAt(index, "unexpected text after a closing quote");
     } else {
         std::size_t end = i;
         while (end < data_.size() && data_[end] != ',' && !isLineEnd(data_[end])) {
-            if (end - i >= MaxItemLength) return failAt(index, "item too long");
+            if (end - i >= MaxItemLength)
+                return failAt(index, "item too long");
             ++end;
         }
         std::size_t last = end;
-        while (last > i && isBlank(data_[last - 1])) --last;
+        while (last > i && isBlank(data_[last - 1]))
+            --last;
         item.text.assign(data_.substr(i, last - i));
         i = end;
     }
@@ -160,7 +181,8 @@ Result<SeqReader::RawItem> SeqReader::next() {
             ++i;
         } else if (data_[i] == '\r') {
             ++i;
-            if (i < data_.size() && data_[i] == '\n') ++i;
+            if (i < data_.size() && data_[i] == '\n')
+                ++i;
         } else if (data_[i] == '\n') {
             ++i;
         }
@@ -172,67 +194,88 @@ Result<SeqReader::RawItem> SeqReader::next() {
 
 Result<std::string> SeqReader::readString() {
     auto item = next();
-    if (!item) return item.failure();
+    if (!item)
+        return item.failure();
     return std::move(item.value().text);
 }
 
 Result<double> SeqReader::readNumber() {
     const int index = itemIndex();
     auto item = next();
-    if (!item) return item.failure();
+    if (!item)
+        return item.failure();
     return numberFrom(item.value(), index);
 }
 
 Result<std::optional<double>> SeqReader::readNumberOrEmpty() {
     const int index = itemIndex();
     auto item = next();
-    if (!item) return item.failure();
-    if (item->text.empty()) return std::optional<double>();
+    if (!item)
+        return item.failure();
+    if (item->text.empty())
+        return std::optional<double>();
     auto number = numberFrom(item.value(), index);
-    if (!number) return number.failure();
+    if (!number)
+        return number.failure();
     return std::optional<double>(number.value());
 }
 
 Result<double> SeqReader::numberFrom(const RawItem& item, int index) {
-    if (item.quoted) return failAt(index, "text where a number is expected");
-    if (item.text.empty()) return 0.0;
+    if (item.quoted)
+        return failAt(index, "text where a number is expected");
+    if (item.text.empty())
+        return 0.0;
     NumberText n;
-    if (!splitNumber(item.text, n)) return failAt(index, "text where a number is expected");
+    if (!splitNumber(item.text, n))
+        return failAt(index, "text where a number is expected");
     std::string normal = (n.whole.empty() ? std::string("0") : std::string(n.whole));
-    if (!n.fraction.empty()) normal += "." + std::string(n.fraction);
+    if (!n.fraction.empty())
+        normal += "." + std::string(n.fraction);
     normal += n.exponent;
     double value = 0.0;
     const auto r = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (r.ec == std::errc::result_out_of_range) {
         // Underflow reads as 0; overflow is an error.
-        const bool tiny = normal.find_first_not_of("0.") == std::string::npos || n.exponent.find('-') != std::string_view::npos;
-        if (!tiny) return failAt(index, "number out of range");
+        const bool tiny = normal.find_first_not_of("0.") == std::string::npos ||
+                          n.exponent.find('-') != std::string_view::npos;
+        if (!tiny)
+            return failAt(index, "number out of range");
         value = 0.0;
     } else if (r.ec != std::errc() || r.ptr != normal.data() + normal.size()) {
         return failAt(index, "text where a number is expected");
     }
-    if (value == 0.0) return 0.0;
+    if (value == 0.0)
+        return 0.0;
     return n.negative ? -value : value;
 }
 
 Result<Currency> SeqReader::readCurrency() {
     const int index = itemIndex();
     auto item = next();
-    if (!item) return item.failure();
-    if (item->quoted) return failAt(index, "text where a number is expected");
-    if (item->text.empty()) return Currency{};
+    if (!item)
+        return item.failure();
+    if (item->quoted)
+        return failAt(index, "text where a number is expected");
+    if (item->text.empty())
+        return Currency{};
     NumberText n;
-    if (!splitNumber(item->text, n)) return failAt(index, "text where a number is expected");
+    if (!splitNumber(item->text, n))
+        return failAt(index, "text where a number is expected");
     if (!n.exponent.empty()) {
         // Exponent form: go through the double.
         double value = 0.0;
         const std::string normal = (n.whole.empty() ? std::string("0") : std::string(n.whole)) +
-                                   (n.fraction.empty() ? "" : "." + std::string(n.fraction)) + std::string(n.exponent);
+                                   (n.fraction.empty() ? "" : "." + std::string(n.fraction)) +
+                                   std::string(n.exponent);
         const auto r = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-        if (r.ec == std::errc::result_out_of_range && n.exponent.find('-') != std::string_view::npos) value = 0.0;
-        else if (r.ec != std::errc()) return failAt(index, "amount out of range");
+        if (r.ec == std::errc::result_out_of_range &&
+            n.exponent.find('-') != std::string_view::npos)
+            value = 0.0;
+        else if (r.ec != std::errc())
+            return failAt(index, "amount out of range");
         const auto c = Currency::fromDouble(n.negative ? -value : value);
-        if (!c) return failAt(index, "amount out of range");
+        if (!c)
+            return failAt(index, "amount out of range");
         return *c;
     }
     // Plain decimal text: exact, rounded to four decimals (halves away from zero).
@@ -245,12 +288,15 @@ Result<Currency> SeqReader::readCurrency() {
         return raw <= limit;
     };
     for (char c : n.whole)
-        if (!push(c)) return failAt(index, "amount out of range");
+        if (!push(c))
+            return failAt(index, "amount out of range");
     for (std::size_t k = 0; k < 4; ++k)
-        if (!push(k < n.fraction.size() ? n.fraction[k] : '0')) return failAt(index, "amount out of range");
+        if (!push(k < n.fraction.size() ? n.fraction[k] : '0'))
+            return failAt(index, "amount out of range");
     if (n.fraction.size() > 4 && n.fraction[4] >= '5') {
         ++raw;
-        if (raw > limit) return failAt(index, "amount out of range");
+        if (raw > limit)
+            return failAt(index, "amount out of range");
     }
     return Currency::fromRaw(static_cast<std::int64_t>(n.negative ? -raw : raw));
 }
@@ -258,13 +304,16 @@ Result<Currency> SeqReader::readCurrency() {
 Result<std::int16_t> SeqReader::readInt16() {
     const int index = itemIndex();
     auto number = readNumber();
-    if (!number) return number.failure();
+    if (!number)
+        return number.failure();
     const double value = *number;
     // Halves go to the even neighbour.
     double whole = std::floor(value);
     const double rest = value - whole;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0)) whole += 1.0;
-    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max())
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(whole, 2.0) != 0.0))
+        whole += 1.0;
+    if (whole < std::numeric_limits<std::int16_t>::min() ||
+        whole > std::numeric_limits<std::int16_t>::max())
         return failAt(index, "whole number outside 16 bits");
     return static_cast<std::int16_t>(whole);
 }

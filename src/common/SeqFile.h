@@ -13,23 +13,23 @@
 #include "Result.h"
 
 class SeqWriter {
-public:
-    void writeString(std::string_view text);   // "text"
-    void writeCurrency(Currency value);        // 1234.5  0.0001  -12
-    void writeInteger(std::int64_t value);     // 12
-    void writeNumber(double value);            // shortest plain form: 365.25  0.5833
-    void writeEmpty();                         // nothing between the commas
-    void endRecord();                          // CR LF
+  public:
+    void writeString(std::string_view text); // "text"
+    void writeCurrency(Currency value);      // 1234.5  0.0001  -12
+    void writeInteger(std::int64_t value);   // 12
+    void writeNumber(double value);          // shortest plain form: 365.25  0.5833
+    void writeEmpty();                       // nothing between the commas
+    void endRecord();                        // CR LF
     const std::string& text() const { return out_; }
 
-private:
+  private:
     void separate();
     std::string out_;
     bool lineStarted_ = false;
 };
 
 class SeqReader {
-public:
+  public:
     explicit SeqReader(std::string_view data);
 
     // A quoted string; an unquoted item is taken as its text, an empty item as "".
@@ -47,7 +47,7 @@ public:
     // 1-based index of the next item, for messages.
     int itemIndex() const { return item_ + 1; }
 
-private:
+  private:
     struct RawItem {
         std::string text;
         bool quoted = false;

@@ -13,18 +13,26 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
     const unsigned char lead = byte(i);
     int extra = 0;
     char32_t cp = 0;
-    if (lead < 0x80) return static_cast<char32_t>(text[i++] & 0x7F);
-    if ((lead & 0xE0) == 0xC0) extra = 1, cp = lead & 0x1F;
-    else if ((lead & 0xF0) == 0xE0) extra = 2, cp = lead & 0x0F;
-    else if ((lead & 0xF8) == 0xF0) extra = 3, cp = lead & 0x07;
-    else return std::nullopt;
-    if (i + static_cast<std::size_t>(extra) >= text.size()) return std::nullopt;
+    if (lead < 0x80)
+        return static_cast<char32_t>(text[i++] & 0x7F);
+    if ((lead & 0xE0) == 0xC0)
+        extra = 1, cp = lead & 0x1F;
+    else if ((lead & 0xF0) == 0xE0)
+        extra = 2, cp = lead & 0x0F;
+    else if ((lead & 0xF8) == 0xF0)
+        extra = 3, cp = lead & 0x07;
+    else
+        return std::nullopt;
+    if (i + static_cast<std::size_t>(extra) >= text.size())
+        return std::nullopt;
     for (int k = 1; k <= extra; ++k) {
-        if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80) return std::nullopt;
+        if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80)
+            return std::nullopt;
         cp = (cp << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
     }
     static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < Smallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return std::nullopt;
+    if (cp < Smallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
     i += static_cast<std::size_t>(extra) + 1;
     return cp;
 }
@@ -34,8 +42,10 @@ bool isTypableCurrencySymbol(std::string_view symbol) {
     int characters = 0;
     for (std::size_t i = 0; i < symbol.size();) {
         const auto cp = nextCodePoint(symbol, i);
-        if (!cp || *cp < 0x20 || (*cp >= 0x7F && *cp <= 0x9F) || *cp == 0xFEFF) return false;
-        if (++characters > 2) return false;
+        if (!cp || *cp < 0x20 || (*cp >= 0x7F && *cp <= 0x9F) || *cp == 0xFEFF)
+            return false;
+        if (++characters > 2)
+            return false;
     }
     return true;
 }
@@ -48,18 +58,23 @@ SettingsRead parseSettings(std::string_view fileText) {
     // at their defaults.
     [&] {
         auto symbol = reader.readString();
-        if (!symbol) return;
+        if (!symbol)
+            return;
         // A symbol no one could have typed would break every printout's columns.
-        if (isTypableCurrencySymbol(*symbol)) s.currencySymbol = std::move(symbol.value());
+        if (isTypableCurrencySymbol(*symbol))
+            s.currencySymbol = std::move(symbol.value());
         auto font = reader.readInt16();
-        if (!font || *font < 0 || *font > 3) return;
+        if (!font || *font < 0 || *font > 3)
+            return;
         s.printerFontChoice = *font;
         auto name = reader.readString();
-        if (!name) return;
+        if (!name)
+            return;
         s.userName = std::move(name.value());
         read.complete = true;
     }();
-    if (s.currencySymbol.empty()) s.currencySymbol = PersonalSettings{}.currencySymbol;
+    if (s.currencySymbol.empty())
+        s.currencySymbol = PersonalSettings{}.currencySymbol;
     return read;
 }
 

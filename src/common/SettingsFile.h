@@ -12,8 +12,8 @@ struct PersonalSettings {
 };
 
 struct SettingsRead {
-    PersonalSettings settings;  // fields not read keep their defaults; "" symbol becomes "$"
-    bool complete = false;      // false: missing, short or damaged file (page length 53)
+    PersonalSettings settings; // fields not read keep their defaults; "" symbol becomes "$"
+    bool complete = false;     // false: missing, short or damaged file (page length 53)
 };
 
 SettingsRead parseSettings(std::string_view fileText);

@@ -1,7 +1,8 @@
 #include "TextPrinter.h"
 
 void TextPrinter::expectLines(int lines) {
-    if (lines > 0) out_.reserve(out_.size() + static_cast<std::size_t>(lines) * 81);
+    if (lines > 0)
+        out_.reserve(out_.size() + static_cast<std::size_t>(lines) * 81);
 }
 
 void TextPrinter::emitLine(std::string_view line) {

@@ -7,18 +7,18 @@
 #include "Printer.h"
 
 class TextPrinter : public Printer {
-public:
+  public:
     bool selectFont(int) override { return true; }
     // Room for that many full 80-column lines more.
     void expectLines(int lines) override;
     const std::string& text() const { return out_; }
 
-protected:
+  protected:
     void emitLine(std::string_view line) override;
     void emitPageBreak() override { formFeedPending_ = true; }
     void emitEndDocument() override {}
 
-private:
+  private:
     std::string out_;
     bool formFeedPending_ = false;
 };

@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 
 class BusyCursor {
-public:
+  public:
     BusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~BusyCursor() { QGuiApplication::restoreOverrideCursor(); }
     BusyCursor(const BusyCursor&) = delete;

@@ -23,8 +23,10 @@ GridModel::GridModel(QObject* parent) : QAbstractTableModel(parent) {
 void GridModel::resize(int rows, int cols) {
     rows = std::max(rows, 1);
     cols = std::max(cols, 1);
-    if (rows == rows_ && cols == cols_) return;
-    if (cols != cols_) settleSource();
+    if (rows == rows_ && cols == cols_)
+        return;
+    if (cols != cols_)
+        settleSource();
     sourceEnd_ = std::min(sourceEnd_, rows);
     if (cols == cols_) {
         cells_.resize(static_cast<size_t>(rows) * cols);
@@ -34,7 +36,8 @@ void GridModel::resize(int rows, int cols) {
         const int keepCols = std::min(cols, cols_);
         for (int r = 0; r < keepRows; ++r)
             for (int c = 0; c < keepCols; ++c)
-                next[static_cast<size_t>(r) * cols + c] = std::move(cells_[static_cast<size_t>(r) * cols_ + c]);
+                next[static_cast<size_t>(r) * cols + c] =
+                    std::move(cells_[static_cast<size_t>(r) * cols_ + c]);
         cells_ = std::move(next);
         align_.resize(static_cast<size_t>(cols), Qt::AlignLeft | Qt::AlignVCenter);
         fixedPitch_.resize(static_cast<size_t>(cols), false);
@@ -62,28 +65,34 @@ void GridModel::setFixedCols(int fixedCols) {
 }
 
 void GridModel::makeRow(int row) const {
-    if (row < sourceFirst_ || row >= sourceEnd_) return;
+    if (row < sourceFirst_ || row >= sourceEnd_)
+        return;
     const auto at = static_cast<size_t>(row - sourceFirst_);
-    if (made_[at]) return;
+    if (made_[at])
+        return;
     made_[at] = true;
-    for (int c = 0; c < cols_; ++c) cells_[static_cast<size_t>(row) * cols_ + c] = source_(row, c);
+    for (int c = 0; c < cols_; ++c)
+        cells_[static_cast<size_t>(row) * cols_ + c] = source_(row, c);
 }
 
 void GridModel::settleSource() {
-    for (int r = sourceFirst_; r < sourceEnd_; ++r) makeRow(r);
+    for (int r = sourceFirst_; r < sourceEnd_; ++r)
+        makeRow(r);
     source_ = nullptr;
     sourceFirst_ = sourceEnd_ = 0;
     made_.clear();
 }
 
 QString GridModel::text(int row, int col) const {
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return {};
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
+        return {};
     makeRow(row);
     return cells_[static_cast<size_t>(row) * cols_ + col];
 }
 
 void GridModel::setText(int row, int col, const QString& text) {
-    if (row < 0 || row >= rows_ || col < 0 || col >= cols_) return;
+    if (row < 0 || row >= rows_ || col < 0 || col >= cols_)
+        return;
     makeRow(row);
     cells_[static_cast<size_t>(row) * cols_ + col] = text;
     if (row == 0) {
@@ -95,15 +104,19 @@ void GridModel::setText(int row, int col, const QString& text) {
 }
 
 void GridModel::setColumnAlignment(int col, Qt::Alignment alignment) {
-    if (col < 0 || col >= cols_) return;
+    if (col < 0 || col >= cols_)
+        return;
     align_[static_cast<size_t>(col)] = alignment | Qt::AlignVCenter;
-    if (rows_ > 1) emit dataChanged(index(0, col), index(rows_ - 2, col), {Qt::TextAlignmentRole});
+    if (rows_ > 1)
+        emit dataChanged(index(0, col), index(rows_ - 2, col), {Qt::TextAlignmentRole});
 }
 
 void GridModel::setColumnFixedPitch(int col, bool on) {
-    if (col < 0 || col >= cols_) return;
+    if (col < 0 || col >= cols_)
+        return;
     fixedPitch_[static_cast<size_t>(col)] = on;
-    if (rows_ > 1) emit dataChanged(index(0, col), index(rows_ - 2, col), {Qt::FontRole});
+    if (rows_ > 1)
+        emit dataChanged(index(0, col), index(rows_ - 2, col), {Qt::FontRole});
 }
 
 void GridModel::setRowsData(int firstRow, std::vector<QString> cells) {
@@ -112,7 +125,8 @@ void GridModel::setRowsData(int firstRow, std::vector<QString> cells) {
     beginResetModel();
     settleSource();
     resize(std::max(rows_, firstRow + count), cols_);
-    std::move(cells.begin(), cells.end(), cells_.begin() + static_cast<std::ptrdiff_t>(firstRow) * cols_);
+    std::move(cells.begin(), cells.end(),
+              cells_.begin() + static_cast<std::ptrdiff_t>(firstRow) * cols_);
     endResetModel();
 }
 
@@ -122,7 +136,8 @@ void GridModel::setRowsSource(int firstRow, int count, CellSource source) {
     beginResetModel();
     settleSource();
     resize(std::max(rows_, firstRow + count), cols_);
-    for (size_t i = static_cast<size_t>(firstRow) * cols_; i < static_cast<size_t>(firstRow + count) * cols_; ++i)
+    for (size_t i = static_cast<size_t>(firstRow) * cols_;
+         i < static_cast<size_t>(firstRow + count) * cols_; ++i)
         cells_[i].clear();
     source_ = std::move(source);
     sourceFirst_ = firstRow;
@@ -137,7 +152,8 @@ void GridModel::clearBody(int rows) {
     sourceFirst_ = sourceEnd_ = 0;
     made_.clear();
     resize(rows, cols_);
-    for (size_t i = static_cast<size_t>(cols_); i < cells_.size(); ++i) cells_[i].clear();
+    for (size_t i = static_cast<size_t>(cols_); i < cells_.size(); ++i)
+        cells_[i].clear();
     endResetModel();
 }
 
@@ -150,7 +166,8 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid()) return {};
+    if (!index.isValid())
+        return {};
     const int row = index.row() + 1;
     const int col = index.column();
     switch (role) {
@@ -159,10 +176,12 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(align_[static_cast<size_t>(col)]);
     case Qt::FontRole:
-        if (fixedPitch_[static_cast<size_t>(col)]) return fixedFont_;
+        if (fixedPitch_[static_cast<size_t>(col)])
+            return fixedFont_;
         return {};
     case Qt::BackgroundRole:
-        if (col < fixedCols_) return QGuiApplication::palette().color(QPalette::Button);
+        if (col < fixedCols_)
+            return QGuiApplication::palette().color(QPalette::Button);
         return {};
     default:
         return {};
@@ -170,16 +189,20 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal) return QAbstractTableModel::headerData(section, orientation, role);
-    if (role == Qt::DisplayRole) return text(0, section);
+    if (orientation != Qt::Horizontal)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (role == Qt::DisplayRole)
+        return text(0, section);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
     return {};
 }
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const {
-    if (!index.isValid()) return Qt::NoItemFlags;
-    if (index.column() < fixedCols_) return Qt::ItemIsEnabled;
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (index.column() < fixedCols_)
+        return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
@@ -203,7 +226,8 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     setHeadingLines(1);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& now, const QModelIndex& before) {
-                emit currentCellChanged(now.isValid() ? now.row() + 1 : -1, now.isValid() ? now.column() : -1,
+                emit currentCellChanged(now.isValid() ? now.row() + 1 : -1,
+                                        now.isValid() ? now.column() : -1,
                                         before.isValid() ? before.row() + 1 : -1,
                                         before.isValid() ? before.column() : -1);
             });
@@ -218,10 +242,13 @@ void Grid::fitToFont() {
 
 void Grid::changeEvent(QEvent* event) {
     QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange) fitToFont();
+    if (event->type() == QEvent::FontChange)
+        fitToFont();
 }
 
-void Grid::setRows(int rows) { model_->setRows(rows); }
+void Grid::setRows(int rows) {
+    model_->setRows(rows);
+}
 
 void Grid::setCols(int cols) {
     model_->setCols(cols);
@@ -234,7 +261,8 @@ void Grid::setRowsData(int firstRow, std::vector<QString> cells) {
 }
 
 void Grid::setColumnWidthTwips(int col, int twips) {
-    if (col < 0 || col >= cols()) return;
+    if (col < 0 || col >= cols())
+        return;
     baseWidths_.resize(static_cast<size_t>(cols()), platform::twipsToPixels(1200));
     baseWidths_[static_cast<size_t>(col)] = platform::twipsToPixels(twips);
     applyWidths();
@@ -245,7 +273,9 @@ void Grid::setFitColumnsToWidth(bool on) {
     applyWidths();
 }
 
-void Grid::setColumnAlignment(int col, Qt::Alignment alignment) { model_->setColumnAlignment(col, alignment); }
+void Grid::setColumnAlignment(int col, Qt::Alignment alignment) {
+    model_->setColumnAlignment(col, alignment);
+}
 
 void Grid::setHeadingLines(int lines) {
     const QFontMetrics fm(horizontalHeader()->font());
@@ -253,10 +283,13 @@ void Grid::setHeadingLines(int lines) {
 }
 
 void Grid::fillRange(int r1, int c1, int r2, int c2, const QString& text) {
-    if (r1 > r2) std::swap(r1, r2);
-    if (c1 > c2) std::swap(c1, c2);
+    if (r1 > r2)
+        std::swap(r1, r2);
+    if (c1 > c2)
+        std::swap(c1, c2);
     for (int r = std::max(r1, 0); r <= std::min(r2, rows() - 1); ++r)
-        for (int c = std::max(c1, 0); c <= std::min(c2, cols() - 1); ++c) model_->setText(r, c, text);
+        for (int c = std::max(c1, 0); c <= std::min(c2, cols() - 1); ++c)
+            model_->setText(r, c, text);
 }
 
 void Grid::fillSelection(const QString& text) {
@@ -277,7 +310,8 @@ int Grid::currentCol() const {
 
 void Grid::setCurrentCell(int row, int col) {
     const QModelIndex at = model_->index(row - 1, col);
-    if (!at.isValid()) return;
+    if (!at.isValid())
+        return;
     selectionModel()->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
     scrollTo(at);
 }
@@ -288,13 +322,16 @@ void Grid::scrollToTopRow() {
 
 void Grid::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
-    if (fit_) applyWidths();
+    if (fit_)
+        applyWidths();
 }
 
 void Grid::applyWidths() {
-    if (baseWidths_.empty()) return;
+    if (baseWidths_.empty())
+        return;
     int sum = 0;
-    for (int w : baseWidths_) sum += w;
+    for (int w : baseWidths_)
+        sum += w;
     // Room for the columns whether or not the vertical scroll bar is showing, so the
     // widths do not jump when a long schedule brings the bar in.
     const int room = width() - 2 * frameWidth() - verticalScrollBar()->sizeHint().width();
@@ -303,7 +340,8 @@ void Grid::applyWidths() {
     for (size_t c = 0; c < baseWidths_.size(); ++c) {
         int w = static_cast<int>(baseWidths_[c] * scale);
         // The last column takes the rounding remainder so the row ends at the edge.
-        if (scale > 1.0 && c + 1 == baseWidths_.size()) w = room - used;
+        if (scale > 1.0 && c + 1 == baseWidths_.size())
+            w = room - used;
         setColumnWidth(static_cast<int>(c), w);
         used += w;
     }

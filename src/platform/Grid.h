@@ -14,7 +14,7 @@ class QResizeEvent;
 
 class GridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     explicit GridModel(QObject* parent = nullptr);
 
     // Grid numbering: row 0 = headings.
@@ -49,7 +49,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-private:
+  private:
     void resize(int rows, int cols);
     // Makes the texts of a row the source has not made yet.
     void makeRow(int row) const;
@@ -58,19 +58,19 @@ private:
     int rows_ = 1;
     int cols_ = 1;
     int fixedCols_ = 1;
-    mutable std::vector<QString> cells_;  // rows_ * cols_, row-major
-    CellSource source_;                   // rows sourceFirst_ .. sourceEnd_ - 1 come from it
+    mutable std::vector<QString> cells_; // rows_ * cols_, row-major
+    CellSource source_;                  // rows sourceFirst_ .. sourceEnd_ - 1 come from it
     int sourceFirst_ = 0;
     int sourceEnd_ = 0;
-    mutable std::vector<bool> made_;      // per sourced row: its texts are in cells_
-    std::vector<Qt::Alignment> align_;    // per column
-    std::vector<bool> fixedPitch_;        // per column
+    mutable std::vector<bool> made_;   // per sourced row: its texts are in cells_
+    std::vector<Qt::Alignment> align_; // per column
+    std::vector<bool> fixedPitch_;     // per column
     QFont fixedFont_;
 };
 
 class Grid : public QTableView {
     Q_OBJECT
-public:
+  public:
     explicit Grid(QWidget* parent = nullptr);
 
     int rows() const { return model_->rows(); }
@@ -108,17 +108,17 @@ public:
 
     GridModel* gridModel() const { return model_; }
 
-signals:
+  signals:
     void currentCellChanged(int row, int col, int previousRow, int previousCol);
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void applyWidths();
     void fitToFont();
     GridModel* model_;
-    std::vector<int> baseWidths_;   // pixels
+    std::vector<int> baseWidths_; // pixels
     bool fit_ = false;
 };

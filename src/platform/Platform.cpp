@@ -35,11 +35,15 @@ void beep() {
     QApplication::beep();
 }
 
-void setBeepHook(std::function<void()> hook) { beepHook() = std::move(hook); }
+void setBeepHook(std::function<void()> hook) {
+    beepHook() = std::move(hook);
+}
 
 void clearClipboard() {
-    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) return;
-    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->clear();
 }
 
 void openWithDesktop(const QString& path) {

@@ -7,13 +7,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QFileInfo>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QGlyphRun>
+#include <QGuiApplication>
 #include <QImage>
 #include <QMarginsF>
 #include <QPageLayout>
@@ -59,7 +59,8 @@ QFont fontForChoice(int choice) {
     font.setBold(false);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
-    if (!QFontInfo(font).fixedPitch()) return fixedSystemFont(points);
+    if (!QFontInfo(font).fixedPitch())
+        return fixedSystemFont(points);
     return font;
 }
 
@@ -79,26 +80,27 @@ void keepPdfBuffers() {
 } // namespace
 
 struct QtPrinter::Impl {
-    std::unique_ptr<QPagedPaintDevice> printer;  // a QPrinter, or a QPdfWriter for PDF files
-    int resolution = 0;                          // its dots per inch
+    std::unique_ptr<QPagedPaintDevice> printer; // a QPrinter, or a QPdfWriter for PDF files
+    int resolution = 0;                         // its dots per inch
     QPainter painter;
     QFont font;
-    QRawFont rawFont;       // the font as the printer resolves it, for glyph look-ups
-    std::array<quint32, 128> asciiGlyphs{};  // glyph of each ASCII character, NotLookedUp first
-    QList<quint32> glyphs;  // the line being drawn, reused from line to line
+    QRawFont rawFont; // the font as the printer resolves it, for glyph look-ups
+    std::array<quint32, 128> asciiGlyphs{}; // glyph of each ASCII character, NotLookedUp first
+    QList<quint32> glyphs;                  // the line being drawn, reused from line to line
     QList<QPointF> positions;
-    qreal advance = 0;      // width of one character cell
-    qreal lineSpacing = 0;  // distance from one line to the next
+    qreal advance = 0;     // width of one character cell
+    qreal lineSpacing = 0; // distance from one line to the next
     qreal ascent = 0;
-    qreal y = 0;            // top of the next line, from the top of the printable area
-    bool failed = false;    // the printer could not be opened or closed
+    qreal y = 0;         // top of the next line, from the top of the printable area
+    bool failed = false; // the printer could not be opened or closed
     bool pageBreakPending = false;
 
     static constexpr quint32 NotLookedUp = 0xFFFFFFFF;
 
     void useFont(const QFont& f) {
         // Every page selects its font again; the same font keeps what was worked out for it.
-        if (rawFont.isValid() && f == font) return;
+        if (rawFont.isValid() && f == font)
+            return;
         font = f;
         const QFontMetricsF metrics(font, printer.get());
         advance = metrics.horizontalAdvance(QLatin1Char('M'));
@@ -106,13 +108,15 @@ struct QtPrinter::Impl {
         ascent = metrics.ascent();
         rawFont = QRawFont::fromFont(QFont(font, printer.get()));
         asciiGlyphs.fill(NotLookedUp);
-        if (painter.isActive()) painter.setFont(font);
+        if (painter.isActive())
+            painter.setFont(font);
     }
 
     // The glyph of a character in the printout font; 0 when the font has none.
     quint32 glyphOf(char32_t c) {
         quint32* cached = c < asciiGlyphs.size() ? &asciiGlyphs[c] : nullptr;
-        if (cached && *cached != NotLookedUp) return *cached;
+        if (cached && *cached != NotLookedUp)
+            return *cached;
         QChar units[2];
         int count = 1;
         if (QChar::requiresSurrogates(c)) {
@@ -125,8 +129,11 @@ struct QtPrinter::Impl {
         quint32 found[2] = {0, 0};
         int glyphCount = 2;
         const quint32 glyph =
-            rawFont.glyphIndexesForChars(units, count, found, &glyphCount) && glyphCount == 1 ? found[0] : 0;
-        if (cached) *cached = glyph;
+            rawFont.glyphIndexesForChars(units, count, found, &glyphCount) && glyphCount == 1
+                ? found[0]
+                : 0;
+        if (cached)
+            *cached = glyph;
         return glyph;
     }
 
@@ -138,26 +145,32 @@ struct QtPrinter::Impl {
     // The whole line as one glyph run, every glyph placed on its column of the character
     // grid. False, drawing nothing, when the font lacks one of the line's characters.
     bool drawGlyphRun(std::string_view line, qreal baseline) {
-        if (!rawFont.isValid()) return false;
+        if (!rawFont.isValid())
+            return false;
         glyphs.clear();
         positions.clear();
         const auto place = [&](char32_t c, qsizetype column) {
-            if (c == U' ') return true;
+            if (c == U' ')
+                return true;
             const quint32 glyph = glyphOf(c);
             glyphs.append(glyph);
             positions.append(QPointF(qreal(column) * advance, 0));
             return glyph != 0;
         };
-        const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
+        const bool ascii =
+            std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
         if (ascii) {
             for (std::size_t column = 0; column < line.size(); ++column)
-                if (!place(static_cast<unsigned char>(line[column]), qsizetype(column))) return false;
+                if (!place(static_cast<unsigned char>(line[column]), qsizetype(column)))
+                    return false;
         } else {
             const QList<uint> characters = charactersOf(line);
             for (qsizetype column = 0; column < characters.size(); ++column)
-                if (!place(characters[column], column)) return false;
+                if (!place(characters[column], column))
+                    return false;
         }
-        if (glyphs.isEmpty()) return true;
+        if (glyphs.isEmpty())
+            return true;
         QGlyphRun run;
         run.setRawFont(rawFont);
         run.setGlyphIndexes(glyphs);
@@ -177,18 +190,22 @@ struct QtPrinter::Impl {
                 continue;
             }
             qsizetype end = column;
-            while (end < characters.size() && characters[end] != U' ') ++end;
+            while (end < characters.size() && characters[end] != U' ')
+                ++end;
             painter.drawText(QPointF(qreal(column) * advance, baseline),
-                             QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData() + column),
-                                               end - column));
+                             QString::fromUcs4(
+                                 reinterpret_cast<const char32_t*>(characters.constData() + column),
+                                 end - column));
             column = end;
         }
     }
 
     // The document starts with its first line.
     bool begin() {
-        if (painter.isActive()) return true;
-        if (failed) return false;
+        if (painter.isActive())
+            return true;
+        if (failed)
+            return false;
         if (!painter.begin(printer.get())) {
             failed = true;
             return false;
@@ -208,7 +225,8 @@ struct QtPrinter::Impl {
     }
 
     void drawLine(std::string_view line) {
-        if (!begin()) return;
+        if (!begin())
+            return;
         if (pageBreakPending) {
             pageBreakPending = false;
             startNewPage();
@@ -217,7 +235,8 @@ struct QtPrinter::Impl {
             startNewPage();
         }
         const qreal baseline = y + ascent;
-        if (!drawGlyphRun(line, baseline)) drawTextRuns(line, baseline);
+        if (!drawGlyphRun(line, baseline))
+            drawTextRuns(line, baseline);
         y += lineSpacing;
     }
 };
@@ -235,7 +254,8 @@ QtPrinter::QtPrinter(std::unique_ptr<Impl> d) : d_(std::move(d)) {
 }
 
 QtPrinter::~QtPrinter() {
-    if (d_->painter.isActive()) d_->painter.end();
+    if (d_->painter.isActive())
+        d_->painter.end();
 }
 
 // A PDF file needs no printer: Qt's PDF writer takes it without loading the print system.
@@ -259,7 +279,8 @@ bool QtPrinter::selectFont(int fontChoice) {
 
 bool QtPrinter::printImage(const PrintImage& image) {
     if (image.width <= 0 || image.height <= 0 ||
-        image.pixels.size() != static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height))
+        image.pixels.size() !=
+            static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height))
         return false;
     if (d_->painter.isActive()) {
         d_->printer->newPage();
@@ -267,11 +288,13 @@ bool QtPrinter::printImage(const PrintImage& image) {
         // Turned when a wide picture would be larger across the long side of the sheet.
         d_->printer->setPageOrientation(image.width > image.height ? QPageLayout::Landscape
                                                                    : QPageLayout::Portrait);
-        if (!d_->begin()) return false;
+        if (!d_->begin())
+            return false;
     }
     d_->pageBreakPending = false;
-    const QImage picture(reinterpret_cast<const uchar*>(image.pixels.data()), image.width, image.height,
-                         static_cast<qsizetype>(image.width) * 4, QImage::Format_ARGB32);
+    const QImage picture(reinterpret_cast<const uchar*>(image.pixels.data()), image.width,
+                         image.height, static_cast<qsizetype>(image.width) * 4,
+                         QImage::Format_ARGB32);
     const QRectF page = d_->pageRect();
     const QSizeF size = QSizeF(picture.size()).scaled(page.size(), Qt::KeepAspectRatio);
     d_->painter.drawImage(QRectF(QPointF((page.width() - size.width()) / 2, 0), size), picture);
@@ -280,24 +303,31 @@ bool QtPrinter::printImage(const PrintImage& image) {
     return true;
 }
 
-void QtPrinter::emitLine(std::string_view line) { d_->drawLine(line); }
+void QtPrinter::emitLine(std::string_view line) {
+    d_->drawLine(line);
+}
 
 // The new page is started by the next line, so a break at the end leaves no empty page.
 void QtPrinter::emitPageBreak() {
-    if (d_->painter.isActive()) d_->pageBreakPending = true;
+    if (d_->painter.isActive())
+        d_->pageBreakPending = true;
 }
 
 void QtPrinter::emitEndDocument() {
     d_->pageBreakPending = false;
-    if (d_->painter.isActive() && !d_->painter.end()) d_->failed = true;
+    if (d_->painter.isActive() && !d_->painter.end())
+        d_->failed = true;
 }
 
-bool QtPrinter::failed() const { return d_->failed; }
+bool QtPrinter::failed() const {
+    return d_->failed;
+}
 
 std::unique_ptr<Printer> QtPrinterProvider::open() {
     const QPrinterInfo system = QPrinterInfo::defaultPrinter();
     if (!system.isNull())
-        return std::make_unique<QtPrinter>(std::make_unique<QPrinter>(system, QPrinter::HighResolution));
+        return std::make_unique<QtPrinter>(
+            std::make_unique<QPrinter>(system, QPrinter::HighResolution));
 
     // No printer installed: the printout goes to a PDF file the user names.
     QFileDialog dialog(parent_, QStringLiteral("Print to PDF File"));
@@ -306,7 +336,8 @@ std::unique_ptr<Printer> QtPrinterProvider::open() {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
     dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return nullptr;
     QString fileName = dialog.selectedFiles().constFirst();
     if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         fileName += QStringLiteral(".pdf");
@@ -322,8 +353,10 @@ QString printoutFontFile() {
         "fonts/truetype/liberation/LiberationMono-Regular.ttf",
         "fonts/truetype/liberation2/LiberationMono-Regular.ttf"};
     for (const char* candidate : candidates) {
-        const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation, QString::fromLatin1(candidate));
-        if (!file.isEmpty()) return file;
+        const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
+                                                    QString::fromLatin1(candidate));
+        if (!file.isEmpty())
+            return file;
     }
     return {};
 }
@@ -332,8 +365,8 @@ QString printoutFontFile() {
 // from being read at all.
 QString fontFileGlobs() {
     QString globs;
-    for (const char* extension : {"ttf", "otf", "ttc", "otc", "pfa", "pfb", "t1", "pcf", "pcf.gz", "bdf", "woff",
-                                  "woff2", "dfont"})
+    for (const char* extension : {"ttf", "otf", "ttc", "otc", "pfa", "pfb", "t1", "pcf", "pcf.gz",
+                                  "bdf", "woff", "woff2", "dfont"})
         globs += QStringLiteral("<glob>*.%1</glob>").arg(QLatin1String(extension));
     return globs;
 }
@@ -343,32 +376,42 @@ QString fontFileGlobs() {
 // application's font list then holds one face instead of every font on the system.
 std::unique_ptr<QTemporaryFile> printoutFontConfig() {
     const QString font = printoutFontFile();
-    if (font.isEmpty()) return nullptr;
+    if (font.isEmpty())
+        return nullptr;
     QString system = qEnvironmentVariable("FONTCONFIG_FILE");
-    if (system.isEmpty()) system = QStringLiteral("/etc/fonts/fonts.conf");
-    if (!QFileInfo::exists(system)) return nullptr;
-    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/pecunex-fonts-XXXXXX.conf"));
-    if (!file->open()) return nullptr;
-    const QString config = QStringLiteral(
-        "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
-        "  <include>%1</include>\n"
-        "  <selectfont>\n"
-        "    <acceptfont><glob>%2</glob></acceptfont>\n"
-        "    <rejectfont>%3</rejectfont>\n"
-        "  </selectfont>\n"
-        "</fontconfig>\n").arg(system.toHtmlEscaped(), font.toHtmlEscaped(), fontFileGlobs());
-    if (file->write(config.toUtf8()) < 0 || !file->flush()) return nullptr;
+    if (system.isEmpty())
+        system = QStringLiteral("/etc/fonts/fonts.conf");
+    if (!QFileInfo::exists(system))
+        return nullptr;
+    auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() +
+                                                 QStringLiteral("/pecunex-fonts-XXXXXX.conf"));
+    if (!file->open())
+        return nullptr;
+    const QString config =
+        QStringLiteral(
+            "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"fonts.dtd\">\n<fontconfig>\n"
+            "  <include>%1</include>\n"
+            "  <selectfont>\n"
+            "    <acceptfont><glob>%2</glob></acceptfont>\n"
+            "    <rejectfont>%3</rejectfont>\n"
+            "  </selectfont>\n"
+            "</fontconfig>\n")
+            .arg(system.toHtmlEscaped(), font.toHtmlEscaped(), fontFileGlobs());
+    if (file->write(config.toUtf8()) < 0 || !file->flush())
+        return nullptr;
     return file;
 }
 
 } // namespace
 
 PdfApplication::PdfApplication(int& argc, char** argv) {
-    if (QCoreApplication::instance()) return;
+    if (QCoreApplication::instance())
+        return;
     // The PDF is drawn without a screen, whatever display the caller may have.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     fontConfig_ = printoutFontConfig();
-    if (fontConfig_) qputenv("FONTCONFIG_FILE", QFile::encodeName(fontConfig_->fileName()));
+    if (fontConfig_)
+        qputenv("FONTCONFIG_FILE", QFile::encodeName(fontConfig_->fileName()));
     app_ = std::make_unique<QGuiApplication>(argc, argv);
 }
 

@@ -14,7 +14,7 @@ class QTemporaryFile;
 class QWidget;
 
 class QtPrinter : public Printer {
-public:
+  public:
     explicit QtPrinter(std::unique_ptr<QPrinter> printer);
     ~QtPrinter() override;
     // A printer writing a PDF file.
@@ -25,12 +25,12 @@ public:
     bool failed() const;
     bool printImage(const PrintImage& image) override;
 
-protected:
+  protected:
     void emitLine(std::string_view line) override;
     void emitPageBreak() override;
     void emitEndDocument() override;
 
-private:
+  private:
     struct Impl;
     explicit QtPrinter(std::unique_ptr<Impl> d);
     std::unique_ptr<Impl> d_;
@@ -39,11 +39,11 @@ private:
 // The system's default printer when one is installed; otherwise asks for a PDF file name
 // (".pdf" added when none was typed). nullptr when the user cancels.
 class QtPrinterProvider : public PrinterProvider {
-public:
+  public:
     explicit QtPrinterProvider(QWidget* dialogParent) : parent_(dialogParent) {}
     std::unique_ptr<Printer> open() override;
 
-private:
+  private:
     QWidget* parent_;
 };
 
@@ -52,13 +52,13 @@ private:
 // font alone (when its file is found): characters that font lacks have no other font to fall
 // back on there. Does nothing when an application object already exists.
 class PdfApplication {
-public:
+  public:
     PdfApplication(int& argc, char** argv);
     ~PdfApplication();
     PdfApplication(const PdfApplication&) = delete;
     PdfApplication& operator=(const PdfApplication&) = delete;
 
-private:
-    std::unique_ptr<QTemporaryFile> fontConfig_;  // read when the first font is needed
+  private:
+    std::unique_ptr<QTemporaryFile> fontConfig_; // read when the first font is needed
     std::unique_ptr<QGuiApplication> app_;
 };

@@ -19,14 +19,16 @@ QString shortFormat() {
 }
 
 std::optional<int> serialOf(const QDate& date) {
-    if (!date.isValid()) return std::nullopt;
+    if (!date.isValid())
+        return std::nullopt;
     return dateSerial(date.year(), date.month(), date.day());
 }
 
 // Two-digit years read as 2000-2029 for 00-29 and 1930-1999 for 30-99, as the
 // month/day/year reader does.
 QDate pivotCentury(QDate date) {
-    if (date.isValid() && date.year() >= 1900 && date.year() < 1930) return date.addYears(100);
+    if (date.isValid() && date.year() >= 1900 && date.year() < 1930)
+        return date.addYears(100);
     return date;
 }
 
@@ -51,10 +53,12 @@ std::optional<int> parseDate(const std::string& text) {
     const QLocale locale;
     // A short year typed into the four-digit form would read as the first century.
     const QDate full = locale.toDate(typed, shortFormat());
-    if (full.isValid() && full.year() >= 1000) return serialOf(full);
+    if (full.isValid() && full.year() >= 1000)
+        return serialOf(full);
     const QString original = locale.dateFormat(QLocale::ShortFormat);
     if (!original.contains(QLatin1String("yyyy"))) {
-        if (auto serial = serialOf(pivotCentury(locale.toDate(typed, original)))) return serial;
+        if (auto serial = serialOf(pivotCentury(locale.toDate(typed, original))))
+            return serial;
     }
     return parseDateText(typed.toStdString());
 }

@@ -7,13 +7,13 @@ struct ShellState;
 
 class AboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     AboutBox(const ShellState& state, QWidget* container);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     const ShellState& state_;
     QWidget* container_;
 };

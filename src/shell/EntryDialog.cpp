@@ -6,8 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placement, const char* formName,
-                         const char* prompt, NumericEntryConfig entry, bool keepTypedText)
+EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placement,
+                         const char* formName, const char* prompt, NumericEntryConfig entry,
+                         bool keepTypedText)
     : PlacedDialog(state, container, placement) {
     setObjectName(formName);
     setWindowTitle("Input ");
@@ -18,7 +19,8 @@ EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placem
     // The proposal is shown once; the next caller starts without one.
     CurVal = new QLineEdit(this);
     CurVal->setObjectName("CurVal");
-    if (state.SelectedRow != 0) CurVal->setText(QString::number(state.SelectedRow));
+    if (state.SelectedRow != 0)
+        CurVal->setText(QString::number(state.SelectedRow));
     state.SelectedRow = 0;
 
     Accept = new QPushButton("&OK", this);
@@ -28,7 +30,8 @@ EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placem
     connect(Accept, &QPushButton::clicked, this, [this] { onAcceptClicked(); });
     connect(NoAccept, &QPushButton::clicked, this, &EntryDialog::reject);
 
-    if (keepTypedText) entry.display = [this](double) { return CurVal->text().toStdString(); };
+    if (keepTypedText)
+        entry.display = [this](double) { return CurVal->text().toStdString(); };
     entry_ = std::make_unique<NumericEntry>(CurVal, state, std::move(entry));
     entry_->setNext(Accept);
 

@@ -12,10 +12,10 @@ class QLineEdit;
 class QPushButton;
 
 class EntryDialog : public PlacedDialog {
-public:
+  public:
     ~EntryDialog() override;
 
-protected:
+  protected:
     // `keepTypedText`: leaving CurVal leaves the text as typed instead of reformatting it.
     EntryDialog(ShellState& state, QWidget* container, Placement placement, const char* formName,
                 const char* prompt, NumericEntryConfig entry, bool keepTypedText = false);
@@ -27,6 +27,6 @@ protected:
     QPushButton* Accept;
     QPushButton* NoAccept;
 
-private:
+  private:
     std::unique_ptr<NumericEntry> entry_;
 };

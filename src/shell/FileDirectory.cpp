@@ -23,11 +23,20 @@ std::optional<FileKind> kindForMode(int mode) {
     const bool save = mode % 2 == 0;
     using namespace filemode;
     switch (mode) {
-    case OpenBudget: case SaveBudget: return FileKind{BudgetFilter, "Bgt", save};
-    case OpenNetWorth: case SaveNetWorth: return FileKind{NetWorthFilter, "nwv", save};
-    case OpenMortgage: case SaveMortgage: return FileKind{MortgageFilter, "umd", save};
-    case OpenLoan: case SaveLoan: return FileKind{LoanFilter, "uld", save};
-    default: return std::nullopt;
+    case OpenBudget:
+    case SaveBudget:
+        return FileKind{BudgetFilter, "Bgt", save};
+    case OpenNetWorth:
+    case SaveNetWorth:
+        return FileKind{NetWorthFilter, "nwv", save};
+    case OpenMortgage:
+    case SaveMortgage:
+        return FileKind{MortgageFilter, "umd", save};
+    case OpenLoan:
+    case SaveLoan:
+        return FileKind{LoanFilter, "uld", save};
+    default:
+        return std::nullopt;
     }
 }
 
@@ -50,8 +59,10 @@ QString qtNameFilters(const std::string& barFilter) {
 namespace {
 
 const std::string& initialName(const ShellState& state, int mode) {
-    if (mode == filemode::OpenMortgage || mode == filemode::SaveMortgage) return state.MortgageFileName;
-    if (mode == filemode::OpenLoan || mode == filemode::SaveLoan) return state.LoanFileName;
+    if (mode == filemode::OpenMortgage || mode == filemode::SaveMortgage)
+        return state.MortgageFileName;
+    if (mode == filemode::OpenLoan || mode == filemode::SaveLoan)
+        return state.LoanFileName;
     return state.CurrentFileName;
 }
 
@@ -69,7 +80,8 @@ QFileInfo initialFile(const ShellState& state, const std::string& name) {
 void FileDirectory(ShellState& state, QWidget* parent) {
     const int mode = state.FileDialogMode;
     const auto kind = filedir::kindForMode(mode);
-    if (!kind) return;
+    if (!kind)
+        return;
 
     // Our own dialog rather than the desktop's, so it behaves the same on every desktop
     // (and tests can drive it: it is the active modal widget named CMDialog1).
@@ -80,7 +92,8 @@ void FileDirectory(ShellState& state, QWidget* parent) {
     // An open dialog returns any name typed; a name that does not exist is reported by the
     // caller when it tries to read the file.
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (kind->save) dialog.setDefaultSuffix(QString::fromLatin1(kind->extension));
+    if (kind->save)
+        dialog.setDefaultSuffix(QString::fromLatin1(kind->extension));
     const QString filter = filedir::qtNameFilters(kind->filter);
     dialog.setNameFilters(filter.split(QStringLiteral(";;")));
     dialog.selectNameFilter(dialog.nameFilters().value(0));
@@ -96,15 +109,18 @@ void FileDirectory(ShellState& state, QWidget* parent) {
         const QString data = QString::fromStdString(state.ProgramFolder);
         dialog.setDirectory(paths::documentsFolder(data));
         if (paths::layoutOf(data) == paths::Layout::Installed)
-            dialog.setSidebarUrls({QUrl::fromLocalFile(paths::documentsFolder(data)), QUrl::fromLocalFile(data)});
+            dialog.setSidebarUrls(
+                {QUrl::fromLocalFile(paths::documentsFolder(data)), QUrl::fromLocalFile(data)});
     }
 
     QString chosen;
-    if (dialog.exec() == QDialog::Accepted) chosen = dialog.selectedFiles().value(0);
+    if (dialog.exec() == QDialog::Accepted)
+        chosen = dialog.selectedFiles().value(0);
     if (chosen.isEmpty()) {
         state.FileDialogMode = filemode::Cancelled;
         state.ChosenFileName.clear();
         return;
     }
-    state.ChosenFileName = QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath()).toStdString();
+    state.ChosenFileName =
+        QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath()).toStdString();
 }

@@ -13,8 +13,8 @@ struct ShellState;
 namespace filedir {
 
 struct FileKind {
-    const char* filter;       // description and pattern separated by a vertical bar
-    const char* extension;    // added to a saved name typed without one
+    const char* filter;    // description and pattern separated by a vertical bar
+    const char* extension; // added to a saved name typed without one
     bool save;
 };
 

@@ -34,7 +34,8 @@ QLabel* groupTitle(const QString& text, QWidget* parent) {
 } // namespace
 
 void openUserGuide(const ShellState& state) {
-    platform::openWithDesktop(QDir(QString::fromStdString(state.ProgramFolder)).filePath(QStringLiteral("pnxuse33.html")));
+    platform::openWithDesktop(QDir(QString::fromStdString(state.ProgramFolder))
+                                  .filePath(QStringLiteral("pnxuse33.html")));
 }
 
 MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_(state) {
@@ -90,9 +91,11 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
     grid->addWidget(groupTitle(tr("Planners"), this), 0, 0);
     grid->addWidget(groupTitle(tr("Program"), this), 0, 1);
     int row = 1;
-    for (QPushButton* b : {canadian, loanPmt, toBudget, savings, networth}) grid->addWidget(b, row++, 0);
+    for (QPushButton* b : {canadian, loanPmt, toBudget, savings, networth})
+        grid->addWidget(b, row++, 0);
     row = 1;
-    for (QPushButton* b : {ptrFnt, howTo, about, exitButten}) grid->addWidget(b, row++, 1);
+    for (QPushButton* b : {ptrFnt, howTo, about, exitButten})
+        grid->addWidget(b, row++, 1);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
 
@@ -104,7 +107,8 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
     layout->addSpacing(4);
     layout->addLayout(grid);
     layout->addStretch(1);
-    auto* footer = new QLabel(tr("Budget \u00b7 Mortgages and loans \u00b7 Savings \u00b7 Net worth"), this);
+    auto* footer =
+        new QLabel(tr("Budget \u00b7 Mortgages and loans \u00b7 Savings \u00b7 Net worth"), this);
     footer->setObjectName(QStringLiteral("Footer"));
     footer->setAlignment(Qt::AlignCenter);
     layout->addWidget(footer);
@@ -125,7 +129,7 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
 QPushButton* MainMenu::addButton(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(true);  // Enter presses the focused button
+    button->setAutoDefault(true); // Enter presses the focused button
     // Creation order is the Tab order.
     return button;
 }
@@ -135,14 +139,18 @@ void MainMenu::refreshName() {
     myName_->setVisible(!state_.UserName.empty());
 }
 
-void MainMenu::onNetworthClicked() { emit worksheetRequested(Worksheet::NetWorth); }
+void MainMenu::onNetworthClicked() {
+    emit worksheetRequested(Worksheet::NetWorth);
+}
 
 void MainMenu::onLoanPmtClicked() {
     state_.MortgageMode = 2;
     emit worksheetRequested(Worksheet::Loan);
 }
 
-void MainMenu::onToBudgetClicked() { emit worksheetRequested(Worksheet::Budget); }
+void MainMenu::onToBudgetClicked() {
+    emit worksheetRequested(Worksheet::Budget);
+}
 
 void MainMenu::onCanadianClicked() {
     state_.MortgageMode = 1;
@@ -154,4 +162,6 @@ void MainMenu::onSavingsClicked() {
     emit worksheetRequested(Worksheet::Savings);
 }
 
-void MainMenu::onHowToClicked() { openUserGuide(state_); }
+void MainMenu::onHowToClicked() {
+    openUserGuide(state_);
+}

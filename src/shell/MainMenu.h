@@ -11,19 +11,19 @@ struct ShellState;
 
 class MainMenu : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MainMenu(ShellState& state, QWidget* parent = nullptr);
 
     // MyName shows UserName, and is hidden while the name is empty.
     void refreshName();
 
-signals:
+  signals:
     void worksheetRequested(Worksheet which);
     void personalizeRequested();
     void aboutRequested();
     void exitRequested();
 
-private:
+  private:
     QPushButton* addButton(const char* name, const QString& caption);
     void onNetworthClicked();
     void onLoanPmtClicked();

@@ -26,22 +26,30 @@ namespace {
 constexpr int ContainerWidth = 9615;
 constexpr int ContainerHeight = 6810;
 
-QSize twipsSize(int width, int height) { return {platform::twipsToPixels(width), platform::twipsToPixels(height)}; }
+QSize twipsSize(int width, int height) {
+    return {platform::twipsToPixels(width), platform::twipsToPixels(height)};
+}
 
 } // namespace
 
 QString worksheetCaption(Worksheet which) {
     switch (which) {
-    case Worksheet::NetWorth: return QStringLiteral(" Net Worth");
-    case Worksheet::Loan: return QStringLiteral(" Loan Calculations");
-    case Worksheet::Budget: return QStringLiteral(" Budget Calculations");
-    case Worksheet::Mortgage: return QStringLiteral(" Mortgage Calculations");
-    case Worksheet::Savings: return QStringLiteral(" Investment Growth Calculations");
+    case Worksheet::NetWorth:
+        return QStringLiteral(" Net Worth");
+    case Worksheet::Loan:
+        return QStringLiteral(" Loan Calculations");
+    case Worksheet::Budget:
+        return QStringLiteral(" Budget Calculations");
+    case Worksheet::Mortgage:
+        return QStringLiteral(" Mortgage Calculations");
+    case Worksheet::Savings:
+        return QStringLiteral(" Investment Growth Calculations");
     }
     return {};
 }
 
-MdiContainer::MdiContainer(ShellState& state, QWidget* parent) : QMainWindow(parent), state_(state) {
+MdiContainer::MdiContainer(ShellState& state, QWidget* parent)
+    : QMainWindow(parent), state_(state) {
     setObjectName(QStringLiteral("MDIContainer"));
     area_ = new QMdiArea(this);
     area_->setBackground(QColor(0x5d, 0x6d, 0x75));
@@ -72,17 +80,21 @@ MdiContainer::~MdiContainer() {
     // The children go after this object: none of their last signals may reach it.
     area_->disconnect(this);
     menu_->disconnect(this);
-    if (sheetWindow_) sheetWindow_->disconnect(this);
-    if (graphWindow_) graphWindow_->disconnect(this);
+    if (sheetWindow_)
+        sheetWindow_->disconnect(this);
+    if (graphWindow_)
+        graphWindow_->disconnect(this);
 }
 
 Dialogs& MdiContainer::dialogs() {
-    if (!dialogs_) qFatal("MdiContainer: no dialog service installed");
+    if (!dialogs_)
+        qFatal("MdiContainer: no dialog service installed");
     return *dialogs_;
 }
 
 PrinterProvider& MdiContainer::printers() {
-    if (!printers_) qFatal("MdiContainer: no printer provider installed");
+    if (!printers_)
+        qFatal("MdiContainer: no printer provider installed");
     return *printers_;
 }
 
@@ -90,11 +102,17 @@ void MdiContainer::registerWorksheet(Worksheet which, WorksheetFactory factory) 
     factories_[which] = std::move(factory);
 }
 
-void MdiContainer::setCaption(const QString& caption) { setWindowTitle(caption); }
+void MdiContainer::setCaption(const QString& caption) {
+    setWindowTitle(caption);
+}
 
-QWidget* MdiContainer::worksheet() const { return sheetWindow_ ? sheetWindow_->widget() : nullptr; }
+QWidget* MdiContainer::worksheet() const {
+    return sheetWindow_ ? sheetWindow_->widget() : nullptr;
+}
 
-QWidget* MdiContainer::graphWindow() const { return graphWindow_ ? graphWindow_->widget() : nullptr; }
+QWidget* MdiContainer::graphWindow() const {
+    return graphWindow_ ? graphWindow_->widget() : nullptr;
+}
 
 void MdiContainer::openWorksheet(Worksheet which) {
     if (sheetWindow_) {
@@ -104,14 +122,18 @@ void MdiContainer::openWorksheet(Worksheet which) {
     menuWindow_->hide();
     const auto found = factories_.find(which);
     QWidget* sheet = found != factories_.end() && found->second ? found->second(*this) : nullptr;
-    if (!sheet) sheet = makePlaceholder(which);
-    if (sheet->windowTitle().isEmpty()) sheet->setWindowTitle(worksheetCaption(which).trimmed());
+    if (!sheet)
+        sheet = makePlaceholder(which);
+    if (sheet->windowTitle().isEmpty())
+        sheet->setWindowTitle(worksheetCaption(which).trimmed());
 
     // Worksheets are left by their "E&xit to Menu" button, so their frame has no close box.
-    auto* window = area_->addSubWindow(sheet, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                  Qt::WindowMinMaxButtonsHint);
+    auto* window =
+        area_->addSubWindow(sheet, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowMinMaxButtonsHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(twipsSize(ContainerWidth + 60, ContainerHeight + 30).expandedTo(window->minimumSizeHint()));
+    window->resize(
+        twipsSize(ContainerWidth + 60, ContainerHeight + 30).expandedTo(window->minimumSizeHint()));
     connect(window, &QObject::destroyed, this, &MdiContainer::onWorksheetGone);
     sheetWindow_ = window;
     window->show();
@@ -123,7 +145,8 @@ QWidget* MdiContainer::makePlaceholder(Worksheet which) {
     auto* sheet = new QWidget;
     sheet->setObjectName(QStringLiteral("Placeholder"));
     sheet->setWindowTitle(worksheetCaption(which).trimmed());
-    auto* note = new QLabel(tr("%1\n\nThis worksheet is not built yet.").arg(worksheetCaption(which).trimmed()), sheet);
+    auto* note = new QLabel(
+        tr("%1\n\nThis worksheet is not built yet.").arg(worksheetCaption(which).trimmed()), sheet);
     note->setAlignment(Qt::AlignCenter);
     auto* back = new QPushButton(QStringLiteral("E&xit to Menu"), sheet);
     back->setObjectName(QStringLiteral("ExitToMenu"));
@@ -139,15 +162,20 @@ QWidget* MdiContainer::makePlaceholder(Worksheet which) {
 }
 
 void MdiContainer::showGraph() {
-    if (!sheetWindow_ || graphWindow_ || !graphFactory_) return;
+    if (!sheetWindow_ || graphWindow_ || !graphFactory_)
+        return;
     QWidget* graph = graphFactory_(*this);
-    if (!graph) return;
+    if (!graph)
+        return;
     // The worksheet is only hidden: it comes back with everything it showed, the focus
     // on the control that opened the graph.
-    sheetFocus_ = sheetWindow_->isAncestorOf(QApplication::focusWidget()) ? QApplication::focusWidget() : nullptr;
+    sheetFocus_ = sheetWindow_->isAncestorOf(QApplication::focusWidget())
+                      ? QApplication::focusWidget()
+                      : nullptr;
     sheetWindow_->hide();
-    auto* window = area_->addSubWindow(graph, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                  Qt::WindowMinMaxButtonsHint);
+    auto* window =
+        area_->addSubWindow(graph, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowMinMaxButtonsHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->resize(twipsSize(9550, 6450).expandedTo(window->minimumSizeHint()));
     graphWindow_ = window;
@@ -166,7 +194,8 @@ void MdiContainer::leaveGraph() {
         sheetWindow_->show();
         area_->setActiveSubWindow(sheetWindow_);
         place(sheetWindow_);
-        if (sheetFocus_) sheetFocus_->setFocus(Qt::OtherFocusReason);
+        if (sheetFocus_)
+            sheetFocus_->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -194,9 +223,11 @@ void MdiContainer::revealMenu() {
 }
 
 void MdiContainer::onWorksheetGone() {
-    if (closing_ || menuWindow_->isVisible()) return;
+    if (closing_ || menuWindow_->isVisible())
+        return;
     for (QMdiSubWindow* window : area_->subWindowList())
-        if (window != menuWindow_ && window->isVisible()) return;
+        if (window != menuWindow_ && window->isVisible())
+            return;
     sheetWindow_ = nullptr;
     showMenu();
 }
@@ -229,12 +260,15 @@ void MdiContainer::exitProgram() {
 }
 
 void MdiContainer::place(QMdiSubWindow* window) {
-    if (!window) return;
+    if (!window)
+        return;
     placeChild(window->widget(), window == menuWindow_ ? Placement::MainMenu : Placement::Worksheet,
                state_.LayoutClass);
 }
 
-void MdiContainer::onSubWindowActivated(QMdiSubWindow* window) { place(window); }
+void MdiContainer::onSubWindowActivated(QMdiSubWindow* window) {
+    place(window);
+}
 
 void MdiContainer::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
@@ -242,8 +276,10 @@ void MdiContainer::resizeEvent(QResizeEvent* event) {
     // The active child follows the new layout class. The menu goes straight to its own place
     // rather than the worksheets' and then its own at its next activation.
     QMdiSubWindow* active = area_->currentSubWindow();
-    if (!active || !active->isVisible()) active = sheetWindow_ ? sheetWindow_.data() : menuWindow_;
-    if (active && active->isVisible()) place(active);
+    if (!active || !active->isVisible())
+        active = sheetWindow_ ? sheetWindow_.data() : menuWindow_;
+    if (active && active->isVisible())
+        place(active);
 }
 
 void MdiContainer::closeEvent(QCloseEvent* event) {

@@ -15,7 +15,7 @@ class QMdiSubWindow;
 
 class MdiContainer : public QMainWindow, public Workspace {
     Q_OBJECT
-public:
+  public:
     using WorksheetFactory = std::function<QWidget*(Workspace&)>;
 
     explicit MdiContainer(ShellState& state, QWidget* parent = nullptr);
@@ -54,13 +54,13 @@ public:
     void showGraph() override;
     void leaveGraph() override;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void onSubWindowActivated(QMdiSubWindow* window);
     void onWorksheetGone();
     void place(QMdiSubWindow* window);
@@ -75,7 +75,7 @@ private:
     QMdiSubWindow* menuWindow_ = nullptr;
     QPointer<QMdiSubWindow> sheetWindow_;
     QPointer<QMdiSubWindow> graphWindow_;
-    QPointer<QWidget> sheetFocus_;  // where the focus was when the graph window opened
+    QPointer<QWidget> sheetFocus_; // where the focus was when the graph window opened
     WorksheetFactory graphFactory_;
     std::map<Worksheet, WorksheetFactory> factories_;
     bool closing_ = false;

@@ -7,10 +7,10 @@ class QPlainTextEdit;
 class QPushButton;
 
 class MessageDialog : public PlacedDialog {
-public:
+  public:
     MessageDialog(ShellState& state, QWidget* container);
 
-private:
+  private:
     QPlainTextEdit* TextMsg;
     QPushButton* AMsgExit;
 };

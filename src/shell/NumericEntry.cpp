@@ -27,9 +27,13 @@ class ClickSwallower : public QObject {
     bool eventFilter(QObject*, QEvent* event) override {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonDblClick: return true;
-        case QEvent::MouseButtonRelease: deleteLater(); return true;
-        default: return false;
+        case QEvent::MouseButtonDblClick:
+            return true;
+        case QEvent::MouseButtonRelease:
+            deleteLater();
+            return true;
+        default:
+            return false;
         }
     }
 };
@@ -45,20 +49,24 @@ class ClickSwallower : public QObject {
 // therefore watched where they arrive (the focus holder); a key the filter lets pass takes
 // the holder's usual way, and one the line edit ignores goes on to the window once.
 NumericEntry::NumericEntry(QLineEdit* field, ShellState& state, NumericEntryConfig config)
-    : QObject(field), field_(field), holder_(field->focusProxy() ? field->focusProxy() : field), state_(state),
-      config_(std::move(config)) {
+    : QObject(field), field_(field), holder_(field->focusProxy() ? field->focusProxy() : field),
+      state_(state), config_(std::move(config)) {
     field_->setAcceptDrops(false);
     field_->setContextMenuPolicy(Qt::NoContextMenu);
     field_->installEventFilter(this);
-    if (holder_ != field_) holder_->installEventFilter(this);
+    if (holder_ != field_)
+        holder_->installEventFilter(this);
     // What the user typed is what is stored: a list's entries are offered, never completed in.
-    if (auto* list = qobject_cast<QComboBox*>(holder_)) list->setCompleter(nullptr);
+    if (auto* list = qobject_cast<QComboBox*>(holder_))
+        list->setCompleter(nullptr);
     field_->setCompleter(nullptr);
 }
 
 bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == field_ && holder_ != field_) return onFieldMouse(event);
-    if (watched != holder_) return QObject::eventFilter(watched, event);
+    if (watched == field_ && holder_ != field_)
+        return onFieldMouse(event);
+    if (watched != holder_)
+        return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn: {
         // Let the box take the focus first, then select its whole figure.
@@ -86,15 +94,19 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
         // types nothing.
         auto* key = static_cast<QKeyEvent*>(event);
         const int k = key->key();
-        const bool mnemonic = (k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z);
-        if (mnemonic && (key->modifiers() & Qt::AltModifier) && state_.EditStarted == 1 && !commitEdit()) {
+        const bool mnemonic =
+            (k >= Qt::Key_0 && k <= Qt::Key_9) || (k >= Qt::Key_A && k <= Qt::Key_Z);
+        if (mnemonic && (key->modifiers() & Qt::AltModifier) && state_.EditStarted == 1 &&
+            !commitEdit()) {
             key->accept();
             return true;
         }
         return false;
     }
-    case QEvent::KeyPress: return onKey(static_cast<QKeyEvent*>(event));
-    default: return onFieldMouse(event);
+    case QEvent::KeyPress:
+        return onKey(static_cast<QKeyEvent*>(event));
+    default:
+        return onFieldMouse(event);
     }
 }
 
@@ -104,7 +116,8 @@ bool NumericEntry::onFieldMouse(QEvent* event) {
     case QEvent::MouseButtonRelease:
         // The middle button pastes the selection on X11.
         return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -120,11 +133,13 @@ bool NumericEntry::commitEdit() {
         double value = leadingNumber(field_->text().toStdString(), seps.decimalPoint);
         // Ended first: a message the check shows moves the focus, which must not commit again.
         state_.EditStarted = 0;
-        if (config_.check) accepted = config_.check(value);
-        if (config_.commit) value = config_.commit(value);
-        const std::string shown = config_.display
-                                      ? config_.display(value)
-                                      : RightAlign(formatNumber(value, config_.pattern, seps), config_.width);
+        if (config_.check)
+            accepted = config_.check(value);
+        if (config_.commit)
+            value = config_.commit(value);
+        const std::string shown =
+            config_.display ? config_.display(value)
+                            : RightAlign(formatNumber(value, config_.pattern, seps), config_.width);
         field_->setText(QString::fromStdString(shown));
         emit committed(value);
     }
@@ -134,12 +149,16 @@ bool NumericEntry::commitEdit() {
 bool NumericEntry::onKey(QKeyEvent* event) {
     const typed_key::Key key = typed_key::classify(event);
     switch (key.kind) {
-    case typed_key::Kind::PassOn: return false;
-    case typed_key::Kind::Blocked: return true;
-    case typed_key::Kind::Enter:
-        if (next_) next_->setFocus(Qt::TabFocusReason);
+    case typed_key::Kind::PassOn:
+        return false;
+    case typed_key::Kind::Blocked:
         return true;
-    case typed_key::Kind::Typed: break;
+    case typed_key::Kind::Enter:
+        if (next_)
+            next_->setFocus(Qt::TabFocusReason);
+        return true;
+    case typed_key::Kind::Typed:
+        break;
     }
 
     // The first key replaces the figure, whether or not the filter lets it in.
@@ -160,24 +179,28 @@ bool NumericEntry::onKey(QKeyEvent* event) {
     const QString typed = event->text();
     const bool decimal = config_.filter == NumericEntryConfig::Filter::Decimal;
     const bool foreignPoint =
-        decimal && point != "." && (typed == QLatin1String(".") || typed == QString::fromStdString(point));
+        decimal && point != "." &&
+        (typed == QLatin1String(".") || typed == QString::fromStdString(point));
 
     QString text = field_->text();
-    if (point != ".") text.replace(QString::fromStdString(point), QStringLiteral("."));
+    if (point != ".")
+        text.replace(QString::fromStdString(point), QStringLiteral("."));
     state_.FilterText = text.toStdString();
 
     // Characters outside the 8-bit range are no digits: they go to the filter as a code it
     // refuses, so they are refused the same way.
-    std::int16_t code = foreignPoint ? key::Period
-                                     : static_cast<std::int16_t>(key.code <= 255 ? key.code : 255);
+    std::int16_t code =
+        foreignPoint ? key::Period : static_cast<std::int16_t>(key.code <= 255 ? key.code : 255);
     const Beep beep = [] { platform::beep(); };
     if (decimal) {
-        if (config_.decimals >= 3) state_.FilterDecimals = static_cast<std::int16_t>(config_.decimals);
+        if (config_.decimals >= 3)
+            state_.FilterDecimals = static_cast<std::int16_t>(config_.decimals);
         DecimalKeyFilter(code, state_.FilterText, state_.FilterDecimals, beep);
     } else {
         DigitKeyFilter(code, beep);
     }
-    if (code == 0) return true;
+    if (code == 0)
+        return true;
     if (foreignPoint) {
         field_->insert(QString::fromStdString(point));
         return true;

@@ -17,7 +17,7 @@ struct ShellState;
 struct NumericEntryConfig {
     enum class Filter { Decimal, Digit };
     Filter filter = Filter::Decimal;
-    int decimals = 2;                  // 3 or more: FilterDecimals set before every key
+    int decimals = 2; // 3 or more: FilterDecimals set before every key
     // The minus key empties the field and is taken, so the figure can be negative.
     bool minusEmpties = false;
     std::string pattern = "###,,###.00";
@@ -33,7 +33,7 @@ struct NumericEntryConfig {
 
 class NumericEntry : public QObject {
     Q_OBJECT
-public:
+  public:
     NumericEntry(QLineEdit* field, ShellState& state, NumericEntryConfig config);
     // Where Enter sends the focus (nullptr: nowhere).
     void setNext(QWidget* next) { next_ = next; }
@@ -42,22 +42,22 @@ public:
     // it. Nothing being typed: true.
     bool commitEdit();
 
-signals:
+  signals:
     // The first key was typed: the figure is being changed.
     void editStarted();
     // A retyped figure was stored.
     void committed(double value);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void onFocusIn();
     bool onKey(class QKeyEvent* event);
     bool onFieldMouse(QEvent* event);
 
     QLineEdit* field_;
-    QWidget* holder_;  // where focus and keys arrive: the field, or the list it belongs to
+    QWidget* holder_; // where focus and keys arrive: the field, or the list it belongs to
     ShellState& state_;
     NumericEntryConfig config_;
     QWidget* next_ = nullptr;

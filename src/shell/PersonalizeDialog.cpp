@@ -25,7 +25,8 @@ namespace {
 
 std::string trimBlanks(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
+    if (first == std::string::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
@@ -70,7 +71,7 @@ PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
 
     exitFonts_ = new QPushButton(QStringLiteral("E&xit to Menu"), this);
     exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
-    exitFonts_->setAutoDefault(true);  // Enter in the name box moves here; Enter again leaves
+    exitFonts_->setAutoDefault(true); // Enter in the name box moves here; Enter again leaves
     connect(exitFonts_, &QPushButton::clicked, this, &PersonalizeDialog::onExitFontsClicked);
 
     // Neither box may hold a double quote: the settings file keeps its texts in quotes.
@@ -116,12 +117,15 @@ void PersonalizeDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-void PersonalizeDialog::onOptionClicked(int index) { state_.PrinterFontChoice = static_cast<std::int16_t>(index); }
+void PersonalizeDialog::onOptionClicked(int index) {
+    state_.PrinterFontChoice = static_cast<std::int16_t>(index);
+}
 
 bool PersonalizeDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == inCurrency_ && event->type() == QEvent::MouseButtonPress) {
         // A click into the box starts a new symbol.
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton) return true;
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+            return true;
         inCurrency_->clear();
         state_.EditStarted = 1;
     }
@@ -131,7 +135,8 @@ bool PersonalizeDialog::eventFilter(QObject* watched, QEvent* event) {
 void PersonalizeDialog::onCurrencyLeft() {
     if (state_.EditStarted == 1) {
         // Only the first two characters of a typed symbol are kept.
-        inCurrency_->setText(QString::fromStdString(RightAlign(inCurrency_->text().toStdString(), 2)));
+        inCurrency_->setText(
+            QString::fromStdString(RightAlign(inCurrency_->text().toStdString(), 2)));
         state_.EditStarted = 0;
     }
     platform::clearClipboard();
@@ -143,18 +148,23 @@ void PersonalizeDialog::onNameLeft() {
 }
 
 void PersonalizeDialog::onExitFontsClicked() {
-    if (leaving_) return;
+    if (leaving_)
+        return;
     leaving_ = true;
     // The button's accelerator does not take the focus from a box: leave it first.
     QWidget* focus = focusWidget();
-    if (focus == inCurrency_) onCurrencyLeft();
-    if (focus == inMyName_) onNameLeft();
+    if (focus == inCurrency_)
+        onCurrencyLeft();
+    if (focus == inMyName_)
+        onNameLeft();
 
     state_.CurrencySymbol = trimBlanks(inCurrency_->text().toStdString());
-    (void)saveSettings(state_);  // a settings file that cannot be written is not reported
+    (void)saveSettings(state_); // a settings file that cannot be written is not reported
     emit settingsSaved();
     workspace_.setCaption(QStringLiteral(" Pecunex Menu"));
     QDialog::accept();
 }
 
-void PersonalizeDialog::reject() { onExitFontsClicked(); }
+void PersonalizeDialog::reject() {
+    onExitFontsClicked();
+}

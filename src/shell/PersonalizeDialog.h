@@ -15,22 +15,22 @@ struct ShellState;
 
 class PersonalizeDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     PersonalizeDialog(ShellState& state, Workspace& workspace);
 
-signals:
+  signals:
     // The settings were stored on leaving: the menu shows the name again.
     void settingsSaved();
 
-public slots:
+  public slots:
     // Closing the dialog by its window frame or Escape leaves it like "E&xit to Menu".
     void reject() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void onOptionClicked(int index);
     void onCurrencyLeft();
     void onNameLeft();

@@ -9,17 +9,18 @@
 #include "ShellState.h"
 
 class PlacedDialog : public QDialog {
-public:
+  public:
     PlacedDialog(ShellState& state, QWidget* container, Placement placement)
         : QDialog(container), state_(state), container_(container), placement_(placement) {
         setDialogFrame(this);
     }
 
-protected:
+  protected:
     // Default placement: the dialog's row of the placement table. Dialogs that choose
     // their place at run time override this.
     virtual void placeOnActivation() {
-        if (container_) placeDialog(this, container_, placement_, state_.LayoutClass);
+        if (container_)
+            placeDialog(this, container_, placement_, state_.LayoutClass);
     }
 
     void showEvent(QShowEvent* event) override {
@@ -28,7 +29,8 @@ protected:
     }
 
     bool event(QEvent* event) override {
-        if (event->type() == QEvent::WindowActivate) placeOnActivation();
+        if (event->type() == QEvent::WindowActivate)
+            placeOnActivation();
         return QDialog::event(event);
     }
 

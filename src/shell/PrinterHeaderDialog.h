@@ -8,12 +8,12 @@ class QLineEdit;
 class QPushButton;
 
 class PrinterHeaderDialog : public PlacedDialog {
-public:
+  public:
     PrinterHeaderDialog(ShellState& state, QWidget* container);
 
     void reject() override;
 
-private:
+  private:
     void onAceptClicked();
 
     QLabel* FName;

@@ -20,11 +20,21 @@ template <class Dialog> void showModal(ShellState& state, QWidget* container) {
 }
 } // namespace
 
-void QtDialogs::message() { showModal<MessageDialog>(state(), container_); }
-void QtDialogs::yesNo() { showModal<YesNoDialog>(state(), container_); }
-void QtDialogs::recordNumber() { showModal<RecordNumberDialog>(state(), container_); }
-void QtDialogs::valueInput() { showModal<ValueInputDialog>(state(), container_); }
-void QtDialogs::printerHeader() { showModal<PrinterHeaderDialog>(state(), container_); }
+void QtDialogs::message() {
+    showModal<MessageDialog>(state(), container_);
+}
+void QtDialogs::yesNo() {
+    showModal<YesNoDialog>(state(), container_);
+}
+void QtDialogs::recordNumber() {
+    showModal<RecordNumberDialog>(state(), container_);
+}
+void QtDialogs::valueInput() {
+    showModal<ValueInputDialog>(state(), container_);
+}
+void QtDialogs::printerHeader() {
+    showModal<PrinterHeaderDialog>(state(), container_);
+}
 
 void QtDialogs::fileDirectory() {
     const FocusReturn back;

@@ -6,7 +6,7 @@
 class QWidget;
 
 class QtDialogs : public Dialogs {
-public:
+  public:
     QtDialogs(ShellState& state, QWidget* container);
 
     void message() override;
@@ -16,6 +16,6 @@ public:
     void printerHeader() override;
     void fileDirectory() override;
 
-private:
+  private:
     QWidget* container_;
 };

@@ -24,7 +24,8 @@ NumericEntryConfig recordEntry() {
 
 std::int16_t recordNumberFromText(const QString& text) {
     const double value = leadingNumber(text.toStdString());
-    if (!(value >= 1)) return 0;
+    if (!(value >= 1))
+        return 0;
     if (value >= std::numeric_limits<std::int16_t>::max())
         return std::numeric_limits<std::int16_t>::max();
     return static_cast<std::int16_t>(value);
@@ -37,9 +38,10 @@ RecordNumberDialog::RecordNumberDialog(ShellState& state, QWidget* container)
 void RecordNumberDialog::placeOnActivation() {
     // Over the grid the caller named; the side is used up by the first activation.
     if (state_.RecordDialogSide == 1 || state_.RecordDialogSide == 2) {
-        const Placement where = state_.RecordDialogSide == 1 ? Placement::RecordFirstGrid
-                                                             : Placement::RecordSecondGrid;
-        if (container_) placeDialog(this, container_, where, state_.LayoutClass);
+        const Placement where =
+            state_.RecordDialogSide == 1 ? Placement::RecordFirstGrid : Placement::RecordSecondGrid;
+        if (container_)
+            placeDialog(this, container_, where, state_.LayoutClass);
     }
     state_.RecordDialogSide = 0;
 }

@@ -9,12 +9,12 @@
 class QString;
 
 class RecordNumberDialog : public EntryDialog {
-public:
+  public:
     RecordNumberDialog(ShellState& state, QWidget* container);
 
     void reject() override;
 
-protected:
+  protected:
     void placeOnActivation() override;
     void onAcceptClicked() override;
 };

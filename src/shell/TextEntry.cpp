@@ -47,9 +47,12 @@ bool TextEntry::eventFilter(QObject* watched, QEvent* event) {
             if (next_)
                 next_->setFocus(Qt::TabFocusReason);
             return true;
-        case typed_key::Kind::Blocked: return true;
-        case typed_key::Kind::PassOn: return false;
-        case typed_key::Kind::Typed: break;
+        case typed_key::Kind::Blocked:
+            return true;
+        case typed_key::Kind::PassOn:
+            return false;
+        case typed_key::Kind::Typed:
+            break;
         }
         if (typed.code == U'"')
             return true;

@@ -11,11 +11,11 @@
 namespace typed_key {
 
 enum class Kind {
-    Enter,     // Return or the keypad's Enter
-    Typed,     // a character, backspace or delete: `code` holds its character code
-    Blocked,   // paste, cut, undo, redo, and anything else with Ctrl, Alt or Meta that would
-               // change the text: swallowed
-    PassOn,    // everything else: the box handles it as usual
+    Enter,   // Return or the keypad's Enter
+    Typed,   // a character, backspace or delete: `code` holds its character code
+    Blocked, // paste, cut, undo, redo, and anything else with Ctrl, Alt or Meta that would
+             // change the text: swallowed
+    PassOn,  // everything else: the box handles it as usual
 };
 
 struct Key {
@@ -27,8 +27,10 @@ struct Key {
 inline bool changesText(const QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Backspace:
-    case Qt::Key_Delete: return true;
-    default: break;
+    case Qt::Key_Delete:
+        return true;
+    default:
+        break;
     }
     for (auto deleting : {QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
                           QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
@@ -45,8 +47,10 @@ inline Key classify(const QKeyEvent* event) {
         return {Kind::Blocked, 0};
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return {Kind::Enter, 13};
-    default: break;
+    case Qt::Key_Enter:
+        return {Kind::Enter, 13};
+    default:
+        break;
     }
     // A text box would insert the text of any key that reaches it, whatever the modifiers,
     // and delete words or lines with its own Ctrl shortcuts. With Ctrl, Alt or Meta only
@@ -55,14 +59,19 @@ inline Key classify(const QKeyEvent* event) {
     if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return changesText(event) ? Key{Kind::Blocked, 0} : Key{Kind::PassOn, 0};
     switch (event->key()) {
-    case Qt::Key_Backspace: return {Kind::Typed, 8};
-    case Qt::Key_Delete: return {Kind::Typed, 127};
-    default: break;
+    case Qt::Key_Backspace:
+        return {Kind::Typed, 8};
+    case Qt::Key_Delete:
+        return {Kind::Typed, 127};
+    default:
+        break;
     }
     const QString text = event->text();
-    if (text.isEmpty()) return {Kind::PassOn, 0};
+    if (text.isEmpty())
+        return {Kind::PassOn, 0};
     const char32_t ch = text.toUcs4().value(0);
-    if (ch < 0x20 || (ch >= 0x7f && ch < 0xa0)) return {Kind::PassOn, 0};  // Tab, Escape and other controls
+    if (ch < 0x20 || (ch >= 0x7f && ch < 0xa0))
+        return {Kind::PassOn, 0}; // Tab, Escape and other controls
     return {Kind::Typed, ch};
 }
 

@@ -5,11 +5,11 @@
 #include "EntryDialog.h"
 
 class ValueInputDialog : public EntryDialog {
-public:
+  public:
     ValueInputDialog(ShellState& state, QWidget* container);
 
     void reject() override;
 
-protected:
+  protected:
     void onAcceptClicked() override;
 };

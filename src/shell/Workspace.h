@@ -9,7 +9,7 @@ struct ShellState;
 enum class Worksheet { NetWorth, Loan, Budget, Mortgage, Savings };
 
 class Workspace {
-public:
+  public:
     virtual ~Workspace() = default;
     virtual ShellState& state() = 0;
     virtual Dialogs& dialogs() = 0;

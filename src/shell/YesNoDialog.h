@@ -6,13 +6,13 @@ class QLabel;
 class QPushButton;
 
 class YesNoDialog : public PlacedDialog {
-public:
+  public:
     YesNoDialog(ShellState& state, QWidget* container);
 
     // Closing the window any other way counts as "no".
     void reject() override;
 
-private:
+  private:
     void onYesClicked();
     void onNoClicked();
 

@@ -5,11 +5,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <optional>
 #include <random>
-#include <string>
-#include <limits>
 #include <stdexcept>
+#include <string>
 
 #include "Currency.h"
 
@@ -25,35 +25,50 @@ std::optional<std::int64_t> referenceRaw(double value) {
     std::frexp(value, &exponent);
     const int fractionDigits = std::max(0, 53 - exponent);
     std::string text(2200, '\0');
-    const auto [end, ec] =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, fractionDigits);
-    if (ec != std::errc{}) return std::nullopt;
+    const auto [end, ec] = std::to_chars(text.data(), text.data() + text.size(), value,
+                                         std::chars_format::fixed, fractionDigits);
+    if (ec != std::errc{})
+        return std::nullopt;
     text.resize(static_cast<std::size_t>(end - text.data()));
     const bool negative = text.front() == '-';
-    if (negative) text.erase(0, 1);
+    if (negative)
+        text.erase(0, 1);
     const auto point = text.find('.');
     std::string whole = text.substr(0, point);
-    if (whole.size() > 16) return std::nullopt;  // over 10^16: far beyond 2^63 ten-thousandths
+    if (whole.size() > 16)
+        return std::nullopt; // over 10^16: far beyond 2^63 ten-thousandths
     std::string fraction = point == std::string::npos ? "" : text.substr(point + 1);
     fraction.resize(std::max<std::size_t>(fraction.size(), 4), '0');
     __int128 raw = 0;
-    for (char c : whole + fraction.substr(0, 4)) raw = raw * 10 + (c - '0');
+    for (char c : whole + fraction.substr(0, 4))
+        raw = raw * 10 + (c - '0');
     const std::string rest = fraction.substr(4);
-    const bool aboveHalf = !rest.empty() && (rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos));
-    const bool exactlyHalf = !rest.empty() && rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string::npos;
-    if (aboveHalf || (exactlyHalf && raw % 2 == 1)) ++raw;
-    if (negative) raw = -raw;
-    if (raw > Raw::max() || raw < Raw::min()) return std::nullopt;
+    const bool aboveHalf =
+        !rest.empty() &&
+        (rest[0] > '5' || (rest[0] == '5' && rest.find_first_not_of('0', 1) != std::string::npos));
+    const bool exactlyHalf =
+        !rest.empty() && rest[0] == '5' && rest.find_first_not_of('0', 1) == std::string::npos;
+    if (aboveHalf || (exactlyHalf && raw % 2 == 1))
+        ++raw;
+    if (negative)
+        raw = -raw;
+    if (raw > Raw::max() || raw < Raw::min())
+        return std::nullopt;
     return static_cast<std::int64_t>(raw);
 }
 
 } // namespace
 
 TEST(Currency, FromDoubleRoundsTheExactBinaryValueTiesToEven) {
-    const double below = 2257.5598499999996;  // exactly 2257.55984999999964202...
-    const struct { double value; std::int64_t raw; const char* why; } cases[] = {
+    const double below = 2257.5598499999996; // exactly 2257.55984999999964202...
+    const struct {
+        double value;
+        std::int64_t raw;
+        const char* why;
+    } cases[] = {
         {below, 22575598, "just below the tie; its 15-digit form 2257.55985 would round up"},
-        {std::nextafter(below, 1e9), 22575599, "next double up, 2257.55985000000009677..., above the tie"},
+        {std::nextafter(below, 1e9), 22575599,
+         "next double up, 2257.55985000000009677..., above the tie"},
         {-below, -22575598, "negative mirror"},
         {0.03125, 312, "exact binary tie 312.5: to even"},
         {0.09375, 938, "exact binary tie 937.5: to even"},
@@ -68,10 +83,13 @@ TEST(Currency, FromDoubleRoundsTheExactBinaryValueTiesToEven) {
         {-922337203685477.5, -9223372036854775000, "its negative"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Currency::fromDouble(c.value).value_or(Currency::fromRaw(Raw::min())).raw(), c.raw) << c.why;
+        EXPECT_EQ(Currency::fromDouble(c.value).value_or(Currency::fromRaw(Raw::min())).raw(),
+                  c.raw)
+            << c.why;
     const double inf = std::numeric_limits<double>::infinity();
     // 922337203685477.625 is the next double: 9,223,372,036,854,776,250 ten-thousandths.
-    for (double v : {std::nan(""), inf, -inf, 922337203685477.625, -922337203685477.625, 1e15, 1e300}) {
+    for (double v :
+         {std::nan(""), inf, -inf, 922337203685477.625, -922337203685477.625, 1e15, 1e300}) {
         EXPECT_FALSE(Currency::fromDouble(v)) << v;
         EXPECT_THROW(Currency::fromDoubleOrThrow(v), std::overflow_error) << v;
     }
@@ -88,25 +106,30 @@ TEST(Currency, FromDoubleAgreesWithAnExactDecimalReference) {
     for (int i = 0; i < 1'000'000 && mismatches < 5; ++i) {
         double value = 0;
         switch (i % 4) {
-        case 0:  // any magnitude from 2^-40 to 2^52: the out-of-range end included
-            value = std::ldexp(1.0 + static_cast<double>(bits(random) >> 11) * 0x1p-53, exponentPick(random));
+        case 0: // any magnitude from 2^-40 to 2^52: the out-of-range end included
+            value = std::ldexp(1.0 + static_cast<double>(bits(random) >> 11) * 0x1p-53,
+                               exponentPick(random));
             break;
-        case 1: {  // a few ulps from a tie of the fourth decimal
+        case 1: { // a few ulps from a tie of the fourth decimal
             const double tie = (static_cast<double>(bits(random) % 100'000'000'000) + 0.5) / 1e4;
             value = std::nextafter(tie, (bits(random) & 1) ? 1e300 : -1e300);
-            if (bits(random) & 2) value = tie;
+            if (bits(random) & 2)
+                value = tie;
             break;
         }
-        case 2:  // an exact binary tie: k / 2^5 etc.
-            value = std::ldexp(static_cast<double>(bits(random) % 1'000'000'000), -static_cast<int>(5 + bits(random) % 20));
+        case 2: // an exact binary tie: k / 2^5 etc.
+            value = std::ldexp(static_cast<double>(bits(random) % 1'000'000'000),
+                               -static_cast<int>(5 + bits(random) % 20));
             break;
-        default: {  // any bit pattern that is finite
+        default: { // any bit pattern that is finite
             const std::uint64_t pattern = bits(random);
             std::memcpy(&value, &pattern, sizeof value);
-            if (!std::isfinite(value)) value = 0;
+            if (!std::isfinite(value))
+                value = 0;
         }
         }
-        if (bits(random) & 4) value = -value;
+        if (bits(random) & 4)
+            value = -value;
         const auto expected = referenceRaw(value);
         const auto actual = Currency::fromDouble(value);
         if (expected.has_value() != actual.has_value() || (actual && actual->raw() != *expected)) {
@@ -130,16 +153,27 @@ TEST(Currency, ArithmeticRoundsAndDetectsOverflow) {
     EXPECT_EQ(Currency::fromRaw(15000).times(tick)->raw(), 2);
     EXPECT_EQ(Currency::fromRaw(-15000).times(tick)->raw(), -2);
     EXPECT_EQ(Currency::fromRaw(14000).times(tick)->raw(), 1);
-    EXPECT_EQ(Currency::fromRaw(12345600).times(Currency::fromWhole(12))->raw(), 148147200);  // 1,234.56 x 12
+    EXPECT_EQ(Currency::fromRaw(12345600).times(Currency::fromWhole(12))->raw(),
+              148147200); // 1,234.56 x 12
     // The intermediate product exceeds 64 bits, the result does not.
-    EXPECT_EQ(Currency::fromWhole(900000000).times(Currency::fromWhole(1000000))->raw(), 9000000000000000000);
+    EXPECT_EQ(Currency::fromWhole(900000000).times(Currency::fromWhole(1000000))->raw(),
+              9000000000000000000);
     EXPECT_FALSE(Currency::fromWhole(1000000000).times(Currency::fromWhole(1000000)));
     EXPECT_FALSE(Currency::fromWhole(-1000000000).times(Currency::fromWhole(1000000)));
 }
 
 TEST(Currency, PlainTextIsShortestWithAPeriod) {
-    const struct { std::int64_t raw; const char* text; } cases[] = {
-        {12345000, "1234.5"}, {1, "0.0001"}, {-1, "-0.0001"}, {-120000, "-12"}, {0, "0"}, {100100, "10.01"},
-        {Raw::max(), "922337203685477.5807"}, {Raw::min(), "-922337203685477.5808"}};
-    for (const auto& c : cases) EXPECT_EQ(Currency::fromRaw(c.raw).toPlainString(), c.text) << c.raw;
+    const struct {
+        std::int64_t raw;
+        const char* text;
+    } cases[] = {{12345000, "1234.5"},
+                 {1, "0.0001"},
+                 {-1, "-0.0001"},
+                 {-120000, "-12"},
+                 {0, "0"},
+                 {100100, "10.01"},
+                 {Raw::max(), "922337203685477.5807"},
+                 {Raw::min(), "-922337203685477.5808"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Currency::fromRaw(c.raw).toPlainString(), c.text) << c.raw;
 }

@@ -14,22 +14,25 @@ namespace {
 TEST(PrintModel, StatementsBecomeLinesAndPages) {
     TextPrinter p;
     p.print({Tab(5), "a", Tab(10), "b"});
-    p.print({"ab", Tab(3), "x"}, true);  // already at column 3; continued
-    p.print({Tab(1), "left"});           // column 1 is passed: next line
-    p.print({"abcd", Tab(4), "y"});      // column 5 is past column 4
+    p.print({"ab", Tab(3), "x"}, true); // already at column 3; continued
+    p.print({Tab(1), "left"});          // column 1 is passed: next line
+    p.print({"abcd", Tab(4), "y"});     // column 5 is past column 4
     p.print({Tab(2), "Page"}, true), p.print({" 3"}, true), p.print({Tab(12), "end"});
-    p.print({"a"}, true), p.print({}), p.print({});  // the first ends the open line, the second is empty
-    p.print({"b   ", Tab(20)}), p.print({"\u20ac5", Tab(5), "x"});  // trailing blanks go; characters count
-    const std::string lines = "    a    b\nabx\nleft\nabcd\n   y\n Page 3    end\na\n\nb\n\u20ac5  x\n";
+    p.print({"a"}, true), p.print({}),
+        p.print({}); // the first ends the open line, the second is empty
+    p.print({"b   ", Tab(20)}),
+        p.print({"\u20ac5", Tab(5), "x"}); // trailing blanks go; characters count
+    const std::string lines =
+        "    a    b\nabx\nleft\nabcd\n   y\n Page 3    end\na\n\nb\n\u20ac5  x\n";
     EXPECT_EQ(p.text(), lines);
     p.newPage();
     EXPECT_EQ(p.page(), 2);
-    EXPECT_EQ(p.text(), lines);  // the form feed waits for the next line
+    EXPECT_EQ(p.text(), lines); // the form feed waits for the next line
     p.emptyLine(), p.print({"two"});
     p.newPage();
     p.print({"three"});
-    p.print({Tab(3), "x"}, true);  // pending: finished before the break
-    p.newPage();                   // no form feed for a break at the very end
+    p.print({Tab(3), "x"}, true); // pending: finished before the break
+    p.newPage();                  // no form feed for a break at the very end
     p.endDocument();
     EXPECT_EQ(p.page(), 4);
     EXPECT_EQ(p.text(), lines + "\f\ntwo\n\fthree\n  x\n");
@@ -41,7 +44,8 @@ struct RecordingPrinter : Printer {
     std::vector<std::string> log;
     bool selectFont(int choice) override {
         log.push_back("font " + std::to_string(choice));
-        if (fail) throw std::runtime_error("no printer");
+        if (fail)
+            throw std::runtime_error("no printer");
         return accept;
     }
     void emitLine(std::string_view line) override { log.push_back("[" + std::string(line) + "]"); }
@@ -50,10 +54,16 @@ struct RecordingPrinter : Printer {
 };
 
 TEST(PrintModel, SetUpPrintsTheEmptyLineThenSetsTheFontAndPageLength) {
-    const struct { int choice; bool accept, fail; int lines; std::vector<std::string> log; } cases[] = {
-        {0, true, false, 53, {"[]"}}, {7, true, false, 53, {"[]"}}, {1, true, false, 63, {"[]", "font 1"}},
-        {2, true, false, 56, {"[]", "font 2"}}, {3, true, false, 51, {"[]", "font 3"}},
-        {3, false, false, 53, {"[]", "font 3"}}, {1, true, true, 53, {"[]", "font 1"}},  // refused, failed
+    const struct {
+        int choice;
+        bool accept, fail;
+        int lines;
+        std::vector<std::string> log;
+    } cases[] = {
+        {0, true, false, 53, {"[]"}},           {7, true, false, 53, {"[]"}},
+        {1, true, false, 63, {"[]", "font 1"}}, {2, true, false, 56, {"[]", "font 2"}},
+        {3, true, false, 51, {"[]", "font 3"}}, {3, false, false, 53, {"[]", "font 3"}},
+        {1, true, true, 53, {"[]", "font 1"}}, // refused, failed
     };
     for (const auto& c : cases) {
         RecordingPrinter p;
@@ -61,8 +71,9 @@ TEST(PrintModel, SetUpPrintsTheEmptyLineThenSetsTheFontAndPageLength) {
         EXPECT_EQ(printerSetUp(p, c.choice), c.lines) << c.choice << c.accept << c.fail;
         EXPECT_EQ(p.log, c.log) << c.choice << c.accept << c.fail;
     }
-    for (int choice : {4, -1}) EXPECT_EQ(linesPerPageFor(choice), 53) << choice;
-    RecordingPrinter p;  // a concrete printer sees the blanks the text leaves out
+    for (int choice : {4, -1})
+        EXPECT_EQ(linesPerPageFor(choice), 53) << choice;
+    RecordingPrinter p; // a concrete printer sees the blanks the text leaves out
     p.print({"a", Tab(4)});
     p.newPage();
     p.endDocument();

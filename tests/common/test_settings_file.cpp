@@ -6,16 +6,24 @@
 #include "SettingsFile.h"
 
 TEST(SettingsFile, ReadsWhatIsThereAndDefaultsTheRest) {
-    const struct { const char* text; bool complete; const char* symbol; int font; const char* name; } cases[] = {
+    const struct {
+        const char* text;
+        bool complete;
+        const char* symbol;
+        int font;
+        const char* name;
+    } cases[] = {
         {"\"$\",1,\"Ann Lee\"\r\n", true, "$", 1, "Ann Lee"},
-        {"\"EU\",3,\"Bo\"\n", true, "EU", 3, "Bo"}, {"\"EU\",2,\"Bo\"", true, "EU", 2, "Bo"},  // LF, no line end
-        {"\"\",3,\"Al\"\r\n", true, "$", 3, "Al"},        // an empty symbol becomes $
-        {"", false, "$", 0, ""},                          // no file
-        {"\"EU\",2", false, "EU", 2, ""},                 // short
-        {"\"EU\",2,\"Ann", false, "EU", 2, ""},           // name never closed
-        {"\"EU\",x,\"Bob\"", false, "EU", 0, ""}, {"\"EU\",7,\"Bob\"", false, "EU", 0, ""},  // bad font, not 0-3
-        {"\"EU\"junk,1,\"Bob\"", false, "$", 0, ""},      // damaged first field
-        {"\"\",2", false, "$", 2, ""},                    // empty symbol in a short file
+        {"\"EU\",3,\"Bo\"\n", true, "EU", 3, "Bo"},
+        {"\"EU\",2,\"Bo\"", true, "EU", 2, "Bo"},  // LF, no line end
+        {"\"\",3,\"Al\"\r\n", true, "$", 3, "Al"}, // an empty symbol becomes $
+        {"", false, "$", 0, ""},                   // no file
+        {"\"EU\",2", false, "EU", 2, ""},          // short
+        {"\"EU\",2,\"Ann", false, "EU", 2, ""},    // name never closed
+        {"\"EU\",x,\"Bob\"", false, "EU", 0, ""},
+        {"\"EU\",7,\"Bob\"", false, "EU", 0, ""},    // bad font, not 0-3
+        {"\"EU\"junk,1,\"Bob\"", false, "$", 0, ""}, // damaged first field
+        {"\"\",2", false, "$", 2, ""},               // empty symbol in a short file
     };
     for (const auto& c : cases) {
         const SettingsRead r = parseSettings(c.text);
@@ -36,7 +44,11 @@ TEST(SettingsFile, WritesOneQuotedLineThatReadsBack) {
 // The symbol as stored must be one Personalize lets a user type: at most two characters and
 // no control characters; anything else opens as "$" and the rest of the file still reads.
 TEST(SettingsFile, ASymbolNoOneCouldTypeFallsBackToTheDefault) {
-    const struct { std::string symbol; const char* read; const char* why; } cases[] = {
+    const struct {
+        std::string symbol;
+        const char* read;
+        const char* why;
+    } cases[] = {
         {"R$", "R$", "two characters"},
         {"\u20ac\u20ac", "\u20ac\u20ac", "two characters of three bytes each"},
         {"\u00a3", "\u00a3", "one two-byte character"},

@@ -81,7 +81,9 @@ struct Program {
         container = std::make_unique<MdiContainer>(state);
         container->setDialogs(&dialogs);
         container->setPrinters(&printers);
-        const auto mortgage = [this](Workspace& w) -> QWidget* { return new MortgageWindow(w, tables); };
+        const auto mortgage = [this](Workspace& w) -> QWidget* {
+            return new MortgageWindow(w, tables);
+        };
         container->registerWorksheet(Worksheet::Mortgage, mortgage);
         container->registerWorksheet(Worksheet::Loan, mortgage);
         container->registerGraphWindow(

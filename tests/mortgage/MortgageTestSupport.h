@@ -19,8 +19,13 @@ struct MortgageWorkspace : TestWorkspace {
 };
 
 struct Sheet {
-    explicit Sheet(int mode = 1) : ws(mode), window(std::make_unique<MortgageWindow>(ws, ws.tables)) { activate(window.get()); }
-    template <class T = QWidget> T* find(const char* name) const { return window->findChild<T*>(name); }
+    explicit Sheet(int mode = 1)
+        : ws(mode), window(std::make_unique<MortgageWindow>(ws, ws.tables)) {
+        activate(window.get());
+    }
+    template <class T = QWidget> T* find(const char* name) const {
+        return window->findChild<T*>(name);
+    }
     QLineEdit* principal() const { return find<QLineEdit>("InPrincipal"); }
     QComboBox* rate() const { return find<QComboBox>("InRate"); }
     QComboBox* term() const { return find<QComboBox>("InTerm"); }
@@ -29,7 +34,7 @@ struct Sheet {
     void click(const char* button) const { QTest::mouseClick(find(button), Qt::LeftButton); }
     // Focus a field, type, and leave it with Tab (the way a user commits a figure).
     void type(QWidget* field, const QString& keys) const {
-        QApplication::setActiveWindow(window.get());  // a closed dialog may have taken it
+        QApplication::setActiveWindow(window.get()); // a closed dialog may have taken it
         field->setFocus(Qt::MouseFocusReason);
         QTest::keyClicks(QApplication::focusWidget(), keys);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -38,15 +43,19 @@ struct Sheet {
         type(principal(), amount), type(rate(), r), type(term(), t);
     }
     // The three entries as shown and as stored; cells of a grid row; all "|"-separated.
-    QString shown() const { return principal()->text() + "|" + rate()->currentText() + "|" + term()->currentText(); }
+    QString shown() const {
+        return principal()->text() + "|" + rate()->currentText() + "|" + term()->currentText();
+    }
     QString stored() const {
         QStringList figures;
-        for (int i : {1, 2, 3}) figures << QString::number(ws.tables.LoanInputs[i].toDouble(), 'g', 10);
+        for (int i : {1, 2, 3})
+            figures << QString::number(ws.tables.LoanInputs[i].toDouble(), 'g', 10);
         return figures.join('|');
     }
     QString cells(int row, int from, int to) const {
         QStringList texts;
-        for (int col = from; col <= to; ++col) texts << grid()->text(row, col);
+        for (int col = from; col <= to; ++col)
+            texts << grid()->text(row, col);
         return texts.join('|');
     }
     std::vector<int> messages() const { return ws.scripted.messages(); }

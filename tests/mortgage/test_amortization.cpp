@@ -6,23 +6,32 @@
 #include <tuple>
 
 #include "Amortization.h"
-#include "ScheduleTexts.h"
 #include "Dates.h"
 #include "Messages.h"
-#include "NumberFormat.h"  // NumberSeparators
+#include "NumberFormat.h" // NumberSeparators
+#include "ScheduleTexts.h"
 
 namespace {
 
-constexpr std::string_view Monthly = "      Monthly", Semimonthly = "  Semimonthly", TwoWeeks = "      2 Weeks",
-                           OneWeek = "      1 Week", BiweeklyAcc = " Biweekly(Acc)", WeeklyAcc = "   Weekly(Acc)",
-                           CompMonthly = Monthly, CompSemiannual = "   Semiannual", CompAnnual = "       Annual";
+constexpr std::string_view Monthly = "      Monthly", Semimonthly = "  Semimonthly",
+                           TwoWeeks = "      2 Weeks", OneWeek = "      1 Week",
+                           BiweeklyAcc = " Biweekly(Acc)", WeeklyAcc = "   Weekly(Acc)",
+                           CompMonthly = Monthly, CompSemiannual = "   Semiannual",
+                           CompAnnual = "       Annual";
 
-Currency money(double value) { return Currency::fromDouble(value).value(); }
+Currency money(double value) {
+    return Currency::fromDouble(value).value();
+}
 
-AmortizationInput loanOf(double principal, double ratePercent, double years, std::string_view compounding,
-                         std::string_view frequency, int daysChoice = 1) {
-    return {.principal = money(principal), .ratePercent = money(ratePercent), .termYears = money(years),
-            .compounding = std::string(compounding), .frequency = std::string(frequency), .daysChoice = daysChoice};
+AmortizationInput loanOf(double principal, double ratePercent, double years,
+                         std::string_view compounding, std::string_view frequency,
+                         int daysChoice = 1) {
+    return {.principal = money(principal),
+            .ratePercent = money(ratePercent),
+            .termYears = money(years),
+            .compounding = std::string(compounding),
+            .frequency = std::string(frequency),
+            .daysChoice = daysChoice};
 }
 
 Amortization run(const AmortizationInput& in) {
@@ -31,47 +40,55 @@ Amortization run(const AmortizationInput& in) {
     return result.ok() ? result.value() : Amortization{};
 }
 
-const ScheduleRow& row(const Amortization& a, int k) { return a.rows.at(static_cast<std::size_t>(k)); }
+const ScheduleRow& row(const Amortization& a, int k) {
+    return a.rows.at(static_cast<std::size_t>(k));
+}
 
 // Computed independently: PMT = P*i/(1-(1+i)^-n) at the monthly rate times the frequency's share,
 // the final payment = ceil(NPER), NPER = -ln(1 - P*i/PMT) / ln(1 + i) at the periodic rate.
 const struct {
-    const char* source; double principal, ratePercent, years; std::string_view compounding, frequency;
-    int daysChoice, paymentsPerYear; double periodicRate, payment; int finalPayment;
+    const char* source;
+    double principal, ratePercent, years;
+    std::string_view compounding, frequency;
+    int daysChoice, paymentsPerYear;
+    double periodicRate, payment;
+    int finalPayment;
 } scheduleCases[] = {
-    {"spreadsheet PMT(0.06/12, 360, -100000) = 599.5505", 100000, 6, 30, CompMonthly, Monthly, 1, 12, 0.005,
-     599.55, 360},
-    {"annual compounding: 1.045^(1/12)-1; spreadsheet PMT(that, 300, -250000) = 1376.8087", 250000, 4.5, 25,
-     CompAnnual, Monthly, 1, 12, 0.0036748094004368514, 1376.81, 300},
+    {"spreadsheet PMT(0.06/12, 360, -100000) = 599.5505", 100000, 6, 30, CompMonthly, Monthly, 1,
+     12, 0.005, 599.55, 360},
+    {"annual compounding: 1.045^(1/12)-1; spreadsheet PMT(that, 300, -250000) = 1376.8087", 250000,
+     4.5, 25, CompAnnual, Monthly, 1, 12, 0.0036748094004368514, 1376.81, 300},
     {"worked example: 7 % semi-annual, 1.035^(1/6)-1 = 0.0057500395; PMT 700.4158", 100000, 7, 25,
      CompSemiannual, Monthly, 1, 12, 0.005750039497608439, 700.42, 300},
-    {"Biweekly(Acc) 365 days: 1.02625^(2/26.07142857)-1, half of 1489.7950, NPER 554.38", 250000, 5.25, 25,
-     CompSemiannual, BiweeklyAcc, 1, 26, 0.0019896992681973646, 744.90, 555},
-    {"2 Weeks 364 days, n = 26: 1.005^(12/26)-1, 644.3014 x 12/26, NPER 647.98", 100000, 6, 25, CompMonthly,
-     TwoWeeks, 2, 26, 0.002304593739038241, 297.37, 648},
-    {"Semimonthly: 1.00667^(1/2)-1, half of 836.4401, NPER 478.04", 100000, 8, 20, CompMonthly, Semimonthly, 1,
-     24, 0.0033277962194939725, 418.22, 479},
-    {"1 Week 363 days, 40 years: 1.0375^(2/51.85714286)-1, 1299.2394 x 12/52, NPER 2079.27", 200000, 7.5, 40,
-     CompSemiannual, OneWeek, 3, 52, 0.0014208310801830937, 299.82, 2080},
-    {"Weekly(Acc) 365.25 days: 1.005^(12/52.17857143)-1, quarter of 899.3258, NPER 1265.14", 150000, 6, 30,
-     CompMonthly, WeeklyAcc, 0, 52, 0.001147690226876108, 224.83, 1266},
+    {"Biweekly(Acc) 365 days: 1.02625^(2/26.07142857)-1, half of 1489.7950, NPER 554.38", 250000,
+     5.25, 25, CompSemiannual, BiweeklyAcc, 1, 26, 0.0019896992681973646, 744.90, 555},
+    {"2 Weeks 364 days, n = 26: 1.005^(12/26)-1, 644.3014 x 12/26, NPER 647.98", 100000, 6, 25,
+     CompMonthly, TwoWeeks, 2, 26, 0.002304593739038241, 297.37, 648},
+    {"Semimonthly: 1.00667^(1/2)-1, half of 836.4401, NPER 478.04", 100000, 8, 20, CompMonthly,
+     Semimonthly, 1, 24, 0.0033277962194939725, 418.22, 479},
+    {"1 Week 363 days, 40 years: 1.0375^(2/51.85714286)-1, 1299.2394 x 12/52, NPER 2079.27", 200000,
+     7.5, 40, CompSemiannual, OneWeek, 3, 52, 0.0014208310801830937, 299.82, 2080},
+    {"Weekly(Acc) 365.25 days: 1.005^(12/52.17857143)-1, quarter of 899.3258, NPER 1265.14", 150000,
+     6, 30, CompMonthly, WeeklyAcc, 0, 52, 0.001147690226876108, 224.83, 1266},
 };
 
 TEST(AmortizationSchedule, PaymentRateAndLengthMatchHandCalculations) {
     for (const auto& c : scheduleCases) {
         SCOPED_TRACE(c.source);
-        const Amortization a =
-            run(loanOf(c.principal, c.ratePercent, c.years, c.compounding, c.frequency, c.daysChoice));
+        const Amortization a = run(
+            loanOf(c.principal, c.ratePercent, c.years, c.compounding, c.frequency, c.daysChoice));
         EXPECT_EQ(a.paymentsPerYear, c.paymentsPerYear);
         EXPECT_NEAR(a.periodicRate, c.periodicRate, 1e-15);
         EXPECT_NEAR(a.payment, c.payment, 0.005);
         ASSERT_EQ(a.last, c.finalPayment);
-        EXPECT_FLOAT_EQ(a.yearsToFinal, static_cast<float>(c.finalPayment) / static_cast<float>(c.paymentsPerYear));
+        EXPECT_FLOAT_EQ(a.yearsToFinal,
+                        static_cast<float>(c.finalPayment) / static_cast<float>(c.paymentsPerYear));
         // The final payment pays exactly what was still owed.
         EXPECT_EQ(row(a, a.last).balance, Currency{});
         EXPECT_EQ(row(a, a.last).principal, row(a, a.last - 1).balance);
         EXPECT_EQ(row(a, a.last).cumPrincipal, money(c.principal));
-        EXPECT_EQ(a.totalPaid, row(a, a.last).cumInterest.plus(row(a, a.last).cumPrincipal).value());
+        EXPECT_EQ(a.totalPaid,
+                  row(a, a.last).cumInterest.plus(row(a, a.last).cumPrincipal).value());
         Currency interest, principal;
         for (int k = 1; k <= a.last; ++k) {
             const ScheduleRow& r = row(a, k);
@@ -113,22 +130,26 @@ TEST(AmortizationSchedule, SemimonthlyDatesAlternateMonthlyAndTwoWeeksLater) {
     // odd payments a month apart from the first date (month end kept short), even ones two weeks on
     const int monthDay[][2] = {{1, 31}, {2, 14}, {2, 28}, {3, 14}, {3, 31}};
     for (int k = 1; k <= 5; ++k)
-        EXPECT_EQ(row(a, k).dateOrYear, Currency::fromWhole(dateSerial(2027, monthDay[k - 1][0], monthDay[k - 1][1])));
+        EXPECT_EQ(row(a, k).dateOrYear,
+                  Currency::fromWhole(dateSerial(2027, monthDay[k - 1][0], monthDay[k - 1][1])));
 }
 
 // Dates stay four-digit: the term's end (first date + whole months, rounded up) less a day
 // must not pass 9999-12-31 (hand calculation from the calendar).
 TEST(AmortizationDates, LastPaymentMustNotPassTheYear9999) {
-    const struct { int y, m, d; double years; bool fits; } cases[] = {
-        {9970, 1, 1, 30, true},     // ends 10000-01-01: last payment 9999-12-01
-        {9970, 1, 2, 30, false},    // ends 10000-01-02
-        {9990, 1, 1, 30, false},    // the printout would show 10019
-        {9999, 12, 31, 0, true},    // no term yet: the date alone
-        {9999, 12, 31, 1.0 / 12, false},
-        {9999, 12, 1, 1.0 / 12, true},
-        {9999, 11, 2, 0.0834, false},  // a loan of a little over one month counts two
-        {2027, 1, 15, 1e9, true},   // terms beyond any schedule: longer than 45 years
-        {9960, 1, 1, 1e9, false},   // counted as 46 years: 10006
+    const struct {
+        int y, m, d;
+        double years;
+        bool fits;
+    } cases[] = {
+        {9970, 1, 1, 30, true},  // ends 10000-01-01: last payment 9999-12-01
+        {9970, 1, 2, 30, false}, // ends 10000-01-02
+        {9990, 1, 1, 30, false}, // the printout would show 10019
+        {9999, 12, 31, 0, true}, // no term yet: the date alone
+        {9999, 12, 31, 1.0 / 12, false}, {9999, 12, 1, 1.0 / 12, true},
+        {9999, 11, 2, 0.0834, false}, // a loan of a little over one month counts two
+        {2027, 1, 15, 1e9, true},     // terms beyond any schedule: longer than 45 years
+        {9960, 1, 1, 1e9, false},     // counted as 46 years: 10006
     };
     for (const auto& c : cases)
         EXPECT_EQ(paymentDatesFit(dateSerial(c.y, c.m, c.d), money(c.years)), c.fits)
@@ -148,7 +169,7 @@ TEST(AmortizationExtraPayments, GoToTheFirstPaymentOfTheirYearWhenNotMoreThanOwe
     AmortizationInput extra = plain;
     extra.extraPayments[2] = money(5000);
     extra.extraPayments[4] = money(1234.56);
-    extra.extraPayments[20] = money(60000);  // more than the under 40,000 then owed: not applied
+    extra.extraPayments[20] = money(60000); // more than the under 40,000 then owed: not applied
     const Amortization base = run(plain), a = run(extra);
     ASSERT_EQ(a.applied.size(), 2u);
     // Row 13 opens year 2: same interest, principal part larger by the amount.
@@ -180,7 +201,8 @@ TEST(AmortizationAnnual, YearRowsAreTheSumsOfTheirPayments) {
         }
         const ScheduleRow &r = row(annual, y), &latest = row(all, lastOfYear);
         const Currency year = Currency::fromWhole(y);
-        EXPECT_EQ(std::tie(r.number, r.dateOrYear, r.interest, r.principal), std::tie(year, year, interest, principal));
+        EXPECT_EQ(std::tie(r.number, r.dateOrYear, r.interest, r.principal),
+                  std::tie(year, year, interest, principal));
         // balance and running totals of the year's latest payment
         EXPECT_EQ(std::tie(r.balance, r.cumInterest, r.cumPrincipal),
                   std::tie(latest.balance, latest.cumInterest, latest.cumPrincipal));
@@ -189,21 +211,29 @@ TEST(AmortizationAnnual, YearRowsAreTheSumsOfTheirPayments) {
 }
 
 TEST(AmortizationFailures, AreMessageCodesNotCrashes) {
-    const struct { const char* name; AmortizationInput in; int code; } cases[] = {
+    const struct {
+        const char* name;
+        AmortizationInput in;
+        int code;
+    } cases[] = {
         {"mortgage of 41 years", loanOf(100000, 6, 41, CompMonthly, Monthly), msg::FortyYearsLimit},
-        {"zero rate divides by zero", loanOf(100000, 0, 25, CompMonthly, Monthly), msg::WrongOrMissingEntry},
+        {"zero rate divides by zero", loanOf(100000, 0, 25, CompMonthly, Monthly),
+         msg::WrongOrMissingEntry},
         {"zero term", loanOf(100000, 6, 0, CompMonthly, Monthly), msg::WrongOrMissingEntry},
-        {"unknown compounding text", loanOf(100000, 6, 25, "Monthly", Monthly), msg::WrongOrMissingEntry},
-        {"unknown frequency text", loanOf(100000, 6, 25, CompMonthly, "Biweekly(Acc)"), msg::WrongOrMissingEntry},
+        {"unknown compounding text", loanOf(100000, 6, 25, "Monthly", Monthly),
+         msg::WrongOrMissingEntry},
+        {"unknown frequency text", loanOf(100000, 6, 25, CompMonthly, "Biweekly(Acc)"),
+         msg::WrongOrMissingEntry},
         // the running interest total passes the largest fixed-point amount (about 9.2e14)
-        {"fixed-point overflow", loanOf(9e14, 10, 30, CompMonthly, Monthly), msg::WrongOrMissingEntry},
+        {"fixed-point overflow", loanOf(9e14, 10, 30, CompMonthly, Monthly),
+         msg::WrongOrMissingEntry},
     };
     for (const auto& c : cases) {
         const auto result = amortize(c.in);
         EXPECT_TRUE(!result.ok() && result.failure().code == c.code) << c.name;
     }
     AmortizationInput loan = loanOf(10000, 6, 41, CompMonthly, Monthly);
-    loan.mortgageMode = 2;  // a loan has no forty-year guard
+    loan.mortgageMode = 2; // a loan has no forty-year guard
     EXPECT_EQ(run(loan).last, 492);
 }
 
@@ -212,20 +242,26 @@ TEST(AmortizationTexts, FormatTheResultLabels) {
     // (The reference printouts show the texts of a 20-year monthly mortgage.)
     AmortizationInput loan = loanOf(18000, 9.25, 3, CompMonthly, Monthly);
     loan.mortgageMode = 2;
-    EXPECT_EQ(texts(loan).endMortYear, "       36.00");  // a loan counts months
+    EXPECT_EQ(texts(loan).endMortYear, "       36.00"); // a loan counts months
     const AmortizationTexts b = texts(loanOf(250000, 5.25, 25, CompSemiannual, BiweeklyAcc));
     EXPECT_EQ(b.numPmtsYear, "          26");
-    EXPECT_EQ(b.endMortYear, "       21.35");  // 555 / 26
-    EXPECT_EQ(b.totSavd, "  $33,984.75");       // hand calculation: 446,938.51 - 412,953.76
+    EXPECT_EQ(b.endMortYear, "       21.35"); // 555 / 26
+    EXPECT_EQ(b.totSavd, "  $33,984.75");     // hand calculation: 446,938.51 - 412,953.76
     const AmortizationTexts zero = texts(loanOf(0, 6, 25, CompMonthly, Monthly));
     EXPECT_EQ(zero.inMonthPI, "        $.00");
     EXPECT_EQ(zero.allPayments, "        $.00");
     // Days in the year show only for two-week and week payments; other choices read as 365.25.
-    const struct { std::string_view frequency; int daysChoice; const char* shown; } days[] = {{Monthly, 3, "Normal"},
-        {Semimonthly, 0, "Normal"}, {BiweeklyAcc, 0, "365.25"}, {BiweeklyAcc, 1, "365"}, {TwoWeeks, 2, "364"},
-        {OneWeek, 3, "363"}, {WeeklyAcc, 4, "365.25"}};
+    const struct {
+        std::string_view frequency;
+        int daysChoice;
+        const char* shown;
+    } days[] = {{Monthly, 3, "Normal"},  {Semimonthly, 0, "Normal"}, {BiweeklyAcc, 0, "365.25"},
+                {BiweeklyAcc, 1, "365"}, {TwoWeeks, 2, "364"},       {OneWeek, 3, "363"},
+                {WeeklyAcc, 4, "365.25"}};
     for (const auto& c : days)
-        EXPECT_EQ(texts(loanOf(100000, 6, 25, CompMonthly, c.frequency, c.daysChoice)).inDays, c.shown) << c.frequency;
+        EXPECT_EQ(texts(loanOf(100000, 6, 25, CompMonthly, c.frequency, c.daysChoice)).inDays,
+                  c.shown)
+            << c.frequency;
 }
 
 } // namespace

@@ -10,20 +10,24 @@
 
 namespace {
 
-Currency money(double value) { return Currency::fromDouble(value).value(); }
+Currency money(double value) {
+    return Currency::fromDouble(value).value();
+}
 
 // The example loan of the reference printouts: 18,000 at 9.25 %, 36 months, monthly.
 const std::string ExampleLoanFile =
     "18000,9.25,3,\"      Monthly\",\"      Monthly\",\"2027-01-01\",0,1,2,0,0,2,365,\"O\",0\r\n";
 
 TEST(LoanFileWrite, WritesTheHeaderRecordThenOneLinePerAdditionalPayment) {
-    LoanFileData d{.input = {.principal = money(18000), .ratePercent = money(9.25), .termYears = money(3),
+    LoanFileData d{.input = {.principal = money(18000),
+                             .ratePercent = money(9.25),
+                             .termYears = money(3),
                              .mortgageMode = 2},
                    .firstPaymentDate = "2027-01-01"};
-    EXPECT_EQ(writeLoanFile(d), ExampleLoanFile);  // one line without additional payments
-    d.input.termYears = money(60.0 / 12.0);        // a loan of 60 months stores 5 years
+    EXPECT_EQ(writeLoanFile(d), ExampleLoanFile); // one line without additional payments
+    d.input.termYears = money(60.0 / 12.0);       // a loan of 60 months stores 5 years
     EXPECT_EQ(writeLoanFile(d).rfind("18000,9.25,5,", 0), 0u) << writeLoanFile(d);
-    d.input.termYears = money(25.0 / 12.0);  // 25 months keep four decimals
+    d.input.termYears = money(25.0 / 12.0); // 25 months keep four decimals
     EXPECT_EQ(writeLoanFile(d).rfind("18000,9.25,2.0833,", 0), 0u);
     d.extraPaymentCount = 3;
     d.extraPaymentsInUse = 2;
@@ -31,15 +35,24 @@ TEST(LoanFileWrite, WritesTheHeaderRecordThenOneLinePerAdditionalPayment) {
     d.input.extraPayments[3] = money(1234.5);
     const std::string text = writeLoanFile(d);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 4);
-    EXPECT_NE(text.find(",3,2,2,365,\"O\",0\r\n1,500\r\n2,0\r\n3,1234.5\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(",3,2,2,365,\"O\",0\r\n1,500\r\n2,0\r\n3,1234.5\r\n"), std::string::npos)
+        << text;
 }
 
 TEST(LoanFileRead, EveryFieldComesBack) {
     // Every field away from its default, so a field the reader loses or misplaces shows.
-    LoanFileData d{.input = {.principal = money(250000.55), .ratePercent = money(5.125), .termYears = money(25),
-                             .compounding = "   Semiannual", .frequency = " Biweekly(Acc)", .daysChoice = 3,
-                             .scheduleView = 1, .dateView = 1, .mortgageMode = 2},
-                   .firstPaymentDate = "2027-03-15", .extraPaymentCount = 25, .extraPaymentsInUse = 2,
+    LoanFileData d{.input = {.principal = money(250000.55),
+                             .ratePercent = money(5.125),
+                             .termYears = money(25),
+                             .compounding = "   Semiannual",
+                             .frequency = " Biweekly(Acc)",
+                             .daysChoice = 3,
+                             .scheduleView = 1,
+                             .dateView = 1,
+                             .mortgageMode = 2},
+                   .firstPaymentDate = "2027-03-15",
+                   .extraPaymentCount = 25,
+                   .extraPaymentsInUse = 2,
                    .daysInYear = 363};
     d.input.extraPayments[2] = money(5000);
     d.input.extraPayments[25] = money(0.0001);
@@ -52,30 +65,34 @@ TEST(LoanFileRead, EveryFieldComesBack) {
 
 TEST(LoanFileRead, DaysChoiceAndAdditionalLines) {
     // Choice 4 opens as 0 (365.25 days); the choice supersedes the stored days.
-    LoanFileRead r = readLoanFile("1,6,25,\"      Monthly\",\"      2 Weeks\",\"2027-01-01\",0,4,2,0,0,1,365,\"O\",0");
+    LoanFileRead r = readLoanFile(
+        "1,6,25,\"      Monthly\",\"      2 Weeks\",\"2027-01-01\",0,4,2,0,0,1,365,\"O\",0");
     ASSERT_FALSE(r.error.has_value());
     EXPECT_EQ(r.data.input.daysChoice, 0);
     EXPECT_EQ(r.data.daysInYear, 365.25f);
-    r = readLoanFile("1,6,25,\"      Monthly\",\"      2 Weeks\",\"2027-01-01\",0,2,2,0,0,1,365.25,\"O\",0");
+    r = readLoanFile(
+        "1,6,25,\"      Monthly\",\"      2 Weeks\",\"2027-01-01\",0,2,2,0,0,1,365.25,\"O\",0");
     EXPECT_EQ(r.data.daysInYear, 364.0f);
     // An additional line's year field does not place it: line 1 goes to year 1, and so on.
-    r = readLoanFile("1,6,25,\"      Monthly\",\"      Monthly\",\"1/15/27\",0,1,2,3,2,1,365,\"O\",0\r\n"
-                     "7,100\r\n3,.5\r\n9,2\r\n");
+    r = readLoanFile(
+        "1,6,25,\"      Monthly\",\"      Monthly\",\"1/15/27\",0,1,2,3,2,1,365,\"O\",0\r\n"
+        "7,100\r\n3,.5\r\n9,2\r\n");
     ASSERT_FALSE(r.error.has_value());
     EXPECT_EQ(r.data.input.extraPayments[1], money(100));
     EXPECT_EQ(r.data.input.extraPayments[2], money(0.5));
     EXPECT_EQ(r.data.input.extraPayments[3], money(2));
-    EXPECT_EQ(r.data.input.firstPaymentDate, dateSerial(2027, 1, 15));  // an old month/day/year date
+    EXPECT_EQ(r.data.input.firstPaymentDate, dateSerial(2027, 1, 15)); // an old month/day/year date
 }
 
 TEST(LoanFileRead, ShortAndGarbledFilesAreErrorThirteen) {
     const std::string head = "18000,9.25,3,\"      Monthly\",\"      Monthly\",\"2027-01-01\",";
     const std::string damaged[] = {
-        "\"abc\",9.25,3,\"      Monthly\",\"      Monthly\",\"2027-01-01\",0,1,2,0,0,2,365,\"O\",0\r\n",
+        "\"abc\",9.25,3,\"      Monthly\",\"      "
+        "Monthly\",\"2027-01-01\",0,1,2,0,0,2,365,\"O\",0\r\n",
         head + "x,1,2,0,0,2,365,\"O\",0\r\n",
-        head + "0,1,2,99999,0,2,365,\"O\",0\r\n",          // absurd count of additional payments
-        head + "0,1,2,46,0,2,365,\"O\",0\r\n",             // more years than a schedule holds
-        head + "0,1,2,2,0,2,365,\"O\",0\r\n1,100\r\n",     // one of two additional lines
+        head + "0,1,2,99999,0,2,365,\"O\",0\r\n",      // absurd count of additional payments
+        head + "0,1,2,46,0,2,365,\"O\",0\r\n",         // more years than a schedule holds
+        head + "0,1,2,2,0,2,365,\"O\",0\r\n1,100\r\n", // one of two additional lines
         "\"unterminated,9.25,3",
         "\x01\x02\xff\xfe,,,,,,,,,,,,,,,,,",
     };
@@ -94,28 +111,48 @@ TEST(LoanFileRead, ShortAndGarbledFilesAreErrorThirteen) {
     const LoanFileRead r = readLoanFile("18000,9.25,3,\"   Semiannual\",12,13");
     EXPECT_EQ(r.data.input.termYears, money(3));
     EXPECT_EQ(r.data.input.compounding, "   Semiannual");
-    EXPECT_EQ(r.headerFieldsRead, 4);  // the bare 12 is no frequency entry
+    EXPECT_EQ(r.headerFieldsRead, 4); // the bare 12 is no frequency entry
     EXPECT_EQ(readLoanFile(ExampleLoanFile).headerFieldsRead, 15);
 }
 
 // A first-payment date whose last payment would fall after 9999-12-31 is a damaged file;
 // the fields before it are kept (hand calculation: 9990-01-01 + 30 years = 10020-01-01).
 TEST(LoanFileRead, DatesWhoseLastPaymentPassesTheYear9999AreRefused) {
-    const LoanFileRead r =
-        readLoanFile("100000,6,30,\"      Monthly\",\"      Monthly\",\"9990-01-01\",1,1,2,0,0,1,365,\"O\",0\r\n");
+    const LoanFileRead r = readLoanFile("100000,6,30,\"      Monthly\",\"      "
+                                        "Monthly\",\"9990-01-01\",1,1,2,0,0,1,365,\"O\",0\r\n");
     ASSERT_TRUE(r.error.has_value());
     EXPECT_EQ(r.error->code, msg::FileNotFound);
     EXPECT_EQ(r.headerFieldsRead, 5);
-    EXPECT_FALSE(readLoanFile("100000,6,30,\"      Monthly\",\"      Monthly\",\"9970-01-01\",1,1,2,0,0,1,365,\"O\",0\r\n")
+    EXPECT_FALSE(readLoanFile("100000,6,30,\"      Monthly\",\"      "
+                              "Monthly\",\"9970-01-01\",1,1,2,0,0,1,365,\"O\",0\r\n")
                      .error.has_value());
 }
 
 // Each stored field just inside and just outside what the worksheet can produce
 // (source: the entry fields' filters and lists, and the settled rules for stored values).
 TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
-    const std::vector<std::string> header = {"18000", "9.25", "3", "\"      Monthly\"", "\"      Monthly\"",
-                                             "\"2027-01-01\"", "0", "1", "2", "2", "0", "2", "365", "\"O\"", "0"};
-    const struct { int field; const char* value; const char* lines; bool read; const char* why; } cases[] = {
+    const std::vector<std::string> header = {"18000",
+                                             "9.25",
+                                             "3",
+                                             "\"      Monthly\"",
+                                             "\"      Monthly\"",
+                                             "\"2027-01-01\"",
+                                             "0",
+                                             "1",
+                                             "2",
+                                             "2",
+                                             "0",
+                                             "2",
+                                             "365",
+                                             "\"O\"",
+                                             "0"};
+    const struct {
+        int field;
+        const char* value;
+        const char* lines;
+        bool read;
+        const char* why;
+    } cases[] = {
         {1, "0", nullptr, true, "a zero principal calculates"},
         {1, "-0.0001", nullptr, false, "negative principal"},
         {1, "-5000", nullptr, false, "negative principal"},
@@ -159,9 +196,11 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
     };
     for (const auto& c : cases) {
         std::vector<std::string> items = header;
-        if (c.value) items[static_cast<std::size_t>(c.field - 1)] = c.value;
+        if (c.value)
+            items[static_cast<std::size_t>(c.field - 1)] = c.value;
         std::string text;
-        for (const std::string& item : items) text += (text.empty() ? "" : ",") + item;
+        for (const std::string& item : items)
+            text += (text.empty() ? "" : ",") + item;
         text += "\r\n";
         text += c.lines ? c.lines : "1,100\r\n2,0\r\n";
         const LoanFileRead r = readLoanFile(text);
@@ -176,10 +215,12 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
     }
     // A count of 45 with 45 lines is the most the table holds.
     std::string full;
-    for (const std::string& item : header) full += (full.empty() ? "" : ",") + item;
+    for (const std::string& item : header)
+        full += (full.empty() ? "" : ",") + item;
     full.replace(full.find(",0,1,2,2,0,2,"), 13, ",0,1,2,45,0,2,");
     full += "\r\n";
-    for (int y = 1; y <= 45; ++y) full += std::to_string(y) + ",1\r\n";
+    for (int y = 1; y <= 45; ++y)
+        full += std::to_string(y) + ",1\r\n";
     EXPECT_FALSE(readLoanFile(full).error.has_value()) << full;
 }
 

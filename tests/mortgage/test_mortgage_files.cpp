@@ -15,20 +15,24 @@ QByteArray readAll(const QString& path) {
 }
 QString writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) qFatal("cannot write %s", qPrintable(path));
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
     return path;
 }
 } // namespace
 
 class TestMortgageFiles : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // Opened in the worksheet and printed, the reference files give their printouts byte for byte.
     void openedReferenceFilesPrintTheReferenceText() {
         const QString examples = QStringLiteral(PECUNEX_SOURCE_DIR "/tests/golden/");
-        const struct { int mode, font; const char *name, *header; } rows[] = {
+        const struct {
+            int mode, font;
+            const char *name, *header;
+        } rows[] = {
             {1, 0, "mortgage-20y-annual.umd", "Example: 20-year mortgage, annual totals"},
-            {2, 3, "loan-36m-all.uld", "Example: 36-month loan"}};  // all payments, page breaks
+            {2, 3, "loan-36m-all.uld", "Example: 36-month loan"}}; // all payments, page breaks
         for (const auto& r : rows) {
             Sheet s(r.mode);
             s.st().PrinterFontChoice = std::int16_t(r.font);
@@ -44,7 +48,7 @@ private slots:
     }
 
     void saveThenOpenGivesTheSameWorksheet() {
-        Sheet opened;  // opens what a second worksheet saves into its folder
+        Sheet opened; // opens what a second worksheet saves into its folder
         const QString file = opened.ws.folder.filePath("house.umd");
         QString payment;
         {
@@ -54,7 +58,8 @@ private slots:
             s.find<QComboBox>("FreqPmt")->setCurrentText(" Biweekly(Acc)");
             QTest::mouseClick(s.find("Option2"), Qt::LeftButton);
             s.ws.tables.DaysChoice = 2;
-            s.ws.tables.ExtraPayments[2] = {Currency{}, Currency::fromWhole(2), Currency::fromWhole(2500)};
+            s.ws.tables.ExtraPayments[2] = {Currency{}, Currency::fromWhole(2),
+                                            Currency::fromWhole(2500)};
             s.ws.tables.ExtraPaymentCount = 30;
             s.ws.tables.ExtraPaymentsInUse = 1;
             s.click("MCalc");
@@ -67,33 +72,43 @@ private slots:
         opened.click("MLoadFile");
         QVERIFY(opened.messages().empty());
         QCOMPARE(opened.shown(), QString("     $150,000.00|         6.875%|              30"));
-        QCOMPARE(opened.find<QComboBox>("Comperiod")->currentText() + opened.find<QComboBox>("FreqPmt")->currentText(),
+        QCOMPARE(opened.find<QComboBox>("Comperiod")->currentText() +
+                     opened.find<QComboBox>("FreqPmt")->currentText(),
                  QString("   Semiannual Biweekly(Acc)"));
-        QVERIFY(opened.find<QRadioButton>("Option2")->isChecked() && opened.ws.tables.DaysInYear == 364.0f);
-        QVERIFY(opened.ws.tables.ExtraPayments[2][2] == Currency::fromWhole(2500) && opened.ws.tables.ExtraPaymentsInUse == 1);
-        QCOMPARE(opened.label("InMonthPI"), payment);  // calculated again
+        QVERIFY(opened.find<QRadioButton>("Option2")->isChecked() &&
+                opened.ws.tables.DaysInYear == 364.0f);
+        QVERIFY(opened.ws.tables.ExtraPayments[2][2] == Currency::fromWhole(2500) &&
+                opened.ws.tables.ExtraPaymentsInUse == 1);
+        QCOMPARE(opened.label("InMonthPI"), payment); // calculated again
     }
 
     // A disk that fills up during the save: the old file stays byte for byte, nothing is left
     // beside it, and the worksheet says the file could not be saved (37 mortgage, 38 loan).
     void aFailedSaveKeepsTheOldFileAndSaysSo() {
-        const struct { int mode; const char* name; int message; } rows[] = {{1, "old.umd", 37}, {2, "old.uld", 38}};
+        const struct {
+            int mode;
+            const char* name;
+            int message;
+        } rows[] = {{1, "old.umd", 37}, {2, "old.uld", 38}};
         for (const auto& r : rows) {
             Sheet s(r.mode);
-            const QByteArray old = "100,5,10,\"      Monthly\",\"      Monthly\",\"2027-01-01\",0,1,2,0,0,1,365,\"O\",0\r\n";
+            const QByteArray old = "100,5,10,\"      Monthly\",\"      "
+                                   "Monthly\",\"2027-01-01\",0,1,2,0,0,1,365,\"O\",0\r\n";
             const QString file = writeFile(s.ws.folder.filePath(r.name), old);
             s.ws.scripted.fileNames = {file.toStdString(), file.toStdString()};
             s.click("MCalc");
             {
-                FailingSaves disk(40);  // the header record is longer than 40 bytes
+                FailingSaves disk(40); // the header record is longer than 40 bytes
                 s.click("MSaveFile");
             }
             QCOMPARE(s.messages(), std::vector<int>{r.message});
             QCOMPARE(readAll(file), old);
-            QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{r.name});
-            s.click("MSaveFile");  // with room on the disk
+            QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files | QDir::Hidden),
+                     QStringList{r.name});
+            s.click("MSaveFile"); // with room on the disk
             QCOMPARE(s.messages(), std::vector<int>{r.message});
-            QVERIFY(readAll(file) != old && readAll(file).startsWith(r.mode == 1 ? "100000," : "20000,"));
+            QVERIFY(readAll(file) != old &&
+                    readAll(file).startsWith(r.mode == 1 ? "100000," : "20000,"));
         }
     }
 
@@ -106,7 +121,8 @@ private slots:
         s.click("MSaveFile");
         s.type(s.term(), "24");
         s.click("MLoadFile");
-        QCOMPARE(s.term()->currentText().trimmed() + "|" + s.stored(), QString("48|20000|10.125|4"));
+        QCOMPARE(s.term()->currentText().trimmed() + "|" + s.stored(),
+                 QString("48|20000|10.125|4"));
     }
 
     // Cancelled dialogs and unreadable files change nothing; a damaged file keeps the fields
@@ -116,19 +132,21 @@ private slots:
         s.click("MCalc");
         const QString garbage = writeFile(s.ws.folder.filePath("garbage.umd"), "not,a\n");
         s.ws.scripted.fileNames = {"", "", s.ws.folder.filePath("no/such/x.umd").toStdString(),
-                                   s.ws.folder.filePath("missing.umd").toStdString(), garbage.toStdString()};
-        s.click("MSaveFile");  // cancelled
-        s.click("MLoadFile");  // cancelled
+                                   s.ws.folder.filePath("missing.umd").toStdString(),
+                                   garbage.toStdString()};
+        s.click("MSaveFile"); // cancelled
+        s.click("MLoadFile"); // cancelled
         QVERIFY(s.messages().empty() && s.st().ScheduleYears > 0);
         s.click("MSaveFile");
         s.click("MLoadFile");
         s.click("MLoadFile");
         QCOMPARE(s.messages(), (std::vector<int>{37, 13, 13}));
-        QCOMPARE(s.principal()->text(), QString("   $100,000.00"));  // worksheet untouched
+        QCOMPARE(s.principal()->text(), QString("   $100,000.00")); // worksheet untouched
         QVERIFY(s.st().MortgageFileName.empty());
         QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files), QStringList{"garbage.umd"});
         s.ws.scripted.fileNames = {
-            writeFile(s.ws.folder.filePath("damaged.umd"), "250000,7.5,30,\"  Fortnightly\",").toStdString()};
+            writeFile(s.ws.folder.filePath("damaged.umd"), "250000,7.5,30,\"  Fortnightly\",")
+                .toStdString()};
         s.click("MLoadFile");
         QCOMPARE(s.messages(), (std::vector<int>{37, 13, 13, 13}));
         QCOMPARE(s.stored(), QString("250000|7.5|30"));

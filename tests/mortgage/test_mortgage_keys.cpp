@@ -176,7 +176,8 @@ class TestMortgageKeys : public QObject {
             check(&personalize, "InMyName", {});
         }
         {
-            FirstPaymentDateDialog date(ws.shared, ws.scripted, ws.tables.LoanInputs[3], &ws.containerWidget);
+            FirstPaymentDateDialog date(ws.shared, ws.scripted, ws.tables.LoanInputs[3],
+                                        &ws.containerWidget);
             check(&date, "InDate", {}, true); // any text; the date is judged on leaving
         }
         {

@@ -8,38 +8,49 @@
 #include "QtTestMain.h"
 
 namespace {
-double money(QString text) { return text.remove('$').remove(',').trimmed().toDouble(); }
+double money(QString text) {
+    return text.remove('$').remove(',').trimmed().toDouble();
+}
 // The spreadsheet PMT formula: P * i / (1 - (1 + i)^-n).
-double pmt(double principal, double rate, int n) { return principal * rate / (1 - std::pow(1 + rate, -n)); }
+double pmt(double principal, double rate, int n) {
+    return principal * rate / (1 - std::pow(1 + rate, -n));
+}
 void acceptNextModal() {
-    QTimer::singleShot(0, [] { static_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
+    QTimer::singleShot(0,
+                       [] { static_cast<QDialog*>(QApplication::activeModalWidget())->accept(); });
 }
 } // namespace
 
 class TestMortgageWindow : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void typedFiguresAreStoredAndShown() {
         Sheet s;
         s.ws.tables.ExtraPayments[3][2] = Currency::fromWhole(1000);
         s.ws.tables.ExtraPaymentsInUse = 1;
-        s.enter("250000.5", "7.1256", "45");  // a fourth decimal is refused; over forty years
+        s.enter("250000.5", "7.1256", "45"); // a fourth decimal is refused; over forty years
         QCOMPARE(s.messages(), std::vector<int>{5});
-        QCOMPARE(s.shown() + "|" + s.stored(), QString("     $250,000.50|         7.125%|              40|250000.5|7.125|40"));
-        QVERIFY(s.ws.tables.ExtraPayments[3][2].isZero() && s.ws.tables.ExtraPaymentsInUse == 0);  // erased by the term
+        QCOMPARE(s.shown() + "|" + s.stored(),
+                 QString("     $250,000.50|         7.125%|              40|250000.5|7.125|40"));
+        QVERIFY(s.ws.tables.ExtraPayments[3][2].isZero() &&
+                s.ws.tables.ExtraPaymentsInUse == 0); // erased by the term
         s.principal()->setFocus();
-        QTest::keyClick(s.principal(), Qt::Key_Return);  // Enter moves principal -> rate -> term
+        QTest::keyClick(s.principal(), Qt::Key_Return); // Enter moves principal -> rate -> term
         QVERIFY(s.rate()->hasFocus());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(s.term()->hasFocus());
 
-        Sheet loan(2);  // loan terms are shown in months and kept in years
-        QCOMPARE(loan.ws.caption + "|" + loan.shown() + "|" + loan.stored(),
-                 QString(" Loan Tables|   $20,000.00|         10.125%|            48|20000|10.125|4"));
-        const struct { const char *typed, *result; } terms[] = {{"60", "60|5"}, {"54", "54|4.5"}, {"500", "480|40"}};
+        Sheet loan(2); // loan terms are shown in months and kept in years
+        QCOMPARE(
+            loan.ws.caption + "|" + loan.shown() + "|" + loan.stored(),
+            QString(" Loan Tables|   $20,000.00|         10.125%|            48|20000|10.125|4"));
+        const struct {
+            const char *typed, *result;
+        } terms[] = {{"60", "60|5"}, {"54", "54|4.5"}, {"500", "480|40"}};
         for (const auto& t : terms) {
             loan.type(loan.term(), t.typed);
-            QCOMPARE(loan.term()->currentText().trimmed() + "|" + loan.stored().section('|', 2), QString(t.result));
+            QCOMPARE(loan.term()->currentText().trimmed() + "|" + loan.stored().section('|', 2),
+                     QString(t.result));
         }
         QCOMPARE(loan.messages(), std::vector<int>{5});
     }
@@ -49,39 +60,46 @@ private slots:
         Sheet s;
         s.click("MCalc");
         QCOMPARE(s.label("InMonthPI"), QString("     $917.53"));
-        QVERIFY(std::abs(money(s.label("AllPayments")) - 300 * pmt(100000, 0.10125 / 12, 300)) < 0.05);
-        QCOMPARE(s.label("EndMortYear").trimmed() + "|" + s.label("PeriodicR"), QString("25.00|0.0084375"));
+        QVERIFY(std::abs(money(s.label("AllPayments")) - 300 * pmt(100000, 0.10125 / 12, 300)) <
+                0.05);
+        QCOMPARE(s.label("EndMortYear").trimmed() + "|" + s.label("PeriodicR"),
+                 QString("25.00|0.0084375"));
     }
 
     void bothViewsListEveryPaymentOrYearAndTheTotal() {
         Sheet s;
         s.click("MCalc");
         QCOMPARE(s.grid()->rows(), 1 + 300 + 1);
-        QCOMPARE(s.cells(0, 0, 0) + s.cells(13, 0, 0) + s.cells(300, 0, 0), QString("  Payment   No.  Year   13   2  300  25"));
+        QCOMPARE(s.cells(0, 0, 0) + s.cells(13, 0, 0) + s.cells(300, 0, 0),
+                 QString("  Payment   No.  Year   13   2  300  25"));
         // First month: interest 100,000 * 0.10125 / 12 = 843.75, principal 917.53 - 843.75.
         QCOMPARE(s.cells(1, 1, 3), QString("843.75|73.78|99,926.22"));
         QCOMPARE(s.cells(300, 3, 3), QString(".00"));
         QCOMPARE(s.cells(301, 0, 5), "Total:|||$.00|$" + s.cells(300, 4, 4) + "|$100,000.00");
-        acceptNextModal();  // the first-payment date as shown; en-US dates as the program pins
+        acceptNextModal(); // the first-payment date as shown; en-US dates as the program pins
         s.click("MDateNumber");
         s.click("MCalc");
-        QCOMPARE(s.cells(0, 0, 0) + "|" + s.cells(1, 0, 0) + "|" + s.cells(13, 0, 0), QString(" Payment  Date|1/15/2027|1/15/2028"));
-        s.click("MDateNumber");  // back to numbers without a dialog
+        QCOMPARE(s.cells(0, 0, 0) + "|" + s.cells(1, 0, 0) + "|" + s.cells(13, 0, 0),
+                 QString(" Payment  Date|1/15/2027|1/15/2028"));
+        s.click("MDateNumber"); // back to numbers without a dialog
 
         QTest::mouseClick(s.find("Option2"), Qt::LeftButton);
         s.click("MCalc");
         QCOMPARE(s.grid()->rows(), 1 + 25 + 1);
-        QCOMPARE(s.cells(0, 0, 0) + "|" + s.cells(25, 0, 0).trimmed() + "|" + s.cells(26, 0, 0), QString(" Payment  Year|25|Total:"));
+        QCOMPARE(s.cells(0, 0, 0) + "|" + s.cells(25, 0, 0).trimmed() + "|" + s.cells(26, 0, 0),
+                 QString(" Payment  Year|25|Total:"));
 
         // An additional 5,000 in year 2 ends the loan early and is listed below the total.
-        s.ws.tables.ExtraPayments[2] = {Currency{}, Currency::fromWhole(2), Currency::fromWhole(5000)};
+        s.ws.tables.ExtraPayments[2] = {Currency{}, Currency::fromWhole(2),
+                                        Currency::fromWhole(5000)};
         s.ws.tables.ExtraPaymentsInUse = 1;
         s.click("MCalc");
         const int last = s.st().ScheduleYears;
         QVERIFY(last < 25);
         QCOMPARE(s.grid()->rows(), last + 6);
         QCOMPARE(s.cells(last + 1, 0, 0), QString("Total:"));
-        QCOMPARE(s.cells(last + 4, 1, 3) + s.cells(last + 5, 1, 2), QString("Additional |Payments  |Applied  Year    2|5,000.00"));
+        QCOMPARE(s.cells(last + 4, 1, 3) + s.cells(last + 5, 1, 2),
+                 QString("Additional |Payments  |Applied  Year    2|5,000.00"));
     }
 
     void anyChangeEmptiesTheScheduleAndCommandsRefuse() {
@@ -89,7 +107,9 @@ private slots:
         const std::function<void()> changes[] = {
             [&] { s.principal()->setFocus(), QTest::keyClick(s.principal(), Qt::Key_5); },
             [&] { s.find<QComboBox>("FreqPmt")->setCurrentIndex(2); },
-            [&] { s.rate()->setCurrentIndex(s.rate()->findText("7 ")), emit s.rate()->activated(0); },
+            [&] {
+                s.rate()->setCurrentIndex(s.rate()->findText("7 ")), emit s.rate()->activated(0);
+            },
             [&] { QTest::mouseClick(s.find("Option2"), Qt::LeftButton); },
             [&] { acceptNextModal(), s.click("MAddPrePay"); }};
         for (const auto& change : changes) {
@@ -97,13 +117,16 @@ private slots:
             QVERIFY(s.grid()->rows() > 2);
             change();
             QVERIFY(s.st().ScheduleYears == 0 && !s.ws.tables.PaymentSchedule.has_value());
-            QVERIFY(s.grid()->rows() <= 2 && s.cells(1, 1, 1).isEmpty() && s.label("InMonthPI").isEmpty());
+            QVERIFY(s.grid()->rows() <= 2 && s.cells(1, 1, 1).isEmpty() &&
+                    s.label("InMonthPI").isEmpty());
         }
-        QCOMPARE(s.rate()->currentText() + "|" + s.stored(), QString("         7.000%|5|7|25"));  // the list choice
-        for (const char* command : {"MPrinter", "MSaveFile", "MGraphs"}) s.click(command);
+        QCOMPARE(s.rate()->currentText() + "|" + s.stored(),
+                 QString("         7.000%|5|7|25")); // the list choice
+        for (const char* command : {"MPrinter", "MSaveFile", "MGraphs"})
+            s.click(command);
         QCOMPARE(s.messages(), (std::vector<int>{1, 15, 2}));
-        QCOMPARE(s.ws.scripted.calls.size(), size_t{3});  // no header or file dialog opened
-        s.type(s.rate(), "0");  // a zero rate cannot be calculated
+        QCOMPARE(s.ws.scripted.calls.size(), size_t{3}); // no header or file dialog opened
+        s.type(s.rate(), "0");                           // a zero rate cannot be calculated
         s.click("MCalc");
         QCOMPARE(s.messages(), (std::vector<int>{1, 15, 2, 3}));
     }
@@ -123,10 +146,11 @@ private slots:
         });
         s.click("MAddPrePay");
         s.click("MCalc");
-        QVERIFY(s.ws.tables.ExtraPayments[1][2].isZero() && s.ws.tables.ExtraPayments[2][2].isZero());
+        QVERIFY(s.ws.tables.ExtraPayments[1][2].isZero() &&
+                s.ws.tables.ExtraPayments[2][2].isZero());
         QCOMPARE(int(s.ws.tables.ExtraPaymentsInUse), 0);
-        QCOMPARE(s.grid()->rows(), 1 + 300 + 1);  // no additional-payment rows below the total
-        QCOMPARE(s.cells(1, 1, 3), QString("843.75|73.78|99,926.22"));  // as without payments
+        QCOMPARE(s.grid()->rows(), 1 + 300 + 1); // no additional-payment rows below the total
+        QCOMPARE(s.cells(1, 1, 3), QString("843.75|73.78|99,926.22")); // as without payments
         s.ws.scripted.headers = {"x"};
         s.click("MPrinter");
         QVERIFY(!QString::fromStdString(s.ws.capture.documents.at(0)).contains("Additional"));
@@ -135,14 +159,17 @@ private slots:
     // A principal beyond the currency range (922,337,203,685,477.5807), or one whose schedule
     // overflows it, is message 3 with no results; a figure in range calculates again.
     void overflowingPrincipalIsMessage3WithoutResults() {
-        const struct { const char* typed; bool calculates; } rows[] = {
-            {"999999999999999", false}, {"922337203685477", false}, {"250000", true}};
+        const struct {
+            const char* typed;
+            bool calculates;
+        } rows[] = {{"999999999999999", false}, {"922337203685477", false}, {"250000", true}};
         Sheet s;
         std::vector<int> expected;
         for (const auto& row : rows) {
             s.type(s.principal(), row.typed);
             s.click("MCalc");
-            if (!row.calculates) expected.push_back(3);
+            if (!row.calculates)
+                expected.push_back(3);
             QCOMPARE(s.messages(), expected);
             QCOMPARE(s.st().ScheduleYears != 0, row.calculates);
             QCOMPARE(s.grid()->rows() > 2, row.calculates);
@@ -163,7 +190,8 @@ private slots:
             s.click("MCalc");
             QCOMPARE(s.stored(), QString("150000.5|6.375|25"));
             QCOMPARE(s.shown(), QString("     $150.000,50|         6,375%|              25"));
-            // Spreadsheet PMT(0.06375/12, 300, -150000.5) = 1,001.129; first interest P * i = 796.878.
+            // Spreadsheet PMT(0.06375/12, 300, -150000.5) = 1,001.129; first interest P * i =
+            // 796.878.
             QCOMPARE(s.label("InMonthPI").trimmed() + "|" + s.cells(1, 1, 3),
                      QString("$1.001,13|796,88|204,25|149.796,25"));
         }
@@ -173,17 +201,18 @@ private slots:
         Sheet s;
         QTest::mouseClick(s.find("Option2"), Qt::LeftButton);
         s.click("MCalc");
-        s.ws.scripted.headers = {"Smith house", "1"};  // the second header dialog is cancelled
+        s.ws.scripted.headers = {"Smith house", "1"}; // the second header dialog is cancelled
         s.click("MPrinter");
         s.click("MPrinter");
         QCOMPARE(s.ws.capture.documents.size(), size_t{1});
         const QString doc = QString::fromStdString(s.ws.capture.documents.front());
-        QVERIFY(doc.startsWith("\n Smith house\n") && doc.contains("                               Mortgage Table"));
+        QVERIFY(doc.startsWith("\n Smith house\n") &&
+                doc.contains("                               Mortgage Table"));
         QVERIFY(doc.contains(" $100,000.00    10.125%       25"));
         QVERIFY(doc.contains("\n Total:") && doc.contains(s.cells(25, 5, 5)));
         s.click("MGraphs");
         QCOMPARE(s.st().GraphSource, std::int16_t{4});
-        s.ws.tables.ExtraPayments[1][2] = Currency::fromWhole(10);  // leaving erases the tables
+        s.ws.tables.ExtraPayments[1][2] = Currency::fromWhole(10); // leaving erases the tables
         s.click("MExit");
         QCOMPARE(s.ws.menuShown, 1);
         QVERIFY(!s.ws.tables.PaymentSchedule.has_value() && s.ws.tables.LoanInputs[1].isZero());

@@ -13,13 +13,28 @@ TEST(ScheduleCell, AgreesWithCurrencyFromDouble) {
         Currency fast = Currency::fromRaw(-7);
         const bool ok = scheduleCell(value, fast);
         const auto ref = Currency::fromDouble(value);
-        EXPECT_TRUE(ok == ref.has_value() && fast.raw() == (ok ? ref->raw() : -7)) << std::hexfloat << value;
+        EXPECT_TRUE(ok == ref.has_value() && fast.raw() == (ok ? ref->raw() : -7))
+            << std::hexfloat << value;
     };
     // Decimal halves of the fourth decimal lie a hair below or above in binary; the decimal
     // form decides, half away from zero. Then values a Currency cannot hold.
-    const double edges[] = {0.00005, 1.00005, 2.34565, 1234.56785, 99999.99995, 0.00015, 711.0 / 24.0 / 1000.0,
-                            123456789.00005, 0.00004999, 17564.2617, 0.0, -0.0, 9.99999999995e9, 1e10 + 0.00005,
-                            std::nan(""), INFINITY, -1e300};
+    const double edges[] = {0.00005,
+                            1.00005,
+                            2.34565,
+                            1234.56785,
+                            99999.99995,
+                            0.00015,
+                            711.0 / 24.0 / 1000.0,
+                            123456789.00005,
+                            0.00004999,
+                            17564.2617,
+                            0.0,
+                            -0.0,
+                            9.99999999995e9,
+                            1e10 + 0.00005,
+                            std::nan(""),
+                            INFINITY,
+                            -1e300};
     for (double e : edges) {
         expectSame(e);
         expectSame(-e);
@@ -31,8 +46,8 @@ TEST(ScheduleCell, AgreesWithCurrencyFromDouble) {
         const double value = mantissa(gen) * std::pow(10.0, exponent(gen));
         const double cents = std::round(value * 100) / 100;
         expectSame(value);
-        expectSame(cents);            // amounts as the engine builds them
-        expectSame(cents + 0.00005);  // and a half of the fourth decimal
+        expectSame(cents);           // amounts as the engine builds them
+        expectSame(cents + 0.00005); // and a half of the fourth decimal
     }
 }
 

@@ -27,7 +27,8 @@ std::string render(const AmortizationInput& input, int font, const std::string& 
     const auto result = amortize(input);
     if (!result.ok())
         return "calculation failed: " + result.failure().what;
-    ScheduleReportInput in{{header, "$", font, {}}, &input, &result.value(), [](int day) { return isoDate(day); }};
+    ScheduleReportInput in{
+        {header, "$", font, {}}, &input, &result.value(), [](int day) { return isoDate(day); }};
     TextPrinter printer;
     printScheduleReport(printer, in, printerSetUp(printer, font));
     printer.endDocument();
@@ -38,16 +39,21 @@ std::string render(const AmortizationInput& input, int font, const std::string& 
 // payments. Reviewed by eye; PECUNEX_UPDATE_GOLDEN=1 rewrites them.
 TEST(ScheduleReport, MatchesTheGoldenPrintouts) {
     const struct {
-        const char* file; int scheduleView, dateView, font, extraInYear2; const char *header, *golden;
+        const char* file;
+        int scheduleView, dateView, font, extraInYear2;
+        const char *header, *golden;
     } cases[] = {
         // biweekly accelerated with dates, additional payments in years 3 and 7
-        {"Sample.umd", 2, 1, 1, 0, "Sample mortgage, all payments", "sample-mortgage-all-font1.txt"},
-        {"Sample.umd", 1, 0, 0, 0, "Sample mortgage, annual totals", "sample-mortgage-annual-font0.txt"},
+        {"Sample.umd", 2, 1, 1, 0, "Sample mortgage, all payments",
+         "sample-mortgage-all-font1.txt"},
+        {"Sample.umd", 1, 0, 0, 0, "Sample mortgage, annual totals",
+         "sample-mortgage-annual-font0.txt"},
         {"Sample.uld", 2, 0, 0, 0, "Sample loan", "sample-loan-all-font0.txt"},
-        {"Sample.uld", 1, 1, 1, 1500, "", "sample-loan-annual-font1.txt"},  // empty header
+        {"Sample.uld", 1, 1, 1, 1500, "", "sample-loan-annual-font1.txt"}, // empty header
     };
     for (const auto& c : cases) {
-        const LoanFileRead read = readLoanFile(readText(PECUNEX_SOURCE_DIR "/samples/" + std::string(c.file)));
+        const LoanFileRead read =
+            readLoanFile(readText(PECUNEX_SOURCE_DIR "/samples/" + std::string(c.file)));
         ASSERT_FALSE(read.error.has_value()) << c.file;
         AmortizationInput in = read.data.input;
         in.scheduleView = c.scheduleView;
@@ -63,9 +69,12 @@ TEST(ScheduleReport, MatchesTheGoldenPrintouts) {
 TEST(ScheduleReport, AdditionalPaymentsBlockMovesToANewPageWhenItWouldPassLine57) {
     // The block (two blank lines, title, blank, two payments) opens a new page when the line
     // count + 6 exceeds 57. Font 1: 24 + 27 rows fit on the first page, 7 + 44 on the next.
-    for (const auto& [months, moves] : {std::pair{27, false}, {28, true}, {83, false}, {84, true}}) {
-        AmortizationInput in{.principal = Currency::fromWhole(100000), .ratePercent = Currency::fromWhole(6),
-                             .termYears = Currency::fromDouble(months / 12.0).value(), .mortgageMode = 2};
+    for (const auto& [months, moves] :
+         {std::pair{27, false}, {28, true}, {83, false}, {84, true}}) {
+        AmortizationInput in{.principal = Currency::fromWhole(100000),
+                             .ratePercent = Currency::fromWhole(6),
+                             .termYears = Currency::fromDouble(months / 12.0).value(),
+                             .mortgageMode = 2};
         in.extraPayments[2] = in.extraPayments[3] = Currency::fromWhole(100);
         const std::string text = render(in, 1, "block");
         const std::size_t total = text.find(" Total:");

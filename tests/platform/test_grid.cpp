@@ -6,7 +6,7 @@
 
 class TestGrid : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     // Row 0 is the view's header and body row r model row r - 1; cells outside read empty.
     void textAddressingWithRowZeroAsHeadings() {
         Grid g;
@@ -17,9 +17,10 @@ private slots:
         g.setText(5, 0, "lost");
         g.setText(1, -1, "lost");
         QCOMPARE(std::pair(g.rows(), g.model()->rowCount()), std::pair(3, 2));
-        QCOMPARE(g.model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Amount"));
+        QCOMPARE(g.model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
+                 QString("Amount"));
         QCOMPARE(g.model()->index(1, 0).data().toString() + "|" + g.text(5, 0), QString("2|"));
-        g.setCols(4);  // more columns keep the cells; clearing the body keeps the headings
+        g.setCols(4); // more columns keep the cells; clearing the body keeps the headings
         QCOMPARE(g.text(2, 0) + "|" + g.text(0, 1), QString("2|Amount"));
         g.clearBody(2);
         QCOMPARE(g.text(2, 0) + "|" + g.text(0, 1), QString("|Amount"));
@@ -31,14 +32,16 @@ private slots:
         g.setText(0, 0, "No.");
         QSignalSpy resets(g.model(), &QAbstractItemModel::modelReset);
         std::vector<QString> cells;
-        for (int i = 0; i < 2100 * 3; ++i) cells.push_back(QString::number(i));
+        for (int i = 0; i < 2100 * 3; ++i)
+            cells.push_back(QString::number(i));
         g.setRowsData(1, std::move(cells));
         QCOMPARE(resets.count(), 1);
         QCOMPARE(g.rows(), 2101);
         QCOMPARE(g.text(0, 0) + "|" + g.text(1, 0) + "|" + g.text(2100, 2), QString("No.|0|6299"));
-        g.setRowsData(2102, {"a", "b", "c"});  // a later block leaves the rows above alone
+        g.setRowsData(2102, {"a", "b", "c"}); // a later block leaves the rows above alone
         QCOMPARE(g.rows(), 2103);
-        QCOMPARE(g.text(2100, 0) + "|" + g.text(2101, 0) + "|" + g.text(2102, 1), QString("6297||b"));
+        QCOMPARE(g.text(2100, 0) + "|" + g.text(2101, 0) + "|" + g.text(2102, 1),
+                 QString("6297||b"));
     }
 
     // A sourced block: one reset, no text made until a row is read, each row made once and
@@ -51,22 +54,25 @@ private slots:
         QSignalSpy resets(g.model(), &QAbstractItemModel::modelReset);
         QSignalSpy inserts(g.model(), &QAbstractItemModel::rowsInserted);
         g.setRowsSource(1, 2100, [&made](int row, int col) {
-            if (col == 0) made.push_back(row);
+            if (col == 0)
+                made.push_back(row);
             return QString::number(row) + ":" + QString::number(col);
         });
-        QCOMPARE(resets.count() * 10 + inserts.count(), 10);  // one reset, no row insertions
+        QCOMPARE(resets.count() * 10 + inserts.count(), 10); // one reset, no row insertions
         QCOMPARE(std::pair(g.rows(), g.model()->rowCount()), std::pair(2101, 2100));
         QVERIFY(made.empty());
         QCOMPARE(g.model()->index(1999, 2).data().toString(), QString("2000:2"));
-        QCOMPARE(g.text(0, 0) + "|" + g.text(2000, 0) + "|" + g.text(7, 1), QString("No.|2000:0|7:1"));
+        QCOMPARE(g.text(0, 0) + "|" + g.text(2000, 0) + "|" + g.text(7, 1),
+                 QString("No.|2000:0|7:1"));
         QCOMPARE(made, (std::vector<int>{2000, 7}));
         g.setText(5, 1, "typed");
         QCOMPARE(g.text(5, 1) + "|" + g.text(5, 2), QString("typed|5:2"));
-        g.setRowsData(2101, {"a", "b", "c"});  // a plain fill below settles the block
+        g.setRowsData(2101, {"a", "b", "c"}); // a plain fill below settles the block
         QCOMPARE(static_cast<int>(made.size()), 2100);
-        QCOMPARE(g.text(5, 1) + "|" + g.text(2100, 2) + "|" + g.text(2101, 1), QString("typed|2100:2|b"));
+        QCOMPARE(g.text(5, 1) + "|" + g.text(2100, 2) + "|" + g.text(2101, 1),
+                 QString("typed|2100:2|b"));
         g.setRowsSource(1, 2, [](int row, int col) { return QString::number(row * 10 + col); });
-        g.clearBody(2);  // clearing drops the source: nothing left to make
+        g.clearBody(2); // clearing drops the source: nothing left to make
         QCOMPARE(g.text(1, 1) + "|" + g.text(0, 0), QString("|No."));
     }
 
@@ -74,13 +80,14 @@ private slots:
         Grid g;
         g.setCols(4);
         g.setRows(6);
-        g.fillRange(4, 2, 2, 1, "0");  // corners in any order
+        g.fillRange(4, 2, 2, 1, "0"); // corners in any order
         g.selectionModel()->select(QItemSelection(g.model()->index(0, 3), g.model()->index(1, 3)),
                                    QItemSelectionModel::ClearAndSelect);
-        g.fillSelection("z");  // model rows 0-1 are grid rows 1-2
+        g.fillSelection("z"); // model rows 0-1 are grid rows 1-2
         for (int r = 0; r < 6; ++r)
             for (int c = 0; c < 4; ++c) {
-                const bool range = r >= 2 && r <= 4 && c >= 1 && c <= 2, selected = c == 3 && (r == 1 || r == 2);
+                const bool range = r >= 2 && r <= 4 && c >= 1 && c <= 2,
+                           selected = c == 3 && (r == 1 || r == 2);
                 QCOMPARE(g.text(r, c), QString(range ? "0" : selected ? "z" : ""));
             }
     }

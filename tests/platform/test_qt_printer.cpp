@@ -19,12 +19,14 @@ namespace {
 int threePageJob(Printer& p, int font) {
     int lines = 0;
     for (int page = 1; page <= 3; ++page) {
-        if (page > 1) p.newPage();
+        if (page > 1)
+            p.newPage();
         lines = printerSetUp(p, font);
         p.print({Tab(2), "No.", Tab(10), "Description", Tab(40), "Amount", Tab(60), "Running"});
         for (int n = 1; n < lines; ++n) {
             p.print({Tab(2), std::to_string(n), Tab(10), "Item " + std::to_string(n)}, true);
-            p.print({Tab(40), std::to_string(n * 37) + ".5", Tab(60), std::to_string(n * n * page)});
+            p.print(
+                {Tab(40), std::to_string(n * 37) + ".5", Tab(60), std::to_string(n * n * page)});
         }
         p.emptyLine();
         p.print({Tab(1), "Page " + std::to_string(p.page()) + std::string(73, '.') + "|"});
@@ -36,7 +38,8 @@ int threePageJob(Printer& p, int font) {
 QString run(const QString& program, const QStringList& args) {
     QProcess proc;
     proc.start(program, args);
-    return proc.waitForFinished(30000) ? QString::fromUtf8(proc.readAllStandardOutput()) : QString();
+    return proc.waitForFinished(30000) ? QString::fromUtf8(proc.readAllStandardOutput())
+                                       : QString();
 }
 
 // Each page's non-empty lines without trailing blanks or the indentation all of them share
@@ -47,19 +50,25 @@ QList<QStringList> pagesOf(const QString& text) {
         QStringList lines = page.split('\n').replaceInStrings(QRegularExpression("\\s+$"), "");
         lines.removeAll(QString());
         qsizetype indent = 1000;
-        for (const QString& line : lines) indent = qMin(indent, line.indexOf(QRegularExpression("\\S")));
-        for (QString& line : lines) line.remove(0, indent);
-        if (!lines.isEmpty()) pages << lines;
+        for (const QString& line : lines)
+            indent = qMin(indent, line.indexOf(QRegularExpression("\\S")));
+        for (QString& line : lines)
+            line.remove(0, indent);
+        if (!lines.isEmpty())
+            pages << lines;
     }
     return pages;
 }
 
 // Sheets in a PDF, blank ones included: the reader ends each with a form feed.
-int pageCount(const QString& pdf) { return int(run("pdftotext", {pdf, "-"}).count('\f')); }
+int pageCount(const QString& pdf) {
+    return int(run("pdftotext", {pdf, "-"}).count('\f'));
+}
 
 // Left edge in points of a word of a PDF, from the reader's boxes.
 double wordLeft(const QString& pdf, const QString& word) {
-    const QRegularExpression box("<word xMin=\"([0-9.]+)\"[^>]*>" + QRegularExpression::escape(word) + "</word>");
+    const QRegularExpression box("<word xMin=\"([0-9.]+)\"[^>]*>" +
+                                 QRegularExpression::escape(word) + "</word>");
     return box.match(run("pdftotext", {"-bbox", pdf, "-"})).captured(1).toDouble();
 }
 } // namespace
@@ -72,26 +81,31 @@ class QtPrinterTest : public QObject {
         return folder.filePath(name);
     }
 
-private slots:
+  private slots:
     void initTestCase() {
-        if (QStandardPaths::findExecutable("pdftotext").isEmpty()) QSKIP("poppler-utils missing");
+        if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+            QSKIP("poppler-utils missing");
     }
 
     // Each font choice: its page length, Courier's cell of 0.6 of the point size, three
     // sheets, and the same lines and columns as the text rendering.
     void pdfHasTheColumnsAndPagesOfTheText() {
-        const struct { int font, lines; double fortyColumns; } table[] = {
-            {0, 53, 240.0}, {1, 63, 240.0}, {2, 56, 264.0}, {3, 51, 288.0}};
+        const struct {
+            int font, lines;
+            double fortyColumns;
+        } table[] = {{0, 53, 240.0}, {1, 63, 240.0}, {2, 56, 264.0}, {3, 51, 288.0}};
         for (const auto& row : table) {
             TextPrinter text;
             QCOMPARE(threePageJob(text, row.font), row.lines);
-            const QString pdf = printPdf("job.pdf", [&](Printer& p) { QCOMPARE(threePageJob(p, row.font), row.lines); });
+            const QString pdf = printPdf(
+                "job.pdf", [&](Printer& p) { QCOMPARE(threePageJob(p, row.font), row.lines); });
             QCOMPARE(pageCount(pdf), 3);
             // The reader closes wide gaps unless told the cell width: take it from the heading.
             const double cell = (wordLeft(pdf, "Description") - wordLeft(pdf, "No.")) / 8;
             QVERIFY2(qAbs(40 * cell - row.fortyColumns) < 1, qPrintable(QString::number(cell)));
-            QCOMPARE(pagesOf(run("pdftotext", {"-layout", "-fixed", QString::number(cell), pdf, "-"})),
-                     pagesOf(QString::fromStdString(text.text())));
+            QCOMPARE(
+                pagesOf(run("pdftotext", {"-layout", "-fixed", QString::number(cell), pdf, "-"})),
+                pagesOf(QString::fromStdString(text.text())));
         }
     }
 
@@ -100,16 +114,26 @@ private slots:
     // back from the reader's word boxes). Lines with a non-ASCII currency sign and with a
     // character the printout font lacks (drawn through the font fallback) keep the grid too.
     void runsStartOnTheirColumns() {
-        const struct { const char* name; std::vector<std::pair<int, const char*>> runs; } lines[] = {
-            {"ascii", {{1, "2027-01-01"}, {13, "1,170.15"}, {25, "84.54"}, {36, "199,915.46"},
-                       {50, "12,345.67"}, {65, "99.01"}, {79, "|"}}},
+        const struct {
+            const char* name;
+            std::vector<std::pair<int, const char*>> runs;
+        } lines[] = {
+            {"ascii",
+             {{1, "2027-01-01"},
+              {13, "1,170.15"},
+              {25, "84.54"},
+              {36, "199,915.46"},
+              {50, "12,345.67"},
+              {65, "99.01"},
+              {79, "|"}}},
             {"pound", {{1, "Total:"}, {36, "\u00a3199,915.46"}, {50, "\u20ac1,170.15"}, {79, "|"}}},
             {"fallback", {{1, "start"}, {13, "A\u4e00B"}, {25, "after"}, {79, "|"}}},
         };
         for (const auto& line : lines) {
             const QString pdf = printPdf(QString(line.name) + ".pdf", [&](Printer& p) {
                 printerSetUp(p, 1);
-                for (const auto& [column, text] : line.runs) p.print({Tab(column + 1), text}, true);
+                for (const auto& [column, text] : line.runs)
+                    p.print({Tab(column + 1), text}, true);
                 p.print({});
                 p.endDocument();
             });
@@ -117,10 +141,13 @@ private slots:
             const auto& [lastColumn, lastText] = line.runs.back();
             const double first = wordLeft(pdf, QString::fromUtf8(firstText));
             const double cell = (wordLeft(pdf, lastText) - first) / (lastColumn - firstColumn);
-            QVERIFY2(cell > 5.9 && cell < 6.1, qPrintable(QString::number(cell)));  // Courier: 0.6 x 10 pt
-            QVERIFY2(qAbs(first - (18 + firstColumn * cell)) < 0.05, qPrintable(QString::number(first)));
+            QVERIFY2(cell > 5.9 && cell < 6.1,
+                     qPrintable(QString::number(cell))); // Courier: 0.6 x 10 pt
+            QVERIFY2(qAbs(first - (18 + firstColumn * cell)) < 0.05,
+                     qPrintable(QString::number(first)));
             for (const auto& [column, text] : line.runs) {
-                if (QString::fromUtf8(text).contains(QChar(0x4e00))) continue;  // its box is the fallback's
+                if (QString::fromUtf8(text).contains(QChar(0x4e00)))
+                    continue; // its box is the fallback's
                 const double left = wordLeft(pdf, QString::fromUtf8(text));
                 QVERIFY2(qAbs(left - (first + (column - firstColumn) * cell)) < 0.02,
                          qPrintable(QString("%1 %2 at %3").arg(line.name, text).arg(left)));

@@ -51,11 +51,15 @@ inline std::vector<SuiteRunner>& suites() {
     return all;
 }
 #define PECUNEX_SUITE(T)                                                                           \
-    static const bool T##Registered =                                                             \
-        (suites().push_back([](int c, char** v) { T t; return QTest::qExec(&t, c, v); }), true);
+    static const bool T##Registered = (suites().push_back([](int c, char** v) {                    \
+        T t;                                                                                       \
+        return QTest::qExec(&t, c, v);                                                             \
+    }),                                                                                            \
+                                       true);
 
 inline int runSuites(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     app.setAttribute(Qt::AA_Use96Dpi, true);
     int failed = 0;
@@ -69,20 +73,23 @@ inline int runSuites(int argc, char** argv) {
 
 // Runs `drive` on the window that `call` shows modally, then closes what `drive` left open,
 // so a failed check never hangs the program. Returns the window's name, "" if none showed.
-inline QString runModal(const std::function<void()>& call, const std::function<void(QWidget*)>& drive) {
+inline QString runModal(const std::function<void()>& call,
+                        const std::function<void(QWidget*)>& drive) {
     QString shown;
     QTimer::singleShot(0, [&] {
         QPointer<QWidget> window = QApplication::activeModalWidget();
-        if (!window) return;
+        if (!window)
+            return;
         shown = window->objectName();
         window->activateWindow();
         (void)QTest::qWaitFor([&] { return !window || window->isActiveWindow(); }, 2000);
-        if (window) drive(window);
+        if (window)
+            drive(window);
         if (auto* dialog = qobject_cast<QDialog*>(window.data()); dialog && dialog->isVisible())
             shown += " (left open)", dialog->done(QDialog::Rejected);
     });
     call();
-    QCoreApplication::processEvents();  // a call that showed nothing leaves the timer pending
+    QCoreApplication::processEvents(); // a call that showed nothing leaves the timer pending
     return shown;
 }
 // The same for a window that must show, be named `name`, and be closed by `drive`.
@@ -93,6 +100,7 @@ inline void expectModal(const char* name, const std::function<void()>& call,
 
 template <class T = QWidget> T* child(QObject* parent, const char* name) {
     T* found = parent ? parent->findChild<T*>(QLatin1String(name)) : nullptr;
-    if (!found) qFatal("no %s", name);
+    if (!found)
+        qFatal("no %s", name);
     return found;
 }

@@ -1,2 +1,4 @@
 #include "ShellTest.h"
-int main(int argc, char** argv) { return runSuites(argc, argv); }
+int main(int argc, char** argv) {
+    return runSuites(argc, argv);
+}

@@ -17,10 +17,13 @@ class NumericEntryTest : public QObject {
     int beeps = 0;
 
     QLineEdit* field(int i) { return form->fields[i]; }
-    void focus(int i) { field(i)->setFocus(); QTRY_VERIFY(field(i)->hasFocus()); }
+    void focus(int i) {
+        field(i)->setFocus();
+        QTRY_VERIFY(field(i)->hasFocus());
+    }
     static QClipboard* clipboard() { return QGuiApplication::clipboard(); }
 
-private slots:
+  private slots:
     void init() {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         platform::setBeepHook([this] { ++beeps; }), beeps = 0;
@@ -30,38 +33,48 @@ private slots:
         const char* texts[] = {"    1,234.50", "   7.500", "  25"};
         NumericEntryConfig configs[3];
         configs[1].decimals = 3, configs[1].pattern = "###.000", configs[1].width = 8;
-        configs[2].filter = NumericEntryConfig::Filter::Digit, configs[2].pattern = "###", configs[2].width = 4;
+        configs[2].filter = NumericEntryConfig::Filter::Digit, configs[2].pattern = "###",
+        configs[2].width = 4;
         for (int i = 0; i < 3; ++i) {
             layout->addWidget(f.fields[i] = new QLineEdit(texts[i]));
-            configs[i].commit = [&f, i](double v) { return f.stored[i] = i == 1 && v > 25 ? 25 : v; };
+            configs[i].commit = [&f, i](double v) {
+                return f.stored[i] = i == 1 && v > 25 ? 25 : v;
+            };
             f.entries[i] = new NumericEntry(f.fields[i], f.state, configs[i]);
-            if (i) f.entries[i - 1]->setNext(f.fields[i]);
+            if (i)
+                f.entries[i - 1]->setNext(f.fields[i]);
         }
         layout->addWidget(f.calculate = new QPushButton("&Calculate"));
         f.window.show();
         f.window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        f.calculate->setFocus();  // each test gives a field the focus
+        f.calculate->setFocus(); // each test gives a field the focus
     }
     void cleanup() { form.reset(); }
 
     // Focus selects all and empties the clipboard; then typing and Tab (or Enter): the text
     // meanwhile, the beeps, the value stored once, the text shown, and where the focus goes.
     void typeAndLeave() {
-        struct Row { int field; const char *keys, *typed; int refused; double stored; const char* shown;
-                     bool enter = false; };
+        struct Row {
+            int field;
+            const char *keys, *typed;
+            int refused;
+            double stored;
+            const char* shown;
+            bool enter = false;
+        };
         const Row rows[] = {
-            {0, "78", "78", 0, 78, "       78.00"},         // the first key replaces the figure
-            {0, "5", "5", 0, 5, "        5.00", true},       // Enter is swallowed and moves on
-            {0, "x", "", 1, 0, "         .00"},             // even a refused first key empties it
+            {0, "78", "78", 0, 78, "       78.00"},    // the first key replaces the figure
+            {0, "5", "5", 0, 5, "        5.00", true}, // Enter is swallowed and moves on
+            {0, "x", "", 1, 0, "         .00"},        // even a refused first key empties it
             {0, "123\b", "12", 0, 12, "       12.00"},
-            {0, "7.125", "7.12", 1, 7.12, "        7.12"},  // two decimals at most
+            {0, "7.125", "7.12", 1, 7.12, "        7.12"}, // two decimals at most
             {0, "1234567.5", "1234567.5", 0, 1234567.5, "1,234,567.50"},
-            {1, "7.1256", "7.125", 1, 7.125, "   7.125"},   // three in the rate
-            {1, "1.2.", "1.2.", 0, 1.2, "   1.200"},        // read up to the second period
-            {1, "12.5.1", "12.5.1", 0, 12.5, "  12.500"},    // the leading number
-            {1, "30", "30", 0, 25, "  25.000"},             // the field shows what was stored
-            {2, "4.-2", "42", 2, 42, "  42"}};              // digits only; Tab goes to the button
+            {1, "7.1256", "7.125", 1, 7.125, "   7.125"}, // three in the rate
+            {1, "1.2.", "1.2.", 0, 1.2, "   1.200"},      // read up to the second period
+            {1, "12.5.1", "12.5.1", 0, 12.5, "  12.500"}, // the leading number
+            {1, "30", "30", 0, 25, "  25.000"},           // the field shows what was stored
+            {2, "4.-2", "42", 2, 42, "  42"}};            // digits only; Tab goes to the button
         for (const auto& row : rows) {
             init();
             const QString before = field(row.field)->text();
@@ -78,7 +91,8 @@ private slots:
             QCOMPARE(started.count(), 1);
             clipboard()->setText("42");
             QTest::keyClick(field(row.field), row.enter ? Qt::Key_Return : Qt::Key_Tab);
-            QTRY_VERIFY(row.field < 2 ? field(row.field + 1)->hasFocus() : form->calculate->hasFocus());
+            QTRY_VERIFY(row.field < 2 ? field(row.field + 1)->hasFocus()
+                                      : form->calculate->hasFocus());
             QVERIFY(clipboard()->text().isEmpty());
             QCOMPARE(form->state.EditStarted, 0);
             QCOMPARE(form->stored[row.field], row.stored);
@@ -92,9 +106,12 @@ private slots:
     void keysThatChangeNothing() {
         focus(0);
         clipboard()->setText("abc");
-        for (const auto& [key, mod] : {std::pair{Qt::Key_Home, Qt::NoModifier}, {Qt::Key_Right, Qt::NoModifier},
-                                       {Qt::Key_End, Qt::ShiftModifier}, {Qt::Key_Shift, Qt::NoModifier},
-                                       {Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Insert, Qt::ShiftModifier}})
+        for (const auto& [key, mod] : {std::pair{Qt::Key_Home, Qt::NoModifier},
+                                       {Qt::Key_Right, Qt::NoModifier},
+                                       {Qt::Key_End, Qt::ShiftModifier},
+                                       {Qt::Key_Shift, Qt::NoModifier},
+                                       {Qt::Key_V, Qt::ControlModifier},
+                                       {Qt::Key_Insert, Qt::ShiftModifier}})
             QTest::keyClick(field(0), key, mod);
         QCOMPARE(form->state.EditStarted, 0);
         QTest::keyClick(field(0), Qt::Key_Tab);
@@ -103,7 +120,8 @@ private slots:
         QTRY_VERIFY(field(2)->hasFocus());
         QTest::keyClick(field(2), Qt::Key_Enter);
         QVERIFY(field(2)->hasFocus());
-        QCOMPARE(field(0)->text() + field(1)->text() + field(2)->text(), QString("    1,234.50   7.500  25"));
+        QCOMPARE(field(0)->text() + field(1)->text() + field(2)->text(),
+                 QString("    1,234.50   7.500  25"));
         QCOMPARE(form->stored[0] + form->stored[1], 1242.0);
     }
 

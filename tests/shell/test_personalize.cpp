@@ -15,7 +15,10 @@ class PersonalizeTest : public QObject {
     QLineEdit *currency = nullptr, *name = nullptr;
 
     QString path() const { return QDir(folder.path()).filePath("Personal.kpf"); }
-    QByteArray savedFile() const { QFile f(path()); return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>"; }
+    QByteArray savedFile() const {
+        QFile f(path());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>";
+    }
     ShellState loaded(int linesPerPage = 53) const {
         ShellState next;
         next.ProgramFolder = folder.path().toStdString();
@@ -26,12 +29,13 @@ class PersonalizeTest : public QObject {
     QRadioButton* option(int i) { return dialog->findChildren<QRadioButton*>("PtrFt").value(i); }
     QWidget* exitFonts() { return child(dialog.get(), "ExitFonts"); }
 
-private slots:
+  private slots:
     void init() {
         dialog.reset();
         QFile::remove(path());
         state = ShellState{};
-        state.ProgramFolder = folder.path().toStdString(), state.PrinterFontChoice = 2, state.UserName = "Ann";
+        state.ProgramFolder = folder.path().toStdString(), state.PrinterFontChoice = 2,
+        state.UserName = "Ann";
         workspace = std::make_unique<MdiContainer>(state);
         dialog = std::make_unique<PersonalizeDialog>(state, *workspace);
         currency = child<QLineEdit>(dialog.get(), "InCurrency");
@@ -44,16 +48,23 @@ private slots:
 
     // The settings read reach the shared state; only a failed read sets the page length 53.
     void loading() {
-        const struct { const char *file, *symbol; int font; const char* name; int lines; } rows[] = {
-            {nullptr, "$", 0, "", 53},  // first start: no file, and none is made
-            {"\"EU\",2,\"Ann Lee\"\r\n", "EU", 2, "Ann Lee", 63}, {"\"EU\",3", "EU", 3, "", 53}};
+        const struct {
+            const char *file, *symbol;
+            int font;
+            const char* name;
+            int lines;
+        } rows[] = {{nullptr, "$", 0, "", 53}, // first start: no file, and none is made
+                    {"\"EU\",2,\"Ann Lee\"\r\n", "EU", 2, "Ann Lee", 63},
+                    {"\"EU\",3", "EU", 3, "", 53}};
         for (const auto& row : rows) {
             QFile file(path());
             QVERIFY(!file.exists() || file.remove());
-            if (row.file) QVERIFY(file.open(QIODevice::WriteOnly) && file.write(row.file) >= 0);
+            if (row.file)
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(row.file) >= 0);
             file.close();
             const ShellState read = loaded(63);
-            QCOMPARE(read.CurrencySymbol + "|" + read.UserName, row.symbol + std::string("|") + row.name);
+            QCOMPARE(read.CurrencySymbol + "|" + read.UserName,
+                     row.symbol + std::string("|") + row.name);
             QCOMPARE(read.PrinterFontChoice, row.font);
             QCOMPARE(read.LinesPerPage, row.lines);
             QCOMPARE(file.exists(), row.file != nullptr);
@@ -78,12 +89,16 @@ private slots:
     void opening() {
         QStringList texts = {dialog->windowTitle(), workspace->windowTitle(),
                              child<QGroupBox>(dialog.get(), "Frame1")->title()};
-        for (int i = 0; i < 4; ++i) texts << option(i)->text() + (option(i)->isChecked() ? "*" : "");
-        for (const char* label : {"Label1", "Label2", "Label3"}) texts << child<QLabel>(dialog.get(), label)->text();
-        texts << child<QPushButton>(dialog.get(), "ExitFonts")->text() << currency->text() << name->text();
-        QCOMPARE(texts, QStringList({"Personalize", " Personalize", "Change Printer Font", "Standard Printer Font",
-                                     "Courier New 10 point font", "Courier New 11 point font*",
-                                     "Courier New 12 point font", "", "  Change Currency Symbol.", "Type in your name",
+        for (int i = 0; i < 4; ++i)
+            texts << option(i)->text() + (option(i)->isChecked() ? "*" : "");
+        for (const char* label : {"Label1", "Label2", "Label3"})
+            texts << child<QLabel>(dialog.get(), label)->text();
+        texts << child<QPushButton>(dialog.get(), "ExitFonts")->text() << currency->text()
+              << name->text();
+        QCOMPARE(texts, QStringList({"Personalize", " Personalize", "Change Printer Font",
+                                     "Standard Printer Font", "Courier New 10 point font",
+                                     "Courier New 11 point font*", "Courier New 12 point font", "",
+                                     "  Change Currency Symbol.", "Type in your name",
                                      "E&xit to Menu", "$", "Ann"}));
         for (int i : {3, 0}) {
             QTest::mouseClick(option(i), Qt::LeftButton);
@@ -94,7 +109,9 @@ private slots:
     // A click empties the symbol box; two characters at most, right-aligned on leaving; Enter
     // moves to the name; an empty symbol is saved empty.
     void currencySymbol() {
-        const struct { const char *keys, *shown, *stored; } rows[] = {{"EUR", "EU", "EU"}, {"E", " E", "E"}, {"", "  ", ""}};
+        const struct {
+            const char *keys, *shown, *stored;
+        } rows[] = {{"EUR", "EU", "EU"}, {"E", " E", "E"}, {"", "  ", ""}};
         for (const auto& row : rows) {
             init();
             QTest::mouseClick(currency, Qt::LeftButton);
@@ -184,9 +201,10 @@ private slots:
             QTest::keyClick(name, Qt::Key_X, Qt::AltModifier);
             QTRY_VERIFY(!dialog->isVisible());
         }
-        QVERIFY(QApplication::activeModalWidget() == nullptr);  // no message
+        QVERIFY(QApplication::activeModalWidget() == nullptr); // no message
         QCOMPARE(savedFile(), old);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Personal.kpf"});
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{"Personal.kpf"});
     }
 };
 

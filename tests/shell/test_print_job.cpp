@@ -13,7 +13,7 @@ class PrintJobTest : public QObject {
         return runPrintout(state, dialogs, printers, body);
     }
 
-private slots:
+  private slots:
     void init() { printers.documents.clear(); }
 
     // The header is asked first; the body runs once, after the set-up's empty line, and
@@ -27,7 +27,8 @@ private slots:
                 p.print({Tab(5), "line"});
             }));
             QCOMPARE(runs, 1);
-            QCOMPARE(printers.documents.back(), "\n" + (header.empty() ? "" : " " + header) + "\n    line\n");
+            QCOMPARE(printers.documents.back(),
+                     "\n" + (header.empty() ? "" : " " + header) + "\n    line\n");
         }
         QCOMPARE(dialogs.calls, std::vector<ScriptedDialogs::Call>(2, {"printerHeader", 0}));
     }

@@ -24,25 +24,34 @@ class ShellWindowsTest : public QObject {
     void click(const char* button) { QTest::mouseClick(menu(button), Qt::LeftButton); }
     QPoint framePos(QWidget* w) { return w->parentWidget()->pos(); }
     void setOuterHeight(int pixels) {
-        container->resize(container->width(), pixels - (container->frameGeometry().height() - container->height()));
+        container->resize(container->width(),
+                          pixels - (container->frameGeometry().height() - container->height()));
         QTRY_COMPARE(container->frameGeometry().height(), pixels);
     }
 
-private slots:
+  private slots:
     void cleanup() { container.reset(); }
 
     // The buttons in order with their accelerators, Tab in the same order; the name only if set.
     void menu() {
         start();
-        const QStringList expected = {"Networth:&Net Worth", "LoanPmt:Planning your &Loans",
-            "ToBudget:Planning your &Budget", "PTrFnt:Personali&ze Settings", "ExitButten:E&xit from Program",
-            "About:&About...", "HowTo:&How to Use the Program", "Canadian:Planning your &Mortgage",
-            "Savings:Planning your &Savings"};
+        const QStringList expected = {"Networth:&Net Worth",
+                                      "LoanPmt:Planning your &Loans",
+                                      "ToBudget:Planning your &Budget",
+                                      "PTrFnt:Personali&ze Settings",
+                                      "ExitButten:E&xit from Program",
+                                      "About:&About...",
+                                      "HowTo:&How to Use the Program",
+                                      "Canadian:Planning your &Mortgage",
+                                      "Savings:Planning your &Savings"};
         QStringList made, tabbed;
-        for (auto* b : container->menu()->findChildren<QPushButton*>()) made << b->objectName() + ":" + b->text();
+        for (auto* b : container->menu()->findChildren<QPushButton*>())
+            made << b->objectName() + ":" + b->text();
         QCOMPARE(made, expected);
-        for (QWidget* w = menu("Networth"); tabbed.size() < expected.size(); w = w->nextInFocusChain())
-            if (auto* b = qobject_cast<QPushButton*>(w)) tabbed << b->objectName() + ":" + b->text();
+        for (QWidget* w = menu("Networth"); tabbed.size() < expected.size();
+             w = w->nextInFocusChain())
+            if (auto* b = qobject_cast<QPushButton*>(w))
+                tabbed << b->objectName() + ":" + b->text();
         QCOMPARE(tabbed, expected);
         QCOMPARE(child<QLabel>(container->menu(), "Label2")->text(), QString("Pecunex Ruv9"));
         QVERIFY(!menu("MyName")->isVisible());
@@ -63,7 +72,8 @@ private slots:
             void closeEvent(QCloseEvent* e) override { ++asked, e->ignore(); }
         } * sheet;
         start();
-        container->registerWorksheet(Worksheet::NetWorth, [&](Workspace&) -> QWidget* { return sheet = new Reluctant; });
+        container->registerWorksheet(Worksheet::NetWorth,
+                                     [&](Workspace&) -> QWidget* { return sheet = new Reluctant; });
         click("Networth");
         QVERIFY(!container->close());
         QVERIFY(container->isVisible());
@@ -80,15 +90,17 @@ private slots:
         QCOMPARE(container->size(), QSize(641, 454));
         QCOMPARE(container->pos(), QPoint(0, 0));
         for (const char* sheet : {"", "ToBudget"}) {
-            if (*sheet) click(sheet);
+            if (*sheet)
+                click(sheet);
             QWidget* shown = *sheet ? container->worksheet() : container->menu();
-            const QPoint small = *sheet ? QPoint(-4, -2) : QPoint(-2, -1);  // (-60, -30), (-25, -15) twips
+            const QPoint small =
+                *sheet ? QPoint(-4, -2) : QPoint(-2, -1); // (-60, -30), (-25, -15) twips
             QCOMPARE(state.LayoutClass, 6810);
             QCOMPARE(framePos(shown), small);
-            setOuterHeight(567);  // 8505 twips
+            setOuterHeight(567); // 8505 twips
             QCOMPARE(state.LayoutClass, 8670);
-            QCOMPARE(framePos(shown), QPoint(80, 67));  // (1200, 1000)
-            setOuterHeight(566);  // 8490 twips
+            QCOMPARE(framePos(shown), QPoint(80, 67)); // (1200, 1000)
+            setOuterHeight(566);                       // 8490 twips
             QCOMPARE(state.LayoutClass, 6810);
             QCOMPARE(framePos(shown), small);
         }
@@ -97,13 +109,17 @@ private slots:
     // Without a registered worksheet each button opens a placeholder with its caption and
     // context; its exit button, or closing its frame, brings the menu back.
     void placeholderWorksheets() {
-        const struct { const char *button, *caption; int mode, context; } rows[] = {
-            {"Networth", " Net Worth", 7, 0}, {"LoanPmt", " Loan Calculations", 2, 0},
-            {"ToBudget", " Budget Calculations", 7, 0}, {"Canadian", " Mortgage Calculations", 1, 0},
-            {"Savings", " Investment Growth Calculations", 7, 1}};
+        const struct {
+            const char *button, *caption;
+            int mode, context;
+        } rows[] = {{"Networth", " Net Worth", 7, 0},
+                    {"LoanPmt", " Loan Calculations", 2, 0},
+                    {"ToBudget", " Budget Calculations", 7, 0},
+                    {"Canadian", " Mortgage Calculations", 1, 0},
+                    {"Savings", " Investment Growth Calculations", 7, 1}};
         start();
         for (const auto& row : rows) {
-            state.MortgageMode = 7;  // set only by the two planners
+            state.MortgageMode = 7; // set only by the two planners
             click(row.button);
             QVERIFY(!container->menu()->isVisible());
             QPointer<QWidget> sheet = container->worksheet();
@@ -112,8 +128,10 @@ private slots:
             QCOMPARE(container->windowTitle(), QString(row.caption));
             QCOMPARE(state.MortgageMode, row.mode);
             QCOMPARE(state.ContextCode, row.context);
-            if (row.context) QVERIFY(sheet->parentWidget()->close());
-            else QTest::mouseClick(child(sheet.data(), "ExitToMenu"), Qt::LeftButton);
+            if (row.context)
+                QVERIFY(sheet->parentWidget()->close());
+            else
+                QTest::mouseClick(child(sheet.data(), "ExitToMenu"), Qt::LeftButton);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(container->menu()->isVisible());
             QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
@@ -124,13 +142,15 @@ private slots:
     // Personalize over the hidden menu; leaving it shows the new name on the menu.
     void personalize() {
         start();
-        expectModal("ChangeFnt", [&] { click("PTrFnt"); }, [&](QWidget* w) {
-            QVERIFY(!container->menu()->isVisible());
-            QCOMPARE(w->pos() - container->pos(), QPoint(204, 47));  // (3060, 700) twips
-            child(w, "InMyName")->setFocus();
-            QTest::keyClicks(child(w, "InMyName"), "Ann Lee");
-            QTest::mouseClick(child(w, "ExitFonts"), Qt::LeftButton);
-        });
+        expectModal(
+            "ChangeFnt", [&] { click("PTrFnt"); },
+            [&](QWidget* w) {
+                QVERIFY(!container->menu()->isVisible());
+                QCOMPARE(w->pos() - container->pos(), QPoint(204, 47)); // (3060, 700) twips
+                child(w, "InMyName")->setFocus();
+                QTest::keyClicks(child(w, "InMyName"), "Ann Lee");
+                QTest::mouseClick(child(w, "ExitFonts"), Qt::LeftButton);
+            });
         QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
         QVERIFY(menu("MyName")->isVisible());
         QCOMPARE(child<QLabel>(container->menu(), "MyName")->text(), QString("Ann Lee"));
@@ -143,10 +163,14 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<bool>("byMouse");
-        QTest::newRow("Personalize, Enter") << "PTrFnt" << "ChangeFnt" << false;
-        QTest::newRow("Personalize, mouse") << "PTrFnt" << "ChangeFnt" << true;
-        QTest::newRow("About, Enter") << "About" << "AboutBox" << false;
-        QTest::newRow("About, mouse") << "About" << "AboutBox" << true;
+        QTest::newRow("Personalize, Enter") << "PTrFnt"
+                                            << "ChangeFnt" << false;
+        QTest::newRow("Personalize, mouse") << "PTrFnt"
+                                            << "ChangeFnt" << true;
+        QTest::newRow("About, Enter") << "About"
+                                      << "AboutBox" << false;
+        QTest::newRow("About, mouse") << "About"
+                                      << "AboutBox" << true;
     }
     void focusReturnsToTheOpeningButton() {
         QFETCH(QString, button);

@@ -14,25 +14,26 @@
 #include "TextPrinter.h"
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Call {
-        std::string kind;  // message, printerHeader, fileDirectory, yesNo, recordNumber, valueInput
-        int code;          // MessageCode, 0, FileDialogMode, QuestionCode, RecordDialogSide, ContextCode
+        std::string kind; // message, printerHeader, fileDirectory, yesNo, recordNumber, valueInput
+        int code; // MessageCode, 0, FileDialogMode, QuestionCode, RecordDialogSide, ContextCode
         bool operator==(const Call&) const = default;
     };
     explicit ScriptedDialogs(ShellState& s) : Dialogs(s) {}
 
     std::vector<Call> calls;
-    std::deque<std::string> headers;    // "1" = cancel
-    std::deque<std::string> fileNames;  // "" = cancel
-    std::deque<int> answers;            // yes/no: 6 yes, 0 no
-    std::deque<int> recordNumbers;      // 0 = cancel
-    std::deque<std::string> values;     // value dialog answers; "" = cancel
+    std::deque<std::string> headers;   // "1" = cancel
+    std::deque<std::string> fileNames; // "" = cancel
+    std::deque<int> answers;           // yes/no: 6 yes, 0 no
+    std::deque<int> recordNumbers;     // 0 = cancel
+    std::deque<std::string> values;    // value dialog answers; "" = cancel
 
     std::vector<int> messages() const {
         std::vector<int> codes;
         for (const auto& c : calls)
-            if (c.kind == "message") codes.push_back(c.code);
+            if (c.kind == "message")
+                codes.push_back(c.code);
         return codes;
     }
     void message() override { calls.push_back({"message", state().MessageCode}); }
@@ -58,14 +59,17 @@ public:
     void fileDirectory() override {
         const int mode = state().FileDialogMode;
         calls.push_back({"fileDirectory", mode});
-        if (mode < 1 || mode > 8) return;
+        if (mode < 1 || mode > 8)
+            return;
         state().ChosenFileName = take(fileNames, "file name");
-        if (state().ChosenFileName.empty()) state().FileDialogMode = 9;
+        if (state().ChosenFileName.empty())
+            state().FileDialogMode = 9;
     }
 
-private:
+  private:
     template <class T> static T take(std::deque<T>& queue, const char* what) {
-        if (queue.empty()) qFatal("ScriptedDialogs: no %s answer queued", what);
+        if (queue.empty())
+            qFatal("ScriptedDialogs: no %s answer queued", what);
         T v = queue.front();
         queue.pop_front();
         return v;
@@ -74,17 +78,18 @@ private:
 
 // Printer provider that keeps the text of every printout it handed out.
 class CapturingPrinters : public PrinterProvider {
-public:
-    std::deque<std::string> documents;  // one per printout, complete after the printer is gone
-    bool cancel = false;                // true: behave as if the user cancelled the PDF name
+  public:
+    std::deque<std::string> documents; // one per printout, complete after the printer is gone
+    bool cancel = false;               // true: behave as if the user cancelled the PDF name
 
     std::unique_ptr<Printer> open() override {
-        if (cancel) return nullptr;
+        if (cancel)
+            return nullptr;
         documents.emplace_back();
         return std::make_unique<Capture>(documents.back());
     }
 
-private:
+  private:
     struct Capture : TextPrinter {
         explicit Capture(std::string& sink) : sink(sink) {}
         ~Capture() override { sink = text(); }

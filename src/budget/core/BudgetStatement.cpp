@@ -51,7 +51,8 @@ std::string firstChars(const std::string& text, int chars) {
 class Statement {
   public:
     Statement(Printer& printer, const BudgetStatementInput& in, int linesPerPage)
-        : p_(printer), in_(in), factor_(in.period->factor), page_(printer, in.fontChoice, linesPerPage) {}
+        : p_(printer), in_(in), factor_(in.period->factor),
+          page_(printer, in.fontChoice, linesPerPage) {}
 
     void print() {
         const BudgetTables& t = *in_.tables;
@@ -137,9 +138,7 @@ class Statement {
     }
 
     // Two blank lines, the page footer, a new page and the set-up again.
-    void breakPage() {
-        page_.breakPage(1);
-    }
+    void breakPage() { page_.breakPage(1); }
 
     Printer& p_;
     const BudgetStatementInput& in_;

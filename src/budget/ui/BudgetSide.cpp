@@ -1,5 +1,5 @@
-#include "CommandButton.h"
 #include "BudgetSide.h"
+#include "CommandButton.h"
 
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -111,7 +111,9 @@ void BudgetSide::buildControls() {
     payments_ = entryBox(names_.payments, this, true);
     budgeted_ = entryBox(names_.budgeted, this, true);
 
-    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
+    auto button = [this](const char* name, const char* text) {
+        return commandButton(this, name, text);
+    };
     add_ = button(names_.add, names_.addText);
     whatIf_ = button(names_.whatIf, names_.whatIfText);
     addChanged_ = button(names_.addChanged, names_.addChangedText);

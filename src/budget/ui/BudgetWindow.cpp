@@ -1,5 +1,5 @@
-#include "CommandButton.h"
 #include "BudgetWindow.h"
+#include "CommandButton.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -101,7 +101,9 @@ void BudgetWindow::buildControls() {
     HelpTxt->installEventFilter(this);
     HelpTxt->hide();
 
-    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
+    auto button = [this](const char* name, const char* text) {
+        return commandButton(this, name, text);
+    };
     Help2 = button("Help2", "Quick &Help");
     FilOpen = button("FilOpen", "&Open File");
     FilSave = button("FilSave", "&Save File");

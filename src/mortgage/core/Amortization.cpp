@@ -13,15 +13,20 @@
 const std::array<std::string_view, 5> CompoundingEntries = {
     "      Monthly", "    Bimonthly", "    Quarterly", "   Semiannual", "       Annual"};
 
-const std::array<std::string_view, 6> FrequencyEntries = {
-    "      Monthly", "  Semimonthly", "      2 Weeks", "      1 Week", " Biweekly(Acc)", "   Weekly(Acc)"};
+const std::array<std::string_view, 6> FrequencyEntries = {"      Monthly",  "  Semimonthly",
+                                                          "      2 Weeks",  "      1 Week",
+                                                          " Biweekly(Acc)", "   Weekly(Acc)"};
 
 DaysInYearSet daysInYearSet(int daysChoice) {
     switch (daysChoice) {
-    case 1: return {365.0f, 26.07142857, 52.14285714};
-    case 2: return {364.0f, 26.0, 52.0};
-    case 3: return {363.0f, 25.92857143, 51.85714286};
-    default: return {365.25f, 26.08928571, 52.17857143};
+    case 1:
+        return {365.0f, 26.07142857, 52.14285714};
+    case 2:
+        return {364.0f, 26.0, 52.0};
+    case 3:
+        return {363.0f, 25.92857143, 51.85714286};
+    default:
+        return {365.25f, 26.08928571, 52.17857143};
     }
 }
 
@@ -62,7 +67,9 @@ double finite(double value, const char* what) {
 }
 
 // Out of line and cold, so that the loops calling cell() keep only the fast path inline.
-[[noreturn, gnu::noinline, gnu::cold]] void cellFault() { throw CalcFault("schedule value out of range"); }
+[[noreturn, gnu::noinline, gnu::cold]] void cellFault() {
+    throw CalcFault("schedule value out of range");
+}
 
 inline Currency cell(double value) {
     Currency c;
@@ -97,19 +104,25 @@ enum class DateStep { Month, HalfMonth, TwoWeeks, OneWeek };
 
 struct FrequencyRow {
     int paymentsPerYear;
-    double periods;      // n of the periodic rate
-    double share;        // part of the monthly payment paid each time
-    bool monthlyRate;    // pays at the monthly rate instead of the periodic one
+    double periods;   // n of the periodic rate
+    double share;     // part of the monthly payment paid each time
+    bool monthlyRate; // pays at the monthly rate instead of the periodic one
     DateStep step;
 };
 
 std::optional<FrequencyRow> frequencyRow(std::string_view text, const DaysInYearSet& days) {
-    if (text == FrequencyEntries[0]) return FrequencyRow{12, 12.0, 1.0, true, DateStep::Month};
-    if (text == FrequencyEntries[1]) return FrequencyRow{24, 24.0, 1.0 / 2.0, false, DateStep::HalfMonth};
-    if (text == FrequencyEntries[2]) return FrequencyRow{26, days.twoWeekPeriods, 12.0 / 26.0, false, DateStep::TwoWeeks};
-    if (text == FrequencyEntries[3]) return FrequencyRow{52, days.weekPeriods, 12.0 / 52.0, false, DateStep::OneWeek};
-    if (text == FrequencyEntries[4]) return FrequencyRow{26, days.twoWeekPeriods, 1.0 / 2.0, false, DateStep::TwoWeeks};
-    if (text == FrequencyEntries[5]) return FrequencyRow{52, days.weekPeriods, 1.0 / 4.0, false, DateStep::OneWeek};
+    if (text == FrequencyEntries[0])
+        return FrequencyRow{12, 12.0, 1.0, true, DateStep::Month};
+    if (text == FrequencyEntries[1])
+        return FrequencyRow{24, 24.0, 1.0 / 2.0, false, DateStep::HalfMonth};
+    if (text == FrequencyEntries[2])
+        return FrequencyRow{26, days.twoWeekPeriods, 12.0 / 26.0, false, DateStep::TwoWeeks};
+    if (text == FrequencyEntries[3])
+        return FrequencyRow{52, days.weekPeriods, 12.0 / 52.0, false, DateStep::OneWeek};
+    if (text == FrequencyEntries[4])
+        return FrequencyRow{26, days.twoWeekPeriods, 1.0 / 2.0, false, DateStep::TwoWeeks};
+    if (text == FrequencyEntries[5])
+        return FrequencyRow{52, days.weekPeriods, 1.0 / 4.0, false, DateStep::OneWeek};
     return std::nullopt;
 }
 
@@ -124,12 +137,15 @@ std::optional<int> compoundingPeriods(std::string_view text) {
 // Date of payment k (from 1) when every payment is listed with its date.
 int paymentDate(int firstDate, int k, DateStep step, int previousDate) {
     switch (step) {
-    case DateStep::Month: return addMonths(firstDate, k - 1);
+    case DateStep::Month:
+        return addMonths(firstDate, k - 1);
     case DateStep::HalfMonth:
         // Odd payments fall on the monthly date, each even one two weeks after its predecessor.
         return (k % 2 == 1) ? addMonths(firstDate, (k - 1) / 2) : addDays(previousDate, 14);
-    case DateStep::TwoWeeks: return addDays(firstDate, 14 * (k - 1));
-    case DateStep::OneWeek: return addDays(firstDate, 7 * (k - 1));
+    case DateStep::TwoWeeks:
+        return addDays(firstDate, 14 * (k - 1));
+    case DateStep::OneWeek:
+        return addDays(firstDate, 7 * (k - 1));
     }
     return firstDate;
 }
@@ -163,8 +179,9 @@ int summarizeYears(Amortization& a, const AmortizationInput& in) {
         sum.balance = last.balance;
         sum.cumInterest = last.cumInterest;
         sum.cumPrincipal = last.cumPrincipal;
-        sum.dateOrYear = in.dateView == 1 ? Currency::fromWhole(addMonths(in.firstPaymentDate, 12 * (y - 1)))
-                                          : Currency::fromWhole(y);
+        sum.dateOrYear = in.dateView == 1
+                             ? Currency::fromWhole(addMonths(in.firstPaymentDate, 12 * (y - 1)))
+                             : Currency::fromWhole(y);
         annual.push_back(sum);
     }
     a.rows = std::move(annual);

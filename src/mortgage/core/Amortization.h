@@ -30,27 +30,27 @@ DaysInYearSet daysInYearSet(int daysChoice); // any other choice reads as 0
 bool paymentDatesFit(int firstPaymentDate, Currency termYears);
 
 struct AmortizationInput {
-    Currency principal;            // LoanInputs 1
-    Currency ratePercent;          // LoanInputs 2, 7.5 = 7.5 %
-    Currency termYears;            // LoanInputs 3 (a loan's months / 12)
+    Currency principal;   // LoanInputs 1
+    Currency ratePercent; // LoanInputs 2, 7.5 = 7.5 %
+    Currency termYears;   // LoanInputs 3 (a loan's months / 12)
     std::string compounding{CompoundingEntries[0]};
     std::string frequency{FrequencyEntries[0]};
     int daysChoice = 1;
     std::array<Currency, MaxYears + 1> extraPayments{}; // [y]: added at the first payment of year y
-    int firstPaymentDate = 0;      // day number (Dates.h) of the first payment
-    int scheduleView = 2;          // 2 all payments, 1 annual totals
-    int dateView = 0;              // 1 dates, 0 payment numbers / years
-    int mortgageMode = 1;          // 1 mortgage, 2 loan
+    int firstPaymentDate = 0;                           // day number (Dates.h) of the first payment
+    int scheduleView = 2;                               // 2 all payments, 1 annual totals
+    int dateView = 0;                                   // 1 dates, 0 payment numbers / years
+    int mortgageMode = 1;                               // 1 mortgage, 2 loan
 };
 
 struct ScheduleRow {
-    Currency number;       // payment number (annual view: year)
+    Currency number; // payment number (annual view: year)
     Currency interest;
-    Currency principal;    // includes any additional payment applied with it
+    Currency principal; // includes any additional payment applied with it
     Currency balance;
     Currency cumInterest;
     Currency cumPrincipal;
-    Currency dateOrYear;   // day number of the date when dates are shown, else the year number
+    Currency dateOrYear; // day number of the date when dates are shown, else the year number
 };
 
 struct AppliedExtraPayment {
@@ -65,12 +65,12 @@ struct Amortization {
     double monthlyRate = 0;
     double periodicRate = 0;
     double monthlyPayment = 0;
-    double payment = 0;            // the periodic payment
-    float yearsToFinal = 0;        // final payment number / payments per year
+    double payment = 0;     // the periodic payment
+    float yearsToFinal = 0; // final payment number / payments per year
     Currency totalPaid;
-    Currency interestSavings;      // shown as 0 below 10
+    Currency interestSavings; // shown as 0 below 10
     std::vector<AppliedExtraPayment> applied;
-    int scheduleYears = 0;         // annual: years; all payments: rows filled
+    int scheduleYears = 0; // annual: years; all payments: rows filled
     std::string graphTitle;
 };
 

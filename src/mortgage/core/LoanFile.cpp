@@ -12,7 +12,8 @@ namespace {
 constexpr std::string_view ReservedText = "O";
 
 Failure fileFailure(const Failure& cause) {
-    return Failure{msg::FileNotFound, cause.what.empty() ? std::string("malformed loan file") : cause.what};
+    return Failure{msg::FileNotFound,
+                   cause.what.empty() ? std::string("malformed loan file") : cause.what};
 }
 
 } // namespace
@@ -25,7 +26,8 @@ std::string writeLoanFile(const LoanFileData& data) {
     w.writeCurrency(in.termYears);
     w.writeString(in.compounding);
     w.writeString(in.frequency);
-    w.writeString(data.firstPaymentDate.empty() ? isoDate(in.firstPaymentDate) : data.firstPaymentDate);
+    w.writeString(data.firstPaymentDate.empty() ? isoDate(in.firstPaymentDate)
+                                                : data.firstPaymentDate);
     w.writeInteger(in.dateView);
     w.writeInteger(in.daysChoice);
     w.writeInteger(in.scheduleView);
@@ -52,11 +54,16 @@ namespace {
 // four decimals): the shortest term anyone could enter.
 constexpr Currency ShortestTerm = Currency::fromRaw(833);
 
-bool notNegative(Currency c) { return c >= Currency{}; }
-template <std::size_t N> bool isEntryOf(const std::array<std::string_view, N>& entries, const std::string& text) {
+bool notNegative(Currency c) {
+    return c >= Currency{};
+}
+template <std::size_t N>
+bool isEntryOf(const std::array<std::string_view, N>& entries, const std::string& text) {
     return std::find(entries.begin(), entries.end(), text) != entries.end();
 }
-bool within(int value, int low, int high) { return value >= low && value <= high; }
+bool within(int value, int low, int high) {
+    return value >= low && value <= high;
+}
 
 } // namespace
 
@@ -80,7 +87,8 @@ LoanFileRead readLoanFile(std::string_view text) {
             return false;
         }
         if (!admits(item.value())) {
-            out.error = fileFailure(Failure{0, std::string(field) + " outside what the worksheet allows"});
+            out.error =
+                fileFailure(Failure{0, std::string(field) + " outside what the worksheet allows"});
             return false;
         }
         target = std::move(item).value();
@@ -89,14 +97,17 @@ LoanFileRead readLoanFile(std::string_view text) {
     };
     const auto any = [](const auto&) { return true; };
     const auto amount = [](Currency c) { return notNegative(c); };
-    const auto code = [](int low, int high) { return [low, high](std::int16_t v) { return within(v, low, high); }; };
+    const auto code = [](int low, int high) {
+        return [low, high](std::int16_t v) { return within(v, low, high); };
+    };
 
     std::string reserved;
     double storedDays = 0;
     const bool headerRead =
         take(in.principal, r.readCurrency(), "principal", amount) &&
         take(in.ratePercent, r.readCurrency(), "rate", amount) &&
-        take(in.termYears, r.readCurrency(), "term", [](Currency c) { return c >= ShortestTerm; }) &&
+        take(in.termYears, r.readCurrency(), "term",
+             [](Currency c) { return c >= ShortestTerm; }) &&
         take(in.compounding, r.readString(), "compounding",
              [](const std::string& t) { return isEntryOf(CompoundingEntries, t); }) &&
         take(in.frequency, r.readString(), "payment frequency",
@@ -112,9 +123,11 @@ LoanFileRead readLoanFile(std::string_view text) {
         take(in.daysChoice, r.readInt16(), "days choice", code(0, 4)) &&
         take(in.scheduleView, r.readInt16(), "schedule view", code(1, 2)) &&
         take(d.extraPaymentCount, r.readInt16(), "additional payment count", code(0, MaxYears)) &&
-        take(d.extraPaymentsInUse, r.readInt16(), "additional payments in use", code(0, MaxYears)) &&
+        take(d.extraPaymentsInUse, r.readInt16(), "additional payments in use",
+             code(0, MaxYears)) &&
         take(in.mortgageMode, r.readInt16(), "mode", code(1, 2)) &&
-        take(storedDays, r.readNumber(), "days in year", any) && take(reserved, r.readString(), "reserved", any) &&
+        take(storedDays, r.readNumber(), "days in year", any) &&
+        take(reserved, r.readString(), "reserved", any) &&
         take(reserved, r.readString(), "reserved", any);
     if (auto date = parseDateText(d.firstPaymentDate))
         in.firstPaymentDate = *date;

@@ -8,12 +8,12 @@
 #include "Amortization.h"
 
 struct LoanFileData {
-    AmortizationInput input;       // principal, rate, term, lists, days choice, views, mode,
-                                   // additional payments (rows 1..count)
-    std::string firstPaymentDate;  // the stored date text, as written (ISO when we wrote it)
+    AmortizationInput input;      // principal, rate, term, lists, days choice, views, mode,
+                                  // additional payments (rows 1..count)
+    std::string firstPaymentDate; // the stored date text, as written (ISO when we wrote it)
     int extraPaymentCount = 0;
     int extraPaymentsInUse = 0;
-    float daysInYear = 365;        // as stored; the days choice supersedes it on reading
+    float daysInYear = 365; // as stored; the days choice supersedes it on reading
 };
 
 std::string writeLoanFile(const LoanFileData& data);
@@ -22,7 +22,7 @@ std::string writeLoanFile(const LoanFileData& data);
 // fields read before the fault (the worksheet keeps them, the batch report refuses).
 struct LoanFileRead {
     LoanFileData data;
-    std::optional<Failure> error;  // code 13
-    int headerFieldsRead = 0;      // header fields read, in file order (15 when complete)
+    std::optional<Failure> error; // code 13
+    int headerFieldsRead = 0;     // header fields read, in file order (15 when complete)
 };
 LoanFileRead readLoanFile(std::string_view text);

@@ -21,8 +21,8 @@ inline bool scheduleCell(double value, Currency& cell) {
     // relative keeps both on the same side of every half.
     if (std::fabs(value) < 1e10) {
         const double scaled = value * static_cast<double>(Currency::Scale);
-        const auto whole = static_cast<std::int64_t>(scaled);                    // toward zero
-        const double fraction = std::fabs(scaled - static_cast<double>(whole));  // exact below 2^52
+        const auto whole = static_cast<std::int64_t>(scaled);                   // toward zero
+        const double fraction = std::fabs(scaled - static_cast<double>(whole)); // exact below 2^52
         const double margin = 1e-14 * std::fabs(scaled) + 1e-300;
         if (std::fabs(fraction - 0.5) > margin) {
             const std::int64_t away = scaled < 0 ? -1 : 1;

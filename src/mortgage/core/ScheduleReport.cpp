@@ -9,7 +9,7 @@ namespace {
 
 const std::string Rule(75, '_');
 
-constexpr int FirstPageCount = 24;   // lines counted against the page before the first row
+constexpr int FirstPageCount = 24; // lines counted against the page before the first row
 constexpr int ContinuedPageCount = 7;
 constexpr int ExtraBlockPageLimit = 57;
 
@@ -41,9 +41,12 @@ const Texts LoanTexts = {
 
 constexpr const char* ScheduleHeading1 =
     " Payment    Interest   Principal     Remaining    Cumulative     Cumulative";
-constexpr const char* AnnualHeading = "  Year       Payment     Payment       Balance      Interest      Principal";
-constexpr const char* NumberHeading = "No. Year     Payment     Payment       Balance      Interest      Principal";
-constexpr const char* DateHeading = "   Date      Payment     Payment       Balance      Interest      Principal";
+constexpr const char* AnnualHeading =
+    "  Year       Payment     Payment       Balance      Interest      Principal";
+constexpr const char* NumberHeading =
+    "No. Year     Payment     Payment       Balance      Interest      Principal";
+constexpr const char* DateHeading =
+    "   Date      Payment     Payment       Balance      Interest      Principal";
 
 // The result labels come right-aligned in 12; the printout aligns the bare figures itself.
 std::string_view withoutLeadingBlanks(std::string_view text) {
@@ -53,7 +56,7 @@ std::string_view withoutLeadingBlanks(std::string_view text) {
 }
 
 class ScheduleReport {
-public:
+  public:
     ScheduleReport(Printer& printer, const ScheduleReportInput& in, int linesPerPage)
         : p_(printer), in_(in), input_(*in.input), result_(*in.result),
           page_(printer, in.fontChoice, linesPerPage),
@@ -61,7 +64,8 @@ public:
 
     void print() {
         // The rows, and for each page the heading and footer lines around them.
-        p_.expectLines(result_.last + (result_.last / (page_.linesPerPage() - ContinuedPageCount) + 1) * 30);
+        p_.expectLines(result_.last +
+                       (result_.last / (page_.linesPerPage() - ContinuedPageCount) + 1) * 30);
         p_.print({Tab(2), in_.header});
         p_.emptyLine();
         p_.print({Tab(32), texts_.title});
@@ -88,32 +92,35 @@ public:
         printExtraPayments();
     }
 
-private:
+  private:
     std::string money(Currency value, std::string_view pattern) const {
         return formatNumber(value, pattern, in_.seps);
     }
 
     void printFirstValues() {
         const int termShown = input_.mortgageMode == 2 ? 12 : 1;
-        const auto term = input_.termYears.times(Currency::fromWhole(termShown)).value_or(Currency{});
-        p_.print({Tab(2), RightAlign(in_.currencySymbol + money(input_.principal, "###,,###.00"), 11),
-                  Tab(15), RightAlign(money(input_.ratePercent, "###.000"), 8) + "%",
-                  Tab(29), RightAlign(money(term, "###"), 4),
-                  Tab(40), RightAlign(input_.compounding, 16),
+        const auto term =
+            input_.termYears.times(Currency::fromWhole(termShown)).value_or(Currency{});
+        p_.print({Tab(2),
+                  RightAlign(in_.currencySymbol + money(input_.principal, "###,,###.00"), 11),
+                  Tab(15), RightAlign(money(input_.ratePercent, "###.000"), 8) + "%", Tab(29),
+                  RightAlign(money(term, "###"), 4), Tab(40), RightAlign(input_.compounding, 16),
                   Tab(61), RightAlign(input_.frequency, 16)});
     }
 
     void printSecondValues() {
         const AmortizationTexts t = resultTexts(result_, input_, in_.currencySymbol, in_.seps);
-        const Currency savings =
-            result_.interestSavings < Currency::fromWhole(10) ? Currency{} : result_.interestSavings;
-        p_.print({Tab(2), t.inDays,
-                  Tab(9), RightAlign(t.periodicR, 10),
-                  Tab(19), RightAlign(withoutLeadingBlanks(t.numPmtsYear), 7),
-                  Tab(31), RightAlign(withoutLeadingBlanks(t.endMortYear), 6),
-                  Tab(40), RightAlign(in_.currencySymbol + formatNumber(result_.payment, "##,,###.00", in_.seps), 10),
-                  Tab(53), RightAlign(in_.currencySymbol + money(result_.totalPaid, "####,,###.00"), 12),
-                  Tab(65), RightAlign(in_.currencySymbol + money(savings, "####,,###.00"), 12)});
+        const Currency savings = result_.interestSavings < Currency::fromWhole(10)
+                                     ? Currency{}
+                                     : result_.interestSavings;
+        p_.print(
+            {Tab(2), t.inDays, Tab(9), RightAlign(t.periodicR, 10), Tab(19),
+             RightAlign(withoutLeadingBlanks(t.numPmtsYear), 7), Tab(31),
+             RightAlign(withoutLeadingBlanks(t.endMortYear), 6), Tab(40),
+             RightAlign(in_.currencySymbol + formatNumber(result_.payment, "##,,###.00", in_.seps),
+                        10),
+             Tab(53), RightAlign(in_.currencySymbol + money(result_.totalPaid, "####,,###.00"), 12),
+             Tab(65), RightAlign(in_.currencySymbol + money(savings, "####,,###.00"), 12)});
     }
 
     void printScheduleHeading() {
@@ -131,25 +138,26 @@ private:
         const auto dateOrYear = static_cast<int>(row.dateOrYear.raw() / Currency::Scale);
         if (input_.dateView == 1)
             return in_.formatDate ? in_.formatDate(dateOrYear) : isoDate(dateOrYear);
-        return RightAlign(money(row.number, "####"), 5) + RightAlign(money(row.dateOrYear, "###"), 4);
+        return RightAlign(money(row.number, "####"), 5) +
+               RightAlign(money(row.dateOrYear, "###"), 4);
     }
 
     void printRow(const ScheduleRow& row) {
-        p_.print({Tab(2), firstField(row),
-                  Tab(13), RightAlign(money(row.interest, "####,,###.00"), 9),
-                  Tab(25), RightAlign(money(row.principal, "####,,###.00"), 9),
-                  Tab(36), RightAlign(money(row.balance, "####,,###.00"), 12),
-                  Tab(50), RightAlign(money(row.cumInterest, "####,,###.00"), 12),
-                  Tab(65), RightAlign(money(row.cumPrincipal, "####,,###.00"), 12)});
+        p_.print({Tab(2), firstField(row), Tab(13),
+                  RightAlign(money(row.interest, "####,,###.00"), 9), Tab(25),
+                  RightAlign(money(row.principal, "####,,###.00"), 9), Tab(36),
+                  RightAlign(money(row.balance, "####,,###.00"), 12), Tab(50),
+                  RightAlign(money(row.cumInterest, "####,,###.00"), 12), Tab(65),
+                  RightAlign(money(row.cumPrincipal, "####,,###.00"), 12)});
     }
 
     void printTotalRow() {
         const ScheduleRow& fin = result_.rows[static_cast<std::size_t>(result_.last)];
         const std::string& sym = in_.currencySymbol;
-        p_.print({Tab(2), "Total:",
-                  Tab(36), RightAlign(sym + money(fin.balance, "####,,###.00"), 12),
-                  Tab(50), RightAlign(sym + money(fin.cumInterest, "####,,###.00"), 12),
-                  Tab(65), RightAlign(sym + money(fin.cumPrincipal, "####,,###.00"), 12)});
+        p_.print({Tab(2), "Total:", Tab(36),
+                  RightAlign(sym + money(fin.balance, "####,,###.00"), 12), Tab(50),
+                  RightAlign(sym + money(fin.cumInterest, "####,,###.00"), 12), Tab(65),
+                  RightAlign(sym + money(fin.cumPrincipal, "####,,###.00"), 12)});
     }
 
     // Page footer, a new page and the schedule heading again.

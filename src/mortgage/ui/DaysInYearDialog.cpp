@@ -7,13 +7,14 @@
 #include <QVBoxLayout>
 
 #include "Amortization.h"
-#include "Placement.h"
 #include "MortgageTables.h"
+#include "Placement.h"
 #include "ShellState.h"
 
 DaysInYearDialog::DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container)
-    : QDialog(container), state_(state), tables_(tables), container_(container), keptChoice_(tables.DaysChoice),
-      keptDays_(tables.DaysInYear), keptTwoWeeks_(tables.TwoWeekPeriods), keptWeeks_(tables.WeekPeriods) {
+    : QDialog(container), state_(state), tables_(tables), container_(container),
+      keptChoice_(tables.DaysChoice), keptDays_(tables.DaysInYear),
+      keptTwoWeeks_(tables.TwoWeekPeriods), keptWeeks_(tables.WeekPeriods) {
     setDialogFrame(this);
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");

@@ -10,17 +10,17 @@ struct ShellState;
 
 class DaysInYearDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container);
 
     // Escape and the title bar's close button: the choice and its values go back to what
     // they were when the dialog opened.
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void onOptionClicked(int choice);
 
     ShellState& state_;

@@ -13,10 +13,10 @@
 #include "ShellState.h"
 #include "SystemLocale.h"
 
-FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialogs, Currency termYears,
-                                               QWidget* container)
-    : QDialog(container), state_(state), dialogs_(dialogs), container_(container), keptDate_(state.TodayDate),
-      termYears_(termYears) {
+FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialogs,
+                                               Currency termYears, QWidget* container)
+    : QDialog(container), state_(state), dialogs_(dialogs), container_(container),
+      keptDate_(state.TodayDate), termYears_(termYears) {
     setDialogFrame(this);
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
@@ -30,11 +30,12 @@ FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialo
     p.setColor(QPalette::Base, QColor(255, 255, 128));
     InDate->setPalette(p);
     const auto serial = platform::parseDate(state_.TodayDate);
-    InDate->setText(QString::fromStdString(serial ? platform::shortDate(*serial) : state_.TodayDate));
+    InDate->setText(
+        QString::fromStdString(serial ? platform::shortDate(*serial) : state_.TodayDate));
     InDate->installEventFilter(this);
     OkExit = new QPushButton("&OK", this);
     OkExit->setObjectName("OkExit");
-    OkExit->setAutoDefault(true);  // Enter in the date moves here; Enter again closes
+    OkExit->setAutoDefault(true); // Enter in the date moves here; Enter again closes
     connect(OkExit, &QPushButton::clicked, this, &FirstPaymentDateDialog::onOkClicked);
 
     auto* layout = new QVBoxLayout(this);
@@ -45,7 +46,8 @@ FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialo
 }
 
 bool FirstPaymentDateDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != InDate) return QDialog::eventFilter(watched, event);
+    if (watched != InDate)
+        return QDialog::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn:
         typed_ = false;
@@ -64,7 +66,8 @@ bool FirstPaymentDateDialog::eventFilter(QObject* watched, QEvent* event) {
             InDate->clear();
             typed_ = true;
         }
-        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete) typed_ = true;
+        if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete)
+            typed_ = true;
         return false;
     }
     default:
@@ -73,13 +76,15 @@ bool FirstPaymentDateDialog::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void FirstPaymentDateDialog::commitDate() {
-    if (!typed_) return;
+    if (!typed_)
+        return;
     typed_ = false;
     const auto serial = platform::parseDate(InDate->text().trimmed().toStdString());
     if (!serial || !paymentDatesFit(*serial, termYears_)) {
         dialogs_.showMessage(msg::NotAValidDate);
         const auto kept = platform::parseDate(state_.TodayDate);
-        InDate->setText(QString::fromStdString(kept ? platform::shortDate(*kept) : state_.TodayDate));
+        InDate->setText(
+            QString::fromStdString(kept ? platform::shortDate(*kept) : state_.TodayDate));
         return;
     }
     state_.TodayDate = platform::shortDate(*serial);
@@ -93,7 +98,7 @@ void FirstPaymentDateDialog::onOkClicked() {
 }
 
 void FirstPaymentDateDialog::reject() {
-    typed_ = false;  // the field loses the focus as the dialog closes: nothing to take then
+    typed_ = false; // the field loses the focus as the dialog closes: nothing to take then
     state_.TodayDate = keptDate_;
     QDialog::reject();
 }

@@ -9,12 +9,12 @@
 #include "GraphSeries.h"
 #include "Grid.h"
 #include "Messages.h"
+#include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "PrintJob.h"
 #include "Printer.h"
 #include "ScheduleGrid.h"
 #include "ScheduleReport.h"
-#include "MortgageTables.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
@@ -27,7 +27,8 @@ AmortizationInput MortgageWindow::inputFromState() const {
     in.compounding = Comperiod->currentText().toStdString();
     in.frequency = FreqPmt->currentText().toStdString();
     in.daysChoice = tables_.DaysChoice;
-    for (int y = 1; y <= MaxYears; ++y) in.extraPayments[static_cast<size_t>(y)] = tables_.ExtraPayments[static_cast<size_t>(y)][2];
+    for (int y = 1; y <= MaxYears; ++y)
+        in.extraPayments[static_cast<size_t>(y)] = tables_.ExtraPayments[static_cast<size_t>(y)][2];
     in.firstPaymentDate = platform::parseDate(state_.TodayDate).value_or(platform::today());
     in.scheduleView = state_.ScheduleView;
     in.dateView = state_.DateView;
@@ -36,21 +37,26 @@ AmortizationInput MortgageWindow::inputFromState() const {
 }
 
 void MortgageWindow::clearResults() {
-    if (filling_) return;
+    if (filling_)
+        return;
     state_.ScheduleYears = 0;
     tables_.PaymentSchedule.reset();
     lastInput_.reset();
-    for (QLabel* l : {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd}) l->clear();
+    for (QLabel* l : {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd})
+        l->clear();
     MGrid->clearBody(2);
     setGridHeadings(0);
 }
 
 void MortgageWindow::setGridHeadings(int firstColumnView) {
     const auto headings = scheduleGridHeadings(firstColumnView);
-    for (int c = 0; c < 6; ++c) MGrid->setText(0, c, QString::fromStdString(headings[static_cast<size_t>(c)]));
+    for (int c = 0; c < 6; ++c)
+        MGrid->setText(0, c, QString::fromStdString(headings[static_cast<size_t>(c)]));
 }
 
-void MortgageWindow::onCalculateClicked() { calculate(); }
+void MortgageWindow::onCalculateClicked() {
+    calculate();
+}
 
 void MortgageWindow::calculate() {
     BusyCursor busy;
@@ -98,10 +104,12 @@ void MortgageWindow::fillGrid(const Amortization& result) {
     options.formatDate = [](int serial) { return platform::shortDate(serial); };
     setGridHeadings(scheduleFirstColumnView(options));
     // The core makes every cell's text; the grid turns into QString only the rows it shows.
-    auto cells = std::make_shared<const std::vector<std::string>>(scheduleGridCells(result, options));
+    auto cells =
+        std::make_shared<const std::vector<std::string>>(scheduleGridCells(result, options));
     const int rows = static_cast<int>(cells->size() / 6);
     MGrid->setRowsSource(1, rows, [cells, rows](int row, int col) {
-        if (row < 1 || row > rows || col < 0 || col > 5) return QString();
+        if (row < 1 || row > rows || col < 0 || col > 5)
+            return QString();
         return QString::fromStdString((*cells)[static_cast<std::size_t>((row - 1) * 6 + col)]);
     });
     MGrid->scrollToTopRow();

@@ -8,15 +8,17 @@
 
 #include "Dialogs.h"
 #include "Messages.h"
+#include "MortgageTables.h"
 #include "MortgageTexts.h"
 #include "MortgageWindow.h"
 #include "NumericEntry.h"
-#include "MortgageTables.h"
 #include "ShellState.h"
 #include "Workspace.h"
 
 namespace {
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 } // namespace
 
 void MortgageWindow::setUpEntries() {
@@ -53,9 +55,13 @@ void MortgageWindow::setUpEntries() {
         connect(e, &NumericEntry::editStarted, this, &MortgageWindow::clearResults);
 }
 
-double MortgageWindow::commitPrincipal(double value) { return storeFigure(1, value); }
+double MortgageWindow::commitPrincipal(double value) {
+    return storeFigure(1, value);
+}
 
-double MortgageWindow::commitRate(double value) { return storeFigure(2, value); }
+double MortgageWindow::commitRate(double value) {
+    return storeFigure(2, value);
+}
 
 // A figure beyond the currency range is kept as shown and marked: the calculation reports
 // it as the overflow it is, instead of working with a zero.
@@ -67,14 +73,16 @@ double MortgageWindow::storeFigure(int input, double value) {
 }
 
 bool MortgageWindow::checkTerm(double value) {
-    if (value <= mortgageModeTexts(state_.MortgageMode).termLimit) return true;
+    if (value <= mortgageModeTexts(state_.MortgageMode).termLimit)
+        return true;
     workspace_.dialogs().showMessage(msg::FortyYearsLimit);
     return false;
 }
 
 double MortgageWindow::commitTerm(double value) {
     const int limit = mortgageModeTexts(state_.MortgageMode).termLimit;
-    if (value > limit) value = limit;
+    if (value > limit)
+        value = limit;
     const double years = loanMode() ? value / 12.0 : value;
     tables_.LoanInputs[3] = Currency::fromDouble(years).value_or(Currency{});
     eraseExtraPayments();

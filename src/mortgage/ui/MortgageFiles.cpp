@@ -10,8 +10,8 @@
 #include "FileCommands.h"
 #include "LoanFile.h"
 #include "Messages.h"
-#include "MortgageWindow.h"
 #include "MortgageTables.h"
+#include "MortgageWindow.h"
 #include "SafeSave.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
@@ -23,16 +23,19 @@ void MortgageWindow::onSaveClicked() {
         return;
     }
     const auto chosen = chooseFile(true);
-    if (!chosen) return;
+    if (!chosen)
+        return;
     if (saveTo(*chosen))
         rememberedFileName() = bareFileName(*chosen);
     else
-        workspace_.dialogs().showMessage(loanMode() ? msg::BadLoanFileName : msg::BadMortgageFileName);
+        workspace_.dialogs().showMessage(loanMode() ? msg::BadLoanFileName
+                                                    : msg::BadMortgageFileName);
 }
 
 std::optional<std::string> MortgageWindow::chooseFile(bool save) {
     using namespace filemode;
-    const int mode = loanMode() ? (save ? SaveLoan : OpenLoan) : (save ? SaveMortgage : OpenMortgage);
+    const int mode =
+        loanMode() ? (save ? SaveLoan : OpenLoan) : (save ? SaveMortgage : OpenMortgage);
     return ::chooseFile(workspace_.dialogs(), mode, rememberedFileName());
 }
 
@@ -55,7 +58,8 @@ bool MortgageWindow::saveTo(const std::string& fileName) {
 
 void MortgageWindow::onOpenClicked() {
     const auto chosen = chooseFile(false);
-    if (!chosen) return;
+    if (!chosen)
+        return;
     if (openFrom(*chosen)) {
         rememberedFileName() = bareFileName(*chosen);
         calculate();
@@ -69,7 +73,8 @@ void MortgageWindow::onOpenClicked() {
 bool MortgageWindow::openFrom(const std::string& fileName) {
     BusyCursor busy;
     const std::optional<std::string> text = readWholeFile(state_.ProgramFolder, fileName);
-    if (!text) return false;
+    if (!text)
+        return false;
     const LoanFileRead read = readLoanFile(*text);
     const LoanFileData& data = read.data;
     const AmortizationInput& in = data.input;
@@ -84,8 +89,8 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
     if (has(1)) {
         outOfRange_[1] = false;
         tables_.LoanInputs[1] = in.principal;
-        InPrincipal->setText(QString::fromStdString(
-            RightAlign(state_.CurrencySymbol + formatNumber(in.principal, "####,,###.00", seps_), 16)));
+        InPrincipal->setText(QString::fromStdString(RightAlign(
+            state_.CurrencySymbol + formatNumber(in.principal, "####,,###.00", seps_), 16)));
     }
     if (has(2)) {
         outOfRange_[2] = false;
@@ -94,18 +99,23 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
     }
     if (has(3)) {
         tables_.LoanInputs[3] = in.termYears;
-        const double termShown = loanMode() ? in.termYears.toDouble() * 12.0 : in.termYears.toDouble();
+        const double termShown =
+            loanMode() ? in.termYears.toDouble() * 12.0 : in.termYears.toDouble();
         InTerm->setEditText(QString::fromStdString(termText(termShown)));
     }
     // The lists take only their own entries; any other text is a damaged file.
-    for (const auto& [field, list, text] : {std::tuple{4, Comperiod, &in.compounding}, {5, FreqPmt, &in.frequency}}) {
-        if (!has(field)) return done(false);
+    for (const auto& [field, list, text] :
+         {std::tuple{4, Comperiod, &in.compounding}, {5, FreqPmt, &in.frequency}}) {
+        if (!has(field))
+            return done(false);
         const int index = list->findText(QString::fromStdString(*text), Qt::MatchExactly);
-        if (index < 0) return done(false);
+        if (index < 0)
+            return done(false);
         list->setCurrentIndex(index);
     }
     if (has(6))
-        if (const auto date = platform::parseDate(data.firstPaymentDate)) state_.TodayDate = platform::shortDate(*date);
+        if (const auto date = platform::parseDate(data.firstPaymentDate))
+            state_.TodayDate = platform::shortDate(*date);
     if (has(7)) {
         state_.DateView = static_cast<std::int16_t>(in.dateView == 1 ? 1 : 0);
         setDateViewCaption();
@@ -117,7 +127,8 @@ bool MortgageWindow::openFrom(const std::string& fileName) {
         state_.ScheduleView = static_cast<std::int16_t>(in.scheduleView == 1 ? 1 : 2);
         (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
     }
-    if (!has(15)) return done(false);
+    if (!has(15))
+        return done(false);
 
     // Additional payments: the table is made anew and takes the lines read.
     tables_.ExtraPayments = {};

@@ -49,42 +49,52 @@ const MortgageModeTexts& mortgageModeTexts(int mortgageMode) {
 
 std::vector<std::string> mortgageQuickHelp(int mortgageMode) {
     std::vector<std::string> lines = {
-        "Click any yellow box and type in numbers, deletes previous ones.  For results click Calculate.",
+        "Click any yellow box and type in numbers, deletes previous ones.  For results click "
+        "Calculate.",
         "                             Press F1 key for more detailed information.",
     };
     if (mortgageMode == 2) {
-        lines.insert(lines.end(), {
-            "10,000.00",
-            "      6.125",
-            "          60",
-            "Monthly.   Almost all Loans are based on monthly compounding.",
-            "Monthly.   All Loans are based on one payment each month, 12 payments each",
-            "               year during the payback period. Same as a Normal mortgage.",
-            "Click 'View Payment Dates' to show dates, toggles to 'View Payment No.' for",
-            "        numbers.",
-            "Normally financial institutions do not allow Additional Payments. Use if allowed.",
-            "When using accelerated payments, change the Days in Year. Use if allowed.",
-            "Show Payments. Click option to show All payments or just the Annual totals.",
-        });
+        lines.insert(
+            lines.end(),
+            {
+                "10,000.00",
+                "      6.125",
+                "          60",
+                "Monthly.   Almost all Loans are based on monthly compounding.",
+                "Monthly.   All Loans are based on one payment each month, 12 payments each",
+                "               year during the payback period. Same as a Normal mortgage.",
+                "Click 'View Payment Dates' to show dates, toggles to 'View Payment No.' for",
+                "        numbers.",
+                "Normally financial institutions do not allow Additional Payments. Use if allowed.",
+                "When using accelerated payments, change the Days in Year. Use if allowed.",
+                "Show Payments. Click option to show All payments or just the Annual totals.",
+            });
     } else {
-        lines.insert(lines.end(), {
-            "100,000.00",
-            "       6.125",
-            "           25",
-            "Click down arrow to select different compound interest periods.",
-            "American = Monthly.  Canadian = Semi-Annual.",
-            "Click down arrow to select different payment frequencies.",
-            "Accelerated payments. 26 instead of 12 annual payments at half the monthly principal "
-            "+ Interest. Mortgage retired earlier.",
-            "Click 'View Payment Date' to show dates, toggles to 'View Payment No.' for numbers.",
-            "Click 'Additional Payments'. Type the amount of payment. 'OK' accepts all changes, "
-            "'Erase all' sets all cells to 0. Effects all calculations unless Amortization changed "
-            "or 'Erase all'. Amounts added at start of that year to Principal Payment.",
-            "Click 'Days in Year' to change the way interest is computed when used with all "
-            "'Frequency and type of each payment' except Monthly and Semimonthly payments. Read "
-            "'How to use Program' for explanation.",
-            "Show payments. Click option to show All payments or just the Annual totals.",
-        });
+        lines.insert(
+            lines.end(),
+            {
+                "100,000.00",
+                "       6.125",
+                "           25",
+                "Click down arrow to select different compound interest periods.",
+                "American = Monthly.  Canadian = Semi-Annual.",
+                "Click down arrow to select different payment frequencies.",
+                "Accelerated payments. 26 instead of 12 annual payments at half the monthly "
+                "principal "
+                "+ Interest. Mortgage retired earlier.",
+                "Click 'View Payment Date' to show dates, toggles to 'View Payment No.' for "
+                "numbers.",
+                "Click 'Additional Payments'. Type the amount of payment. 'OK' accepts all "
+                "changes, "
+                "'Erase all' sets all cells to 0. Effects all calculations unless Amortization "
+                "changed "
+                "or 'Erase all'. Amounts added at start of that year to Principal Payment.",
+                "Click 'Days in Year' to change the way interest is computed when used with all "
+                "'Frequency and type of each payment' except Monthly and Semimonthly payments. "
+                "Read "
+                "'How to use Program' for explanation.",
+                "Show payments. Click option to show All payments or just the Annual totals.",
+            });
     }
     return lines;
 }

@@ -11,14 +11,14 @@ struct MortgageModeTexts {
     std::string termCaption;
     std::string totalPaidCaption;
     std::string finalPaymentCaption;
-    std::string principalDefault;   // the figure after the currency symbol
+    std::string principalDefault; // the figure after the currency symbol
     double principalValue;
-    std::string rateDefault;        // the whole field text
+    std::string rateDefault; // the whole field text
     double rateValue;
     std::string termDefault;
-    double termShown;               // years (mortgage) or months (loan)
+    double termShown; // years (mortgage) or months (loan)
     std::vector<std::string> termList;
-    int termLimit;                  // 40 years or 480 months
+    int termLimit; // 40 years or 480 months
 };
 
 const MortgageModeTexts& mortgageModeTexts(int mortgageMode);

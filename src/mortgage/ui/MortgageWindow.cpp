@@ -1,5 +1,5 @@
-#include "CommandButton.h"
 #include "MortgageWindow.h"
+#include "CommandButton.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -33,10 +33,12 @@
 #include "Workspace.h"
 
 namespace {
-const QColor EntryColour(255, 255, 128);   // entry boxes: yellow
-const QColor ResultColour(160, 255, 160);  // results: green
+const QColor EntryColour(255, 255, 128);  // entry boxes: yellow
+const QColor ResultColour(160, 255, 160); // results: green
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 QLabel* caption(const std::string& text, QWidget* parent) {
     auto* label = new QLabel(qs(text), parent);
@@ -55,14 +57,16 @@ QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
     box->setEditable(editable);
-    if (editable) box->setInsertPolicy(QComboBox::NoInsert);
+    if (editable)
+        box->setInsertPolicy(QComboBox::NoInsert);
     box->setMaxVisibleItems(10);
     return box;
 }
 } // namespace
 
 MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent)
-    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables), seps_(platform::systemSeparators()) {
+    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables),
+      seps_(platform::systemSeparators()) {
     setObjectName("MortgageCalc");
     // Spreadsheet-sized type, so the whole worksheet fits the container's first size.
     QFont compact = font();
@@ -76,7 +80,9 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
 
 MortgageWindow::~MortgageWindow() = default;
 
-bool MortgageWindow::loanMode() const { return state_.MortgageMode == 2; }
+bool MortgageWindow::loanMode() const {
+    return state_.MortgageMode == 2;
+}
 
 void MortgageWindow::buildControls() {
     const MortgageModeTexts& t = mortgageModeTexts(state_.MortgageMode);
@@ -92,10 +98,14 @@ void MortgageWindow::buildControls() {
     InTerm = makeList("InTerm", this, true);
     Comperiod = makeList("Comperiod", this, false);
     FreqPmt = makeList("FreqPmt", this, false);
-    for (const auto& e : RateListEntries) InRate->addItem(qs(e));
-    for (const auto& e : t.termList) InTerm->addItem(qs(e));
-    for (const auto& e : CompoundingEntries) Comperiod->addItem(qs(std::string(e)));
-    for (const auto& e : FrequencyEntries) FreqPmt->addItem(qs(std::string(e)));
+    for (const auto& e : RateListEntries)
+        InRate->addItem(qs(e));
+    for (const auto& e : t.termList)
+        InTerm->addItem(qs(e));
+    for (const auto& e : CompoundingEntries)
+        Comperiod->addItem(qs(std::string(e)));
+    for (const auto& e : FrequencyEntries)
+        FreqPmt->addItem(qs(std::string(e)));
     for (QWidget* w : {static_cast<QWidget*>(InPrincipal), static_cast<QWidget*>(InRate),
                        static_cast<QWidget*>(InTerm)}) {
         paintEntry(w);
@@ -139,7 +149,9 @@ void MortgageWindow::buildControls() {
     Option2 = new QRadioButton("Annual", this);
     Option2->setObjectName("Option2");
 
-    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
+    auto button = [this](const char* name, const char* text) {
+        return commandButton(this, name, text);
+    };
     MCalc = button("MCalc", "&Calculate");
     MGraphs = button("MGraphs", "&Show Graph");
     MPrinter = button("MPrinter", "To &Printer");
@@ -227,7 +239,8 @@ void MortgageWindow::buildLayout() {
                        static_cast<QWidget*>(InTerm), static_cast<QWidget*>(Comperiod),
                        static_cast<QWidget*>(FreqPmt)})
         w->setMinimumWidth(platform::twipsToPixels(1500));
-    for (QLabel* l : {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd}) {
+    for (QLabel* l :
+         {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd}) {
         l->setMinimumWidth(platform::twipsToPixels(1150));
         l->setFixedHeight(InPrincipal->sizeHint().height());
     }
@@ -235,9 +248,10 @@ void MortgageWindow::buildLayout() {
     // Commands: two rows of five.
     auto* commands = new QGridLayout;
     commands->setSpacing(3);
-    QPushButton* order[] = {MCalc, MPrinter, MSaveFile, MLoadFile, MExit,
-                            MGraphs, MDateNumber, MAddPrePay, MShowIRF, MHelp};
-    for (int i = 0; i < 10; ++i) commands->addWidget(order[i], i / 5, i % 5);
+    QPushButton* order[] = {MCalc,   MPrinter,    MSaveFile,  MLoadFile, MExit,
+                            MGraphs, MDateNumber, MAddPrePay, MShowIRF,  MHelp};
+    for (int i = 0; i < 10; ++i)
+        commands->addWidget(order[i], i / 5, i % 5);
     root->addLayout(commands);
 
     // The schedule, with the quick help laid over it.
@@ -261,9 +275,11 @@ void MortgageWindow::loadDefaults() {
     setWindowTitle(qs(t.containerCaption));
 
     filling_ = true;
-    InPrincipal->setText(qs("   " + state_.CurrencySymbol + formatNumber(t.principalValue, "###,,###.00", seps_)));
+    InPrincipal->setText(
+        qs("   " + state_.CurrencySymbol + formatNumber(t.principalValue, "###,,###.00", seps_)));
     std::string rate = t.rateDefault;
-    if (seps_.decimalPoint != ".") rate.replace(rate.find('.'), 1, seps_.decimalPoint);
+    if (seps_.decimalPoint != ".")
+        rate.replace(rate.find('.'), 1, seps_.decimalPoint);
     InRate->setCurrentIndex(-1);
     InRate->setEditText(qs(rate));
     InTerm->setCurrentIndex(-1);
@@ -277,7 +293,8 @@ void MortgageWindow::loadDefaults() {
     outOfRange_ = {};
     tables_.LoanInputs[1] = Currency::fromDouble(t.principalValue).value_or(Currency{});
     tables_.LoanInputs[2] = Currency::fromDouble(t.rateValue).value_or(Currency{});
-    tables_.LoanInputs[3] = Currency::fromDouble(loanMode() ? t.termShown / 12.0 : t.termShown).value_or(Currency{});
+    tables_.LoanInputs[3] =
+        Currency::fromDouble(loanMode() ? t.termShown / 12.0 : t.termShown).value_or(Currency{});
     tables_.ExtraPayments = {};
     tables_.ExtraPaymentCount = 0;
     tables_.ExtraPaymentsInUse = 0;
@@ -306,7 +323,8 @@ void MortgageWindow::loadDefaults() {
 void MortgageWindow::onHelpClicked() {
     if (MTextBox->isHidden()) {
         QStringList lines;
-        for (const auto& line : mortgageQuickHelp(state_.MortgageMode)) lines << qs(line);
+        for (const auto& line : mortgageQuickHelp(state_.MortgageMode))
+            lines << qs(line);
         MTextBox->setPlainText(lines.join('\n'));
         MTextBox->show();
         MTextBox->raise();
@@ -342,7 +360,8 @@ void MortgageWindow::onDateViewClicked() {
     } else {
         state_.DateView = 1;
         const FocusReturn back;
-        FirstPaymentDateDialog dialog(state_, workspace_.dialogs(), tables_.LoanInputs[3], workspace_.container());
+        FirstPaymentDateDialog dialog(state_, workspace_.dialogs(), tables_.LoanInputs[3],
+                                      workspace_.container());
         dialog.exec();
     }
     setDateViewCaption();
@@ -353,7 +372,8 @@ void MortgageWindow::onDaysInYearClicked() {
     const FocusReturn back;
     DaysInYearDialog dialog(state_, tables_, workspace_.container());
     dialog.exec();
-    if (tables_.DaysChoice != before) clearResults();
+    if (tables_.DaysChoice != before)
+        clearResults();
 }
 
 void MortgageWindow::onAdditionalPaymentsClicked() {

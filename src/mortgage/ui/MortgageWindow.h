@@ -24,17 +24,17 @@ struct ShellState;
 
 class MortgageWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent = nullptr);
     ~MortgageWindow() override;
 
     // Runs the calculation as the "&Calculate" button does (also after opening a file).
     void calculate();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool loanMode() const;
     void buildControls();
     void buildLayout();
@@ -53,7 +53,7 @@ private:
     double commitRate(double value);
     bool checkTerm(double value); // message 5 beyond the mode's limit
     double commitTerm(double value);
-    double storeFigure(int input, double value);  // into LoanInputs[input]
+    double storeFigure(int input, double value); // into LoanInputs[input]
     std::string principalText(double value) const;
     std::string rateText(double value) const;
     std::string termText(double shown) const;
@@ -77,7 +77,7 @@ private:
     // Runs the file dialog (save or open, mortgage or loan kind); the full name chosen, or
     // nothing when cancelled. The dialog's shared variables are reset before it returns.
     std::optional<std::string> chooseFile(bool save);
-    std::string& rememberedFileName();  // MortgageFileName or LoanFileName, by mode
+    std::string& rememberedFileName(); // MortgageFileName or LoanFileName, by mode
     bool saveTo(const std::string& fileName);
     bool openFrom(const std::string& fileName);
     void setDateViewCaption();
@@ -86,7 +86,7 @@ private:
     ShellState& state_;
     MortgageTables& tables_;
     NumberSeparators seps_;
-    std::optional<AmortizationInput> lastInput_;  // the entries of the schedule shown
+    std::optional<AmortizationInput> lastInput_; // the entries of the schedule shown
 
     QLabel* title_ = nullptr;
     QLineEdit* InPrincipal = nullptr;
@@ -126,7 +126,7 @@ private:
     NumericEntry* principalEntry_ = nullptr;
     NumericEntry* rateEntry_ = nullptr;
     NumericEntry* termEntry_ = nullptr;
-    bool filling_ = false;  // programmatic refills do not count as changes
+    bool filling_ = false; // programmatic refills do not count as changes
     // Entries whose typed figure does not fit a currency value (indexed like LoanInputs).
     std::array<bool, 4> outOfRange_{};
 };

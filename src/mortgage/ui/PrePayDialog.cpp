@@ -12,14 +12,14 @@
 #include "Grid.h"
 #include "GridCellEntry.h"
 #include "KeyFilters.h"
+#include "MortgageTables.h"
 #include "Placement.h"
 #include "Platform.h"
-#include "MortgageTables.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 
 namespace {
-constexpr int MinimumRows = 20;  // heading row included
+constexpr int MinimumRows = 20; // heading row included
 
 // Whole years of a term: rounded to the nearest whole number, halves to even.
 int wholeYears(Currency term) {
@@ -29,7 +29,8 @@ int wholeYears(Currency term) {
 } // namespace
 
 PrePayDialog::PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* container)
-    : QDialog(container), state_(state), tables_(tables), container_(container), seps_(platform::systemSeparators()) {
+    : QDialog(container), state_(state), tables_(tables), container_(container),
+      seps_(platform::systemSeparators()) {
     setDialogFrame(this);
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
@@ -45,7 +46,8 @@ PrePayDialog::PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* c
     UsePrePay->setObjectName("UsePrePay");
     DoNotUse = new QPushButton("&Erase all", this);
     DoNotUse->setObjectName("DoNotUse");
-    for (QPushButton* b : {UsePrePay, DoNotUse}) b->setAutoDefault(true);
+    for (QPushButton* b : {UsePrePay, DoNotUse})
+        b->setAutoDefault(true);
     connect(UsePrePay, &QPushButton::clicked, this, &PrePayDialog::onOkClicked);
     connect(DoNotUse, &QPushButton::clicked, this, &PrePayDialog::onEraseAllClicked);
 
@@ -68,9 +70,11 @@ void PrePayDialog::fillGrid() {
     count_ = wholeYears(tables_.LoanInputs[3]);
     tables_.ExtraPaymentCount = static_cast<std::int16_t>(count_);
     bool anyAmount = false;
-    for (int y = 1; y <= count_; ++y) anyAmount |= !tables_.ExtraPayments[static_cast<size_t>(y)][2].isZero();
+    for (int y = 1; y <= count_; ++y)
+        anyAmount |= !tables_.ExtraPayments[static_cast<size_t>(y)][2].isZero();
     if (!anyAmount)
-        for (int y = 1; y <= count_; ++y) tables_.ExtraPayments[static_cast<size_t>(y)][1] = Currency::fromWhole(y);
+        for (int y = 1; y <= count_; ++y)
+            tables_.ExtraPayments[static_cast<size_t>(y)][1] = Currency::fromWhole(y);
 
     PGrid->setCols(2);
     PGrid->setFixedCols(1);
@@ -83,27 +87,34 @@ void PrePayDialog::fillGrid() {
     PGrid->setText(0, 1, "Amount of Payment");
     for (int y = 1; y <= count_; ++y) {
         PGrid->setText(y, 0, QString::number(y));
-        PGrid->setText(y, 1, QString::fromStdString(
-                                 formatNumber(tables_.ExtraPayments[static_cast<size_t>(y)][2], "###,###.00", seps_)));
+        PGrid->setText(y, 1,
+                       QString::fromStdString(formatNumber(
+                           tables_.ExtraPayments[static_cast<size_t>(y)][2], "###,###.00", seps_)));
     }
-    if (count_ > 0) PGrid->setCurrentCell(1, 1);
+    if (count_ > 0)
+        PGrid->setCurrentCell(1, 1);
 }
 
-bool PrePayDialog::isAmountCell(int row, int col) const { return col == 1 && row >= 1 && row <= count_; }
+bool PrePayDialog::isAmountCell(int row, int col) const {
+    return col == 1 && row >= 1 && row <= count_;
+}
 
 // Amounts are typed into the amount cells only, shown as typed and stored on Enter; a cell
 // left without Enter shows its stored amount again.
 void PrePayDialog::setUpTyping() {
     GridCellEntry::Config config;
     config.admit = [this](int row, int col, GridCellEntry::Key key) {
-        if (isAmountCell(row, col)) return true;
-        if (key == GridCellEntry::Key::Character) platform::beep();
+        if (isAmountCell(row, col))
+            return true;
+        if (key == GridCellEntry::Key::Character)
+            platform::beep();
         return false;
     };
     config.judge = [](int, int, const QString& buffer, char32_t ch) {
-        if (ch >= 256) return GridCellEntry::Verdict::Beep;
+        if (ch >= 256)
+            return GridCellEntry::Verdict::Beep;
         std::int16_t code = static_cast<std::int16_t>(ch);
-        std::int16_t decimals = 0;  // two decimals
+        std::int16_t decimals = 0; // two decimals
         DecimalKeyFilter(code, buffer.toStdString(), decimals, [] {});
         return code != 0 ? GridCellEntry::Verdict::Accept : GridCellEntry::Verdict::Beep;
     };
@@ -122,26 +133,30 @@ void PrePayDialog::storeTypedAmount(int year) {
     if (entry_->typing(year, 1)) {
         const double value = leadingNumber(entry_->buffer().toStdString(), ".");
         tables_.ExtraPayments[static_cast<size_t>(year)][1] = Currency::fromWhole(year);
-        tables_.ExtraPayments[static_cast<size_t>(year)][2] = Currency::fromDouble(value).value_or(Currency{});
+        tables_.ExtraPayments[static_cast<size_t>(year)][2] =
+            Currency::fromDouble(value).value_or(Currency{});
     }
     showAmount(year);
 }
 
 void PrePayDialog::showAmount(int year) {
-    PGrid->setText(year, 1, QString::fromStdString(formatNumber(tables_.ExtraPayments[static_cast<size_t>(year)][2],
-                                                                "###,,###.00", seps_)));
+    PGrid->setText(year, 1,
+                   QString::fromStdString(formatNumber(
+                       tables_.ExtraPayments[static_cast<size_t>(year)][2], "###,,###.00", seps_)));
 }
 
 void PrePayDialog::onOkClicked() {
     int inUse = 0;
     for (int y = 1; y <= count_; ++y)
-        if (tables_.ExtraPayments[static_cast<size_t>(y)][2] > Currency{}) ++inUse;
+        if (tables_.ExtraPayments[static_cast<size_t>(y)][2] > Currency{})
+            ++inUse;
     tables_.ExtraPaymentsInUse = static_cast<std::int16_t>(inUse);
     accept();
 }
 
 void PrePayDialog::onEraseAllClicked() {
-    for (int y = 1; y <= count_; ++y) tables_.ExtraPayments[static_cast<size_t>(y)][2] = Currency{};
+    for (int y = 1; y <= count_; ++y)
+        tables_.ExtraPayments[static_cast<size_t>(y)][2] = Currency{};
     tables_.ExtraPaymentsInUse = 0;
     accept();
 }

@@ -18,7 +18,7 @@ struct ShellState;
 
 class PrePayDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* container);
 
     // Digits accepted behind the period of a typed amount.
@@ -28,10 +28,10 @@ public:
     // use go back to what they were when the dialog opened.
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void fillGrid();
     void setUpTyping();
     bool isAmountCell(int row, int col) const;

@@ -1,5 +1,5 @@
-#include "CommandButton.h"
 #include "NetWorthWindow.h"
+#include "CommandButton.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -119,7 +119,9 @@ void NetWorthWindow::buildControls() {
     setUpGrid(assets_);
     setUpGrid(liabilities_);
 
-    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
+    auto button = [this](const char* name, const char* text) {
+        return commandButton(this, name, text);
+    };
     NCalc = button("NCalc", "&Calculate");
     InsertAss = button("InsertAss", "&Insert blank line");
     InsertLiab = button("InsertLiab", "Insert &blank line");

@@ -117,7 +117,8 @@ void printSavingsReport(Printer& printer, const SavingsReportInput& in, int line
 }
 
 void printSavingsDocument(Printer& printer, const SavingsReportInput& in) {
-    printDocument(printer, in.fontChoice, [&](int lines) { printSavingsReport(printer, in, lines); });
+    printDocument(printer, in.fontChoice,
+                  [&](int lines) { printSavingsReport(printer, in, lines); });
 }
 
 std::string savingsCsv(std::span<const GrowthRow> table, int periods) {

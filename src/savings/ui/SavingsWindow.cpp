@@ -1,5 +1,5 @@
-#include "CommandButton.h"
 #include "SavingsWindow.h"
+#include "CommandButton.h"
 
 #include "GraphHandOver.h"
 #include "GraphSeries.h"
@@ -106,7 +106,9 @@ void SavingsWindow::buildControls() {
     STextBox->hide();
     STextBox->installEventFilter(this);
 
-    auto button = [this](const char* name, const char* text) { return commandButton(this, name, text); };
+    auto button = [this](const char* name, const char* text) {
+        return commandButton(this, name, text);
+    };
     SCalc = button("SCalc", "&Calculate");
     SGraphs = button("SGraphs", "&Show Graph");
     SPrinter = button("SPrinter", "To &Printer");
