@@ -4,6 +4,8 @@
 # make fuzz   - build the file readers' libFuzzer targets with Clang and run each for FUZZ_SECONDS
 # make package     - build pecunex_<version>_amd64.deb in this folder and check it with lintian
 # make screenshots - retake the guide's screenshots (doc/images) from the real program
+# make format       - rewrite every tracked C++ file as .clang-format has it
+# make format-check - list the C++ files clang-format would change; fails when there are any
 SHELL := /bin/bash
 PRESET := default
 BUILD_DIR := build
@@ -18,7 +20,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 60
 PACKAGES ?= packages.txt
 
-.PHONY: deps configure build test run bench fuzz package screenshots clean
+.PHONY: deps configure build test run bench fuzz package screenshots format format-check clean
 
 deps:
 	@missing=$$(grep -v '^\s*#' $(PACKAGES) | xargs -n1 | while read -r p; do \
@@ -70,6 +72,24 @@ package: build
 
 screenshots: build
 	tools/screenshots.sh $(BUILD_DIR)
+
+# The tracked C++ sources (every .cpp and .h; outside a git checkout, those under the source
+# folders), NUL-separated for xargs.
+CXX_SOURCES = { git ls-files -z -- '*.cpp' '*.h' 2>/dev/null || \
+    find app bench fuzz packaging src tests tools \( -name '*.cpp' -o -name '*.h' \) -print0; }
+
+format: deps
+	@$(CXX_SOURCES) | xargs -0 -r -n 40 -P 2 clang-format -i
+
+format-check: deps
+	@differ=$$(set -o pipefail; $(CXX_SOURCES) | xargs -0 -r -n 40 -P 2 clang-format --dry-run --ferror-limit=1 2>&1 | \
+	    sed -n 's/^\(.*\):[0-9]*:[0-9]*: warning: code should be clang-formatted.*/\1/p' | sort -u) || \
+	    { echo "clang-format did not run through"; exit 2; }; \
+	if [ -n "$$differ" ]; then \
+	    echo "Not formatted as .clang-format has it (run make format):"; \
+	    printf '  %s\n' $$differ; \
+	    exit 1; \
+	fi
 
 clean:
 	rm -rf build build-sanitize build-fuzz
