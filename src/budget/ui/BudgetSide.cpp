@@ -12,6 +12,7 @@
 #include "BudgetEditing.h"
 #include "BudgetRefresh.h"
 #include "BusyCursor.h"
+#include "Colours.h"
 #include "Dialogs.h"
 #include "Grid.h"
 #include "Messages.h"
@@ -66,9 +67,6 @@ const BudgetSideNames ExpenseSideNames = {RecordSide::Expense,
 
 namespace {
 
-const QColor EntryColour(255, 255, 128);  // entry boxes: yellow
-const QColor ResultColour(160, 255, 160); // results: green
-
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -76,9 +74,7 @@ QString qs(const std::string& s) {
 QLineEdit* entryBox(const char* name, QWidget* parent, bool rightAligned) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, EntryColour);
-    box->setPalette(p);
+    paintEntry(box);
     if (rightAligned)
         box->setAlignment(Qt::AlignRight);
     return box;
@@ -127,6 +123,7 @@ void BudgetSide::buildControls() {
     grid_->setObjectName(names_.grid);
     grid_->setCols(BudgetGridCols);
     grid_->setFixedCols(1);
+    paintRecords(grid_);
     grid_->setRows(1 + BudgetGridSpareRows);
     // Columns sized to their figures in the grid's font (an amount up to 999,999.99 and a
     // three-digit number); the description takes what is left when the grid is wider.
@@ -157,21 +154,9 @@ void BudgetSide::buildControls() {
             state_.SelectedRow = static_cast<std::int16_t>(row);
     });
 
-    auto result = [this](const char* name) {
-        auto* label = new QLabel(this);
-        label->setObjectName(name);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setAutoFillBackground(true);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, ResultColour);
-        label->setPalette(p);
-        return label;
-    };
     totalCaption_ = new QLabel(QString::fromUtf8(names_.totalCaption), this);
-    total_ = result(names_.total);
-    totalBudgeted_ = result(names_.totalBudgeted);
+    total_ = makeResultLabel(names_.total, this);
+    totalBudgeted_ = makeResultLabel(names_.totalBudgeted, this);
 
     // Entry behaviour: the description takes any key but the double quote; the figures
     // go through the key filters and are stored in the entry values when left.

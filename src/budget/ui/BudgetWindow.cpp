@@ -20,6 +20,7 @@
 #include "BudgetRefresh.h"
 #include "BudgetSide.h"
 #include "BudgetSort.h"
+#include "Colours.h"
 #include "Dialogs.h"
 #include "Messages.h"
 #include "Platform.h"
@@ -29,7 +30,6 @@
 #include "Workspace.h"
 
 namespace {
-const QColor ResultColour(160, 255, 160);
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
@@ -78,15 +78,7 @@ void BudgetWindow::buildControls() {
     SortBy = list("SortBy", BudgetSortEntries, InitialSortEntry);
 
     auto result = [this](const char* name) {
-        auto* label = new QLabel(this);
-        label->setObjectName(name);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setAutoFillBackground(true);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, ResultColour);
-        label->setPalette(p);
+        QLabel* label = makeResultLabel(name, this);
         label->setMinimumWidth(platform::twipsToPixels(1250));
         return label;
     };
@@ -196,11 +188,8 @@ void BudgetWindow::refreshBudget() {
         NetBalance->setText(qs(l.NetBalance));
         NetBalanceBgt->setText(qs(l.NetBalanceBgt));
         for (auto [label, red] :
-             {std::pair{NetBalance, l.netNegative}, {NetBalanceBgt, l.netBudgetedNegative}}) {
-            QPalette p = label->palette();
-            p.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
-            label->setPalette(p);
-        }
+             {std::pair{NetBalance, l.netNegative}, {NetBalanceBgt, l.netBudgetedNegative}})
+            setTextColour(label, red ? colours::AlertText : colours::NormalText);
     } else {
         // A sum too large for the figures: no results.
         income_->showTotals(std::string(period->incomeLabel), {}, {});

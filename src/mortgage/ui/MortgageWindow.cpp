@@ -17,6 +17,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "Colours.h"
 #include "DaysInYearDialog.h"
 #include "Dialogs.h"
 #include "FirstPaymentDateDialog.h"
@@ -33,9 +34,6 @@
 #include "Workspace.h"
 
 namespace {
-const QColor EntryColour(255, 255, 128);  // entry boxes: yellow
-const QColor ResultColour(160, 255, 160); // results: green
-
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -45,12 +43,6 @@ QLabel* caption(const std::string& text, QWidget* parent) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     return label;
-}
-
-void paintEntry(QWidget* w) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, EntryColour);
-    w->setPalette(p);
 }
 
 QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
@@ -116,18 +108,7 @@ void MortgageWindow::buildControls() {
     InRate->lineEdit()->setAlignment(Qt::AlignRight);
     InTerm->lineEdit()->setAlignment(Qt::AlignRight);
 
-    auto result = [this](const char* name) {
-        auto* label = new QLabel(this);
-        label->setObjectName(name);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setAutoFillBackground(true);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
-        QPalette p = label->palette();
-        p.setColor(QPalette::Window, ResultColour);
-        label->setPalette(p);
-        return label;
-    };
+    auto result = [this](const char* name) { return makeResultLabel(name, this); };
     InMonthPI = result("InMonthPI");
     NumPmtsYear = result("NumPmtsYear");
     PeriodicR = result("PeriodicR");

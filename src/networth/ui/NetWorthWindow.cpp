@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "Colours.h"
 #include "Dialogs.h"
 #include "Grid.h"
 #include "GridCellEntry.h"
@@ -30,7 +31,6 @@
 namespace {
 
 constexpr int GridRows = 35; // heading row, 30 lines, room for the total line
-const QColor ResultColour(160, 255, 160);
 
 const char* const QuickHelp[] = {
     "Open File from disk or start a new file. Load NetSampl.NWV to try out the various features.",
@@ -139,9 +139,7 @@ void NetWorthWindow::buildControls() {
 
     NetInfo = new QLabel("Changes made, Calculate", this);
     NetInfo->setObjectName("NetInfo");
-    QPalette warn = NetInfo->palette();
-    warn.setColor(QPalette::WindowText, Qt::red);
-    NetInfo->setPalette(warn);
+    setTextColour(NetInfo, colours::AlertText);
     QFont bold = NetInfo->font();
     bold.setBold(true);
     NetInfo->setFont(bold);
@@ -149,16 +147,8 @@ void NetWorthWindow::buildControls() {
     Label3 = new QLabel(" Net Worth  =", this);
     Label3->setObjectName("Label3");
     Label3->setFont(bold);
-    Net = new QLabel(this);
-    Net->setObjectName("Net");
-    Net->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Net->setAutoFillBackground(true);
-    Net->setFrameShape(QFrame::Panel);
-    Net->setFrameShadow(QFrame::Sunken);
+    Net = makeResultLabel("Net", this);
     Net->setMinimumWidth(platform::twipsToPixels(1800));
-    QPalette green = Net->palette();
-    green.setColor(QPalette::Window, ResultColour);
-    Net->setPalette(green);
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
 

@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "BusyCursor.h"
+#include "Colours.h"
 #include "Dialogs.h"
 #include "Grid.h"
 #include "Messages.h"
@@ -34,8 +35,6 @@
 #include "Workspace.h"
 
 namespace {
-const QColor EntryColour(255, 255, 128); // entry boxes: yellow
-
 // The grid's columns, widened from a default column of 975 twips.
 constexpr int DefaultColumnTwips = 975;
 constexpr int ColumnWidening[4] = {300, 1450, 1450, 1510};
@@ -52,14 +51,9 @@ QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setCompleter(nullptr); // a typed figure is never completed from the entries
         box->lineEdit()->setAlignment(Qt::AlignRight);
-        QPalette p = box->lineEdit()->palette();
-        p.setColor(QPalette::Base, EntryColour);
-        box->lineEdit()->setPalette(p);
+        paintEntry(box->lineEdit());
     }
-    QPalette p = box->palette();
-    p.setColor(QPalette::Base, EntryColour);
-    p.setColor(QPalette::Button, EntryColour);
-    box->setPalette(p);
+    paintEntry(box, true);
     box->setMinimumWidth(platform::twipsToPixels(1500));
     return box;
 }
