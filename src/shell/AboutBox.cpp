@@ -5,12 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "Placement.h"
-#include "ShellState.h"
-
-AboutBox::AboutBox(const ShellState& state, QWidget* container)
-    : QDialog(container), state_(state), container_(container) {
-    setDialogFrame(this);
+AboutBox::AboutBox(ShellState& state, QWidget* container)
+    : PlacedDialog(state, container, Placement::About) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About"));
     setModal(true);
@@ -36,9 +32,4 @@ AboutBox::AboutBox(const ShellState& state, QWidget* container)
     layout->addWidget(text);
     layout->addSpacing(10);
     layout->addLayout(buttons);
-}
-
-void AboutBox::showEvent(QShowEvent* event) {
-    placeDialog(this, container_, Placement::About, state_.LayoutClass);
-    QDialog::showEvent(event);
 }

@@ -1,19 +1,9 @@
 #pragma once
 // The About box: the program's name and version, and "&OK".
-#include <QDialog>
+#include "PlacedDialog.h"
 
-class QWidget;
-struct ShellState;
-
-class AboutBox : public QDialog {
+class AboutBox : public PlacedDialog {
     Q_OBJECT
   public:
-    AboutBox(const ShellState& state, QWidget* container);
-
-  protected:
-    void showEvent(QShowEvent* event) override;
-
-  private:
-    const ShellState& state_;
-    QWidget* container_;
+    AboutBox(ShellState& state, QWidget* container);
 };

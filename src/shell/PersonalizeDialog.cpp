@@ -13,8 +13,8 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "Colours.h"
 #include "NumberFormat.h"
-#include "Placement.h"
 #include "Platform.h"
 #include "Settings.h"
 #include "ShellState.h"
@@ -33,8 +33,7 @@ std::string trimBlanks(const std::string& text) {
 } // namespace
 
 PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
-    : QDialog(workspace.container()), state_(state), workspace_(workspace) {
-    setDialogFrame(this);
+    : PlacedDialog(state, workspace.container(), Placement::Personalize), workspace_(workspace) {
     setObjectName(QStringLiteral("ChangeFnt"));
     setWindowTitle(QStringLiteral("Personalize"));
     setModal(true);
@@ -86,11 +85,8 @@ PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
     auto* label1 = new QLabel(this);
     label1->setObjectName(QStringLiteral("Label1"));
 
-    for (QLineEdit* box : {inCurrency_, inMyName_}) {
-        QPalette yellow = box->palette();
-        yellow.setColor(QPalette::Base, QColor(255, 255, 192));
-        box->setPalette(yellow);
-    }
+    for (QLineEdit* box : {inCurrency_, inMyName_})
+        paintEntry(box);
 
     auto* entries = new QGridLayout;
     entries->addWidget(label2, 0, 0);
@@ -110,11 +106,6 @@ PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
     layout->addLayout(entries);
     layout->addLayout(buttons);
     setMinimumWidth(360);
-}
-
-void PersonalizeDialog::showEvent(QShowEvent* event) {
-    placeDialog(this, workspace_.container(), Placement::Personalize, state_.LayoutClass);
-    QDialog::showEvent(event);
 }
 
 void PersonalizeDialog::onOptionClicked(int index) {

@@ -5,15 +5,14 @@
 //
 // The four font options share the name "PtrFt"; each carries its number in the dynamic
 // property "index" (0 standard font, 1-3 Courier New 10, 11, 12 point).
-#include <QDialog>
+#include "PlacedDialog.h"
 
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class Workspace;
-struct ShellState;
 
-class PersonalizeDialog : public QDialog {
+class PersonalizeDialog : public PlacedDialog {
     Q_OBJECT
   public:
     PersonalizeDialog(ShellState& state, Workspace& workspace);
@@ -28,7 +27,6 @@ class PersonalizeDialog : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     void onOptionClicked(int index);
@@ -36,7 +34,6 @@ class PersonalizeDialog : public QDialog {
     void onNameLeft();
     void onExitFontsClicked();
 
-    ShellState& state_;
     Workspace& workspace_;
     QLineEdit* inCurrency_ = nullptr;
     QLineEdit* inMyName_ = nullptr;

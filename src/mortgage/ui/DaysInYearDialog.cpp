@@ -8,14 +8,11 @@
 
 #include "Amortization.h"
 #include "MortgageTables.h"
-#include "Placement.h"
-#include "ShellState.h"
 
 DaysInYearDialog::DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container)
-    : QDialog(container), state_(state), tables_(tables), container_(container),
+    : PlacedDialog(state, container, Placement::DaysInYear), tables_(tables),
       keptChoice_(tables.DaysChoice), keptDays_(tables.DaysInYear),
       keptTwoWeeks_(tables.TwoWeekPeriods), keptWeeks_(tables.WeekPeriods) {
-    setDialogFrame(this);
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     setModal(true);
@@ -55,9 +52,4 @@ void DaysInYearDialog::reject() {
     tables_.TwoWeekPeriods = keptTwoWeeks_;
     tables_.WeekPeriods = keptWeeks_;
     QDialog::reject();
-}
-
-void DaysInYearDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    placeDialog(this, container_, Placement::DaysInYear, state_.LayoutClass);
 }

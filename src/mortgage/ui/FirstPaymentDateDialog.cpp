@@ -7,17 +7,16 @@
 #include <QVBoxLayout>
 
 #include "Amortization.h"
+#include "Colours.h"
 #include "Dialogs.h"
 #include "Messages.h"
-#include "Placement.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 
 FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialogs,
                                                Currency termYears, QWidget* container)
-    : QDialog(container), state_(state), dialogs_(dialogs), container_(container),
+    : PlacedDialog(state, container, Placement::FirstPaymentDate), dialogs_(dialogs),
       keptDate_(state.TodayDate), termYears_(termYears) {
-    setDialogFrame(this);
     setObjectName("MortDateInput");
     setWindowTitle("Date Input");
     setModal(true);
@@ -26,9 +25,7 @@ FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialo
     label->setWordWrap(true);
     InDate = new QLineEdit(this);
     InDate->setObjectName("InDate");
-    QPalette p = InDate->palette();
-    p.setColor(QPalette::Base, QColor(255, 255, 128));
-    InDate->setPalette(p);
+    paintEntry(InDate);
     const auto serial = platform::parseDate(state_.TodayDate);
     InDate->setText(
         QString::fromStdString(serial ? platform::shortDate(*serial) : state_.TodayDate));
@@ -101,9 +98,4 @@ void FirstPaymentDateDialog::reject() {
     typed_ = false; // the field loses the focus as the dialog closes: nothing to take then
     state_.TodayDate = keptDate_;
     QDialog::reject();
-}
-
-void FirstPaymentDateDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    placeDialog(this, container_, Placement::FirstPaymentDate, state_.LayoutClass);
 }

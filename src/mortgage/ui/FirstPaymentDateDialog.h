@@ -1,16 +1,15 @@
 #pragma once
 // "Date Input": the date of the first payment (TodayDate), shown in the short date form.
-#include <QDialog>
 #include <string>
 
 #include "Currency.h"
+#include "PlacedDialog.h"
 
 class Dialogs;
 class QLineEdit;
 class QPushButton;
-struct ShellState;
 
-class FirstPaymentDateDialog : public QDialog {
+class FirstPaymentDateDialog : public PlacedDialog {
     Q_OBJECT
   public:
     // `termYears`: the stored term, which bounds the first date (the last payment stays
@@ -24,16 +23,13 @@ class FirstPaymentDateDialog : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 
   private:
     // Reads the typed date into TodayDate, or reports it and keeps the old one.
     void commitDate();
     void onOkClicked();
 
-    ShellState& state_;
     Dialogs& dialogs_;
-    QWidget* container_;
     QLineEdit* InDate;
     QPushButton* OkExit;
     bool typed_ = false; // a key was typed since the field got the focus

@@ -13,7 +13,6 @@
 #include "GridCellEntry.h"
 #include "KeyFilters.h"
 #include "MortgageTables.h"
-#include "Placement.h"
 #include "Platform.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
@@ -29,9 +28,8 @@ int wholeYears(Currency term) {
 } // namespace
 
 PrePayDialog::PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* container)
-    : QDialog(container), state_(state), tables_(tables), container_(container),
+    : PlacedDialog(state, container, Placement::AdditionalPayments), tables_(tables),
       seps_(platform::systemSeparators()) {
-    setDialogFrame(this);
     setObjectName("MortPrePay");
     setWindowTitle("Additional Payments");
     setModal(true);
@@ -169,7 +167,6 @@ void PrePayDialog::reject() {
 }
 
 void PrePayDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    placeDialog(this, container_, Placement::AdditionalPayments, state_.LayoutClass);
+    PlacedDialog::showEvent(event);
     PGrid->setFocus(Qt::OtherFocusReason);
 }

@@ -1,7 +1,6 @@
 #pragma once
 // "Additional Payments": one amount a year, paid with the first payment of that year.
 // The amounts live in ExtraPayments (column 1 the year, column 2 the amount).
-#include <QDialog>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -9,14 +8,14 @@
 #include "Amortization.h"
 
 #include "NumberFormat.h"
+#include "PlacedDialog.h"
 
 class Grid;
 class GridCellEntry;
 class QPushButton;
 struct MortgageTables;
-struct ShellState;
 
-class PrePayDialog : public QDialog {
+class PrePayDialog : public PlacedDialog {
     Q_OBJECT
   public:
     PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* container);
@@ -40,9 +39,7 @@ class PrePayDialog : public QDialog {
     void onOkClicked();
     void onEraseAllClicked();
 
-    ShellState& state_;
     MortgageTables& tables_;
-    QWidget* container_;
     NumberSeparators seps_;
     Grid* PGrid;
     QPushButton* UsePrePay;
