@@ -12,7 +12,6 @@
 #include "Messages.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
-#include "SafeSave.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
