@@ -2,11 +2,13 @@
 // changing and deleting records, files, printing and leaving.
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QPlainTextEdit>
 
 #include "BudgetFile.h"
 #include "BudgetReport.h"
 #include "BudgetSheet.h"
+#include "Colours.h"
 #include "FailingSaves.h"
 #include "Platform.h"
 #include "QtTestMain.h"
@@ -78,6 +80,19 @@ class TestBudgetWindow : public QObject {
         s.add("Inc", "Gift", "30", "1", "30");
         QCOMPARE(s.text("NetBalance"), QString("        $.00"));
         QCOMPARE(textColour(s.find<QLabel>("NetBalance")), QColor(0, 0, 0));
+    }
+
+    // Entry boxes yellow, stored records white, results green: the same shades as every other
+    // worksheet and dialog.
+    void coloursTellWhatAFieldIs() {
+        BudgetSheet s;
+        QCOMPARE(s.find<QLineEdit>("InExpAmt")->palette().color(QPalette::Base),
+                 colours::EntryBackground);
+        QCOMPARE(s.find<Grid>("BGrid1")->palette().color(QPalette::Base),
+                 colours::RecordBackground);
+        for (const char* result : {"TotInc", "TotExpBgt", "NetBalance"})
+            QCOMPARE(s.find<QLabel>(result)->palette().color(QPalette::Window),
+                     colours::ResultBackground);
     }
 
     void addRefusesMissingBoxesAndTheFiveHundredAndFirstRecord() {

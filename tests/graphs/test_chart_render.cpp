@@ -65,22 +65,28 @@ QByteArray readAll(const QString& name) {
 
 class TestChartRender : public QObject {
     Q_OBJECT
+    static void bothForms() {
+        QTest::addColumn<bool>("threeD");
+        QTest::newRow("flat") << false;
+        QTest::newRow("three-dimensional") << true;
+    }
+
   private slots:
+    void barsStandInProportionInBothForms_data() { bothForms(); }
     void barsStandInProportionInBothForms() {
+        QFETCH(bool, threeD);
         const ChartLook look;
-        for (const bool threeD : {false, true}) {
-            const QImage image = renderChart(data({100, 200, 400}), threeD, QSize(600, 400), look);
-            QVERIFY(inkPixels(image) > 10000);
-            const std::vector<Bar> bars = barsIn(image, look.barColour());
-            QCOMPARE(bars.size(), std::size_t{3});
-            // Heights 1 : 2 : 4 within a pixel or two of outline.
-            QVERIFY2(std::abs(bars[1].height - 2 * bars[0].height) <= 3,
-                     qPrintable(QString::number(bars[1].height)));
-            QVERIFY2(std::abs(bars[2].height - 4 * bars[0].height) <= 5,
-                     qPrintable(QString::number(bars[2].height)));
-            QVERIFY(bars[0].height > 40);
-            QVERIFY(bars[0].right < bars[1].left && bars[1].right < bars[2].left);
-        }
+        const QImage image = renderChart(data({100, 200, 400}), threeD, QSize(600, 400), look);
+        QVERIFY(inkPixels(image) > 10000);
+        const std::vector<Bar> bars = barsIn(image, look.barColour());
+        QCOMPARE(bars.size(), std::size_t{3});
+        // Heights 1 : 2 : 4 within a pixel or two of outline.
+        QVERIFY2(std::abs(bars[1].height - 2 * bars[0].height) <= 3,
+                 qPrintable(QString::number(bars[1].height)));
+        QVERIFY2(std::abs(bars[2].height - 4 * bars[0].height) <= 5,
+                 qPrintable(QString::number(bars[2].height)));
+        QVERIFY(bars[0].height > 40);
+        QVERIFY(bars[0].right < bars[1].left && bars[1].right < bars[2].left);
     }
 
     void fortyBarsAllDrawnAndTheFormsDiffer() {
@@ -102,21 +108,21 @@ class TestChartRender : public QObject {
         QVERIFY(flat != deep);
     }
 
+    void patternsHaveNoColour_data() { bothForms(); }
     void patternsHaveNoColour() {
+        QFETCH(bool, threeD);
         ChartLook look;
         look.colour = false;
-        for (const bool threeD : {false, true}) {
-            const QImage image = renderChart(data({100, 200, 400}), threeD, QSize(600, 400), look);
-            int coloured = 0, black = 0;
-            for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x) {
-                    const QColor c(image.pixel(x, y));
-                    coloured += c.hsvSaturation() > 30;
-                    black += (c.rgb() & 0xffffff) == 0;
-                }
-            QCOMPARE(coloured, 0);
-            QVERIFY(black > 3000); // hatching inside the bars
-        }
+        const QImage image = renderChart(data({100, 200, 400}), threeD, QSize(600, 400), look);
+        int coloured = 0, black = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c(image.pixel(x, y));
+                coloured += c.hsvSaturation() > 30;
+                black += (c.rgb() & 0xffffff) == 0;
+            }
+        QCOMPARE(coloured, 0);
+        QVERIFY(black > 3000); // hatching inside the bars
     }
 
     void pictureGoesOnALandscapePdfPage() {

@@ -25,26 +25,32 @@ class TestMortgageFiles : public QObject {
     Q_OBJECT
   private slots:
     // Opened in the worksheet and printed, the reference files give their printouts byte for byte.
+    void openedReferenceFilesPrintTheReferenceText_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("font");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("mortgage, annual totals") << 1 << 0 << "mortgage-20y-annual.umd"
+                                                 << "Example: 20-year mortgage, annual totals";
+        QTest::newRow("loan, all payments, page breaks") << 2 << 3 << "loan-36m-all.uld"
+                                                         << "Example: 36-month loan";
+    }
     void openedReferenceFilesPrintTheReferenceText() {
+        QFETCH(int, mode);
+        QFETCH(int, font);
+        QFETCH(QString, name);
+        QFETCH(QString, header);
         const QString examples = QStringLiteral(PECUNEX_SOURCE_DIR "/tests/golden/");
-        const struct {
-            int mode, font;
-            const char *name, *header;
-        } rows[] = {
-            {1, 0, "mortgage-20y-annual.umd", "Example: 20-year mortgage, annual totals"},
-            {2, 3, "loan-36m-all.uld", "Example: 36-month loan"}}; // all payments, page breaks
-        for (const auto& r : rows) {
-            Sheet s(r.mode);
-            s.st().PrinterFontChoice = std::int16_t(r.font);
-            s.ws.scripted.fileNames = {(examples + r.name).toStdString()};
-            s.ws.scripted.headers = {r.header};
-            s.click("MLoadFile");
-            s.click("MPrinter");
-            QVERIFY(s.messages().empty());
-            QCOMPARE(s.ws.capture.documents.size(), size_t{1});
-            const QString expected = examples + QString(r.name).chopped(4) + ".expected.txt";
-            QCOMPARE(QByteArray::fromStdString(s.ws.capture.documents.front()), readAll(expected));
-        }
+        Sheet s(mode);
+        s.st().PrinterFontChoice = std::int16_t(font);
+        s.ws.scripted.fileNames = {(examples + name).toStdString()};
+        s.ws.scripted.headers = {header.toStdString()};
+        s.click("MLoadFile");
+        s.click("MPrinter");
+        QVERIFY(s.messages().empty());
+        QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+        const QString expected = examples + name.chopped(4) + ".expected.txt";
+        QCOMPARE(QByteArray::fromStdString(s.ws.capture.documents.front()), readAll(expected));
     }
 
     void saveThenOpenGivesTheSameWorksheet() {
@@ -84,32 +90,33 @@ class TestMortgageFiles : public QObject {
 
     // A disk that fills up during the save: the old file stays byte for byte, nothing is left
     // beside it, and the worksheet says the file could not be saved (37 mortgage, 38 loan).
+    void aFailedSaveKeepsTheOldFileAndSaysSo_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("message");
+        QTest::newRow("mortgage") << 1 << "old.umd" << 37;
+        QTest::newRow("loan") << 2 << "old.uld" << 38;
+    }
     void aFailedSaveKeepsTheOldFileAndSaysSo() {
-        const struct {
-            int mode;
-            const char* name;
-            int message;
-        } rows[] = {{1, "old.umd", 37}, {2, "old.uld", 38}};
-        for (const auto& r : rows) {
-            Sheet s(r.mode);
-            const QByteArray old = "100,5,10,\"      Monthly\",\"      "
-                                   "Monthly\",\"2027-01-01\",0,1,2,0,0,1,365,\"O\",0\r\n";
-            const QString file = writeFile(s.ws.folder.filePath(r.name), old);
-            s.ws.scripted.fileNames = {file.toStdString(), file.toStdString()};
-            s.click("MCalc");
-            {
-                FailingSaves disk(40); // the header record is longer than 40 bytes
-                s.click("MSaveFile");
-            }
-            QCOMPARE(s.messages(), std::vector<int>{r.message});
-            QCOMPARE(readAll(file), old);
-            QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files | QDir::Hidden),
-                     QStringList{r.name});
-            s.click("MSaveFile"); // with room on the disk
-            QCOMPARE(s.messages(), std::vector<int>{r.message});
-            QVERIFY(readAll(file) != old &&
-                    readAll(file).startsWith(r.mode == 1 ? "100000," : "20000,"));
+        QFETCH(int, mode);
+        QFETCH(QString, name);
+        QFETCH(int, message);
+        Sheet s(mode);
+        const QByteArray old = "100,5,10,\"      Monthly\",\"      "
+                               "Monthly\",\"2027-01-01\",0,1,2,0,0,1,365,\"O\",0\r\n";
+        const QString file = writeFile(s.ws.folder.filePath(name), old);
+        s.ws.scripted.fileNames = {file.toStdString(), file.toStdString()};
+        s.click("MCalc");
+        {
+            FailingSaves disk(40); // the header record is longer than 40 bytes
+            s.click("MSaveFile");
         }
+        QCOMPARE(s.messages(), std::vector<int>{message});
+        QCOMPARE(readAll(file), old);
+        QCOMPARE(QDir(s.ws.folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+        s.click("MSaveFile"); // with room on the disk
+        QCOMPARE(s.messages(), std::vector<int>{message});
+        QVERIFY(readAll(file) != old && readAll(file).startsWith(mode == 1 ? "100000," : "20000,"));
     }
 
     // Loan files keep the term in years; the worksheet shows months.

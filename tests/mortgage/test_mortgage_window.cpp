@@ -1,9 +1,11 @@
 // The mortgage and loan worksheet driven like a user: typing figures, calculating,
 // switching views, printing and leaving.
 #include <QDialog>
+#include <QPalette>
 #include <QTimer>
 #include <cmath>
 
+#include "Colours.h"
 #include "MortgageTestSupport.h"
 #include "QtTestMain.h"
 
@@ -64,6 +66,11 @@ class TestMortgageWindow : public QObject {
                 0.05);
         QCOMPARE(s.label("EndMortYear").trimmed() + "|" + s.label("PeriodicR"),
                  QString("25.00|0.0084375"));
+        // Typed into yellow boxes, shown on green results.
+        QCOMPARE(s.principal()->palette().color(QPalette::Base), colours::EntryBackground);
+        QCOMPARE(s.rate()->lineEdit()->palette().color(QPalette::Base), colours::EntryBackground);
+        QCOMPARE(s.find<QLabel>("InMonthPI")->palette().color(QPalette::Window),
+                 colours::ResultBackground);
     }
 
     void bothViewsListEveryPaymentOrYearAndTheTotal() {
@@ -102,7 +109,17 @@ class TestMortgageWindow : public QObject {
                  QString("Additional |Payments  |Applied  Year    2|5,000.00"));
     }
 
-    void anyChangeEmptiesTheScheduleAndCommandsRefuse() {
+    // Every kind of change empties the schedule and the results.
+    void anyChangeEmptiesTheSchedule_data() {
+        QTest::addColumn<int>("change");
+        QTest::newRow("a key in the principal") << 0;
+        QTest::newRow("another payment frequency") << 1;
+        QTest::newRow("a rate from the list") << 2;
+        QTest::newRow("the annual view") << 3;
+        QTest::newRow("additional payments confirmed") << 4;
+    }
+    void anyChangeEmptiesTheSchedule() {
+        QFETCH(int, change);
         Sheet s;
         const std::function<void()> changes[] = {
             [&] { s.principal()->setFocus(), QTest::keyClick(s.principal(), Qt::Key_5); },
@@ -112,14 +129,21 @@ class TestMortgageWindow : public QObject {
             },
             [&] { QTest::mouseClick(s.find("Option2"), Qt::LeftButton); },
             [&] { acceptNextModal(), s.click("MAddPrePay"); }};
-        for (const auto& change : changes) {
-            s.click("MCalc");
-            QVERIFY(s.grid()->rows() > 2);
-            change();
-            QVERIFY(s.st().ScheduleYears == 0 && !s.ws.tables.PaymentSchedule.has_value());
-            QVERIFY(s.grid()->rows() <= 2 && s.cells(1, 1, 1).isEmpty() &&
-                    s.label("InMonthPI").isEmpty());
-        }
+        s.click("MCalc");
+        QVERIFY(s.grid()->rows() > 2);
+        changes[change]();
+        QVERIFY(s.st().ScheduleYears == 0 && !s.ws.tables.PaymentSchedule.has_value());
+        QVERIFY(s.grid()->rows() <= 2 && s.cells(1, 1, 1).isEmpty() &&
+                s.label("InMonthPI").isEmpty());
+    }
+
+    // After a change printing, saving and graphing refuse until the next calculation; a rate
+    // taken from the list is stored.
+    void commandsRefuseAfterAChange() {
+        Sheet s;
+        s.click("MCalc");
+        s.type(s.principal(), "5");
+        s.rate()->setCurrentIndex(s.rate()->findText("7 ")), emit s.rate()->activated(0);
         QCOMPARE(s.rate()->currentText() + "|" + s.stored(),
                  QString("         7.000%|5|7|25")); // the list choice
         for (const char* command : {"MPrinter", "MSaveFile", "MGraphs"})

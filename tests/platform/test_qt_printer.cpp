@@ -89,24 +89,30 @@ class QtPrinterTest : public QObject {
 
     // Each font choice: its page length, Courier's cell of 0.6 of the point size, three
     // sheets, and the same lines and columns as the text rendering.
+    // (Forty columns: 40 x 0.6 x 10, 11 and 12 points; the standard font is the 10 point one.)
+    void pdfHasTheColumnsAndPagesOfTheText_data() {
+        QTest::addColumn<int>("font");
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<double>("fortyColumns");
+        QTest::newRow("standard font") << 0 << 53 << 240.0;
+        QTest::newRow("Courier New 10") << 1 << 63 << 240.0;
+        QTest::newRow("Courier New 11") << 2 << 56 << 264.0;
+        QTest::newRow("Courier New 12") << 3 << 51 << 288.0;
+    }
     void pdfHasTheColumnsAndPagesOfTheText() {
-        const struct {
-            int font, lines;
-            double fortyColumns;
-        } table[] = {{0, 53, 240.0}, {1, 63, 240.0}, {2, 56, 264.0}, {3, 51, 288.0}};
-        for (const auto& row : table) {
-            TextPrinter text;
-            QCOMPARE(threePageJob(text, row.font), row.lines);
-            const QString pdf = printPdf(
-                "job.pdf", [&](Printer& p) { QCOMPARE(threePageJob(p, row.font), row.lines); });
-            QCOMPARE(pageCount(pdf), 3);
-            // The reader closes wide gaps unless told the cell width: take it from the heading.
-            const double cell = (wordLeft(pdf, "Description") - wordLeft(pdf, "No.")) / 8;
-            QVERIFY2(qAbs(40 * cell - row.fortyColumns) < 1, qPrintable(QString::number(cell)));
-            QCOMPARE(
-                pagesOf(run("pdftotext", {"-layout", "-fixed", QString::number(cell), pdf, "-"})),
-                pagesOf(QString::fromStdString(text.text())));
-        }
+        QFETCH(int, font);
+        QFETCH(int, lines);
+        QFETCH(double, fortyColumns);
+        TextPrinter text;
+        QCOMPARE(threePageJob(text, font), lines);
+        const QString pdf =
+            printPdf("job.pdf", [&](Printer& p) { QCOMPARE(threePageJob(p, font), lines); });
+        QCOMPARE(pageCount(pdf), 3);
+        // The reader closes wide gaps unless told the cell width: take it from the heading.
+        const double cell = (wordLeft(pdf, "Description") - wordLeft(pdf, "No.")) / 8;
+        QVERIFY2(qAbs(40 * cell - fortyColumns) < 1, qPrintable(QString::number(cell)));
+        QCOMPARE(pagesOf(run("pdftotext", {"-layout", "-fixed", QString::number(cell), pdf, "-"})),
+                 pagesOf(QString::fromStdString(text.text())));
     }
 
     // Each line is drawn in one go, yet every run of text must start on its own column of the

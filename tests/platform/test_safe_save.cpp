@@ -35,23 +35,28 @@ class SafeSaveTest : public QObject {
 
     // A device that stops after `budget` bytes: the old file stays byte for byte and nothing
     // is left beside it; a budget that covers the whole text saves it.
+    void aFailedWriteKeepsTheOldFile_data() {
+        QTest::addColumn<qint64>("budget");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("nothing written") << qint64(0) << false;
+        QTest::newRow("one byte") << qint64(1) << false;
+        QTest::newRow("a third") << qint64(100) << false;
+        QTest::newRow("one byte short") << qint64(299) << false;
+        QTest::newRow("exactly enough") << qint64(300) << true;
+        QTest::newRow("plenty") << qint64(1 << 20) << true;
+    }
     void aFailedWriteKeepsTheOldFile() {
+        QFETCH(qint64, budget);
+        QFETCH(bool, saved);
         const QByteArray old = "old contents\r\n";
         const std::string text(300, 'x');
-        const struct {
-            qint64 budget;
-            bool saved;
-        } rows[] = {{0, false},   {1, false},  {100, false},
-                    {299, false}, {300, true}, {1 << 20, true}};
-        for (const auto& row : rows) {
-            writePlain(target(), old);
-            {
-                FailingSaves disk(row.budget);
-                QCOMPARE(platform::saveFile(target(), text), row.saved);
-            }
-            QCOMPARE(contents(target()), row.saved ? QByteArray::fromStdString(text) : old);
-            QCOMPARE(files(), QStringList{"plan.umd"});
+        writePlain(target(), old);
+        {
+            FailingSaves disk(budget);
+            QCOMPARE(platform::saveFile(target(), text), saved);
         }
+        QCOMPARE(contents(target()), saved ? QByteArray::fromStdString(text) : old);
+        QCOMPARE(files(), QStringList{"plan.umd"});
     }
 
     // A new file is made only when complete; an empty text is a complete file.

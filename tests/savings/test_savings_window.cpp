@@ -176,7 +176,17 @@ class TestSavingsWindow : public QObject {
         QCOMPARE(s.grid()->text(300, 0), QString("300"));
     }
 
-    void aChangeEmptiesTheGridAndPrintAndGraphRefuse() {
+    // Every kind of change empties the grid and the plan's years.
+    void aChangeEmptiesTheGrid_data() {
+        QTest::addColumn<int>("change");
+        QTest::newRow("a key in the lump sum") << 0;
+        QTest::newRow("a click into the years") << 1;
+        QTest::newRow("Delete in the rate") << 2;
+        QTest::newRow("another frequency by the arrow key") << 3;
+        QTest::newRow("an increase from the list") << 4;
+    }
+    void aChangeEmptiesTheGrid() {
+        QFETCH(int, change);
         Sheet s;
         const std::function<void()> changes[] = {
             [&] { s.type("InLumpInv", "5"); },
@@ -187,13 +197,19 @@ class TestSavingsWindow : public QObject {
                 s.box("InIncrRate")->setCurrentIndex(2), emit s.box("InIncrRate")->activated(2);
             },
         };
-        for (const auto& change : changes) {
-            s.find<QPushButton>("SCalc")->click();
-            QVERIFY(!s.gridEmpty());
-            change();
-            QVERIFY(s.gridEmpty());
-            QCOMPARE(s.st().ScheduleYears, std::int16_t{0});
-        }
+        s.find<QPushButton>("SCalc")->click();
+        QVERIFY(!s.gridEmpty());
+        changes[change]();
+        QVERIFY(s.gridEmpty());
+        QCOMPARE(s.st().ScheduleYears, std::int16_t{0});
+    }
+
+    // After a change printing and graphing refuse until the next calculation; an increase
+    // taken from the list is stored.
+    void printAndGraphRefuseAfterAChange() {
+        Sheet s;
+        s.find<QPushButton>("SCalc")->click();
+        s.box("InIncrRate")->setCurrentIndex(2), emit s.box("InIncrRate")->activated(2);
         QCOMPARE(s.text("InIncrRate") + "|" + QString::number(s.stored(5)),
                  QString("          5.00%|5"));
         s.find<QPushButton>("SPrinter")->click();

@@ -32,6 +32,12 @@ class DialogsTest : public QObject {
     int beeps = 0;
     QTemporaryDir folder;
     QString inFolder(const char* name) const { return QDir(folder.path()).absoluteFilePath(name); }
+    // The program's folder and the names the file dialog offers.
+    void useFileNames() {
+        state.ProgramFolder = folder.path().toStdString();
+        state.CurrentFileName = "HOME.Bgt", state.MortgageFileName = "HOUSE.umd",
+        state.LoanFileName = "CAR.uld";
+    }
 
   private slots:
     void initTestCase() {
@@ -43,60 +49,74 @@ class DialogsTest : public QObject {
 
     // AMsgbox shows the text of every code with the detail of the shared state; Enter and
     // Escape both leave it as "E&xit" does.
+    void messages_data() {
+        QTest::addColumn<int>("code");
+        for (int code :
+             {1, 2, 3, 5, 6, 7, 8, 10, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23, 25, 26, 33, 37, 38})
+            QTest::addRow("message %d", code) << code;
+    }
     void messages() {
+        QFETCH(int, code);
         state.MessageDetail = "Rent 2025";
-        for (int code : {1,  2,  3,  5,  6,  7,  8,  10, 13, 14, 15, 16,
-                         17, 19, 20, 21, 22, 23, 25, 26, 33, 37, 38}) {
-            QString shown;
-            expectModal(
-                "AMsgbox", [&] { dialogs.showMessage(code); },
-                [&](QWidget* w) {
-                    auto* box = child<QPlainTextEdit>(w, "TextMsg");
-                    shown = w->windowTitle() + "|" + text(w, "AMsgExit") + "|" + box->toPlainText();
-                    QVERIFY(box->isReadOnly());
-                    QTest::keyClick(w, code % 2 ? Qt::Key_Escape : Qt::Key_Return);
-                    QTRY_VERIFY(!w->isVisible());
-                });
-            QCOMPARE(shown, "Help|E&xit|" + QString::fromStdString(messageText(code, "Rent 2025")));
-            QCOMPARE(state.MessageCode, code);
-        }
+        QString shown;
+        expectModal(
+            "AMsgbox", [&] { dialogs.showMessage(code); },
+            [&](QWidget* w) {
+                auto* box = child<QPlainTextEdit>(w, "TextMsg");
+                shown = w->windowTitle() + "|" + text(w, "AMsgExit") + "|" + box->toPlainText();
+                QVERIFY(box->isReadOnly());
+                QTest::keyClick(w, code % 2 ? Qt::Key_Escape : Qt::Key_Return);
+                QTRY_VERIFY(!w->isVisible());
+            });
+        QCOMPARE(shown, "Help|E&xit|" + QString::fromStdString(messageText(code, "Rent 2025")));
+        QCOMPARE(state.MessageCode, code);
     }
 
     // AllYesNo: the question with the file name and detail of the shared state; yes answers 6
     // and no 0, by mouse or accelerator; Escape 0.
+    void yesNo_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QByteArray>("detail");
+        QTest::addColumn<QByteArray>("how"); // a button's name, an accelerator or "Esc"
+        QTest::addColumn<int>("answer");
+        QTest::newRow("yes by mouse")
+            << 1 << QByteArray() << QByteArray() << QByteArray("AllYes") << 6;
+        QTest::newRow("no by mouse")
+            << 2 << QByteArray() << QByteArray() << QByteArray("AllNo") << 0;
+        QTest::newRow("yes by Alt+Y, with the file name")
+            << 3 << QByteArray("HOME.BGT") << QByteArray() << QByteArray("Y") << 6;
+        QTest::newRow("no by Alt+N") << 3 << QByteArray() << QByteArray() << QByteArray("N") << 0;
+        QTest::newRow("Escape is no, with the detail")
+            << 4 << QByteArray() << QByteArray("Car insurance") << QByteArray("Esc") << 0;
+    }
     void yesNo() {
-        const struct {
-            int code;
-            const char *file, *detail, *how;
-            int answer;
-        } rows[] = {{1, "", "", "AllYes", 6},
-                    {2, "", "", "AllNo", 0},
-                    {3, "HOME.BGT", "", "Y", 6},
-                    {3, "", "", "N", 0},
-                    {4, "", "Car insurance", "Esc", 0}};
-        for (const auto& row : rows) {
-            state.CurrentFileName = row.file, state.MessageDetail = row.detail,
-            state.QuestionCode = -1;
-            QString shown;
-            expectModal(
-                "AllYesNo", [&] { QCOMPARE(dialogs.ask(row.code), row.answer); },
-                [&](QWidget* w) {
-                    shown = w->windowTitle() + "|" + text(w, "Label1") + "|" + text(w, "AllYes") +
-                            text(w, "AllNo");
-                    if (strlen(row.how) > 3)
-                        QTest::mouseClick(child(w, row.how), Qt::LeftButton);
-                    else if (strlen(row.how) == 1)
-                        QTest::keyClick(w, Qt::Key(row.how[0]), Qt::AltModifier);
-                    else
-                        QTest::keyClick(w, Qt::Key_Escape);
-                    QTRY_VERIFY(!w->isVisible());
-                });
-            QCOMPARE(shown,
-                     "Help|" +
-                         QString::fromStdString(questionText(row.code, row.file, row.detail)) +
-                         "|&Yes&No");
-            QCOMPARE(state.QuestionCode, row.answer);
-        }
+        QFETCH(int, code);
+        QFETCH(QByteArray, file);
+        QFETCH(QByteArray, detail);
+        QFETCH(QByteArray, how);
+        QFETCH(int, answer);
+        state.CurrentFileName = file.toStdString(), state.MessageDetail = detail.toStdString(),
+        state.QuestionCode = -1;
+        QString shown;
+        expectModal(
+            "AllYesNo", [&] { QCOMPARE(dialogs.ask(code), answer); },
+            [&](QWidget* w) {
+                shown = w->windowTitle() + "|" + text(w, "Label1") + "|" + text(w, "AllYes") +
+                        text(w, "AllNo");
+                if (how.size() > 3)
+                    QTest::mouseClick(child(w, how.constData()), Qt::LeftButton);
+                else if (how.size() == 1)
+                    QTest::keyClick(w, Qt::Key(how[0]), Qt::AltModifier);
+                else
+                    QTest::keyClick(w, Qt::Key_Escape);
+                QTRY_VERIFY(!w->isVisible());
+            });
+        QCOMPARE(shown, "Help|" +
+                            QString::fromStdString(
+                                questionText(code, file.toStdString(), detail.toStdString())) +
+                            "|&Yes&No");
+        QCOMPARE(state.QuestionCode, answer);
     }
 
     // PrinterHeaderInput: quotes refused without a beep, Enter moves to Acept, which takes the
@@ -121,50 +141,72 @@ class DialogsTest : public QObject {
                  "Input| Type in one line header information.|Continue &Printout|&Cancel|Acept");
         QCOMPARE(state.HeaderText, "Smith family budget 2025");
         QCOMPARE(beeps, 0);
-        for (const auto& [typed, button, header] : {std::tuple{"", "Acept", ""},
-                                                    {"Year end", "NAcept", "1"},
-                                                    {"1", "Acept", "1"},
-                                                    {"  Q3", "Acept", "  Q3"}}) {
-            state.HeaderText = "left over";
-            runModal([&] { dialogs.printerHeader(); },
-                     [&](QWidget* w) {
-                         QTest::keyClicks(child(w, "InFName"), typed);
-                         QTest::mouseClick(child(w, button), Qt::LeftButton);
-                     });
-            QCOMPARE(state.HeaderText, header);
-        }
+    }
+    void printerHeaderAnswers_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QString>("header");
+        QTest::newRow("empty line") << "" << QByteArray("Acept") << "";
+        QTest::newRow("cancelled") << "Year end" << QByteArray("NAcept") << "1";
+        QTest::newRow("typed 1") << "1" << QByteArray("Acept") << "1";
+        QTest::newRow("leading blanks kept") << "  Q3" << QByteArray("Acept") << "  Q3";
+    }
+    void printerHeaderAnswers() {
+        QFETCH(QString, typed);
+        QFETCH(QByteArray, button);
+        QFETCH(QString, header);
+        state.HeaderText = "left over";
+        runModal([&] { dialogs.printerHeader(); },
+                 [&](QWidget* w) {
+                     QTest::keyClicks(child(w, "InFName"), typed);
+                     QTest::mouseClick(child(w, button.constData()), Qt::LeftButton);
+                 });
+        QCOMPARE(QString::fromStdString(state.HeaderText), header);
     }
 
     // InRecNum: the wording by DeletePrompt, SelectedRow offered selected and then reset,
     // digits only, 0 when cancelled.
-    void recordNumber() {
+    void recordNumber_data() {
         const QString del = " Type in record number    to delete ",
                       change = " Type in record number    to change.";
-        const struct {
-            std::int16_t prompt, selected;
-            const char* keys;
-            QString label;
-            int refused, answer;
-        } rows[] = {{1, 12, "", del, 0, 12},     {0, 0, "1.a-2", change, 3, 12},
-                    {2, 9, "14", change, 0, 14}, {0, 7, "\b", change, 0, 0},
-                    {0, 0, "007", change, 0, 7}, {0, 0, "99999", change, 0, 32767}};
-        for (const auto& row : rows) {
-            state.DeletePrompt = row.prompt, state.SelectedRow = row.selected, beeps = 0;
-            QString shown;
-            expectModal(
-                "InRecNum", [&] { dialogs.recordNumber(); },
-                [&](QWidget* w) {
-                    shown = w->windowTitle() + "|" + text(w, "Label1") + "|" + text(w, "CurVal") +
-                            "|" + child<QLineEdit>(w, "CurVal")->selectedText() + "|" +
-                            text(w, "Accept") + text(w, "NoAccept");
-                    typeAndConfirm(w, row.keys);
-                });
-            const QString offered = row.selected ? QString::number(row.selected) : "";
-            QCOMPARE(shown, QString("Input |%1|%2|%2|&OK&Cancel").arg(row.label, offered));
-            QCOMPARE(beeps, row.refused);
-            QCOMPARE(state.RecordNumber, row.answer);
-            QCOMPARE(state.SelectedRow, 0);
-        }
+        QTest::addColumn<int>("prompt");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("delete, the proposal taken") << 1 << 12 << "" << del << 0 << 12;
+        QTest::newRow("non-digits refused") << 0 << 0 << "1.a-2" << change << 3 << 12;
+        QTest::newRow("prompt 2 is change") << 2 << 9 << "14" << change << 0 << 14;
+        QTest::newRow("proposal erased") << 0 << 7 << "\b" << change << 0 << 0;
+        QTest::newRow("leading zeros") << 0 << 0 << "007" << change << 0 << 7;
+        QTest::newRow("too large") << 0 << 0 << "99999" << change << 0 << 32767;
+    }
+    void recordNumber() {
+        QFETCH(int, prompt);
+        QFETCH(int, selected);
+        QFETCH(QString, keys);
+        QFETCH(QString, label);
+        QFETCH(int, refused);
+        QFETCH(int, answer);
+        state.DeletePrompt = static_cast<std::int16_t>(prompt);
+        state.SelectedRow = static_cast<std::int16_t>(selected);
+        QString shown;
+        expectModal(
+            "InRecNum", [&] { dialogs.recordNumber(); },
+            [&](QWidget* w) {
+                shown = w->windowTitle() + "|" + text(w, "Label1") + "|" + text(w, "CurVal") + "|" +
+                        child<QLineEdit>(w, "CurVal")->selectedText() + "|" + text(w, "Accept") +
+                        text(w, "NoAccept");
+                typeAndConfirm(w, qPrintable(keys));
+            });
+        const QString offered = selected ? QString::number(selected) : "";
+        QCOMPARE(shown, QString("Input |%1|%2|%2|&OK&Cancel").arg(label, offered));
+        QCOMPARE(beeps, refused);
+        QCOMPARE(state.RecordNumber, answer);
+        QCOMPARE(state.SelectedRow, 0);
+    }
+    void recordNumberCancelled() {
         runModal([&] { dialogs.recordNumber(); },
                  [&](QWidget* w) {
                      QTest::keyClicks(child(w, "CurVal"), "25");
@@ -176,34 +218,42 @@ class DialogsTest : public QObject {
 
     // FundCurValInput: a line number (digits) for ContextCode 1 or 2, else a figure with two
     // decimals at most; the answer is the text as typed, "" when cancelled.
+    void valueInput_data() {
+        QTest::addColumn<int>("context");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("refused");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("line number, proposal taken") << 1 << 6 << "" << 0 << "6";
+        QTest::newRow("line number, digits only") << 2 << 6 << "1.5x" << 2 << "15";
+        QTest::newRow("figure, two decimals at most") << 0 << 0 << "12.345" << 1 << "12.34";
+        QTest::newRow("figure, text as typed") << 3 << 0 << "1.2." << 0 << "1.2.";
+        QTest::newRow("figure, proposal taken") << 0 << 8 << "" << 0 << "8";
+    }
     void valueInput() {
-        const struct {
-            std::int16_t context, selected;
-            const char* keys;
-            int refused;
-            const char* answer;
-        } rows[] = {{1, 6, "", 0, "6"},
-                    {2, 6, "1.5x", 2, "15"},
-                    {0, 0, "12.345", 1, "12.34"},
-                    {3, 0, "1.2.", 0, "1.2."},
-                    {0, 8, "", 0, "8"}};
-        for (const auto& row : rows) {
-            state.ContextCode = row.context, state.SelectedRow = row.selected, beeps = 0;
-            QString label, offered;
-            expectModal(
-                "FundCurValInput", [&] { dialogs.valueInput(); },
-                [&](QWidget* w) {
-                    label = w->windowTitle() + "|" + text(w, "Label1");
-                    offered = text(w, "CurVal");
-                    typeAndConfirm(w, row.keys);
-                });
-            QCOMPARE(label == "Input | Insert a blank line at line      number ",
-                     row.context == 1 || row.context == 2);
-            QCOMPARE(offered, row.selected ? QString::number(row.selected) : "");
-            QCOMPARE(beeps, row.refused);
-            QCOMPARE(state.ValueAnswer, row.answer);
-            QCOMPARE(state.SelectedRow, 0);
-        }
+        QFETCH(int, context);
+        QFETCH(int, selected);
+        QFETCH(QString, keys);
+        QFETCH(int, refused);
+        QFETCH(QString, answer);
+        state.ContextCode = static_cast<std::int16_t>(context);
+        state.SelectedRow = static_cast<std::int16_t>(selected);
+        QString label, offered;
+        expectModal(
+            "FundCurValInput", [&] { dialogs.valueInput(); },
+            [&](QWidget* w) {
+                label = w->windowTitle() + "|" + text(w, "Label1");
+                offered = text(w, "CurVal");
+                typeAndConfirm(w, qPrintable(keys));
+            });
+        QCOMPARE(label == "Input | Insert a blank line at line      number ",
+                 context == 1 || context == 2);
+        QCOMPARE(offered, selected ? QString::number(selected) : "");
+        QCOMPARE(beeps, refused);
+        QCOMPARE(QString::fromStdString(state.ValueAnswer), answer);
+        QCOMPARE(state.SelectedRow, 0);
+    }
+    void valueInputCancelled() {
         state.SelectedRow = 3;
         runModal([&] { dialogs.valueInput(); },
                  [&](QWidget* w) {
@@ -215,85 +265,134 @@ class DialogsTest : public QObject {
     }
 
     // The file dialog, modes 1-8: kind, direction and initial name; cancelled it answers 9
-    // and ""; a chosen name comes back in full, saved names with their extension added.
-    void fileDialog() {
-        state.ProgramFolder = folder.path().toStdString();
-        state.CurrentFileName = "HOME.Bgt", state.MortgageFileName = "HOUSE.umd",
-        state.LoanFileName = "CAR.uld";
+    // and "".
+    void fileDialogKinds_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("direction");
         const char* kinds[] = {
             "Budget Database (*.Bgt)|HOME.Bgt", "Net Worth Database (*.nwv)|HOME.Bgt",
             "Mortgage Database (*.umd)|HOUSE.umd", "Loan Database (*.uld)|CAR.uld"};
-        for (int mode = 1; mode <= 8; ++mode) {
-            state.FileDialogMode = static_cast<std::int16_t>(mode),
-            state.ChosenFileName = "previous.Bgt";
-            QStringList seen;
-            expectModal(
-                "CMDialog1", [&] { dialogs.fileDirectory(); },
-                [&](QWidget* w) {
-                    auto* d = qobject_cast<QFileDialog*>(w);
-                    seen << d->nameFilters().join(';') + "|" + text(w, "fileNameEdit")
-                         << d->selectedNameFilter() << d->directory().absolutePath()
-                         << (d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open")
-                         << (d->testOption(QFileDialog::DontUseNativeDialog) ? "own" : "native");
-                    d->reject();
-                });
-            const QString kind = kinds[(mode - 1) / 2], direction = mode % 2 ? "open" : "save";
-            QCOMPARE(seen,
-                     QStringList({kind, kind.section('|', 0, 0), folder.path(), direction, "own"}));
-            QCOMPARE(state.FileDialogMode, 9);
-            QCOMPARE(state.ChosenFileName, "");
-        }
+        for (int mode = 1; mode <= 8; ++mode)
+            QTest::addRow("mode %d", mode)
+                << mode << QString(kinds[(mode - 1) / 2]) << QString(mode % 2 ? "open" : "save");
+    }
+    void fileDialogKinds() {
+        QFETCH(int, mode);
+        QFETCH(QString, kind);
+        QFETCH(QString, direction);
+        useFileNames();
+        state.FileDialogMode = static_cast<std::int16_t>(mode),
+        state.ChosenFileName = "previous.Bgt";
+        QStringList seen;
+        expectModal(
+            "CMDialog1", [&] { dialogs.fileDirectory(); },
+            [&](QWidget* w) {
+                auto* d = qobject_cast<QFileDialog*>(w);
+                seen << d->nameFilters().join(';') + "|" + text(w, "fileNameEdit")
+                     << d->selectedNameFilter() << d->directory().absolutePath()
+                     << (d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open")
+                     << (d->testOption(QFileDialog::DontUseNativeDialog) ? "own" : "native");
+                d->reject();
+            });
+        QCOMPARE(seen,
+                 QStringList({kind, kind.section('|', 0, 0), folder.path(), direction, "own"}));
+        QCOMPARE(state.FileDialogMode, 9);
+        QCOMPARE(state.ChosenFileName, "");
+    }
+
+    // A chosen name comes back in full, saved names with their extension added.
+    void fileDialogChosenName_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("budget saved") << 2 << "family"
+                                      << "family.Bgt";
+        QTest::newRow("net worth saved") << 4 << "assets"
+                                         << "assets.nwv";
+        QTest::newRow("mortgage saved") << 6 << "house"
+                                        << "house.umd";
+        QTest::newRow("loan saved") << 8 << "car"
+                                    << "car.uld";
+        QTest::newRow("extension in capitals kept") << 2 << "OLD.BGT"
+                                                    << "OLD.BGT";
+        QTest::newRow("existing file opened") << 5 << "savings plan.umd"
+                                              << "savings plan.umd";
+    }
+    void fileDialogChosenName() {
+        QFETCH(int, mode);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        useFileNames();
         QVERIFY(QFile(inFolder("savings plan.umd")).open(QIODevice::WriteOnly));
-        const struct {
-            std::int16_t mode;
-            const char *typed, *chosen;
-        } rows[] = {{2, "family", "family.Bgt"}, {4, "assets", "assets.nwv"},
-                    {6, "house", "house.umd"},   {8, "car", "car.uld"},
-                    {2, "OLD.BGT", "OLD.BGT"},   {5, "savings plan.umd", "savings plan.umd"}};
-        for (const auto& row : rows) {
-            state.FileDialogMode = row.mode;
-            expectModal(
-                "CMDialog1", [&] { dialogs.fileDirectory(); },
-                [&](QWidget* w) {
-                    child<QLineEdit>(w, "fileNameEdit")->selectAll();
-                    QTest::keyClicks(child(w, "fileNameEdit"), row.typed);
-                    QTest::keyClick(child(w, "fileNameEdit"), Qt::Key_Return);
-                });
-            QCOMPARE(state.FileDialogMode, row.mode);
-            QCOMPARE(QString::fromStdString(state.ChosenFileName), inFolder(row.chosen));
-        }
-        for (int mode : {0, 9, 10, -1}) { // other modes show nothing and change nothing
-            state.FileDialogMode = static_cast<std::int16_t>(mode);
-            QCOMPARE(runModal([&] { dialogs.fileDirectory(); }, [](QWidget*) {}), QString());
-            QCOMPARE(state.FileDialogMode, mode);
-            QCOMPARE(QString::fromStdString(state.ChosenFileName), inFolder("savings plan.umd"));
-        }
+        state.FileDialogMode = static_cast<std::int16_t>(mode);
+        expectModal(
+            "CMDialog1", [&] { dialogs.fileDirectory(); },
+            [&](QWidget* w) {
+                child<QLineEdit>(w, "fileNameEdit")->selectAll();
+                QTest::keyClicks(child(w, "fileNameEdit"), typed);
+                QTest::keyClick(child(w, "fileNameEdit"), Qt::Key_Return);
+            });
+        QCOMPARE(state.FileDialogMode, mode);
+        QCOMPARE(QString::fromStdString(state.ChosenFileName), inFolder(qPrintable(chosen)));
+    }
+
+    // Other modes show nothing and change nothing.
+    void fileDialogOtherModes_data() {
+        QTest::addColumn<int>("mode");
+        for (int mode : {0, 9, 10, -1})
+            QTest::addRow("mode %d", mode) << mode;
+    }
+    void fileDialogOtherModes() {
+        QFETCH(int, mode);
+        useFileNames();
+        state.FileDialogMode = static_cast<std::int16_t>(mode);
+        state.ChosenFileName = inFolder("savings plan.umd").toStdString();
+        QCOMPARE(runModal([&] { dialogs.fileDirectory(); }, [](QWidget*) {}), QString());
+        QCOMPARE(state.FileDialogMode, mode);
+        QCOMPARE(QString::fromStdString(state.ChosenFileName), inFolder("savings plan.umd"));
     }
 
     // Each dialog at the container's corner plus its offset in twips, by layout class; the
     // record dialog over the grid RecordDialogSide names, which it then resets.
-    void placement() {
+    void placement_data() {
+        QTest::addColumn<int>("dialog"); // index into shows below
+        QTest::addColumn<int>("side");
+        QTest::addColumn<int>("layoutClass");
+        QTest::addColumn<QPoint>("twips");
         const struct {
-            void (*show)(QtDialogs&);
-            std::int16_t side;
+            const char* name;
+            int side;
             QPoint small, large;
-        } rows[] = {{[](QtDialogs& d) { d.showMessage(1); }, 0, {3600, 2000}, {4650, 3000}},
-                    {[](QtDialogs& d) { d.ask(1); }, 0, {3500, 2000}, {4500, 3000}},
-                    {[](QtDialogs& d) { d.printerHeader(); }, 0, {3400, 3000}, {4500, 4000}},
-                    {[](QtDialogs& d) { d.valueInput(); }, 0, {3340, 3450}, {4400, 4490}},
-                    {[](QtDialogs& d) { d.recordNumber(); }, 1, {550, 4800}, {1630, 5860}},
-                    {[](QtDialogs& d) { d.recordNumber(); }, 2, {7000, 4800}, {8050, 5860}}};
-        for (const auto& row : rows)
-            for (const int layoutClass : {6810, 8670}) {
-                state.LayoutClass = layoutClass, state.RecordDialogSide = row.side;
-                QPoint at;
-                runModal([&] { row.show(dialogs); },
-                         [&](QWidget* w) { at = w->pos() - container.pos(); });
-                const QPoint twips = layoutClass == 6810 ? row.small : row.large;
-                QCOMPARE(at, QPoint(platform::twipsToPixels(twips.x()),
-                                    platform::twipsToPixels(twips.y())));
-                QCOMPARE(state.RecordDialogSide, 0);
-            }
+        } rows[] = {{"message", 0, {3600, 2000}, {4650, 3000}},
+                    {"question", 0, {3500, 2000}, {4500, 3000}},
+                    {"printout header", 0, {3400, 3000}, {4500, 4000}},
+                    {"value", 0, {3340, 3450}, {4400, 4490}},
+                    {"record, first grid", 1, {550, 4800}, {1630, 5860}},
+                    {"record, second grid", 2, {7000, 4800}, {8050, 5860}}};
+        int dialog = 0;
+        for (const auto& row : rows) {
+            QTest::addRow("%s, small", row.name) << dialog << row.side << 6810 << row.small;
+            QTest::addRow("%s, large", row.name) << dialog << row.side << 8670 << row.large;
+            ++dialog;
+        }
+    }
+    void placement() {
+        QFETCH(int, dialog);
+        QFETCH(int, side);
+        QFETCH(int, layoutClass);
+        QFETCH(QPoint, twips);
+        void (*const shows[])(QtDialogs&) = {
+            [](QtDialogs& d) { d.showMessage(1); },  [](QtDialogs& d) { d.ask(1); },
+            [](QtDialogs& d) { d.printerHeader(); }, [](QtDialogs& d) { d.valueInput(); },
+            [](QtDialogs& d) { d.recordNumber(); },  [](QtDialogs& d) { d.recordNumber(); }};
+        state.LayoutClass = layoutClass, state.RecordDialogSide = static_cast<std::int16_t>(side);
+        QPoint at;
+        runModal([&] { shows[dialog](dialogs); },
+                 [&](QWidget* w) { at = w->pos() - container.pos(); });
+        QCOMPARE(at,
+                 QPoint(platform::twipsToPixels(twips.x()), platform::twipsToPixels(twips.y())));
+        QCOMPARE(state.RecordDialogSide, 0);
     }
 };
 

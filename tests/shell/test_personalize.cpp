@@ -1,5 +1,8 @@
 // The settings file (texts in double quotes, the number bare, CR LF at the end) and the
 // Personalize dialog that writes it.
+#include <QPalette>
+
+#include "Colours.h"
 #include "FailingSaves.h"
 #include "MdiContainer.h"
 #include "PersonalizeDialog.h"
@@ -47,28 +50,33 @@ class PersonalizeTest : public QObject {
     void cleanup() { dialog.reset(); }
 
     // The settings read reach the shared state; only a failed read sets the page length 53.
+    void loading_data() {
+        QTest::addColumn<bool>("present");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("symbolAndName");
+        QTest::addColumn<int>("font");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("first start: no file, and none is made")
+            << false << QByteArray() << "$|" << 0 << 53;
+        QTest::newRow("complete file")
+            << true << QByteArray("\"EU\",2,\"Ann Lee\"\r\n") << "EU|Ann Lee" << 2 << 63;
+        QTest::newRow("name missing") << true << QByteArray("\"EU\",3") << "EU|" << 3 << 53;
+    }
     void loading() {
-        const struct {
-            const char *file, *symbol;
-            int font;
-            const char* name;
-            int lines;
-        } rows[] = {{nullptr, "$", 0, "", 53}, // first start: no file, and none is made
-                    {"\"EU\",2,\"Ann Lee\"\r\n", "EU", 2, "Ann Lee", 63},
-                    {"\"EU\",3", "EU", 3, "", 53}};
-        for (const auto& row : rows) {
-            QFile file(path());
-            QVERIFY(!file.exists() || file.remove());
-            if (row.file)
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(row.file) >= 0);
-            file.close();
-            const ShellState read = loaded(63);
-            QCOMPARE(read.CurrencySymbol + "|" + read.UserName,
-                     row.symbol + std::string("|") + row.name);
-            QCOMPARE(read.PrinterFontChoice, row.font);
-            QCOMPARE(read.LinesPerPage, row.lines);
-            QCOMPARE(file.exists(), row.file != nullptr);
-        }
+        QFETCH(bool, present);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, symbolAndName);
+        QFETCH(int, font);
+        QFETCH(int, lines);
+        QFile settings(path());
+        if (present)
+            QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(file) >= 0);
+        settings.close();
+        const ShellState read = loaded(63);
+        QCOMPARE(QString::fromStdString(read.CurrencySymbol + "|" + read.UserName), symbolAndName);
+        QCOMPARE(read.PrinterFontChoice, font);
+        QCOMPARE(read.LinesPerPage, lines);
+        QCOMPARE(settings.exists(), present);
     }
 
     // The exact bytes replace a longer old file, leaving nothing beside it; an unwritable folder
@@ -104,28 +112,39 @@ class PersonalizeTest : public QObject {
             QTest::mouseClick(option(i), Qt::LeftButton);
             QCOMPARE(state.PrinterFontChoice, i);
         }
+        // Both boxes take typing: the worksheets' entry yellow.
+        QCOMPARE(currency->palette().color(QPalette::Base), colours::EntryBackground);
+        QCOMPARE(name->palette().color(QPalette::Base), colours::EntryBackground);
     }
 
     // A click empties the symbol box; two characters at most, right-aligned on leaving; Enter
     // moves to the name; an empty symbol is saved empty.
+    void currencySymbol_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::newRow("cut to two") << "EUR"
+                                    << "EU" << QByteArray("EU");
+        QTest::newRow("one, right-aligned") << "E"
+                                            << " E" << QByteArray("E");
+        QTest::newRow("empty") << ""
+                               << "  " << QByteArray();
+    }
     void currencySymbol() {
-        const struct {
-            const char *keys, *shown, *stored;
-        } rows[] = {{"EUR", "EU", "EU"}, {"E", " E", "E"}, {"", "  ", ""}};
-        for (const auto& row : rows) {
-            init();
-            QTest::mouseClick(currency, Qt::LeftButton);
-            QCOMPARE(currency->text(), QString());
-            QCOMPARE(state.EditStarted, 1);
-            QTest::keyClicks(currency, row.keys);
-            QTest::keyClick(currency, Qt::Key_Return);
-            QTRY_VERIFY(name->hasFocus());
-            QCOMPARE(currency->text(), QString(row.shown));
-            QCOMPARE(state.EditStarted, 0);
-            QTest::mouseClick(exitFonts(), Qt::LeftButton);
-            QCOMPARE(state.CurrencySymbol, row.stored);
-            QCOMPARE(savedFile(), "\"" + QByteArray(row.stored) + "\",2,\"Ann\"\r\n");
-        }
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(QByteArray, stored);
+        QTest::mouseClick(currency, Qt::LeftButton);
+        QCOMPARE(currency->text(), QString());
+        QCOMPARE(state.EditStarted, 1);
+        QTest::keyClicks(currency, keys);
+        QTest::keyClick(currency, Qt::Key_Return);
+        QTRY_VERIFY(name->hasFocus());
+        QCOMPARE(currency->text(), shown);
+        QCOMPARE(state.EditStarted, 0);
+        QTest::mouseClick(exitFonts(), Qt::LeftButton);
+        QCOMPARE(QByteArray::fromStdString(state.CurrencySymbol), stored);
+        QCOMPARE(savedFile(), "\"" + stored + "\",2,\"Ann\"\r\n");
     }
 
     // Quotes are refused in both boxes, even pasted; Enter in the name goes to the exit button,

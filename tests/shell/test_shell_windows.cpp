@@ -84,59 +84,69 @@ class ShellWindowsTest : public QObject {
     }
 
     // 6810 up to 8500 twips of height, 8670 above; the menu and a worksheet move with it.
+    void layoutClassAndPlacement_data() {
+        QTest::addColumn<QByteArray>("sheet"); // the menu button that opens it; none: the menu
+        QTest::addColumn<QPoint>("small");
+        QTest::newRow("main menu") << QByteArray() << QPoint(-2, -1);           // (-25, -15) twips
+        QTest::newRow("worksheet") << QByteArray("ToBudget") << QPoint(-4, -2); // (-60, -30)
+    }
     void layoutClassAndPlacement() {
+        QFETCH(QByteArray, sheet);
+        QFETCH(QPoint, small);
         start();
         QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
         QCOMPARE(container->size(), QSize(641, 454));
         QCOMPARE(container->pos(), QPoint(0, 0));
-        for (const char* sheet : {"", "ToBudget"}) {
-            if (*sheet)
-                click(sheet);
-            QWidget* shown = *sheet ? container->worksheet() : container->menu();
-            const QPoint small =
-                *sheet ? QPoint(-4, -2) : QPoint(-2, -1); // (-60, -30), (-25, -15) twips
-            QCOMPARE(state.LayoutClass, 6810);
-            QCOMPARE(framePos(shown), small);
-            setOuterHeight(567); // 8505 twips
-            QCOMPARE(state.LayoutClass, 8670);
-            QCOMPARE(framePos(shown), QPoint(80, 67)); // (1200, 1000)
-            setOuterHeight(566);                       // 8490 twips
-            QCOMPARE(state.LayoutClass, 6810);
-            QCOMPARE(framePos(shown), small);
-        }
+        if (!sheet.isEmpty())
+            click(sheet.constData());
+        QWidget* shown = sheet.isEmpty() ? container->menu() : container->worksheet();
+        QCOMPARE(state.LayoutClass, 6810);
+        QCOMPARE(framePos(shown), small);
+        setOuterHeight(567); // 8505 twips
+        QCOMPARE(state.LayoutClass, 8670);
+        QCOMPARE(framePos(shown), QPoint(80, 67)); // (1200, 1000)
+        setOuterHeight(566);                       // 8490 twips
+        QCOMPARE(state.LayoutClass, 6810);
+        QCOMPARE(framePos(shown), small);
     }
 
     // Without a registered worksheet each button opens a placeholder with its caption and
     // context; its exit button, or closing its frame, brings the menu back.
+    void placeholderWorksheets_data() {
+        QTest::addColumn<QByteArray>("button");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("context");
+        QTest::newRow("net worth") << QByteArray("Networth") << " Net Worth" << 7 << 0;
+        QTest::newRow("loans") << QByteArray("LoanPmt") << " Loan Calculations" << 2 << 0;
+        QTest::newRow("budget") << QByteArray("ToBudget") << " Budget Calculations" << 7 << 0;
+        QTest::newRow("mortgage") << QByteArray("Canadian") << " Mortgage Calculations" << 1 << 0;
+        QTest::newRow("savings") << QByteArray("Savings") << " Investment Growth Calculations" << 7
+                                 << 1;
+    }
     void placeholderWorksheets() {
-        const struct {
-            const char *button, *caption;
-            int mode, context;
-        } rows[] = {{"Networth", " Net Worth", 7, 0},
-                    {"LoanPmt", " Loan Calculations", 2, 0},
-                    {"ToBudget", " Budget Calculations", 7, 0},
-                    {"Canadian", " Mortgage Calculations", 1, 0},
-                    {"Savings", " Investment Growth Calculations", 7, 1}};
+        QFETCH(QByteArray, button);
+        QFETCH(QString, caption);
+        QFETCH(int, mode);
+        QFETCH(int, context);
         start();
-        for (const auto& row : rows) {
-            state.MortgageMode = 7; // set only by the two planners
-            click(row.button);
-            QVERIFY(!container->menu()->isVisible());
-            QPointer<QWidget> sheet = container->worksheet();
-            QVERIFY(sheet && sheet->isVisible());
-            QCOMPARE(container->area()->subWindowList().size(), 2);
-            QCOMPARE(container->windowTitle(), QString(row.caption));
-            QCOMPARE(state.MortgageMode, row.mode);
-            QCOMPARE(state.ContextCode, row.context);
-            if (row.context)
-                QVERIFY(sheet->parentWidget()->close());
-            else
-                QTest::mouseClick(child(sheet.data(), "ExitToMenu"), Qt::LeftButton);
-            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY(container->menu()->isVisible());
-            QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
-            QVERIFY(sheet.isNull() && !container->worksheet());
-        }
+        state.MortgageMode = 7; // set only by the two planners
+        click(button.constData());
+        QVERIFY(!container->menu()->isVisible());
+        QPointer<QWidget> sheet = container->worksheet();
+        QVERIFY(sheet && sheet->isVisible());
+        QCOMPARE(container->area()->subWindowList().size(), 2);
+        QCOMPARE(container->windowTitle(), caption);
+        QCOMPARE(state.MortgageMode, mode);
+        QCOMPARE(state.ContextCode, context);
+        if (context)
+            QVERIFY(sheet->parentWidget()->close());
+        else
+            QTest::mouseClick(child(sheet.data(), "ExitToMenu"), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(container->menu()->isVisible());
+        QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
+        QVERIFY(sheet.isNull() && !container->worksheet());
     }
 
     // Personalize over the hidden menu; leaving it shows the new name on the menu.
@@ -158,28 +168,32 @@ class ShellWindowsTest : public QObject {
 
     // After Personalize or About, opened by keyboard or mouse, the menu's focus is back on
     // the button that opened it (never on "E&xit from Program", which a stray Enter would
-    // press); neither dialog can be maximised.
+    // press); neither dialog can be maximised. Each sits at its offset from the container's
+    // corner (in twips, for the container's opening size).
     void focusReturnsToTheOpeningButton_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("dialog");
         QTest::addColumn<bool>("byMouse");
+        QTest::addColumn<QPoint>("twips");
         QTest::newRow("Personalize, Enter") << "PTrFnt"
-                                            << "ChangeFnt" << false;
+                                            << "ChangeFnt" << false << QPoint(3060, 700);
         QTest::newRow("Personalize, mouse") << "PTrFnt"
-                                            << "ChangeFnt" << true;
+                                            << "ChangeFnt" << true << QPoint(3060, 700);
         QTest::newRow("About, Enter") << "About"
-                                      << "AboutBox" << false;
+                                      << "AboutBox" << false << QPoint(2400, 1100);
         QTest::newRow("About, mouse") << "About"
-                                      << "AboutBox" << true;
+                                      << "AboutBox" << true << QPoint(2400, 1100);
     }
     void focusReturnsToTheOpeningButton() {
         QFETCH(QString, button);
         QFETCH(QString, dialog);
         QFETCH(bool, byMouse);
+        QFETCH(QPoint, twips);
         start();
         QWidget* opener = menu(qPrintable(button));
         opener->setFocus(Qt::TabFocusReason);
         Qt::WindowFlags frame;
+        QPoint at;
         const QString shown = runModal(
             [&] {
                 if (byMouse)
@@ -189,9 +203,12 @@ class ShellWindowsTest : public QObject {
             },
             [&](QWidget* w) {
                 frame = w->windowFlags();
+                at = w->pos() - container->pos();
                 static_cast<QDialog*>(w)->reject();
             });
         QCOMPARE(shown, dialog);
+        QCOMPARE(at,
+                 QPoint(platform::twipsToPixels(twips.x()), platform::twipsToPixels(twips.y())));
         QVERIFY(!(frame & Qt::WindowMaximizeButtonHint) && !(frame & Qt::WindowMinimizeButtonHint));
         QTRY_VERIFY(container->menu()->isVisible());
         QVERIFY(QApplication::focusWidget());
