@@ -122,39 +122,52 @@ class TestGraphsWindow : public QObject {
         QCOMPARE(p.graph()->chart().values.front(), p.tables.LoanInputs[1].toDouble());
     }
 
+    // " Continue with Printout." no: nothing is printed.
+    void printingCanBeDeclined() {
+        Program p;
+        p.container->openWorksheet(Worksheet::Mortgage);
+        QTest::mouseClick(p.inSheet("MCalc"), Qt::LeftButton);
+        QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton);
+        p.dialogs.answers = {0};
+        QTest::mouseClick(p.inGraph("Ptr"), Qt::LeftButton);
+        QCOMPARE(p.dialogs.questions, std::vector<int>{1});
+        QVERIFY(p.printers.pictures.empty());
+        QCOMPARE(p.printers.ended, 0);
+    }
+
+    // Yes, then " Print in Color." yes or no: the whole window at its printing size, in
+    // colour or in black outlines and hatching on white; then the window is as before.
+    void printingAsksTwiceThenPrintsTheWindowInColourOrPatterns_data() {
+        QTest::addColumn<int>("colour");
+        QTest::newRow("in colour") << 6;
+        QTest::newRow("in patterns") << 0;
+    }
     void printingAsksTwiceThenPrintsTheWindowInColourOrPatterns() {
+        QFETCH(int, colour);
         Program p;
         p.container->openWorksheet(Worksheet::Mortgage);
         QTest::mouseClick(p.inSheet("MCalc"), Qt::LeftButton);
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton);
         GraphsWindow* g = p.graph();
         const QSize frameBefore = g->parentWidget()->size();
-
-        p.dialogs.answers = {0}; // " Continue with Printout." no: nothing happens
+        p.dialogs.answers = {6, colour};
         QTest::mouseClick(p.inGraph("Ptr"), Qt::LeftButton);
-        QCOMPARE(p.dialogs.questions, std::vector<int>{1});
-        QVERIFY(p.printers.pictures.empty());
-
-        for (const int colour : {6, 0}) {
-            p.dialogs.questions.clear();
-            p.dialogs.answers = {6, colour};
-            QTest::mouseClick(p.inGraph("Ptr"), Qt::LeftButton);
-            QCOMPARE(p.dialogs.questions, (std::vector<int>{1, 2}));
-            const PrintImage& printed = p.printers.pictures.back();
-            // The window at its printing size: 9530 x 5900 twips.
-            QCOMPARE(QSize(printed.width, printed.height),
-                     QSize(platform::twipsToPixels(9530), platform::twipsToPixels(5900)));
-            const QImage image = toQImage(printed);
-            const QRect area = p.inGraph("Graph1")->geometry().intersected(image.rect());
-            const int coloured = colouredPixels(image, area);
-            if (colour == 6)
-                QVERIFY2(coloured > 2000, qPrintable(QString::number(coloured)));
-            else
-                QCOMPARE(coloured, 0); // black outlines and hatching on white
-            QVERIFY(!g->printingInColour());
-            QCOMPARE(g->parentWidget()->size(), frameBefore);
-        }
-        QCOMPARE(p.printers.ended, 2);
+        QCOMPARE(p.dialogs.questions, (std::vector<int>{1, 2}));
+        QCOMPARE(p.printers.pictures.size(), std::size_t{1});
+        const PrintImage& printed = p.printers.pictures.back();
+        // The window at its printing size: 9530 x 5900 twips.
+        QCOMPARE(QSize(printed.width, printed.height),
+                 QSize(platform::twipsToPixels(9530), platform::twipsToPixels(5900)));
+        const QImage image = toQImage(printed);
+        const QRect area = p.inGraph("Graph1")->geometry().intersected(image.rect());
+        const int coloured = colouredPixels(image, area);
+        if (colour == 6)
+            QVERIFY2(coloured > 2000, qPrintable(QString::number(coloured)));
+        else
+            QCOMPARE(coloured, 0); // black outlines and hatching on white
+        QVERIFY(!g->printingInColour());
+        QCOMPARE(g->parentWidget()->size(), frameBefore);
+        QCOMPARE(p.printers.ended, 1);
         QVERIFY(p.dialogs.messages().empty());
     }
 
