@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -27,6 +26,7 @@
 #include "SystemLocale.h"
 #include "TypedKey.h"
 #include "Workspace.h"
+#include "WorksheetFrame.h"
 
 namespace {
 const QColor ResultColour(160, 255, 160);
@@ -280,7 +280,7 @@ void BudgetWindow::onExitClicked() {
         return;
     leave();
     leaving_ = true;
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    QWidget* frame = worksheetFrame(this);
     frame->close();
     workspace_.showMenu();
 }
