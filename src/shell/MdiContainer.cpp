@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QResizeEvent>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "AboutBox.h"
@@ -18,6 +19,7 @@
 #include "Placement.h"
 #include "Platform.h"
 #include "ShellState.h"
+#include "WorksheetFrame.h"
 
 namespace {
 
@@ -107,7 +109,7 @@ void MdiContainer::setCaption(const QString& caption) {
 }
 
 QWidget* MdiContainer::worksheet() const {
-    return sheetWindow_ ? sheetWindow_->widget() : nullptr;
+    return sheetWindow_ ? scrolledWorksheet(sheetWindow_->widget()) : nullptr;
 }
 
 QWidget* MdiContainer::graphWindow() const {
@@ -128,14 +130,14 @@ void MdiContainer::openWorksheet(Worksheet which) {
         sheet->setWindowTitle(worksheetCaption(which).trimmed());
 
     // Worksheets are left by their "E&xit to Menu" button, so their frame has no close box.
-    auto* window =
-        area_->addSubWindow(sheet, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                       Qt::WindowMinMaxButtonsHint);
+    // A container made smaller than the worksheet scrolls it rather than cut it off.
+    auto* window = area_->addSubWindow(makeWorksheetScroller(sheet),
+                                       Qt::SubWindow | Qt::CustomizeWindowHint |
+                                           Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(
-        twipsSize(ContainerWidth + 60, ContainerHeight + 30).expandedTo(window->minimumSizeHint()));
     connect(window, &QObject::destroyed, this, &MdiContainer::onWorksheetGone);
     sheetWindow_ = window;
+    place(window); // its size before it shows, so its scroll bars never flash
     window->show();
     area_->setActiveSubWindow(window);
     place(window);
@@ -264,6 +266,19 @@ void MdiContainer::place(QMdiSubWindow* window) {
         return;
     placeChild(window->widget(), window == menuWindow_ ? Placement::MainMenu : Placement::Worksheet,
                state_.LayoutClass);
+    if (window == sheetWindow_)
+        fitWorksheet(window);
+}
+
+void MdiContainer::fitWorksheet(QMdiSubWindow* window) {
+    if (window->isMaximized() || window->isMinimized())
+        return;
+    // The worksheet's own size, cut at the area's right and bottom edges so that its scroll
+    // bars (when the container is smaller than the worksheet) are in sight.
+    const QSize own = twipsSize(ContainerWidth + 60, ContainerHeight + 30);
+    const QSize room(area_->viewport()->width() - window->x(),
+                     area_->viewport()->height() - window->y());
+    window->resize(own.boundedTo(room).expandedTo(window->minimumSizeHint()));
 }
 
 void MdiContainer::onSubWindowActivated(QMdiSubWindow* window) {

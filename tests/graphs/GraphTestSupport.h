@@ -13,6 +13,7 @@
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "ScriptedDialogs.h"
+#include "WorksheetFrame.h"
 
 class GraphDialogs : public ScriptedDialogs {
   public:
@@ -94,7 +95,7 @@ struct Program {
             qWarning("the container did not become active");
     }
     QWidget* sheet() const { return container->worksheet(); }
-    bool sheetShown() const { return sheet() && sheet()->parentWidget()->isVisible(); }
+    bool sheetShown() const { return sheet() && worksheetFrame(sheet())->isVisible(); }
     GraphsWindow* graph() const { return qobject_cast<GraphsWindow*>(container->graphWindow()); }
     template <class T = QWidget> T* inSheet(const char* name) const {
         return sheet()->findChild<T*>(name);

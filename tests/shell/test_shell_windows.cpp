@@ -2,6 +2,10 @@
 #include "MainMenu.h"
 #include "MdiContainer.h"
 #include "ShellTest.h"
+#include "WorksheetFrame.h"
+
+#include <QScrollArea>
+#include <QScrollBar>
 
 class ShellWindowsTest : public QObject {
     Q_OBJECT
@@ -22,7 +26,7 @@ class ShellWindowsTest : public QObject {
     }
     QWidget* menu(const char* name) { return child(container->menu(), name); }
     void click(const char* button) { QTest::mouseClick(menu(button), Qt::LeftButton); }
-    QPoint framePos(QWidget* w) { return w->parentWidget()->pos(); }
+    QPoint framePos(QWidget* w) { return worksheetFrame(w)->pos(); }
     void setOuterHeight(int pixels) {
         container->resize(container->width(),
                           pixels - (container->frameGeometry().height() - container->height()));
@@ -140,7 +144,7 @@ class ShellWindowsTest : public QObject {
         QCOMPARE(state.MortgageMode, mode);
         QCOMPARE(state.ContextCode, context);
         if (context)
-            QVERIFY(sheet->parentWidget()->close());
+            QVERIFY(worksheetFrame(sheet)->close());
         else
             QTest::mouseClick(child(sheet.data(), "ExitToMenu"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -213,6 +217,63 @@ class ShellWindowsTest : public QObject {
         QTRY_VERIFY(container->menu()->isVisible());
         QVERIFY(QApplication::focusWidget());
         QCOMPARE(QApplication::focusWidget()->objectName(), button);
+    }
+
+    // A worksheet that fits shows no scroll bars; in a container made smaller than its least
+    // size it scrolls, and the keyboard brings every control into sight (here the exit button
+    // in its bottom-right corner); made large again, the bars go.
+    void smallContainerScrollsTheWorksheet() {
+        start();
+        QPushButton* exit = nullptr;
+        container->registerWorksheet(Worksheet::Budget, [&](Workspace& w) -> QWidget* {
+            auto* sheet = new QWidget;
+            sheet->setMinimumSize(600, 420);
+            (new QLineEdit(sheet))->setGeometry(10, 10, 100, 24);
+            exit = new QPushButton(QStringLiteral("E&xit to Menu"), sheet);
+            exit->setObjectName(QStringLiteral("ExitToMenu"));
+            exit->setGeometry(500, 385, 90, 30);
+            QObject::connect(exit, &QPushButton::clicked, sheet, [&w] { w.showMenu(); });
+            return sheet;
+        });
+        click("ToBudget");
+        QWidget* sheet = container->worksheet();
+        QVERIFY(sheet && exit && exit->window() == container.get());
+        auto* scroller = qobject_cast<QScrollArea*>(sheet->parentWidget()->parentWidget());
+        QVERIFY(scroller);
+        auto barsShown = [&] {
+            return scroller->horizontalScrollBar()->isVisible() ||
+                   scroller->verticalScrollBar()->isVisible();
+        };
+        // The opening size: the worksheet fills the visible area, up to the area's edges.
+        const QRect area = container->area()->viewport()->rect();
+        QVERIFY(!barsShown());
+        QCOMPARE(worksheetFrame(sheet)->geometry().bottomRight(), area.bottomRight());
+
+        container->resize(300, 220); // as small as it goes
+        QTRY_VERIFY(scroller->horizontalScrollBar()->isVisible());
+        QVERIFY(scroller->verticalScrollBar()->isVisible());
+        QCOMPARE(sheet->size(), sheet->minimumSize());
+        const QRect seen = scroller->viewport()->rect();
+        auto shownInFull = [&] {
+            const QRect r(exit->mapTo(scroller->viewport(), QPoint(0, 0)), exit->size());
+            return seen.contains(r);
+        };
+        QVERIFY(!shownInFull());
+        QApplication::setActiveWindow(container.get());
+        QVERIFY(QTest::qWaitForWindowActive(container.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), exit);
+        QTRY_VERIFY(shownInFull());
+        QTest::keyClick(exit, Qt::Key_Space);
+        QTRY_VERIFY(container->menu()->isVisible());
+
+        click("ToBudget");
+        scroller =
+            qobject_cast<QScrollArea*>(container->worksheet()->parentWidget()->parentWidget());
+        QTRY_VERIFY(scroller->horizontalScrollBar()->isVisible());
+        container->resize(900, 700);
+        QTRY_VERIFY(!scroller->horizontalScrollBar()->isVisible());
+        QVERIFY(!scroller->verticalScrollBar()->isVisible());
     }
 };
 

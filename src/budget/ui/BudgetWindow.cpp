@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -28,6 +27,7 @@
 #include "SystemLocale.h"
 #include "TypedKey.h"
 #include "Workspace.h"
+#include "WorksheetFrame.h"
 
 namespace {
 QString qs(std::string_view s) {
@@ -269,7 +269,7 @@ void BudgetWindow::onExitClicked() {
         return;
     leave();
     leaving_ = true;
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    QWidget* frame = worksheetFrame(this);
     frame->close();
     workspace_.showMenu();
 }

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -24,6 +23,7 @@
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
+#include "WorksheetFrame.h"
 
 namespace {
 
@@ -148,7 +148,7 @@ void GraphsWindow::onPrinterClicked() {
         printing_ = true;
         BusyCursor busy;
         // The whole window is printed at its printing size, then put back.
-        QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+        QWidget* frame = worksheetFrame(this);
         const QSize before = frame->size();
         const QSize target(platform::twipsToPixels(PrintWidth),
                            platform::twipsToPixels(PrintHeight));

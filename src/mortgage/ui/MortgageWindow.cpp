@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,6 +31,7 @@
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
+#include "WorksheetFrame.h"
 
 namespace {
 QString qs(const std::string& s) {
@@ -369,7 +369,7 @@ void MortgageWindow::onExitClicked() {
     state_.ScheduleYears = 0;
     MTextBox->clear();
     lastInput_.reset();
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    QWidget* frame = worksheetFrame(this);
     frame->close();
     workspace_.showMenu();
 }

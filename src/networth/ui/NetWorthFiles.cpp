@@ -1,5 +1,4 @@
 // "&Save File" and "&Open File": the statement to and from a net worth file (.NWV).
-#include <QMdiSubWindow>
 
 #include "BusyCursor.h"
 #include "Dialogs.h"
@@ -9,10 +8,11 @@
 #include "NetWorthWindow.h"
 #include "ShellState.h"
 #include "Workspace.h"
+#include "WorksheetFrame.h"
 
 void NetWorthWindow::hideForDialogs(bool hide) {
     // Inside the container the whole worksheet frame steps aside; on its own (tests) it stays.
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+    if (QWidget* frame = worksheetFrame(this); frame != this)
         frame->setVisible(!hide);
 }
 

@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -27,6 +26,7 @@
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
+#include "WorksheetFrame.h"
 
 namespace {
 
@@ -401,7 +401,7 @@ void NetWorthWindow::onExitClicked() {
     if (!(tables_.NetWorthUnsaved == 1 && tables_.AssetCount == 0 && tables_.LiabilityCount == 0))
         clearStatement();
     leaving_ = true;
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    QWidget* frame = worksheetFrame(this);
     frame->close();
     workspace_.showMenu();
 }

@@ -11,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -33,6 +32,7 @@
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
+#include "WorksheetFrame.h"
 
 namespace {
 // The grid's columns, widened from a default column of 975 twips.
@@ -350,7 +350,7 @@ void SavingsWindow::onExitClicked() {
     state_.ContextCode = 0;
     state_.GraphSource = 0;
     calculated_.reset();
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(parentWidget()) ? parentWidget() : this;
+    QWidget* frame = worksheetFrame(this);
     frame->close();
     workspace_.showMenu();
 }
