@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "ChartImage.h"
+#include "PdfPrinter.h"
 #include "QtPrinter.h"
 #include "SafeSave.h"
 #include "TextPrinter.h"
@@ -36,24 +37,29 @@ bool pdfComplete(const QString& fileName) {
 }
 
 // Draws the printout into a PDF through a temporary file beside the target, which replaces
-// the target only when complete.
+// the target only when complete. The printout font's own PDF writer needs no application
+// object; without that font, Qt's writer and font service find another.
 bool writePdf(const std::string& fileName, char* argv0, const std::function<void(Printer&)>& draw) {
-    // The PDF is drawn without a screen, whatever display the caller may have.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(quietQtMessages);
-    int argc = 1;
-    char* argv[] = {argv0, nullptr};
-    const PdfApplication app(argc, argv);
-    return platform::saveFileThrough(QString::fromStdString(fileName),
-                                     [&](const QString& temporary) {
-                                         auto printer = QtPrinter::toPdf(temporary);
-                                         if (!printer)
-                                             return false;
-                                         draw(*printer);
-                                         const bool drawn = !printer->failed();
-                                         printer.reset();
-                                         return drawn && pdfComplete(temporary);
-                                     });
+    return platform::saveFileThrough(
+        QString::fromStdString(fileName), [&](const QString& temporary) {
+            if (auto printer = PdfPrinter::open(temporary.toStdString())) {
+                draw(*printer);
+                return !printer->failed() && pdfComplete(temporary);
+            }
+            // The PDF is drawn without a screen, whatever display the caller may have.
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            qInstallMessageHandler(quietQtMessages);
+            int argc = 1;
+            char* argv[] = {argv0, nullptr};
+            const PdfApplication app(argc, argv);
+            auto printer = QtPrinter::toPdf(temporary);
+            if (!printer)
+                return false;
+            draw(*printer);
+            const bool drawn = !printer->failed();
+            printer.reset();
+            return drawn && pdfComplete(temporary);
+        });
 }
 
 } // namespace
