@@ -1,6 +1,5 @@
 #include "ReportOutput.h"
 
-#include <QFile>
 #include <QString>
 #include <algorithm>
 #include <filesystem>
@@ -22,27 +21,17 @@ int cannotWrite(const std::string& what) {
     return 1;
 }
 
-// A PDF the writer finished ends with its end-of-file marker; a short write (a full disk)
-// leaves it without one.
-bool pdfComplete(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 6)
-        return false;
-    file.seek(file.size() - std::min<qint64>(file.size(), 32));
-    return file.readAll().contains("%%EOF");
-}
-
 // Draws the printout into a PDF in the printout font through a temporary file beside the
 // target, which replaces the target only when complete.
 bool writePdf(const std::string& fileName, const std::function<void(Printer&)>& draw) {
-    return platform::saveFileThrough(QString::fromStdString(fileName),
-                                     [&](const QString& temporary) {
-                                         auto printer = PdfPrinter::open(temporary.toStdString());
-                                         if (!printer)
-                                             return false;
-                                         draw(*printer);
-                                         return !printer->failed() && pdfComplete(temporary);
-                                     });
+    return platform::saveFileThrough(
+        QString::fromStdString(fileName), [&](const QString& temporary) {
+            auto printer = PdfPrinter::open(temporary.toStdString());
+            if (!printer)
+                return false;
+            draw(*printer);
+            return !printer->failed(); // its own writes and closing checked
+        });
 }
 
 // Where the program with Qt's drawing is: beside this one in the build tree, in the

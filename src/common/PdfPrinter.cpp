@@ -109,18 +109,22 @@ PdfPrinter::~PdfPrinter() {
         std::fclose(file_);
 }
 
+std::shared_ptr<const TrueTypeFont> PdfPrinter::printoutFont() {
+    static const std::shared_ptr<const TrueTypeFont> font =
+        []() -> std::shared_ptr<const TrueTypeFont> {
+        const std::string path = printoutFontPath();
+        auto bytes = path.empty() ? std::nullopt : readFileText(path);
+        auto parsed = bytes ? TrueTypeFont::parse(std::move(*bytes)) : std::nullopt;
+        if (!parsed || !parsed->fixedPitch())
+            return nullptr;
+        return std::make_shared<const TrueTypeFont>(std::move(*parsed));
+    }();
+    return font;
+}
+
 std::unique_ptr<PdfPrinter> PdfPrinter::open(std::string path) {
-    const std::string fontPath = printoutFontPath();
-    if (fontPath.empty())
-        return nullptr;
-    auto bytes = readFileText(fontPath);
-    if (!bytes)
-        return nullptr;
-    auto font = TrueTypeFont::parse(std::move(*bytes));
-    if (!font || !font->fixedPitch())
-        return nullptr;
-    return std::make_unique<PdfPrinter>(std::move(path),
-                                        std::make_shared<const TrueTypeFont>(std::move(*font)));
+    auto font = printoutFont();
+    return font ? std::make_unique<PdfPrinter>(std::move(path), std::move(font)) : nullptr;
 }
 
 bool PdfPrinter::selectFont(int fontChoice) {

@@ -22,6 +22,8 @@ class PdfPrinter : public Printer {
     // installed or cannot be read, and the printout is left to a printer that has a font
     // service to find another.
     static std::unique_ptr<PdfPrinter> open(std::string path);
+    // That font, read once; nullptr when there is none.
+    static std::shared_ptr<const TrueTypeFont> printoutFont();
 
     // Choices 1-3: 10, 11 or 12 points; anything else the 10 points of the standard font.
     bool selectFont(int fontChoice) override;
