@@ -1,16 +1,18 @@
 #include "ReportOutput.h"
 
-#include <QFile>
 #include <QString>
 #include <algorithm>
-#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
+#include <unistd.h>
 
-#include "ChartImage.h"
-#include "QtPrinter.h"
+#include "PdfPrinter.h"
+#include "QtDrawing.h"
 #include "SafeSave.h"
 #include "TextPrinter.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -19,49 +21,54 @@ int cannotWrite(const std::string& what) {
     return 1;
 }
 
-// Qt's start-up chatter (no runtime folder, font cache notes) is not the report's business.
-void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << text.toStdString() << "\n";
+// Draws the printout into a PDF in the printout font through a temporary file beside the
+// target, which replaces the target only when complete.
+bool writePdf(const std::string& fileName, const std::function<void(Printer&)>& draw) {
+    return platform::saveFileThrough(
+        QString::fromStdString(fileName), [&](const QString& temporary) {
+            auto printer = PdfPrinter::open(temporary.toStdString());
+            if (!printer)
+                return false;
+            draw(*printer);
+            return !printer->failed(); // its own writes and closing checked
+        });
 }
 
-// A PDF the writer finished ends with its end-of-file marker; a short write (a full disk)
-// leaves it without one.
-bool pdfComplete(const QString& fileName) {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() < 6)
-        return false;
-    file.seek(file.size() - std::min<qint64>(file.size(), 32));
-    return file.readAll().contains("%%EOF");
+// Where the program with Qt's drawing is: beside this one in the build tree, in the
+// package's own folder of helper programs once installed.
+fs::path qtDrawingProgram() {
+    std::error_code ec;
+    const fs::path self = fs::read_symlink("/proc/self/exe", ec);
+    const fs::path folder = self.parent_path();
+    for (const fs::path& candidate :
+         {folder / QtDrawingProgram, folder / "../libexec/pecunex" / QtDrawingProgram})
+        if (access(candidate.c_str(), X_OK) == 0)
+            return candidate;
+    return {};
 }
 
-// Draws the printout into a PDF through a temporary file beside the target, which replaces
-// the target only when complete.
-bool writePdf(const std::string& fileName, char* argv0, const std::function<void(Printer&)>& draw) {
-    // The PDF is drawn without a screen, whatever display the caller may have.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(quietQtMessages);
-    int argc = 1;
-    char* argv[] = {argv0, nullptr};
-    const PdfApplication app(argc, argv);
-    return platform::saveFileThrough(QString::fromStdString(fileName),
-                                     [&](const QString& temporary) {
-                                         auto printer = QtPrinter::toPdf(temporary);
-                                         if (!printer)
-                                             return false;
-                                         draw(*printer);
-                                         const bool drawn = !printer->failed();
-                                         printer.reset();
-                                         return drawn && pdfComplete(temporary);
-                                     });
+// Starts that program in this one's place with the same arguments. Returns only when it
+// cannot be started.
+int handOver(char** argv) {
+    const fs::path program = qtDrawingProgram();
+    if (!program.empty())
+        execv(program.c_str(), argv);
+    std::cerr << "pecunex-report: cannot start " << QtDrawingProgram << "\n";
+    return 1;
 }
 
 } // namespace
 
-int emitReport(const ReportOutput& output, const OutputRequest& request, char* argv0) {
-    if (request.graph.file && output.chart && !writeGraphImage(request.graph, *output.chart, argv0))
+int emitReport(const ReportOutput& output, const OutputRequest& request, char** argv) {
+    const bool graph = request.graph.file && output.chart;
+    const bool qtPdf = request.pdf && !PdfPrinter::printoutFont();
+    const QtDrawing* qt = qtDrawing();
+    if ((graph || qtPdf) && !qt)
+        return handOver(argv);
+    if (graph && !qt->graph(request.graph, *output.chart, argv[0]))
         return cannotWrite(*request.graph.file);
-    if (request.pdf && !writePdf(*request.pdf, argv0, output.print))
+    if (request.pdf && !(qtPdf ? qt->pdf(*request.pdf, argv[0], output.print)
+                               : writePdf(*request.pdf, output.print)))
         return cannotWrite(*request.pdf);
     if (request.csv) {
         std::cout << output.csv();

@@ -24,5 +24,6 @@ struct OutputRequest {
 };
 
 // Writes everything asked for. 0 when all was written; 1 with a message on stderr naming
-// what could not be written.
-int emitReport(const ReportOutput& output, const OutputRequest& request, char* argv0);
+// what could not be written. `argv` is the program's own, for a program with Qt's drawing
+// to take over a request that needs it (see QtDrawing.h).
+int emitReport(const ReportOutput& output, const OutputRequest& request, char** argv);

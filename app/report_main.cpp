@@ -381,5 +381,5 @@ int main(int argc, char** argv) {
         std::cerr << "pecunex-report: " << refusal->message << "\n";
         return refusal->status;
     }
-    return emitReport(std::get<ReportOutput>(made), request->output, argv[0]);
+    return emitReport(std::get<ReportOutput>(made), request->output, argv);
 }

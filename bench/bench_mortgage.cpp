@@ -10,6 +10,7 @@
 
 #include "Amortization.h"
 #include "Dates.h"
+#include "PdfPrinter.h"
 #include "Printer.h"
 #include "QtPrinter.h"
 #include "ScheduleCell.h"
@@ -118,13 +119,14 @@ void BM_ScheduleReportText(benchmark::State& state) {
 }
 BENCHMARK(BM_ScheduleReportText)->Unit(benchmark::kMillisecond);
 
-void BM_ScheduleReportPdf(benchmark::State& state) {
+// Prints the worst case to a PDF file through the printer `open` gives for it.
+template <typename Open> void printToPdf(benchmark::State& state, Open open) {
     const AmortizationInput in = worstCase();
     const auto result = amortize(in);
     const ScheduleReportInput report = reportOf(in, result.value());
     const auto file = std::filesystem::temp_directory_path() / "pecunex-bench-schedule.pdf";
     for (auto _ : state) {
-        auto printer = QtPrinter::toPdf(QString::fromStdString(file.string()));
+        auto printer = open(file.string());
         if (!printer) {
             state.SkipWithError("cannot open the PDF printer");
             break;
@@ -136,6 +138,19 @@ void BM_ScheduleReportPdf(benchmark::State& state) {
     std::error_code ec;
     std::filesystem::remove(file, ec);
 }
+
+// The PDF pecunex-report writes: the printout font's own writer.
+void BM_ScheduleReportPdf(benchmark::State& state) {
+    printToPdf(state, [](const std::string& file) { return PdfPrinter::open(file); });
+}
 BENCHMARK(BM_ScheduleReportPdf)->Unit(benchmark::kMillisecond);
+
+// The PDF the desktop program writes when no printer is installed: Qt's writer.
+void BM_ScheduleReportQtPdf(benchmark::State& state) {
+    printToPdf(state, [](const std::string& file) {
+        return QtPrinter::toPdf(QString::fromStdString(file));
+    });
+}
+BENCHMARK(BM_ScheduleReportQtPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace

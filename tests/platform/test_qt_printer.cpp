@@ -1,5 +1,6 @@
 // The print model drawn on paper: a job printed to PDF must read back with the very
-// columns and pages of the text rendering of the same statements.
+// columns and pages of the text rendering of the same statements, from Qt's PDF writer (the
+// desktop program's) and from the printout font's own (pecunex-report's) alike.
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -8,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "PdfPrinter.h"
 #include "QtPrinter.h"
 #include "QtTestMain.h"
 #include "TextPrinter.h"
@@ -76,9 +78,23 @@ double wordLeft(const QString& pdf, const QString& word) {
 class QtPrinterTest : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
+    bool ownWriter = false; // the writer printPdf uses
     QString printPdf(const QString& name, const std::function<void(Printer&)>& job) const {
-        job(*QtPrinter::toPdf(folder.filePath(name)));
-        return folder.filePath(name);
+        const QString file = folder.filePath(name);
+        if (ownWriter) {
+            auto printer = PdfPrinter::open(file.toStdString());
+            job(*printer);
+            return printer->failed() ? QString() : file;
+        }
+        job(*QtPrinter::toPdf(file));
+        return file;
+    }
+    // The writers a test runs with: the own one where the printout font is installed.
+    std::vector<bool> writers() const {
+        if (PdfPrinter::printoutFont())
+            return {false, true};
+        qWarning("printout font not installed: Qt's PDF writer only");
+        return {false};
     }
 
   private slots:
@@ -91,18 +107,29 @@ class QtPrinterTest : public QObject {
     // sheets, and the same lines and columns as the text rendering.
     // (Forty columns: 40 x 0.6 x 10, 11 and 12 points; the standard font is the 10 point one.)
     void pdfHasTheColumnsAndPagesOfTheText_data() {
+        QTest::addColumn<bool>("own");
         QTest::addColumn<int>("font");
         QTest::addColumn<int>("lines");
         QTest::addColumn<double>("fortyColumns");
-        QTest::newRow("standard font") << 0 << 53 << 240.0;
-        QTest::newRow("Courier New 10") << 1 << 63 << 240.0;
-        QTest::newRow("Courier New 11") << 2 << 56 << 264.0;
-        QTest::newRow("Courier New 12") << 3 << 51 << 288.0;
+        const struct {
+            const char* name;
+            int font, lines;
+            double fortyColumns;
+        } table[] = {{"standard font", 0, 53, 240.0},
+                     {"Courier New 10", 1, 63, 240.0},
+                     {"Courier New 11", 2, 56, 264.0},
+                     {"Courier New 12", 3, 51, 288.0}};
+        for (const bool own : writers())
+            for (const auto& row : table)
+                QTest::addRow("%s, %s", own ? "own writer" : "Qt's writer", row.name)
+                    << own << row.font << row.lines << row.fortyColumns;
     }
     void pdfHasTheColumnsAndPagesOfTheText() {
+        QFETCH(bool, own);
         QFETCH(int, font);
         QFETCH(int, lines);
         QFETCH(double, fortyColumns);
+        ownWriter = own;
         TextPrinter text;
         QCOMPARE(threePageJob(text, font), lines);
         const QString pdf =
@@ -135,40 +162,57 @@ class QtPrinterTest : public QObject {
             {"pound", {{1, "Total:"}, {36, "\u00a3199,915.46"}, {50, "\u20ac1,170.15"}, {79, "|"}}},
             {"fallback", {{1, "start"}, {13, "A\u4e00B"}, {25, "after"}, {79, "|"}}},
         };
-        for (const auto& line : lines) {
-            const QString pdf = printPdf(QString(line.name) + ".pdf", [&](Printer& p) {
-                printerSetUp(p, 1);
-                for (const auto& [column, text] : line.runs)
-                    p.print({Tab(column + 1), text}, true);
-                p.print({});
-                p.endDocument();
-            });
-            const auto& [firstColumn, firstText] = line.runs.front();
-            const auto& [lastColumn, lastText] = line.runs.back();
-            const double first = wordLeft(pdf, QString::fromUtf8(firstText));
-            const double cell = (wordLeft(pdf, lastText) - first) / (lastColumn - firstColumn);
-            QVERIFY2(cell > 5.9 && cell < 6.1,
-                     qPrintable(QString::number(cell))); // Courier: 0.6 x 10 pt
-            QVERIFY2(qAbs(first - (18 + firstColumn * cell)) < 0.05,
-                     qPrintable(QString::number(first)));
-            for (const auto& [column, text] : line.runs) {
-                if (QString::fromUtf8(text).contains(QChar(0x4e00)))
-                    continue; // its box is the fallback's
-                const double left = wordLeft(pdf, QString::fromUtf8(text));
-                QVERIFY2(qAbs(left - (first + (column - firstColumn) * cell)) < 0.02,
-                         qPrintable(QString("%1 %2 at %3").arg(line.name, text).arg(left)));
+        for (const bool own : writers())
+            for (const auto& line : lines) {
+                ownWriter = own;
+                const QString pdf = printPdf(QString(line.name) + ".pdf", [&](Printer& p) {
+                    printerSetUp(p, 1);
+                    for (const auto& [column, text] : line.runs)
+                        p.print({Tab(column + 1), text}, true);
+                    p.print({});
+                    p.endDocument();
+                });
+                const auto& [firstColumn, firstText] = line.runs.front();
+                const auto& [lastColumn, lastText] = line.runs.back();
+                const double first = wordLeft(pdf, QString::fromUtf8(firstText));
+                const double cell = (wordLeft(pdf, lastText) - first) / (lastColumn - firstColumn);
+                QVERIFY2(cell > 5.9 && cell < 6.1,
+                         qPrintable(QString::number(cell))); // Courier: 0.6 x 10 pt
+                QVERIFY2(qAbs(first - (18 + firstColumn * cell)) < 0.05,
+                         qPrintable(QString::number(first)));
+                for (const auto& [column, text] : line.runs) {
+                    if (QString::fromUtf8(text).contains(QChar(0x4e00)))
+                        continue; // its box is the fallback's
+                    const double left = wordLeft(pdf, QString::fromUtf8(text));
+                    QVERIFY2(qAbs(left - (first + (column - firstColumn) * cell)) < 0.02,
+                             qPrintable(QString("%1 %2 at %3").arg(line.name, text).arg(left)));
+                }
             }
-        }
     }
 
-    void pageBreakAtTheEndLeavesNoEmptyPage() {
-        const QString pdf = printPdf("trailing.pdf", [](Printer& p) {
-            printerSetUp(p, 1);
-            p.print({Tab(2), "only page"});
-            p.newPage();
-            p.endDocument();
-        });
-        QCOMPARE(pageCount(pdf), 1);
+    // A break at the end leaves no empty page; a page fuller than the sheet runs on to the
+    // next (63 lines of 12 points overflow the 756 points a Letter sheet prints on).
+    void pagesEndWhereTheSheetDoes() {
+        for (const bool own : writers()) {
+            ownWriter = own;
+            QString pdf = printPdf("trailing.pdf", [](Printer& p) {
+                printerSetUp(p, 1);
+                p.print({Tab(2), "only page"});
+                p.newPage();
+                p.endDocument();
+            });
+            QCOMPARE(pageCount(pdf), 1);
+            pdf = printPdf("overfull.pdf", [](Printer& p) {
+                printerSetUp(p, 3);
+                for (int n = 1; n <= 63; ++n)
+                    p.print({Tab(2), "line " + std::to_string(n)});
+                p.endDocument();
+            });
+            QCOMPARE(pageCount(pdf), 2);
+            // 10 points of the opening line, then 54 lines of 12 points fill the sheet.
+            QCOMPARE(run("pdftotext", {"-f", "2", pdf, "-"}).section('\n', 0, 0),
+                     QString("line 55"));
+        }
     }
 };
 

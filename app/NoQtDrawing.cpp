@@ -1,0 +1,5 @@
+#include "QtDrawing.h"
+
+const QtDrawing* qtDrawing() {
+    return nullptr;
+}
