@@ -306,6 +306,40 @@ class TestBudgetWindow : public QObject {
         QCOMPARE(t.tables->IncomeCount, std::int16_t{0});
         QCOMPARE(t.st().CurrentFileName, std::string());
     }
+
+    // An amount beyond the money range is not taken as 0: Add refuses it with message 19
+    // (naming the description), Add Changed Record with message 8 and the record unchanged;
+    // retyped in range, the record is made.
+    void anAmountBeyondTheMoneyRangeIsRefusedNotZeroed() {
+        const QString huge = "12345678901234567890"; // beyond 922,337,203,685,477
+        for (const char* box : {"InIncAmt", "InIncBgtAmt"}) {
+            BudgetSheet s;
+            s.type("InIncDesc", "Bonus");
+            s.type("InIncAmt", "10");
+            s.type("InIncFreq", "1");
+            s.type("InIncBgtAmt", "10");
+            s.type(box, huge);
+            QVERIFY2(s.text(box).contains("12,345"), qPrintable(s.text(box)));
+            s.alt(Qt::Key_A);
+            QCOMPARE(s.messages(), std::vector<int>{19});
+            QCOMPARE(s.st().MessageDetail, std::string("Bonus"));
+            QCOMPARE(s.tables->IncomeCount, std::int16_t{0});
+            s.type(box, "20");
+            s.alt(Qt::Key_A);
+            QCOMPARE(s.tables->IncomeCount, std::int16_t{1});
+            QCOMPARE(s.row("BGrid1", 1).section('|', 1, 1), QString("Bonus"));
+
+            s.ws.scripted.recordNumbers = {1};
+            s.alt(Qt::Key_W);
+            QVERIFY(s.find("AddCorRec1")->isVisible());
+            const BudgetRecord before = s.tables->IncomeRecords[1];
+            s.type(box, huge);
+            s.alt(Qt::Key_R);
+            QCOMPARE(s.messages(), (std::vector<int>{19, 8}));
+            QCOMPARE(s.tables->IncomeRecords[1], before);
+            QVERIFY(s.find("AddIncome1")->isVisible());
+        }
+    }
 };
 
 PECUNEX_QTEST_MAIN(TestBudgetWindow)

@@ -5,12 +5,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <sstream>
 
 #include "FailingSaves.h"
 #include "Grid.h"
+#include "KeyStorm.h"
 #include "NetWorthWindow.h"
 #include "Platform.h"
 #include "QtTestMain.h"
@@ -277,6 +279,67 @@ class TestNetWorthWindow : public QObject {
         const std::string& text = s.ws.capture.documents.front();
         QVERIFY(text.rfind("\n\n Mine\n\n", 0) == 0);
         QVERIFY(text.find("Net Worth =      $1,234.50\n") != std::string::npos);
+    }
+
+    // Random keys and clicks over both grids: amounts hold figures only, names no double
+    // quote, the "Changes made" mark is up whenever a cell differs from the last
+    // calculation, and the help text never hides the grids.
+    void keyAndClickStorm() {
+        Sheet s;
+        s.ws.scripted.headers.assign(20000, "1");
+        s.ws.scripted.fileNames.assign(20000, "");
+        s.ws.scripted.values.assign(20000, "");
+        s.ws.scripted.answers.assign(20000, 6); // leaving: stay and save first
+        storm::ModalCloser closer(s.window.get());
+        auto cellsOf = [&s] {
+            QStringList all;
+            for (int side : {1, 2})
+                for (int r = 1; r < s.grid(side)->rows(); ++r)
+                    all << s.grid(side)->text(r, 0) + "|" + s.grid(side)->text(r, 1);
+            return all;
+        };
+        std::vector<storm::Field> fields;
+        for (int side : {1, 2}) {
+            Grid* g = s.grid(side);
+            fields.push_back({side == 1 ? "NGrid1" : "NGrid2",
+                              s.window.get(),
+                              g,
+                              [g] { return g->text(std::max(g->currentRow(), 1), 0); },
+                              {}});
+        }
+        const QString amountChars = storm::Decimal + " ,-$";
+        QStringList calculatedCells = cellsOf();
+        bool marked = false;
+        storm::Plan plan;
+        plan.events = 5000;
+        plan.burst = 1;
+        for (const char* name : {"NCalc", "NHelp", "Loadnet", "NPrinter", "NGrid1", "NGrid2"})
+            plan.clickable.push_back(s.find(name));
+        plan.invariants = [&]() -> QString {
+            const QStringList cells = cellsOf();
+            for (const QString& cell : cells) {
+                const QString name = cell.section('|', 0, 0), amount = cell.section('|', 1);
+                if (name.contains('"'))
+                    return "a name holds a double quote: " + cell;
+                for (QChar c : amount)
+                    if (!amountChars.contains(c))
+                        return "an amount holds \"" + amount + "\"";
+            }
+            const bool help = s.find("NTextBox")->isVisible();
+            if (help != (s.find<QPushButton>("NHelp")->text() == "Close &Help"))
+                return "the help caption does not match the help text";
+            if (!s.grid(1)->isVisible() || !s.grid(2)->isVisible())
+                return "a grid is hidden";
+            const bool nowMarked = s.find("NetInfo")->isVisible();
+            if (!nowMarked && !marked && cells != calculatedCells)
+                return "cells changed without the changes mark";
+            if (!nowMarked)
+                calculatedCells = cells;
+            marked = nowMarked;
+            return {};
+        };
+        const QString fault = storm::run("net worth", fields, plan, storm::seed());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 
