@@ -17,6 +17,7 @@
 #include "BudgetWindow.h"
 #include "FailingSaves.h"
 #include "LoanFile.h"
+#include "MainMenu.h"
 #include "MdiContainer.h"
 #include "NetWorthFile.h"
 #include "NetWorthTables.h"
@@ -132,7 +133,8 @@ class TestLeavingAndSaving : public QObject {
                         p.container.close();
                         break;
                     case Path::FrameClose:
-                        p.container.area()->currentSubWindow()->close();
+                        qobject_cast<QMdiSubWindow*>(p.container.worksheet()->parentWidget())
+                            ->close();
                         break;
                     }
                     QCoreApplication::processEvents();

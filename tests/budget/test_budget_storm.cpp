@@ -33,7 +33,7 @@ QString sideFault(const BudgetSheet& s, RecordSide side, const char* grid, const
             sum = *a, sumBudgeted = *b;
     }
     if (s.find<Grid>(grid)->text(count + 1, 0) != QString())
-        return QString("%1 shows a row %2 beyond its %2 records").arg(grid).arg(count + 1);
+        return QString("%1 shows a row %2 beyond its records").arg(grid).arg(count + 1);
     const bool annual = s.find<QComboBox>("FreqPeriod")->currentText() == "      Annual";
     if (annual && fits && count > 0) {
         const QString expected = QString::fromStdString(formatNumber(sum, "###,,###.00"));

@@ -2,6 +2,7 @@
 // changing and deleting records, files, printing and leaving.
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QPlainTextEdit>
 
 #include "BudgetFile.h"
@@ -18,6 +19,22 @@ QByteArray fileText(const QString& path) {
 }
 QColor textColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
+}
+} // namespace
+
+namespace {
+// A system whose decimal point is a comma, and two whose thousands separator is a blank.
+struct LocaleCase {
+    const char* name;
+    QLocale locale;
+};
+const LocaleCase Locales[] = {{"de_DE", QLocale(QLocale::German, QLocale::Germany)},
+                              {"fr_FR", QLocale(QLocale::French, QLocale::France)},
+                              {"sv_SE", QLocale(QLocale::Swedish, QLocale::Sweden)}};
+// A figure written with "," for the groups and "." for the point, in the locale's signs.
+QString inLocale(const QLocale& locale, QString figure) {
+    figure.replace(',', QChar(0xE000)).replace('.', locale.decimalPoint());
+    return figure.replace(QChar(0xE000), locale.groupSeparator());
 }
 } // namespace
 
@@ -338,6 +355,34 @@ class TestBudgetWindow : public QObject {
             QCOMPARE(s.messages(), (std::vector<int>{19, 8}));
             QCOMPARE(s.tables->IncomeRecords[1], before);
             QVERIFY(s.find("AddIncome1")->isVisible());
+        }
+    }
+
+    // Under other systems' signs: typed with the period key, shown and printed in the
+    // locale's signs, saved with a period. 1,234.56 x 12 = 14,814.72 (hand calculation).
+    void figuresFollowTheSystemLocale() {
+        for (const LocaleCase& c : Locales) {
+            QLocale::setDefault(c.locale);
+            {
+                BudgetSheet s;
+                s.add("Inc", "Pay", "1234.56", "12", "1000");
+                QCOMPARE(s.row("BGrid1", 1),
+                         QString("1|Pay|") + inLocale(c.locale, "14,814.72").rightJustified(10) +
+                             "|" + inLocale(c.locale, "12,000.00").rightJustified(10));
+                QCOMPARE(s.text("TotInc").trimmed(), inLocale(c.locale, "14,814.72"));
+                const QString path = QDir(s.ws.folder.path()).filePath("pay.Bgt");
+                s.ws.scripted.fileNames = {path.toStdString()};
+                s.alt(Qt::Key_S);
+                QVERIFY2(fileText(path).contains("14814.72"), c.name);
+                s.ws.scripted.headers = {"Budget"};
+                s.alt(Qt::Key_P);
+                QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+                QVERIFY2(QString::fromStdString(s.ws.capture.documents.front())
+                             .contains(inLocale(c.locale, "14,814.72")),
+                         c.name);
+                QVERIFY(s.messages().empty());
+            }
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         }
     }
 };

@@ -1,6 +1,7 @@
 // The savings worksheet driven by keys, the way a user works it.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -83,6 +84,22 @@ struct Sheet {
     int beeps = 0;
 };
 
+} // namespace
+
+namespace {
+// A system whose decimal point is a comma, and two whose thousands separator is a blank.
+struct LocaleCase {
+    const char* name;
+    QLocale locale;
+};
+const LocaleCase Locales[] = {{"de_DE", QLocale(QLocale::German, QLocale::Germany)},
+                              {"fr_FR", QLocale(QLocale::French, QLocale::France)},
+                              {"sv_SE", QLocale(QLocale::Swedish, QLocale::Sweden)}};
+// A figure written with "," for the groups and "." for the point, in the locale's signs.
+QString inLocale(const QLocale& locale, QString figure) {
+    figure.replace(',', QChar(0xE000)).replace('.', locale.decimalPoint());
+    return figure.replace(QChar(0xE000), locale.groupSeparator());
+}
 } // namespace
 
 class TestSavingsWindow : public QObject {
@@ -315,9 +332,10 @@ class TestSavingsWindow : public QObject {
                                  "InTerm", "InMonthsYrs"}) {
             QComboBox* box = s.box(name);
             const QString n = name;
-            fields.push_back({n, s.window.get(), box->isEditable() ? box->lineEdit() : box,
+            fields.push_back({n, s.window.get(),
+                              box->isEditable() ? static_cast<QWidget*>(box->lineEdit()) : box,
                               [box] { return box->currentText(); },
-                              n == "InTerm" ? storm::Digits + " " : figure});
+                              n == "InTerm" ? QString(storm::Digits + " ") : figure});
             if (n == "InMonthsYrs")
                 fields.back().admitted.clear(); // a list entry: any text
         }
@@ -352,6 +370,25 @@ class TestSavingsWindow : public QObject {
         };
         const QString fault = storm::run("savings", fields, plan, storm::seed());
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Under other systems' signs: the defaults' first year, 1,200 x 1.2 = 1,440 (hand
+    // calculation), in the locale's signs; a typed period key gives the locale's point.
+    void figuresFollowTheSystemLocale() {
+        for (const LocaleCase& c : Locales) {
+            QLocale::setDefault(c.locale);
+            {
+                Sheet s;
+                s.type("InInvest", "1200.5");
+                QCOMPARE(s.text("InInvest").trimmed(), "$" + inLocale(c.locale, "1,200.50"));
+                QCOMPARE(s.stored(2), 1200.5);
+                s.type("InInvest", "1200");
+                s.alt('c');
+                QCOMPARE(s.row(1), "1|" + inLocale(c.locale, "1,200.00|240.00|1,440.00"));
+                QVERIFY(s.messages().empty());
+            }
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        }
     }
 };
 
