@@ -19,6 +19,7 @@
 #include "LoanFile.h"
 #include "MainMenu.h"
 #include "MdiContainer.h"
+#include "Messages.h"
 #include "NetWorthFile.h"
 #include "NetWorthTables.h"
 #include "NetWorthWindow.h"

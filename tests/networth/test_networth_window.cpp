@@ -295,7 +295,7 @@ class TestNetWorthWindow : public QObject {
             QStringList all;
             for (int side : {1, 2})
                 for (int r = 1; r < s.grid(side)->rows(); ++r)
-                    all << s.grid(side)->text(r, 0) + "|" + s.grid(side)->text(r, 1);
+                    all << s.grid(side)->text(r, 0) + QChar(0x1f) + s.grid(side)->text(r, 1);
             return all;
         };
         std::vector<storm::Field> fields;
@@ -318,7 +318,8 @@ class TestNetWorthWindow : public QObject {
         plan.invariants = [&]() -> QString {
             const QStringList cells = cellsOf();
             for (const QString& cell : cells) {
-                const QString name = cell.section('|', 0, 0), amount = cell.section('|', 1);
+                const QString name = cell.section(QChar(0x1f), 0, 0),
+                              amount = cell.section(QChar(0x1f), 1);
                 if (name.contains('"'))
                     return "a name holds a double quote: " + cell;
                 for (QChar c : amount)
