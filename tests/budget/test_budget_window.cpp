@@ -2,13 +2,13 @@
 // changing and deleting records, files, printing and leaving.
 #include <QDir>
 #include <QFile>
-#include <QLocale>
 #include <QPlainTextEdit>
 
 #include "BudgetFile.h"
 #include "BudgetReport.h"
 #include "BudgetSheet.h"
 #include "FailingSaves.h"
+#include "LocaleCases.h"
 #include "Platform.h"
 #include "QtTestMain.h"
 
@@ -19,22 +19,6 @@ QByteArray fileText(const QString& path) {
 }
 QColor textColour(QLabel* label) {
     return label->palette().color(QPalette::WindowText);
-}
-} // namespace
-
-namespace {
-// A system whose decimal point is a comma, and two whose thousands separator is a blank.
-struct LocaleCase {
-    const char* name;
-    QLocale locale;
-};
-const LocaleCase Locales[] = {{"de_DE", QLocale(QLocale::German, QLocale::Germany)},
-                              {"fr_FR", QLocale(QLocale::French, QLocale::France)},
-                              {"sv_SE", QLocale(QLocale::Swedish, QLocale::Sweden)}};
-// A figure written with "," for the groups and "." for the point, in the locale's signs.
-QString inLocale(const QLocale& locale, QString figure) {
-    figure.replace(',', QChar(0xE000)).replace('.', locale.decimalPoint());
-    return figure.replace(QChar(0xE000), locale.groupSeparator());
 }
 } // namespace
 
@@ -361,28 +345,26 @@ class TestBudgetWindow : public QObject {
     // Under other systems' signs: typed with the period key, shown and printed in the
     // locale's signs, saved with a period. 1,234.56 x 12 = 14,814.72 (hand calculation).
     void figuresFollowTheSystemLocale() {
-        for (const LocaleCase& c : Locales) {
-            QLocale::setDefault(c.locale);
-            {
-                BudgetSheet s;
-                s.add("Inc", "Pay", "1234.56", "12", "1000");
-                QCOMPARE(s.row("BGrid1", 1),
-                         QString("1|Pay|") + inLocale(c.locale, "14,814.72").rightJustified(10) +
-                             "|" + inLocale(c.locale, "12,000.00").rightJustified(10));
-                QCOMPARE(s.text("TotInc").trimmed(), inLocale(c.locale, "14,814.72"));
-                const QString path = QDir(s.ws.folder.path()).filePath("pay.Bgt");
-                s.ws.scripted.fileNames = {path.toStdString()};
-                s.alt(Qt::Key_S);
-                QVERIFY2(fileText(path).contains("14814.72"), c.name);
-                s.ws.scripted.headers = {"Budget"};
-                s.alt(Qt::Key_P);
-                QCOMPARE(s.ws.capture.documents.size(), size_t{1});
-                QVERIFY2(QString::fromStdString(s.ws.capture.documents.front())
-                             .contains(inLocale(c.locale, "14,814.72")),
-                         c.name);
-                QVERIFY(s.messages().empty());
-            }
-            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        for (const locales::Case& c : locales::Cases) {
+            const locales::Scope scope(c.locale);
+            BudgetSheet s;
+            s.add("Inc", "Pay", "1234.56", "12", "1000");
+            QCOMPARE(s.row("BGrid1", 1),
+                     QString("1|Pay|") +
+                         locales::inLocale(c.locale, "14,814.72").rightJustified(10) + "|" +
+                         locales::inLocale(c.locale, "12,000.00").rightJustified(10));
+            QCOMPARE(s.text("TotInc").trimmed(), locales::inLocale(c.locale, "14,814.72"));
+            const QString path = QDir(s.ws.folder.path()).filePath("pay.Bgt");
+            s.ws.scripted.fileNames = {path.toStdString()};
+            s.alt(Qt::Key_S);
+            QVERIFY2(fileText(path).contains("14814.72"), c.name);
+            s.ws.scripted.headers = {"Budget"};
+            s.alt(Qt::Key_P);
+            QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+            QVERIFY2(QString::fromStdString(s.ws.capture.documents.front())
+                         .contains(locales::inLocale(c.locale, "14,814.72")),
+                     c.name);
+            QVERIFY(s.messages().empty());
         }
     }
 };

@@ -13,6 +13,7 @@
 #include "FailingSaves.h"
 #include "Grid.h"
 #include "KeyStorm.h"
+#include "LocaleCases.h"
 #include "NetWorthWindow.h"
 #include "Platform.h"
 #include "QtTestMain.h"
@@ -279,6 +280,52 @@ class TestNetWorthWindow : public QObject {
         const std::string& text = s.ws.capture.documents.front();
         QVERIFY(text.rfind("\n\n Mine\n\n", 0) == 0);
         QVERIFY(text.find("Net Worth =      $1,234.50\n") != std::string::npos);
+    }
+
+    // Under other systems' signs: amounts typed with the period key show, total and print in
+    // the system's signs, the comma key is refused as under the pinned signs, the saved file
+    // is the one saved under the pinned signs, and the reference file prints its reference
+    // printout with the figures in the system's signs.
+    void figuresFollowTheSystemLocale() {
+        const QString golden = QStringLiteral(PECUNEX_SOURCE_DIR "/tests/golden/");
+        const QString printout =
+            QString::fromStdString(readText(golden + "networth-household.expected.txt"));
+        auto saved = [](Sheet& s) {
+            s.line(1, 1, "House", "1234.5");
+            s.line(2, 1, "Loan", "1000.25");
+            s.click("NCalc");
+            const QString file = s.ws.folder.filePath("Home.NWV");
+            s.ws.scripted.fileNames = {file.toStdString()};
+            s.click("SaveNet");
+            return readText(file);
+        };
+        const std::string pinned = [&] {
+            Sheet s;
+            return saved(s);
+        }();
+        QVERIFY(pinned.rfind("1,1\r\n\"House\",1234.5,\"Loan\",1000.25\r\n", 0) == 0);
+        for (const locales::Case& c : locales::Cases) {
+            const locales::Scope scope(c.locale);
+            Sheet s;
+            QCOMPARE(saved(s), pinned);
+            // 1,234.50 - 1,000.25 = 234.25 (hand calculation)
+            QCOMPARE(s.cells(1, 1) + "/" + s.cells(1, 4) + "/" + s.cells(2, 1) + "/" +
+                         s.label("Net"),
+                     locales::inLocale(c.locale, "House|1,234.50/Total Assets|$1,234.50/"
+                                                 "Loan|1,000.25/$234.25"));
+            s.ws.scripted.fileNames = {(golden + "networth-household.NWV").toStdString()};
+            s.ws.scripted.headers = {"Example: household net worth"};
+            s.ws.shared.PrinterFontChoice = 1;
+            s.click("Loadnet");
+            s.click("NPrinter");
+            QVERIFY2(s.messages().empty(), c.name);
+            QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+            QCOMPARE(QString::fromStdString(s.ws.capture.documents.front()),
+                     locales::figuresInLocale(c.locale, printout));
+            s.type(1, 1, 1, ",");
+            QCOMPARE(s.beeps, 1);
+            QCOMPARE(s.cells(1, 1), locales::inLocale(c.locale, "House|325,000.00"));
+        }
     }
 
     // Random keys and clicks over both grids: amounts hold figures only, names no double

@@ -1,7 +1,6 @@
 // The savings worksheet driven by keys, the way a user works it.
 #include <QComboBox>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -10,6 +9,7 @@
 
 #include "Grid.h"
 #include "KeyStorm.h"
+#include "LocaleCases.h"
 #include "Platform.h"
 #include "QtTestMain.h"
 #include "SavingsTables.h"
@@ -84,22 +84,6 @@ struct Sheet {
     int beeps = 0;
 };
 
-} // namespace
-
-namespace {
-// A system whose decimal point is a comma, and two whose thousands separator is a blank.
-struct LocaleCase {
-    const char* name;
-    QLocale locale;
-};
-const LocaleCase Locales[] = {{"de_DE", QLocale(QLocale::German, QLocale::Germany)},
-                              {"fr_FR", QLocale(QLocale::French, QLocale::France)},
-                              {"sv_SE", QLocale(QLocale::Swedish, QLocale::Sweden)}};
-// A figure written with "," for the groups and "." for the point, in the locale's signs.
-QString inLocale(const QLocale& locale, QString figure) {
-    figure.replace(',', QChar(0xE000)).replace('.', locale.decimalPoint());
-    return figure.replace(QChar(0xE000), locale.groupSeparator());
-}
 } // namespace
 
 class TestSavingsWindow : public QObject {
@@ -373,21 +357,26 @@ class TestSavingsWindow : public QObject {
     }
 
     // Under other systems' signs: the defaults' first year, 1,200 x 1.2 = 1,440 (hand
-    // calculation), in the locale's signs; a typed period key gives the locale's point.
+    // calculation), in the locale's signs in the grid and the printout; a typed period key
+    // gives the locale's point.
     void figuresFollowTheSystemLocale() {
-        for (const LocaleCase& c : Locales) {
-            QLocale::setDefault(c.locale);
-            {
-                Sheet s;
-                s.type("InInvest", "1200.5");
-                QCOMPARE(s.text("InInvest").trimmed(), "$" + inLocale(c.locale, "1,200.50"));
-                QCOMPARE(s.stored(2), 1200.5);
-                s.type("InInvest", "1200");
-                s.alt('c');
-                QCOMPARE(s.row(1), "1|" + inLocale(c.locale, "1,200.00|240.00|1,440.00"));
-                QVERIFY(s.messages().empty());
-            }
-            QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        for (const locales::Case& c : locales::Cases) {
+            const locales::Scope scope(c.locale);
+            Sheet s;
+            s.type("InInvest", "1200.5");
+            QCOMPARE(s.text("InInvest").trimmed(), "$" + locales::inLocale(c.locale, "1,200.50"));
+            QCOMPARE(s.stored(2), 1200.5);
+            s.type("InInvest", "1200");
+            s.alt('c');
+            QCOMPARE(s.row(1), "1|" + locales::inLocale(c.locale, "1,200.00|240.00|1,440.00"));
+            s.ws.scripted.headers = {"Plan"};
+            s.alt('p');
+            QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+            const QString doc = QString::fromStdString(s.ws.capture.documents.front());
+            QVERIFY2(doc.contains(locales::inLocale(c.locale, "1,440.00")) &&
+                         !doc.contains("1,440.00"),
+                     c.name);
+            QVERIFY(s.messages().empty());
         }
     }
 };
