@@ -188,4 +188,30 @@ TEST_F(ReportConventions, EveryReaderSkipsAByteOrderMark) {
     }
 }
 
+// The printout and the CSV use a period and comma whatever the system's signs: the same
+// bytes under a decimal-comma system and under systems that group with a blank as under C.
+TEST_F(ReportConventions, OutputIgnoresTheSystemLocale) {
+    struct SystemLocale {
+        explicit SystemLocale(const char* name) { setenv("LC_ALL", name, 1); }
+        ~SystemLocale() { unsetenv("LC_ALL"); }
+    };
+    for (const auto& s : Subcommands) {
+        for (const std::string csv : {"", " --csv"}) {
+            const std::string args = command(s) + " --font 1" + csv;
+            const ProcessRun pinned = [&] {
+                const SystemLocale c("C");
+                return report(args);
+            }();
+            ASSERT_EQ(pinned.status, 0) << args << ": " << pinned.err;
+            ASSERT_NE(pinned.out.find(csv.empty() ? "," : "."), std::string::npos) << args;
+            for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "sv_SE.UTF-8"}) {
+                const SystemLocale system(name);
+                const ProcessRun r = report(args);
+                EXPECT_EQ(r.status, 0) << name << " " << args << ": " << r.err;
+                EXPECT_EQ(r.out, pinned.out) << name << " " << args;
+            }
+        }
+    }
+}
+
 } // namespace

@@ -10,6 +10,7 @@
 #include "BudgetSheet.h"
 #include "Colours.h"
 #include "FailingSaves.h"
+#include "LocaleCases.h"
 #include "Platform.h"
 #include "QtTestMain.h"
 
@@ -320,6 +321,66 @@ class TestBudgetWindow : public QObject {
                  (std::vector<ScriptedDialogs::Call>{{"yesNo", 3}, {"yesNo", 3}}));
         QCOMPARE(t.tables->IncomeCount, std::int16_t{0});
         QCOMPARE(t.st().CurrentFileName, std::string());
+    }
+
+    // An amount beyond the money range is not taken as 0: Add refuses it with message 19
+    // (naming the description), Add Changed Record with message 8 and the record unchanged;
+    // retyped in range, the record is made.
+    void anAmountBeyondTheMoneyRangeIsRefusedNotZeroed() {
+        const QString huge = "12345678901234567890"; // beyond 922,337,203,685,477
+        for (const char* box : {"InIncAmt", "InIncBgtAmt"}) {
+            BudgetSheet s;
+            s.type("InIncDesc", "Bonus");
+            s.type("InIncAmt", "10");
+            s.type("InIncFreq", "1");
+            s.type("InIncBgtAmt", "10");
+            s.type(box, huge);
+            QVERIFY2(s.text(box).contains("12,345"), qPrintable(s.text(box)));
+            s.alt(Qt::Key_A);
+            QCOMPARE(s.messages(), std::vector<int>{19});
+            QCOMPARE(s.st().MessageDetail, std::string("Bonus"));
+            QCOMPARE(s.tables->IncomeCount, std::int16_t{0});
+            s.type(box, "20");
+            s.alt(Qt::Key_A);
+            QCOMPARE(s.tables->IncomeCount, std::int16_t{1});
+            QCOMPARE(s.row("BGrid1", 1).section('|', 1, 1), QString("Bonus"));
+
+            s.ws.scripted.recordNumbers = {1};
+            s.alt(Qt::Key_W);
+            QVERIFY(s.find("AddCorRec1")->isVisible());
+            const BudgetRecord before = s.tables->IncomeRecords[1];
+            s.type(box, huge);
+            s.alt(Qt::Key_R);
+            QCOMPARE(s.messages(), (std::vector<int>{19, 8}));
+            QCOMPARE(s.tables->IncomeRecords[1], before);
+            QVERIFY(s.find("AddIncome1")->isVisible());
+        }
+    }
+
+    // Under other systems' signs: typed with the period key, shown and printed in the
+    // locale's signs, saved with a period. 1,234.56 x 12 = 14,814.72 (hand calculation).
+    void figuresFollowTheSystemLocale() {
+        for (const locales::Case& c : locales::Cases) {
+            const locales::Scope scope(c.locale);
+            BudgetSheet s;
+            s.add("Inc", "Pay", "1234.56", "12", "1000");
+            QCOMPARE(s.row("BGrid1", 1),
+                     QString("1|Pay|") +
+                         locales::inLocale(c.locale, "14,814.72").rightJustified(10) + "|" +
+                         locales::inLocale(c.locale, "12,000.00").rightJustified(10));
+            QCOMPARE(s.text("TotInc").trimmed(), locales::inLocale(c.locale, "14,814.72"));
+            const QString path = QDir(s.ws.folder.path()).filePath("pay.Bgt");
+            s.ws.scripted.fileNames = {path.toStdString()};
+            s.alt(Qt::Key_S);
+            QVERIFY2(fileText(path).contains("14814.72"), c.name);
+            s.ws.scripted.headers = {"Budget"};
+            s.alt(Qt::Key_P);
+            QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+            QVERIFY2(QString::fromStdString(s.ws.capture.documents.front())
+                         .contains(locales::inLocale(c.locale, "14,814.72")),
+                     c.name);
+            QVERIFY(s.messages().empty());
+        }
     }
 };
 

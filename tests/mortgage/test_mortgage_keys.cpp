@@ -2,14 +2,9 @@
 // the mortgage and loan worksheets and of the dialogs; then a seeded storm of random keys
 // over the worksheets' fields. The program must survive each key, and a field must hold
 // only what its filter lets in (or what it showed before the key).
-#include <QPointer>
-#include <QTimer>
-#include <cstdlib>
-#include <functional>
-#include <random>
 
 #include "FirstPaymentDateDialog.h"
-#include "KeyboardTable.h"
+#include "KeyStorm.h"
 #include "MortgageTestSupport.h"
 #include "PersonalizeDialog.h"
 #include "PrePayDialog.h"
@@ -19,88 +14,11 @@
 #include "ValueInputDialog.h"
 
 namespace {
-const QString Digits = QStringLiteral("0123456789");
-const QString Decimal = QStringLiteral("0123456789.");
-const Qt::KeyboardModifiers Modifiers[] = {Qt::NoModifier, Qt::ShiftModifier, Qt::ControlModifier,
-                                           Qt::AltModifier};
-
-struct Field {
-    QString name;
-    QWidget* window;                 // shown again when a key closed it
-    QWidget* focus;                  // what the user clicks into
-    std::function<QString()> text;   // what the field holds
-    QString admitted;                // the characters its filter lets in; empty: free text
-    bool quoteAdmitted = false;      // free text: a double quote too
-    std::function<void()> prepare{}; // puts the field back where the user left it
-};
-
-bool freeTextChar(QChar c) {
-    return c.isPrint() && c != QLatin1Char('"');
-}
-
-// The field holds what it showed, a part of it (a deleting key), or admitted characters only.
-bool admissible(const Field& f, const QString& before, const QString& after) {
-    if (before.contains(after))
-        return true;
-    for (QChar c : after)
-        if (f.admitted.isEmpty() ? !(freeTextChar(c) || (f.quoteAdmitted && c == QLatin1Char('"')))
-                                 : !f.admitted.contains(c))
-            return false;
-    return true;
-}
-
-// Rejects any modal dialog a key opened (other than the one under test), as the user would.
-class ModalCloser : public QObject {
-  public:
-    explicit ModalCloser(QWidget* keep = nullptr) : keep_(keep) {
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* popup = QApplication::activePopupWidget())
-                popup->close();
-            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (modal && modal != keep_)
-                modal->reject();
-        });
-        timer_.start(0);
-    }
-
-  private:
-    QPointer<QWidget> keep_;
-    QTimer timer_;
-};
-
-void bringBack(const Field& f) {
-    if (auto* popup = QApplication::activePopupWidget())
-        popup->close();
-    if (!f.window->isVisible() || !f.window->isActiveWindow()) {
-        f.window->show();
-        QApplication::setActiveWindow(f.window);
-        (void)QTest::qWaitForWindowActive(f.window, 1000);
-    }
-}
-
-// Every key with every modifier, each from a freshly entered field.
-QStringList runKeyTable(const Field& f) {
-    QStringList faults;
-    for (Qt::KeyboardModifiers mods : Modifiers) {
-        for (const PcKey& k : pcKeyboard()) {
-            bringBack(f);
-            f.focus->clearFocus();
-            if (f.prepare)
-                f.prepare();
-            f.focus->setFocus(Qt::MouseFocusReason);
-            const QString before = f.text();
-            pressKey(f.window, k, mods);
-            const QString after = f.text();
-            if (!admissible(f, before, after))
-                faults << QString("%1: key %2 mods %3: \"%4\" -> \"%5\"")
-                              .arg(f.name)
-                              .arg(k.key, 0, 16)
-                              .arg(int(mods), 0, 16)
-                              .arg(before, after);
-        }
-    }
-    return faults;
-}
+using storm::Decimal;
+using storm::Digits;
+using storm::Field;
+using storm::ModalCloser;
+using storm::runKeyTable;
 
 std::vector<Field> worksheetFields(const Sheet& s, const QString& mode) {
     const QString shown = QStringLiteral(" $,%"); // blanks, symbol, groups and the rate's sign
@@ -120,11 +38,6 @@ void cancelEverything(TestWorkspace& ws, int times) {
     ws.scripted.headers.assign(static_cast<size_t>(times), "1");
 }
 
-unsigned stormSeed() {
-    if (const char* fixed = std::getenv("PECUNEX_STORM_SEED"))
-        return static_cast<unsigned>(std::strtoul(fixed, nullptr, 10));
-    return std::random_device{}();
-}
 } // namespace
 
 class TestMortgageKeys : public QObject {
@@ -205,9 +118,6 @@ class TestMortgageKeys : public QObject {
     // Random keys over the six worksheet fields; the seed is printed, and PECUNEX_STORM_SEED
     // replays a run.
     void keyStormOverTheWorksheets() {
-        const unsigned seed = stormSeed();
-        qInfo("key storm seed %u", seed);
-        std::mt19937 random(seed);
         Sheet mortgage(1), loan(2);
         cancelEverything(mortgage.ws, 25000);
         cancelEverything(loan.ws, 25000);
@@ -215,26 +125,10 @@ class TestMortgageKeys : public QObject {
         std::vector<Field> fields = worksheetFields(mortgage, "mortgage");
         for (Field& f : worksheetFields(loan, "loan"))
             fields.push_back(std::move(f));
-        const std::vector<PcKey>& keys = pcKeyboard();
-
-        constexpr int Events = 20000;
-        const Field* current = nullptr;
-        for (int i = 0; i < Events; ++i) {
-            if (current == nullptr || random() % 16 == 0)
-                current = &fields[random() % fields.size()];
-            bringBack(*current);
-            if (!current->focus->hasFocus())
-                current->focus->setFocus(Qt::MouseFocusReason);
-            const PcKey& k = keys[random() % keys.size()];
-            pressKey(current->window, k, Modifiers[random() % 4]);
-            const QString now = current->text();
-            for (QChar c : now)
-                QVERIFY2(current->admitted.contains(c),
-                         qPrintable(QString("seed %1, event %2: %3 holds \"%4\"")
-                                        .arg(seed)
-                                        .arg(i)
-                                        .arg(current->name, now)));
-        }
+        storm::Plan plan;
+        plan.events = 20000;
+        const QString fault = storm::run("mortgage and loan", fields, plan, storm::seed());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 

@@ -1,15 +1,21 @@
 // The mortgage and loan worksheet driven like a user: typing figures, calculating,
 // switching views, printing and leaving.
 #include <QDialog>
+#include <QFile>
 #include <QPalette>
 #include <QTimer>
 #include <cmath>
 
 #include "Colours.h"
+#include "LocaleCases.h"
 #include "MortgageTestSupport.h"
 #include "QtTestMain.h"
 
 namespace {
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 double money(QString text) {
     return text.remove('$').remove(',').trimmed().toDouble();
 }
@@ -201,23 +207,47 @@ class TestMortgageWindow : public QObject {
         }
     }
 
-    // On a decimal-comma system the worksheet reads, shows and lists figures the system's way.
-    void decimalCommaSystemUsesItsOwnSeparators() {
-        struct RestoreLocale {
-            QLocale saved;
-            ~RestoreLocale() { QLocale::setDefault(saved); }
-        } restore;
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        {
-            Sheet s;
-            s.enter("150000,5", "6,375", "25");
+    // Under other systems' signs the period key types the system's point; entries, results
+    // and grid show the system's signs; the saved file is the one saved under the pinned
+    // signs; an opened reference file prints its reference printout with the figures in the
+    // system's signs.
+    void figuresFollowTheSystemLocale() {
+        const QString golden = QStringLiteral(PECUNEX_SOURCE_DIR "/tests/golden/");
+        const QString printout =
+            QString::fromUtf8(readAll(golden + "mortgage-20y-annual.expected.txt"));
+        auto saved = [](Sheet& s) {
+            s.enter("150000.5", "6.375", "25");
             s.click("MCalc");
+            const QString file = s.ws.folder.filePath("plan.umd");
+            s.ws.scripted.fileNames = {file.toStdString()};
+            s.click("MSaveFile");
+            return readAll(file);
+        };
+        const QByteArray pinned = [&] {
+            Sheet s;
+            return saved(s);
+        }();
+        QVERIFY(pinned.startsWith("150000.5,6.375,25,"));
+        for (const locales::Case& c : locales::Cases) {
+            const locales::Scope scope(c.locale);
+            Sheet s;
+            QCOMPARE(saved(s), pinned);
             QCOMPARE(s.stored(), QString("150000.5|6.375|25"));
-            QCOMPARE(s.shown(), QString("     $150.000,50|         6,375%|              25"));
+            QCOMPARE(s.shown(), locales::inLocale(
+                                    c.locale, "     $150,000.50|         6.375%|              25"));
             // Spreadsheet PMT(0.06375/12, 300, -150000.5) = 1,001.129; first interest P * i =
             // 796.878.
             QCOMPARE(s.label("InMonthPI").trimmed() + "|" + s.cells(1, 1, 3),
-                     QString("$1.001,13|796,88|204,25|149.796,25"));
+                     locales::inLocale(c.locale, "$1,001.13|796.88|204.25|149,796.25"));
+            s.ws.scripted.fileNames = {(golden + "mortgage-20y-annual.umd").toStdString()};
+            s.ws.scripted.headers = {"Example: 20-year mortgage, annual totals"};
+            s.st().PrinterFontChoice = 0;
+            s.click("MLoadFile");
+            s.click("MPrinter");
+            QVERIFY2(s.messages().empty(), c.name);
+            QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+            QCOMPARE(QString::fromStdString(s.ws.capture.documents.front()),
+                     locales::figuresInLocale(c.locale, printout));
         }
     }
 

@@ -1,4 +1,4 @@
 foreach(name window files dialogs keys commands)
   pecunex_qtest(test_mortgage_${name} SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_${name}.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h ${CMAKE_CURRENT_LIST_DIR}/KeyboardTable.h LIBS pecunex_mortgage_ui)
+    ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h LIBS pecunex_mortgage_ui)
 endforeach()

@@ -5,12 +5,15 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 #include <sstream>
 
 #include "FailingSaves.h"
 #include "Grid.h"
+#include "KeyStorm.h"
+#include "LocaleCases.h"
 #include "NetWorthWindow.h"
 #include "Platform.h"
 #include "QtTestMain.h"
@@ -277,6 +280,114 @@ class TestNetWorthWindow : public QObject {
         const std::string& text = s.ws.capture.documents.front();
         QVERIFY(text.rfind("\n\n Mine\n\n", 0) == 0);
         QVERIFY(text.find("Net Worth =      $1,234.50\n") != std::string::npos);
+    }
+
+    // Under other systems' signs: amounts typed with the period key show, total and print in
+    // the system's signs, the comma key is refused as under the pinned signs, the saved file
+    // is the one saved under the pinned signs, and the reference file prints its reference
+    // printout with the figures in the system's signs.
+    void figuresFollowTheSystemLocale() {
+        const QString golden = QStringLiteral(PECUNEX_SOURCE_DIR "/tests/golden/");
+        const QString printout =
+            QString::fromStdString(readText(golden + "networth-household.expected.txt"));
+        auto saved = [](Sheet& s) {
+            s.line(1, 1, "House", "1234.5");
+            s.line(2, 1, "Loan", "1000.25");
+            s.click("NCalc");
+            const QString file = s.ws.folder.filePath("Home.NWV");
+            s.ws.scripted.fileNames = {file.toStdString()};
+            s.click("SaveNet");
+            return readText(file);
+        };
+        const std::string pinned = [&] {
+            Sheet s;
+            return saved(s);
+        }();
+        QVERIFY(pinned.rfind("1,1\r\n\"House\",1234.5,\"Loan\",1000.25\r\n", 0) == 0);
+        for (const locales::Case& c : locales::Cases) {
+            const locales::Scope scope(c.locale);
+            Sheet s;
+            QCOMPARE(saved(s), pinned);
+            // 1,234.50 - 1,000.25 = 234.25 (hand calculation)
+            QCOMPARE(s.cells(1, 1) + "/" + s.cells(1, 4) + "/" + s.cells(2, 1) + "/" +
+                         s.label("Net"),
+                     locales::inLocale(c.locale, "House|1,234.50/Total Assets|$1,234.50/"
+                                                 "Loan|1,000.25/$234.25"));
+            s.ws.scripted.fileNames = {(golden + "networth-household.NWV").toStdString()};
+            s.ws.scripted.headers = {"Example: household net worth"};
+            s.ws.shared.PrinterFontChoice = 1;
+            s.click("Loadnet");
+            s.click("NPrinter");
+            QVERIFY2(s.messages().empty(), c.name);
+            QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+            QCOMPARE(QString::fromStdString(s.ws.capture.documents.front()),
+                     locales::figuresInLocale(c.locale, printout));
+            s.type(1, 1, 1, ",");
+            QCOMPARE(s.beeps, 1);
+            QCOMPARE(s.cells(1, 1), locales::inLocale(c.locale, "House|325,000.00"));
+        }
+    }
+
+    // Random keys and clicks over both grids: amounts hold figures only, names no double
+    // quote, the "Changes made" mark is up whenever a cell differs from the last
+    // calculation, and the help text never hides the grids.
+    void keyAndClickStorm() {
+        Sheet s;
+        s.ws.scripted.headers.assign(20000, "1");
+        s.ws.scripted.fileNames.assign(20000, "");
+        s.ws.scripted.values.assign(20000, "");
+        s.ws.scripted.answers.assign(20000, 6); // leaving: stay and save first
+        storm::ModalCloser closer(s.window.get());
+        auto cellsOf = [&s] {
+            QStringList all;
+            for (int side : {1, 2})
+                for (int r = 1; r < s.grid(side)->rows(); ++r)
+                    all << s.grid(side)->text(r, 0) + QChar(0x1f) + s.grid(side)->text(r, 1);
+            return all;
+        };
+        std::vector<storm::Field> fields;
+        for (int side : {1, 2}) {
+            Grid* g = s.grid(side);
+            fields.push_back({side == 1 ? "NGrid1" : "NGrid2",
+                              s.window.get(),
+                              g,
+                              [g] { return g->text(std::max(g->currentRow(), 1), 0); },
+                              {}});
+        }
+        const QString amountChars = storm::Decimal + " ,-$";
+        QStringList calculatedCells = cellsOf();
+        bool marked = false;
+        storm::Plan plan;
+        plan.events = 5000;
+        plan.burst = 1;
+        for (const char* name : {"NCalc", "NHelp", "Loadnet", "NPrinter", "NGrid1", "NGrid2"})
+            plan.clickable.push_back(s.find(name));
+        plan.invariants = [&]() -> QString {
+            const QStringList cells = cellsOf();
+            for (const QString& cell : cells) {
+                const QString name = cell.section(QChar(0x1f), 0, 0),
+                              amount = cell.section(QChar(0x1f), 1);
+                if (name.contains('"'))
+                    return "a name holds a double quote: " + cell;
+                for (QChar c : amount)
+                    if (!amountChars.contains(c))
+                        return "an amount holds \"" + amount + "\"";
+            }
+            const bool help = s.find("NTextBox")->isVisible();
+            if (help != (s.find<QPushButton>("NHelp")->text() == "Close &Help"))
+                return "the help caption does not match the help text";
+            if (!s.grid(1)->isVisible() || !s.grid(2)->isVisible())
+                return "a grid is hidden";
+            const bool nowMarked = s.find("NetInfo")->isVisible();
+            if (!nowMarked && !marked && cells != calculatedCells)
+                return "cells changed without the changes mark";
+            if (!nowMarked)
+                calculatedCells = cells;
+            marked = nowMarked;
+            return {};
+        };
+        const QString fault = storm::run("net worth", fields, plan, storm::seed());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "Grid.h"
+#include "KeyStorm.h"
+#include "LocaleCases.h"
 #include "Platform.h"
 #include "QtTestMain.h"
 #include "SavingsTables.h"
@@ -295,6 +297,103 @@ class TestSavingsWindow : public QObject {
         QVERIFY(s.tables.SavingsInputs[2].isZero() && s.tables.GrowthTable[1][4].isZero() &&
                 s.tables.Periods == 0);
         QCOMPARE(s.st().ScheduleYears + s.st().ContextCode + s.st().GraphSource, 0);
+    }
+
+    // A figure beyond the money range is not taken as 0: the field shows it as typed and
+    // the calculation refuses it with message 26; retyped in range, it calculates.
+    void aFigureBeyondTheMoneyRangeIsRefusedNotZeroed() {
+        const char* fields[] = {"InLumpInv", "InInvest", "InRate", "InIncrRate", "inInflatRate"};
+        for (const char* field : fields) {
+            Sheet s;
+            s.type(field, "12345678901234567890"); // 1.2e19: beyond 922,337,203,685,477
+            QVERIFY2(s.text(field).contains("12"), qPrintable(s.text(field)));
+            s.alt('c');
+            QCOMPARE(s.messages(), std::vector<int>{26});
+            QVERIFY(s.gridEmpty());
+            QCOMPARE(s.st().ScheduleYears, std::int16_t{0});
+            s.type(field, "1");
+            s.alt('c');
+            QCOMPARE(s.messages(), std::vector<int>{26});
+            QCOMPARE(s.st().ScheduleYears, std::int16_t{25});
+        }
+    }
+
+    // Random keys and clicks: the fields hold what their filters let in, results stand only
+    // while every entry is as it was when they were calculated, and the help text and the
+    // grid are never both hidden.
+    void keyAndClickStorm() {
+        Sheet s;
+        s.ws.scripted.headers.assign(20000, "1");
+        s.ws.scripted.fileNames.assign(20000, "");
+        storm::ModalCloser closer(s.window.get());
+        std::vector<storm::Field> fields;
+        const QString figure = storm::Decimal + " ,$%-";
+        for (const char* name : {"InLumpInv", "InInvest", "InRate", "InIncrRate", "inInflatRate",
+                                 "InTerm", "InMonthsYrs"}) {
+            QComboBox* box = s.box(name);
+            const QString n = name;
+            fields.push_back({n, s.window.get(),
+                              box->isEditable() ? static_cast<QWidget*>(box->lineEdit()) : box,
+                              [box] { return box->currentText(); },
+                              n == "InTerm" ? QString(storm::Digits + " ") : figure});
+            if (n == "InMonthsYrs")
+                fields.back().admitted.clear(); // a list entry: any text
+        }
+        auto entries = [&s] {
+            QStringList texts;
+            for (const char* name : {"InLumpInv", "InInvest", "InMonthsYrs", "InRate", "InIncrRate",
+                                     "inInflatRate", "InTerm"})
+                texts << s.text(name);
+            return texts;
+        };
+        QStringList calculatedFrom;
+        bool shown = false;
+        storm::Plan plan;
+        plan.events = 5000;
+        plan.burst = 1; // results may come and go with every event
+        for (const char* name : {"SCalc", "SHelp", "SPrinter", "SGrid", "InMonthsYrs"})
+            plan.clickable.push_back(s.find(name));
+        plan.invariants = [&]() -> QString {
+            const bool help = s.find("STextBox")->isVisible();
+            if (!help && !s.grid()->isVisible())
+                return "the help text and the grid are both hidden";
+            if (help != (s.find<QPushButton>("SHelp")->text() == "Close &Help"))
+                return "the help caption does not match the help text";
+            const bool nowShown = !s.gridEmpty();
+            if (nowShown && shown && entries() != calculatedFrom)
+                return "results still shown after the entries changed: " + entries().join('|') +
+                       " calculated from " + calculatedFrom.join('|');
+            if (nowShown && !shown)
+                calculatedFrom = entries();
+            shown = nowShown;
+            return {};
+        };
+        const QString fault = storm::run("savings", fields, plan, storm::seed());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    }
+
+    // Under other systems' signs: the defaults' first year, 1,200 x 1.2 = 1,440 (hand
+    // calculation), in the locale's signs in the grid and the printout; a typed period key
+    // gives the locale's point.
+    void figuresFollowTheSystemLocale() {
+        for (const locales::Case& c : locales::Cases) {
+            const locales::Scope scope(c.locale);
+            Sheet s;
+            s.type("InInvest", "1200.5");
+            QCOMPARE(s.text("InInvest").trimmed(), "$" + locales::inLocale(c.locale, "1,200.50"));
+            QCOMPARE(s.stored(2), 1200.5);
+            s.type("InInvest", "1200");
+            s.alt('c');
+            QCOMPARE(s.row(1), "1|" + locales::inLocale(c.locale, "1,200.00|240.00|1,440.00"));
+            s.ws.scripted.headers = {"Plan"};
+            s.alt('p');
+            QCOMPARE(s.ws.capture.documents.size(), size_t{1});
+            const QString doc = QString::fromStdString(s.ws.capture.documents.front());
+            QVERIFY2(doc.contains(locales::inLocale(c.locale, "1,440.00")) &&
+                         !doc.contains("1,440.00"),
+                     c.name);
+            QVERIFY(s.messages().empty());
+        }
     }
 };
 

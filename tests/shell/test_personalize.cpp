@@ -4,6 +4,7 @@
 
 #include "Colours.h"
 #include "FailingSaves.h"
+#include "KeyStorm.h"
 #include "MdiContainer.h"
 #include "PersonalizeDialog.h"
 #include "Placement.h"
@@ -224,6 +225,39 @@ class PersonalizeTest : public QObject {
         QCOMPARE(savedFile(), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Personal.kpf"});
+    }
+
+    // Random keys and clicks in the dialog, which may be left and opened again: the boxes
+    // never hold a double quote, and whenever the dialog has been left the file holds what
+    // the shared state holds.
+    void keyAndClickStorm() {
+        storm::ModalCloser closer(dialog.get());
+        std::vector<storm::Field> fields = {
+            {"InCurrency", dialog.get(), currency, [this] { return currency->text(); }, {}},
+            {"InMyName", dialog.get(), name, [this] { return name->text(); }, {}}};
+        storm::Plan plan;
+        plan.events = 3000;
+        plan.burst = 1;
+        for (QRadioButton* o : dialog->findChildren<QRadioButton*>("PtrFt"))
+            plan.clickable.push_back(o);
+        plan.clickable.push_back(exitFonts());
+        plan.invariants = [this]() -> QString {
+            if (dialog->isVisible())
+                return {};
+            const ShellState file = loaded(state.LinesPerPage);
+            if (file.CurrencySymbol != state.CurrencySymbol || file.UserName != state.UserName ||
+                file.PrinterFontChoice != state.PrinterFontChoice)
+                return QString("the file holds \"%1\" %2 \"%3\", the program \"%4\" %5 \"%6\"")
+                    .arg(QString::fromStdString(file.CurrencySymbol))
+                    .arg(file.PrinterFontChoice)
+                    .arg(QString::fromStdString(file.UserName),
+                         QString::fromStdString(state.CurrencySymbol))
+                    .arg(state.PrinterFontChoice)
+                    .arg(QString::fromStdString(state.UserName));
+            return {};
+        };
+        const QString fault = storm::run("Personalize", fields, plan, storm::seed());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 

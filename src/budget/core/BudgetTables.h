@@ -32,6 +32,8 @@ struct BudgetTables {
     std::int16_t ExpenseCount = 0;
     // 1 amount per payment, 2 payments per year, 3 budgeted amount per payment (slot 0 unused).
     std::array<Currency, 4> EntryValues{};
+    // Marks an entry value typed beyond Currency's range (stored as 0): adding refuses it.
+    std::array<bool, 4> EntryOutOfRange{};
     std::int16_t SortOrder = 1;     // 1-4, the entries of the "Sorted by" list
     std::int16_t BudgetChanged = 0; // 1 after every refresh, 0 after a save
 

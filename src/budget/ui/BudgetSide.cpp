@@ -8,12 +8,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "BudgetEditing.h"
 #include "BudgetRefresh.h"
 #include "BusyCursor.h"
 #include "Colours.h"
 #include "Dialogs.h"
+#include "EntryFigure.h"
 #include "Grid.h"
 #include "Messages.h"
 #include "NumericEntry.h"
@@ -168,9 +170,8 @@ void BudgetSide::buildControls() {
         config.pattern = pattern;
         config.width = width;
         config.commit = [this, slot](double value) {
-            tables_.EntryValues[static_cast<size_t>(slot)] =
-                Currency::fromDouble(value).value_or(Currency{});
-            return tables_.EntryValues[static_cast<size_t>(slot)].toDouble();
+            const auto i = static_cast<size_t>(slot);
+            return storeEntryFigure(value, tables_.EntryValues[i], tables_.EntryOutOfRange[i]);
         };
         return new NumericEntry(box, state_, config);
     };
@@ -284,6 +285,11 @@ bool BudgetSide::boxesHaveData() {
     return false;
 }
 
+bool BudgetSide::entriesInRange() const {
+    const auto& marks = tables_.EntryOutOfRange;
+    return std::find(marks.begin(), marks.end(), true) == marks.end();
+}
+
 void BudgetSide::onAddClicked() {
     if (!boxesHaveData())
         return;
@@ -292,7 +298,8 @@ void BudgetSide::onAddClicked() {
         return;
     }
     const std::string description = desc_->text().toStdString();
-    const auto record = recordFromEntries(description, tables_.EntryValues);
+    const auto record =
+        entriesInRange() ? recordFromEntries(description, tables_.EntryValues) : std::nullopt;
     if (!record) {
         state_.MessageDetail = description;
         workspace_.dialogs().showMessage(msg::WrongEntryDetail);
@@ -334,6 +341,7 @@ void BudgetSide::onWhatIfClicked() {
     }
     const NumberSeparators seps = platform::systemSeparators();
     tables_.EntryValues = *entries;
+    tables_.EntryOutOfRange = {};
     desc_->setText(qs(record.Description));
     amount_->setText(qs(RightAlign(formatNumber((*entries)[1], "###,,###.00", seps), 10)));
     payments_->setText(qs(RightAlign(formatNumber((*entries)[2], "###", seps), 8)));
@@ -349,7 +357,9 @@ void BudgetSide::onAddChangedClicked() {
         return;
     {
         BusyCursor busy;
-        const auto record = recordFromEntries(desc_->text().toStdString(), tables_.EntryValues);
+        const auto record =
+            entriesInRange() ? recordFromEntries(desc_->text().toStdString(), tables_.EntryValues)
+                             : std::nullopt;
         if (record && replaceRecord(tables_, names_.side, changingRecord_, *record)) {
             emptyBoxes();
         } else {

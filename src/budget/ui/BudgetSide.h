@@ -60,6 +60,8 @@ class BudgetSide : public QGroupBox {
     void setChanging(bool on);
     void emptyBoxes();
     bool boxesHaveData();
+    // False when an amount was typed beyond the currency range: the record cannot be made.
+    bool entriesInRange() const;
     void onAddClicked();
     void onWhatIfClicked();
     void onAddChangedClicked();

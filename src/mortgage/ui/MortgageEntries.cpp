@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "Dialogs.h"
+#include "EntryFigure.h"
 #include "Messages.h"
 #include "MortgageTables.h"
 #include "MortgageTexts.h"
@@ -66,10 +67,8 @@ double MortgageWindow::commitRate(double value) {
 // A figure beyond the currency range is kept as shown and marked: the calculation reports
 // it as the overflow it is, instead of working with a zero.
 double MortgageWindow::storeFigure(int input, double value) {
-    const auto stored = Currency::fromDouble(value);
-    tables_.LoanInputs[static_cast<size_t>(input)] = stored.value_or(Currency{});
-    outOfRange_[static_cast<size_t>(input)] = !stored;
-    return stored ? stored->toDouble() : value;
+    const auto i = static_cast<size_t>(input);
+    return storeEntryFigure(value, tables_.LoanInputs[i], outOfRange_[i]);
 }
 
 bool MortgageWindow::checkTerm(double value) {

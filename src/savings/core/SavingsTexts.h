@@ -17,12 +17,18 @@ extern const std::array<const char*, 5> IncreaseEntries; // also the inflation f
 extern const std::array<const char*, 6> YearsEntries;
 
 // Field texts. `onLoad` selects the width or pattern the field shows when the worksheet
-// opens; the other is used after the field was retyped.
+// opens; the other is used after the field was retyped. The double forms show a typed
+// figure that lies beyond Currency's range.
 std::string lumpSumText(Currency value, const std::string& symbol, const NumberSeparators& seps,
+                        bool onLoad);
+std::string lumpSumText(double value, const std::string& symbol, const NumberSeparators& seps,
                         bool onLoad);
 std::string contributionText(Currency value, const std::string& symbol,
                              const NumberSeparators& seps, bool onLoad);
+std::string contributionText(double value, const std::string& symbol, const NumberSeparators& seps,
+                             bool onLoad);
 std::string rateText(Currency value, const NumberSeparators& seps); // rate, increase, inflation
+std::string rateText(double value, const NumberSeparators& seps);
 std::string yearsText(Currency value, const NumberSeparators& seps);
 
 // Grid headings before any calculation.

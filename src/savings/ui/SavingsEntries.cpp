@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "Dialogs.h"
+#include "EntryFigure.h"
 #include "Messages.h"
 #include "NumericEntry.h"
 #include "Platform.h"
@@ -25,6 +26,13 @@ QString qs(const std::string& s) {
 Currency money(double value) {
     return Currency::fromDouble(value).value_or(Currency{});
 }
+// A field's text for the value it shows: a stored figure as money, a figure beyond the
+// range as typed.
+template <class Text> std::string shown(double value, const Text& text) {
+    if (const auto stored = Currency::fromDouble(value))
+        return text(*stored);
+    return text(value);
+}
 } // namespace
 
 void SavingsWindow::setUpEntries() {
@@ -38,12 +46,18 @@ void SavingsWindow::setUpEntries() {
         config.display = std::move(display);
         return new NumericEntry(box->lineEdit(), state_, std::move(config));
     };
-    auto rate = [this](double v) { return rateText(money(v), seps_); };
+    auto rate = [this](double v) {
+        return shown(v, [this](auto figure) { return rateText(figure, seps_); });
+    };
     NumericEntry* lump = entry(InLumpInv, e::Lump, [this](double v) {
-        return lumpSumText(money(v), state_.CurrencySymbol, seps_, false);
+        return shown(v, [this](auto figure) {
+            return lumpSumText(figure, state_.CurrencySymbol, seps_, false);
+        });
     });
     NumericEntry* invest = entry(InInvest, e::Contribution, [this](double v) {
-        return contributionText(money(v), state_.CurrencySymbol, seps_, false);
+        return shown(v, [this](auto figure) {
+            return contributionText(figure, state_.CurrencySymbol, seps_, false);
+        });
     });
     NumericEntry* interest = entry(InRate, e::Rate, rate);
     NumericEntry* increase = entry(InIncrRate, e::Increase, rate, true);
@@ -75,8 +89,8 @@ void SavingsWindow::setUpEntries() {
 }
 
 double SavingsWindow::commit(int element, double value) {
-    tables_.SavingsInputs[static_cast<std::size_t>(element)] = money(value);
-    return tables_.SavingsInputs[static_cast<std::size_t>(element)].toDouble();
+    const auto i = static_cast<std::size_t>(element);
+    return storeEntryFigure(value, tables_.SavingsInputs[i], outOfRange_[i]);
 }
 
 double SavingsWindow::commitYears(double value) {

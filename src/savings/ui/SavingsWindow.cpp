@@ -1,5 +1,7 @@
 #include "SavingsWindow.h"
+
 #include "CommandButton.h"
+#include <algorithm>
 
 #include "GraphHandOver.h"
 #include "GraphSeries.h"
@@ -175,6 +177,7 @@ void SavingsWindow::loadDefaults() {
     workspace_.setCaption(QStringLiteral(" Investment Growth Calculations"));
     setWindowTitle(QStringLiteral(" Investment Growth Calculations"));
     tables_ = {};
+    outOfRange_ = {};
     state_.EditStarted = 0;
     layOutGrid();
 
@@ -244,6 +247,11 @@ void SavingsWindow::onCalculateClicked() {
     BusyCursor busy;
     state_.ScheduleYears = 0;
     calculated_.reset();
+    if (std::find(outOfRange_.begin(), outOfRange_.end(), true) != outOfRange_.end()) {
+        SGrid->clearBody(SGrid->rows());
+        workspace_.dialogs().showMessage(msg::CannotCalculate);
+        return;
+    }
     const GrowthInput input =
         growthInputFrom(tables_.SavingsInputs, InMonthsYrs->currentText().toStdString());
     const Result<Growth> growth = calculateGrowth(input);

@@ -3,6 +3,7 @@
 // quick help and the commands. The entries live in the worksheet's SavingsTables; the
 // window reads them into the engine's input and shows what the engine returns.
 #include <QWidget>
+#include <array>
 #include <optional>
 #include <string>
 
@@ -62,6 +63,9 @@ class SavingsWindow : public QWidget {
     NumberSeparators seps_;
     std::optional<GrowthInput> calculated_; // the entries of the table shown
     bool filling_ = false;                  // programmatic refills are no changes
+    // Entries typed beyond the currency range (by SavingsInputs element): the calculation
+    // refuses them.
+    std::array<bool, 9> outOfRange_{};
 
     QComboBox* InLumpInv = nullptr;
     QComboBox* InInvest = nullptr;
