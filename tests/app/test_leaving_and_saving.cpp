@@ -27,6 +27,7 @@
 #include "SafeSave.h"
 #include "ScriptedDialogs.h"
 #include "SettingsFile.h"
+#include "WorksheetFrame.h"
 
 namespace {
 
@@ -134,8 +135,7 @@ class TestLeavingAndSaving : public QObject {
                         p.container.close();
                         break;
                     case Path::FrameClose:
-                        qobject_cast<QMdiSubWindow*>(p.container.worksheet()->parentWidget())
-                            ->close();
+                        worksheetFrame(p.container.worksheet())->close();
                         break;
                     }
                     QCoreApplication::processEvents();
