@@ -214,6 +214,9 @@ Grid::Grid(QWidget* parent) : QTableView(parent), model_(new GridModel(this)) {
     setSelectionMode(QAbstractItemView::ContiguousSelection);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // Tab and Shift+Tab go on to the next control, as everywhere else in a worksheet; the
+    // arrow keys choose cells. (A grid that kept Tab would trap the keyboard inside it.)
+    setTabKeyNavigation(false);
     verticalHeader()->hide();
     // Compact spreadsheet rows of one fixed height: no per-row measuring, so thousands
     // of rows cost nothing to lay out.

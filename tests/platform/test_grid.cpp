@@ -1,5 +1,10 @@
 // The spreadsheet grid: row 0 as headings, bulk fills and filled rectangles.
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QVBoxLayout>
+#include <QWidget>
 
 #include "Grid.h"
 #include "QtTestMain.h"
@@ -90,6 +95,31 @@ class TestGrid : public QObject {
                            selected = c == 3 && (r == 1 || r == 2);
                 QCOMPARE(g.text(r, c), QString(range ? "0" : selected ? "z" : ""));
             }
+    }
+
+    // The keyboard never gets stuck in a grid: Tab and Shift+Tab leave it for the controls
+    // beside it, while the arrow keys still move between its cells.
+    void tabLeavesTheGridAndArrowsMoveInside() {
+        QWidget sheet;
+        auto* before = new QLineEdit(&sheet);
+        auto* grid = new Grid(&sheet);
+        auto* after = new QPushButton(QStringLiteral("E&xit"), &sheet);
+        auto* layout = new QVBoxLayout(&sheet);
+        layout->addWidget(before), layout->addWidget(grid), layout->addWidget(after);
+        grid->setCols(3);
+        grid->setRows(4);
+        sheet.show();
+        QApplication::setActiveWindow(&sheet);
+        QVERIFY(QTest::qWaitForWindowActive(&sheet));
+        grid->setFocus(Qt::TabFocusReason);
+        grid->setCurrentIndex(grid->model()->index(0, 0));
+        QTest::keyClick(grid, Qt::Key_Right);
+        QCOMPARE(grid->currentIndex().column(), 1);
+        QTest::keyClick(grid, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), after);
+        grid->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(grid, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), before);
     }
 };
 

@@ -143,7 +143,6 @@ void BudgetSide::buildControls() {
     grid_->setFitColumnsToWidth(true);
     // The columns are fitted to the grid's width; a stray pixel must not bring a scroll bar.
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    grid_->setTabKeyNavigation(false); // Tab goes on to the next control
     const auto headings = budgetGridHeadings(names_.side);
     for (int c = 0; c < BudgetGridCols; ++c)
         grid_->setText(0, c, qs(headings[static_cast<size_t>(c)]));

@@ -172,7 +172,6 @@ void NetWorthWindow::setUpGrid(Side& side) {
     grid->setFixedCols(0);
     grid->setRows(GridRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->setTabKeyNavigation(false); // Tab leaves the grid; the arrow keys choose cells
     grid->setColumnWidthTwips(0, 2700);
     grid->setColumnWidthTwips(1, 1500);
     grid->setColumnAlignment(0, Qt::AlignLeft);
