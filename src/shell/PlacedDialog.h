@@ -24,6 +24,11 @@ class PlacedDialog : public QDialog {
     }
 
     void showEvent(QShowEvent* event) override {
+        // The size the dialog has when first shown is its size for good: a fixed size is
+        // what makes every window manager leave out the maximise button, which the frame
+        // hints alone do not.
+        if (!event->spontaneous())
+            setFixedSize(size());
         placeOnActivation();
         QDialog::showEvent(event);
     }

@@ -198,6 +198,7 @@ class ShellWindowsTest : public QObject {
         opener->setFocus(Qt::TabFocusReason);
         Qt::WindowFlags frame;
         QPoint at;
+        bool fixedSize = false;
         const QString shown = runModal(
             [&] {
                 if (byMouse)
@@ -207,6 +208,7 @@ class ShellWindowsTest : public QObject {
             },
             [&](QWidget* w) {
                 frame = w->windowFlags();
+                fixedSize = w->minimumSize() == w->maximumSize() && w->size() == w->minimumSize();
                 at = w->pos() - container->pos();
                 static_cast<QDialog*>(w)->reject();
             });
@@ -214,6 +216,7 @@ class ShellWindowsTest : public QObject {
         QCOMPARE(at,
                  QPoint(platform::twipsToPixels(twips.x()), platform::twipsToPixels(twips.y())));
         QVERIFY(!(frame & Qt::WindowMaximizeButtonHint) && !(frame & Qt::WindowMinimizeButtonHint));
+        QVERIFY(fixedSize); // window managers that ignore the hints still offer no maximise
         QTRY_VERIFY(container->menu()->isVisible());
         QVERIFY(QApplication::focusWidget());
         QCOMPARE(QApplication::focusWidget()->objectName(), button);
