@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
 """Builds fuzz/corpus/<target>/: our sample and golden files and hostile variants of each
 (every kind of damage the readers must refuse without a fault), and command lines for the
-batch report. Run from the repository root. These are seeds: after a fuzz run, each fuzzer merges
-them and what it found into a fresh folder (build-fuzz/<target> -merge=1 NEW OLD...), and
-that small corpus is what the repository keeps and the test suite replays."""
+batch report. Writes them to build-fuzz/seeds/<target>/. They are seeds: after a fuzz run, each fuzzer
+merges them and what it found into a fresh folder (build-fuzz/<target> -merge=1 NEW
+build-fuzz/seeds/<target> RUN_CORPUS), and that small corpus is what fuzz/corpus/<target>/
+keeps and the test suite replays."""
 import hashlib
 import os
 import pathlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-OUT = ROOT / "fuzz" / "corpus"
+OUT = ROOT / "build-fuzz" / "seeds"
 
 SEEDS = {
     "fuzz_loan_file": ["samples/Sample.umd", "samples/Sample.uld", "tests/golden/mortgage-20y-annual.umd",
