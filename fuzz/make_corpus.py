@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Builds fuzz/corpus/<target>/: our sample and golden files and hostile variants of each
+"""Builds the fuzz targets' seeds: our sample and golden files and hostile variants of each
 (every kind of damage the readers must refuse without a fault), and command lines for the
 batch report. Writes them to build-fuzz/seeds/<target>/. They are seeds: after a fuzz run, each fuzzer
 merges them and what it found into a fresh folder (build-fuzz/<target> -merge=1 NEW
