@@ -27,8 +27,6 @@ QByteArray sample(const char* name) {
 }
 
 // Refused: message 13. Opened: no message, the worksheet as after the intact file.
-// ZeroAmount: no message, the amount read as zero. Either: refused, or read and calculated.
-// Refused: message 13. Opened: no message, the worksheet as after the intact file.
 // ZeroAmount: no message, the amount read as zero. TooLarge: an amount beyond the currency
 // range (the worksheet's own message for it). Either: refused, or read completely.
 enum class Expect { Refused, Opened, ZeroAmount, TooLarge, Either };
@@ -64,7 +62,8 @@ struct Format {
 
 // Source of each expectation: the file formats (every item is read in order, a count
 // bounds what follows, a file ends after its last record) and what users' editors write
-// (a byte-order mark or bare line feeds around an intact file).
+// (a byte-order mark, bare line feeds or carriage returns around an intact file). An amount
+// is the first figure of the file's first record; "-0" and 1e-320 read as zero.
 std::vector<Case> hostileCases(const Format& f) {
     std::vector<Case> cases;
     const auto add = [&](const QString& name, const QByteArray& bytes, Expect e) {
