@@ -14,7 +14,7 @@ using namespace report_process;
 constexpr long MemoryLimitKiB = 50 * 1024;
 
 // The largest resident size any finished child of this test program reached, in KiB.
-long childrenPeakKiB() {
+[[maybe_unused]] long childrenPeakKiB() {
     rusage usage{};
     getrusage(RUSAGE_CHILDREN, &usage);
     return usage.ru_maxrss;
