@@ -1,7 +1,8 @@
 # make run    - install missing Debian packages, build, start pecunex
 # make test   - install missing Debian packages, build, run the whole suite (SANITIZE=1: ASan+UBSan)
 # make build  - build only;  make bench - build, run the benchmarks, print them against their limits
-# make fuzz   - build the file readers' libFuzzer targets with Clang and run each for FUZZ_SECONDS
+# make fuzz   - build the libFuzzer targets with Clang and run each for FUZZ_SECONDS
+#               (or FUZZ_RUNS executions), one after the other
 # make package     - build pecunex_<version>_amd64.deb in this folder and check it with lintian
 # make screenshots - retake the guide's screenshots (doc/images) from the real program
 # make format       - rewrite every tracked C++ file as .clang-format has it
@@ -9,15 +10,23 @@
 SHELL := /bin/bash
 PRESET := default
 BUILD_DIR := build
+TEST_ENV := QT_QPA_PLATFORM=offscreen
 ifeq ($(SANITIZE),1)
 PRESET := sanitize
 BUILD_DIR := build-sanitize
+# Any finding fails its test; leaks inside Qt's and the system's libraries are suppressed
+# (each entry of the file says why), ours never are.
+TEST_ENV += ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_string_checks=1 \
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0
 endif
 WERROR ?= 0
 CMAKE_FLAGS := -DPECUNEX_WERROR=$(if $(filter 1,$(WERROR)),ON,OFF)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 FUZZ_SECONDS ?= 60
+FUZZ_RUNS ?=
+FUZZ_LIMIT := $(if $(FUZZ_RUNS),-runs=$(FUZZ_RUNS),-max_total_time=$(FUZZ_SECONDS))
 PACKAGES ?= packages.txt
 
 .PHONY: deps configure build test run bench fuzz package screenshots format format-check clean
@@ -37,7 +46,7 @@ build: configure
 	cmake --build $(BUILD_DIR)
 
 test: build
-	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+	cd $(BUILD_DIR) && $(TEST_ENV) ctest --output-on-failure -j2
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -61,7 +70,7 @@ fuzz:
 	    cp samples/Sample.BGT tests/golden/budget-household.Bgt build-fuzz/corpus/fuzz_budget_file/
 	@for t in $$(cat build-fuzz/fuzz-targets.txt); do \
 	    mkdir -p build-fuzz/corpus/$$t && \
-	    build-fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -max_len=4096 build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
+	    build-fuzz/$$t $(FUZZ_LIMIT) -max_len=4096 build-fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
 
 package: build

@@ -25,6 +25,7 @@
 #include "Printer.h"
 #include "ProgramPaths.h"
 #include "ReportFrame.h"
+#include "ReportOptions.h"
 #include "ReportOutput.h"
 #include "SavingsOptions.h"
 #include "SavingsReport.h"
@@ -239,17 +240,6 @@ const std::vector<Subcommand>& subcommands() {
     return table;
 }
 
-// Every option any subcommand knows; which one may use it is checked after parsing.
-std::vector<OptionSpec> allOptions() {
-    std::vector<OptionSpec> specs = {{"--header", true}, {"--font", true}, {"--currency", true},
-                                     {"--csv", false},   {"--pdf", true},  {"--help", false},
-                                     {"--period", true}, {"--sort", true}, {"--graph", true},
-                                     {"--size", true},   {"--3d", false}};
-    for (std::string_view name : SavingsOptionNames)
-        specs.push_back({name, true});
-    return specs;
-}
-
 bool isCommonOption(std::string_view name) {
     for (std::string_view common : {"--header", "--font", "--currency", "--csv", "--pdf", "--help"})
         if (name == common)
@@ -354,7 +344,7 @@ int usageError(const std::string& reason) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const Result<CommandLine> line = parseCommandLine(args, allOptions());
+    const Result<CommandLine> line = parseCommandLine(args, reportOptionSpecs());
     if (!line)
         return usageError(line.failure().what);
     if (line->has("--help")) {

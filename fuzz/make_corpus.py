@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
-"""Builds fuzz/corpus/<target>/: our sample and golden files and hostile variants of each
-(every kind of damage the readers must refuse without a fault). Run from the repository
-root; the files are kept in the repository and replayed by the test suite."""
+"""Builds the fuzz targets' seeds: our sample and golden files and hostile variants of each
+(every kind of damage the readers must refuse without a fault), and command lines for the
+batch report. Writes them to build-fuzz/seeds/<target>/. They are seeds: after a fuzz run, each fuzzer
+merges them and what it found into a fresh folder (build-fuzz/<target> -merge=1 NEW
+build-fuzz/seeds/<target> RUN_CORPUS), and that small corpus is what fuzz/corpus/<target>/
+keeps and the test suite replays."""
 import hashlib
 import os
 import pathlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-OUT = ROOT / "fuzz" / "corpus"
+OUT = ROOT / "build-fuzz" / "seeds"
 
 SEEDS = {
     "fuzz_loan_file": ["samples/Sample.umd", "samples/Sample.uld", "tests/golden/mortgage-20y-annual.umd",
@@ -16,6 +19,23 @@ SEEDS = {
     "fuzz_networth_file": ["samples/NetSampl.NWV", "tests/golden/networth-household.NWV"],
     "fuzz_settings": [],
 }
+# Command lines as users type them (words joined by NUL bytes) and a few they get wrong.
+COMMAND_LINES = [
+    ["mortgage", "samples/Sample.umd"],
+    ["loan", "a.uld", "--font=1", "--header", "Car loan", "--csv"],
+    ["--currency", "\u20ac", "networth", "NetSampl.NWV", "--pdf", "out.pdf"],
+    ["budget", "Sample.BGT", "--period", "2 Weeks", "--sort=Amounts Hi-Lo", "--csv"],
+    ["savings", "--lump", "1000", "--contribution=1200.50", "--frequency", "Monthly", "--rate", "7.5",
+     "--increase", "-1", "--inflation", "2.5", "--years", "40"],
+    ["savings", "--rate", "99999999999999", "--years=40", "--frequency=Quarterly", "--lump", "999999999999.99"],
+    ["mortgage", "a.umd", "--graph", "g.svg", "--3d", "--size", "1600x900"],
+    ["loan", "--", "-a.uld", "--csv"],
+    ["--help"],
+    ["loan", "a.uld", "--font"],
+    ["loan", "a.uld", "--csv=yes"],
+    ["savings", "--years", "41", "--size", "16X10000", "--header", "tab\there"],
+    ["budget", "-", "--colour=red"],
+]
 SETTINGS = [b'"$",1,"Ann Lee"\r\n', b'"EU",3,"Bo"\n', b'"",0,""\r\n', b'"\xe2\x82\xac",2,"Zo\xc3\xab"\r\n']
 
 # Numbers no field can produce, put in place of the first number of a file.
@@ -74,6 +94,7 @@ def main():
         write(target, blobs)
         everything.extend(sources)
     write("fuzz_seq_reader", [b for d in everything for b in variants(d)][:400])
+    write("fuzz_command_line", [b"\0".join(w.encode() for w in line) for line in COMMAND_LINES])
 
 
 if __name__ == "__main__":

@@ -59,10 +59,15 @@ void NetWorthWindow::onOpenClicked() {
             state_.CurrentFileName.clear();
         }
     }
+    bool calculated = false;
     {
         BusyCursor busy;
-        calculate();
+        calculated = calculate();
     }
+    // Figures too large to add up (message 26): the grids show the file's lines, not the
+    // statement that was there before it.
+    if (!calculated)
+        showLinesWithoutTotals();
     hideForDialogs(false);
 }
 

@@ -307,6 +307,14 @@ void NetWorthWindow::display(const Side& side) {
     grid->setRowsData(1, std::move(cells));
 }
 
+void NetWorthWindow::showLinesWithoutTotals() {
+    for (const Side* side : {&assets_, &liabilities_}) {
+        display(*side);
+        side->grid->setText(totalRowFor(*side->count), 1, QString());
+    }
+    Net->clear();
+}
+
 void NetWorthWindow::onCalculateClicked() {
     if (!calculate())
         return;

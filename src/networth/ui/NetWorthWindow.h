@@ -47,6 +47,7 @@ class NetWorthWindow : public QWidget {
     void buildLayout();
     void setUpGrid(Side& side);
     void display(const Side& side);
+    void showLinesWithoutTotals();
     void onCellEdited(Side& side, int row, int col, const QString& buffer);
     void onCellDeleted(Side& side, int row, int col);
     bool admitKey(int row, bool deleteKey);

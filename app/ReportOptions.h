@@ -1,0 +1,18 @@
+#pragma once
+// Every option pecunex-report knows, for its one parser; which report may use which is
+// checked after parsing.
+#include <string_view>
+#include <vector>
+
+#include "CommandLine.h"
+#include "SavingsOptions.h"
+
+inline std::vector<OptionSpec> reportOptionSpecs() {
+    std::vector<OptionSpec> specs = {{"--header", true}, {"--font", true}, {"--currency", true},
+                                     {"--csv", false},   {"--pdf", true},  {"--help", false},
+                                     {"--period", true}, {"--sort", true}, {"--graph", true},
+                                     {"--size", true},   {"--3d", false}};
+    for (std::string_view name : SavingsOptionNames)
+        specs.push_back({name, true});
+    return specs;
+}
