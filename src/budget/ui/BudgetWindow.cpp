@@ -26,8 +26,8 @@
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "TypedKey.h"
-#include "Workspace.h"
 #include "WorksheetFrame.h"
+#include "Workspace.h"
 
 namespace {
 QString qs(std::string_view s) {

@@ -22,8 +22,8 @@
 #include "Printer.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
-#include "Workspace.h"
 #include "WorksheetFrame.h"
+#include "Workspace.h"
 
 namespace {
 

@@ -30,8 +30,8 @@
 #include "PrePayDialog.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
-#include "Workspace.h"
 #include "WorksheetFrame.h"
+#include "Workspace.h"
 
 namespace {
 QString qs(const std::string& s) {

@@ -7,8 +7,8 @@
 #include "NetWorthFile.h"
 #include "NetWorthWindow.h"
 #include "ShellState.h"
-#include "Workspace.h"
 #include "WorksheetFrame.h"
+#include "Workspace.h"
 
 void NetWorthWindow::hideForDialogs(bool hide) {
     // Inside the container the whole worksheet frame steps aside; on its own (tests) it stays.

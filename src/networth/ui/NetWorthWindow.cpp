@@ -25,8 +25,8 @@
 #include "PrintJob.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
-#include "Workspace.h"
 #include "WorksheetFrame.h"
+#include "Workspace.h"
 
 namespace {
 

@@ -33,8 +33,8 @@
 #include "SavingsTexts.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
-#include "Workspace.h"
 #include "WorksheetFrame.h"
+#include "Workspace.h"
 
 namespace {
 // The grid's columns, widened from a default column of 975 twips.
