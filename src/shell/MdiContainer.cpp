@@ -80,12 +80,12 @@ MdiContainer::MdiContainer(ShellState& state, QWidget* parent)
 MdiContainer::~MdiContainer() {
     closing_ = true;
     // The children go after this object: none of their last signals may reach it.
+    // That includes frames already left and waiting for their deferred deletion, which no
+    // member points to any more.
     area_->disconnect(this);
     menu_->disconnect(this);
-    if (sheetWindow_)
-        sheetWindow_->disconnect(this);
-    if (graphWindow_)
-        graphWindow_->disconnect(this);
+    for (QMdiSubWindow* window : area_->findChildren<QMdiSubWindow*>())
+        window->disconnect(this);
 }
 
 Dialogs& MdiContainer::dialogs() {
