@@ -56,9 +56,12 @@ run: build
 	$(BUILD_DIR)/pecunex
 
 # Five repetitions of each benchmark, Google Benchmark's JSON in $(BUILD_DIR)/bench-results.json, then
-# the medians beside their limits. A benchmark over its limit is marked, never failed.
+# the medians beside their limits. A benchmark over its limit is marked, never failed. The
+# repetitions of all benchmarks are interleaved, so that a limit relative to another benchmark
+# (the engine against its bare-loop floor) compares figures taken under the same machine load.
 bench: build
 	$(BUILD_DIR)/pecunex-bench --benchmark_repetitions=5 --benchmark_display_aggregates_only=true \
+	    --benchmark_enable_random_interleaving=true \
 	    --benchmark_out=$(BUILD_DIR)/bench-results.json --benchmark_out_format=json
 
 fuzz:
