@@ -7,12 +7,12 @@
 #include "CommandLine.h"
 #include "SavingsOptions.h"
 
-inline std::vector<OptionSpec> reportOptionSpecs() {
-    std::vector<OptionSpec> specs = {{"--header", true}, {"--font", true}, {"--currency", true},
-                                     {"--csv", false},   {"--pdf", true},  {"--help", false},
-                                     {"--period", true}, {"--sort", true}, {"--graph", true},
-                                     {"--size", true},   {"--3d", false}};
+inline std::vector<KnownOption> reportKnownOptions() {
+    std::vector<KnownOption> knownOptions = {
+        {"--header", true}, {"--font", true},  {"--currency", true}, {"--csv", false},
+        {"--pdf", true},    {"--help", false}, {"--period", true},   {"--sort", true},
+        {"--graph", true},  {"--size", true},  {"--3d", false}};
     for (std::string_view name : SavingsOptionNames)
-        specs.push_back({name, true});
-    return specs;
+        knownOptions.push_back({name, true});
+    return knownOptions;
 }

@@ -344,7 +344,7 @@ int usageError(const std::string& reason) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    const Result<CommandLine> line = parseCommandLine(args, reportOptionSpecs());
+    const Result<CommandLine> line = parseCommandLine(args, reportKnownOptions());
     if (!line)
         return usageError(line.failure().what);
     if (line->has("--help")) {

@@ -31,8 +31,9 @@ std::vector<std::string> wordsOf(std::string_view bytes) {
     }
 }
 
-const OptionSpec* specOf(const std::vector<OptionSpec>& specs, std::string_view name) {
-    for (const OptionSpec& s : specs)
+const KnownOption* knownOptionNamed(const std::vector<KnownOption>& knownOptions,
+                                    std::string_view name) {
+    for (const KnownOption& s : knownOptions)
         if (s.name == name)
             return &s;
     return nullptr;
@@ -40,10 +41,12 @@ const OptionSpec* specOf(const std::vector<OptionSpec>& specs, std::string_view 
 
 // The parsed line as words again: every option as --name=value (or --name), then "--" and
 // the operands.
-std::vector<std::string> rewritten(const CommandLine& line, const std::vector<OptionSpec>& specs) {
+std::vector<std::string> rewritten(const CommandLine& line,
+                                   const std::vector<KnownOption>& knownOptions) {
     std::vector<std::string> words;
     for (const auto& [name, value] : line.options)
-        words.push_back(specOf(specs, name)->takesValue ? name + "=" + value : name);
+        words.push_back(knownOptionNamed(knownOptions, name)->takesValue ? name + "=" + value
+                                                                         : name);
     words.emplace_back("--");
     words.insert(words.end(), line.operands.begin(), line.operands.end());
     return words;
@@ -83,21 +86,22 @@ void checkValues(const CommandLine& line) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::vector<OptionSpec> specs = reportOptionSpecs();
+    static const std::vector<KnownOption> knownOptions = reportKnownOptions();
     const std::vector<std::string> words =
         wordsOf(std::string_view(reinterpret_cast<const char*>(data), size));
-    const Result<CommandLine> line = parseCommandLine(words, specs);
+    const Result<CommandLine> line = parseCommandLine(words, knownOptions);
     if (!line) {
         if (line.failure().what.empty())
             __builtin_trap(); // a refusal always says why
         return 0;
     }
     for (const auto& [name, value] : line->options) {
-        const OptionSpec* spec = specOf(specs, name);
-        if (!spec || (!spec->takesValue && !value.empty()))
+        const KnownOption* known = knownOptionNamed(knownOptions, name);
+        if (!known || (!known->takesValue && !value.empty()))
             __builtin_trap();
     }
-    const Result<CommandLine> again = parseCommandLine(rewritten(*line, specs), specs);
+    const Result<CommandLine> again =
+        parseCommandLine(rewritten(*line, knownOptions), knownOptions);
     if (!again || again->operands != line->operands || again->options != line->options)
         __builtin_trap();
     for (const auto& [name, value] : line->lastUses())

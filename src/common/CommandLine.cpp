@@ -4,10 +4,11 @@
 
 namespace {
 
-const OptionSpec* findSpec(std::span<const OptionSpec> specs, std::string_view name) {
-    const auto it = std::find_if(specs.begin(), specs.end(),
-                                 [&](const OptionSpec& known) { return known.name == name; });
-    return it == specs.end() ? nullptr : &*it;
+const KnownOption* findKnownOption(std::span<const KnownOption> knownOptions,
+                                   std::string_view name) {
+    const auto it = std::find_if(knownOptions.begin(), knownOptions.end(),
+                                 [&](const KnownOption& known) { return known.name == name; });
+    return it == knownOptions.end() ? nullptr : &*it;
 }
 
 Failure usage(std::string reason) {
@@ -36,7 +37,7 @@ std::vector<std::pair<std::string, std::string>> CommandLine::lastUses() const {
 }
 
 Result<CommandLine> parseCommandLine(std::span<const std::string> args,
-                                     std::span<const OptionSpec> specs) {
+                                     std::span<const KnownOption> knownOptions) {
     CommandLine line;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& word = args[i];
@@ -51,7 +52,7 @@ Result<CommandLine> parseCommandLine(std::span<const std::string> args,
         }
         const std::size_t equals = word.starts_with("--") ? word.find('=') : std::string::npos;
         const std::string name = word.substr(0, equals);
-        const OptionSpec* known = findSpec(specs, name);
+        const KnownOption* known = findKnownOption(knownOptions, name);
         if (!known)
             return usage("unknown option " + name);
         std::string value;

@@ -11,7 +11,7 @@
 
 #include "Result.h"
 
-struct OptionSpec {
+struct KnownOption {
     std::string_view name; // "--header"
     bool takesValue = false;
 };
@@ -27,10 +27,10 @@ struct CommandLine {
     std::vector<std::pair<std::string, std::string>> lastUses() const;
 };
 
-// Splits `args` by `specs`. Fails (code 0) with the reason: an unknown option, an option
+// Splits `args` by `knownOptions`. Fails (code 0) with the reason: an unknown option, an option
 // missing its value, a value given to an option that takes none.
 Result<CommandLine> parseCommandLine(std::span<const std::string> args,
-                                     std::span<const OptionSpec> specs);
+                                     std::span<const KnownOption> knownOptions);
 
 // True when the text holds a control character (C0, DEL or a UTF-8 encoded C1).
 bool hasControlCharacter(std::string_view text);

@@ -13,11 +13,12 @@
 
 namespace {
 
-const std::vector<OptionSpec> Specs = {{"--header", true}, {"--font", true}, {"--csv", false}};
+const std::vector<KnownOption> KnownOptions = {
+    {"--header", true}, {"--font", true}, {"--csv", false}};
 
 // operands joined by '|', then ';' and each option's last use as name=value.
 std::string parsed(const std::vector<std::string>& args) {
-    const Result<CommandLine> line = parseCommandLine(args, Specs);
+    const Result<CommandLine> line = parseCommandLine(args, KnownOptions);
     if (!line)
         return "refused: " + line.failure().what;
     std::string out;

@@ -10,12 +10,12 @@
 
 namespace {
 
-const std::vector<OptionSpec> Specs = {
+const std::vector<KnownOption> KnownOptions = {
     {"--graph", true}, {"--size", true}, {"--3d", false}, {"--csv", false}};
 
 // The options as the report applies them: each at its last use, then the final check.
 std::string apply(const std::vector<std::string>& args, GraphRequest& r) {
-    const Result<CommandLine> line = parseCommandLine(args, Specs);
+    const Result<CommandLine> line = parseCommandLine(args, KnownOptions);
     if (!line)
         return line.failure().what;
     for (const auto& [name, value] : line->lastUses())
