@@ -53,7 +53,7 @@ TEST(BudgetReportCommand, ReferenceExampleMatchesByteForByteAlsoWithAPdf) {
     ASSERT_FALSE(args.empty());
     const fs::path pdf = scratch.path / "budget.pdf";
     const ProcessRun r =
-        report(Golden, args.substr(0, args.find('\n')) + " --pdf '" + pdf.string() + "'");
+        report(Golden, args.substr(0, args.find('\n')) + " --pdf '" + pdf.string() + "' --text");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, readText(Golden / "budget-household.expected.txt"));
     EXPECT_EQ(readText(pdf).rfind("%PDF", 0), 0u);

@@ -63,7 +63,7 @@ TEST(ReportGraph, WritesPngAndSvgBesideTheUnchangedPrintout) {
     const ProcessRun plain = report("mortgage " + file);
     ASSERT_EQ(plain.status, 0) << plain.err;
 
-    const ProcessRun png = report("mortgage " + file + " --graph balance.png");
+    const ProcessRun png = report("mortgage " + file + " --graph balance.png --text");
     EXPECT_EQ(png.status, 0) << png.err;
     EXPECT_EQ(png.out, plain.out);
     EXPECT_EQ(pngSize(readText(scratch.path / "balance.png")), (std::pair{1200u, 800u}));

@@ -109,7 +109,7 @@ TEST(ReportCommandLine, ReferenceExamplesMatchByteForByteAndPdfIsWrittenBeside) 
     for (const std::string name : {"loan-36m-all", "mortgage-20y-annual"}) {
         const std::string args = readText(Golden / (name + ".args"));
         ASSERT_FALSE(args.empty()) << name;
-        const std::string pdfArg = name[0] == 'l' ? " --pdf '" + pdf.string() + "'" : "";
+        const std::string pdfArg = name[0] == 'l' ? " --pdf '" + pdf.string() + "' --text" : "";
         const ProcessRun r = report(Golden, args.substr(0, args.find('\n')) + pdfArg);
         EXPECT_EQ(r.status, 0) << r.err;
         EXPECT_EQ(r.out, readText(Golden / (name + ".expected.txt"))) << name;

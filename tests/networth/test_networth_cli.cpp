@@ -47,7 +47,7 @@ TEST(NetWorthReportCommand, ReferenceExampleAsItsArgsSayAlsoAsPdf) {
     const std::string args = readText(Golden / "networth-household.args");
     const fs::path pdf = scratch.path / "statement.pdf";
     const ProcessRun r =
-        report(Golden, args.substr(0, args.find('\n')) + " --pdf '" + pdf.string() + "'");
+        report(Golden, args.substr(0, args.find('\n')) + " --pdf '" + pdf.string() + "' --text");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, readText(Golden / "networth-household.expected.txt"));
     EXPECT_EQ(readText(pdf).rfind("%PDF", 0), 0u);

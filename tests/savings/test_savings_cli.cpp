@@ -49,7 +49,8 @@ ProcessRun report(const std::string& arguments) {
 TEST(SavingsCommand, ReferenceExampleMatchesByteForByteAndPdfIsWritten) {
     const std::string args = readText(Golden / "savings-quarterly-12y.args");
     const fs::path pdf = scratch.path / "savings.pdf";
-    const ProcessRun r = report(args.substr(0, args.find('\n')) + " --pdf '" + pdf.string() + "'");
+    const ProcessRun r =
+        report(args.substr(0, args.find('\n')) + " --pdf '" + pdf.string() + "' --text");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, readText(Golden / "savings-quarterly-12y.expected.txt"));
     EXPECT_EQ(readText(pdf).rfind("%PDF", 0), 0u);
