@@ -32,8 +32,8 @@
 
 namespace {
 
-// A quarter inch all round leaves room for 80 columns at 12 points and for the longest
-// pages the reports print at 10 points.
+// A quarter inch all round, as the printout font's own PDF writer has it; printGrid fits the
+// longest pages and 80 columns into what is left.
 const QMarginsF PageMargins(0.25, 0.25, 0.25, 0.25);
 
 // What a QPrinter's high resolution gives a PDF.
