@@ -11,7 +11,8 @@ inline std::vector<KnownOption> reportKnownOptions() {
     std::vector<KnownOption> knownOptions = {
         {"--header", true}, {"--font", true},  {"--currency", true}, {"--csv", false},
         {"--pdf", true},    {"--help", false}, {"--period", true},   {"--sort", true},
-        {"--graph", true},  {"--size", true},  {"--3d", false}};
+        {"--graph", true},  {"--size", true},  {"--3d", false},      {"--paper", true},
+        {"--text", false}};
     for (std::string_view name : SavingsOptionNames)
         knownOptions.push_back({name, true});
     return knownOptions;

@@ -207,11 +207,12 @@ std::vector<Row> table() {
          Files{{"locked/x.pdf", ""}}},
         {"mortgage mortgage-20y-annual.umd --graph no/g.png", 1, "cannot write no/g.png"},
     };
-    // The reference printouts exactly as their .args files say, with a PDF beside.
+    // The reference printouts exactly as their .args files say, with a PDF beside (--text:
+    // the printout on stdout as well).
     for (const std::string name : {"loan-36m-all", "mortgage-20y-annual", "budget-household",
                                    "networth-household", "savings-quarterly-12y"}) {
         const std::string args = readText(Golden / (name + ".args"));
-        rows.push_back({args.substr(0, args.find('\n')) + " --pdf " + name + ".pdf", 0, "",
+        rows.push_back({args.substr(0, args.find('\n')) + " --text --pdf " + name + ".pdf", 0, "",
                         "@" + name + ".expected.txt", Files{{name + ".pdf", "/Contents"}}});
     }
     return rows;
