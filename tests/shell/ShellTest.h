@@ -98,6 +98,13 @@ inline void expectModal(const char* name, const std::function<void()>& call,
     QCOMPARE(runModal(call, drive), QString(name));
 }
 
+// A `_data()` table of one column, "row": a struct whose `name` names the row.
+template <class Row, std::size_t N> void addRows(const Row (&rows)[N]) {
+    QTest::addColumn<Row>("row");
+    for (const Row& row : rows)
+        QTest::newRow(row.name) << row;
+}
+
 template <class T = QWidget> T* child(QObject* parent, const char* name) {
     T* found = parent ? parent->findChild<T*>(QLatin1String(name)) : nullptr;
     if (!found)

@@ -36,59 +36,37 @@ class ProgramPathsTest : public QObject {
             qputenv("XDG_CONFIG_HOME", savedConfig);
     }
 
-    // Installed means under /usr (folder-wise) or in a folder the program cannot write.
-    void layoutRule() {
+    // Installed means under /usr (folder-wise) or in a folder the program cannot write; a
+    // folder that is not there is no installation. Installed, the data is <prefix>/share/pecunex
+    // and the user's folders hold the rest; in the build tree everything is beside the program.
+    void layoutsAndTheirFolders() {
+        using enum paths::Layout;
         const struct {
             const char* folder;
             bool writable;
-            paths::Layout expected;
-        } rows[] = {
-            {"/usr/bin", true, paths::Layout::Installed}, // a package's program, run by root
-            {"/usr/bin", false, paths::Layout::Installed},
-            {"/usr/local/bin", true, paths::Layout::Installed},
-            {"/usr", true, paths::Layout::Installed},
-            {"/usr/../home/ann/build", true,
-             paths::Layout::BuildTree},                        // not under /usr once cleaned
-            {"/usrlocal/bin", true, paths::Layout::BuildTree}, // a sibling, not below /usr
-            {"/home/ann/pecunex/build", true, paths::Layout::BuildTree},
-            {"/opt/pecunex/bin", false, paths::Layout::Installed}, // read-only elsewhere
-        };
-        for (const auto& row : rows)
-            QVERIFY2(paths::layoutOf(row.folder, row.writable) == row.expected, row.folder);
-        // The running test sits in the build tree; a folder that is not there is no installation.
-        QCOMPARE(paths::layoutOf(QCoreApplication::applicationDirPath()), paths::Layout::BuildTree);
-        QCOMPARE(paths::layoutOf(inHome("missing/folder")), paths::Layout::BuildTree);
-        QCOMPARE(paths::layoutOf("/usr/missing/folder"), paths::Layout::Installed);
-    }
-
-    // The folders of each layout, by hand from the rule above.
-    void foldersOfEachLayout() {
-        const paths::UserFolders user{"/home/ann/.config/pecunex", "/home/ann/Documents"};
-        const struct {
             paths::Layout layout;
-            const char *program, *data, *settings, *documents;
+            const char* data; // the folder foldersFor gives the layout
         } rows[] = {
-            {paths::Layout::BuildTree, "/home/ann/src/build", "/home/ann/src/build",
-             "/home/ann/src/build", "/home/ann/src/build"},
-            {paths::Layout::BuildTree, "/home/ann/src/build/", "/home/ann/src/build",
-             "/home/ann/src/build", "/home/ann/src/build"},
-            {paths::Layout::Installed, "/usr/bin", "/usr/share/pecunex",
-             "/home/ann/.config/pecunex", "/home/ann/Documents"},
-            {paths::Layout::Installed, "/usr/local/bin", "/usr/local/share/pecunex",
-             "/home/ann/.config/pecunex", "/home/ann/Documents"},
-            {paths::Layout::Installed, "/opt/pecunex/bin", "/opt/pecunex/share/pecunex",
-             "/home/ann/.config/pecunex", "/home/ann/Documents"},
+            {"/usr", true, Installed, "/share/pecunex"},
+            {"/usr/local/bin", true, Installed, "/usr/local/share/pecunex"},
+            {"/usr/../home/ann/build/", true, BuildTree, "/home/ann/build"}, // cleaned first
+            {"/usrlocal/bin", true, BuildTree, "/usrlocal/bin"},             // not below /usr
+            {"/opt/pecunex/bin", false, Installed, "/opt/pecunex/share/pecunex"},
         };
+        const paths::UserFolders user{"/home/ann/.config/pecunex/", "/home/ann/Documents"};
         for (const auto& row : rows) {
-            const paths::Folders f = paths::foldersFor(row.layout, row.program, user);
-            QCOMPARE(
-                QStringList({f.program, f.data, f.settings, f.documents}),
-                QStringList({QDir::cleanPath(row.program), row.data, row.settings, row.documents}));
+            QCOMPARE(paths::layoutOf(row.folder, row.writable), row.layout);
+            const paths::Folders f = paths::foldersFor(row.layout, row.folder, user);
+            const QString program = QDir::cleanPath(row.folder);
+            QCOMPARE(QStringList({f.program, f.data, f.settings, f.documents}),
+                     row.layout == BuildTree
+                         ? QStringList({program, program, program, program})
+                         : QStringList({program, row.data, "/home/ann/.config/pecunex",
+                                        "/home/ann/Documents"}));
         }
-        // The program run from the build tree finds everything beside itself.
+        QCOMPARE(paths::layoutOf(inHome("missing/folder")), BuildTree);
         const paths::Folders here = paths::foldersOf(QCoreApplication::applicationDirPath());
-        QCOMPARE(here.data, QDir::cleanPath(QCoreApplication::applicationDirPath()));
-        QCOMPARE(here.settings, here.data);
+        QCOMPARE(here.settings, QDir::cleanPath(QCoreApplication::applicationDirPath()));
     }
 
     // The user's folders follow the desktop's conventions: the configuration folder is the one
