@@ -108,15 +108,12 @@ class NumericEntryTest : public QObject {
     void keysThatChangeNothing() {
         focus(0);
         clipboard()->setText("abc");
-        for (const auto& [key, mod] : {std::pair{Qt::Key_Home, Qt::NoModifier},
-                                       {Qt::Key_Right, Qt::NoModifier},
-                                       {Qt::Key_End, Qt::ShiftModifier},
-                                       {Qt::Key_Shift, Qt::NoModifier},
-                                       {Qt::Key_V, Qt::ControlModifier},
-                                       {Qt::Key_Insert, Qt::ShiftModifier},
-                                       {Qt::Key_Q, Qt::AltModifier},
-                                       {Qt::Key_5, Qt::ControlModifier}})
-            QTest::keyClick(field(0), key, mod);
+        for (const QKeyCombination k :
+             {QKeyCombination(Qt::Key_Home), QKeyCombination(Qt::Key_Right),
+              QKeyCombination(Qt::Key_Shift), Qt::ShiftModifier | Qt::Key_End,
+              Qt::ControlModifier | Qt::Key_V, Qt::ShiftModifier | Qt::Key_Insert,
+              Qt::AltModifier | Qt::Key_Q, Qt::ControlModifier | Qt::Key_5})
+            QTest::keyClick(field(0), k.key(), k.keyboardModifiers());
         QCOMPARE(form->state.EditStarted, 0);
         QTest::keyClick(field(0), Qt::Key_Tab);
         QTRY_VERIFY(field(1)->hasFocus());

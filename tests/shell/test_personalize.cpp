@@ -71,18 +71,6 @@ class PersonalizeTest : public QObject {
         }
     }
 
-    // The exact bytes replace a longer old file, leaving nothing beside it; an unwritable folder
-    // is no error.
-    void saving() {
-        QVERIFY(saveSettings(state));
-        state.CurrencySymbol = "", state.PrinterFontChoice = 3, state.UserName = "Al";
-        QVERIFY(saveSettings(state));
-        QCOMPARE(savedFile(), QByteArray("\"\",3,\"Al\"\r\n"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Personal.kpf"});
-        state.ProgramFolder = QDir(folder.path()).filePath("missing/folder").toStdString();
-        QVERIFY(!saveSettings(state));
-    }
-
     // The caption while the dialog is open, the current font checked, a font option applied
     // at once; both boxes take typing: the worksheets' entry yellow.
     void opening() {

@@ -92,45 +92,27 @@ class ProgramPathsTest : public QObject {
     }
 
     // Personal.kpf: beside the program in the build tree; installed, in the configuration
-    // folder (made when missing), never in the data folder, and read back from there.
-    void settingsInBothLayouts() {
+    // folder (made when missing, and only then), never in the data folder, and read back from
+    // there. A file dialog with no file name starts beside the program in the build tree, in
+    // the documents folder once installed, with the installed samples in its side bar.
+    void bothLayouts() {
         QDir(configFolder()).removeRecursively();
-        QVERIFY(QDir().mkpath(inHome("build")));
-        ShellState s;
-        s.ProgramFolder = inHome("build").toStdString(), s.UserName = "Ann", s.CurrencySymbol = "£";
-        QCOMPARE(settingsFilePath(s), inHome("build/Personal.kpf"));
-        QVERIFY(saveSettings(s));
-        QVERIFY(QFile::exists(inHome("build/Personal.kpf")));
-        QVERIFY(!QFile::exists(configFolder()));
-
-        s.ProgramFolder = InstalledData.toStdString(), s.UserName = "Bob", s.CurrencySymbol = "€";
-        QCOMPARE(settingsFilePath(s), QDir(configFolder()).filePath("Personal.kpf"));
-        QVERIFY(saveSettings(s));
-        QVERIFY(QFile::exists(QDir(configFolder()).filePath("Personal.kpf")));
-        QVERIFY(!QFile::exists(QDir(InstalledData).filePath("Personal.kpf")));
-        ShellState next;
-        next.ProgramFolder = InstalledData.toStdString();
-        loadSettings(next);
-        QCOMPARE(next.UserName, "Bob");
-        QCOMPARE(next.CurrencySymbol, "€");
-    }
-
-    // A file dialog with no file name starts beside the program in the build tree, in the
-    // documents folder once installed, with the installed samples in its side bar.
-    void fileDialogStart() {
-        QVERIFY(QDir().mkpath(inHome("Documents")));
-        QVERIFY(QDir().mkpath(inHome("build")));
+        QVERIFY(QDir().mkpath(inHome("Documents")) && QDir().mkpath(inHome("build")));
         const struct {
-            QString data;
-            QString start;
-            bool samplesInSideBar;
-        } rows[] = {
-            {inHome("build"), inHome("build"), false},
-            {InstalledData, inHome("Documents"), true},
-        };
+            QString data, settings, start;
+            bool installed;
+        } rows[] = {{inHome("build"), inHome("build"), inHome("build"), false},
+                    {InstalledData, configFolder(), inHome("Documents"), true}};
         for (const auto& row : rows) {
-            state.ProgramFolder = row.data.toStdString(), state.CurrentFileName.clear();
-            state.FileDialogMode = 1;
+            state.ProgramFolder = row.data.toStdString(), state.UserName = "Ann";
+            QCOMPARE(settingsFilePath(state), QDir(row.settings).filePath("Personal.kpf"));
+            QVERIFY(saveSettings(state));
+            QCOMPARE(QFile::exists(configFolder()), row.installed);
+            ShellState next;
+            next.ProgramFolder = state.ProgramFolder;
+            loadSettings(next);
+            QCOMPARE(next.UserName, "Ann");
+            state.CurrentFileName.clear(), state.FileDialogMode = 1;
             QString start;
             bool samples = false;
             expectModal(
@@ -142,8 +124,9 @@ class ProgramPathsTest : public QObject {
                     d->reject();
                 });
             QCOMPARE(start, row.start);
-            QCOMPARE(samples, row.samplesInSideBar);
+            QCOMPARE(samples, row.installed);
         }
+        QVERIFY(!QFile::exists(QDir(InstalledData).filePath("Personal.kpf")));
     }
 };
 PECUNEX_SUITE(ProgramPathsTest)
