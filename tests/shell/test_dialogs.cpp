@@ -22,15 +22,13 @@ struct DialogRow {
     int layoutClass, side; // RecordDialogSide: the grid the record dialog stands over
     int left, top;         // twips from the container's corner
 };
-// The text of a label, box or button.
+// The text of a label, a box or the message's read-only text.
 QString text(QWidget* w, const char* name) {
     if (auto* label = w->findChild<QLabel*>(name))
         return label->text();
-    if (auto* line = w->findChild<QLineEdit*>(name))
-        return line->text();
     if (auto* box = w->findChild<QPlainTextEdit*>(name))
         return box->isReadOnly() ? box->toPlainText() : "(editable)";
-    return child<QAbstractButton>(w, name)->text();
+    return child<QLineEdit>(w, name)->text();
 }
 struct FileRow {
     const char* name;
