@@ -4,7 +4,6 @@
 
 #include "Colours.h"
 #include "FailingSaves.h"
-#include "KeyStorm.h"
 #include "MdiContainer.h"
 #include "PersonalizeDialog.h"
 #include "ShellTest.h"
@@ -21,13 +20,6 @@ class PersonalizeTest : public QObject {
     QByteArray savedFile() const {
         QFile f(path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>";
-    }
-    ShellState loaded(int linesPerPage = 53) const {
-        ShellState next;
-        next.ProgramFolder = folder.path().toStdString();
-        next.LinesPerPage = static_cast<std::int16_t>(linesPerPage);
-        loadSettings(next);
-        return next;
     }
     QRadioButton* option(int i) { return dialog->findChildren<QRadioButton*>("PtrFt").value(i); }
     QWidget* exitFonts() { return child(dialog.get(), "ExitFonts"); }
@@ -62,7 +54,9 @@ class PersonalizeTest : public QObject {
             if (!row.file.isNull())
                 QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(row.file) >= 0);
             settings.close();
-            const ShellState read = loaded(63);
+            ShellState read;
+            read.ProgramFolder = folder.path().toStdString(), read.LinesPerPage = 63;
+            loadSettings(read);
             QCOMPARE(QString::fromStdString(read.CurrencySymbol + "|" + read.UserName),
                      row.symbolAndName);
             QCOMPARE(read.PrinterFontChoice * 100 + read.LinesPerPage, row.font * 100 + row.lines);
@@ -178,35 +172,6 @@ class PersonalizeTest : public QObject {
         QCOMPARE(savedFile(), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Personal.kpf"});
-    }
-
-    // Random keys and clicks in the dialog, which may be left and opened again: the boxes
-    // never hold a double quote, and whenever the dialog has been left the file holds what
-    // the shared state holds.
-    void keyAndClickStorm() {
-        storm::ModalCloser closer(dialog.get());
-        std::vector<storm::Field> fields = {
-            {"InCurrency", dialog.get(), currency, [this] { return currency->text(); }, {}},
-            {"InMyName", dialog.get(), name, [this] { return name->text(); }, {}}};
-        storm::Plan plan;
-        plan.events = 3000;
-        plan.burst = 1;
-        for (QRadioButton* o : dialog->findChildren<QRadioButton*>("PtrFt"))
-            plan.clickable.push_back(o);
-        plan.clickable.push_back(exitFonts());
-        plan.invariants = [this]() -> QString {
-            const auto settings = [](const ShellState& s) {
-                return QString::fromStdString(s.CurrencySymbol + "|" +
-                                              std::to_string(s.PrinterFontChoice) + "|" +
-                                              s.UserName);
-            };
-            const QString file = settings(loaded(state.LinesPerPage)), program = settings(state);
-            return dialog->isVisible() || file == program
-                       ? QString()
-                       : "the file holds " + file + ", the program " + program;
-        };
-        const QString fault = storm::run("Personalize", fields, plan, storm::seed());
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 

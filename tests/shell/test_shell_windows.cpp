@@ -33,7 +33,6 @@ class ShellWindowsTest : public QObject {
     }
     QWidget* menu(const char* name) { return child(container->menu(), name); }
     void click(const char* button) { QTest::mouseClick(menu(button), Qt::LeftButton); }
-    QPoint framePos(QWidget* w) { return worksheetFrame(w)->pos(); }
     void setOuterHeight(int pixels) {
         container->resize(container->width(),
                           pixels - (container->frameGeometry().height() - container->height()));
@@ -85,31 +84,23 @@ class ShellWindowsTest : public QObject {
         QCOMPARE(sheet->asked, 1);
     }
 
-    // 6810 up to 8500 twips of height, 8670 above; the menu and a worksheet move with it.
-    void layoutClassAndPlacement_data() {
-        QTest::addColumn<QByteArray>("sheet"); // the menu button that opens it; none: the menu
-        QTest::addColumn<QPoint>("small");
-        QTest::newRow("main menu") << QByteArray() << QPoint(-2, -1);           // (-25, -15) twips
-        QTest::newRow("worksheet") << QByteArray("ToBudget") << QPoint(-4, -2); // (-60, -30)
-    }
+    // The container opens at the screen's corner at 9615 x 6810 twips. 6810 up to 8500 twips
+    // of height, 8670 above; the menu and a worksheet move with it.
     void layoutClassAndPlacement() {
-        QFETCH(QByteArray, sheet);
-        QFETCH(QPoint, small);
-        start();
-        QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
-        QCOMPARE(container->size(), QSize(641, 454));
-        QCOMPARE(container->pos(), QPoint(0, 0));
-        if (!sheet.isEmpty())
-            click(sheet.constData());
-        QWidget* shown = sheet.isEmpty() ? container->menu() : container->worksheet();
-        QCOMPARE(state.LayoutClass, 6810);
-        QCOMPARE(framePos(shown), small);
-        setOuterHeight(567); // 8505 twips
-        QCOMPARE(state.LayoutClass, 8670);
-        QCOMPARE(framePos(shown), QPoint(80, 67)); // (1200, 1000)
-        setOuterHeight(566);                       // 8490 twips
-        QCOMPARE(state.LayoutClass, 6810);
-        QCOMPARE(framePos(shown), small);
+        for (const bool sheet : {false, true}) {
+            start();
+            QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
+            QCOMPARE(QRect(container->pos(), container->size()), QRect(0, 0, 641, 454));
+            if (sheet)
+                click("ToBudget");
+            QWidget* shown = worksheetFrame(sheet ? container->worksheet() : container->menu());
+            const QPoint small = sheet ? QPoint(-4, -2) : QPoint(-2, -1); // (-60, -30), (-25, -15)
+            for (const int height : {454, 567, 566}) { // 6810, 8505 and 8490 twips
+                setOuterHeight(height);
+                QCOMPARE(state.LayoutClass, height == 567 ? 8670 : 6810);
+                QCOMPARE(shown->pos(), height == 567 ? QPoint(80, 67) : small); // (1200, 1000)
+            }
+        }
     }
 
     // Without a registered worksheet each button opens a placeholder with its caption and
