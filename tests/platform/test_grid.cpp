@@ -1,4 +1,4 @@
-// The spreadsheet grid: row 0 as headings, bulk fills and filled rectangles.
+// The spreadsheet grid: row 0 as headings, bulk and sourced fills, the keyboard.
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -79,22 +79,6 @@ class TestGrid : public QObject {
         g.setRowsSource(1, 2, [](int row, int col) { return QString::number(row * 10 + col); });
         g.clearBody(2); // clearing drops the source: nothing left to make
         QCOMPARE(g.text(1, 1) + "|" + g.text(0, 0), QString("|No."));
-    }
-
-    void fillRangeAndSelectionTouchOnlyTheirRectangle() {
-        Grid g;
-        g.setCols(4);
-        g.setRows(6);
-        g.fillRange(4, 2, 2, 1, "0"); // corners in any order
-        g.selectionModel()->select(QItemSelection(g.model()->index(0, 3), g.model()->index(1, 3)),
-                                   QItemSelectionModel::ClearAndSelect);
-        g.fillSelection("z"); // model rows 0-1 are grid rows 1-2
-        for (int r = 0; r < 6; ++r)
-            for (int c = 0; c < 4; ++c) {
-                const bool range = r >= 2 && r <= 4 && c >= 1 && c <= 2,
-                           selected = c == 3 && (r == 1 || r == 2);
-                QCOMPARE(g.text(r, c), QString(range ? "0" : selected ? "z" : ""));
-            }
     }
 
     // The keyboard never gets stuck in a grid: Tab and Shift+Tab leave it for the controls

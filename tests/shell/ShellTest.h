@@ -2,37 +2,23 @@
 // Shared by the window tests: one main for several test objects, a modal-window driver.
 #include <QAbstractButton>
 #include <QApplication>
-#include <QByteArray>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QEvent>
 #include <QFile>
 #include <QFileDialog>
-#include <QGroupBox>
-#include <QGuiApplication>
-#include <QIODevice>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QObject>
 #include <QPlainTextEdit>
-#include <QPoint>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSize>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWidget>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QTest>
 #include <functional>
@@ -96,6 +82,13 @@ inline QString runModal(const std::function<void()>& call,
 inline void expectModal(const char* name, const std::function<void()>& call,
                         const std::function<void(QWidget*)>& drive) {
     QCOMPARE(runModal(call, drive), QString(name));
+}
+
+// A `_data()` table of one column, "row": a struct whose `name` names the row.
+template <class Row, std::size_t N> void addRows(const Row (&rows)[N]) {
+    QTest::addColumn<Row>("row");
+    for (const Row& row : rows)
+        QTest::newRow(row.name) << row;
 }
 
 template <class T = QWidget> T* child(QObject* parent, const char* name) {

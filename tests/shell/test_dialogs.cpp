@@ -1,398 +1,240 @@
-// The shared dialogs as the worksheets use them: their texts, the keys they refuse, where
-// Enter goes, the answers they leave in the shared state and where they are placed.
-#include <QClipboard>
-
+// The shared dialogs as the worksheets meet them: what they say, the keys they refuse, where
+// Enter goes, what each way out answers, where they stand, and the focus back on the control
+// that opened them. Then the frame every printout runs in.
 #include "Messages.h"
+#include "Placement.h"
+#include "PrintJob.h"
 #include "ShellTest.h"
 
 namespace {
-// The text of a label, line or button of `w`.
+enum Kind { Message, Question, Header, Record, Value };
+struct DialogRow {
+    const char* name;
+    Kind kind;
+    int code;           // MessageCode, QuestionCode, DeletePrompt or ContextCode
+    int selected;       // SelectedRow, the number the box offers
+    const char* keys;   // typed into the box, then a text holding a quote is pasted
+    const char* leave;  // "Enter" (twice in a box: onto the first button, then pressing it),
+                        // "Esc", "Alt+<letter>" or the name of the button clicked
+    const char* prompt; // a word of an entry dialog's prompt
+    int refused;        // beeps
+    const char* answer;
+    int layoutClass, side; // RecordDialogSide: the grid the record dialog stands over
+    int left, top;         // twips from the container's corner
+};
+// The text of a label, a box or the message's read-only text.
 QString text(QWidget* w, const char* name) {
     if (auto* label = w->findChild<QLabel*>(name))
         return label->text();
-    if (auto* line = w->findChild<QLineEdit*>(name))
-        return line->text();
-    return child<QAbstractButton>(w, name)->text();
+    if (auto* box = w->findChild<QPlainTextEdit*>(name))
+        return box->isReadOnly() ? box->toPlainText() : "(editable)";
+    return child<QLineEdit>(w, name)->text();
 }
-// Types `keys` into CurVal, then Enter twice: the first must move to OK, the second presses it.
-void typeAndConfirm(QWidget* w, const char* keys) {
-    QTest::keyClicks(child(w, "CurVal"), keys);
-    QTest::keyClick(child(w, "CurVal"), Qt::Key_Return);
-    QVERIFY(w->isVisible());
-    QCOMPARE(QApplication::focusWidget()->objectName(), QString("Accept"));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-}
+struct FileRow {
+    const char* name;
+    int mode;
+    const char *typed, *chosen; // typed "": cancelled
+};
 } // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
     QWidget container;
+    QLineEdit* opener = new QLineEdit(&container);
     ShellState state;
     QtDialogs dialogs{state, &container};
     int beeps = 0;
     QTemporaryDir folder;
     QString inFolder(const char* name) const { return QDir(folder.path()).absoluteFilePath(name); }
-    // The program's folder and the names the file dialog offers.
-    void useFileNames() {
-        state.ProgramFolder = folder.path().toStdString();
-        state.CurrentFileName = "HOME.Bgt", state.MortgageFileName = "HOUSE.umd",
-        state.LoanFileName = "CAR.uld";
-    }
 
   private slots:
     void initTestCase() {
         container.setGeometry(60, 40, 641, 454);
         container.show();
+        container.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&container));
         platform::setBeepHook([this] { ++beeps; });
     }
-    void init() { state = ShellState{}, beeps = 0; }
-
-    // AMsgbox shows the text of every code with the detail of the shared state; Enter and
-    // Escape both leave it as "E&xit" does.
-    void messages_data() {
-        QTest::addColumn<int>("code");
-        for (int code :
-             {1, 2, 3, 5, 6, 7, 8, 10, 13, 14, 15, 16, 17, 19, 20, 21, 22, 23, 25, 26, 33, 37, 38})
-            QTest::addRow("message %d", code) << code;
-    }
-    void messages() {
-        QFETCH(int, code);
-        state.MessageDetail = "Rent 2025";
-        QString shown;
-        expectModal(
-            "AMsgbox", [&] { dialogs.showMessage(code); },
-            [&](QWidget* w) {
-                auto* box = child<QPlainTextEdit>(w, "TextMsg");
-                shown = w->windowTitle() + "|" + text(w, "AMsgExit") + "|" + box->toPlainText();
-                QVERIFY(box->isReadOnly());
-                QTest::keyClick(w, code % 2 ? Qt::Key_Escape : Qt::Key_Return);
-                QTRY_VERIFY(!w->isVisible());
-            });
-        QCOMPARE(shown, "Help|E&xit|" + QString::fromStdString(messageText(code, "Rent 2025")));
-        QCOMPARE(state.MessageCode, code);
+    void init() {
+        state = ShellState{}, beeps = 0;
+        state.CurrentFileName = "HOME.BGT", state.MessageDetail = "Rent 2025";
     }
 
-    // AllYesNo: the question with the file name and detail of the shared state; yes answers 6
-    // and no 0, by mouse or accelerator; Escape 0.
-    void yesNo_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QByteArray>("detail");
-        QTest::addColumn<QByteArray>("how"); // a button's name, an accelerator or "Esc"
-        QTest::addColumn<int>("answer");
-        QTest::newRow("yes by mouse")
-            << 1 << QByteArray() << QByteArray() << QByteArray("AllYes") << 6;
-        QTest::newRow("no by mouse")
-            << 2 << QByteArray() << QByteArray() << QByteArray("AllNo") << 0;
-        QTest::newRow("yes by Alt+Y, with the file name")
-            << 3 << QByteArray("HOME.BGT") << QByteArray() << QByteArray("Y") << 6;
-        QTest::newRow("no by Alt+N") << 3 << QByteArray() << QByteArray() << QByteArray("N") << 0;
-        QTest::newRow("Escape is no, with the detail")
-            << 4 << QByteArray() << QByteArray("Car insurance") << QByteArray("Esc") << 0;
+    void shared_data() {
+        const int S = SmallLayout, L = LargeLayout;
+        const DialogRow rows[] = {
+            {"message, Enter", Message, 19, 0, "", "Enter", "", 0, "19", S, 0, 3600, 2000},
+            {"message, Escape", Message, 13, 0, "", "Esc", "", 0, "13", L, 0, 4650, 3000},
+            {"question, yes", Question, 3, 0, "", "AllYes", "", 0, "6", S, 0, 3500, 2000},
+            {"question, Alt+N", Question, 4, 0, "", "Alt+N", "", 0, "0", L, 0, 4500, 3000},
+            {"question, Alt+Y", Question, 1, 0, "", "Alt+Y", "", 0, "6", S, 0, 3500, 2000},
+            {"question, Escape is no", Question, 3, 0, "", "Esc", "", 0, "0", S, 0, 3500, 2000},
+            {"header, quotes refused silently", Header, 0, 0, " A \"b\"", "Enter", "header", 0,
+             " A b", L, 0, 4500, 4000},
+            {"header, cancelled", Header, 0, 0, "A", "NAcept", "header", 0, "1", S, 0, 3400, 3000},
+            {"record, proposal taken", Record, 1, 12, "", "Enter", "delete", 0, "12", S, 1, 550,
+             4800},
+            {"record, digits only", Record, 2, 0, "1.a-2", "Enter", "change", 3, "12", L, 2, 8050,
+             5860},
+            {"record, proposal erased", Record, 0, 7, "\b", "Enter", "change", 0, "0", L, 1, 1630,
+             5860},
+            {"record, too large", Record, 0, 0, "99999", "Enter", "change", 0, "32767", S, 2, 7000,
+             4800},
+            {"record, Escape", Record, 0, 0, "25", "Esc", "change", 0, "0", S, 1, 550, 4800},
+            {"line, proposal taken", Value, 1, 6, "", "Enter", "line", 0, "6", S, 0, 3340, 3450},
+            {"line, digits only", Value, 2, 0, "1.5x", "Enter", "line", 2, "15", L, 0, 4400, 4490},
+            {"figure, two decimals", Value, 0, 0, "12.345", "Enter", "value", 1, "12.34", S, 0,
+             3340, 3450},
+            {"figure, cancelled", Value, 0, 3, "12", "Alt+C", "value", 0, "", S, 0, 3340, 3450}};
+        addRows(rows);
     }
-    void yesNo() {
-        QFETCH(int, code);
-        QFETCH(QByteArray, file);
-        QFETCH(QByteArray, detail);
-        QFETCH(QByteArray, how);
-        QFETCH(int, answer);
-        state.CurrentFileName = file.toStdString(), state.MessageDetail = detail.toStdString(),
-        state.QuestionCode = -1;
-        QString shown;
+    void shared() {
+        QFETCH(DialogRow, row);
+        state.LayoutClass = row.layoutClass, state.RecordDialogSide = std::int16_t(row.side);
+        state.DeletePrompt = state.ContextCode = std::int16_t(row.code);
+        state.SelectedRow = std::int16_t(row.selected);
+        opener->setFocus();
+        QString prompt;
+        QPoint at;
+        const char* names[][4] = {{"AMsgbox", "TextMsg"},
+                                  {"AllYesNo", "Label1"},
+                                  {"PrinterHeaderInput", "FName", "InFName", "Acept"},
+                                  {"InRecNum", "Label1", "CurVal", "Accept"},
+                                  {"FundCurValInput", "Label1", "CurVal", "Accept"}};
+        const auto* name = names[row.kind];
         expectModal(
-            "AllYesNo", [&] { QCOMPARE(dialogs.ask(code), answer); },
-            [&](QWidget* w) {
-                shown = w->windowTitle() + "|" + text(w, "Label1") + "|" + text(w, "AllYes") +
-                        text(w, "AllNo");
-                if (how.size() > 3)
-                    QTest::mouseClick(child(w, how.constData()), Qt::LeftButton);
-                else if (how.size() == 1)
-                    QTest::keyClick(w, Qt::Key(how[0]), Qt::AltModifier);
+            name[0],
+            [&] {
+                if (row.kind == Message)
+                    dialogs.showMessage(row.code);
+                else if (row.kind == Question)
+                    QCOMPARE(QString::number(dialogs.ask(row.code)), row.answer);
+                else if (row.kind == Header)
+                    dialogs.printerHeader();
                 else
-                    QTest::keyClick(w, Qt::Key_Escape);
+                    (row.kind == Record ? dialogs.recordNumber() : dialogs.valueInput());
+            },
+            [&](QWidget* w) {
+                at = w->pos() - container.pos();
+                prompt = text(w, name[1]);
+                if (name[2]) {
+                    QCOMPARE(QApplication::focusWidget(), child(w, name[2]));
+                    prompt += "|" + text(w, name[2]);
+                    QTest::keyClicks(child(w, name[2]), row.keys);
+                    QGuiApplication::clipboard()->setText("\"q\"");
+                    QTest::keySequence(child(w, name[2]), QKeySequence::Paste);
+                }
+                const QByteArray leave = row.leave;
+                if (leave == "Enter" && name[2]) {
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                    QVERIFY(w->isVisible());
+                    QCOMPARE(QApplication::focusWidget()->objectName(), QString(name[3]));
+                }
+                if (leave == "Enter" || leave == "Esc")
+                    QTest::keyClick(QApplication::focusWidget(),
+                                    leave == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
+                else if (leave.startsWith("Alt+"))
+                    QTest::keyClick(w, Qt::Key(leave[4]), Qt::AltModifier);
+                else
+                    QTest::mouseClick(child(w, leave), Qt::LeftButton);
                 QTRY_VERIFY(!w->isVisible());
             });
-        QCOMPARE(shown, "Help|" +
-                            QString::fromStdString(
-                                questionText(code, file.toStdString(), detail.toStdString())) +
-                            "|&Yes&No");
-        QCOMPARE(state.QuestionCode, answer);
+        const std::string file = state.CurrentFileName, detail = state.MessageDetail;
+        const QString expected[] = {QString::fromStdString(messageText(row.code, detail)),
+                                    QString::fromStdString(questionText(row.code, file, detail))};
+        if (row.kind <= Question)
+            QCOMPARE(prompt, expected[row.kind]);
+        else
+            QVERIFY2(prompt.contains(row.prompt) &&
+                         prompt.endsWith("|" + (row.selected ? QString::number(row.selected) : "")),
+                     qPrintable(prompt));
+        const QString answers[] = {
+            QString::number(state.MessageCode), QString::number(state.QuestionCode),
+            QString::fromStdString(state.HeaderText), QString::number(state.RecordNumber),
+            QString::fromStdString(state.ValueAnswer)};
+        QCOMPARE(answers[row.kind], QString(row.answer));
+        QCOMPARE(beeps, row.refused);
+        QCOMPARE(at, QPoint(platform::twipsToPixels(row.left), platform::twipsToPixels(row.top)));
+        QCOMPARE(state.SelectedRow + state.RecordDialogSide, 0); // both used up
+        QTRY_COMPARE(QApplication::focusWidget(), opener);
     }
 
-    // PrinterHeaderInput: quotes refused without a beep, Enter moves to Acept, which takes the
-    // line; Cancel, or a typed "1", answers "1".
-    void printerHeader() {
-        QString shown;
-        expectModal(
-            "PrinterHeaderInput", [&] { dialogs.printerHeader(); },
-            [&](QWidget* w) {
-                shown = w->windowTitle() + "|" + text(w, "FName") + "|" + text(w, "Acept") + "|" +
-                        text(w, "NAcept");
-                QCOMPARE(QApplication::focusWidget(), child(w, "InFName"));
-                QTest::keyClicks(child(w, "InFName"), "Smith \"family\" budget 2025");
-                QGuiApplication::clipboard()->setText("\"q\""); // nor can a paste bring one in
-                QTest::keySequence(child(w, "InFName"), QKeySequence::Paste);
-                QTest::keyClick(child(w, "InFName"), Qt::Key_Return);
-                QVERIFY(w->isVisible());
-                shown += "|" + QApplication::focusWidget()->objectName();
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            });
-        QCOMPARE(shown,
-                 "Input| Type in one line header information.|Continue &Printout|&Cancel|Acept");
-        QCOMPARE(state.HeaderText, "Smith family budget 2025");
-        QCOMPARE(beeps, 0);
+    // The file dialog of modes 1-8: kind, direction, folder and the name offered; a saved name
+    // gets the kind's extension; cancelled it answers 9 and "". Other modes show nothing.
+    void fileDialog_data() {
+        const FileRow rows[] = {{"1 budget, cancelled", 1, "", ""},
+                                {"2 budget saved", 2, "family", "family.Bgt"},
+                                {"2 capitals kept", 2, "OLD.BGT", "OLD.BGT"},
+                                {"3 net worth, cancelled", 3, "", ""},
+                                {"4 net worth saved", 4, "assets", "assets.nwv"},
+                                {"5 mortgage opened", 5, "savings plan.umd", "savings plan.umd"},
+                                {"6 mortgage saved", 6, "house", "house.umd"},
+                                {"7 loan, cancelled", 7, "", ""},
+                                {"8 loan saved", 8, "car", "car.uld"},
+                                {"0 shows nothing", 0, "", "kept"},
+                                {"9 shows nothing", 9, "", "kept"}};
+        addRows(rows);
     }
-    void printerHeaderAnswers_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<QString>("header");
-        QTest::newRow("empty line") << "" << QByteArray("Acept") << "";
-        QTest::newRow("cancelled") << "Year end" << QByteArray("NAcept") << "1";
-        QTest::newRow("typed 1") << "1" << QByteArray("Acept") << "1";
-        QTest::newRow("leading blanks kept") << "  Q3" << QByteArray("Acept") << "  Q3";
-    }
-    void printerHeaderAnswers() {
-        QFETCH(QString, typed);
-        QFETCH(QByteArray, button);
-        QFETCH(QString, header);
-        state.HeaderText = "left over";
-        runModal([&] { dialogs.printerHeader(); },
-                 [&](QWidget* w) {
-                     QTest::keyClicks(child(w, "InFName"), typed);
-                     QTest::mouseClick(child(w, button.constData()), Qt::LeftButton);
-                 });
-        QCOMPARE(QString::fromStdString(state.HeaderText), header);
-    }
-
-    // InRecNum: the wording by DeletePrompt, SelectedRow offered selected and then reset,
-    // digits only, 0 when cancelled.
-    void recordNumber_data() {
-        const QString del = " Type in record number    to delete ",
-                      change = " Type in record number    to change.";
-        QTest::addColumn<int>("prompt");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<int>("refused");
-        QTest::addColumn<int>("answer");
-        QTest::newRow("delete, the proposal taken") << 1 << 12 << "" << del << 0 << 12;
-        QTest::newRow("non-digits refused") << 0 << 0 << "1.a-2" << change << 3 << 12;
-        QTest::newRow("prompt 2 is change") << 2 << 9 << "14" << change << 0 << 14;
-        QTest::newRow("proposal erased") << 0 << 7 << "\b" << change << 0 << 0;
-        QTest::newRow("leading zeros") << 0 << 0 << "007" << change << 0 << 7;
-        QTest::newRow("too large") << 0 << 0 << "99999" << change << 0 << 32767;
-    }
-    void recordNumber() {
-        QFETCH(int, prompt);
-        QFETCH(int, selected);
-        QFETCH(QString, keys);
-        QFETCH(QString, label);
-        QFETCH(int, refused);
-        QFETCH(int, answer);
-        state.DeletePrompt = static_cast<std::int16_t>(prompt);
-        state.SelectedRow = static_cast<std::int16_t>(selected);
-        QString shown;
-        expectModal(
-            "InRecNum", [&] { dialogs.recordNumber(); },
-            [&](QWidget* w) {
-                shown = w->windowTitle() + "|" + text(w, "Label1") + "|" + text(w, "CurVal") + "|" +
-                        child<QLineEdit>(w, "CurVal")->selectedText() + "|" + text(w, "Accept") +
-                        text(w, "NoAccept");
-                typeAndConfirm(w, qPrintable(keys));
-            });
-        const QString offered = selected ? QString::number(selected) : "";
-        QCOMPARE(shown, QString("Input |%1|%2|%2|&OK&Cancel").arg(label, offered));
-        QCOMPARE(beeps, refused);
-        QCOMPARE(state.RecordNumber, answer);
-        QCOMPARE(state.SelectedRow, 0);
-    }
-    void recordNumberCancelled() {
-        runModal([&] { dialogs.recordNumber(); },
-                 [&](QWidget* w) {
-                     QTest::keyClicks(child(w, "CurVal"), "25");
-                     QTest::keyClick(w, Qt::Key_C, Qt::AltModifier); // Cancel
-                     QTRY_VERIFY(!w->isVisible());
-                 });
-        QCOMPARE(state.RecordNumber, 0);
-    }
-
-    // FundCurValInput: a line number (digits) for ContextCode 1 or 2, else a figure with two
-    // decimals at most; the answer is the text as typed, "" when cancelled.
-    void valueInput_data() {
-        QTest::addColumn<int>("context");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<int>("refused");
-        QTest::addColumn<QString>("answer");
-        QTest::newRow("line number, proposal taken") << 1 << 6 << "" << 0 << "6";
-        QTest::newRow("line number, digits only") << 2 << 6 << "1.5x" << 2 << "15";
-        QTest::newRow("figure, two decimals at most") << 0 << 0 << "12.345" << 1 << "12.34";
-        QTest::newRow("figure, text as typed") << 3 << 0 << "1.2." << 0 << "1.2.";
-        QTest::newRow("figure, proposal taken") << 0 << 8 << "" << 0 << "8";
-    }
-    void valueInput() {
-        QFETCH(int, context);
-        QFETCH(int, selected);
-        QFETCH(QString, keys);
-        QFETCH(int, refused);
-        QFETCH(QString, answer);
-        state.ContextCode = static_cast<std::int16_t>(context);
-        state.SelectedRow = static_cast<std::int16_t>(selected);
-        QString label, offered;
-        expectModal(
-            "FundCurValInput", [&] { dialogs.valueInput(); },
-            [&](QWidget* w) {
-                label = w->windowTitle() + "|" + text(w, "Label1");
-                offered = text(w, "CurVal");
-                typeAndConfirm(w, qPrintable(keys));
-            });
-        QCOMPARE(label == "Input | Insert a blank line at line      number ",
-                 context == 1 || context == 2);
-        QCOMPARE(offered, selected ? QString::number(selected) : "");
-        QCOMPARE(beeps, refused);
-        QCOMPARE(QString::fromStdString(state.ValueAnswer), answer);
-        QCOMPARE(state.SelectedRow, 0);
-    }
-    void valueInputCancelled() {
-        state.SelectedRow = 3;
-        runModal([&] { dialogs.valueInput(); },
-                 [&](QWidget* w) {
-                     QTest::keyClicks(child(w, "CurVal"), "12");
-                     QTest::mouseClick(child(w, "NoAccept"), Qt::LeftButton);
-                 });
-        QCOMPARE(state.ValueAnswer, "");
-        QCOMPARE(state.SelectedRow, 0);
-    }
-
-    // The file dialog, modes 1-8: kind, direction and initial name; cancelled it answers 9
-    // and "".
-    void fileDialogKinds_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("direction");
+    void fileDialog() {
+        QFETCH(FileRow, row);
         const char* kinds[] = {
             "Budget Database (*.Bgt)|HOME.Bgt", "Net Worth Database (*.nwv)|HOME.Bgt",
             "Mortgage Database (*.umd)|HOUSE.umd", "Loan Database (*.uld)|CAR.uld"};
-        for (int mode = 1; mode <= 8; ++mode)
-            QTest::addRow("mode %d", mode)
-                << mode << QString(kinds[(mode - 1) / 2]) << QString(mode % 2 ? "open" : "save");
-    }
-    void fileDialogKinds() {
-        QFETCH(int, mode);
-        QFETCH(QString, kind);
-        QFETCH(QString, direction);
-        useFileNames();
-        state.FileDialogMode = static_cast<std::int16_t>(mode),
-        state.ChosenFileName = "previous.Bgt";
-        QStringList seen;
-        expectModal(
-            "CMDialog1", [&] { dialogs.fileDirectory(); },
-            [&](QWidget* w) {
-                auto* d = qobject_cast<QFileDialog*>(w);
-                seen << d->nameFilters().join(';') + "|" + text(w, "fileNameEdit")
-                     << d->selectedNameFilter() << d->directory().absolutePath()
-                     << (d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open")
-                     << (d->testOption(QFileDialog::DontUseNativeDialog) ? "own" : "native");
-                d->reject();
-            });
-        QCOMPARE(seen,
-                 QStringList({kind, kind.section('|', 0, 0), folder.path(), direction, "own"}));
-        QCOMPARE(state.FileDialogMode, 9);
-        QCOMPARE(state.ChosenFileName, "");
-    }
-
-    // A chosen name comes back in full, saved names with their extension added.
-    void fileDialogChosenName_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("chosen");
-        QTest::newRow("budget saved") << 2 << "family"
-                                      << "family.Bgt";
-        QTest::newRow("net worth saved") << 4 << "assets"
-                                         << "assets.nwv";
-        QTest::newRow("mortgage saved") << 6 << "house"
-                                        << "house.umd";
-        QTest::newRow("loan saved") << 8 << "car"
-                                    << "car.uld";
-        QTest::newRow("extension in capitals kept") << 2 << "OLD.BGT"
-                                                    << "OLD.BGT";
-        QTest::newRow("existing file opened") << 5 << "savings plan.umd"
-                                              << "savings plan.umd";
-    }
-    void fileDialogChosenName() {
-        QFETCH(int, mode);
-        QFETCH(QString, typed);
-        QFETCH(QString, chosen);
-        useFileNames();
+        const QString kind = row.mode >= 1 && row.mode <= 8 ? kinds[(row.mode - 1) / 2] : "";
         QVERIFY(QFile(inFolder("savings plan.umd")).open(QIODevice::WriteOnly));
-        state.FileDialogMode = static_cast<std::int16_t>(mode);
-        expectModal(
-            "CMDialog1", [&] { dialogs.fileDirectory(); },
-            [&](QWidget* w) {
-                child<QLineEdit>(w, "fileNameEdit")->selectAll();
-                QTest::keyClicks(child(w, "fileNameEdit"), typed);
-                QTest::keyClick(child(w, "fileNameEdit"), Qt::Key_Return);
-            });
-        QCOMPARE(state.FileDialogMode, mode);
-        QCOMPARE(QString::fromStdString(state.ChosenFileName), inFolder(qPrintable(chosen)));
+        state.ProgramFolder = folder.path().toStdString(), state.CurrentFileName = "HOME.Bgt",
+        state.MortgageFileName = "HOUSE.umd", state.LoanFileName = "CAR.uld";
+        state.FileDialogMode = std::int16_t(row.mode), state.ChosenFileName = "kept";
+        QStringList seen;
+        const auto drive = [&](QWidget* w) {
+            auto* d = qobject_cast<QFileDialog*>(w);
+            seen << d->nameFilters().join(';') + "|" + text(w, "fileNameEdit")
+                 << d->selectedNameFilter() << d->directory().absolutePath()
+                 << (d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open")
+                 << (d->testOption(QFileDialog::DontUseNativeDialog) ? "own" : "native");
+            if (!*row.typed)
+                return d->reject();
+            child<QLineEdit>(w, "fileNameEdit")->selectAll();
+            QTest::keyClicks(child(w, "fileNameEdit"), row.typed);
+            QTest::keyClick(child(w, "fileNameEdit"), Qt::Key_Return);
+        };
+        QCOMPARE(runModal([&] { dialogs.fileDirectory(); }, drive),
+                 kind.isEmpty() ? "" : "CMDialog1");
+        if (!kind.isEmpty())
+            QCOMPARE(seen, QStringList({kind, kind.section('|', 0, 0), folder.path(),
+                                        row.mode % 2 ? "open" : "save", "own"}));
+        const QString chosen = row.chosen;
+        QCOMPARE(state.FileDialogMode, chosen.isEmpty() ? 9 : row.mode);
+        QCOMPARE(QString::fromStdString(state.ChosenFileName),
+                 chosen.isEmpty() || chosen == "kept" ? chosen : inFolder(row.chosen));
     }
 
-    // Other modes show nothing and change nothing.
-    void fileDialogOtherModes_data() {
-        QTest::addColumn<int>("mode");
-        for (int mode : {0, 9, 10, -1})
-            QTest::addRow("mode %d", mode) << mode;
-    }
-    void fileDialogOtherModes() {
-        QFETCH(int, mode);
-        useFileNames();
-        state.FileDialogMode = static_cast<std::int16_t>(mode);
-        state.ChosenFileName = inFolder("savings plan.umd").toStdString();
-        QCOMPARE(runModal([&] { dialogs.fileDirectory(); }, [](QWidget*) {}), QString());
-        QCOMPARE(state.FileDialogMode, mode);
-        QCOMPARE(QString::fromStdString(state.ChosenFileName), inFolder("savings plan.umd"));
-    }
-
-    // Each dialog at the container's corner plus its offset in twips, by layout class; the
-    // record dialog over the grid RecordDialogSide names, which it then resets.
-    void placement_data() {
-        QTest::addColumn<int>("dialog"); // index into shows below
-        QTest::addColumn<int>("side");
-        QTest::addColumn<int>("layoutClass");
-        QTest::addColumn<QPoint>("twips");
-        const struct {
-            const char* name;
-            int side;
-            QPoint small, large;
-        } rows[] = {{"message", 0, {3600, 2000}, {4650, 3000}},
-                    {"question", 0, {3500, 2000}, {4500, 3000}},
-                    {"printout header", 0, {3400, 3000}, {4500, 4000}},
-                    {"value", 0, {3340, 3450}, {4400, 4490}},
-                    {"record, first grid", 1, {550, 4800}, {1630, 5860}},
-                    {"record, second grid", 2, {7000, 4800}, {8050, 5860}}};
-        int dialog = 0;
-        for (const auto& row : rows) {
-            QTest::addRow("%s, small", row.name) << dialog << row.side << 6810 << row.small;
-            QTest::addRow("%s, large", row.name) << dialog << row.side << 8670 << row.large;
-            ++dialog;
-        }
-    }
-    void placement() {
-        QFETCH(int, dialog);
-        QFETCH(int, side);
-        QFETCH(int, layoutClass);
-        QFETCH(QPoint, twips);
-        void (*const shows[])(QtDialogs&) = {
-            [](QtDialogs& d) { d.showMessage(1); },  [](QtDialogs& d) { d.ask(1); },
-            [](QtDialogs& d) { d.printerHeader(); }, [](QtDialogs& d) { d.valueInput(); },
-            [](QtDialogs& d) { d.recordNumber(); },  [](QtDialogs& d) { d.recordNumber(); }};
-        state.LayoutClass = layoutClass, state.RecordDialogSide = static_cast<std::int16_t>(side);
-        QPoint at;
-        runModal([&] { shows[dialog](dialogs); },
-                 [&](QWidget* w) { at = w->pos() - container.pos(); });
-        QCOMPARE(at,
-                 QPoint(platform::twipsToPixels(twips.x()), platform::twipsToPixels(twips.y())));
-        QCOMPARE(state.RecordDialogSide, 0);
+    // The header is asked first; the body runs once, after the set-up's empty line and with
+    // the page length of the font, and prints the header itself. A cancelled header ("1") or
+    // a cancelled printer runs no body and prints nothing.
+    void printout() {
+        ScriptedDialogs scripted{state};
+        CapturingPrinters printers;
+        state.PrinterFontChoice = 3;
+        int runs = 0;
+        const auto body = [&](Printer& p) {
+            p.print({Tab(2), state.HeaderText});
+            p.print({Tab(5), std::to_string(state.LinesPerPage)});
+            ++runs;
+        };
+        scripted.headers = {"Household", "", "1", "x"};
+        QVERIFY(runPrintout(state, scripted, printers, body));
+        QVERIFY(runPrintout(state, scripted, printers, body));
+        QCOMPARE(printers.documents,
+                 std::deque<std::string>({"\n Household\n    51\n", "\n\n    51\n"}));
+        state.LinesPerPage = 99;
+        QVERIFY(!runPrintout(state, scripted, printers, body));
+        printers.cancel = true;
+        QVERIFY(!runPrintout(state, scripted, printers, body));
+        QCOMPARE(runs, 2);
+        QCOMPARE(state.LinesPerPage, 99);
+        QCOMPARE(printers.documents.size(), 2u);
+        QCOMPARE(scripted.calls, std::vector<ScriptedDialogs::Call>(4, {"printerHeader", 0}));
     }
 };
 

@@ -3,6 +3,18 @@
 #include "NumericEntry.h"
 #include "ShellTest.h"
 
+namespace {
+struct EntryRow {
+    const char* name;
+    int index;
+    const char *keys, *typed;
+    int refused;
+    double stored;
+    const char* shown;
+    bool enter;
+};
+} // namespace
+
 class NumericEntryTest : public QObject {
     Q_OBJECT
     struct Form {
@@ -55,50 +67,19 @@ class NumericEntryTest : public QObject {
     // Focus selects all and empties the clipboard; then typing and Tab (or Enter): the text
     // meanwhile, the beeps, the value stored once, the text shown, and where the focus goes.
     void typeAndLeave_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("refused");
-        QTest::addColumn<double>("stored");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<bool>("enter");
-        QTest::newRow("the first key replaces the figure")
-            << 0 << "78"
-            << "78" << 0 << 78.0 << "       78.00" << false;
-        QTest::newRow("Enter is swallowed and moves on")
-            << 0 << "5"
-            << "5" << 0 << 5.0 << "        5.00" << true;
-        QTest::newRow("even a refused first key empties it")
-            << 0 << "x"
-            << "" << 1 << 0.0 << "         .00" << false;
-        QTest::newRow("backspace") << 0 << "123\b"
-                                   << "12" << 0 << 12.0 << "       12.00" << false;
-        QTest::newRow("two decimals at most") << 0 << "7.125"
-                                              << "7.12" << 1 << 7.12 << "        7.12" << false;
-        QTest::newRow("millions grouped")
-            << 0 << "1234567.5"
-            << "1234567.5" << 0 << 1234567.5 << "1,234,567.50" << false;
-        QTest::newRow("three decimals in the rate") << 1 << "7.1256"
-                                                    << "7.125" << 1 << 7.125 << "   7.125" << false;
-        QTest::newRow("read up to the second period") << 1 << "1.2."
-                                                      << "1.2." << 0 << 1.2 << "   1.200" << false;
-        QTest::newRow("the leading number") << 1 << "12.5.1"
-                                            << "12.5.1" << 0 << 12.5 << "  12.500" << false;
-        QTest::newRow("the field shows what was stored")
-            << 1 << "30"
-            << "30" << 0 << 25.0 << "  25.000" << false;
-        QTest::newRow("digits only; Tab goes to the button")
-            << 2 << "4.-2"
-            << "42" << 2 << 42.0 << "  42" << false;
+        const EntryRow rows[] = {
+            {"the first key replaces the figure", 0, "78", "78", 0, 78, "       78.00", false},
+            {"Enter is swallowed and moves on", 0, "5", "5", 0, 5, "        5.00", true},
+            {"a refused first key empties it too", 0, "x", "", 1, 0, "         .00", false},
+            {"two decimals at most, backspace", 0, "7.125\b", "7.1", 1, 7.1, "        7.10", false},
+            {"three decimals in the rate", 1, "7.1256", "7.125", 1, 7.125, "   7.125", true},
+            {"the field shows what was stored", 1, "30", "30", 0, 25, "  25.000", false},
+            {"digits only; Tab goes to the button", 2, "4.-2", "42", 2, 42, "  42", false}};
+        addRows(rows);
     }
     void typeAndLeave() {
-        QFETCH(int, index);
-        QFETCH(QString, keys);
-        QFETCH(QString, typed);
-        QFETCH(int, refused);
-        QFETCH(double, stored);
-        QFETCH(QString, shown);
-        QFETCH(bool, enter);
+        QFETCH(EntryRow, row);
+        const int index = row.index;
         const QString before = field(index)->text();
         clipboard()->setText("99");
         focus(index);
@@ -106,33 +87,32 @@ class NumericEntryTest : public QObject {
         QVERIFY(clipboard()->text().isEmpty());
         QSignalSpy started(form->entries[index], &NumericEntry::editStarted);
         QSignalSpy committed(form->entries[index], &NumericEntry::committed);
-        QTest::keyClicks(field(index), keys);
-        QCOMPARE(field(index)->text(), typed);
-        QCOMPARE(beeps, refused);
+        QTest::keyClicks(field(index), row.keys);
+        QCOMPARE(field(index)->text(), row.typed);
+        QCOMPARE(beeps, row.refused);
         QCOMPARE(form->state.EditStarted, 1);
         QCOMPARE(started.count(), 1);
         clipboard()->setText("42");
-        QTest::keyClick(field(index), enter ? Qt::Key_Return : Qt::Key_Tab);
+        QTest::keyClick(field(index), row.enter ? Qt::Key_Return : Qt::Key_Tab);
         QTRY_VERIFY(index < 2 ? field(index + 1)->hasFocus() : form->calculate->hasFocus());
         QVERIFY(clipboard()->text().isEmpty());
         QCOMPARE(form->state.EditStarted, 0);
-        QCOMPARE(form->stored[index], stored);
+        QCOMPARE(form->stored[index], row.stored);
         QCOMPARE(committed.count(), 1);
-        QCOMPARE(field(index)->text(), shown);
+        QCOMPARE(field(index)->text(), row.shown);
     }
 
-    // Moving keys and pasting change nothing; Tab through without typing keeps text and value;
-    // Enter in the last field goes nowhere and types nothing.
+    // Moving keys, pasting and keys held with Ctrl or Alt change nothing; Tab through without
+    // typing keeps text and value; Enter in the last field goes nowhere and types nothing.
     void keysThatChangeNothing() {
         focus(0);
         clipboard()->setText("abc");
-        for (const auto& [key, mod] : {std::pair{Qt::Key_Home, Qt::NoModifier},
-                                       {Qt::Key_Right, Qt::NoModifier},
-                                       {Qt::Key_End, Qt::ShiftModifier},
-                                       {Qt::Key_Shift, Qt::NoModifier},
-                                       {Qt::Key_V, Qt::ControlModifier},
-                                       {Qt::Key_Insert, Qt::ShiftModifier}})
-            QTest::keyClick(field(0), key, mod);
+        for (const QKeyCombination k :
+             {QKeyCombination(Qt::Key_Home), QKeyCombination(Qt::Key_Right),
+              QKeyCombination(Qt::Key_Shift), Qt::ShiftModifier | Qt::Key_End,
+              Qt::ControlModifier | Qt::Key_V, Qt::ShiftModifier | Qt::Key_Insert,
+              Qt::AltModifier | Qt::Key_Q, Qt::ControlModifier | Qt::Key_5})
+            QTest::keyClick(field(0), k.key(), k.keyboardModifiers());
         QCOMPARE(form->state.EditStarted, 0);
         QTest::keyClick(field(0), Qt::Key_Tab);
         QTRY_VERIFY(field(1)->hasFocus());

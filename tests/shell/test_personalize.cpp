@@ -4,10 +4,8 @@
 
 #include "Colours.h"
 #include "FailingSaves.h"
-#include "KeyStorm.h"
 #include "MdiContainer.h"
 #include "PersonalizeDialog.h"
-#include "Placement.h"
 #include "ShellTest.h"
 
 class PersonalizeTest : public QObject {
@@ -22,13 +20,6 @@ class PersonalizeTest : public QObject {
     QByteArray savedFile() const {
         QFile f(path());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : "<none>";
-    }
-    ShellState loaded(int linesPerPage = 53) const {
-        ShellState next;
-        next.ProgramFolder = folder.path().toStdString();
-        next.LinesPerPage = static_cast<std::int16_t>(linesPerPage);
-        loadSettings(next);
-        return next;
     }
     QRadioButton* option(int i) { return dialog->findChildren<QRadioButton*>("PtrFt").value(i); }
     QWidget* exitFonts() { return child(dialog.get(), "ExitFonts"); }
@@ -51,101 +42,63 @@ class PersonalizeTest : public QObject {
     void cleanup() { dialog.reset(); }
 
     // The settings read reach the shared state; only a failed read sets the page length 53.
-    void loading_data() {
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("symbolAndName");
-        QTest::addColumn<int>("font");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("first start: no file, and none is made")
-            << false << QByteArray() << "$|" << 0 << 53;
-        QTest::newRow("complete file")
-            << true << QByteArray("\"EU\",2,\"Ann Lee\"\r\n") << "EU|Ann Lee" << 2 << 63;
-        QTest::newRow("name missing") << true << QByteArray("\"EU\",3") << "EU|" << 3 << 53;
-    }
+    // (Damaged files: the test of the settings both programs read.)
     void loading() {
-        QFETCH(bool, present);
-        QFETCH(QByteArray, file);
-        QFETCH(QString, symbolAndName);
-        QFETCH(int, font);
-        QFETCH(int, lines);
-        QFile settings(path());
-        if (present)
-            QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(file) >= 0);
-        settings.close();
-        const ShellState read = loaded(63);
-        QCOMPARE(QString::fromStdString(read.CurrencySymbol + "|" + read.UserName), symbolAndName);
-        QCOMPARE(read.PrinterFontChoice, font);
-        QCOMPARE(read.LinesPerPage, lines);
-        QCOMPARE(settings.exists(), present);
-    }
-
-    // The exact bytes replace a longer old file, leaving nothing beside it; an unwritable folder
-    // is no error. (And the layout class boundary the settings' windows follow.)
-    void saving() {
-        QVERIFY(saveSettings(state));
-        state.CurrencySymbol = "", state.PrinterFontChoice = 3, state.UserName = "Al";
-        QVERIFY(saveSettings(state));
-        QCOMPARE(savedFile(), QByteArray("\"\",3,\"Al\"\r\n"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"Personal.kpf"});
-        state.ProgramFolder = QDir(folder.path()).filePath("missing/folder").toStdString();
-        QVERIFY(!saveSettings(state));
-        QCOMPARE(layoutClassForHeight(8500), SmallLayout);
-        QCOMPARE(layoutClassForHeight(8501), LargeLayout);
-    }
-
-    // The dialog's texts and the current settings; a font option applies at once.
-    void opening() {
-        QStringList texts = {dialog->windowTitle(), workspace->windowTitle(),
-                             child<QGroupBox>(dialog.get(), "Frame1")->title()};
-        for (int i = 0; i < 4; ++i)
-            texts << option(i)->text() + (option(i)->isChecked() ? "*" : "");
-        for (const char* label : {"Label1", "Label2", "Label3"})
-            texts << child<QLabel>(dialog.get(), label)->text();
-        texts << child<QPushButton>(dialog.get(), "ExitFonts")->text() << currency->text()
-              << name->text();
-        QCOMPARE(texts, QStringList({"Personalize", " Personalize", "Change Printer Font",
-                                     "Standard Printer Font", "Courier New 10 point font",
-                                     "Courier New 11 point font*", "Courier New 12 point font", "",
-                                     "  Change Currency Symbol.", "Type in your name",
-                                     "E&xit to Menu", "$", "Ann"}));
-        for (int i : {3, 0}) {
-            QTest::mouseClick(option(i), Qt::LeftButton);
-            QCOMPARE(state.PrinterFontChoice, i);
+        const struct {
+            QByteArray file; // null: no file, and none is made
+            const char* symbolAndName;
+            int font, lines;
+        } rows[] = {{{}, "$|", 0, 53}, {"\"EU\",2,\"Ann Lee\"\r\n", "EU|Ann Lee", 2, 63}};
+        for (const auto& row : rows) {
+            QFile settings(path());
+            if (!row.file.isNull())
+                QVERIFY(settings.open(QIODevice::WriteOnly) && settings.write(row.file) >= 0);
+            settings.close();
+            ShellState read;
+            read.ProgramFolder = folder.path().toStdString(), read.LinesPerPage = 63;
+            loadSettings(read);
+            QCOMPARE(QString::fromStdString(read.CurrencySymbol + "|" + read.UserName),
+                     row.symbolAndName);
+            QCOMPARE(read.PrinterFontChoice * 100 + read.LinesPerPage, row.font * 100 + row.lines);
+            QCOMPARE(settings.exists(), !row.file.isNull());
         }
-        // Both boxes take typing: the worksheets' entry yellow.
-        QCOMPARE(currency->palette().color(QPalette::Base), colours::EntryBackground);
-        QCOMPARE(name->palette().color(QPalette::Base), colours::EntryBackground);
+    }
+
+    // The caption while the dialog is open, the current font checked, a font option applied
+    // at once; both boxes take typing: the worksheets' entry yellow.
+    void opening() {
+        QCOMPARE(workspace->windowTitle(), QString(" Personalize"));
+        QCOMPARE(currency->text() + "|" + name->text(), QString("$|Ann"));
+        for (int i : {2, 3, 0}) {
+            if (i != 2)
+                QTest::mouseClick(option(i), Qt::LeftButton);
+            QCOMPARE(state.PrinterFontChoice, i);
+            QVERIFY(option(i)->isChecked());
+        }
+        for (QLineEdit* box : {currency, name})
+            QCOMPARE(box->palette().color(QPalette::Base), colours::EntryBackground);
     }
 
     // A click empties the symbol box; two characters at most, right-aligned on leaving; Enter
     // moves to the name; an empty symbol is saved empty.
-    void currencySymbol_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("cut to two") << "EUR"
-                                    << "EU" << QByteArray("EU");
-        QTest::newRow("one, right-aligned") << "E"
-                                            << " E" << QByteArray("E");
-        QTest::newRow("empty") << ""
-                               << "  " << QByteArray();
-    }
     void currencySymbol() {
-        QFETCH(QString, keys);
-        QFETCH(QString, shown);
-        QFETCH(QByteArray, stored);
-        QTest::mouseClick(currency, Qt::LeftButton);
-        QCOMPARE(currency->text(), QString());
-        QCOMPARE(state.EditStarted, 1);
-        QTest::keyClicks(currency, keys);
-        QTest::keyClick(currency, Qt::Key_Return);
-        QTRY_VERIFY(name->hasFocus());
-        QCOMPARE(currency->text(), shown);
-        QCOMPARE(state.EditStarted, 0);
-        QTest::mouseClick(exitFonts(), Qt::LeftButton);
-        QCOMPARE(QByteArray::fromStdString(state.CurrencySymbol), stored);
-        QCOMPARE(savedFile(), "\"" + stored + "\",2,\"Ann\"\r\n");
+        const struct {
+            const char *keys, *shown;
+            QByteArray stored;
+        } rows[] = {{"EUR", "EU", "EU"}, {"E", " E", "E"}, {"", "  ", ""}};
+        for (const auto& row : rows) {
+            init();
+            QTest::mouseClick(currency, Qt::LeftButton);
+            QCOMPARE(currency->text() + QString::number(state.EditStarted), QString("1"));
+            QTest::keyClicks(currency, row.keys);
+            QTest::keyClick(currency, Qt::Key_Return);
+            QTRY_VERIFY(name->hasFocus());
+            QCOMPARE(currency->text() + QString::number(state.EditStarted),
+                     QString(row.shown) + "0");
+            QTest::mouseClick(exitFonts(), Qt::LeftButton);
+            QCOMPARE(QByteArray::fromStdString(state.CurrencySymbol), row.stored);
+            QCOMPARE(savedFile(), "\"" + row.stored + "\",2,\"Ann\"\r\n");
+        }
     }
 
     // Quotes are refused in both boxes, even pasted; Enter in the name goes to the exit button,
@@ -168,22 +121,17 @@ class PersonalizeTest : public QObject {
 
     // Keys held with Ctrl, Alt or Meta that no button took type nothing into either box, and
     // the currency box's first typed key still empties it afterwards.
-    void modifiedKeysTypeNothing_data() {
-        QTest::addColumn<int>("modifier");
-        QTest::newRow("Alt") << int(Qt::AltModifier);
-        QTest::newRow("Ctrl") << int(Qt::ControlModifier);
-        QTest::newRow("Meta") << int(Qt::MetaModifier);
-    }
     void modifiedKeysTypeNothing() {
-        QFETCH(int, modifier);
         for (QLineEdit* box : {name, currency}) {
             box->setFocus(Qt::TabFocusReason);
             const QString before = box->text();
-            QTest::keyClick(box, Qt::Key_Q, Qt::KeyboardModifiers(modifier));
-            QTest::keyClick(box, Qt::Key_5, Qt::KeyboardModifiers(modifier));
+            for (auto modifier : {Qt::AltModifier, Qt::ControlModifier, Qt::MetaModifier})
+                for (auto key : {Qt::Key_Q, Qt::Key_5})
+                    QTest::keyClick(box, key, modifier);
             QCOMPARE(box->text(), before);
         }
         QCOMPARE(state.EditStarted, 0);
+        QTest::keyClick(currency, Qt::Key_End); // nothing selected: the key still empties it
         QTest::keyClick(currency, Qt::Key_F);
         QCOMPARE(currency->text(), QString("f"));
     }
@@ -225,39 +173,6 @@ class PersonalizeTest : public QObject {
         QCOMPARE(savedFile(), old);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"Personal.kpf"});
-    }
-
-    // Random keys and clicks in the dialog, which may be left and opened again: the boxes
-    // never hold a double quote, and whenever the dialog has been left the file holds what
-    // the shared state holds.
-    void keyAndClickStorm() {
-        storm::ModalCloser closer(dialog.get());
-        std::vector<storm::Field> fields = {
-            {"InCurrency", dialog.get(), currency, [this] { return currency->text(); }, {}},
-            {"InMyName", dialog.get(), name, [this] { return name->text(); }, {}}};
-        storm::Plan plan;
-        plan.events = 3000;
-        plan.burst = 1;
-        for (QRadioButton* o : dialog->findChildren<QRadioButton*>("PtrFt"))
-            plan.clickable.push_back(o);
-        plan.clickable.push_back(exitFonts());
-        plan.invariants = [this]() -> QString {
-            if (dialog->isVisible())
-                return {};
-            const ShellState file = loaded(state.LinesPerPage);
-            if (file.CurrencySymbol != state.CurrencySymbol || file.UserName != state.UserName ||
-                file.PrinterFontChoice != state.PrinterFontChoice)
-                return QString("the file holds \"%1\" %2 \"%3\", the program \"%4\" %5 \"%6\"")
-                    .arg(QString::fromStdString(file.CurrencySymbol))
-                    .arg(file.PrinterFontChoice)
-                    .arg(QString::fromStdString(file.UserName),
-                         QString::fromStdString(state.CurrencySymbol))
-                    .arg(state.PrinterFontChoice)
-                    .arg(QString::fromStdString(state.UserName));
-            return {};
-        };
-        const QString fault = storm::run("Personalize", fields, plan, storm::seed());
-        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 

@@ -36,59 +36,37 @@ class ProgramPathsTest : public QObject {
             qputenv("XDG_CONFIG_HOME", savedConfig);
     }
 
-    // Installed means under /usr (folder-wise) or in a folder the program cannot write.
-    void layoutRule() {
+    // Installed means under /usr (folder-wise) or in a folder the program cannot write; a
+    // folder that is not there is no installation. Installed, the data is <prefix>/share/pecunex
+    // and the user's folders hold the rest; in the build tree everything is beside the program.
+    void layoutsAndTheirFolders() {
+        using enum paths::Layout;
         const struct {
             const char* folder;
             bool writable;
-            paths::Layout expected;
-        } rows[] = {
-            {"/usr/bin", true, paths::Layout::Installed}, // a package's program, run by root
-            {"/usr/bin", false, paths::Layout::Installed},
-            {"/usr/local/bin", true, paths::Layout::Installed},
-            {"/usr", true, paths::Layout::Installed},
-            {"/usr/../home/ann/build", true,
-             paths::Layout::BuildTree},                        // not under /usr once cleaned
-            {"/usrlocal/bin", true, paths::Layout::BuildTree}, // a sibling, not below /usr
-            {"/home/ann/pecunex/build", true, paths::Layout::BuildTree},
-            {"/opt/pecunex/bin", false, paths::Layout::Installed}, // read-only elsewhere
-        };
-        for (const auto& row : rows)
-            QVERIFY2(paths::layoutOf(row.folder, row.writable) == row.expected, row.folder);
-        // The running test sits in the build tree; a folder that is not there is no installation.
-        QCOMPARE(paths::layoutOf(QCoreApplication::applicationDirPath()), paths::Layout::BuildTree);
-        QCOMPARE(paths::layoutOf(inHome("missing/folder")), paths::Layout::BuildTree);
-        QCOMPARE(paths::layoutOf("/usr/missing/folder"), paths::Layout::Installed);
-    }
-
-    // The folders of each layout, by hand from the rule above.
-    void foldersOfEachLayout() {
-        const paths::UserFolders user{"/home/ann/.config/pecunex", "/home/ann/Documents"};
-        const struct {
             paths::Layout layout;
-            const char *program, *data, *settings, *documents;
+            const char* data; // the folder foldersFor gives the layout
         } rows[] = {
-            {paths::Layout::BuildTree, "/home/ann/src/build", "/home/ann/src/build",
-             "/home/ann/src/build", "/home/ann/src/build"},
-            {paths::Layout::BuildTree, "/home/ann/src/build/", "/home/ann/src/build",
-             "/home/ann/src/build", "/home/ann/src/build"},
-            {paths::Layout::Installed, "/usr/bin", "/usr/share/pecunex",
-             "/home/ann/.config/pecunex", "/home/ann/Documents"},
-            {paths::Layout::Installed, "/usr/local/bin", "/usr/local/share/pecunex",
-             "/home/ann/.config/pecunex", "/home/ann/Documents"},
-            {paths::Layout::Installed, "/opt/pecunex/bin", "/opt/pecunex/share/pecunex",
-             "/home/ann/.config/pecunex", "/home/ann/Documents"},
+            {"/usr", true, Installed, "/share/pecunex"},
+            {"/usr/local/bin", true, Installed, "/usr/local/share/pecunex"},
+            {"/usr/../home/ann/build/", true, BuildTree, "/home/ann/build"}, // cleaned first
+            {"/usrlocal/bin", true, BuildTree, "/usrlocal/bin"},             // not below /usr
+            {"/opt/pecunex/bin", false, Installed, "/opt/pecunex/share/pecunex"},
         };
+        const paths::UserFolders user{"/home/ann/.config/pecunex/", "/home/ann/Documents"};
         for (const auto& row : rows) {
-            const paths::Folders f = paths::foldersFor(row.layout, row.program, user);
-            QCOMPARE(
-                QStringList({f.program, f.data, f.settings, f.documents}),
-                QStringList({QDir::cleanPath(row.program), row.data, row.settings, row.documents}));
+            QCOMPARE(paths::layoutOf(row.folder, row.writable), row.layout);
+            const paths::Folders f = paths::foldersFor(row.layout, row.folder, user);
+            const QString program = QDir::cleanPath(row.folder);
+            QCOMPARE(QStringList({f.program, f.data, f.settings, f.documents}),
+                     row.layout == BuildTree
+                         ? QStringList({program, program, program, program})
+                         : QStringList({program, row.data, "/home/ann/.config/pecunex",
+                                        "/home/ann/Documents"}));
         }
-        // The program run from the build tree finds everything beside itself.
+        QCOMPARE(paths::layoutOf(inHome("missing/folder")), BuildTree);
         const paths::Folders here = paths::foldersOf(QCoreApplication::applicationDirPath());
-        QCOMPARE(here.data, QDir::cleanPath(QCoreApplication::applicationDirPath()));
-        QCOMPARE(here.settings, here.data);
+        QCOMPARE(here.settings, QDir::cleanPath(QCoreApplication::applicationDirPath()));
     }
 
     // The user's folders follow the desktop's conventions: the configuration folder is the one
@@ -114,45 +92,27 @@ class ProgramPathsTest : public QObject {
     }
 
     // Personal.kpf: beside the program in the build tree; installed, in the configuration
-    // folder (made when missing), never in the data folder, and read back from there.
-    void settingsInBothLayouts() {
+    // folder (made when missing, and only then), never in the data folder, and read back from
+    // there. A file dialog with no file name starts beside the program in the build tree, in
+    // the documents folder once installed, with the installed samples in its side bar.
+    void bothLayouts() {
         QDir(configFolder()).removeRecursively();
-        QVERIFY(QDir().mkpath(inHome("build")));
-        ShellState s;
-        s.ProgramFolder = inHome("build").toStdString(), s.UserName = "Ann", s.CurrencySymbol = "£";
-        QCOMPARE(settingsFilePath(s), inHome("build/Personal.kpf"));
-        QVERIFY(saveSettings(s));
-        QVERIFY(QFile::exists(inHome("build/Personal.kpf")));
-        QVERIFY(!QFile::exists(configFolder()));
-
-        s.ProgramFolder = InstalledData.toStdString(), s.UserName = "Bob", s.CurrencySymbol = "€";
-        QCOMPARE(settingsFilePath(s), QDir(configFolder()).filePath("Personal.kpf"));
-        QVERIFY(saveSettings(s));
-        QVERIFY(QFile::exists(QDir(configFolder()).filePath("Personal.kpf")));
-        QVERIFY(!QFile::exists(QDir(InstalledData).filePath("Personal.kpf")));
-        ShellState next;
-        next.ProgramFolder = InstalledData.toStdString();
-        loadSettings(next);
-        QCOMPARE(next.UserName, "Bob");
-        QCOMPARE(next.CurrencySymbol, "€");
-    }
-
-    // A file dialog with no file name starts beside the program in the build tree, in the
-    // documents folder once installed, with the installed samples in its side bar.
-    void fileDialogStart() {
-        QVERIFY(QDir().mkpath(inHome("Documents")));
-        QVERIFY(QDir().mkpath(inHome("build")));
+        QVERIFY(QDir().mkpath(inHome("Documents")) && QDir().mkpath(inHome("build")));
         const struct {
-            QString data;
-            QString start;
-            bool samplesInSideBar;
-        } rows[] = {
-            {inHome("build"), inHome("build"), false},
-            {InstalledData, inHome("Documents"), true},
-        };
+            QString data, settings, start;
+            bool installed;
+        } rows[] = {{inHome("build"), inHome("build"), inHome("build"), false},
+                    {InstalledData, configFolder(), inHome("Documents"), true}};
         for (const auto& row : rows) {
-            state.ProgramFolder = row.data.toStdString(), state.CurrentFileName.clear();
-            state.FileDialogMode = 1;
+            state.ProgramFolder = row.data.toStdString(), state.UserName = "Ann";
+            QCOMPARE(settingsFilePath(state), QDir(row.settings).filePath("Personal.kpf"));
+            QVERIFY(saveSettings(state));
+            QCOMPARE(QFile::exists(configFolder()), row.installed);
+            ShellState next;
+            next.ProgramFolder = state.ProgramFolder;
+            loadSettings(next);
+            QCOMPARE(next.UserName, "Ann");
+            state.CurrentFileName.clear(), state.FileDialogMode = 1;
             QString start;
             bool samples = false;
             expectModal(
@@ -164,8 +124,9 @@ class ProgramPathsTest : public QObject {
                     d->reject();
                 });
             QCOMPARE(start, row.start);
-            QCOMPARE(samples, row.samplesInSideBar);
+            QCOMPARE(samples, row.installed);
         }
+        QVERIFY(!QFile::exists(QDir(InstalledData).filePath("Personal.kpf")));
     }
 };
 PECUNEX_SUITE(ProgramPathsTest)

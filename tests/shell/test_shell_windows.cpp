@@ -7,6 +7,13 @@
 #include <QScrollArea>
 #include <QScrollBar>
 
+namespace {
+struct SheetRow {
+    const char *name, *button, *caption;
+    int mode, context; // MortgageMode (7: left alone) and ContextCode afterwards
+};
+} // namespace
+
 class ShellWindowsTest : public QObject {
     Q_OBJECT
     QTemporaryDir folder;
@@ -26,7 +33,6 @@ class ShellWindowsTest : public QObject {
     }
     QWidget* menu(const char* name) { return child(container->menu(), name); }
     void click(const char* button) { QTest::mouseClick(menu(button), Qt::LeftButton); }
-    QPoint framePos(QWidget* w) { return worksheetFrame(w)->pos(); }
     void setOuterHeight(int pixels) {
         container->resize(container->width(),
                           pixels - (container->frameGeometry().height() - container->height()));
@@ -36,28 +42,19 @@ class ShellWindowsTest : public QObject {
   private slots:
     void cleanup() { container.reset(); }
 
-    // The buttons in order with their accelerators, Tab in the same order; the name only if set.
+    // The buttons in Tab order with their accelerators; the user's name only when set.
     void menu() {
         start();
-        const QStringList expected = {"Networth:&Net Worth",
-                                      "LoanPmt:Planning your &Loans",
-                                      "ToBudget:Planning your &Budget",
-                                      "PTrFnt:Personali&ze Settings",
-                                      "ExitButten:E&xit from Program",
-                                      "About:&About...",
-                                      "HowTo:&How to Use the Program",
-                                      "Canadian:Planning your &Mortgage",
-                                      "Savings:Planning your &Savings"};
-        QStringList made, tabbed;
-        for (auto* b : container->menu()->findChildren<QPushButton*>())
-            made << b->objectName() + ":" + b->text();
-        QCOMPARE(made, expected);
-        for (QWidget* w = menu("Networth"); tabbed.size() < expected.size();
-             w = w->nextInFocusChain())
+        QStringList tabbed;
+        for (QWidget* w = menu("Networth"); tabbed.size() < 9; w = w->nextInFocusChain())
             if (auto* b = qobject_cast<QPushButton*>(w))
                 tabbed << b->objectName() + ":" + b->text();
-        QCOMPARE(tabbed, expected);
-        QCOMPARE(child<QLabel>(container->menu(), "Label2")->text(), QString("Pecunex Ruv9"));
+        QCOMPARE(tabbed,
+                 QStringList({"Networth:&Net Worth", "LoanPmt:Planning your &Loans",
+                              "ToBudget:Planning your &Budget", "PTrFnt:Personali&ze Settings",
+                              "ExitButten:E&xit from Program", "About:&About...",
+                              "HowTo:&How to Use the Program", "Canadian:Planning your &Mortgage",
+                              "Savings:Planning your &Savings"}));
         QVERIFY(!menu("MyName")->isVisible());
         start("Ann Lee");
         QVERIFY(menu("MyName")->isVisible());
@@ -87,63 +84,47 @@ class ShellWindowsTest : public QObject {
         QCOMPARE(sheet->asked, 1);
     }
 
-    // 6810 up to 8500 twips of height, 8670 above; the menu and a worksheet move with it.
-    void layoutClassAndPlacement_data() {
-        QTest::addColumn<QByteArray>("sheet"); // the menu button that opens it; none: the menu
-        QTest::addColumn<QPoint>("small");
-        QTest::newRow("main menu") << QByteArray() << QPoint(-2, -1);           // (-25, -15) twips
-        QTest::newRow("worksheet") << QByteArray("ToBudget") << QPoint(-4, -2); // (-60, -30)
-    }
+    // The container opens at the screen's corner at 9615 x 6810 twips. 6810 up to 8500 twips
+    // of height, 8670 above; the menu and a worksheet move with it.
     void layoutClassAndPlacement() {
-        QFETCH(QByteArray, sheet);
-        QFETCH(QPoint, small);
-        start();
-        QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
-        QCOMPARE(container->size(), QSize(641, 454));
-        QCOMPARE(container->pos(), QPoint(0, 0));
-        if (!sheet.isEmpty())
-            click(sheet.constData());
-        QWidget* shown = sheet.isEmpty() ? container->menu() : container->worksheet();
-        QCOMPARE(state.LayoutClass, 6810);
-        QCOMPARE(framePos(shown), small);
-        setOuterHeight(567); // 8505 twips
-        QCOMPARE(state.LayoutClass, 8670);
-        QCOMPARE(framePos(shown), QPoint(80, 67)); // (1200, 1000)
-        setOuterHeight(566);                       // 8490 twips
-        QCOMPARE(state.LayoutClass, 6810);
-        QCOMPARE(framePos(shown), small);
+        for (const bool sheet : {false, true}) {
+            start();
+            QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
+            QCOMPARE(QRect(container->pos(), container->size()), QRect(0, 0, 641, 454));
+            if (sheet)
+                click("ToBudget");
+            QWidget* shown = worksheetFrame(sheet ? container->worksheet() : container->menu());
+            const QPoint small = sheet ? QPoint(-4, -2) : QPoint(-2, -1); // (-60, -30), (-25, -15)
+            for (const int height : {454, 567, 566}) { // 6810, 8505 and 8490 twips
+                setOuterHeight(height);
+                QCOMPARE(state.LayoutClass, height == 567 ? 8670 : 6810);
+                QCOMPARE(shown->pos(), height == 567 ? QPoint(80, 67) : small); // (1200, 1000)
+            }
+        }
     }
 
     // Without a registered worksheet each button opens a placeholder with its caption and
     // context; its exit button, or closing its frame, brings the menu back.
     void placeholderWorksheets_data() {
-        QTest::addColumn<QByteArray>("button");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("context");
-        QTest::newRow("net worth") << QByteArray("Networth") << " Net Worth" << 7 << 0;
-        QTest::newRow("loans") << QByteArray("LoanPmt") << " Loan Calculations" << 2 << 0;
-        QTest::newRow("budget") << QByteArray("ToBudget") << " Budget Calculations" << 7 << 0;
-        QTest::newRow("mortgage") << QByteArray("Canadian") << " Mortgage Calculations" << 1 << 0;
-        QTest::newRow("savings") << QByteArray("Savings") << " Investment Growth Calculations" << 7
-                                 << 1;
+        const SheetRow rows[] = {{"net worth", "Networth", " Net Worth", 7, 0},
+                                 {"loans", "LoanPmt", " Loan Calculations", 2, 0},
+                                 {"budget", "ToBudget", " Budget Calculations", 7, 0},
+                                 {"mortgage", "Canadian", " Mortgage Calculations", 1, 0},
+                                 {"savings", "Savings", " Investment Growth Calculations", 7, 1}};
+        addRows(rows);
     }
     void placeholderWorksheets() {
-        QFETCH(QByteArray, button);
-        QFETCH(QString, caption);
-        QFETCH(int, mode);
-        QFETCH(int, context);
+        QFETCH(SheetRow, row);
         start();
         state.MortgageMode = 7; // set only by the two planners
-        click(button.constData());
+        click(row.button);
         QVERIFY(!container->menu()->isVisible());
         QPointer<QWidget> sheet = container->worksheet();
         QVERIFY(sheet && sheet->isVisible());
         QCOMPARE(container->area()->subWindowList().size(), 2);
-        QCOMPARE(container->windowTitle(), caption);
-        QCOMPARE(state.MortgageMode, mode);
-        QCOMPARE(state.ContextCode, context);
-        if (context)
+        QCOMPARE(container->windowTitle(), QString(row.caption));
+        QCOMPARE(state.MortgageMode * 10 + state.ContextCode, row.mode * 10 + row.context);
+        if (row.context)
             QVERIFY(worksheetFrame(sheet)->close());
         else
             QTest::mouseClick(child(sheet.data(), "ExitToMenu"), Qt::LeftButton);
@@ -153,73 +134,43 @@ class ShellWindowsTest : public QObject {
         QVERIFY(sheet.isNull() && !container->worksheet());
     }
 
-    // Personalize over the hidden menu; leaving it shows the new name on the menu.
-    void personalize() {
-        start();
-        expectModal(
-            "ChangeFnt", [&] { click("PTrFnt"); },
-            [&](QWidget* w) {
+    // Personalize and About stand at their offsets from the container's corner, over the
+    // hidden menu, with no maximise or minimise button; afterwards the menu's focus is back on
+    // the button that opened them (never on "E&xit from Program", which a stray Enter would
+    // press). A name typed in Personalize shows on the menu.
+    void menuDialogs() {
+        for (const bool personalize : {false, true}) {
+            start();
+            const char* button = personalize ? "PTrFnt" : "About";
+            menu(button)->setFocus(Qt::TabFocusReason);
+            Qt::WindowFlags frame;
+            QPoint at;
+            bool fixedSize = false;
+            const auto drive = [&](QWidget* w) {
                 QVERIFY(!container->menu()->isVisible());
-                QCOMPARE(w->pos() - container->pos(), QPoint(204, 47)); // (3060, 700) twips
-                child(w, "InMyName")->setFocus();
-                QTest::keyClicks(child(w, "InMyName"), "Ann Lee");
-                QTest::mouseClick(child(w, "ExitFonts"), Qt::LeftButton);
-            });
-        QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
-        QVERIFY(menu("MyName")->isVisible());
-        QCOMPARE(child<QLabel>(container->menu(), "MyName")->text(), QString("Ann Lee"));
-    }
-
-    // After Personalize or About, opened by keyboard or mouse, the menu's focus is back on
-    // the button that opened it (never on "E&xit from Program", which a stray Enter would
-    // press); neither dialog can be maximised. Each sits at its offset from the container's
-    // corner (in twips, for the container's opening size).
-    void focusReturnsToTheOpeningButton_data() {
-        QTest::addColumn<QString>("button");
-        QTest::addColumn<QString>("dialog");
-        QTest::addColumn<bool>("byMouse");
-        QTest::addColumn<QPoint>("twips");
-        QTest::newRow("Personalize, Enter") << "PTrFnt"
-                                            << "ChangeFnt" << false << QPoint(3060, 700);
-        QTest::newRow("Personalize, mouse") << "PTrFnt"
-                                            << "ChangeFnt" << true << QPoint(3060, 700);
-        QTest::newRow("About, Enter") << "About"
-                                      << "AboutBox" << false << QPoint(2400, 1100);
-        QTest::newRow("About, mouse") << "About"
-                                      << "AboutBox" << true << QPoint(2400, 1100);
-    }
-    void focusReturnsToTheOpeningButton() {
-        QFETCH(QString, button);
-        QFETCH(QString, dialog);
-        QFETCH(bool, byMouse);
-        QFETCH(QPoint, twips);
-        start();
-        QWidget* opener = menu(qPrintable(button));
-        opener->setFocus(Qt::TabFocusReason);
-        Qt::WindowFlags frame;
-        QPoint at;
-        bool fixedSize = false;
-        const QString shown = runModal(
-            [&] {
-                if (byMouse)
-                    QTest::mouseClick(opener, Qt::LeftButton);
-                else
-                    QTest::keyClick(opener, Qt::Key_Return);
-            },
-            [&](QWidget* w) {
                 frame = w->windowFlags();
                 fixedSize = w->minimumSize() == w->maximumSize() && w->size() == w->minimumSize();
                 at = w->pos() - container->pos();
-                static_cast<QDialog*>(w)->reject();
-            });
-        QCOMPARE(shown, dialog);
-        QCOMPARE(at,
-                 QPoint(platform::twipsToPixels(twips.x()), platform::twipsToPixels(twips.y())));
-        QVERIFY(!(frame & Qt::WindowMaximizeButtonHint) && !(frame & Qt::WindowMinimizeButtonHint));
-        QVERIFY(fixedSize); // window managers that ignore the hints still offer no maximise
-        QTRY_VERIFY(container->menu()->isVisible());
-        QVERIFY(QApplication::focusWidget());
-        QCOMPARE(QApplication::focusWidget()->objectName(), button);
+                if (!personalize)
+                    return QTest::mouseClick(child(w, "OKButton"), Qt::LeftButton);
+                child(w, "InMyName")->setFocus();
+                QTest::keyClicks(child(w, "InMyName"), "Ann Lee");
+                QTest::keyClick(w, Qt::Key_Escape);
+            };
+            expectModal(
+                personalize ? "ChangeFnt" : "AboutBox",
+                [&] { QTest::keyClick(menu(button), Qt::Key_Return); }, drive);
+            const QPoint twips = personalize ? QPoint(3060, 700) : QPoint(2400, 1100);
+            QCOMPARE(
+                at, QPoint(platform::twipsToPixels(twips.x()), platform::twipsToPixels(twips.y())));
+            QVERIFY(!(frame & (Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint)));
+            QVERIFY(fixedSize); // window managers that ignore the hints still offer no maximise
+            QTRY_VERIFY(container->menu()->isVisible());
+            QCOMPARE(QApplication::focusWidget(), menu(button));
+            QCOMPARE(container->windowTitle(), QString(" Pecunex Menu"));
+            QCOMPARE(menu("MyName")->isVisible(), personalize);
+        }
+        QCOMPARE(child<QLabel>(container->menu(), "MyName")->text(), QString("Ann Lee"));
     }
 
     // A worksheet that fits shows no scroll bars; in a container made smaller than its least
@@ -228,38 +179,28 @@ class ShellWindowsTest : public QObject {
     void smallContainerScrollsTheWorksheet() {
         start();
         QPushButton* exit = nullptr;
-        container->registerWorksheet(Worksheet::Budget, [&](Workspace& w) -> QWidget* {
+        container->registerWorksheet(Worksheet::Budget, [&](Workspace&) -> QWidget* {
             auto* sheet = new QWidget;
             sheet->setMinimumSize(600, 420);
             (new QLineEdit(sheet))->setGeometry(10, 10, 100, 24);
-            exit = new QPushButton(QStringLiteral("E&xit to Menu"), sheet);
-            exit->setObjectName(QStringLiteral("ExitToMenu"));
-            exit->setGeometry(500, 385, 90, 30);
-            QObject::connect(exit, &QPushButton::clicked, sheet, [&w] { w.showMenu(); });
+            (exit = new QPushButton("E&xit to Menu", sheet))->setGeometry(500, 385, 90, 30);
             return sheet;
         });
         click("ToBudget");
         QWidget* sheet = container->worksheet();
-        QVERIFY(sheet && exit && exit->window() == container.get());
         auto* scroller = qobject_cast<QScrollArea*>(sheet->parentWidget()->parentWidget());
-        QVERIFY(scroller);
-        auto barsShown = [&] {
-            return scroller->horizontalScrollBar()->isVisible() ||
-                   scroller->verticalScrollBar()->isVisible();
-        };
+        QVERIFY(scroller && exit->window() == container.get());
+        QScrollBar *across = scroller->horizontalScrollBar(), *down = scroller->verticalScrollBar();
         // The opening size: the worksheet fills the visible area, up to the area's edges.
-        const QRect area = container->area()->viewport()->rect();
-        QVERIFY(!barsShown());
-        QCOMPARE(worksheetFrame(sheet)->geometry().bottomRight(), area.bottomRight());
-
+        QVERIFY(!across->isVisible() && !down->isVisible());
+        QCOMPARE(worksheetFrame(sheet)->geometry().bottomRight(),
+                 container->area()->viewport()->rect().bottomRight());
         container->resize(300, 220); // as small as it goes
-        QTRY_VERIFY(scroller->horizontalScrollBar()->isVisible());
-        QVERIFY(scroller->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(across->isVisible() && down->isVisible());
         QCOMPARE(sheet->size(), sheet->minimumSize());
-        const QRect seen = scroller->viewport()->rect();
-        auto shownInFull = [&] {
-            const QRect r(exit->mapTo(scroller->viewport(), QPoint(0, 0)), exit->size());
-            return seen.contains(r);
+        const auto shownInFull = [&] {
+            return scroller->viewport()->rect().contains(
+                QRect(exit->mapTo(scroller->viewport(), QPoint(0, 0)), exit->size()));
         };
         QVERIFY(!shownInFull());
         QApplication::setActiveWindow(container.get());
@@ -267,16 +208,8 @@ class ShellWindowsTest : public QObject {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), exit);
         QTRY_VERIFY(shownInFull());
-        QTest::keyClick(exit, Qt::Key_Space);
-        QTRY_VERIFY(container->menu()->isVisible());
-
-        click("ToBudget");
-        scroller =
-            qobject_cast<QScrollArea*>(container->worksheet()->parentWidget()->parentWidget());
-        QTRY_VERIFY(scroller->horizontalScrollBar()->isVisible());
         container->resize(900, 700);
-        QTRY_VERIFY(!scroller->horizontalScrollBar()->isVisible());
-        QVERIFY(!scroller->verticalScrollBar()->isVisible());
+        QTRY_VERIFY(!across->isVisible() && !down->isVisible());
     }
 };
 
