@@ -3,24 +3,15 @@
 #include <QApplication>
 #include <QDir>
 #include <cstdio>
-#include <memory>
 
-#include "BudgetTables.h"
-#include "BudgetWindow.h"
-#include "GraphsWindow.h"
 #include "MdiContainer.h"
-#include "MortgageTables.h"
-#include "MortgageWindow.h"
-#include "NetWorthTables.h"
-#include "NetWorthWindow.h"
 #include "ProgramPaths.h"
 #include "QtDialogs.h"
 #include "QtPrinter.h"
-#include "SavingsTables.h"
-#include "SavingsWindow.h"
 #include "Settings.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
+#include "Worksheets.h"
 
 namespace {
 
@@ -52,38 +43,15 @@ int main(int argc, char** argv) {
     loadSettings(state);
     state.TodayDate = platform::shortDate(platform::today());
 
-    // The worksheets' tables, live while the program runs; each worksheet resets its own on
-    // leaving.
-    MortgageTables mortgageTables;
-    SavingsTables savingsTables;
-    NetWorthTables netWorth;
-
+    // The worksheets' tables live while the program runs (so they outlive the container and
+    // its windows); each worksheet resets its own on leaving.
+    ProgramWorksheets worksheets;
     MdiContainer container(state);
     QtDialogs dialogs(state, &container);
     QtPrinterProvider printers(&container);
     container.setDialogs(&dialogs);
     container.setPrinters(&printers);
-
-    const auto mortgage = [&mortgageTables](Workspace& workspace) -> QWidget* {
-        return new MortgageWindow(workspace, mortgageTables);
-    };
-    container.registerWorksheet(Worksheet::Mortgage, mortgage);
-    container.registerWorksheet(Worksheet::Loan, mortgage);
-    container.registerWorksheet(Worksheet::Savings,
-                                [&savingsTables](Workspace& workspace) -> QWidget* {
-                                    return new SavingsWindow(workspace, savingsTables);
-                                });
-    container.registerWorksheet(Worksheet::NetWorth, [&netWorth](Workspace& workspace) -> QWidget* {
-        return new NetWorthWindow(workspace, netWorth);
-    });
-    container.registerGraphWindow(
-        [](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); });
-    // The budget's records live here while its worksheet is open.
-    const auto budgetTables = std::make_unique<BudgetTables>();
-    container.registerWorksheet(Worksheet::Budget,
-                                [&tables = *budgetTables](Workspace& workspace) -> QWidget* {
-                                    return new BudgetWindow(workspace, tables);
-                                });
+    worksheets.registerWith(container);
 
     container.show();
     return app.exec();

@@ -1,5 +1,7 @@
 #include "SeqFile.h"
 
+#include "TextEncoding.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -196,7 +198,8 @@ Result<std::string> SeqReader::readString() {
     auto item = next();
     if (!item)
         return item.failure();
-    return std::move(item.value().text);
+    // Text items come back as UTF-8 whatever wrote them (older files: Windows-1252).
+    return utf8FromFileText(std::move(item.value().text));
 }
 
 Result<double> SeqReader::readNumber() {

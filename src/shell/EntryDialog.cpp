@@ -1,4 +1,5 @@
 #include "EntryDialog.h"
+#include "ControlNames.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,6 +20,7 @@ EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placem
     // The proposal is shown once; the next caller starts without one.
     CurVal = new QLineEdit(this);
     CurVal->setObjectName("CurVal");
+    nameByCaption(Label1, CurVal);
     if (state.SelectedRow != 0)
         CurVal->setText(QString::number(state.SelectedRow));
     state.SelectedRow = 0;

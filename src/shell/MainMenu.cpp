@@ -113,6 +113,10 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
     footer->setAlignment(Qt::AlignCenter);
     layout->addWidget(footer);
 
+    // The worksheet's button is remembered before the worksheet opens, so that the focus
+    // comes back to it when the worksheet is left.
+    for (QPushButton* opener : {networth, loanPmt, toBudget, canadian, savings})
+        connect(opener, &QPushButton::clicked, this, [this, opener] { opener_ = opener; });
     connect(networth, &QPushButton::clicked, this, &MainMenu::onNetworthClicked);
     connect(loanPmt, &QPushButton::clicked, this, &MainMenu::onLoanPmtClicked);
     connect(toBudget, &QPushButton::clicked, this, &MainMenu::onToBudgetClicked);
@@ -137,6 +141,11 @@ QPushButton* MainMenu::addButton(const char* name, const QString& caption) {
 void MainMenu::refreshName() {
     myName_->setText(QString::fromStdString(state_.UserName));
     myName_->setVisible(!state_.UserName.empty());
+}
+
+void MainMenu::focusOpener() {
+    if (opener_)
+        opener_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainMenu::onNetworthClicked() {

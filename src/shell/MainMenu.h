@@ -16,6 +16,8 @@ class MainMenu : public QWidget {
 
     // MyName shows UserName, and is hidden while the name is empty.
     void refreshName();
+    // The focus back on the button that opened the last worksheet (none yet: left as it is).
+    void focusOpener();
 
   signals:
     void worksheetRequested(Worksheet which);
@@ -34,6 +36,7 @@ class MainMenu : public QWidget {
 
     ShellState& state_;
     QLabel* myName_ = nullptr;
+    QPushButton* opener_ = nullptr;
 };
 
 // Opens the user guide beside the program with the desktop's viewer, without waiting.

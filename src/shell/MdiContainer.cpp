@@ -222,6 +222,7 @@ void MdiContainer::revealMenu() {
     menuWindow_->show();
     area_->setActiveSubWindow(menuWindow_);
     place(menuWindow_);
+    menu_->focusOpener();
 }
 
 void MdiContainer::onWorksheetGone() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ControlNames.h"
 #include "Messages.h"
 
 MessageDialog::MessageDialog(ShellState& state, QWidget* container)
@@ -14,6 +15,7 @@ MessageDialog::MessageDialog(ShellState& state, QWidget* container)
 
     TextMsg = new QPlainTextEdit(this);
     TextMsg->setObjectName("TextMsg");
+    nameControl(TextMsg, "Message");
     TextMsg->setReadOnly(true);
     TextMsg->setPlainText(
         QString::fromStdString(messageText(state.MessageCode, state.MessageDetail)));

@@ -14,6 +14,7 @@
 #include <array>
 
 #include "Colours.h"
+#include "ControlNames.h"
 #include "NumberFormat.h"
 #include "Platform.h"
 #include "Settings.h"
@@ -67,6 +68,8 @@ PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
     label3->setObjectName(QStringLiteral("Label3"));
     inMyName_ = new QLineEdit(QString::fromStdString(state_.UserName), this);
     inMyName_->setObjectName(QStringLiteral("InMyName"));
+    nameByCaption(label2, inCurrency_);
+    nameByCaption(label3, inMyName_);
 
     exitFonts_ = new QPushButton(QStringLiteral("E&xit to Menu"), this);
     exitFonts_->setObjectName(QStringLiteral("ExitFonts"));

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <string>
 
+#include "ControlNames.h"
 #include "TextEntry.h"
 
 namespace {
@@ -24,6 +25,7 @@ PrinterHeaderDialog::PrinterHeaderDialog(ShellState& state, QWidget* container)
     FName->setObjectName("FName");
 
     InFName = new QLineEdit(this);
+    nameByCaption(FName, InFName);
     InFName->setObjectName("InFName");
     InFName->setMinimumWidth(320);
 

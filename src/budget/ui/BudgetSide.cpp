@@ -14,6 +14,7 @@
 #include "BudgetRefresh.h"
 #include "BusyCursor.h"
 #include "Colours.h"
+#include "ControlNames.h"
 #include "Dialogs.h"
 #include "EntryFigure.h"
 #include "Grid.h"
@@ -123,6 +124,7 @@ void BudgetSide::buildControls() {
 
     grid_ = new Grid(this);
     grid_->setObjectName(names_.grid);
+    nameControl(grid_, title() + QStringLiteral(" records"));
     grid_->setCols(BudgetGridCols);
     grid_->setFixedCols(1);
     paintRecords(grid_);
@@ -195,7 +197,9 @@ void BudgetSide::buildLayout() {
                               "Amount budgeted"};
     const int stretch[] = {5, 3, 2, 3};
     for (int c = 0; c < 4; ++c) {
-        entries->addWidget(caption(captions[c], this), 0, c);
+        QLabel* label = caption(captions[c], this);
+        nameByCaption(label, boxes[c]);
+        entries->addWidget(label, 0, c);
         entries->addWidget(boxes[c], 1, c);
         entries->setColumnStretch(c, stretch[c]);
         boxes[c]->setMinimumWidth(platform::twipsToPixels(c == 0 ? 1000 : 600));

@@ -20,6 +20,7 @@
 #include "BudgetSide.h"
 #include "BudgetSort.h"
 #include "Colours.h"
+#include "ControlNames.h"
 #include "Dialogs.h"
 #include "Messages.h"
 #include "Platform.h"
@@ -88,6 +89,7 @@ void BudgetWindow::buildControls() {
     netCaption_->setObjectName("NetCaption");
 
     HelpTxt = new QPlainTextEdit(this);
+    nameControl(HelpTxt, "Quick Help");
     HelpTxt->setObjectName("HelpTxt");
     HelpTxt->setReadOnly(true);
     HelpTxt->installEventFilter(this);
@@ -131,9 +133,13 @@ void BudgetWindow::buildLayout() {
     auto* bottom = new QGridLayout;
     bottom->setHorizontalSpacing(6);
     bottom->setVerticalSpacing(1);
-    bottom->addWidget(new QLabel(QStringLiteral(" Show for period"), this), 0, 0);
+    auto* periodCaption = new QLabel(QStringLiteral(" Show for period"), this);
+    auto* sortCaption = new QLabel(QStringLiteral(" Sorted by"), this);
+    nameByCaption(periodCaption, FreqPeriod);
+    nameByCaption(sortCaption, SortBy);
+    bottom->addWidget(periodCaption, 0, 0);
     bottom->addWidget(FreqPeriod, 1, 0);
-    bottom->addWidget(new QLabel(QStringLiteral(" Sorted by"), this), 0, 1);
+    bottom->addWidget(sortCaption, 0, 1);
     bottom->addWidget(SortBy, 1, 1);
     bottom->setColumnStretch(2, 1);
     auto* current = new QLabel(QStringLiteral("Current"), this);

@@ -8,6 +8,7 @@
 
 #include "Amortization.h"
 #include "Colours.h"
+#include "ControlNames.h"
 #include "Dialogs.h"
 #include "Messages.h"
 #include "ShellState.h"
@@ -25,6 +26,7 @@ FirstPaymentDateDialog::FirstPaymentDateDialog(ShellState& state, Dialogs& dialo
     label->setWordWrap(true);
     InDate = new QLineEdit(this);
     InDate->setObjectName("InDate");
+    nameByCaption(label, InDate);
     paintEntry(InDate);
     const auto serial = platform::parseDate(state_.TodayDate);
     InDate->setText(

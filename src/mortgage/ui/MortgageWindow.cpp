@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "Colours.h"
+#include "ControlNames.h"
 #include "DaysInYearDialog.h"
 #include "Dialogs.h"
 #include "FirstPaymentDateDialog.h"
@@ -119,7 +120,9 @@ void MortgageWindow::buildControls() {
 
     MGrid = new Grid(this);
     MGrid->setObjectName("MGrid");
+    nameControl(MGrid, "Payment schedule");
     MTextBox = new QPlainTextEdit(this);
+    nameControl(MTextBox, "Quick Help");
     MTextBox->setObjectName("MTextBox");
     MTextBox->setReadOnly(true);
     MTextBox->hide();
@@ -189,6 +192,8 @@ void MortgageWindow::buildLayout() {
         grid->setVerticalSpacing(1);
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             cells[static_cast<size_t>(c)].first->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+            nameByCaption(cells[static_cast<size_t>(c)].first,
+                          cells[static_cast<size_t>(c)].second);
             grid->addWidget(cells[static_cast<size_t>(c)].first, 0, c);
             grid->addWidget(cells[static_cast<size_t>(c)].second, 1, c);
             grid->setColumnStretch(c, 1);

@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "Amortization.h"
+#include "ControlNames.h"
 #include "Grid.h"
 #include "GridCellEntry.h"
 #include "KeyFilters.h"
@@ -39,6 +40,7 @@ PrePayDialog::PrePayDialog(ShellState& state, MortgageTables& tables, QWidget* c
 
     PGrid = new Grid(this);
     PGrid->setObjectName("PGrid");
+    nameControl(PGrid, "Additional payments");
     PGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     UsePrePay = new QPushButton("&OK", this);
     UsePrePay->setObjectName("UsePrePay");

@@ -1,5 +1,6 @@
 #include "NetWorthFile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "Messages.h"
@@ -45,11 +46,14 @@ Result<std::int16_t> readCount(SeqReader& r) {
     const Result<double> value = r.readNumber();
     if (!value)
         return wrongFormat(value.failure());
+    // The calculation counts the lines again, so a stored count only has to be a 16-bit
+    // whole number; it is kept inside the table so that lines shown before that count
+    // stay within it.
     const double count = *value;
-    if (count < 0 || count > NetWorthLines || std::floor(count) != count)
+    if (count < -32768 || count > 32767 || std::floor(count) != count)
         return Failure{msg::FileNotFound,
-                       "item " + std::to_string(item) + ": a count outside 0-30"};
-    return static_cast<std::int16_t>(count);
+                       "item " + std::to_string(item) + ": a count that is no 16-bit whole number"};
+    return static_cast<std::int16_t>(std::clamp(count, 0.0, double{NetWorthLines}));
 }
 
 // One cell; without `into` it is read and checked but not kept.

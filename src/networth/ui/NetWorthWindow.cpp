@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "Colours.h"
+#include "ControlNames.h"
 #include "Dialogs.h"
 #include "Grid.h"
 #include "GridCellEntry.h"
@@ -114,6 +115,8 @@ void NetWorthWindow::buildControls() {
     NGrid1->setObjectName("NGrid1");
     NGrid2 = new Grid(this);
     NGrid2->setObjectName("NGrid2");
+    nameControl(NGrid1, "Assets");
+    nameControl(NGrid2, "Liabilities");
     assets_.grid = NGrid1;
     liabilities_.grid = NGrid2;
     setUpGrid(assets_);
@@ -132,6 +135,7 @@ void NetWorthWindow::buildControls() {
     NExit = button("NExit", "E&xit to Menu");
 
     NTextBox = new QPlainTextEdit(this);
+    nameControl(NTextBox, "Quick Help");
     NTextBox->setObjectName("NTextBox");
     NTextBox->setReadOnly(true);
     NTextBox->hide();
@@ -278,9 +282,14 @@ void NetWorthWindow::onCellDeleted(Side& side, int row, int col) {
 bool NetWorthWindow::calculate() {
     const Result<NetWorthTables> result = calculateNetWorth(tables_);
     if (!result) {
+        // The totals on screen belong to lines that are no longer these: they go, and the
+        // printout is refused until a calculation succeeds again.
+        totalsValid_ = false;
+        clearTotals();
         workspace_.dialogs().showMessage(result.failure().code);
         return false;
     }
+    totalsValid_ = true;
     tables_ = result.value();
     display(assets_);
     display(liabilities_);
@@ -308,10 +317,14 @@ void NetWorthWindow::display(const Side& side) {
 }
 
 void NetWorthWindow::showLinesWithoutTotals() {
-    for (const Side* side : {&assets_, &liabilities_}) {
-        display(*side);
+    display(assets_);
+    display(liabilities_);
+    clearTotals();
+}
+
+void NetWorthWindow::clearTotals() {
+    for (const Side* side : {&assets_, &liabilities_})
         side->grid->setText(totalRowFor(*side->count), 1, QString());
-    }
     Net->clear();
 }
 
@@ -384,6 +397,10 @@ bool NetWorthWindow::eventFilter(QObject* watched, QEvent* event) {
 // ---- printing and leaving ------------------------------------------------------------------
 
 void NetWorthWindow::onPrinterClicked() {
+    if (!totalsValid_) {
+        workspace_.dialogs().showMessage(msg::CannotCalculate);
+        return;
+    }
     runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [this](Printer& printer) {
         printNetWorthStatement(printer, tables_, {state_.HeaderText, state_.CurrencySymbol, seps_});
     });

@@ -48,6 +48,7 @@ class NetWorthWindow : public QWidget {
     void setUpGrid(Side& side);
     void display(const Side& side);
     void showLinesWithoutTotals();
+    void clearTotals();
     void onCellEdited(Side& side, int row, int col, const QString& buffer);
     void onCellDeleted(Side& side, int row, int col);
     bool admitKey(int row, bool deleteKey);
@@ -94,6 +95,7 @@ class NetWorthWindow : public QWidget {
     QLabel* Label1 = nullptr;
     QLabel* title_ = nullptr;
 
+    bool totalsValid_ = true;        // the totals shown are the lines' (no message 26 since)
     bool leaving_ = false;           // the exit button has decided; closing asks nothing more
     bool helpClosedByClick_ = false; // the help button's click that closed the help is spent
 };

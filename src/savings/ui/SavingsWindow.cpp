@@ -3,6 +3,7 @@
 #include "CommandButton.h"
 #include <algorithm>
 
+#include "ControlNames.h"
 #include "GraphHandOver.h"
 #include "GraphSeries.h"
 
@@ -92,8 +93,10 @@ void SavingsWindow::buildControls() {
     InTerm = makeList("InTerm", this, true);
 
     SGrid = new Grid(this);
+    nameControl(SGrid, "Savings growth");
     SGrid->setObjectName("SGrid");
     STextBox = new QPlainTextEdit(this);
+    nameControl(STextBox, "Quick Help");
     STextBox->setObjectName("STextBox");
     STextBox->setReadOnly(true);
     QFont mono(QStringLiteral("Liberation Mono"));
@@ -145,7 +148,7 @@ void SavingsWindow::buildLayout() {
         label->setTextFormat(Qt::RichText);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-        label->setBuddy(cells[i].second);
+        nameByCaption(label, cells[i].second);
         const int row = (i / 4) * 2, col = i % 4;
         entries->addWidget(label, row, col);
         entries->addWidget(cells[i].second, row + 1, col);
