@@ -64,7 +64,7 @@ class MdiContainer : public QMainWindow, public Workspace {
     void onSubWindowActivated(QMdiSubWindow* window);
     void onWorksheetGone();
     void place(QMdiSubWindow* window);
-    void fitWorksheet(QMdiSubWindow* window);
+    void fitWorksheet(QMdiSubWindow* window, QSize own);
     void revealMenu();
     QWidget* makePlaceholder(Worksheet which);
 
