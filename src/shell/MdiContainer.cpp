@@ -273,19 +273,27 @@ void MdiContainer::exitProgram() {
 void MdiContainer::place(QMdiSubWindow* window) {
     if (!window)
         return;
+    // The container's least size follows the least sizes of the windows in the area, which
+    // tell no layout when they change (the menu's grows once its style is applied): it is
+    // worked out again whenever a window takes its place.
+    area_->updateGeometry();
     placeChild(window->widget(), window == menuWindow_ ? Placement::MainMenu : Placement::Worksheet,
                state_.LayoutClass);
-    if (window == sheetWindow_)
-        fitWorksheet(window, twipsSize(ContainerWidth + 60, ContainerHeight + 30));
+    if (window == menuWindow_)
+        fitToArea(window, twipsSize(ContainerWidth + 25, ContainerHeight + 15));
+    else if (window == sheetWindow_)
+        fitToArea(window, twipsSize(ContainerWidth + 60, ContainerHeight + 30));
     else if (window == graphWindow_)
-        fitWorksheet(window, twipsSize(GraphWidth, GraphHeight));
+        fitToArea(window, twipsSize(GraphWidth, GraphHeight));
 }
 
-void MdiContainer::fitWorksheet(QMdiSubWindow* window, QSize own) {
+void MdiContainer::fitToArea(QMdiSubWindow* window, QSize own) {
     if (window->isMaximized() || window->isMinimized())
         return;
     // The window's own size, cut at the area's right and bottom edges so that its scroll
-    // bars (when the container is smaller than the window) are in sight.
+    // bars (when the container is smaller than the window) are in sight; never below the
+    // least size of what it holds, which is what the container's own least size follows
+    // (the area has no scroll bars).
     const QSize room(area_->viewport()->width() - window->x(),
                      area_->viewport()->height() - window->y());
     window->resize(own.boundedTo(room).expandedTo(window->minimumSizeHint()));
@@ -305,6 +313,12 @@ void MdiContainer::resizeEvent(QResizeEvent* event) {
         active = sheetWindow_ ? sheetWindow_.data() : menuWindow_;
     if (active && active->isVisible())
         place(active);
+}
+
+void MdiContainer::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Only now is the menu shown, with its style: its least size counts from here on.
+    area_->updateGeometry();
 }
 
 void MdiContainer::closeEvent(QCloseEvent* event) {

@@ -86,6 +86,7 @@ void BudgetWindow::buildControls() {
     NetBalanceBgt = result("NetBalanceBgt");
     netCaption_ = new QLabel(QStringLiteral(" Annual Net Balance"), this);
     netCaption_->setObjectName("NetCaption");
+    netCaption_->setWordWrap(true); // as the sides' captions: never wider than its room
 
     HelpTxt = new QPlainTextEdit(this);
     HelpTxt->setObjectName("HelpTxt");
