@@ -6,3 +6,7 @@ pecunex_qtest(test_chart_render SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_chart_ren
 
 pecunex_gtest(test_report_graph SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_report_graph.cpp LIBS pecunex_common)
 add_dependencies(test_report_graph pecunex-report)
+# Labels that can be read, and windows that fit the container (the graph window, the budget).
+pecunex_qtest(test_charts_fit SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_charts_fit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GraphTestSupport.h LIBS pecunex_graphs_ui pecunex_mortgage_ui
+  pecunex_budget_ui)
