@@ -306,6 +306,17 @@ void MdiContainer::onSubWindowActivated(QMdiSubWindow* window) {
 void MdiContainer::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     state_.LayoutClass = layoutClassForHeight(platform::pixelsToTwips(frameGeometry().height()));
+    placeActive();
+}
+
+void MdiContainer::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Only now are the windows in the area shown, with their style: their least sizes count
+    // from here on, and the one in front is fitted to the area it really has.
+    placeActive();
+}
+
+void MdiContainer::placeActive() {
     // The active child follows the new layout class. The menu goes straight to its own place
     // rather than the worksheets' and then its own at its next activation.
     QMdiSubWindow* active = area_->currentSubWindow();
@@ -313,12 +324,6 @@ void MdiContainer::resizeEvent(QResizeEvent* event) {
         active = sheetWindow_ ? sheetWindow_.data() : menuWindow_;
     if (active && active->isVisible())
         place(active);
-}
-
-void MdiContainer::showEvent(QShowEvent* event) {
-    QMainWindow::showEvent(event);
-    // Only now is the menu shown, with its style: its least size counts from here on.
-    area_->updateGeometry();
 }
 
 void MdiContainer::closeEvent(QCloseEvent* event) {

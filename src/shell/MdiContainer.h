@@ -65,6 +65,8 @@ class MdiContainer : public QMainWindow, public Workspace {
     void onSubWindowActivated(QMdiSubWindow* window);
     void onWorksheetGone();
     void place(QMdiSubWindow* window);
+    // Places the child in front: the active one, else the worksheet, else the menu.
+    void placeActive();
     // Gives the window its own size, or less where the area is smaller.
     void fitToArea(QMdiSubWindow* window, QSize own);
     void revealMenu();

@@ -16,7 +16,8 @@ YearLabels::YearLabels(const std::vector<std::string>& labels, const QFont& font
         inkHeight = std::max(inkHeight, metrics.tightBoundingRect(texts_.back()).height());
     }
     lineHeight_ = metrics.height();
-    plan_ = labelPlan(static_cast<int>(texts_.size()), slot, widest_, inkHeight + 2);
+    // Level labels get two pixels more than their advance, or "10111213" runs together.
+    plan_ = labelPlan(static_cast<int>(texts_.size()), slot, widest_ + 2, inkHeight + 2);
 }
 
 double YearLabels::bandHeight() const {
