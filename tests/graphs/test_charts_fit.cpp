@@ -80,14 +80,14 @@ class TestChartsFit : public QObject {
                     for (int y = 1; y <= years; ++y)
                         table.push_back({y, *Currency::fromDouble(top * y / years)});
                     const ChartData data = chartData(table, years, "Value", "$");
-                    const bool inked =
-                        glyphsUnderTheAxis(renderChart(data, threeD, size)) >= std::max(years, 2);
+                    const QString labels = svgLabels([&](QPainter& p) {
+                        (threeD ? paintChart3D : paintChart2D)(p, QRectF(QPointF(0, 0), size), data,
+                                                               {});
+                    });
+                    const bool inked = glyphsUnderTheAxis(renderChart(data, threeD, size)) >=
+                                       labels.section(' ', 0, 0).count('|') + 1;
                     all += QString("%1 %2 %3D: ").arg(top).arg(size.width()).arg(threeD ? 3 : 2) +
-                           svgLabels([&](QPainter& p) {
-                               (threeD ? paintChart3D
-                                       : paintChart2D)(p, QRectF(QPointF(0, 0), size), data, {});
-                           }) +
-                           (inked ? "\n" : " (too few glyphs in the PNG)\n");
+                           labels + (inked ? "\n" : " (too few glyphs in the PNG)\n");
                 }
         QFile golden(PECUNEX_SOURCE_DIR "/tests/golden/chart-labels.txt");
         QVERIFY(golden.open(QIODevice::ReadOnly));
