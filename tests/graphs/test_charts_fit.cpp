@@ -138,8 +138,8 @@ class TestChartsFit : public QObject {
                 QTest::mouseClick(p.inGraph("ThreeDee"), Qt::LeftButton);
             QCOMPARE(p.graph()->viewCode(), view);
         }
-        QCOMPARE(shown->size().expandedTo(shown->minimumSizeHint()),
-                 shown->size()); // never cramped
+        // The window shown is never cramped below its least size.
+        QCOMPARE(shown->size().expandedTo(shown->minimumSizeHint()), shown->size());
         const QSize least = p.container->minimumSizeHint();
         QVERIFY(least.width() <= 780 && least.height() <= 560); // the frame takes the rest
         if (view != 1) {
