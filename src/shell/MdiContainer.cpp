@@ -27,6 +27,9 @@ namespace {
 // offset, it covers the whole area of a container of that size.
 constexpr int ContainerWidth = 9615;
 constexpr int ContainerHeight = 6810;
+// The graph window's own size.
+constexpr int GraphWidth = 9550;
+constexpr int GraphHeight = 6450;
 
 QSize twipsSize(int width, int height) {
     return {platform::twipsToPixels(width), platform::twipsToPixels(height)};
@@ -113,7 +116,7 @@ QWidget* MdiContainer::worksheet() const {
 }
 
 QWidget* MdiContainer::graphWindow() const {
-    return graphWindow_ ? graphWindow_->widget() : nullptr;
+    return graphWindow_ ? scrolledWorksheet(graphWindow_->widget()) : nullptr;
 }
 
 void MdiContainer::openWorksheet(Worksheet which) {
@@ -175,15 +178,21 @@ void MdiContainer::showGraph() {
                       ? QApplication::focusWidget()
                       : nullptr;
     sheetWindow_->hide();
-    auto* window =
-        area_->addSubWindow(graph, Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                       Qt::WindowMinMaxButtonsHint);
+    // Like a worksheet, the graph window scrolls in a container smaller than it. The frame
+    // sees the scroller, not the control the graph window chose to start on: that control
+    // takes the focus once the frame is active.
+    const QPointer<QWidget> start = graph->focusWidget();
+    auto* window = area_->addSubWindow(makeWorksheetScroller(graph),
+                                       Qt::SubWindow | Qt::CustomizeWindowHint |
+                                           Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(twipsSize(9550, 6450).expandedTo(window->minimumSizeHint()));
     graphWindow_ = window;
+    place(window);
     window->show();
     area_->setActiveSubWindow(window);
     place(window);
+    if (start)
+        start->setFocus(Qt::OtherFocusReason);
 }
 
 void MdiContainer::leaveGraph() {
@@ -265,18 +274,27 @@ void MdiContainer::exitProgram() {
 void MdiContainer::place(QMdiSubWindow* window) {
     if (!window)
         return;
+    // The container's least size follows the least sizes of the windows in the area, which
+    // tell no layout when they change (the menu's grows once its style is applied): it is
+    // worked out again whenever a window takes its place.
+    area_->updateGeometry();
     placeChild(window->widget(), window == menuWindow_ ? Placement::MainMenu : Placement::Worksheet,
                state_.LayoutClass);
-    if (window == sheetWindow_)
-        fitWorksheet(window);
+    if (window == menuWindow_)
+        fitToArea(window, twipsSize(ContainerWidth + 25, ContainerHeight + 15));
+    else if (window == sheetWindow_)
+        fitToArea(window, twipsSize(ContainerWidth + 60, ContainerHeight + 30));
+    else if (window == graphWindow_)
+        fitToArea(window, twipsSize(GraphWidth, GraphHeight));
 }
 
-void MdiContainer::fitWorksheet(QMdiSubWindow* window) {
+void MdiContainer::fitToArea(QMdiSubWindow* window, QSize own) {
     if (window->isMaximized() || window->isMinimized())
         return;
-    // The worksheet's own size, cut at the area's right and bottom edges so that its scroll
-    // bars (when the container is smaller than the worksheet) are in sight.
-    const QSize own = twipsSize(ContainerWidth + 60, ContainerHeight + 30);
+    // The window's own size, cut at the area's right and bottom edges so that its scroll
+    // bars (when the container is smaller than the window) are in sight; never below the
+    // least size of what it holds, which is what the container's own least size follows
+    // (the area has no scroll bars).
     const QSize room(area_->viewport()->width() - window->x(),
                      area_->viewport()->height() - window->y());
     window->resize(own.boundedTo(room).expandedTo(window->minimumSizeHint()));
@@ -289,6 +307,17 @@ void MdiContainer::onSubWindowActivated(QMdiSubWindow* window) {
 void MdiContainer::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     state_.LayoutClass = layoutClassForHeight(platform::pixelsToTwips(frameGeometry().height()));
+    placeActive();
+}
+
+void MdiContainer::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // Only now are the windows in the area shown, with their style: their least sizes count
+    // from here on, and the one in front is fitted to the area it really has.
+    placeActive();
+}
+
+void MdiContainer::placeActive() {
     // The active child follows the new layout class. The menu goes straight to its own place
     // rather than the worksheets' and then its own at its next activation.
     QMdiSubWindow* active = area_->currentSubWindow();

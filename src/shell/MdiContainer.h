@@ -56,6 +56,7 @@ class MdiContainer : public QMainWindow, public Workspace {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,7 +65,10 @@ class MdiContainer : public QMainWindow, public Workspace {
     void onSubWindowActivated(QMdiSubWindow* window);
     void onWorksheetGone();
     void place(QMdiSubWindow* window);
-    void fitWorksheet(QMdiSubWindow* window);
+    // Places the child in front: the active one, else the worksheet, else the menu.
+    void placeActive();
+    // Gives the window its own size, or less where the area is smaller.
+    void fitToArea(QMdiSubWindow* window, QSize own);
     void revealMenu();
     QWidget* makePlaceholder(Worksheet which);
 

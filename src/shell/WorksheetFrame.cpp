@@ -59,3 +59,10 @@ QWidget* scrolledWorksheet(QWidget* widget) {
         return scroller->widget();
     return widget;
 }
+
+QScrollArea* worksheetScroller(QWidget* sheet) {
+    // The worksheet sits in the scroller's viewport.
+    QWidget* viewport = sheet ? sheet->parentWidget() : nullptr;
+    auto* scroller = qobject_cast<QScrollArea*>(viewport ? viewport->parentWidget() : nullptr);
+    return scroller && scroller->widget() == sheet ? scroller : nullptr;
+}

@@ -12,3 +12,5 @@ QWidget* worksheetFrame(QWidget* sheet);
 QScrollArea* makeWorksheetScroller(QWidget* sheet);
 // The worksheet a scroller made by makeWorksheetScroller holds, or `widget` itself.
 QWidget* scrolledWorksheet(QWidget* widget);
+// The scroller holding the worksheet, or nullptr when it has none.
+QScrollArea* worksheetScroller(QWidget* sheet);

@@ -158,6 +158,9 @@ void BudgetSide::buildControls() {
     });
 
     totalCaption_ = new QLabel(QString::fromUtf8(names_.totalCaption), this);
+    // The caption follows the period chosen; a longer one (" Semi-monthly expenses") takes
+    // a second line where the side has no room for it, rather than widening the worksheet.
+    totalCaption_->setWordWrap(true);
     total_ = makeResultLabel(names_.total, this);
     totalBudgeted_ = makeResultLabel(names_.totalBudgeted, this);
 

@@ -87,6 +87,7 @@ void BudgetWindow::buildControls() {
     NetBalanceBgt = result("NetBalanceBgt");
     netCaption_ = new QLabel(QStringLiteral(" Annual Net Balance"), this);
     netCaption_->setObjectName("NetCaption");
+    netCaption_->setWordWrap(true); // as the sides' captions: never wider than its room
 
     HelpTxt = new QPlainTextEdit(this);
     nameControl(HelpTxt, "Quick Help");

@@ -21,6 +21,11 @@ AxisScale axisScale(std::span<const double> values, int maxSteps) {
     for (;; power *= 10) {
         for (double m : {1.0, 2.0, 2.5, 5.0}) {
             const double step = m * power;
+            // Labels show cents: a step must be a whole number of them, or a label would
+            // round to a figure its tick does not stand at.
+            const double cents = step * 100;
+            if (cents < 1 - 1e-9 || std::abs(cents - std::round(cents)) > 1e-6)
+                continue;
             // A hair of tolerance so that 300,000 / 50,000 counts as exactly 6 steps.
             const double top = std::ceil(high / step - 1e-9);
             const double bottom = std::floor(low / step + 1e-9);

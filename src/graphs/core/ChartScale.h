@@ -11,12 +11,13 @@
 struct AxisScale {
     double minimum = 0; // a multiple of step, never above 0
     double maximum = 1; // a multiple of step, never below 0
-    double step = 1;    // 1, 2, 2.5 or 5 times a power of ten
+    double step = 1;    // 1, 2, 2.5 or 5 times a power of ten; a whole number of cents
     int steps() const;  // number of intervals between minimum and maximum
     double tick(int i) const { return minimum + step * i; }
 };
 
-// The smallest round step that covers every value (and 0) in at most `maxSteps` intervals.
+// The smallest round step that covers every value (and 0) in at most `maxSteps` intervals,
+// never less than one cent.
 AxisScale axisScale(std::span<const double> values, int maxSteps = 8);
 
 // "$250,000" for a tick of a whole-number step, "$2.50" otherwise; the minus sign goes
@@ -28,6 +29,7 @@ std::vector<std::string> axisLabels(const AxisScale& scale, std::string_view cur
 
 // How the year labels under the bars stay legible: turned upright when they are wider
 // than a bar's slot, and only every `stride`-th one shown when even upright they crowd.
+// `labelHeight` is the room a label takes across the slot once upright.
 struct LabelPlan {
     int angle = 0;  // 0 or -90 degrees
     int stride = 1; // show labels 1, 1 + stride, ...

@@ -6,16 +6,56 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetricsF>
+#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 #include "ChartScale.h"
+#include "YearLabels.h"
 
 namespace {
+
+// Room the value axis takes beside its labels (ticks, padding) plus the chart's own margins,
+// and the room between the axis line and the year labels.
+constexpr double ChartPadding = 40;
+constexpr double TickRoom = 6;
+
 QString text(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// The year labels as a part of the chart, under whatever plot area its layout gives it.
+class YearAxisLabels : public QGraphicsItem {
+  public:
+    YearAxisLabels(QChart* chart, YearLabels labels, std::size_t bars, QColor ink)
+        : QGraphicsItem(chart), chart_(chart), labels_(std::move(labels)), bars_(bars), ink_(ink) {}
+    double band() const { return labels_.bandHeight(); }
+    // The plot area moved: the labels go with it.
+    void follow() {
+        prepareGeometryChange();
+        update();
+    }
+    QRectF boundingRect() const override { return chart_->rect(); }
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) override {
+        // A bar category axis centres bar j in the j-th of as many equal slots as bars.
+        const QRectF plot = chart_->plotArea();
+        std::vector<double> centres;
+        for (std::size_t j = 0; j < bars_; ++j)
+            centres.push_back(plot.left() + plot.width() * (static_cast<double>(j) + 0.5) /
+                                                static_cast<double>(bars_));
+        painter->setPen(ink_);
+        labels_.draw(*painter, centres, plot.bottom() + TickRoom);
+    }
+
+  private:
+    QChart* chart_;
+    YearLabels labels_;
+    std::size_t bars_;
+    QColor ink_;
+};
+
 } // namespace
 
 QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) {
@@ -31,7 +71,6 @@ QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) 
     chart->setTitleBrush(look.ink());
     const double height = width * 2 / 3;
     chart->setTitleFont(look.titleFont(height));
-    chart->setMargins(QMargins(4, 0, 8, 4));
 
     auto* set = new QBarSet(QString());
     for (double v : data.values)
@@ -45,31 +84,36 @@ QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) 
 
     const QFont labelFont = look.labelFont(height);
     const QFontMetricsF metrics(labelFont);
-    auto* years = new QBarCategoryAxis;
-    double widest = 0;
-    for (const auto& l : data.labels)
-        widest = std::max(widest, metrics.horizontalAdvance(text(l)));
-    // The plot takes most of the width; the value labels the rest.
-    const double slot = width * 0.85 / std::max<double>(static_cast<double>(data.labels.size()), 1);
-    const LabelPlan plan =
-        labelPlan(static_cast<int>(data.labels.size()), slot, widest, metrics.height());
-    QStringList categories;
-    for (std::size_t j = 0; j < data.labels.size(); ++j) {
-        // Categories must differ from each other: a label left out is a run of blanks.
-        const bool shown = j % static_cast<std::size_t>(plan.stride) == 0;
-        categories << (shown ? text(data.labels[j])
-                             : QString(static_cast<qsizetype>(j + 1), QLatin1Char(' ')));
+    const AxisScale scale = axisScale(data.values);
+    QStringList valueLabels;
+    double valueWidth = 0;
+    for (const std::string& l : axisLabels(scale, data.currencySymbol, look.seps)) {
+        valueLabels << text(l);
+        valueWidth = std::max(valueWidth, metrics.horizontalAdvance(valueLabels.back()));
     }
+
+    // Qt's own category labels give up on narrow slots (they show "..."): the axis keeps its
+    // line and ticks, and the labels are drawn under it, in a band kept free below the plot.
+    // Their slot is estimated from the width left beside the value labels and the margins.
+    const double count = std::max<double>(static_cast<double>(data.values.size()), 1);
+    const double plotWidth = width - valueWidth - ChartPadding;
+    auto* labels = new YearAxisLabels(chart, YearLabels(data.labels, labelFont, plotWidth / count),
+                                      data.values.size(), look.ink());
+    chart->setMargins(
+        QMargins(4, 0, 8, 4 + static_cast<int>(std::ceil(labels->band() + TickRoom))));
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, [labels] { labels->follow(); });
+
+    auto* years = new QBarCategoryAxis;
+    QStringList categories;
+    for (std::size_t j = 0; j < data.values.size(); ++j)
+        categories << QString::number(j + 1);
     years->append(categories);
-    years->setLabelsAngle(plan.angle);
-    years->setLabelsFont(labelFont);
-    years->setLabelsBrush(look.ink());
+    years->setLabelsVisible(false);
     years->setGridLineVisible(false);
     years->setLinePen(QPen(look.ink(), 1));
     chart->addAxis(years, Qt::AlignBottom);
     series->attachAxis(years);
 
-    const AxisScale scale = axisScale(data.values);
     auto* values = new QCategoryAxis;
     values->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     values->setLabelsFont(labelFont);
@@ -80,8 +124,7 @@ QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) 
     const double lowEdge = scale.minimum - scale.step * 1e-6;
     values->setStartValue(lowEdge);
     for (int i = 0; i <= scale.steps(); ++i)
-        values->append(text(axisLabel(scale.tick(i), scale, data.currencySymbol, look.seps)),
-                       scale.tick(i));
+        values->append(valueLabels[i], scale.tick(i));
     values->setRange(lowEdge, scale.maximum);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);

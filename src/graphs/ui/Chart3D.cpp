@@ -7,6 +7,7 @@
 
 #include "BarGeometry.h"
 #include "ChartScale.h"
+#include "YearLabels.h"
 
 namespace {
 
@@ -40,25 +41,19 @@ void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
     double valueWidth = 0;
     for (const auto& l : valueLabels)
         valueWidth = std::max(valueWidth, labelMetrics.horizontalAdvance(text(l)));
-    double yearWidth = 0;
-    for (const auto& l : data.labels)
-        yearWidth = std::max(yearWidth, labelMetrics.horizontalAdvance(text(l)));
-
     ChartFrame frame;
     frame.width = area.width();
     frame.height = area.height();
     frame.margin = std::max(6.0, area.height() / 60);
     frame.titleHeight = titleMetrics.height() * 1.8;
     frame.valueLabelWidth = valueWidth + labelMetrics.averageCharWidth() * 1.5;
-    // First guess at the year band: one line; upright labels need their width.
-    frame.yearLabelHeight = labelMetrics.height() * 1.6;
+    // The slot of a bar does not depend on the year band: lay out once to learn it, then
+    // again with the band the labels need.
+    const double gap = labelMetrics.height() * 0.3;
     BarLayout layout = barLayout(frame, data.values, scale, true);
-    const LabelPlan plan = labelPlan(static_cast<int>(data.values.size()), layout.slot, yearWidth,
-                                     labelMetrics.height());
-    if (plan.angle != 0) {
-        frame.yearLabelHeight = yearWidth + labelMetrics.height() * 0.8;
-        layout = barLayout(frame, data.values, scale, true);
-    }
+    const YearLabels years(data.labels, labelFont, layout.slot);
+    frame.yearLabelHeight = gap + years.bandHeight();
+    layout = barLayout(frame, data.values, scale, true);
 
     // Title.
     painter.setFont(titleFont);
@@ -115,25 +110,10 @@ void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
 
     // Year labels under the bars.
     painter.setPen(look.ink());
-    const double below = p.bottom() + labelMetrics.height() * 0.3;
-    for (std::size_t j = 0; j < layout.bars.size() && j < data.labels.size();
-         j += static_cast<std::size_t>(plan.stride)) {
-        const QString label = text(data.labels[j]);
-        const double x = o.x() + layout.bars[j].labelX;
-        if (plan.angle == 0) {
-            painter.drawText(
-                QRectF(x - layout.slot, o.y() + below, 2 * layout.slot, labelMetrics.height()),
-                Qt::AlignHCenter | Qt::AlignTop, label);
-        } else {
-            painter.save();
-            painter.translate(x, o.y() + below);
-            painter.rotate(plan.angle);
-            painter.drawText(QRectF(-yearWidth - 1, -labelMetrics.height() / 2, yearWidth,
-                                    labelMetrics.height()),
-                             Qt::AlignRight | Qt::AlignVCenter, label);
-            painter.restore();
-        }
-    }
+    std::vector<double> centres;
+    for (const BarShape& bar : layout.bars)
+        centres.push_back(o.x() + bar.labelX);
+    years.draw(painter, centres, o.y() + p.bottom() + gap);
     painter.restore();
 }
 

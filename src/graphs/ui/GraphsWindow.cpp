@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -30,6 +31,10 @@ namespace {
 // The window's size while it is printed, in twips.
 constexpr int PrintWidth = 9530;
 constexpr int PrintHeight = 5900;
+// The least size of the chart: forty year labels still stand upright side by side under
+// their bars. A smaller container scrolls the window instead.
+constexpr int ChartMinWidth = 8000;
+constexpr int ChartMinHeight = 4500;
 
 PrintImage toPrintImage(const QImage& picture) {
     const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
@@ -75,6 +80,8 @@ void GraphsWindow::buildControls() {
     deep_->setObjectName(QStringLiteral("DeepChart"));
     Graph1->addWidget(flat_);
     Graph1->addWidget(deep_);
+    Graph1->setMinimumSize(platform::twipsToPixels(ChartMinWidth),
+                           platform::twipsToPixels(ChartMinHeight));
 
     Label1 = new QLabel(QStringLiteral("Year"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -147,17 +154,20 @@ void GraphsWindow::onPrinterClicked() {
     if (printer) {
         printing_ = true;
         BusyCursor busy;
-        // The whole window is printed at its printing size, then put back.
-        QWidget* frame = worksheetFrame(this);
-        const QSize before = frame->size();
-        const QSize target(platform::twipsToPixels(PrintWidth),
-                           platform::twipsToPixels(PrintHeight));
-        frame->resize(before - size() + target);
+        // The whole window is printed at its printing size, then put back. Its scroller would
+        // fit it straight back to the space shown: it lets go of the size meanwhile.
+        QScrollArea* scroller = worksheetScroller(this);
+        if (scroller)
+            scroller->setWidgetResizable(false);
+        const QSize before = size();
+        resize(platform::twipsToPixels(PrintWidth), platform::twipsToPixels(PrintHeight));
         redraw();
         const QImage picture = grab().toImage();
         printer->printImage(toPrintImage(picture));
         printer->endDocument();
-        frame->resize(before);
+        resize(before);
+        if (scroller)
+            scroller->setWidgetResizable(true);
         printing_ = false;
     }
     colour_ = 0;
