@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "GoalOptions.h"
 #include "SavingsOptions.h"
 
 inline std::vector<KnownOption> reportKnownOptions() {
@@ -14,5 +15,7 @@ inline std::vector<KnownOption> reportKnownOptions() {
         {"--graph", true},  {"--size", true},  {"--3d", false}};
     for (std::string_view name : SavingsOptionNames)
         knownOptions.push_back({name, true});
+    for (std::string_view name : GoalOptionNames)
+        knownOptions.push_back({name, name != "--today"});
     return knownOptions;
 }
