@@ -85,16 +85,19 @@ Currency lastValue(const Growth& growth) {
     return growth.rows[static_cast<std::size_t>(growth.totalRow)][4];
 }
 
-// One trial of the engine: whether the plan reaches the target, or the engine's failure.
+// What one trial of the engine says of a figure. A figure whose plan leaves the currency
+// range is too large, like one that reaches: the ranges are searched from below.
+enum class Trial { Short, Reaches, Overflows };
+
 class Trials {
   public:
-    Trials(const GoalInput& goal) : goal_(goal), compared_(comparedPlan(goal)) {}
+    explicit Trials(const GoalInput& goal) : goal_(goal), compared_(comparedPlan(goal)) {}
 
-    Result<bool> reaches(std::int64_t steps) const {
+    Trial at(std::int64_t steps) const {
         const Result<Growth> g = calculateGrowth(withFigure(compared_, goal_.solve, steps));
         if (!g)
-            return g.failure();
-        return lastValue(*g) >= goal_.target;
+            return Trial::Overflows;
+        return lastValue(*g) >= goal_.target ? Trial::Reaches : Trial::Short;
     }
 
   private:
@@ -102,42 +105,30 @@ class Trials {
     GrowthInput compared_;
 };
 
-// Steps of the smallest figure that reaches the target, `lo` not reaching and `hi` reaching:
-// halves the range until they are one step apart.
-Result<std::int64_t> narrow(const Trials& trials, std::int64_t lo, std::int64_t hi) {
+// The smallest figure, in steps, that is not short of the target, `lo` being short and `hi`
+// not: halves the range until they are one step apart.
+std::int64_t narrow(const Trials& trials, std::int64_t lo, std::int64_t hi) {
     while (hi - lo > 1) {
         const std::int64_t mid = lo + (hi - lo) / 2;
-        const Result<bool> r = trials.reaches(mid);
-        if (!r)
-            return r.failure();
-        (*r ? hi : lo) = mid;
+        (trials.at(mid) == Trial::Short ? lo : hi) = mid;
     }
     return hi;
 }
 
-// Money: from a cent up, doubling until a figure reaches the target, then narrowed.
+// Money: from a cent up, doubling until a figure is not short, then narrowed.
 Result<std::int64_t> solveMoney(const Trials& trials) {
     // Beyond this the engine's sums leave the currency range long before.
     constexpr std::int64_t MaxCents = std::int64_t{1} << 50;
     std::int64_t lo = 0, hi = 1;
-    for (;; lo = hi, hi *= 2) {
+    for (; trials.at(hi) == Trial::Short; lo = hi, hi *= 2)
         if (hi > MaxCents)
             return Failure{msg::GoalNoAnswer, "no amount reaches the target"};
-        const Result<bool> r = trials.reaches(hi);
-        if (!r)
-            return r.failure();
-        if (*r)
-            break;
-    }
     return narrow(trials, lo, hi);
 }
 
 Result<std::int64_t> solveRate(const Trials& trials) {
     constexpr std::int64_t HundredPercent = 10000;
-    const Result<bool> top = trials.reaches(HundredPercent);
-    if (!top)
-        return top.failure();
-    if (!*top)
+    if (trials.at(HundredPercent) == Trial::Short)
         return Failure{msg::GoalNotAtHundredPercent, "not reached at 100 %"};
     return narrow(trials, 0, HundredPercent);
 }
@@ -145,13 +136,9 @@ Result<std::int64_t> solveRate(const Trials& trials) {
 // The fewest whole years: the value need not grow from year to year (inflation above the
 // rate), so every year is tried in turn.
 Result<std::int64_t> solveYears(const Trials& trials) {
-    for (int years = 1; years <= MaxSavingsYears; ++years) {
-        const Result<bool> r = trials.reaches(years);
-        if (!r)
-            return r.failure();
-        if (*r)
+    for (int years = 1; years <= MaxSavingsYears; ++years)
+        if (trials.at(years) != Trial::Short)
             return years;
-    }
     return Failure{msg::GoalNotInFortyYears, "not reached within 40 years"};
 }
 
@@ -183,11 +170,8 @@ Result<GoalAnswer> solveGoal(const GoalInput& goal) {
         return Failure{msg::WrongOrMissingEntry, "no target, or no years to reach it in"};
     const Trials trials(goal);
     const std::int64_t least = leastSteps(goal.solve);
-    const Result<bool> atLeast = trials.reaches(least);
-    if (!atLeast)
-        return atLeast.failure();
     Result<std::int64_t> steps = least;
-    if (!*atLeast) {
+    if (trials.at(least) == Trial::Short) {
         switch (goal.solve) {
         case GoalUnknown::Contribution:
         case GoalUnknown::Lump:
@@ -205,7 +189,8 @@ Result<GoalAnswer> solveGoal(const GoalInput& goal) {
     }
 
     // The proof, from the plans as they are handed out: the answer reaches the target and
-    // one step less, where there is one, does not.
+    // one step less, where there is one, does not. A plan beyond the currency range fails
+    // here with the engine's message.
     GoalAnswer out;
     out.solve = goal.solve;
     out.plan = withFigure(comparedPlan(goal), goal.solve, *steps);
