@@ -1,5 +1,7 @@
 #include "GoalSolver.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "GoalTables.h"
@@ -93,12 +95,16 @@ class Trials {
   public:
     explicit Trials(const GoalInput& goal) : goal_(goal), compared_(comparedPlan(goal)) {}
 
+    Result<Growth> run(std::int64_t steps) const {
+        return calculateGrowth(withFigure(compared_, goal_.solve, steps));
+    }
     Trial at(std::int64_t steps) const {
-        const Result<Growth> g = calculateGrowth(withFigure(compared_, goal_.solve, steps));
+        const Result<Growth> g = run(steps);
         if (!g)
             return Trial::Overflows;
         return lastValue(*g) >= goal_.target ? Trial::Reaches : Trial::Short;
     }
+    Currency target() const { return goal_.target; }
 
   private:
     const GoalInput& goal_;
@@ -115,14 +121,33 @@ std::int64_t narrow(const Trials& trials, std::int64_t lo, std::int64_t hi) {
     return hi;
 }
 
-// Money: from a cent up, doubling until a figure is not short, then narrowed.
+// Money. The last value grows almost in proportion to the amount (only the rounding of each
+// period's interest bends the line), so the values at 0 and at a probe point to within a
+// few cents of the answer. From there, steps of doubling size find a figure that is short
+// and one that is not, and the range between them is narrowed. Without a usable probe the
+// steps start from a cent.
 Result<std::int64_t> solveMoney(const Trials& trials) {
+    constexpr std::int64_t Probe = 100000; // 1,000.00
     // Beyond this the engine's sums leave the currency range long before.
     constexpr std::int64_t MaxCents = std::int64_t{1} << 50;
-    std::int64_t lo = 0, hi = 1;
-    for (; trials.at(hi) == Trial::Short; lo = hi, hi *= 2)
-        if (hi > MaxCents)
-            return Failure{msg::GoalNoAnswer, "no amount reaches the target"};
+    std::int64_t guess = 1;
+    const Result<Growth> atZero = trials.run(0), atProbe = trials.run(Probe);
+    if (atZero && atProbe && lastValue(*atProbe) > lastValue(*atZero)) {
+        const double perCent = (lastValue(*atProbe).toDouble() - lastValue(*atZero).toDouble()) /
+                               static_cast<double>(Probe);
+        const double cents = (trials.target().toDouble() - lastValue(*atZero).toDouble()) / perCent;
+        guess = static_cast<std::int64_t>(std::clamp(std::ceil(cents), 1.0, double(MaxCents)));
+    }
+    std::int64_t lo = 0, hi = guess, step = 16;
+    if (trials.at(guess) == Trial::Short) {
+        for (lo = guess; trials.at(hi = lo + step) == Trial::Short; lo = hi, step *= 2)
+            if (hi > MaxCents)
+                return Failure{msg::GoalNoAnswer, "no amount reaches the target"};
+    } else {
+        for (; hi - step > lo && trials.at(hi - step) != Trial::Short; step *= 2)
+            hi -= step;
+        lo = std::max(lo, hi - step);
+    }
     return narrow(trials, lo, hi);
 }
 
@@ -133,12 +158,21 @@ Result<std::int64_t> solveRate(const Trials& trials) {
     return narrow(trials, 0, HundredPercent);
 }
 
-// The fewest whole years: the value need not grow from year to year (inflation above the
-// rate), so every year is tried in turn.
+// The fewest whole years. The value need not grow from year to year (inflation above the
+// rate), so every year counts; the first years of the longest plan are the shorter plans,
+// so one run gives them all. A plan that overflows before its fortieth year is tried year
+// by year.
 Result<std::int64_t> solveYears(const Trials& trials) {
-    for (int years = 1; years <= MaxSavingsYears; ++years)
-        if (trials.at(years) != Trial::Short)
-            return years;
+    if (const Result<Growth> longest = trials.run(MaxSavingsYears)) {
+        const std::vector<Currency> ends = yearEndSeries(*longest);
+        for (std::size_t y = 0; y < ends.size(); ++y)
+            if (ends[y] >= trials.target())
+                return static_cast<std::int64_t>(y + 1);
+    } else {
+        for (int years = 1; years <= MaxSavingsYears; ++years)
+            if (trials.at(years) != Trial::Short)
+                return years;
+    }
     return Failure{msg::GoalNotInFortyYears, "not reached within 40 years"};
 }
 
