@@ -9,7 +9,7 @@
 #include "SavingsTables.h"
 
 const std::array<GoalUnknownNames, 4> GoalUnknowns = {{
-    {GoalUnknown::Contribution, "contribution", "Contribution each period", "Contribution"},
+    {GoalUnknown::Contribution, "contribution", "Contribution", "Contribution"},
     {GoalUnknown::Lump, "lump", "Lump sum at start", "Lump sum"},
     {GoalUnknown::Years, "years", "Number of years", "Years"},
     {GoalUnknown::Rate, "rate", "Annual rate (%)", "Rate"},

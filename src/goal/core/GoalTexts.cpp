@@ -90,7 +90,7 @@ std::vector<std::string> goalQuickHelp(const std::string& symbol) {
         "",
         "Example: " + s +
             "500,000.00 in today's money after 25 years, contributions made monthly, 7% a year "
-            "interest/growth, 2.5% inflation: choose 'Contribution each period', click Calculate, "
+            "interest/growth, 2.5% inflation: choose 'Contribution', click Calculate, "
             "and the answer is the amount to invest every month.",
         "",
         "End",
