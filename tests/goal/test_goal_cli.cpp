@@ -2,7 +2,6 @@
 // pecunex-report savings, and the refusals.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -21,24 +20,13 @@ ProcessRun report(const std::string& arguments) {
     return run(scratch.path, arguments);
 }
 
-// The fields of line `line` (0: the header) of a CSV text.
-std::vector<std::string> csvFields(const std::string& csv, std::size_t line) {
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < line && start != std::string::npos; ++i)
-        start = csv.find('\n', start) + 1;
-    const std::string text = csv.substr(start, csv.find('\r', start) - start);
-    std::vector<std::string> fields;
-    for (std::size_t at = 0;; at = text.find(',', at) + 1) {
-        fields.push_back(text.substr(at, text.find(',', at) - at));
-        if (text.find(',', at) == std::string::npos)
-            return fields;
-    }
-}
-
-double number(const std::string& text) {
-    double value = 0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
+// The fields of the last line of a CSV text, numbers where they are numbers.
+std::vector<double> lastLine(const std::string& csv) {
+    std::vector<double> fields;
+    std::size_t at = csv.rfind('\n', csv.size() - 3) + 1;
+    for (; at != 0; at = csv.find(',', at) + 1)
+        std::from_chars(csv.data() + at, csv.data() + csv.size(), fields.emplace_back());
+    return fields;
 }
 
 TEST(GoalCommand, ReferenceExampleMatchesByteForByteAndPdfIsWritten) {
@@ -72,12 +60,11 @@ TEST(GoalCommand, SavingsReportConfirmsEachAnswer) {
         SCOPED_TRACE(c.goal);
         const ProcessRun goal = report(std::string("goal ") + c.plan + " " + c.goal + " --csv");
         ASSERT_EQ(goal.status, 0) << goal.err;
-        ASSERT_EQ(csvFields(goal.out, 0),
-                  (std::vector<std::string>{"solve", "answer", "value", "value_today"}));
-        const std::vector<std::string> answer = csvFields(goal.out, 1);
-        const double target = number(std::string(c.goal).substr(9));
+        ASSERT_EQ(goal.out.rfind("solve,answer,value,value_today\r\n", 0), 0u);
+        const std::vector<double> answer = lastLine(goal.out);
+        const double target = std::stod(std::string(c.goal).substr(9));
         const bool years = std::string(c.option) == "--years";
-        const long steps = std::lround(number(answer[1]) * (years ? 1 : 100));
+        const long steps = std::lround(answer[1] * (years ? 1 : 100));
         for (const long figure : {steps, steps - 1}) {
             const std::string value = years ? std::to_string(figure)
                                             : std::to_string(figure / 100) + "." +
@@ -87,12 +74,9 @@ TEST(GoalCommand, SavingsReportConfirmsEachAnswer) {
                 report(std::string("savings ") + c.plan + " " + c.option + " " + value +
                        (c.today ? "" : " --inflation 0") + " --csv");
             ASSERT_EQ(savings.status, 0) << savings.err;
-            const std::size_t rows = std::count(savings.out.begin(), savings.out.end(), '\n');
-            const double last = number(csvFields(savings.out, rows - 1).back());
+            const double last = lastLine(savings.out).back();
             EXPECT_EQ(last >= target, figure == steps) << value << " gives " << last;
-            if (figure == steps) {
-                EXPECT_EQ(last, number(answer[c.today ? 3 : 2]));
-            }
+            EXPECT_TRUE(figure != steps || last == answer[c.today ? 3 : 2]);
         }
     }
 }
