@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CommandLine.h"
+#include "GoalOptions.h"
 #include "SavingsOptions.h"
 
 inline std::vector<KnownOption> reportKnownOptions() {
@@ -15,5 +16,7 @@ inline std::vector<KnownOption> reportKnownOptions() {
         {"--text", false}};
     for (std::string_view name : SavingsOptionNames)
         knownOptions.push_back({name, true});
+    for (std::string_view name : GoalOptionNames)
+        knownOptions.push_back({name, name != "--today"});
     return knownOptions;
 }

@@ -18,6 +18,8 @@
 #include "CommandLine.h"
 #include "Dates.h"
 #include "FileText.h"
+#include "GoalOptions.h"
+#include "GoalReport.h"
 #include "Growth.h"
 #include "LoanFile.h"
 #include "Messages.h"
@@ -39,7 +41,7 @@ namespace {
 
 constexpr std::string_view UsageLine =
     "usage: pecunex-report mortgage|loan|budget|networth FILE [options] | savings [plan options] "
-    "[options] | --help";
+    "[options] | goal --target X [--today] --solve WHAT [plan options] [options] | --help";
 
 constexpr std::string_view HelpText =
     R"(pecunex-report: prints a saved Pecunex file without the desktop program.
@@ -51,6 +53,11 @@ usage:
                          [--rate R] [--increase G] [--inflation F] [--years 0..40] [options]
                          (defaults: the worksheet's, 0 / 1200 / Annually / 20 / 0 / 0 / 25;
                          --csv columns: period,invested,interest,value)
+  pecunex-report goal --target X [--today] --solve contribution|lump|years|rate
+                         [the savings plan options] [options]
+                         (the figure solved for that reaches the target at the end of the
+                         plan, in future money or with --today in today's money; --csv
+                         columns: solve,answer,value,value_today)
   pecunex-report networth FILE.NWV [options]
   pecunex-report budget   FILE.Bgt [--period TEXT] [--sort TEXT] [options]
 
@@ -88,7 +95,7 @@ options:
                    the printout on one sheet
   --paper a4|letter  the PDF's paper (default: the system's, from PAPERSIZE, then
                    /etc/papersize, then the locale: letter in the US and Canada, else A4)
-  --graph OUT.png|OUT.svg   mortgage, loan, savings: draw the worksheet's bar graph,
+  --graph OUT.png|OUT.svg   mortgage, loan, savings, goal: draw the worksheet's bar graph,
                    1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
   --text           with --pdf or --graph: the printout on stdout as well (without them
                    it always is; --csv puts the CSV there instead)
@@ -184,6 +191,27 @@ Made savingsReport(const Job& job) {
                                   std::string(SavingsGraphTitle), job.settings.currencySymbol)};
 }
 
+Made goalReport(const Job& job) {
+    Result<GoalInput> given = goalFromOptions(job.line.lastUses());
+    if (!given)
+        return Refusal{2, given.failure().what};
+    auto goal = std::make_shared<GoalInput>(std::move(given).value());
+    Result<GoalAnswer> solved = solveGoal(*goal);
+    if (!solved)
+        return Refusal{1, "goal: " + messageText(solved.failure().code)};
+    auto answer = std::make_shared<GoalAnswer>(std::move(solved).value());
+    auto report = std::make_shared<GoalReportInput>();
+    static_cast<ReportSettings&>(*report) = job.settings;
+    report->goal = goal.get();
+    report->answer = answer.get();
+    const std::vector<Currency> yearEnds = yearEndSeries(answer->growth);
+    ChartData chart = chartData(savingsSeries(yearEnds), static_cast<int>(yearEnds.size()),
+                                std::string(GoalGraphTitle), job.settings.currencySymbol);
+    chart.target = goal->target.toDouble();
+    return ReportOutput{[report, goal, answer](Printer& p) { printGoalDocument(p, *report); },
+                        [answer] { return goalCsv(*answer); }, std::move(chart)};
+}
+
 Made netWorthReport(const Job& job) {
     const auto text = readFileText(job.file);
     if (!text)
@@ -233,6 +261,12 @@ std::vector<std::string_view> withGraph(std::vector<std::string_view> names) {
     return names;
 }
 
+std::vector<std::string_view> goalOptions() {
+    std::vector<std::string_view> names(SavingsOptionNames.begin(), SavingsOptionNames.end());
+    names.insert(names.end(), GoalOptionNames.begin(), GoalOptionNames.end());
+    return names;
+}
+
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> table = {
         {"mortgage", true, withGraph({}), mortgageReport},
@@ -243,6 +277,7 @@ const std::vector<Subcommand>& subcommands() {
          withGraph(
              std::vector<std::string_view>(SavingsOptionNames.begin(), SavingsOptionNames.end())),
          savingsReport},
+        {"goal", false, withGraph(goalOptions()), goalReport},
     };
     return table;
 }

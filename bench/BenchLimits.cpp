@@ -28,6 +28,11 @@ const std::vector<Limit>& limits() {
          "BM_BareLoopFloor"},
         {"schedule printout as text", "BM_ScheduleReportText", nullptr, 0.001},
         {"calculate to grid", "BM_CalculateToGrid", nullptr, 0.001},
+        {"goal: contribution, 40-year monthly plan", "BM_GoalContribution40", nullptr, 0.005},
+        {"goal: lump sum, 40-year monthly plan", "BM_GoalLump40", nullptr, 0.005},
+        {"goal: years, 40-year monthly plan", "BM_GoalYears40", nullptr, 0.005},
+        {"goal: rate, 40-year monthly plan", "BM_GoalRate40", nullptr, 0.005},
+        {"report goal --csv, whole process", "BM_ReportGoalCsv", nullptr, 0.020},
     };
     return table;
 }

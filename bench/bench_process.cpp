@@ -92,4 +92,33 @@ void BM_ReportPdfMonthly25(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportPdfMonthly25)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 
+// The savings goal's answer as CSV: start-up, 40 years of monthly plans solved, the exit.
+void BM_ReportGoalCsv(benchmark::State& state) {
+    const std::vector<std::string> args = {PECUNEX_BINARY_DIR "/pecunex-report",
+                                           "goal",
+                                           "--target",
+                                           "1000000",
+                                           "--today",
+                                           "--solve",
+                                           "contribution",
+                                           "--frequency",
+                                           "Monthly",
+                                           "--rate",
+                                           "7.5",
+                                           "--increase",
+                                           "3",
+                                           "--inflation",
+                                           "2.5",
+                                           "--years",
+                                           "40",
+                                           "--csv"};
+    for (auto _ : state) {
+        if (!runToEnd(args)) {
+            state.SkipWithError("pecunex-report did not succeed");
+            return;
+        }
+    }
+}
+BENCHMARK(BM_ReportGoalCsv)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
 } // namespace

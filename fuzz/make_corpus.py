@@ -17,6 +17,7 @@ SEEDS = {
                        "tests/golden/loan-36m-all.uld"],
     "fuzz_budget_file": ["samples/Sample.BGT", "tests/golden/budget-household.Bgt"],
     "fuzz_networth_file": ["samples/NetSampl.NWV", "tests/golden/networth-household.NWV"],
+    "fuzz_goal_file": ["samples/Sample.Gol"],
     "fuzz_settings": [],
 }
 # Command lines as users type them (words joined by NUL bytes) and a few they get wrong.

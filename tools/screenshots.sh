@@ -123,6 +123,24 @@ shot_worksheet savings-graph
 key alt+x
 key alt+x
 
+# Savings goal: the monthly contribution for 500,000 in today's money, and its graph. Enter
+# goes from field to field and passes over the contribution, the figure solved for.
+key alt+g
+key alt+t
+typed "500000"
+key Return Return  # in today's money, as it starts
+typed "10000"
+key Return
+key Down Down      # monthly
+key Return
+for field in 7 2 2.5 25; do typed "$field"; key Return; done
+key Return         # on Calculate
+shot_worksheet goal
+key alt+s
+shot_worksheet goal-graph
+key alt+x
+key alt+x
+
 # Net worth: the sample statement, calculated.
 key alt+n
 open_file "NetSampl.NWV"

@@ -50,6 +50,14 @@ std::string messageText(int code, std::string_view detail) {
         return "Bad Filename. Must be in the form MYFILE.UMD";
     case 38:
         return "Bad Filename. Must be in the form MYFILE.ULD";
+    case 60:
+        return "The target is not reached within 40 years.";
+    case 61:
+        return "The target is not reached at an annual rate up to 100%.";
+    case 62:
+        return "No amount reaches the target with these entries.";
+    case 63:
+        return "Bad Filename. Must be in the form MYFILE.GOL";
     default:
         return {};
     }

@@ -27,6 +27,11 @@ constexpr int CannotCalculate = 26;
 constexpr int RecordLimit500 = 33;
 constexpr int BadMortgageFileName = 37;
 constexpr int BadLoanFileName = 38;
+// The savings goal: no figure of the unknown reaches the target.
+constexpr int GoalNotInFortyYears = 60;
+constexpr int GoalNotAtHundredPercent = 61;
+constexpr int GoalNoAnswer = 62;
+constexpr int BadGoalFileName = 63;
 } // namespace msg
 
 // The yes/no questions, and the answers the question dialog leaves.

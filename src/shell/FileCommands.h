@@ -18,6 +18,8 @@ constexpr int SaveMortgage = 6;
 constexpr int OpenLoan = 7;
 constexpr int SaveLoan = 8;
 constexpr int Cancelled = 9;
+constexpr int OpenGoal = 11;
+constexpr int SaveGoal = 12;
 constexpr int None = 0;
 } // namespace filemode
 

@@ -17,6 +17,7 @@ const char* const BudgetFilter = "Budget Database (*.Bgt)|*.Bgt";
 const char* const NetWorthFilter = "Net Worth Database (*.nwv)|*.nwv";
 const char* const MortgageFilter = "Mortgage Database (*.umd)|*.umd";
 const char* const LoanFilter = "Loan Database (*.uld)|*.uld";
+const char* const GoalFilter = "Savings Goal (*.Gol)|*.Gol";
 } // namespace
 
 std::optional<FileKind> kindForMode(int mode) {
@@ -35,6 +36,9 @@ std::optional<FileKind> kindForMode(int mode) {
     case OpenLoan:
     case SaveLoan:
         return FileKind{LoanFilter, "uld", save};
+    case OpenGoal:
+    case SaveGoal:
+        return FileKind{GoalFilter, "Gol", save};
     default:
         return std::nullopt;
     }

@@ -41,6 +41,8 @@ QString worksheetCaption(Worksheet which) {
     switch (which) {
     case Worksheet::NetWorth:
         return QStringLiteral(" Net Worth");
+    case Worksheet::Goal:
+        return QStringLiteral(" Savings Goal Calculations");
     case Worksheet::Loan:
         return QStringLiteral(" Loan Calculations");
     case Worksheet::Budget:

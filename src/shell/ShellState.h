@@ -49,4 +49,5 @@ struct ShellState {
     std::string GraphTitle;
     std::int16_t ScheduleYears = 0;
     GraphTable GraphSeries; // the year-end figures the graph window draws
+    Currency GraphTarget;   // the savings goal's target, a line across the goal's bars
 };

@@ -46,15 +46,16 @@ class ShellWindowsTest : public QObject {
     void menu() {
         start();
         QStringList tabbed;
-        for (QWidget* w = menu("Networth"); tabbed.size() < 9; w = w->nextInFocusChain())
+        for (QWidget* w = menu("Networth"); tabbed.size() < 10; w = w->nextInFocusChain())
             if (auto* b = qobject_cast<QPushButton*>(w))
                 tabbed << b->objectName() + ":" + b->text();
-        QCOMPARE(tabbed,
-                 QStringList({"Networth:&Net Worth", "LoanPmt:Planning your &Loans",
-                              "ToBudget:Planning your &Budget", "PTrFnt:Personali&ze Settings",
-                              "ExitButten:E&xit from Program", "About:&About...",
-                              "HowTo:&How to Use the Program", "Canadian:Planning your &Mortgage",
-                              "Savings:Planning your &Savings"}));
+        QCOMPARE(
+            tabbed,
+            QStringList({"Networth:&Net Worth", "Goal:Savings &Goal",
+                         "LoanPmt:Planning your &Loans", "ToBudget:Planning your &Budget",
+                         "PTrFnt:Personali&ze Settings", "ExitButten:E&xit from Program",
+                         "About:&About...", "HowTo:&How to Use the Program",
+                         "Canadian:Planning your &Mortgage", "Savings:Planning your &Savings"}));
         QVERIFY(!menu("MyName")->isVisible());
         start("Ann Lee");
         QVERIFY(menu("MyName")->isVisible());
@@ -107,6 +108,7 @@ class ShellWindowsTest : public QObject {
     // context; its exit button, or closing its frame, brings the menu back.
     void placeholderWorksheets_data() {
         const SheetRow rows[] = {{"net worth", "Networth", " Net Worth", 7, 0},
+                                 {"goal", "Goal", " Savings Goal Calculations", 7, 0},
                                  {"loans", "LoanPmt", " Loan Calculations", 2, 0},
                                  {"budget", "ToBudget", " Budget Calculations", 7, 0},
                                  {"mortgage", "Canadian", " Mortgage Calculations", 1, 0},

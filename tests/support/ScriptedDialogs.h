@@ -59,7 +59,7 @@ class ScriptedDialogs : public Dialogs {
     void fileDirectory() override {
         const int mode = state().FileDialogMode;
         calls.push_back({"fileDirectory", mode});
-        if (mode < 1 || mode > 8)
+        if (mode < 1 || mode > 12 || mode == 9 || mode == 10) // the modes FileDir knows
             return;
         state().ChosenFileName = take(fileNames, "file name");
         if (state().ChosenFileName.empty())

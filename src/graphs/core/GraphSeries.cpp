@@ -59,6 +59,13 @@ ChartData chartData(const GraphTable& table, int scheduleYears, std::string titl
     return data;
 }
 
+std::vector<double> axisValues(const ChartData& data) {
+    std::vector<double> values = data.values;
+    if (data.target)
+        values.push_back(*data.target);
+    return values;
+}
+
 ChartData mortgageChart(const Amortization& schedule, bool annualView, Currency principal,
                         std::string currencySymbol) {
     const GraphTable table = mortgageSeries(schedule, annualView, principal);

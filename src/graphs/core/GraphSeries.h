@@ -1,6 +1,7 @@
 #pragma once
 // The figures a graph draws: one point per year, handed over by the worksheet that opens
 // the graph window, and the chart data read from them.
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,11 +14,13 @@ struct Amortization;
 
 // Who handed the figures over (GraphSource).
 constexpr int GraphFromSavings = 1;
+constexpr int GraphFromGoal = 2;
 constexpr int GraphFromMortgage = 4;
 // Rows the hand-over table holds at most.
 constexpr int MaxGraphRows = 45;
 
 inline constexpr std::string_view SavingsGraphTitle = "Investment value at end of each Year";
+inline constexpr std::string_view GoalGraphTitle = "Value at end of each Year and the target";
 
 // The values after every period that ends a year: periods n, 2n, 3n, ... of a plan with
 // n periods a year. `periodValues[0]` is the value after period 1.
@@ -40,8 +43,12 @@ struct ChartData {
     std::string title;
     std::vector<std::string> labels; // one per bar, the year
     std::vector<double> values;      // one per bar
+    std::optional<double> target;    // a line across the bars at this value
     std::string currencySymbol;
 };
+
+// Every value the value axis must cover: the bars and the target line.
+std::vector<double> axisValues(const ChartData& data);
 
 // Reads `scheduleYears` points from the table (two when it is 1, as a bar chart needs two
 // points). Points beyond the rows filled show their number and 0.

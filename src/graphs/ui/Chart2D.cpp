@@ -8,6 +8,9 @@
 #include <QFontMetricsF>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
+#include <QLegend>
+#include <QLegendMarker>
+#include <QLineSeries>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -84,7 +87,7 @@ QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) 
 
     const QFont labelFont = look.labelFont(height);
     const QFontMetricsF metrics(labelFont);
-    const AxisScale scale = axisScale(data.values);
+    const AxisScale scale = axisScale(axisValues(data));
     QStringList valueLabels;
     double valueWidth = 0;
     for (const std::string& l : axisLabels(scale, data.currencySymbol, look.seps)) {
@@ -128,6 +131,26 @@ QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) 
     values->setRange(lowEdge, scale.maximum);
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
+
+    if (data.target) {
+        // Across the whole plot, its value named in the legend, which shows nothing else.
+        auto* line = new QLineSeries;
+        line->setName(QStringLiteral("Target ") +
+                      text(axisLabel(*data.target, scale, data.currencySymbol, look.seps)));
+        const double bars = static_cast<double>(data.values.size());
+        line->append(-0.5, *data.target);
+        line->append(bars - 0.5, *data.target);
+        line->setPen(look.targetPen());
+        chart->addSeries(line);
+        line->attachAxis(years);
+        line->attachAxis(values);
+        for (QLegendMarker* marker : chart->legend()->markers(series))
+            marker->setVisible(false);
+        chart->legend()->setAlignment(Qt::AlignTop);
+        chart->legend()->setFont(labelFont);
+        chart->legend()->setLabelColor(look.ink());
+        chart->legend()->show();
+    }
     return chart;
 }
 

@@ -36,7 +36,7 @@ void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
     const QFontMetricsF titleMetrics(titleFont, painter.device());
     const QFontMetricsF labelMetrics(labelFont, painter.device());
 
-    const AxisScale scale = axisScale(data.values);
+    const AxisScale scale = axisScale(axisValues(data));
     const std::vector<std::string> valueLabels = axisLabels(scale, data.currencySymbol, look.seps);
     double valueWidth = 0;
     for (const auto& l : valueLabels)
@@ -91,6 +91,15 @@ void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text(valueLabels[i]));
     }
 
+    // The target: a line across the left and back walls, behind the bars.
+    const double targetY = data.target ? valueY(p, scale, *data.target) : 0;
+    if (data.target) {
+        painter.setPen(look.targetPen());
+        painter.drawLine(o + QPointF(p.left, targetY), o + QPointF(p.left + dx, targetY - dy));
+        painter.drawLine(o + QPointF(p.left + dx, targetY - dy),
+                         o + QPointF(p.right() + dx, targetY - dy));
+    }
+
     // Bars, left to right: each one's side recedes into the gap before the next.
     painter.setPen(look.barPen());
     for (const BarShape& bar : layout.bars) {
@@ -107,6 +116,18 @@ void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
     painter.setPen(QPen(look.ink(), 1));
     painter.drawLine(o + QPointF(p.left, p.top), o + QPointF(p.left, p.bottom()));
     painter.drawLine(o + QPointF(p.left, floorY), o + QPointF(p.right(), floorY));
+
+    // The target's name above its line at the right, in front of the bars.
+    if (data.target) {
+        const QString name = QStringLiteral("Target ") +
+                             text(axisLabel(*data.target, scale, data.currencySymbol, look.seps));
+        const double w = labelMetrics.horizontalAdvance(name) + labelMetrics.averageCharWidth();
+        const QRectF box(o.x() + p.right() + dx - w, o.y() + targetY - dy - labelMetrics.height(),
+                         w, labelMetrics.height());
+        painter.fillRect(box, look.background());
+        painter.setPen(look.targetPen().color());
+        painter.drawText(box, Qt::AlignCenter, name);
+    }
 
     // Year labels under the bars.
     painter.setPen(look.ink());

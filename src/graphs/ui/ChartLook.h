@@ -17,6 +17,10 @@ struct ChartLook {
     QColor ink() const { return Qt::black; }
     QColor gridLine() const { return colour ? QColor(0xc4, 0xcb, 0xd3) : QColor(0x80, 0x80, 0x80); }
     QColor barColour() const { return QColor(0x2e, 0x6d, 0xb4); }
+    // The target line: dashed, red on screen, black on a black-and-white printer.
+    QPen targetPen() const {
+        return QPen(colour ? QColor(0xc0, 0x39, 0x2b) : QColor(Qt::black), 2, Qt::DashLine);
+    }
     QPen barPen() const { return colour ? QPen(barColour().darker(140), 1) : QPen(Qt::black, 1); }
     // Bar faces: front, top, side.
     QBrush front() const {

@@ -21,6 +21,12 @@ void setSavingsGraph(ShellState& state, std::span<const double> yearEnds) {
     setSavingsGraph(state, values);
 }
 
+void setGoalGraph(ShellState& state, std::span<const Currency> yearEnds, Currency target) {
+    setSavingsGraph(state, yearEnds);
+    state.GraphTitle = std::string(GoalGraphTitle);
+    state.GraphTarget = target;
+}
+
 bool showGraphFrom(Workspace& workspace, int source) {
     ShellState& state = workspace.state();
     if (state.ScheduleYears == 0) {

@@ -11,6 +11,9 @@ struct ShellState;
 // ScheduleYears becomes Y and GraphTitle the savings title.
 void setSavingsGraph(ShellState& state, std::span<const Currency> yearEnds);
 void setSavingsGraph(ShellState& state, std::span<const double> yearEnds);
+// After a savings goal is solved: the solved plan's year-end values, as for savings, with
+// the goal's title and its target.
+void setGoalGraph(ShellState& state, std::span<const Currency> yearEnds, Currency target);
 
 // "Show Graph" of a worksheet (`source` 1 savings, 4 mortgage and loan): with nothing
 // calculated, the message "No data to graph. Calculate."; otherwise sets GraphSource and

@@ -130,6 +130,8 @@ void GraphsWindow::draw3D() {
 void GraphsWindow::redraw() {
     data_ = chartData(state_.GraphSeries, state_.ScheduleYears, state_.GraphTitle,
                       state_.CurrencySymbol);
+    if (state_.GraphSource == GraphFromGoal)
+        data_.target = state_.GraphTarget.toDouble();
     ChartLook look;
     look.colour = colour_ == 1 || !printing_;
     look.seps = platform::systemSeparators();

@@ -22,7 +22,13 @@ bool isDecimalNumber(std::string_view text, bool minusAllowed) {
     return digit;
 }
 
-std::optional<Currency> amount(std::string_view text, bool minusAllowed) {
+std::string refused(std::string_view name, std::string_view what) {
+    return std::string(name) + " takes " + std::string(what);
+}
+
+} // namespace
+
+std::optional<Currency> optionFigure(std::string_view text, bool minusAllowed) {
     if (!isDecimalNumber(text, minusAllowed))
         return std::nullopt;
     double value = 0;
@@ -31,12 +37,6 @@ std::optional<Currency> amount(std::string_view text, bool minusAllowed) {
         return std::nullopt;
     return Currency::fromDouble(value);
 }
-
-std::string refused(std::string_view name, std::string_view what) {
-    return std::string(name) + " takes " + std::string(what);
-}
-
-} // namespace
 
 bool isSavingsOption(std::string_view name) {
     for (std::string_view n : SavingsOptionNames)
@@ -64,7 +64,7 @@ std::optional<std::string> setSavingsOption(GrowthInput& plan, std::string_view 
         return std::nullopt;
     }
     const bool signedRate = name == "--increase" || name == "--inflation";
-    const std::optional<Currency> figure = amount(value, signedRate);
+    const std::optional<Currency> figure = optionFigure(value, signedRate);
     if (!figure)
         return refused(name, signedRate ? "a decimal number, e.g. 2.5 or -1"
                                         : "a decimal number that is not negative, e.g. 1200.50");

@@ -15,6 +15,10 @@ inline constexpr std::array<std::string_view, 7> SavingsOptionNames = {
 
 bool isSavingsOption(std::string_view name);
 
+// A figure as these options take it: a plain decimal number with a period, a minus only
+// where allowed; nothing for any other text or a figure beyond the currency range.
+std::optional<Currency> optionFigure(std::string_view text, bool minusAllowed);
+
 // Sets the entry `name` names from `value`. Returns the reason when the value is refused
 // (the text names the option); nothing when it was taken.
 std::optional<std::string> setSavingsOption(GrowthInput& plan, std::string_view name,

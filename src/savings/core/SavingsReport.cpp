@@ -8,7 +8,7 @@
 namespace {
 
 const std::string Separator(72, '_');
-constexpr const char* Title = "Investment Growth Calculation";
+constexpr int TitleCentre = 39; // the title's middle column
 constexpr const char* HeadingRest =
     "          Investment      Interest/Growth         Current Value";
 
@@ -24,15 +24,17 @@ class SavingsReport {
         p_.print({Tab(2), in_.header});
         p_.emptyLine();
         p_.emptyLine();
-        p_.print({Tab(25), Title});
+        p_.print({Tab(TitleCentre - charCount(in_.title) / 2), in_.title});
         p_.emptyLine();
         p_.emptyLine();
+        for (const auto& [label, value] : in_.leadEntries)
+            entry(label, value);
         printEntries();
         p_.emptyLine();
         printHeading();
         p_.emptyLine();
 
-        page_.counter = FirstPageCount;
+        page_.counter = FirstPageCount + 2 * static_cast<int>(in_.leadEntries.size());
         for (int k = 1; k <= in_.periods; ++k) {
             printRow(row(k));
             ++page_.counter;
@@ -51,8 +53,11 @@ class SavingsReport {
         return formatNumber(value, pattern, in_.seps);
     }
 
-    void entry(const char* label, const std::string& value) {
-        p_.print({Tab(2), label, Tab(52), value});
+    void entry(std::string_view label, const std::string& value) {
+        if (value.empty())
+            p_.print({Tab(2), label});
+        else
+            p_.print({Tab(2), label, Tab(52), value});
         p_.emptyLine();
     }
 

@@ -1,0 +1,118 @@
+#include "GoalFile.h"
+
+#include <cmath>
+
+#include "Messages.h"
+#include "SeqFile.h"
+
+namespace {
+
+constexpr std::string_view Maker = "Pecunex";
+constexpr std::string_view Kind = "Goal";
+constexpr int Version = 1;
+
+Failure refused(const std::string& what) {
+    return Failure{msg::FileNotFound, what};
+}
+
+// Reads the items in file order. The first fault is kept and every read after it gives
+// nothing, so a reading can run to its end and be judged once.
+class GoalReader {
+  public:
+    explicit GoalReader(std::string_view text) : r_(text) {}
+
+    const std::optional<std::string>& fault() const { return fault_; }
+
+    std::string text() {
+        if (fault_)
+            return {};
+        Result<std::string> s = r_.readString();
+        if (!s)
+            fault_ = s.failure().what;
+        return s ? std::move(s).value() : std::string();
+    }
+
+    // A whole number from `least` to `most`.
+    int whole(int least, int most) {
+        const int item = r_.itemIndex();
+        const Result<double> n = fault_ ? Result<double>(0.0) : r_.readNumber();
+        if (!n)
+            fault_ = n.failure().what;
+        else if (!fault_ && (std::floor(*n) != *n || *n < least || *n > most))
+            fault_ = "item " + std::to_string(item) + ": not a whole number from " +
+                     std::to_string(least) + " to " + std::to_string(most);
+        return fault_ ? 0 : static_cast<int>(*n);
+    }
+
+    Currency amount(bool signedFigure) {
+        const int item = r_.itemIndex();
+        const Result<Currency> c = fault_ ? Result<Currency>(Currency{}) : r_.readCurrency();
+        if (!c)
+            fault_ = c.failure().what;
+        else if (!fault_ && !signedFigure && *c < Currency{})
+            fault_ = "item " + std::to_string(item) + ": a negative figure";
+        return fault_ ? Currency{} : *c;
+    }
+
+    // A reading that is well formed but names nothing the worksheet knows.
+    void refuse(std::string what) {
+        if (!fault_)
+            fault_ = std::move(what);
+    }
+
+  private:
+    SeqReader r_;
+    std::optional<std::string> fault_;
+};
+
+} // namespace
+
+std::string writeGoalFile(const GoalInput& goal) {
+    SeqWriter w;
+    w.writeString(Maker);
+    w.writeString(Kind);
+    w.writeInteger(Version);
+    w.endRecord();
+    w.writeString(namesOf(goal.solve).option);
+    w.writeCurrency(goal.target);
+    w.writeInteger(goal.today ? 1 : 0);
+    w.endRecord();
+    const GrowthInput& p = goal.plan;
+    w.writeCurrency(p.lump);
+    w.writeCurrency(p.contribution);
+    w.writeString(p.frequency);
+    w.writeCurrency(p.ratePercent);
+    w.writeCurrency(p.increasePercent);
+    w.writeCurrency(p.inflationPercent);
+    w.writeInteger(p.years);
+    w.endRecord();
+    return w.text();
+}
+
+Result<GoalInput> readGoalFile(std::string_view text) {
+    GoalReader r(text);
+    const std::string maker = r.text(), kind = r.text();
+    if (r.whole(0, 32767) != Version || maker != Maker || kind != Kind)
+        r.refuse("not a savings goal file of version 1");
+    const std::string solve = r.text();
+    const std::optional<GoalUnknown> unknown = unknownFromOption(solve);
+    if (!unknown)
+        r.refuse("no such unknown: " + solve);
+    GoalInput goal;
+    goal.target = r.amount(false);
+    goal.today = r.whole(0, 1) == 1;
+    GrowthInput& p = goal.plan;
+    p.lump = r.amount(false);
+    p.contribution = r.amount(false);
+    p.frequency = r.text();
+    if (!savingsFrequency(p.frequency))
+        r.refuse("no such frequency: " + p.frequency);
+    p.ratePercent = r.amount(false);
+    p.increasePercent = r.amount(true);
+    p.inflationPercent = r.amount(true);
+    p.years = r.whole(0, MaxSavingsYears);
+    if (r.fault())
+        return refused(*r.fault());
+    goal.solve = *unknown;
+    return goal;
+}

@@ -1,0 +1,246 @@
+// The worksheet's entry fields: the savings entries as the savings worksheet has them, the
+// target, the money it is given in and what is solved for; Enter moves on past the field
+// solved for, which is greyed.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "Dialogs.h"
+#include "EntryFigure.h"
+#include "GoalTables.h"
+#include "GoalWindow.h"
+#include "Messages.h"
+#include "NumericEntry.h"
+#include "Platform.h"
+#include "SavingsTables.h"
+#include "SavingsTexts.h"
+#include "ShellState.h"
+#include "TypedKey.h"
+#include "Workspace.h"
+
+namespace {
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+Currency money(double value) {
+    return Currency::fromDouble(value).value_or(Currency{});
+}
+// A field's text for the value it shows: a stored figure as money, a figure beyond the
+// range as typed.
+template <class Text> std::string shown(double value, const Text& text) {
+    if (const auto stored = Currency::fromDouble(value))
+        return text(*stored);
+    return text(value);
+}
+template <class Figure>
+std::string targetText(Figure value, const std::string& symbol, const NumberSeparators& seps) {
+    return RightAlign(symbol + formatNumber(value, "###,,###.00", seps), 15);
+}
+constexpr int TargetSlot = 0; // outOfRange_'s element for the target
+} // namespace
+
+void GoalWindow::setUpEntries() {
+    namespace e = savings_input;
+    auto entry = [&](QLineEdit* field, std::function<double(double)> commit,
+                     std::function<std::string(double)> display, bool minus = false,
+                     bool digits = false) {
+        NumericEntryConfig config;
+        config.filter =
+            digits ? NumericEntryConfig::Filter::Digit : NumericEntryConfig::Filter::Decimal;
+        config.minusEmpties = minus;
+        config.commit = std::move(commit);
+        config.display = std::move(display);
+        auto* numeric = new NumericEntry(field, state_, std::move(config));
+        connect(numeric, &NumericEntry::editStarted, this, &GoalWindow::changeOfEntry);
+        // A click or Delete in the field is a change of entry too.
+        field->installEventFilter(this);
+        return numeric;
+    };
+    auto element = [this](int i) { return [this, i](double v) { return commit(i, v); }; };
+    auto rate = [this](double v) {
+        return shown(v, [this](auto figure) { return rateText(figure, seps_); });
+    };
+    // Amounts show the currency symbol as it is when they are shown.
+    auto target = [this](double v) {
+        return shown(v, [this](auto f) { return targetText(f, state_.CurrencySymbol, seps_); });
+    };
+    auto lump = [this](double v) {
+        return shown(
+            v, [this](auto f) { return lumpSumText(f, state_.CurrencySymbol, seps_, false); });
+    };
+    auto contribution = [this](double v) {
+        return shown(
+            v, [this](auto f) { return contributionText(f, state_.CurrencySymbol, seps_, false); });
+    };
+    typed_ = {
+        {GTarget, entry(
+                      GTarget, [this](double v) { return commitTarget(v); }, target)},
+        {GLumpInv, entry(GLumpInv->lineEdit(), element(e::Lump), lump)},
+        {GInvest, entry(GInvest->lineEdit(), element(e::Contribution), contribution)},
+        {GRate, entry(GRate->lineEdit(), element(e::Rate), rate)},
+        {GIncrRate, entry(GIncrRate->lineEdit(), element(e::Increase), rate, true)},
+        {GInflatRate, entry(GInflatRate->lineEdit(), element(e::Inflation), rate, true)},
+        {GTerm, entry(
+                    GTerm->lineEdit(), [this](double v) { return commitYears(v); },
+                    [this](double v) { return yearsText(money(v), seps_); }, false, true)},
+    };
+
+    for (QComboBox* box : {GLumpInv, GInvest, GRate, GIncrRate, GInflatRate, GTerm})
+        connect(box, &QComboBox::activated, this, [this, box] { onListEntryChosen(box); });
+    for (QWidget* w : {static_cast<QWidget*>(GSolve), static_cast<QWidget*>(GMonthsYrs),
+                       static_cast<QWidget*>(GToday)})
+        w->installEventFilter(this);
+    connect(GSolve, &QComboBox::currentIndexChanged, this, &GoalWindow::onSolveChosen);
+    connect(GMonthsYrs, &QComboBox::currentIndexChanged, this, [this](int) {
+        if (filling_)
+            return;
+        tables_.GoalFrequency = GMonthsYrs->currentText().toStdString();
+        changeOfEntry();
+    });
+    connect(GToday, &QCheckBox::toggled, this, &GoalWindow::onTodayToggled);
+}
+
+void GoalWindow::showEntries() {
+    namespace e = savings_input;
+    filling_ = true;
+    const auto& in = tables_.SavingsInputs;
+    const std::string& sym = state_.CurrencySymbol;
+    GSolve->setCurrentIndex(tables_.GoalSolve);
+    GTarget->setText(qs(targetText(tables_.GoalTarget, sym, seps_)));
+    GToday->setChecked(tables_.GoalToday == 1);
+    GMonthsYrs->setCurrentText(qs(tables_.GoalFrequency));
+    const std::pair<QComboBox*, std::string> figures[] = {
+        {GLumpInv, lumpSumText(in[e::Lump], sym, seps_, true)},
+        {GInvest, contributionText(in[e::Contribution], sym, seps_, true)},
+        {GRate, rateText(in[e::Rate], seps_)},
+        {GIncrRate, rateText(in[e::Increase], seps_)},
+        {GInflatRate, rateText(in[e::Inflation], seps_)},
+        {GTerm, yearsText(in[e::Years], seps_)},
+    };
+    for (const auto& [box, text] : figures) {
+        box->setCurrentIndex(-1);
+        box->setEditText(qs(text));
+    }
+    outOfRange_ = {};
+    filling_ = false;
+    chainEntries();
+}
+
+double GoalWindow::commit(int element, double value) {
+    const auto i = static_cast<std::size_t>(element);
+    return storeEntryFigure(value, tables_.SavingsInputs[i], outOfRange_[i]);
+}
+
+double GoalWindow::commitYears(double value) {
+    if (value > MaxSavingsYears) {
+        workspace_.dialogs().showMessage(msg::FortyYearsLimit);
+        value = MaxSavingsYears;
+    }
+    return commit(savings_input::Years, value);
+}
+
+double GoalWindow::commitTarget(double value) {
+    return storeEntryFigure(value, tables_.GoalTarget, outOfRange_[TargetSlot]);
+}
+
+void GoalWindow::onListEntryChosen(QComboBox* box) {
+    namespace e = savings_input;
+    // The entries are written with a period, whatever the system's decimal point.
+    const double value = leadingNumber(box->currentText().toStdString());
+    const auto& in = tables_.SavingsInputs;
+    const std::string& sym = state_.CurrencySymbol;
+    std::string text;
+    if (box == GTerm) {
+        commitYears(value);
+        text = yearsText(in[e::Years], seps_);
+    } else if (box == GLumpInv) {
+        text = lumpSumText(money(commit(e::Lump, value)), sym, seps_, false);
+    } else if (box == GInvest) {
+        text = contributionText(money(commit(e::Contribution, value)), sym, seps_, false);
+    } else {
+        const int element = box == GRate ? e::Rate : box == GIncrRate ? e::Increase : e::Inflation;
+        text = rateText(money(commit(element, value)), seps_);
+    }
+    box->setEditText(qs(text));
+    changeOfEntry();
+}
+
+void GoalWindow::onSolveChosen(int index) {
+    if (filling_ || index < 0)
+        return;
+    tables_.GoalSolve = static_cast<std::int16_t>(index);
+    chainEntries();
+    changeOfEntry();
+}
+
+void GoalWindow::onTodayToggled(bool on) {
+    if (filling_)
+        return;
+    tables_.GoalToday = on ? 1 : 0;
+    changeOfEntry();
+}
+
+void GoalWindow::chainEntries() {
+    QWidget* const solvedFor[] = {GInvest, GLumpInv, GTerm, GRate}; // in GoalUnknown order
+    for (QWidget* w : solvedFor)
+        w->setEnabled(w != solvedFor[std::clamp<int>(tables_.GoalSolve, 0, 3)]);
+    for (const auto& [field, numeric] : typed_) {
+        QWidget* next = nullptr;
+        const auto at = std::find(order_.begin(), order_.end(), field);
+        for (auto it = at + 1; it != order_.end() && !next; ++it)
+            if ((*it)->isEnabled())
+                next = *it;
+        numeric->setNext(next);
+    }
+}
+
+void GoalWindow::focusAfter(QWidget* from) {
+    const auto at = std::find(order_.begin(), order_.end(), from);
+    for (auto it = at == order_.end() ? at : at + 1; it != order_.end(); ++it)
+        if ((*it)->isEnabled()) {
+            (*it)->setFocus(Qt::TabFocusReason);
+            return;
+        }
+}
+
+// A list that takes no typing, and the check box: Enter moves on, a typed key beeps.
+bool GoalWindow::onListKey(QWidget* list, QEvent* event) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const typed_key::Key typed = typed_key::classify(key);
+    if (typed.kind == typed_key::Kind::Enter) {
+        focusAfter(list);
+        return true;
+    }
+    if (typed.kind == typed_key::Kind::PassOn || (list == GToday && key->key() == Qt::Key_Space))
+        return false; // Tab, arrows, F4, Alt+..., the check box's Space
+    platform::beep();
+    state_.EditStarted = 0;
+    return true;
+}
+
+bool GoalWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (watched == GTextBox) {
+        if (type == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                GSolve->setFocus(Qt::OtherFocusReason);
+                return true;
+            }
+        }
+        return false;
+    }
+    if (watched == GSolve || watched == GMonthsYrs || watched == GToday) {
+        if (type == QEvent::FocusIn && watched != GToday)
+            platform::clearClipboard();
+        return type == QEvent::KeyPress && onListKey(static_cast<QWidget*>(watched), event);
+    }
+    // A line edit of an entry field: a click or Delete is a change of entry.
+    if (type == QEvent::MouseButtonPress ||
+        (type == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete))
+        changeOfEntry();
+    return false;
+}

@@ -1,0 +1,107 @@
+#pragma once
+// The savings goal worksheet: what to solve for, the target and the money it is given in,
+// the savings entries, the answer, and the solved plan in the savings grid. The entries live
+// in the worksheet's GoalTables; the window reads them into the solver's input and shows
+// what the solver returns.
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "GoalSolver.h"
+#include "NumberFormat.h"
+
+class Grid;
+class NumericEntry;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class Workspace;
+struct GoalTables;
+struct ShellState;
+
+class GoalWindow : public QWidget {
+    Q_OBJECT
+  public:
+    GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent = nullptr);
+    ~GoalWindow() override;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void buildControls();
+    void buildLayout();
+    void layOutGrid();
+    // Every field shows what the tables hold; the field solved for is greyed.
+    void showEntries();
+
+    // Entry fields (GoalEntries.cpp).
+    void setUpEntries();
+    double commit(int element, double value);
+    double commitYears(double value);
+    double commitTarget(double value);
+    void onListEntryChosen(QComboBox* box);
+    void onSolveChosen(int index);
+    void onTodayToggled(bool on);
+    // Greys the field solved for and points Enter from each field to the next one open.
+    void chainEntries();
+    void focusAfter(QWidget* from);
+    bool onListKey(QWidget* list, QEvent* event);
+    // A change of any entry: the answer and the grid no longer belong to the entries.
+    void changeOfEntry();
+
+    void onCalculateClicked();
+    void showAnswer(const GoalAnswer& answer);
+    void onGraphClicked();
+    void onPrinterClicked();
+    void onHelpClicked();
+    void fitHelpFont();
+    void onHelpKey();
+    void onExitClicked();
+
+    // Files (GoalFiles.cpp).
+    void onSaveClicked();
+    void onOpenClicked();
+
+    Workspace& workspace_;
+    ShellState& state_;
+    GoalTables& tables_;
+    NumberSeparators seps_;
+    std::optional<GoalInput> goal_;    // the entries the answer was solved from
+    std::optional<GoalAnswer> solved_; // the answer shown
+    bool filling_ = false;             // programmatic refills are no changes
+    // Entries typed beyond the currency range (by SavingsInputs element; 0: the target).
+    std::array<bool, 9> outOfRange_{};
+
+    QComboBox* GSolve = nullptr;
+    QLineEdit* GTarget = nullptr;
+    QCheckBox* GToday = nullptr;
+    QComboBox* GLumpInv = nullptr;
+    QComboBox* GInvest = nullptr;
+    QComboBox* GMonthsYrs = nullptr;
+    QComboBox* GRate = nullptr;
+    QComboBox* GIncrRate = nullptr;
+    QComboBox* GInflatRate = nullptr;
+    QComboBox* GTerm = nullptr;
+    QLabel* GAnswer = nullptr;
+    QLabel* GNote = nullptr;
+    Grid* GGrid = nullptr;
+    QPlainTextEdit* GTextBox = nullptr;
+    QPushButton* GCalc = nullptr;
+    QPushButton* GGraphs = nullptr;
+    QPushButton* GPrinter = nullptr;
+    QPushButton* GSave = nullptr;
+    QPushButton* GOpen = nullptr;
+    QPushButton* GHelp = nullptr;
+    QPushButton* GExit = nullptr;
+
+    // The fields in entry order, and the entry behaviour of the typed ones.
+    std::vector<QWidget*> order_;
+    std::vector<std::pair<QWidget*, NumericEntry*>> typed_;
+};

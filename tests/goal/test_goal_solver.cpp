@@ -1,0 +1,189 @@
+// The goal solver against the savings engine: every answer, put into the plan as the savings
+// worksheet would be given it, reaches the target and one step less does not; the refusals
+// are checked against the engine too.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "GoalSolver.h"
+#include "Messages.h"
+
+namespace {
+
+Currency money(double value) {
+    return *Currency::fromDouble(value);
+}
+
+GrowthInput plan(double lump, double contribution, double rate, int years,
+                 const char* frequency = "Annually", double increase = 0, double inflation = 0) {
+    return {money(lump), money(contribution), money(rate), money(increase), money(inflation), years,
+            frequency};
+}
+
+// The savings worksheet given the goal's plan with `figure` in the unknown's place, and the
+// inflation rate as entered (today's money) or 0 (future money).
+Currency lastValue(const GoalInput& goal, Currency figure, bool withInflation) {
+    GrowthInput p = goal.plan;
+    switch (goal.solve) {
+    case GoalUnknown::Contribution:
+        p.contribution = figure;
+        break;
+    case GoalUnknown::Lump:
+        p.lump = figure;
+        break;
+    case GoalUnknown::Rate:
+        p.ratePercent = figure;
+        break;
+    case GoalUnknown::Years:
+        p.years = static_cast<int>(figure.raw() / Currency::Scale);
+        break;
+    }
+    if (!withInflation)
+        p.inflationPercent = Currency{};
+    const Result<Growth> g = calculateGrowth(p);
+    return g ? g->rows[static_cast<std::size_t>(g->totalRow)][4] : Currency::fromWhole(-1);
+}
+
+// The plan's own figure for the unknown.
+Currency ownFigure(const GoalInput& goal) {
+    switch (goal.solve) {
+    case GoalUnknown::Contribution:
+        return goal.plan.contribution;
+    case GoalUnknown::Lump:
+        return goal.plan.lump;
+    case GoalUnknown::Rate:
+        return goal.plan.ratePercent;
+    case GoalUnknown::Years:
+        break;
+    }
+    return Currency::fromWhole(goal.plan.years);
+}
+
+Currency oneStep(GoalUnknown unknown) {
+    return unknown == GoalUnknown::Years ? Currency::fromWhole(1) : Currency::fromRaw(100);
+}
+
+// What a sweep found wrong about one goal; empty when the answer holds.
+std::string faultOf(const GoalInput& goal, const Result<GoalAnswer>& solved) {
+    if (!solved) {
+        const int code = solved.failure().code;
+        // A refusal must be true of the engine at the end of the unknown's range.
+        if (goal.solve == GoalUnknown::Rate && code == msg::GoalNotAtHundredPercent)
+            return lastValue(goal, Currency::fromWhole(100), goal.today) < goal.target
+                       ? ""
+                       : "refused, yet 100 % reaches";
+        if (goal.solve == GoalUnknown::Years && code == msg::GoalNotInFortyYears) {
+            for (int y = 1; y <= 40; ++y)
+                if (lastValue(goal, Currency::fromWhole(y), goal.today) >= goal.target)
+                    return "refused, yet " + std::to_string(y) + " years reach";
+            return "";
+        }
+        return "refused with message " + std::to_string(code);
+    }
+    const GoalAnswer& a = *solved;
+    if (a.answer.raw() % 100 != 0)
+        return "not on a cent";
+    if (lastValue(goal, a.answer, goal.today) < goal.target)
+        return "the answer does not reach";
+    const Currency least = goal.solve == GoalUnknown::Years ? Currency::fromWhole(1) : Currency{};
+    if (a.answer > least &&
+        lastValue(goal, *a.answer.minus(oneStep(goal.solve)), goal.today) >= goal.target)
+        return "one step less reaches too";
+    if (a.value != lastValue(goal, a.answer, false) ||
+        a.valueToday != lastValue(goal, a.answer, true))
+        return "the values beside the answer are not the engine's";
+    return "";
+}
+
+TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
+    std::mt19937 random(2027);
+    auto uniform = [&](double lo, double hi) {
+        // On the cent, as typed.
+        return std::round(std::uniform_real_distribution<double>(lo, hi)(random) * 100) / 100;
+    };
+    int solved = 0, refused = 0, sameInBothMoneys = 0;
+    for (const char* frequency : {"Annually", "Quarterly", "Monthly"}) {
+        for (const GoalUnknownNames& unknown : GoalUnknowns) {
+            for (int i = 0; i < 40; ++i) {
+                GoalInput goal;
+                goal.solve = unknown.unknown;
+                goal.today = i % 2 == 0;
+                const bool noInflation = i % 4 < 2;
+                goal.plan = plan(uniform(0, 50000) * (i % 3 == 0), uniform(0, 2000), uniform(0, 15),
+                                 std::uniform_int_distribution<int>(1, 40)(random), frequency,
+                                 uniform(-5, 10), noInflation ? 0 : uniform(-2, 8));
+                // A target near what the plan makes, above or below it.
+                const double made = lastValue(goal, ownFigure(goal), true).toDouble();
+                goal.target = money(std::max(made, 100.0) * uniform(0.5, 2.5));
+                SCOPED_TRACE(std::string(frequency) + " " + std::string(unknown.option) + " #" +
+                             std::to_string(i));
+
+                const Result<GoalAnswer> answer = solveGoal(goal);
+                EXPECT_EQ(faultOf(goal, answer), "");
+                (answer ? solved : refused) += 1;
+                if (noInflation && answer) {
+                    GoalInput other = goal;
+                    other.today = !goal.today;
+                    const Result<GoalAnswer> again = solveGoal(other);
+                    ASSERT_TRUE(again.ok());
+                    EXPECT_EQ(again->answer, answer->answer);
+                    ++sameInBothMoneys;
+                }
+            }
+        }
+    }
+    // The sweep reaches both kinds of outcome.
+    EXPECT_GT(solved, 400);
+    EXPECT_GT(refused, 5);
+    EXPECT_GT(sameInBothMoneys, 200);
+}
+
+TEST(GoalSolver, AnswersOfZeroAndRefusals) {
+    const struct {
+        const char* source;
+        GrowthInput plan;
+        double target;
+        GoalUnknown solve;
+        bool today;
+        double answer; // when `code` is 0
+        GoalNote note;
+        int code;
+    } cases[] = {
+        // hand: 1,000 * 1.10 = 1,100.00; 999.99 * 1.10 = 1,099.989 is short
+        {"hand", plan(0, 0, 10, 1), 1100, GoalUnknown::Lump, false, 1000, GoalNote::None, 0},
+        // hand: five payments of 1,000 without interest make 5,000
+        {"hand", plan(0, 1000, 0, 1), 5000, GoalUnknown::Years, false, 5, GoalNote::None, 0},
+        {"contributions alone", plan(0, 1000, 3, 10), 5000, GoalUnknown::Rate, false, 0,
+         GoalNote::NoGrowthNeeded, 0},
+        {"lump alone", plan(100000, 1200, 5, 10), 150000, GoalUnknown::Contribution, false, 0,
+         GoalNote::LumpAlone, 0},
+        {"contributions alone", plan(5000, 1200, 5, 10), 10000, GoalUnknown::Lump, false, 0,
+         GoalNote::ContributionsAlone, 0},
+        {"rate above 100 %", plan(0, 100, 5, 10), 1e9, GoalUnknown::Rate, false, 0, GoalNote::None,
+         msg::GoalNotAtHundredPercent},
+        {"beyond 40 years", plan(0, 1, 1, 10), 1e7, GoalUnknown::Years, false, 0, GoalNote::None,
+         msg::GoalNotInFortyYears},
+        {"no target", plan(0, 100, 5, 10), 0, GoalUnknown::Lump, false, 0, GoalNote::None,
+         msg::WrongOrMissingEntry},
+        {"no years", plan(0, 100, 5, 0), 1000, GoalUnknown::Contribution, false, 0, GoalNote::None,
+         msg::WrongOrMissingEntry},
+        // today's money at 8 % inflation: the nominal figures leave the currency range first
+        {"overflow", plan(0, 100, 0, 40, "Monthly", 0, 8), 9e14, GoalUnknown::Contribution, true, 0,
+         GoalNote::None, msg::CannotCalculate},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.source);
+        GoalInput goal{c.plan, money(c.target), c.today, c.solve};
+        const Result<GoalAnswer> a = solveGoal(goal);
+        if (c.code != 0) {
+            ASSERT_FALSE(a.ok());
+            EXPECT_EQ(a.failure().code, c.code);
+            continue;
+        }
+        ASSERT_TRUE(a.ok()) << a.failure().what;
+        EXPECT_EQ(a->answer, money(c.answer));
+        EXPECT_EQ(a->note, c.note);
+    }
+}
+
+} // namespace
