@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -21,24 +22,19 @@ TEST(NumberPatterns, EveryPatternAtItsEdgesMatchesTheGoldenTable) {
     const char* const patterns[] = {"###,,###.00",  "####,,###.00", "##,,###.00", "###,###.00",
                                     "####,,##0.00", "###.00",       "###.000",    "###.##",
                                     "###",          "##",           "####",       "0.########"};
-    const char* const values[] = {"0",          "0.4",         "0.5",          "-0.5",
-                                  "2.5",        "-2.5",        "-0.004",       "-0.0049",
-                                  "-0.005",     "-0.0005",     "0.0625",       "1.0005",
-                                  "1.005",      "-1.005",      "2.675",        "29.625",
-                                  "365.25",     "365.2",       "365",          "888.6",
-                                  "999.995",    "1234.5649",   "1234.565",     "2080.4999",
-                                  "2080.5",     "12345.678",   "999999.995",   "1234567.891",
-                                  "0.00534474", "0.123456789", "-0.000000004", "123456789012345678",
-                                  "1e20",       "-1e20",       "1e-300",       "922337203685477.5",
-                                  "nan",        "inf",         "-inf"};
+    std::istringstream values(
+        "0 -0 0.4 0.5 -0.5 2.5 -2.5 -0.004 -0.0049 -0.005 -0.0005 -0.0004 0.0625 1.0005 "
+        "1.005 -1.005 2.675 29.625 365.25 365.2 365 888.6 999.995 1234.5649 1234.565 "
+        "2080.4999 2080.5 12345.678 999999.995 1234567.891 0.00534474 0.123456789 "
+        "-0.000000004 123456789012345678 1e20 -1e20 1e-300 922337203685477.5 nan inf -inf");
     std::string table;
-    for (const char* value : values) {
-        const double d = std::strtod(value, nullptr);
+    for (std::string value; values >> value;) {
+        const double d = std::strtod(value.c_str(), nullptr);
         const auto c = Currency::fromDouble(d);
         for (const char* pattern : patterns) {
             const std::string shown = formatNumber(d, pattern);
             char row[64];
-            std::snprintf(row, sizeof row, "%-22s %-13s ", value, pattern);
+            std::snprintf(row, sizeof row, "%-22s %-13s ", value.c_str(), pattern);
             table += row + golden::quoted(shown);
             if (c && c->toDouble() == d) {
                 const std::string money = formatNumber(*c, pattern);

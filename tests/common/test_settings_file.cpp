@@ -25,6 +25,7 @@ TEST(SettingsFile, ReadsWhatIsThereAsTheGoldenTranscriptShows) {
                                  "\"\",2",
                                  "\xef\xbb\xbf\"EU\",1,\"Bo\"\r\n",
                                  "\"R$\",2,\"Bo\"",
+                                 "\"\u00a3\",2,\"Bo\"",
                                  "\"\u20ac\u20ac\",2,\"Bo\"",
                                  "\"EUR\",2,\"Bo\"",
                                  "\"\t$\",2,\"Bo\"",
