@@ -3,73 +3,47 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
+#include "Golden.h"
 #include "KeyFilters.h"
 
-TEST(KeyFilters, DecimalFilterPassesOrRefusesWithOneBeep) {
-    const struct {
-        const char* text;
-        std::int16_t key, expected, decimals = 0, decimalsAfter = 0;
-    } cases[] = {
-        {"1.2.3", key::Backspace, key::Backspace},
-        {"12.34", key::Delete, key::Delete},
-        {"", '.', '.'},
-        {"1.2", '.', '.'},
-        {"12.34", '.', '.'}, // the period always passes
-        {"", '7', '7'},
-        {"123456", '7', '7'},
-        {"12.", '7', '7'},
-        {"12.3", '7', '7'},
-        {"12.34", '7', 0},
-        {"1.2.3", '7', 0},
-        {".12", '0', 0}, // only the first period counts; not the caret
-        {"\u00e9.3", '1', '1'},
-        {"\u00e9.34", '1', 0}, // characters, not bytes
-        {"12", '-', 0},
-        {"12", ',', 0},
-        {"12", 'a', 0},
-        {"12", key::Enter, 0},
-        {"12", 0, 0},
-        {"12", 200, 0},
-        {"12", '0' - 1, 0},
-        {"12", '9' + 1, 0},
-        // Three or more decimals are granted once, used up when the limit is worked out.
-        {"12", '1', '1', 3, 3},
-        {"12", '.', '.', 3, 3},
-        {"12.345", key::Backspace, key::Backspace, 3, 3},
-        {"12.3", 'x', 0, 3, 3},
-        {"12.34", '5', '5', 3, 0},
-        {"12.345", '6', 0, 3, 0},
-        {"1.2345", '6', '6', 5, 0},
-        // One and two mean two, and stay.
-        {"12.3", '1', '1', 1, 1},
-        {"12.34", '1', 0, 1, 1},
-        {"12.3", '1', '1', 2, 2},
-        {"12.34", '1', 0, 2, 2},
+// Every key on texts around the two-decimal limit, with each grant of extra decimals: "ok" or
+// "x" (refused), then the grant left. Checked by hand against the rules as a user meets them:
+// the period and the editing keys always pass, keys other than digits never; a digit passes
+// while fewer than two decimals (or a grant of 3 or more, used up by the key) stand behind the
+// first period, counted in characters; 1 and 2 mean two and stay.
+TEST(KeyFilters, EveryKeyMatchesTheGoldenTable) {
+    const std::int16_t keys[] = {
+        key::Backspace, key::Delete, '.', '0', '9', '/', ':', '-', ',', 'a', key::Enter, 0, 200};
+    const auto cell = [](std::int16_t key, const auto& filter) {
+        int beeps = 0;
+        std::int16_t k = key;
+        const std::int16_t result = filter(k, [&] { ++beeps; });
+        EXPECT_EQ(k, result) << key;
+        EXPECT_EQ(beeps, result == 0 ? 1 : 0) << key;
+        EXPECT_TRUE(result == 0 || result == key) << key;
+        return std::string(result == 0 ? " x" : " ok");
     };
-    for (const auto& c : cases) {
-        std::int16_t key = c.key, decimals = c.decimals;
-        int beeps = 0;
-        EXPECT_EQ(DecimalKeyFilter(key, c.text, decimals, [&] { ++beeps; }), c.expected)
-            << c.text << " " << c.key;
-        EXPECT_EQ(key, c.expected) << c.text << " " << c.key;
-        EXPECT_EQ(decimals, c.decimalsAfter) << c.text << " " << c.key << " " << c.decimals;
-        EXPECT_EQ(beeps, c.expected == 0 ? 1 : 0) << c.text << " " << c.key;
-    }
-}
-
-TEST(KeyFilters, DigitFilterTakesDigitsAndEditingKeysOnly) {
-    const struct {
-        std::int16_t key, expected;
-    } cases[] = {{'0', '0'}, {'9', '9'}, {8, 8},          {127, 127}, {'.', 0},
-                 {'-', 0},   {'a', 0},   {key::Enter, 0}, {255, 0}};
-    for (const auto& c : cases) {
-        int beeps = 0;
-        std::int16_t key = c.key;
-        EXPECT_EQ(DigitKeyFilter(key, [&] { ++beeps; }), c.expected) << c.key;
-        EXPECT_EQ(key, c.expected) << c.key;
-        EXPECT_EQ(beeps, c.expected == 0 ? 1 : 0) << c.key;
-    }
+    std::string table = "keys: backspace delete . 0 9 / : - , a enter 0 200\n";
+    for (const char* text : {"", "123456", "12.", "12.3", "12.34", "12.345", "1.2345", "1.2.3",
+                             "\u00e9.3", "\u00e9.34"})
+        for (int grant : {0, 1, 2, 3, 5}) {
+            table += golden::quoted(text) + " grant " + std::to_string(grant) + ":";
+            for (std::int16_t key : keys) {
+                auto decimals = static_cast<std::int16_t>(grant);
+                table += cell(key, [&](std::int16_t& k, const Beep& beep) {
+                    return DecimalKeyFilter(k, text, decimals, beep);
+                });
+                table += "/" + std::to_string(decimals);
+            }
+            table += "\n";
+        }
+    table += "digit filter:";
+    for (std::int16_t key : keys)
+        table +=
+            cell(key, [](std::int16_t& k, const Beep& beep) { return DigitKeyFilter(k, beep); });
+    golden::expectMatches(table + "\n", "common/key-filters.txt");
     std::int16_t key = 'x', decimals = 0; // refusing works without a beep callback
     EXPECT_EQ(DigitKeyFilter(key, Beep{}), 0);
     EXPECT_EQ(DecimalKeyFilter(key = 'x', "1", decimals, Beep{}), 0);

@@ -6,87 +6,45 @@
 #include <QString>
 #include <QWidget>
 #include <QtTest/QTest>
+#include <utility>
 #include <vector>
 
 struct PcKey {
     Qt::Key key;
-    const char* plain;
-    const char* shifted;
+    QString plain, shifted;
     bool keypad = false;
 };
 
 inline const std::vector<PcKey>& pcKeyboard() {
     static const std::vector<PcKey> keys = [] {
+        using namespace Qt;
         std::vector<PcKey> k = {
-            {Qt::Key_Escape, "\x1b", "\x1b"},
-            {Qt::Key_F2, "", ""},
-            {Qt::Key_F3, "", ""},
-            {Qt::Key_F4, "", ""},
-            {Qt::Key_F5, "", ""},
-            {Qt::Key_F6, "", ""},
-            {Qt::Key_F7, "", ""},
-            {Qt::Key_F8, "", ""},
-            {Qt::Key_F9, "", ""},
-            {Qt::Key_F10, "", ""},
-            {Qt::Key_F11, "", ""},
-            {Qt::Key_F12, "", ""},
-            {Qt::Key_Print, "", ""},
-            {Qt::Key_ScrollLock, "", ""},
-            {Qt::Key_Pause, "", ""},
-            {Qt::Key_QuoteLeft, "`", "~"},
-            {Qt::Key_Minus, "-", "_"},
-            {Qt::Key_Equal, "=", "+"},
-            {Qt::Key_Backspace, "\b", "\b"},
-            {Qt::Key_Tab, "\t", ""},
-            {Qt::Key_BracketLeft, "[", "{"},
-            {Qt::Key_BracketRight, "]", "}"},
-            {Qt::Key_Backslash, "\\", "|"},
-            {Qt::Key_CapsLock, "", ""},
-            {Qt::Key_Semicolon, ";", ":"},
-            {Qt::Key_Apostrophe, "'", "\""},
-            {Qt::Key_Return, "\r", "\r"},
-            {Qt::Key_Comma, ",", "<"},
-            {Qt::Key_Period, ".", ">"},
-            {Qt::Key_Slash, "/", "?"},
-            {Qt::Key_Space, " ", " "},
-            {Qt::Key_Menu, "", ""},
-            {Qt::Key_Insert, "", ""},
-            {Qt::Key_Home, "", ""},
-            {Qt::Key_PageUp, "", ""},
-            {Qt::Key_Delete, "\x7f", "\x7f"},
-            {Qt::Key_End, "", ""},
-            {Qt::Key_PageDown, "", ""},
-            {Qt::Key_Up, "", ""},
-            {Qt::Key_Down, "", ""},
-            {Qt::Key_Left, "", ""},
-            {Qt::Key_Right, "", ""},
-            {Qt::Key_NumLock, "", ""},
-            {Qt::Key_Slash, "/", "/", true},
-            {Qt::Key_Asterisk, "*", "*", true},
-            {Qt::Key_Minus, "-", "-", true},
-            {Qt::Key_Plus, "+", "+", true},
-            {Qt::Key_Enter, "\r", "\r", true},
-            {Qt::Key_Period, ".", ".", true},
-            // The shifted digits of the top row.
-            {Qt::Key_1, "1", "!"},
-            {Qt::Key_2, "2", "@"},
-            {Qt::Key_3, "3", "#"},
-            {Qt::Key_4, "4", "$"},
-            {Qt::Key_5, "5", "%"},
-            {Qt::Key_6, "6", "^"},
-            {Qt::Key_7, "7", "&"},
-            {Qt::Key_8, "8", "*"},
-            {Qt::Key_9, "9", "("},
-            {Qt::Key_0, "0", ")"},
-        };
-        static const char* const digits[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-        for (int d = 0; d < 10; ++d)
-            k.push_back({Qt::Key(Qt::Key_0 + d), digits[d], digits[d], true});
-        static char letters[26][2][2];
-        for (int c = 0; c < 26; ++c) {
-            letters[c][0][0] = char('a' + c), letters[c][1][0] = char('A' + c);
-            k.push_back({Qt::Key(Qt::Key_A + c), letters[c][0], letters[c][1]});
+            {Key_Escape, "\x1b", "\x1b"}, {Key_QuoteLeft, "`", "~"},    {Key_Minus, "-", "_"},
+            {Key_Equal, "=", "+"},        {Key_Backspace, "\b", "\b"},  {Key_Tab, "\t", ""},
+            {Key_BracketLeft, "[", "{"},  {Key_BracketRight, "]", "}"}, {Key_Backslash, "\\", "|"},
+            {Key_Semicolon, ";", ":"},    {Key_Apostrophe, "'", "\""},  {Key_Return, "\r", "\r"},
+            {Key_Comma, ",", "<"},        {Key_Period, ".", ">"},       {Key_Slash, "/", "?"},
+            {Key_Space, " ", " "},        {Key_Delete, "\x7f", "\x7f"}};
+        for (Key silent :
+             {Key_F2,         Key_F3,     Key_F4,       Key_F5,   Key_F6,     Key_F7,
+              Key_F8,         Key_F9,     Key_F10,      Key_F11,  Key_F12,    Key_Print,
+              Key_ScrollLock, Key_Pause,  Key_CapsLock, Key_Menu, Key_Insert, Key_Home,
+              Key_PageUp,     Key_End,    Key_PageDown, Key_Up,   Key_Down,   Key_Left,
+              Key_Right,      Key_NumLock})
+            k.push_back({silent, "", ""});
+        for (auto [key, text] : {std::pair{Key_Slash, "/"},
+                                 {Key_Asterisk, "*"},
+                                 {Key_Minus, "-"},
+                                 {Key_Plus, "+"},
+                                 {Key_Enter, "\r"},
+                                 {Key_Period, "."}})
+            k.push_back({key, text, text, true});
+        for (int d = 0; d < 10; ++d) { // the top row, Shift giving its signs, and the keypad
+            k.push_back({Key(Key_0 + d), QString::number(d), QString(QChar(")!@#$%^&*("[d]))});
+            k.push_back({Key(Key_0 + d), QString::number(d), QString::number(d), true});
         }
+        for (char c = 'a'; c <= 'z'; ++c)
+            k.push_back({Key(Key_A + (c - 'a')), QString(QChar(c)), QString(QChar(c - 32))});
         return k;
     }();
     return keys;
@@ -94,10 +52,9 @@ inline const std::vector<PcKey>& pcKeyboard() {
 
 // The text the key types with `mods`: Ctrl turns letters into control characters.
 inline QString keyText(const PcKey& k, Qt::KeyboardModifiers mods) {
-    const QString plain = QString::fromLatin1(k.plain);
-    if ((mods & Qt::ControlModifier) && plain.size() == 1 && plain[0].isLetter())
-        return QString(QChar(plain[0].toLatin1() & 0x1f));
-    return QString::fromLatin1((mods & Qt::ShiftModifier) ? k.shifted : k.plain);
+    if ((mods & Qt::ControlModifier) && k.plain.size() == 1 && k.plain[0].isLetter())
+        return QString(QChar(k.plain[0].toLatin1() & 0x1f));
+    return (mods & Qt::ShiftModifier) ? k.shifted : k.plain;
 }
 
 // Presses and releases the key on the focused widget of `w`, shortcuts first, as a user's key.
