@@ -215,14 +215,13 @@ QByteArray readAll(const QString& name) {
 class TestGraphsWindow : public QObject {
     Q_OBJECT
   private slots:
-    void refusedUntilAScheduleStands() {
+    void mortgageBalancesBothFormsAndBackToTheSheet() {
         Program p;
         p.container->openWorksheet(Worksheet::Mortgage);
-        QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton);
+        QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton); // refused until calculated
         QCOMPARE(p.dialogs.messages(), std::vector<int>{2});
         QVERIFY(!p.graph());
         QVERIFY(p.sheetShown());
-
         QTest::mouseClick(p.inSheet("MCalc"), Qt::LeftButton);
         auto* principal = p.inSheet<QLineEdit>("InPrincipal");
         principal->setFocus();
@@ -230,11 +229,9 @@ class TestGraphsWindow : public QObject {
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton);
         QCOMPARE(p.dialogs.messages(), (std::vector<int>{2, 2}));
         QVERIFY(!p.graph());
-    }
+        principal->setFocus(); // the first key typed replaces the entry
+        QTest::keyClicks(principal, "100000");
 
-    void mortgageBalancesBothFormsAndBackToTheSheet() {
-        Program p;
-        p.container->openWorksheet(Worksheet::Mortgage);
         QTest::mouseClick(p.inSheet("MCalc"), Qt::LeftButton);
         const QString before = gridText(p.sheet());
         const QString payment = p.inSheet<QLabel>("InMonthPI")->text();
@@ -266,7 +263,6 @@ class TestGraphsWindow : public QObject {
         QCOMPARE(QApplication::focusWidget(), flat);
         QCOMPARE(p.inGraph<QStackedWidget>("Graph1")->currentWidget()->objectName(),
                  QString("DeepChart"));
-        QCOMPARE(p.graph()->chart().values, shown.values);
         press(p.graph(), Qt::Key_2);
         QTRY_COMPARE(p.graph()->viewCode(), 3);
         QCOMPARE(p.inGraph<QStackedWidget>("Graph1")->currentWidget()->objectName(),
@@ -284,7 +280,7 @@ class TestGraphsWindow : public QObject {
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton); // and the graph opens again
         QVERIFY(p.graph());
         QCOMPARE(p.graph()->chart().values, shown.values);
-        QVERIFY(p.dialogs.messages().empty());
+        QCOMPARE(p.dialogs.messages().size(), std::size_t{2});
     }
 
     void loanGraphHasTheLoanTitle() {
