@@ -4,7 +4,6 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QFile>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -17,9 +16,6 @@
 #include <QSvgGenerator>
 #include <QTemporaryDir>
 #include <QtTest/QTest>
-#include <cmath>
-#include <deque>
-#include <memory>
 
 #include "BudgetWindow.h"
 #include "Chart2D.h"
@@ -508,10 +504,9 @@ class TestGraphsWindow : public QObject {
         const QString name = dir.filePath("graph.pdf");
         const QImage chart = renderChart(data({1, 2, 3}), true, QSize(635, 393))
                                  .convertToFormat(QImage::Format_ARGB32);
-        PrintImage picture{chart.width(), chart.height(), {}};
-        for (int y = 0; y < chart.height(); ++y)
-            for (int x = 0; x < chart.width(); ++x)
-                picture.pixels.push_back(chart.pixel(x, y));
+        const auto* bits = reinterpret_cast<const std::uint32_t*>(chart.constBits());
+        const PrintImage picture{
+            chart.width(), chart.height(), {bits, bits + chart.width() * chart.height()}};
         {
             auto printer = QtPrinter::toPdf(name);
             QVERIFY(printer->printImage(picture));
