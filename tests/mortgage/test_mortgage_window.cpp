@@ -1,6 +1,10 @@
 // The mortgage and loan worksheet driven like a user: typing figures, calculating,
 // switching views, the commands against a field being typed in, its files and printouts,
 // and its three small dialogs (additional payments, days in the year, first-payment date).
+// Every key of the keyboard, alone and with Shift, Ctrl and Alt, goes into every editable
+// field of the worksheets and of the dialogs, then a seeded storm of random keys over the
+// worksheets' fields: the program must survive each key, and a field must hold only what its
+// filter lets in (or what it showed before the key).
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -17,13 +21,18 @@
 #include "DaysInYearDialog.h"
 #include "FailingSaves.h"
 #include "FirstPaymentDateDialog.h"
+#include "KeyStorm.h"
 #include "LocaleCases.h"
 #include "MdiContainer.h"
 #include "MortgageTestSupport.h"
+#include "PersonalizeDialog.h"
 #include "Platform.h"
 #include "PrePayDialog.h"
+#include "PrinterHeaderDialog.h"
 #include "QtDialogs.h"
 #include "QtTestMain.h"
+#include "RecordNumberDialog.h"
+#include "ValueInputDialog.h"
 
 namespace {
 QByteArray readAll(const QString& path) {
@@ -84,6 +93,30 @@ struct PrePay {
     std::unique_ptr<PrePayDialog> dialog;
     Grid* grid = nullptr;
 };
+using storm::Decimal;
+using storm::Digits;
+using storm::Field;
+using storm::ModalCloser;
+using storm::runKeyTable;
+
+std::vector<Field> worksheetFields(const Sheet& s, const QString& mode) {
+    const QString shown = QStringLiteral(" $,%"); // blanks, symbol, groups and the rate's sign
+    return {
+        {mode + " InPrincipal", s.window.get(), s.principal(),
+         [&s] { return s.principal()->text(); }, Decimal + shown},
+        {mode + " InRate", s.window.get(), s.rate(), [&s] { return s.rate()->currentText(); },
+         Decimal + shown},
+        {mode + " InTerm", s.window.get(), s.term(), [&s] { return s.term()->currentText(); },
+         Digits + " "},
+    };
+}
+
+// Answers every file and header question of the worksheet with Cancel.
+void cancelEverything(TestWorkspace& ws, int times) {
+    ws.scripted.fileNames.assign(static_cast<size_t>(times), "");
+    ws.scripted.headers.assign(static_cast<size_t>(times), "1");
+}
+
 } // namespace
 
 class TestMortgageWindow : public QObject {
@@ -120,8 +153,8 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(loan.messages(), std::vector<int>{5});
     }
 
-    // The defaults against the spreadsheet PMT (917.53).
-    void calculationShowsKnownFigures() {
+    // The defaults against the spreadsheet PMT (917.53), in both views.
+    void bothViewsListEveryPaymentOrYearAndTheTotal() {
         Sheet s;
         s.click("MCalc");
         QCOMPARE(s.label("InMonthPI"), QString("     $917.53"));
@@ -134,11 +167,6 @@ class TestMortgageWindow : public QObject {
         QCOMPARE(s.rate()->lineEdit()->palette().color(QPalette::Base), colours::EntryBackground);
         QCOMPARE(s.find<QLabel>("InMonthPI")->palette().color(QPalette::Window),
                  colours::ResultBackground);
-    }
-
-    void bothViewsListEveryPaymentOrYearAndTheTotal() {
-        Sheet s;
-        s.click("MCalc");
         QCOMPARE(s.grid()->rows(), 1 + 300 + 1);
         QCOMPARE(s.cells(0, 0, 0) + s.cells(13, 0, 0) + s.cells(300, 0, 0),
                  QString("  Payment   No.  Year   13   2  300  25"));
@@ -298,6 +326,8 @@ class TestMortgageWindow : public QObject {
         QVERIFY(!s.ws.tables.PaymentSchedule.has_value() && s.ws.tables.LoanInputs[1].isZero());
         QVERIFY(s.ws.tables.ExtraPayments[1][2].isZero() && !s.window->isVisible());
     }
+    // Keys held with Ctrl, Alt or Meta never type into the figure nor start an edit: with the
+    // window active or not, a letter no command has (Alt+Q), with quick help open, a digit.
     void modifiedKeysNeverType() {
         const struct {
             Qt::KeyboardModifier modifier;
@@ -312,7 +342,7 @@ class TestMortgageWindow : public QObject {
             {Qt::ControlModifier, Qt::Key_P, false, false},
             {Qt::MetaModifier, Qt::Key_P, false, false},
             {Qt::AltModifier, Qt::Key_P, true, true},
-            {Qt::AltModifier, Qt::Key_5, false, false}, // Alt+Q: no command has it; quick help open
+            {Qt::AltModifier, Qt::Key_5, false, false},
         };
         for (const auto& row : rows) {
             Sheet s;
@@ -770,6 +800,94 @@ class TestMortgageWindow : public QObject {
         QTRY_COMPARE(ws.scripted.messages(), std::vector<int>(4, 10));
         QTRY_VERIFY(!dialog.isVisible());
         QCOMPARE(ws.shared.TodayDate, std::string("6/30/2028"));
+    }
+
+    void everyKeyInTheWorksheetFields_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("mortgage") << 1;
+        QTest::newRow("loan") << 2;
+    }
+    void everyKeyInTheWorksheetFields() {
+        QFETCH(int, mode);
+        Sheet s(mode);
+        cancelEverything(s.ws, 5000);
+        ModalCloser closer;
+        QStringList faults;
+        for (const Field& f : worksheetFields(s, mode == 1 ? "mortgage" : "loan"))
+            faults << runKeyTable(f);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    void everyKeyInTheDialogFields() {
+        MortgageWorkspace ws;
+        cancelEverything(ws, 5000);
+        ws.tables.LoanInputs[3] = Currency::fromWhole(10);
+        QStringList faults;
+        auto check = [&](QDialog* dialog, const char* field, const QString& admitted,
+                         bool quote = false) {
+            ModalCloser closer(dialog);
+            activate(dialog);
+            QWidget* box = dialog->findChild<QWidget*>(field);
+            Field f{QString(dialog->objectName()) + " " + field, dialog, box, {}, admitted, quote};
+            if (auto* line = qobject_cast<QLineEdit*>(box))
+                f.text = [line] { return line->text(); };
+            faults << runKeyTable(f);
+        };
+        {
+            PrinterHeaderDialog header(ws.shared, &ws.containerWidget);
+            check(&header, "InFName", {});
+        }
+        for (int context : {0, 1}) {
+            ws.shared.ContextCode = static_cast<std::int16_t>(context);
+            ValueInputDialog value(ws.shared, &ws.containerWidget);
+            check(&value, "CurVal", context == 0 ? Decimal : Digits);
+        }
+        {
+            RecordNumberDialog record(ws.shared, &ws.containerWidget);
+            check(&record, "CurVal", Digits);
+        }
+        {
+            PersonalizeDialog personalize(ws.shared, ws);
+            check(&personalize, "InCurrency", {});
+            check(&personalize, "InMyName", {});
+        }
+        {
+            FirstPaymentDateDialog date(ws.shared, ws.scripted, ws.tables.LoanInputs[3],
+                                        &ws.containerWidget);
+            check(&date, "InDate", {}, true); // any text; the date is judged on leaving
+        }
+        {
+            PrePayDialog prePay(ws.shared, ws.tables, &ws.containerWidget);
+            auto* grid = prePay.findChild<Grid*>("PGrid");
+            ModalCloser closer(&prePay);
+            activate(&prePay);
+            // The year-1 amount: a formatted figure or typed digits and periods.
+            Field f{"MortPrePay PGrid",
+                    &prePay,
+                    grid,
+                    [grid] { return grid->text(1, 1); },
+                    Decimal + ",",
+                    false,
+                    [grid] { grid->setCurrentCell(1, 1); }};
+            faults << runKeyTable(f);
+        }
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    }
+
+    // Random keys over the six worksheet fields; the seed is printed, and PECUNEX_STORM_SEED
+    // replays a run.
+    void keyStormOverTheWorksheets() {
+        Sheet mortgage(1), loan(2);
+        cancelEverything(mortgage.ws, 25000);
+        cancelEverything(loan.ws, 25000);
+        ModalCloser closer;
+        std::vector<Field> fields = worksheetFields(mortgage, "mortgage");
+        for (Field& f : worksheetFields(loan, "loan"))
+            fields.push_back(std::move(f));
+        storm::Plan plan;
+        plan.events = 20000;
+        const QString fault = storm::run("mortgage and loan", fields, plan, storm::seed());
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
     }
 };
 
