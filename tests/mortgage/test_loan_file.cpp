@@ -134,13 +134,10 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
     } cases[] = {
         {1, "0", nullptr, true, "a zero principal calculates"},
         {1, "-0.0001", nullptr, false, "negative principal"},
-        {1, "-5000", nullptr, false, "negative principal"},
         {2, "0", nullptr, true, "a zero rate is message 3 at the calculation"},
         {2, "-0.0001", nullptr, false, "negative rate"},
         {3, "0.0833", nullptr, true, "a loan of one month"},
         {3, "0.0832", nullptr, false, "a term below one payment"},
-        {3, "0", nullptr, false, "no payment at all"},
-        {3, "-1", nullptr, false, "negative term"},
         {3, "41", nullptr, true, "over forty years is message 5 at the calculation"},
         {4, "\"       Annual\"", nullptr, true, "last compounding entry"},
         {4, "\"Annual\"", nullptr, false, "not a list entry (blanks missing)"},
@@ -153,7 +150,6 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
         {7, "-1", nullptr, false, "date view outside 0-1"},
         {8, "4", nullptr, true, "an old file's 365.25 days"},
         {8, "5", nullptr, false, "days choice outside 0-4"},
-        {8, "9", nullptr, false, "days choice outside 0-4"},
         {8, "-1", nullptr, false, "days choice outside 0-4"},
         {9, "1", nullptr, true, "annual view"},
         {9, "0", nullptr, false, "view outside 1-2"},
@@ -170,7 +166,6 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
         {0, nullptr, "0,100\r\n2,0\r\n", false, "year 0"},
         {0, nullptr, "1,100\r\n46,0\r\n", false, "year 46"},
         {0, nullptr, "1,100\r\n2,-0.0001\r\n", false, "negative additional payment"},
-        {0, nullptr, "1,-5000\r\n2,0\r\n", false, "negative additional payment"},
         {0, nullptr, "1,abc\r\n2,0\r\n", false, "an amount that is no number"},
     };
     for (const auto& c : cases) {
