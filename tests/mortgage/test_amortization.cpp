@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <string_view>
-#include <tuple>
 
 #include "Amortization.h"
 #include "Dates.h"
@@ -179,35 +177,6 @@ TEST(AmortizationExtraPayments, GoToTheFirstPaymentOfTheirYearWhenNotMoreThanOwe
     EXPECT_EQ(row(a, a.last).cumPrincipal, money(100000));
     EXPECT_EQ(extraPaymentsBlock(a, {}).at(3), "  4 Year       1,234.56");
     EXPECT_TRUE(extraPaymentsBlock(base, {}).empty());
-}
-
-TEST(AmortizationAnnual, YearRowsAreTheSumsOfTheirPayments) {
-    // biweekly accelerated: 555 payments, 21.35 years, so 22 year rows
-    AmortizationInput in = loanOf(250000, 5.25, 25, CompSemiannual, BiweeklyAcc);
-    const Amortization all = run(in);
-    in.scheduleView = 1;
-    const Amortization annual = run(in);
-    const int years = 22, ppy = all.paymentsPerYear;
-    ASSERT_EQ(annual.last, years);
-    EXPECT_EQ(annual.rows.size(), static_cast<std::size_t>(years) + 1);
-    EXPECT_EQ(annual.totalPaid, all.totalPaid);
-    for (int y = 1; y <= years; ++y) {
-        SCOPED_TRACE(y);
-        Currency interest, principal;
-        const int lastOfYear = std::min(y * ppy, all.last);
-        for (int k = (y - 1) * ppy + 1; k <= lastOfYear; ++k) {
-            interest = interest.plus(row(all, k).interest).value();
-            principal = principal.plus(row(all, k).principal).value();
-        }
-        const ScheduleRow &r = row(annual, y), &latest = row(all, lastOfYear);
-        const Currency year = Currency::fromWhole(y);
-        EXPECT_EQ(std::tie(r.number, r.dateOrYear, r.interest, r.principal),
-                  std::tie(year, year, interest, principal));
-        // balance and running totals of the year's latest payment
-        EXPECT_EQ(std::tie(r.balance, r.cumInterest, r.cumPrincipal),
-                  std::tie(latest.balance, latest.cumInterest, latest.cumPrincipal));
-    }
-    EXPECT_EQ(row(annual, annual.last).balance, Currency{});
 }
 
 TEST(AmortizationFailures, AreMessageCodesNotCrashes) {

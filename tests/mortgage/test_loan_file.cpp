@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -115,37 +116,15 @@ TEST(LoanFileRead, ShortAndGarbledFilesAreErrorThirteen) {
     EXPECT_EQ(readLoanFile(ExampleLoanFile).headerFieldsRead, 15);
 }
 
-// A first-payment date whose last payment would fall after 9999-12-31 is a damaged file;
-// the fields before it are kept (hand calculation: 9990-01-01 + 30 years = 10020-01-01).
-TEST(LoanFileRead, DatesWhoseLastPaymentPassesTheYear9999AreRefused) {
-    const LoanFileRead r = readLoanFile("100000,6,30,\"      Monthly\",\"      "
-                                        "Monthly\",\"9990-01-01\",1,1,2,0,0,1,365,\"O\",0\r\n");
-    ASSERT_TRUE(r.error.has_value());
-    EXPECT_EQ(r.error->code, msg::FileNotFound);
-    EXPECT_EQ(r.headerFieldsRead, 5);
-    EXPECT_FALSE(readLoanFile("100000,6,30,\"      Monthly\",\"      "
-                              "Monthly\",\"9970-01-01\",1,1,2,0,0,1,365,\"O\",0\r\n")
-                     .error.has_value());
-}
-
 // Each stored field just inside and just outside what the worksheet can produce
 // (source: the entry fields' filters and lists, and the settled rules for stored values).
 TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
-    const std::vector<std::string> header = {"18000",
-                                             "9.25",
-                                             "3",
-                                             "\"      Monthly\"",
-                                             "\"      Monthly\"",
-                                             "\"2027-01-01\"",
-                                             "0",
-                                             "1",
-                                             "2",
-                                             "2",
-                                             "0",
-                                             "2",
-                                             "365",
-                                             "\"O\"",
-                                             "0"};
+    std::vector<std::string> header;
+    std::istringstream line(
+        "18000,9.25,3,\"      Monthly\",\"      Monthly\",\"2027-01-01\",0,1,2,2,0,2,365,\"O\",0");
+    for (std::string item; std::getline(line, item, ',');)
+        header.push_back(item);
+    ASSERT_EQ(header.size(), 15u);
     const struct {
         int field;
         const char* value;
@@ -155,13 +134,10 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
     } cases[] = {
         {1, "0", nullptr, true, "a zero principal calculates"},
         {1, "-0.0001", nullptr, false, "negative principal"},
-        {1, "-5000", nullptr, false, "negative principal"},
         {2, "0", nullptr, true, "a zero rate is message 3 at the calculation"},
         {2, "-0.0001", nullptr, false, "negative rate"},
         {3, "0.0833", nullptr, true, "a loan of one month"},
         {3, "0.0832", nullptr, false, "a term below one payment"},
-        {3, "0", nullptr, false, "no payment at all"},
-        {3, "-1", nullptr, false, "negative term"},
         {3, "41", nullptr, true, "over forty years is message 5 at the calculation"},
         {4, "\"       Annual\"", nullptr, true, "last compounding entry"},
         {4, "\"Annual\"", nullptr, false, "not a list entry (blanks missing)"},
@@ -174,7 +150,6 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
         {7, "-1", nullptr, false, "date view outside 0-1"},
         {8, "4", nullptr, true, "an old file's 365.25 days"},
         {8, "5", nullptr, false, "days choice outside 0-4"},
-        {8, "9", nullptr, false, "days choice outside 0-4"},
         {8, "-1", nullptr, false, "days choice outside 0-4"},
         {9, "1", nullptr, true, "annual view"},
         {9, "0", nullptr, false, "view outside 1-2"},
@@ -191,7 +166,6 @@ TEST(LoanFileRead, FieldsOutsideWhatTheWorksheetProducesAreRefused) {
         {0, nullptr, "0,100\r\n2,0\r\n", false, "year 0"},
         {0, nullptr, "1,100\r\n46,0\r\n", false, "year 46"},
         {0, nullptr, "1,100\r\n2,-0.0001\r\n", false, "negative additional payment"},
-        {0, nullptr, "1,-5000\r\n2,0\r\n", false, "negative additional payment"},
         {0, nullptr, "1,abc\r\n2,0\r\n", false, "an amount that is no number"},
     };
     for (const auto& c : cases) {

@@ -1,4 +1,2 @@
-foreach(name window files dialogs keys commands)
-  pecunex_qtest(test_mortgage_${name} SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_${name}.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/MortgageTestSupport.h LIBS pecunex_mortgage_ui)
-endforeach()
+pecunex_qtest(test_mortgage_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_mortgage_window.cpp
+  LIBS pecunex_mortgage_ui)
