@@ -4,6 +4,8 @@
 // locale and once under a system that writes numbers the other way round.
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -177,6 +179,15 @@ std::vector<Row> table() {
         {"savings --frequency ' Monthly'", 2, "--frequency takes Annually, Quarterly or Monthly"},
         {"savings --years 41", 2, "--years takes a whole number of years from 0 to 40"},
         {"savings --years 2.5", 2, "--years takes a whole number"},
+        {"goal --solve lump", 2, "goal needs --target"},
+        {"goal --target 0 --solve lump", 2, "--target takes a decimal number above 0"},
+        {"goal --target 1e6 --solve lump", 2, "--target takes a decimal number"},
+        {"goal --target 50000", 2, "goal needs --solve"},
+        {"goal --target 50000 --solve salary", 2,
+         "--solve takes contribution, lump, years or rate"},
+        {"goal --target 50000 --solve lump --rate -1", 2, "--rate takes a decimal number that"},
+        {"goal --target 50000 --solve lump --today=yes", 2, "--today takes no value"},
+        {"goal plan.Gol --target 50000 --solve lump", 2, "goal takes no file"},
         // Files that cannot be read or calculated: nothing printed, never half a file.
         {"mortgage missing.umd", 1, "missing.umd" + M13},
         {"budget missing.Bgt", 1, "missing.Bgt" + M13},
@@ -190,6 +201,12 @@ std::vector<Row> table() {
         {"networth ten.NWV", 1, "ten.NWV" + M13},
         {"networth huge.NWV --csv", 1, "huge.NWV: Cannot calculate."},
         {"savings --lump 900000000000000 --years 40", 1, "savings: Cannot calculate."},
+        {"goal --target 1000000000 --solve rate --contribution 100 --years 10", 1,
+         "goal: The target is not reached at an annual rate up to 100%."},
+        {"goal --target 10000000 --solve years --contribution 1 --rate 1", 1,
+         "goal: The target is not reached within 40 years."},
+        {"goal --target 50000 --solve lump --years 0", 1,
+         "goal: Wrong or missing entry, try again."},
         {"mortgage big.umd", 1, "big.umd" + M13},
         {"budget big.Bgt", 1, "big.Bgt" + M13},
         {"networth big.NWV", 1, "big.NWV" + M13},
@@ -209,8 +226,9 @@ std::vector<Row> table() {
     };
     // The reference printouts exactly as their .args files say, with a PDF beside (--text:
     // the printout on stdout as well).
-    for (const std::string name : {"loan-36m-all", "mortgage-20y-annual", "budget-household",
-                                   "networth-household", "savings-quarterly-12y"}) {
+    for (const std::string name :
+         {"loan-36m-all", "mortgage-20y-annual", "budget-household", "networth-household",
+          "savings-quarterly-12y", "goal-monthly-deposit"}) {
         const std::string args = readText(Golden / (name + ".args"));
         rows.push_back({args.substr(0, args.find('\n')) + " --text --pdf " + name + ".pdf", 0, "",
                         "@" + name + ".expected.txt", Files{{name + ".pdf", "/Contents"}}});
@@ -264,6 +282,55 @@ TEST(ReportCommand, EveryRowUnderEitherSystemLocale) {
                 expectRow(scratch.path, row); // root writes into a read-only folder regardless
     }
     unsetenv("LC_ALL");
+}
+
+// The fields of the last line of a CSV text, numbers where they are numbers.
+std::vector<double> lastLine(const std::string& csv) {
+    std::vector<double> fields;
+    std::size_t at = csv.rfind('\n', csv.size() - 3) + 1;
+    for (; at != 0; at = csv.find(',', at) + 1)
+        std::from_chars(csv.data() + at, csv.data() + csv.size(), fields.emplace_back());
+    return fields;
+}
+
+// Each goal answer given to the savings report reaches the target (in today's money when the
+// goal says so, else with no inflation); one step less does not.
+TEST(ReportCommand, SavingsReportConfirmsEachGoalAnswer) {
+    const Scratch scratch("pecunex-report-goal");
+    const struct {
+        const char *plan, *goal, *option; // the savings option the answer goes to
+        bool today;
+    } cases[] = {
+        {"--frequency Monthly --rate 7 --inflation 2.5 --years 25",
+         "--target 500000 --today --solve contribution", "--contribution", true},
+        {"--frequency Quarterly --contribution 250 --rate 5 --inflation 3 --years 15",
+         "--target 80000 --solve lump", "--lump", false},
+        {"--contribution 5000 --inflation 3 --years 20", "--target 200000 --today --solve rate",
+         "--rate", true},
+        {"--frequency Monthly --contribution 400 --rate 6 --increase 2",
+         "--target 100000 --solve years", "--years", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.goal);
+        const ProcessRun goal = run(scratch.path, "goal "s + c.plan + " " + c.goal + " --csv");
+        ASSERT_EQ(goal.out.rfind("solve,answer,value,value_today\r\n", 0), 0u) << goal.err;
+        const std::vector<double> answer = lastLine(goal.out);
+        const double target = std::stod(std::string(c.goal).substr(9));
+        const bool years = c.option == "--years"s;
+        const long steps = std::lround(answer[1] * (years ? 1 : 100));
+        for (const long figure : {steps, steps - 1}) {
+            const std::string value = years ? std::to_string(figure)
+                                            : std::to_string(figure / 100) + "." +
+                                                  std::to_string(100 + figure % 100).substr(1);
+            const ProcessRun savings =
+                run(scratch.path, "savings "s + c.plan + " " + c.option + " " + value +
+                                      (c.today ? "" : " --inflation 0") + " --csv");
+            ASSERT_EQ(savings.status, 0) << savings.err;
+            const double last = lastLine(savings.out).back();
+            EXPECT_EQ(last >= target, figure == steps) << value << " gives " << last;
+            EXPECT_TRUE(figure != steps || last == answer[c.today ? 3 : 2]);
+        }
+    }
 }
 
 // The settings file beside the program gives the font choice and the symbol no option gives;

@@ -20,24 +20,22 @@ GrowthInput plan(double lump, double contribution, double rate, int years,
             frequency};
 }
 
+// Where the unknown sits in a plan; none for the years, a whole number.
+Currency* slot(GrowthInput& p, GoalUnknown unknown) {
+    return unknown == GoalUnknown::Contribution ? &p.contribution
+           : unknown == GoalUnknown::Lump       ? &p.lump
+           : unknown == GoalUnknown::Rate       ? &p.ratePercent
+                                                : nullptr;
+}
+
 // The savings worksheet given the goal's plan with `figure` in the unknown's place, and the
 // inflation rate as entered (today's money) or 0 (future money).
 Currency lastValue(const GoalInput& goal, Currency figure, bool withInflation) {
     GrowthInput p = goal.plan;
-    switch (goal.solve) {
-    case GoalUnknown::Contribution:
-        p.contribution = figure;
-        break;
-    case GoalUnknown::Lump:
-        p.lump = figure;
-        break;
-    case GoalUnknown::Rate:
-        p.ratePercent = figure;
-        break;
-    case GoalUnknown::Years:
+    if (Currency* s = slot(p, goal.solve))
+        *s = figure;
+    else
         p.years = static_cast<int>(figure.raw() / Currency::Scale);
-        break;
-    }
     if (!withInflation)
         p.inflationPercent = Currency{};
     const Result<Growth> g = calculateGrowth(p);
@@ -46,17 +44,9 @@ Currency lastValue(const GoalInput& goal, Currency figure, bool withInflation) {
 
 // The plan's own figure for the unknown.
 Currency ownFigure(const GoalInput& goal) {
-    switch (goal.solve) {
-    case GoalUnknown::Contribution:
-        return goal.plan.contribution;
-    case GoalUnknown::Lump:
-        return goal.plan.lump;
-    case GoalUnknown::Rate:
-        return goal.plan.ratePercent;
-    case GoalUnknown::Years:
-        break;
-    }
-    return Currency::fromWhole(goal.plan.years);
+    GrowthInput p = goal.plan;
+    const Currency* s = slot(p, goal.solve);
+    return s ? *s : Currency::fromWhole(p.years);
 }
 
 Currency oneStep(GoalUnknown unknown) {
