@@ -49,10 +49,6 @@ Currency ownFigure(const GoalInput& goal) {
     return s ? *s : Currency::fromWhole(p.years);
 }
 
-Currency oneStep(GoalUnknown unknown) {
-    return unknown == GoalUnknown::Years ? Currency::fromWhole(1) : Currency::fromRaw(100);
-}
-
 // What a sweep found wrong about one goal; empty when the answer holds.
 std::string faultOf(const GoalInput& goal, const Result<GoalAnswer>& solved) {
     if (!solved) {
@@ -75,9 +71,10 @@ std::string faultOf(const GoalInput& goal, const Result<GoalAnswer>& solved) {
         return "not on a cent";
     if (lastValue(goal, a.answer, goal.today) < goal.target)
         return "the answer does not reach";
-    const Currency least = goal.solve == GoalUnknown::Years ? Currency::fromWhole(1) : Currency{};
-    if (a.answer > least &&
-        lastValue(goal, *a.answer.minus(oneStep(goal.solve)), goal.today) >= goal.target)
+    const bool years = goal.solve == GoalUnknown::Years; // the least answer is 1 year or 0
+    const Currency step = years ? Currency::fromWhole(1) : Currency::fromRaw(100);
+    if (a.answer > (years ? step : Currency{}) &&
+        lastValue(goal, *a.answer.minus(step), goal.today) >= goal.target)
         return "one step less reaches too";
     if (a.value != lastValue(goal, a.answer, false) ||
         a.valueToday != lastValue(goal, a.answer, true))
