@@ -88,17 +88,16 @@ TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
         // On the cent, as typed.
         return std::round(std::uniform_real_distribution<double>(lo, hi)(random) * 100) / 100;
     };
-    int solved = 0, refused = 0, sameInBothMoneys = 0;
+    int solved = 0, refused = 0;
     for (const char* frequency : {"Annually", "Quarterly", "Monthly"}) {
         for (const GoalUnknownNames& unknown : GoalUnknowns) {
             for (int i = 0; i < 40; ++i) {
                 GoalInput goal;
                 goal.solve = unknown.unknown;
                 goal.today = i % 2 == 0;
-                const bool noInflation = i % 4 < 2;
                 goal.plan = plan(uniform(0, 50000) * (i % 3 == 0), uniform(0, 2000), uniform(0, 15),
                                  std::uniform_int_distribution<int>(1, 40)(random), frequency,
-                                 uniform(-5, 10), noInflation ? 0 : uniform(-2, 8));
+                                 uniform(-5, 10), i % 4 < 2 ? 0 : uniform(-2, 8));
                 // A target near what the plan makes, above or below it.
                 const double made = lastValue(goal, ownFigure(goal), true).toDouble();
                 goal.target = money(std::max(made, 100.0) * uniform(0.5, 2.5));
@@ -108,21 +107,12 @@ TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
                 const Result<GoalAnswer> answer = solveGoal(goal);
                 EXPECT_EQ(faultOf(goal, answer), "");
                 (answer ? solved : refused) += 1;
-                if (noInflation && answer) {
-                    GoalInput other = goal;
-                    other.today = !goal.today;
-                    const Result<GoalAnswer> again = solveGoal(other);
-                    ASSERT_TRUE(again.ok());
-                    EXPECT_EQ(again->answer, answer->answer);
-                    ++sameInBothMoneys;
-                }
             }
         }
     }
     // The sweep reaches both kinds of outcome.
     EXPECT_GT(solved, 400);
     EXPECT_GT(refused, 5);
-    EXPECT_GT(sameInBothMoneys, 200);
 }
 
 // (Rates above 100 %, more than 40 years and no years: the report command's refusals.)
