@@ -123,6 +123,20 @@ std::vector<Row> table() {
         // by hand: year 2 invests 1200 * 0.98 = 1176.00 and earns (1447.20 + 1176) * 0.2 = 524.64
         {"savings --increase -2 --inflation -.5 --years 2 --csv", 0, "",
          "@report/savings-falling-rates.csv"},
+        // Goal answers, each checked with the savings report given the plan and the answer
+        // (with --inflation 0 unless --today): it reaches the target, one step less does not.
+        {"goal --frequency Monthly --rate 7 --inflation 2.5 --years 25 --target 500000 --today "
+         "--solve contribution --csv",
+         0, "", "\r\ncontribution,927.83,730637.67,500001.78\r\n"},
+        {"goal --frequency Quarterly --contribution 250 --rate 5 --inflation 3 --years 15 "
+         "--target 80000 --solve lump --csv",
+         0, "", "\r\nlump,27779.33,80000.01,54344.88\r\n"},
+        {"goal --contribution 5000 --inflation 3 --years 20 --target 200000 --today --solve rate "
+         "--csv",
+         0, "", "\r\nrate,9.51,296681.10,200162.52\r\n"},
+        {"goal --frequency Monthly --contribution 400 --rate 6 --increase 2 --target 100000 "
+         "--solve years --csv",
+         0, "", "solve,answer,value,value_today\r\nyears,13,104902.33,104902.33\r\n"},
         {"--help", 0, "", "pecunex-report mortgage FILE.umd"},
         // The graph beside the unchanged output: 1200 x 800 by default.
         {"mortgage mortgage-20y-annual.umd --csv --graph g.png", 0, "",
@@ -166,6 +180,10 @@ std::vector<Row> table() {
         {"mortgage mortgage-20y-annual.umd --graph g.jpg", 2,
          "--graph takes a file name ending in .png or .svg", "", Files{{"g.jpg", ""}}},
         {"mortgage mortgage-20y-annual.umd --3d", 2, "--3d and --size need --graph"},
+        {"mortgage mortgage-20y-annual.umd --graph x.png --pdf ./x.png", 2,
+         "--pdf and --graph both name ./x.png", "", Files{{"x.png", ""}}},
+        {"loan loan-36m-all.uld --pdf out.pdf --paper a5", 2, "--paper takes a4 or letter"},
+        {"loan loan-36m-all.uld --csv --text", 2, "--text and --csv both ask for standard output"},
         {"budget budget-household.Bgt --period Fortnightly", 2, "--period takes Weekly, 2 Weeks"},
         {"budget budget-household.Bgt --sort Random", 2, "--sort takes Names A - Z"},
         {"savings --rate 1e5", 2, "--rate takes a decimal number that is not negative"},
@@ -177,6 +195,15 @@ std::vector<Row> table() {
         {"savings --frequency ' Monthly'", 2, "--frequency takes Annually, Quarterly or Monthly"},
         {"savings --years 41", 2, "--years takes a whole number of years from 0 to 40"},
         {"savings --years 2.5", 2, "--years takes a whole number"},
+        {"goal --solve lump", 2, "goal needs --target"},
+        {"goal --target 0 --solve lump", 2, "--target takes a decimal number above 0"},
+        {"goal --target 1e6 --solve lump", 2, "--target takes a decimal number"},
+        {"goal --target 50000", 2, "goal needs --solve"},
+        {"goal --target 50000 --solve salary", 2,
+         "--solve takes contribution, lump, years or rate"},
+        {"goal --target 50000 --solve lump --rate -1", 2, "--rate takes a decimal number that"},
+        {"goal --target 50000 --solve lump --today=yes", 2, "--today takes no value"},
+        {"goal plan.Gol --target 50000 --solve lump", 2, "goal takes no file"},
         // Files that cannot be read or calculated: nothing printed, never half a file.
         {"mortgage missing.umd", 1, "missing.umd" + M13},
         {"budget missing.Bgt", 1, "missing.Bgt" + M13},
@@ -190,6 +217,12 @@ std::vector<Row> table() {
         {"networth ten.NWV", 1, "ten.NWV" + M13},
         {"networth huge.NWV --csv", 1, "huge.NWV: Cannot calculate."},
         {"savings --lump 900000000000000 --years 40", 1, "savings: Cannot calculate."},
+        {"goal --target 1000000000 --solve rate --contribution 100 --years 10", 1,
+         "goal: The target is not reached at an annual rate up to 100%."},
+        {"goal --target 10000000 --solve years --contribution 1 --rate 1", 1,
+         "goal: The target is not reached within 40 years."},
+        {"goal --target 50000 --solve lump --years 0", 1,
+         "goal: Wrong or missing entry, try again."},
         {"mortgage big.umd", 1, "big.umd" + M13},
         {"budget big.Bgt", 1, "big.Bgt" + M13},
         {"networth big.NWV", 1, "big.NWV" + M13},
@@ -209,8 +242,9 @@ std::vector<Row> table() {
     };
     // The reference printouts exactly as their .args files say, with a PDF beside (--text:
     // the printout on stdout as well).
-    for (const std::string name : {"loan-36m-all", "mortgage-20y-annual", "budget-household",
-                                   "networth-household", "savings-quarterly-12y"}) {
+    for (const std::string name :
+         {"loan-36m-all", "mortgage-20y-annual", "budget-household", "networth-household",
+          "savings-quarterly-12y", "goal-monthly-deposit"}) {
         const std::string args = readText(Golden / (name + ".args"));
         rows.push_back({args.substr(0, args.find('\n')) + " --text --pdf " + name + ".pdf", 0, "",
                         "@" + name + ".expected.txt", Files{{name + ".pdf", "/Contents"}}});

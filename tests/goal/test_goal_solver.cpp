@@ -20,24 +20,22 @@ GrowthInput plan(double lump, double contribution, double rate, int years,
             frequency};
 }
 
+// Where the unknown sits in a plan; none for the years, a whole number.
+Currency* slot(GrowthInput& p, GoalUnknown unknown) {
+    return unknown == GoalUnknown::Contribution ? &p.contribution
+           : unknown == GoalUnknown::Lump       ? &p.lump
+           : unknown == GoalUnknown::Rate       ? &p.ratePercent
+                                                : nullptr;
+}
+
 // The savings worksheet given the goal's plan with `figure` in the unknown's place, and the
 // inflation rate as entered (today's money) or 0 (future money).
 Currency lastValue(const GoalInput& goal, Currency figure, bool withInflation) {
     GrowthInput p = goal.plan;
-    switch (goal.solve) {
-    case GoalUnknown::Contribution:
-        p.contribution = figure;
-        break;
-    case GoalUnknown::Lump:
-        p.lump = figure;
-        break;
-    case GoalUnknown::Rate:
-        p.ratePercent = figure;
-        break;
-    case GoalUnknown::Years:
+    if (Currency* s = slot(p, goal.solve))
+        *s = figure;
+    else
         p.years = static_cast<int>(figure.raw() / Currency::Scale);
-        break;
-    }
     if (!withInflation)
         p.inflationPercent = Currency{};
     const Result<Growth> g = calculateGrowth(p);
@@ -46,21 +44,9 @@ Currency lastValue(const GoalInput& goal, Currency figure, bool withInflation) {
 
 // The plan's own figure for the unknown.
 Currency ownFigure(const GoalInput& goal) {
-    switch (goal.solve) {
-    case GoalUnknown::Contribution:
-        return goal.plan.contribution;
-    case GoalUnknown::Lump:
-        return goal.plan.lump;
-    case GoalUnknown::Rate:
-        return goal.plan.ratePercent;
-    case GoalUnknown::Years:
-        break;
-    }
-    return Currency::fromWhole(goal.plan.years);
-}
-
-Currency oneStep(GoalUnknown unknown) {
-    return unknown == GoalUnknown::Years ? Currency::fromWhole(1) : Currency::fromRaw(100);
+    GrowthInput p = goal.plan;
+    const Currency* s = slot(p, goal.solve);
+    return s ? *s : Currency::fromWhole(p.years);
 }
 
 // What a sweep found wrong about one goal; empty when the answer holds.
@@ -85,9 +71,10 @@ std::string faultOf(const GoalInput& goal, const Result<GoalAnswer>& solved) {
         return "not on a cent";
     if (lastValue(goal, a.answer, goal.today) < goal.target)
         return "the answer does not reach";
-    const Currency least = goal.solve == GoalUnknown::Years ? Currency::fromWhole(1) : Currency{};
-    if (a.answer > least &&
-        lastValue(goal, *a.answer.minus(oneStep(goal.solve)), goal.today) >= goal.target)
+    const bool years = goal.solve == GoalUnknown::Years; // the least answer is 1 year or 0
+    const Currency step = years ? Currency::fromWhole(1) : Currency::fromRaw(100);
+    if (a.answer > (years ? step : Currency{}) &&
+        lastValue(goal, *a.answer.minus(step), goal.today) >= goal.target)
         return "one step less reaches too";
     if (a.value != lastValue(goal, a.answer, false) ||
         a.valueToday != lastValue(goal, a.answer, true))
@@ -101,17 +88,16 @@ TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
         // On the cent, as typed.
         return std::round(std::uniform_real_distribution<double>(lo, hi)(random) * 100) / 100;
     };
-    int solved = 0, refused = 0, sameInBothMoneys = 0;
+    int solved = 0, refused = 0;
     for (const char* frequency : {"Annually", "Quarterly", "Monthly"}) {
         for (const GoalUnknownNames& unknown : GoalUnknowns) {
             for (int i = 0; i < 40; ++i) {
                 GoalInput goal;
                 goal.solve = unknown.unknown;
                 goal.today = i % 2 == 0;
-                const bool noInflation = i % 4 < 2;
                 goal.plan = plan(uniform(0, 50000) * (i % 3 == 0), uniform(0, 2000), uniform(0, 15),
                                  std::uniform_int_distribution<int>(1, 40)(random), frequency,
-                                 uniform(-5, 10), noInflation ? 0 : uniform(-2, 8));
+                                 uniform(-5, 10), i % 4 < 2 ? 0 : uniform(-2, 8));
                 // A target near what the plan makes, above or below it.
                 const double made = lastValue(goal, ownFigure(goal), true).toDouble();
                 goal.target = money(std::max(made, 100.0) * uniform(0.5, 2.5));
@@ -121,23 +107,15 @@ TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
                 const Result<GoalAnswer> answer = solveGoal(goal);
                 EXPECT_EQ(faultOf(goal, answer), "");
                 (answer ? solved : refused) += 1;
-                if (noInflation && answer) {
-                    GoalInput other = goal;
-                    other.today = !goal.today;
-                    const Result<GoalAnswer> again = solveGoal(other);
-                    ASSERT_TRUE(again.ok());
-                    EXPECT_EQ(again->answer, answer->answer);
-                    ++sameInBothMoneys;
-                }
             }
         }
     }
     // The sweep reaches both kinds of outcome.
     EXPECT_GT(solved, 400);
     EXPECT_GT(refused, 5);
-    EXPECT_GT(sameInBothMoneys, 200);
 }
 
+// (Rates above 100 %, more than 40 years and no years: the report command's refusals.)
 TEST(GoalSolver, AnswersOfZeroAndRefusals) {
     const struct {
         const char* source;
@@ -159,13 +137,7 @@ TEST(GoalSolver, AnswersOfZeroAndRefusals) {
          GoalNote::LumpAlone, 0},
         {"contributions alone", plan(5000, 1200, 5, 10), 10000, GoalUnknown::Lump, false, 0,
          GoalNote::ContributionsAlone, 0},
-        {"rate above 100 %", plan(0, 100, 5, 10), 1e9, GoalUnknown::Rate, false, 0, GoalNote::None,
-         msg::GoalNotAtHundredPercent},
-        {"beyond 40 years", plan(0, 1, 1, 10), 1e7, GoalUnknown::Years, false, 0, GoalNote::None,
-         msg::GoalNotInFortyYears},
         {"no target", plan(0, 100, 5, 10), 0, GoalUnknown::Lump, false, 0, GoalNote::None,
-         msg::WrongOrMissingEntry},
-        {"no years", plan(0, 100, 5, 0), 1000, GoalUnknown::Contribution, false, 0, GoalNote::None,
          msg::WrongOrMissingEntry},
         // today's money at 8 % inflation: the nominal figures leave the currency range first
         {"overflow", plan(0, 100, 0, 40, "Monthly", 0, 8), 9e14, GoalUnknown::Contribution, true, 0,
