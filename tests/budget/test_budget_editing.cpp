@@ -10,95 +10,39 @@ EntryValueSet entries(const char* amount, int payments, const char* budgeted) {
     return {Currency{}, money(amount), Currency::fromWhole(payments), money(budgeted)};
 }
 
-TEST(BudgetEditing, BoxesOneAndThreeMustHaveData) {
-    const struct {
-        const char *description, *payments;
-        bool filled;
-    } rows[] = {
-        {"Salary", "26", true},       {"", "26", false},
-        {"Salary", "", false},        {"Salary", "0", false},
-        {"Salary", "      12", true}, {" ", "1", true},
-    };
-    for (const auto& r : rows)
-        EXPECT_EQ(boxesFilled(r.description, r.payments), r.filled)
-            << r.description << "/" << r.payments;
-}
-
-TEST(BudgetEditing, RecordsStoreYearlyProductsOfTheEntries) {
-    const struct {
-        EntryValueSet e;
-        const char *annual, *budgeted;
-        const char* source;
-    } rows[] = {
-        {entries("100", 26, "90"), "2600", "2340", "worked figure: 100.00 x 26"},
-        {entries("333.3333", 1, "0"), "333.3333", "0", "four decimals kept"},
-        {entries("0.01", 52, "0.02"), "0.52", "1.04", "hand calculation"},
-    };
-    for (const auto& r : rows) {
-        const auto rec = recordFromEntries("x", r.e);
-        ASSERT_TRUE(rec) << r.source;
-        EXPECT_EQ(rec->AnnualAmount.toPlainString() + "|" + rec->AnnualBudgeted.toPlainString(),
-                  std::string(r.annual) + "|" + r.budgeted)
-            << r.source;
-    }
+TEST(BudgetEditing, RecordsHoldYearlyProductsAndWhatIfDividesThemBack) {
+    // Boxes 1 and 3 must hold something; payments whose leading number is 0 are nothing.
+    EXPECT_FALSE(boxesFilled("Salary", "0") || boxesFilled("Salary", "") || boxesFilled("", "1"));
+    EXPECT_TRUE(boxesFilled(" ", "      12"));
+    // Hand calculations, four decimals kept: 0.01 x 52, 0.02 x 52; 333.3333 x 3.
+    const auto record = recordFromEntries("x", entries("0.01", 52, "0.02"));
+    EXPECT_EQ(record->AnnualAmount.toPlainString() + "|" + record->AnnualBudgeted.toPlainString(),
+              "0.52|1.04");
+    EXPECT_EQ(recordFromEntries("x", entries("333.3333", 3, "0"))->AnnualAmount, money("999.9999"));
     EXPECT_FALSE(recordFromEntries("x", entries("900000000000", 99999, "0"))); // does not fit
+    // 1000 / 3 and 1 / 3 come back with four decimals; 0 payments a year cannot come back.
+    EXPECT_EQ(entriesOfRecord({1, "x", money("1000"), Currency::fromWhole(3), money("1")}),
+              entries("333.3333", 3, "0.3333"));
+    EXPECT_FALSE(entriesOfRecord({1, "x", money("50"), Currency{}, Currency{}}));
 }
 
-TEST(BudgetEditing, AppendStopsAtFiveHundredRecords) {
+TEST(BudgetEditing, ListsStayNumberedFullAndCompact) {
     BudgetTables t;
-    BudgetRecord r;
     for (int i = 0; i < MaxBudgetRecords; ++i)
-        ASSERT_TRUE(appendRecord(t, RecordSide::Income, r));
-    EXPECT_EQ(t.IncomeRecords[500].RecNo, 500);
-    EXPECT_FALSE(appendRecord(t, RecordSide::Income, r));
-    EXPECT_EQ(t.IncomeCount, 500);
-    EXPECT_TRUE(appendRecord(t, RecordSide::Expense, r)); // the other side has its own limit
-}
-
-TEST(BudgetEditing, WhatIfBringsBackThePerPaymentFigures) {
-    BudgetTables t;
-    add(t, RecordSide::Income, "Salary", "2600", 26, "2340");
-    add(t, RecordSide::Income, "Thirds", "1000", 3, "1");
-    add(t, RecordSide::Income, "From a file", "50", 0, "0");
-    const auto salary = entriesOfRecord(t.IncomeRecords[1]);
-    ASSERT_TRUE(salary);
-    EXPECT_EQ((*salary)[1], money("100")); // worked figure: 2600 / 26
-    EXPECT_EQ((*salary)[2], Currency::fromWhole(26));
-    EXPECT_EQ((*salary)[3], money("90"));
-    EXPECT_EQ((*entriesOfRecord(t.IncomeRecords[2]))[1],
-              money("333.3333")); // 1000 / 3, four decimals
-    EXPECT_EQ((*entriesOfRecord(t.IncomeRecords[2]))[3], money("0.3333"));
-    EXPECT_FALSE(entriesOfRecord(t.IncomeRecords[3])); // 0 payments a year: refused
-}
-
-TEST(BudgetEditing, ReplaceKeepsTheRecordNumber) {
-    BudgetTables t;
-    add(t, RecordSide::Expense, "Rent", "12000", 12, "12000");
-    add(t, RecordSide::Expense, "Food", "5200", 52, "5000");
-    BudgetRecord changed = *recordFromEntries("Groceries", entries("110", 52, "100"));
-    EXPECT_TRUE(replaceRecord(t, RecordSide::Expense, 2, changed));
-    EXPECT_EQ(t.ExpenseRecords[2].RecNo, 2);
-    EXPECT_EQ(t.ExpenseRecords[2].Description, "Groceries");
-    EXPECT_EQ(t.ExpenseRecords[2].AnnualAmount, money("5720"));
-    EXPECT_FALSE(replaceRecord(t, RecordSide::Expense, 3, changed));
-    EXPECT_FALSE(replaceRecord(t, RecordSide::Expense, 0, changed));
-}
-
-TEST(BudgetEditing, DeleteCompactsRenumbersAndClearsTheOldLastSlot) {
-    BudgetTables t;
+        ASSERT_TRUE(appendRecord(t, RecordSide::Income, {}));
+    EXPECT_FALSE(appendRecord(t, RecordSide::Income, {}));
+    EXPECT_EQ(t.IncomeRecords[500].RecNo + t.IncomeCount, 500 + 500);
     for (const char* name : {"one", "two", "three"})
-        add(t, RecordSide::Income, name, "1", 1, "1");
-    EXPECT_FALSE(deleteRecord(t, RecordSide::Income, 4));
-    EXPECT_EQ(t.IncomeCount, 3);
-    ASSERT_TRUE(deleteRecord(t, RecordSide::Income, 2));
-    EXPECT_EQ(t.IncomeCount, 2);
-    EXPECT_EQ(names(t, RecordSide::Income), "one|three");
-    EXPECT_EQ(t.IncomeRecords[2].RecNo, 2);
-    EXPECT_EQ(t.IncomeRecords[3], BudgetRecord{});
-    ASSERT_TRUE(deleteRecord(t, RecordSide::Income, 2));
-    ASSERT_TRUE(deleteRecord(t, RecordSide::Income, 1));
-    EXPECT_EQ(t.IncomeCount, 0);
-    EXPECT_EQ(t.IncomeRecords[1], BudgetRecord{});
+        add(t, RecordSide::Expense, name, "1", 1, "1");
+    EXPECT_TRUE(replaceRecord(t, RecordSide::Expense, 2, {0, "2", {}, {}, {}}));
+    EXPECT_EQ(t.ExpenseRecords[2].RecNo, 2);
+    EXPECT_FALSE(replaceRecord(t, RecordSide::Expense, 4, {}) ||
+                 replaceRecord(t, RecordSide::Expense, 0, {}) ||
+                 deleteRecord(t, RecordSide::Expense, 4));
+    ASSERT_TRUE(deleteRecord(t, RecordSide::Expense, 1));
+    EXPECT_EQ(names(t, RecordSide::Expense), "2|three");
+    EXPECT_EQ(t.ExpenseRecords[2].RecNo, 2);
+    EXPECT_EQ(t.ExpenseRecords[3], BudgetRecord{}); // the old last slot is cleared
 }
 
 } // namespace

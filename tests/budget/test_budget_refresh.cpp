@@ -6,29 +6,11 @@
 
 namespace {
 
-TEST(BudgetPeriods, ListEntriesMatchOnTheirWholeTextAndNamesWithoutBlanks) {
-    ASSERT_NE(findPeriod("     2 Weeks"), nullptr);
-    EXPECT_EQ(findPeriod("     2 Weeks")->factor, 26);
-    EXPECT_EQ(findPeriod(" Semi-monthly")->factor, 24);
-    EXPECT_EQ(findPeriod(InitialPeriodEntry)->factor, 1);
-    EXPECT_EQ(findPeriod("2 Weeks"), nullptr); // the list's blanks belong to the text
-    EXPECT_EQ(findPeriod("      weekly"), nullptr);
-    EXPECT_EQ(findSortOrder("Amounts Hi-Lo"), 3);
-    EXPECT_EQ(findSortOrder("Names A - Z"), std::nullopt);
-    EXPECT_EQ(periodByName("Monthly")->factor, 12);
-    EXPECT_EQ(periodByName("Semi-annual")->word, "Semi-annual");
-    EXPECT_EQ(periodByName("monthly"), nullptr);
-    EXPECT_EQ(sortOrderByName("Names Z - A"), 2);
-    EXPECT_EQ(sortOrderByName("Amounts Lo-Hi"), 4);
-    EXPECT_EQ(sortOrderByName("Amounts"), std::nullopt);
-}
-
 TEST(BudgetRefresh, PeriodFiguresAreTheYearlyFigureDividedAndRounded) {
     const struct {
         const char* yearly;
         int factor;
-        const char* shown;
-        const char* source;
+        const char *shown, *source;
     } rows[] = {
         {"2600", 26, "100.00", "worked figure: 100.00 paid 26 times, 2 weeks"},
         {"2600", 24, "108.33", "worked figure: the same record semi-monthly"},
@@ -47,26 +29,6 @@ TEST(BudgetRefresh, PeriodFiguresAreTheYearlyFigureDividedAndRounded) {
         EXPECT_EQ(periodFigure(money(r.yearly), r.factor), r.shown) << r.source;
 }
 
-TEST(BudgetRefresh, CellsAreRoundedOneByOneWhileTotalsAreDividedOnce) {
-    BudgetTables t;
-    for (const char* name : {"a", "b", "c"})
-        add(t, RecordSide::Income, name, "10", 1, "10");
-    const auto cells = sideCells(t.IncomeRecords, t.IncomeCount, 52);
-    ASSERT_EQ(cells.size(), 12u);
-    EXPECT_EQ(cells[0] + "|" + cells[1] + "|" + cells[2] + "|" + cells[3],
-              "1|a|       .19|       .19");
-    const auto figures = budgetFigures(t);
-    ASSERT_TRUE(figures);
-    const BudgetLabels l = budgetLabels(*figures, *findPeriod("      Weekly"), "$");
-    EXPECT_EQ(l.TotInc, "         .58"); // 30.00 / 52, not 3 x .19
-    EXPECT_EQ(l.TotIncBgt, "         .58");
-    EXPECT_EQ(l.incomeCaption, " Weekly income");
-    EXPECT_EQ(l.expenseCaption, " Weekly expenses");
-    EXPECT_EQ(l.netCaption, "Weekly Net Balance");
-    EXPECT_EQ(l.NetBalance, "        $.58");
-    EXPECT_FALSE(l.netNegative);
-}
-
 TEST(BudgetRefresh, NetsCarryTheSymbolAndAreRedOnlyWhenTheYearlyNetIsNegative) {
     const struct {
         const char *income, *expense, *net;
@@ -82,13 +44,12 @@ TEST(BudgetRefresh, NetsCarryTheSymbolAndAreRedOnlyWhenTheYearlyNetIsNegative) {
         BudgetTables t;
         add(t, RecordSide::Income, "in", r.income, 1, "0");
         add(t, RecordSide::Expense, "out", r.expense, 1, "5");
-        const auto figures = budgetFigures(t);
-        ASSERT_TRUE(figures);
-        const BudgetLabels l = budgetLabels(*figures, *findPeriod("     Monthly"), "$");
+        const BudgetLabels l = budgetLabels(*budgetFigures(t), *findPeriod("     Monthly"), "$");
         EXPECT_EQ(l.NetBalance, r.net) << r.source;
         EXPECT_EQ(l.netNegative, r.red) << r.source;
         EXPECT_TRUE(l.netBudgetedNegative) << "budgeted 0 - 5";
-        EXPECT_EQ(l.TotExpBgt, "         .42"); // 5 / 12
+        EXPECT_EQ(l.NetBalanceBgt + l.TotExpBgt, "       $-.42         .42"); // 5 / 12
+        EXPECT_EQ(l.incomeCaption + "|" + l.expenseCaption, " Monthly income| Monthly expenses");
     }
 }
 
@@ -96,21 +57,15 @@ TEST(BudgetRefresh, SumsThatDoNotFitFailWithMessage26) {
     BudgetTables t;
     add(t, RecordSide::Income, "a", "900000000000000", 1, "0");
     add(t, RecordSide::Income, "b", "900000000000000", 1, "0");
-    auto figures = budgetFigures(t);
-    ASSERT_FALSE(figures);
-    EXPECT_EQ(figures.failure().code, 26);
-
-    BudgetTables nets; // each side fits, the difference does not
-    add(nets, RecordSide::Income, "a", "900000000000000", 1, "0");
-    add(nets, RecordSide::Expense, "b", "0", 1, "0");
-    nets.ExpenseRecords[1].AnnualAmount = Currency::fromRaw(-9000000000000000000);
-    EXPECT_FALSE(budgetFigures(nets));
-}
-
-TEST(BudgetRefresh, GridHeadingsNameTheSide) {
-    EXPECT_EQ(budgetGridHeadings(RecordSide::Income),
-              (std::vector<std::string>{"No.", "Description", "Income", "Budgeted"}));
-    EXPECT_EQ(budgetGridHeadings(RecordSide::Expense)[2], "Expense");
+    EXPECT_EQ(budgetFigures(t).failure().code, 26);
+    for (bool budgeted : {false, true}) { // each side fits, the difference does not
+        BudgetTables nets;
+        add(nets, RecordSide::Income, "a", "900000000000000", 1, "900000000000000");
+        add(nets, RecordSide::Expense, "b", "0", 1, "0");
+        (budgeted ? nets.ExpenseRecords[1].AnnualBudgeted : nets.ExpenseRecords[1].AnnualAmount) =
+            Currency::fromRaw(-9000000000000000000);
+        EXPECT_EQ(budgetFigures(nets).failure().code, 26) << budgeted;
+    }
 }
 
 } // namespace
