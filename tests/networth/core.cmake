@@ -1,8 +1,7 @@
-# Tests of the net worth core: calculation, file, printout, and the batch report command.
+# Tests of the net worth core: calculation, file and printout, and the batch report command.
 pecunex_gtest(test_networth_core
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_networth_calc.cpp
           ${CMAKE_CURRENT_LIST_DIR}/test_networth_file.cpp
-          ${CMAKE_CURRENT_LIST_DIR}/test_networth_report.cpp
   LIBS pecunex_networth_core)
 
 

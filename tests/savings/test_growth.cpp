@@ -1,4 +1,5 @@
-// The growth engine against figures worked out by hand or given with the rules.
+// The growth engine against figures worked out by hand or given with the rules. The first
+// periods of a quarterly plan with increase and inflation are pinned by the reference printout.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,19 +15,8 @@ double money(Currency c) {
 
 GrowthInput plan(double lump, double contribution, double rate, int years,
                  const char* frequency = "Annually", double increase = 0, double inflation = 0) {
-    GrowthInput in;
-    in.lump = *Currency::fromDouble(lump);
-    in.contribution = *Currency::fromDouble(contribution);
-    in.ratePercent = *Currency::fromDouble(rate);
-    in.increasePercent = *Currency::fromDouble(increase);
-    in.inflationPercent = *Currency::fromDouble(inflation);
-    in.years = years;
-    in.frequency = frequency;
-    return in;
-}
-
-const GrowthRow& totalRow(const Growth& g) {
-    return g.rows[static_cast<std::size_t>(g.totalRow)];
+    const auto c = [](double v) { return *Currency::fromDouble(v); };
+    return {c(lump), c(contribution), c(rate), c(increase), c(inflation), years, frequency};
 }
 
 TEST(GrowthEngine, WorkedFiguresOfTheRules) {
@@ -57,7 +47,7 @@ TEST(GrowthEngine, WorkedFiguresOfTheRules) {
     for (const auto& c : cases) {
         const Result<Growth> g = calculateGrowth(c.in);
         ASSERT_TRUE(g.ok()) << c.source;
-        const GrowthRow& total = totalRow(*g);
+        const GrowthRow& total = g->rows[static_cast<std::size_t>(g->totalRow)];
         EXPECT_EQ(money(total[2]), c.invested) << c.source;
         EXPECT_NEAR(money(total[4]), c.value, c.tolerance) << c.source;
         // The total's growth is the end value less what went in, whatever the inflation did.
@@ -91,20 +81,6 @@ TEST(GrowthEngine, RowsAnnuallyWithoutIncreaseOrInflation) {
                 << "row " << k << " col " << col;
     EXPECT_EQ(g->periods, 3);
     EXPECT_EQ(g->totalRow, 4);
-}
-
-TEST(GrowthEngine, FirstPeriodHoldsLumpSumAndContribution) {
-    // Hand: (4,000 + 600) at 7 % a year compounded quarterly: 4,600 * (1.07^0.25 - 1) = 78.47;
-    // then 2.5 % inflation a year: 4,678.47 * (1 - (1.025^0.25 - 1)) = 4,649.50.
-    const Result<Growth> g = calculateGrowth(plan(4000, 600, 7, 12, "Quarterly", 2, 2.5));
-    ASSERT_TRUE(g.ok());
-    EXPECT_EQ(money(g->rows[1][2]), 4600);
-    EXPECT_NEAR(money(g->rows[1][3]), 4600 * (std::pow(1.07, 0.25) - 1), 0.0005);
-    const double value1 = 4600 * std::pow(1.07, 0.25);
-    EXPECT_NEAR(money(g->rows[1][4]), value1 - value1 * (std::pow(1.025, 0.25) - 1), 0.001);
-    // The contribution grows every quarter: 600 * 1.02^(1/4) = 602.98 in period 2.
-    EXPECT_NEAR(money(g->rows[2][2]), 600 * std::pow(1.02, 0.25), 0.0001);
-    EXPECT_EQ(g->periods, 48);
 }
 
 TEST(GrowthEngine, NoYearsStillCalculatesTheFirstPeriod) {

@@ -1,5 +1,6 @@
-// The savings printout and CSV: golden printouts (reviewed by eye; PECUNEX_UPDATE_GOLDEN=1
-// rewrites them) and the reference printout.
+// The savings printout and CSV, and what the worksheet shows (field texts, the grid's total
+// row, the quick help): golden texts (reviewed by eye; PECUNEX_UPDATE_GOLDEN=1 rewrites them)
+// and the reference printout.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,6 +9,7 @@
 
 #include "Growth.h"
 #include "SavingsReport.h"
+#include "SavingsTexts.h"
 #include "TextPrinter.h"
 
 namespace {
@@ -24,6 +26,12 @@ GrowthInput plan(double lump, double contribution, const char* frequency, double
                  double increase, double inflation, int years) {
     const auto c = [](double v) { return *Currency::fromDouble(v); };
     return {c(lump), c(contribution), c(rate), c(increase), c(inflation), years, frequency};
+}
+
+void expectGolden(const std::string& text, const std::string& name) {
+    if (std::getenv("PECUNEX_UPDATE_GOLDEN"))
+        std::ofstream(GoldenDir + name, std::ios::binary) << text;
+    EXPECT_EQ(text, readText(GoldenDir + name)) << name;
 }
 
 std::string render(const GrowthInput& in, int font, const std::string& header,
@@ -64,12 +72,8 @@ TEST(SavingsReport, MatchesTheGoldenPrintouts) {
         // no years: no period rows, the total read from row 2
         {plan(1000, 200, "Annually", 10, 0, 0, 0), 0, "No years", "$", "savings-zero-years.txt"},
     };
-    for (const auto& c : cases) {
-        const std::string text = render(c.in, c.font, c.header, c.symbol);
-        if (std::getenv("PECUNEX_UPDATE_GOLDEN"))
-            std::ofstream(GoldenDir + c.golden, std::ios::binary) << text;
-        EXPECT_EQ(text, readText(GoldenDir + c.golden)) << c.golden;
-    }
+    for (const auto& c : cases)
+        expectGolden(render(c.in, c.font, c.header, c.symbol), c.golden);
     EXPECT_EQ(render(plan(4000, 600, "Quarterly", 7, 2, 2.5, 12), 3,
                      "Example: quarterly savings with increase and inflation"),
               readText(GoldenDir + "savings-quarterly-12y.expected.txt"));
@@ -92,6 +96,46 @@ TEST(SavingsReport, CsvHasAHeaderAndOneLinePerPeriod) {
                 Currency::fromRaw(-12345),
                 Currency{}};
     EXPECT_EQ(savingsCsv(table, 1), "period,invested,interest,value\r\n1,0.00,0.01,-1.23\r\n");
+}
+
+Currency c(double v) {
+    return *Currency::fromDouble(v);
+}
+
+TEST(SavingsTexts, FieldsShowTheirPatternsAndWidths) {
+    const NumberSeparators period, comma{",", "."};
+    const struct {
+        std::string shown, expected;
+    } cases[] = {
+        {contributionText(c(0.5), "EU", period, false), "        EU.50"},
+        {rateText(c(-2.5), comma), "         -2,50%"},
+        {rateText(c(-0.001), period), "           .00%"}, // no minus on a zero
+        {yearsText(c(0), period), "                 "},   // "###" shows 0 as nothing
+        {lumpSumText(c(12345678.9), "$", period, false), "$12,345,678.9"}, // cut to 13
+    };
+    for (const auto& t : cases)
+        EXPECT_EQ(t.shown, t.expected);
+}
+
+TEST(SavingsTexts, GridTotalRow) {
+    // With no years the "Total:" row is grid row 1 and shows the table's total row 2;
+    // hand: one quarter of 1,200 at 20 % a year, 1,200 * 1.2^(1/4) = 1,255.96.
+    const NumberSeparators seps;
+    const Result<Growth> none = calculateGrowth(plan(0, 1200, "Quarterly", 20, 0, 0, 0));
+    SavingsGridView view = savingsGridView(none->rows, 0, 0, SavingsFrequencies[1], "$", seps);
+    EXPECT_EQ(view.cells[0] + view.cells[1] + view.cells[3], "Total:$1,200.00$1,255.96");
+    // The total row keeps a zero before the point.
+    const Result<Growth> zero = calculateGrowth(plan(0, 0, "Annually", 20, 0, 0, 25));
+    view = savingsGridView(zero->rows, zero->periods, 25, SavingsFrequencies[0], "$", seps);
+    EXPECT_EQ(view.cells[1] + view.cells[25 * 4 + 1], ".00$0.00");
+}
+
+// The examples' figures line up under their headings; the symbol is the one chosen.
+TEST(SavingsTexts, QuickHelpMatchesItsGoldenText) {
+    std::string text;
+    for (const std::string& line : savingsQuickHelp("EU"))
+        text += line + "\n";
+    expectGolden(text, "savings-quick-help-EU.txt");
 }
 
 } // namespace
