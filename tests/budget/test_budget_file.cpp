@@ -41,17 +41,12 @@ TEST(BudgetFile, WritesCountsRecordsAndShortestNumbersAndReadsThemBack) {
     EXPECT_EQ(back.tables.ExpenseRecords, full.ExpenseRecords);
 }
 
-// The sample the quick help offers is a file our own writer produces.
-TEST(BudgetFile, ReadsTheReferenceAndSampleFilesAndOtherLineEnds) {
-    const BudgetFileRead ref = readBudgetFile(readText("/tests/golden/budget-household.Bgt"));
-    ASSERT_FALSE(ref.error);
-    EXPECT_EQ(names(ref.tables, RecordSide::Income), "Salary|Rental income, basement|Interest");
-    EXPECT_EQ(ref.tables.IncomeRecords[3].AnnualAmount, money("310.5"));
-    EXPECT_EQ(ref.tables.ExpenseCount, 6);
+// The sample the quick help offers is a file our own writer produces; the reference file is
+// read by the reference printout test.
+TEST(BudgetFile, ReadsTheSampleFileAndOtherLineEnds) {
     const std::string sample = readText("/samples/Sample.BGT");
     const BudgetFileRead read = readBudgetFile(sample);
     ASSERT_FALSE(read.error);
-    EXPECT_EQ(read.tables.IncomeCount * 100 + read.tables.ExpenseCount, 612);
     EXPECT_EQ(writeBudgetFile(read.tables), sample);
 
     // Other line ends, a byte-order mark, blanks around items, an unquoted name, "10.", 1e1 and

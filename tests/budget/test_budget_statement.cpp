@@ -61,11 +61,9 @@ TEST(BudgetStatement, PagesBreakByTheCountingRules) {
     };
     for (const auto& row : rows) {
         BudgetTables t;
-        for (int i = 1; i <= row.income; ++i) {
-            const std::string n = std::to_string(1000 + i);
-            add(t, RecordSide::Income, "Income line " + n.substr(1),
+        for (int i = 1; i <= row.income; ++i)
+            add(t, RecordSide::Income, "Income line " + std::to_string(1000 + i).substr(1),
                 std::to_string(1000 + i * 37).c_str(), 12, "1000");
-        }
         for (int i = 1; i <= row.expense; ++i)
             add(t, RecordSide::Expense, "Expense line " + std::to_string(100 + i).substr(1),
                 std::to_string(100 + i).c_str(), 4, "100");

@@ -81,8 +81,9 @@ class TestBudgetWindow : public QObject {
                   "FreqPeriod<     2 Weeks; BGrid1[1]=1|Salary|    100.00|     90.00; "
                   "TotInc=      100.00; NetBalance=     $100.00; NetCaption=2 Weeks Net Balance; "
                   "NetBalance.red=0; FreqPeriod< Semi-monthly; "
-                  "BGrid1[1]=1|Salary|    108.33|     97.50; focus=InExpDesc; focus:SortBy; "
-                  "keys:Am; beeps=2; SortBy=   Names A - Z; InExpAmt.entry=1; "
+                  "BGrid1[1]=1|Salary|    108.33|     97.50; focus=InExpDesc; "
+                  "FreqPeriod< Semi-annual; BGrid1[1]=1|Salary|  1,300.00|  1,170.00; "
+                  "focus:SortBy; keys:Am; beeps=2; SortBy=   Names A - Z; InExpAmt.entry=1; "
                   "BGrid1.record=1; TotInc.result=1; NetBalance.result=1; msgs=");
         addScript(
             "totals divided once, not summed from cells",
@@ -100,15 +101,15 @@ class TestBudgetWindow : public QObject {
                   "incomes:500; income:One more|1|1|1; msgs=16,16,33; counts=500/0; incomes:1; "
                   "expense:Huge|99999999999|9999999|0; msgs=16,16,33,19; detail=Huge; "
                   "InExpDesc:Quote\"d; InExpDesc=Quoted");
-        addScript(
-            "What If? brings a record back, Add Changed Record replaces it",
-            "income:Salary|100|26|90; income:Bonus|500|1|0; records:5,0,2; Alt+W; Alt+W; "
-            "msgs=17; Alt+W; InIncDesc=Salary; InIncAmt=    100.00; InIncFreq=      26; "
-            "InIncBgtAmt=     90.00; AddCorRec1.shown=1; AddIncome1.shown=0; "
-            "CorrectRec1.shown=0; DelRecord1.shown=0; focus:InIncBgtAmt; <Return>; "
-            "focus=AddCorRec1; InIncAmt:110; Alt+R; counts=2/0; "
-            "BGrid1[2]=2|Salary|  2,860.00|  2,340.00; AddCorRec1.shown=0; "
-            "AddIncome1.shown=1; calls=recordNumber 1,message 17,recordNumber 1,recordNumber 1");
+        addScript("What If? brings a record back, Add Changed Record replaces it",
+                  "income:Salary|100|26|90; income:Bonus|500|1|0; records:5,0,2; Alt+W; Alt+W; "
+                  "msgs=17; Alt+W; InIncDesc=Salary; InIncAmt=    100.00; InIncFreq=      26; "
+                  "InIncBgtAmt=     90.00; AddCorRec1.shown=1; AddIncome1.shown=0; "
+                  "CorrectRec1.shown=0; DelRecord1.shown=0; focus:InIncBgtAmt; <Return>; "
+                  "focus=AddCorRec1; InIncAmt:110; Alt+R; counts=2/0; "
+                  "BGrid1[2]=2|Salary|  2,860.00|  2,340.00; AddCorRec1.shown=0; "
+                  "AddIncome1.shown=1; "
+                  "calls=recordNumber 1,message 17,recordNumber 1,recordNumber 1");
         addScript("each side keeps the record it is changing",
                   "income:a|1|1|1; income:b|2|1|2; expense:x|3|1|3; records:2,1; answers:6; Alt+W; "
                   "Alt+L; counts=2/0; InIncDesc:c; Alt+R; BGrid1[1]=1|a|      1.00|      1.00; "
@@ -117,32 +118,33 @@ class TestBudgetWindow : public QObject {
         addScript("What If? on a record without payments",
                   "@zero.Bgt:1\r\n1,\"From a file\",50,0,0\r\n0\r\n; files:$DIR/zero.Bgt; Alt+O; "
                   "records:1; Alt+W; msgs=8; AddIncome1.shown=1; AddCorRec1.shown=0");
-        addScript(
-            "Delete asks and compacts",
-            "Alt+E; Alt+I; msgs=7,20; income:one|1|1|1; income:three|1|1|1; "
-            "income:two|1|1|1; records:2,2; answers:0,6; Alt+E; counts=3/0; Alt+E; counts=2/0; "
-            "BGrid1[1]=1|one|      1.00|      1.00; BGrid1[2]=2|two|      1.00|      1.00; "
-            "BGrid1.rows=13");
+        addScript("Delete asks and compacts",
+                  "Alt+E; Alt+I; msgs=7,20; income:one|1|1|1; income:three|1|1|1; "
+                  "income:two|1|1|1; records:2,2; answers:0,6; Alt+E; counts=3/0; Alt+E; "
+                  "counts=2/0; BGrid1[1]=1|one|      1.00|      1.00; "
+                  "BGrid1[2]=2|two|      1.00|      1.00; BGrid1.rows=13");
         addScript("sorting redraws and renumbers",
                   "expense:apple|10|52|0; expense:CHERRY|500|1|0; expense:Banana|1|1|0; "
                   "BGrid2[1]~1|apple|; BGrid2[3]~3|CHERRY|; SortBy<Amounts Hi-Lo; "
                   "BGrid2[1]~1|apple|; SortBy<   Names Z - A; BGrid2[1]~1|CHERRY|");
-        addScript("saving: refused, cancelled, failed, written",
-                  "Alt+S; msgs=21; income:Rent, basement|800|12|750; expense:Thirds|333.33|3|0; "
-                  "files:,$DIR/no/such/folder/x.Bgt,$DIR/home.Bgt; Alt+S; changed=1; Alt+S; "
-                  "msgs=21,14; changed=1; Alt+S; changed=0; file=home.Bgt; @home.Bgt=1\r\n"
-                  "1,\"Rent, basement\",9600,12,9000\r\n1\r\n1,\"Thirds\",999.99,3,0\r\n; "
-                  "calls=message 21,fileDirectory 2,fileDirectory 2,message 14,fileDirectory 2");
         addScript(
-            "opening replaces the records without a question; a damaged file's start",
-            "SortBy<Amounts Lo-Hi; income:Small|1|1|1; @home.Bgt:2\r\n"
-            "1,\"Rent\",9600,12,9000\r\n2,\"Rent, basement\",900,12,0\r\n1\r\n"
-            "1,\"Thirds\",999.99,3,0\r\n; files:$DIR/home.Bgt; Alt+O; calls=fileDirectory 1; "
-            "BGrid1[1]=1|Rent, basement|    900.00|       .00; "
-            "BGrid1[2]=2|Rent|  9,600.00|  9,000.00; BGrid2[1]=1|Thirds|    999.99|       .00; "
-            "changed=1; file=home.Bgt; @bad.Bgt:2\r\n1,\"Kept\",120,12,0\r\n2,\"Cut\",oops\r\n; "
-            "files:$DIR/bad.Bgt; Alt+O; msgs=13; BGrid1[1]=1|Cut|       .00|       .00; "
-            "BGrid1[2]=2|Kept|    120.00|       .00; counts=2/0");
+            "saving: refused, cancelled, failed, written",
+            "Alt+S; msgs=21; income:Rent, basement|800|12|750; expense:Thirds|333.33|3|0; "
+            "files:,$DIR/no/such/folder/x.Bgt,$DIR/home.Bgt; Alt+S; changed=1; Alt+S; "
+            "msgs=21,14; changed=1; Alt+S; changed=0; file=home.Bgt; "
+            "@home.Bgt=1\r\n1,\"Rent, basement\",9600,12,9000\r\n1\r\n1,\"Thirds\",999.99,3,0\r\n; "
+            "calls=message 21,fileDirectory 2,fileDirectory 2,message 14,fileDirectory 2");
+        addScript("opening replaces the records without a question; a damaged file's start",
+                  "SortBy<Amounts Lo-Hi; income:Small|1|1|1; "
+                  "@home.Bgt:2\r\n1,\"Rent\",9600,12,9000\r\n2,\"Rent, "
+                  "basement\",900,12,0\r\n1\r\n1,\"Thirds\",999.99,3,0\r\n; "
+                  "files:$DIR/home.Bgt; Alt+O; calls=fileDirectory 1; "
+                  "BGrid1[1]=1|Rent, basement|    900.00|       .00; "
+                  "BGrid1[2]=2|Rent|  9,600.00|  9,000.00; "
+                  "BGrid2[1]=1|Thirds|    999.99|       .00; changed=1; file=home.Bgt; "
+                  "@bad.Bgt:2\r\n1,\"Kept\",120,12,0\r\n2,\"Cut\",oops\r\n; files:$DIR/bad.Bgt; "
+                  "Alt+O; msgs=13; BGrid1[1]=1|Cut|       .00|       .00; "
+                  "BGrid1[2]=2|Kept|    120.00|       .00; counts=2/0");
         // A full disk leaves the previous file byte for byte and the budget marked changed.
         addScript("a save that cannot finish",
                   "income:Salary|4000|12|4000; files:$DIR/full.Bgt,$DIR/full.Bgt; Alt+S; "
@@ -154,8 +156,9 @@ class TestBudgetWindow : public QObject {
                   "FreqPeriod<     Monthly; headers:1,My budget; Alt+P; printed=0; Alt+P; "
                   "printed=1; doc=golden:budget-window-monthly.txt");
         addScript("quick help, and leaving without data",
-                  "Alt+H; HelpTxt.shown=1; Help2=Close &Help; HelpTxt~\n\n                         "
-                  "End; Alt+H; HelpTxt.shown=0; Help2=Quick &Help; Alt+X; menu=1; calls=");
+                  "Alt+H; HelpTxt.shown=1; Help2=Close &Help; "
+                  "HelpTxt~\n\n                         End; Alt+H; HelpTxt.shown=0; "
+                  "Help2=Quick &Help; Alt+X; menu=1; calls=");
         addScript("leaving changed data asks first",
                   "income:Salary|1|1|1; files:$DIR/h.Bgt; Alt+S; income:Bonus|1|1|1; answers:6,0; "
                   "Alt+X; menu=0; Alt+X; menu=1; calls=fileDirectory 2,yesNo 3,yesNo 3; "
@@ -163,19 +166,21 @@ class TestBudgetWindow : public QObject {
         // An amount beyond the money range is not taken as 0: Add refuses it with message 19,
         // Add Changed Record with message 8 and the record unchanged.
         for (const QString box : {"InIncAmt", "InIncBgtAmt"})
-            addScript(qPrintable(box),
-                      QString("InIncDesc:Bonus; InIncAmt:10; InIncFreq:1; InIncBgtAmt:10; "
-                              "%1:12345678901234567890; %1~12,345; Alt+A; msgs=19; detail=Bonus; "
-                              "counts=0/0; %1:20; Alt+A; BGrid1[1]=%2; records:1; Alt+W; "
-                              "AddCorRec1.shown=1; %1:12345678901234567890; Alt+R; msgs=19,8; "
-                              "BGrid1[1]=%2; AddIncome1.shown=1")
-                          .arg(box, box == "InIncAmt" ? "1|Bonus|     20.00|     10.00"
-                                                      : "1|Bonus|     10.00|     20.00"));
+            addScript(
+                qPrintable(box),
+                QString(
+                    "InIncDesc:Bonus; InIncAmt:10; InIncFreq:1; InIncBgtAmt:10; "
+                    "%1:12345678901234567890; %1~12,345; Alt+A; msgs=19; detail=Bonus; counts=0/0; "
+                    "%1:20; Alt+A; BGrid1[1]=%2; records:1; Alt+W; AddCorRec1.shown=1; "
+                    "%1:12345678901234567890; Alt+R; msgs=19,8; BGrid1[1]=%2; AddIncome1.shown=1")
+                    .arg(box, box == "InIncAmt" ? "1|Bonus|     20.00|     10.00"
+                                                : "1|Bonus|     10.00|     20.00"));
         // Typed with the period key, shown and printed in the system's signs, saved with a
         // period. 1,234.56 x 12 = 14,814.72 (hand calculation).
-        addScriptInEveryLocale("income:Pay|1234.56|12|1000; BGrid1[1]=1|Pay| 14,814.72| 12,000.00; "
-                               "TotInc~14,814.72; files:$DIR/pay.Bgt; Alt+S; @pay.Bgt~14814.72; "
-                               "headers:Budget; Alt+P; doc~14,814.72; msgs=");
+        addScriptInEveryLocale(
+            "income:Pay|1234.56|12|1000; BGrid1[1]=1|Pay| 14,814.72| 12,000.00; "
+            "TotInc~14,814.72; files:$DIR/pay.Bgt; Alt+S; @pay.Bgt~14814.72; headers:Budget; "
+            "Alt+P; doc~14,814.72; msgs=");
     }
     void script() { runScript<BudgetSheet>(); }
 

