@@ -55,6 +55,11 @@ class WorksheetScript {
     template <class T = QWidget> T* find(const QString& name) const {
         return window_->findChild<T*>(name);
     }
+    // A probe's text, as a check compares it.
+    QString text(const QString& probe) const {
+        bool figures = false;
+        return value(probe, figures);
+    }
 
   private:
     static QStringList parts(const char* pattern, const QString& text) {

@@ -1,55 +1,22 @@
 // The budget worksheet driven like a user: records typed, periods and sorts chosen, records
 // changed and deleted, files, printing, leaving; and a storm of random keys and clicks.
-#include "BudgetWindow.h"
+#include "BudgetSheet.h"
 #include "NumberFormat.h"
 #include "QtTestMain.h"
-#include "WorksheetScript.h"
 
 namespace {
-
-// Probes: changed (BudgetChanged), counts ("income/expense"). Steps: income:description|
-// amount|payments|budgeted (the side's boxes filled, then Add), likewise expense;
-// incomes:n (the income count set).
-struct BudgetSheet {
-    BudgetSheet() {
-        window.resize(900, 600);
-        activate(&window);
-        script.probe = [this](const QString& name) {
-            return name == "changed" ? QString::number(tables.BudgetChanged)
-                   : name == "counts"
-                       ? QString("%1/%2").arg(tables.IncomeCount).arg(tables.ExpenseCount)
-                       : QString();
-        };
-        script.step = [this](const QString& name, const QString& v) {
-            const QStringList f = v.split('|');
-            const QString side = name == "income" ? "Inc" : "Exp";
-            if (name == "incomes")
-                tables.IncomeCount = static_cast<std::int16_t>(v.toInt());
-            else if (f.size() == 4 && (name == "income" || name == "expense"))
-                return script
-                    .run(QString("In%1Desc:%2; In%1Amt:%3; In%1Freq:%4; In%1BgtAmt:%5; Alt+%6")
-                             .arg(side, f[0], f[1], f[2], f[3], side == "Inc" ? "A" : "D"))
-                    .isEmpty();
-            return name == "incomes";
-        };
-    }
-    TestWorkspace ws;
-    BudgetTables tables;
-    BudgetWindow window{ws, tables};
-    WorksheetScript script{ws, &window};
-};
 
 // The records of a side numbered 1..count in the table and the grid, nothing shown beyond,
 // and, shown annually, its totals the sums of the records.
 QString sideFault(BudgetSheet& s, RecordSide side, const QString& grid, const QString& totals) {
-    const int count = s.tables.count(side);
+    const int count = s.tables->count(side);
     Grid* g = s.script.find<Grid>(grid);
     if (count < 0 || count > MaxBudgetRecords || g->text(count + 1, 0) != "")
         return QString("%1 shows rows beyond its %2 records").arg(grid).arg(count);
     Currency sum, budgeted;
     bool fits = true;
     for (int r = 1; r <= count; ++r) {
-        const BudgetRecord& record = s.tables.records(side)[static_cast<size_t>(r)];
+        const BudgetRecord& record = s.tables->records(side)[static_cast<size_t>(r)];
         if (record.RecNo != r || g->text(r, 0) != QString::number(r))
             return QString("%1 row %2 holds record %3").arg(grid).arg(r).arg(record.RecNo);
         const auto a = sum.plus(record.AnnualAmount), b = budgeted.plus(record.AnnualBudgeted);
@@ -190,12 +157,12 @@ class TestBudgetWindow : public QObject {
         BudgetSheet s;
         const unsigned seed = storm::seed();
         queueStormAnswers(s.ws.scripted, seed);
-        storm::ModalCloser closer(&s.window);
+        storm::ModalCloser closer(s.window.get());
         std::vector<storm::Field> fields;
         for (const QString side : {"Inc", "Exp"})
             for (const QString box : {"Desc", "Amt", "Freq", "BgtAmt"}) {
                 auto* line = s.script.find<QLineEdit>("In" + side + box);
-                fields.push_back({line->objectName(), &s.window, line,
+                fields.push_back({line->objectName(), s.window.get(), line,
                                   [line] { return line->text(); },
                                   box == "Desc"   ? QString()
                                   : box == "Freq" ? storm::Digits + " "
@@ -209,7 +176,7 @@ class TestBudgetWindow : public QObject {
             plan.clickable.push_back(s.script.find(name));
         int most = 0; // the storm must reach the records, or it proves nothing about them
         plan.invariants = [&s, &most] {
-            most = std::max(most, s.tables.IncomeCount + s.tables.ExpenseCount);
+            most = std::max(most, s.tables->IncomeCount + s.tables->ExpenseCount);
             QString f = sideFault(s, RecordSide::Income, "BGrid1", "TotInc");
             if (f.isEmpty())
                 f = sideFault(s, RecordSide::Expense, "BGrid2", "TotExp");
