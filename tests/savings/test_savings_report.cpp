@@ -1,15 +1,15 @@
-// The savings printout and CSV: golden printouts (reviewed by eye; PECUNEX_UPDATE_GOLDEN=1
-// rewrites them), the reference printout, and the page-break rules checked by counting.
+// The savings printout and CSV, and what the worksheet shows (field texts, the grid's total
+// row, the quick help): golden texts (reviewed by eye; PECUNEX_UPDATE_GOLDEN=1 rewrites them)
+// and the reference printout.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
-#include <string>
 
 #include "Growth.h"
 #include "SavingsReport.h"
+#include "SavingsTexts.h"
 #include "TextPrinter.h"
 
 namespace {
@@ -24,15 +24,14 @@ std::string readText(const std::string& path) {
 
 GrowthInput plan(double lump, double contribution, const char* frequency, double rate,
                  double increase, double inflation, int years) {
-    GrowthInput in;
-    in.lump = *Currency::fromDouble(lump);
-    in.contribution = *Currency::fromDouble(contribution);
-    in.frequency = frequency;
-    in.ratePercent = *Currency::fromDouble(rate);
-    in.increasePercent = *Currency::fromDouble(increase);
-    in.inflationPercent = *Currency::fromDouble(inflation);
-    in.years = years;
-    return in;
+    const auto c = [](double v) { return *Currency::fromDouble(v); };
+    return {c(lump), c(contribution), c(rate), c(increase), c(inflation), years, frequency};
+}
+
+void expectGolden(const std::string& text, const std::string& name) {
+    if (std::getenv("PECUNEX_UPDATE_GOLDEN"))
+        std::ofstream(GoldenDir + name, std::ios::binary) << text;
+    EXPECT_EQ(text, readText(GoldenDir + name)) << name;
 }
 
 std::string render(const GrowthInput& in, int font, const std::string& header,
@@ -50,13 +49,6 @@ std::string render(const GrowthInput& in, int font, const std::string& header,
     TextPrinter printer;
     printSavingsDocument(printer, report);
     return printer.text();
-}
-
-int count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (auto at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
 }
 
 TEST(SavingsReport, MatchesTheGoldenPrintouts) {
@@ -80,50 +72,19 @@ TEST(SavingsReport, MatchesTheGoldenPrintouts) {
         // no years: no period rows, the total read from row 2
         {plan(1000, 200, "Annually", 10, 0, 0, 0), 0, "No years", "$", "savings-zero-years.txt"},
     };
-    for (const auto& c : cases) {
-        const std::string text = render(c.in, c.font, c.header, c.symbol);
-        if (std::getenv("PECUNEX_UPDATE_GOLDEN"))
-            std::ofstream(GoldenDir + c.golden, std::ios::binary) << text;
-        EXPECT_EQ(text, readText(GoldenDir + c.golden)) << c.golden;
-    }
-}
-
-TEST(SavingsReport, ReferencePrintoutQuarterlyWithIncreaseAndInflation) {
-    const GrowthInput in = plan(4000, 600, "Quarterly", 7, 2, 2.5, 12);
-    EXPECT_EQ(render(in, 3, "Example: quarterly savings with increase and inflation"),
+    for (const auto& c : cases)
+        expectGolden(render(c.in, c.font, c.header, c.symbol), c.golden);
+    EXPECT_EQ(render(plan(4000, 600, "Quarterly", 7, 2, 2.5, 12), 3,
+                     "Example: quarterly savings with increase and inflation"),
               readText(GoldenDir + "savings-quarterly-12y.expected.txt"));
-}
-
-TEST(SavingsReport, PagesBreakAfterTheFirstRowsThenEveryPageLengthLessSix) {
-    // 300 monthly rows. Page 1 holds LinesPerPage - 24 rows, each later page LinesPerPage - 6.
-    const struct { int font, lines; } fonts[] = {{0, 53}, {1, 63}, {2, 56}, {3, 51}};
-    for (const auto& f : fonts) {
-        const std::string text = render(plan(0, 100, "Monthly", 12, 0, 0, 25), f.font, "h");
-        // A page filled by its last row still breaks before the total.
-        int rows = 300 - (f.lines - 24), breaks = 1;
-        while (rows >= f.lines - 6)
-            rows -= f.lines - 6, ++breaks;
-        EXPECT_EQ(count(text, "\f"), breaks) << "font " << f.font;
-        EXPECT_EQ(count(text, "                                       Page "), breaks);
-        EXPECT_EQ(count(text, "  Monthly          Investment"), breaks + 1);
-        // the first page ends after row LinesPerPage - 24
-        const std::string lastOfPage1 = "\n  " + std::to_string(f.lines - 24) + "   ";
-        const auto at = text.find(lastOfPage1);
-        ASSERT_NE(at, std::string::npos);
-        EXPECT_EQ(text.find("\f"), text.find("Page 1", at) + 7) << "font " << f.font;
-    }
 }
 
 TEST(SavingsReport, CsvHasAHeaderAndOneLinePerPeriod) {
     const Result<Growth> g = calculateGrowth(plan(30000, 0, "Annually", 0, 0, 5, 25));
-    ASSERT_TRUE(g.ok());
     const std::string csv = savingsCsv(g->rows, g->periods);
-    EXPECT_EQ(count(csv, "\r\n"), 26);
-    // hand: 30,000 * 0.95 = 28,500; 30,000 * 0.95^25 = 8,321.69
-    EXPECT_EQ(csv.rfind("period,invested,interest,value\r\n1,30000.00,0.00,28500.00\r\n", 0), 0u);
-    EXPECT_NE(csv.find("\r\n25,0.00,0.00,8321.69\r\n"), std::string::npos);
-    EXPECT_EQ(csv.find("Total"), std::string::npos);
-
+    // hand: 30,000 * 0.95 = 28,500; 30,000 * 0.95^25 = 8,321.69; no total line
+    EXPECT_TRUE(csv.starts_with("period,invested,interest,value\r\n1,30000.00,0.00,28500.00\r\n"));
+    EXPECT_TRUE(csv.ends_with("\r\n25,0.00,0.00,8321.69\r\n")) << csv;
     const Result<Growth> none = calculateGrowth(plan(1000, 0, "Annually", 5, 0, 0, 0));
     EXPECT_EQ(savingsCsv(none->rows, none->periods), "period,invested,interest,value\r\n");
     // A tiny negative figure is written without a sign; halves of a cent round away from zero.
@@ -135,6 +96,46 @@ TEST(SavingsReport, CsvHasAHeaderAndOneLinePerPeriod) {
                 Currency::fromRaw(-12345),
                 Currency{}};
     EXPECT_EQ(savingsCsv(table, 1), "period,invested,interest,value\r\n1,0.00,0.01,-1.23\r\n");
+}
+
+Currency c(double v) {
+    return *Currency::fromDouble(v);
+}
+
+TEST(SavingsTexts, FieldsShowTheirPatternsAndWidths) {
+    const NumberSeparators period, comma{",", "."};
+    const struct {
+        std::string shown, expected;
+    } cases[] = {
+        {contributionText(c(0.5), "EU", period, false), "        EU.50"},
+        {rateText(c(-2.5), comma), "         -2,50%"},
+        {rateText(c(-0.001), period), "           .00%"}, // no minus on a zero
+        {yearsText(c(0), period), "                 "},   // "###" shows 0 as nothing
+        {lumpSumText(c(12345678.9), "$", period, false), "$12,345,678.9"}, // cut to 13
+    };
+    for (const auto& t : cases)
+        EXPECT_EQ(t.shown, t.expected);
+}
+
+TEST(SavingsTexts, GridTotalRow) {
+    // With no years the "Total:" row is grid row 1 and shows the table's total row 2;
+    // hand: one quarter of 1,200 at 20 % a year, 1,200 * 1.2^(1/4) = 1,255.96.
+    const NumberSeparators seps;
+    const Result<Growth> none = calculateGrowth(plan(0, 1200, "Quarterly", 20, 0, 0, 0));
+    SavingsGridView view = savingsGridView(none->rows, 0, 0, SavingsFrequencies[1], "$", seps);
+    EXPECT_EQ(view.cells[0] + view.cells[1] + view.cells[3], "Total:$1,200.00$1,255.96");
+    // The total row keeps a zero before the point.
+    const Result<Growth> zero = calculateGrowth(plan(0, 0, "Annually", 20, 0, 0, 25));
+    view = savingsGridView(zero->rows, zero->periods, 25, SavingsFrequencies[0], "$", seps);
+    EXPECT_EQ(view.cells[1] + view.cells[25 * 4 + 1], ".00$0.00");
+}
+
+// The examples' figures line up under their headings; the symbol is the one chosen.
+TEST(SavingsTexts, QuickHelpMatchesItsGoldenText) {
+    std::string text;
+    for (const std::string& line : savingsQuickHelp("EU"))
+        text += line + "\n";
+    expectGolden(text, "savings-quick-help-EU.txt");
 }
 
 } // namespace
