@@ -96,6 +96,23 @@ class TestNetWorthWindow : public QObject {
                   "click:NCalc; click:SaveNet; NGrid1[2,0]:Car; NGrid1[2,1]:9000; click:NCalc; "
                   "disk full; click:SaveNet; msgs=25; "
                   "@Full.NWV~1,0\r\n\"House\",100000,,\r\n,,,\r\n; dir=Full.NWV");
+        // "Cannot calculate." leaves no totals behind: the labels are emptied and the printout
+        // is refused until a calculation succeeds, whether the lines were typed or opened.
+        const QString empty = QString(",,,\r\n").repeated(29);
+        addScript("totals that cannot be added up are neither shown nor printed",
+                  "NGrid1[1,0]:House; NGrid1[1,1]:100; click:NCalc; "
+                  "NGrid1[4]=Total Assets|$100.00; NGrid1[2,0]:Boat; "
+                  "NGrid1[2,1]:99999999999999999999; Alt+C; msgs=26; NGrid1[4]=Total Assets|; "
+                  "Net=; click:NPrinter; msgs=26,26; printed=0; @big.NWV:2,0\r\n\"a\","
+                  "900000000000000,,\r\n\"b\",900000000000000,,\r\n" +
+                      empty + "; files:$DIR/big.NWV; click:Loadnet; msgs=26,26,26; "
+                      "NGrid1[2]=b|900,000,000,000,000.00; Net=; click:NPrinter; "
+                      "msgs=26,26,26,26; printed=0");
+        // A file's counts are recounted: 600 and 25 above one line each.
+        addScript("counts larger than the lines are recounted",
+                  "@many.NWV:600,25\r\n\"a\",1,\"x\",3\r\n" + empty +
+                      ",,,\r\n; files:$DIR/many.NWV; click:Loadnet; msgs=; counts=1/1; "
+                      "NGrid1[1]=a|1.00; Net=-$2.00");
         addScript("prints the calculated statement",
                   "NGrid1[1,0]:House; NGrid1[1,1]:1234.5; click:NCalc; headers:1,Mine; "
                   "click:NPrinter; printed=0; Alt+P; printed=1; doc~\n\n Mine\n\n; "
