@@ -15,7 +15,7 @@ constexpr std::string_view Monthly = "      Monthly", Semimonthly = "  Semimonth
                            TwoWeeks = "      2 Weeks", OneWeek = "      1 Week",
                            BiweeklyAcc = " Biweekly(Acc)", WeeklyAcc = "   Weekly(Acc)",
                            CompMonthly = Monthly, CompSemiannual = "   Semiannual",
-                           CompAnnual = "       Annual";
+                           CompAnnual = "       Annual", CompBimonthly = "    Bimonthly";
 
 Currency money(double value) {
     return Currency::fromDouble(value).value();
@@ -54,6 +54,8 @@ const struct {
 } scheduleCases[] = {
     {"spreadsheet PMT(0.06/12, 360, -100000) = 599.5505", 100000, 6, 30, CompMonthly, Monthly, 1,
      12, 0.005, 599.55, 360},
+    {"bimonthly compounding: 1.01^(1/2)-1; PMT(that, 360, -100000) = 598.5913", 100000, 6, 30,
+     CompBimonthly, Monthly, 1, 12, 0.00498756211208895, 598.59, 360},
     {"annual compounding: 1.045^(1/12)-1; spreadsheet PMT(that, 300, -250000) = 1376.8087", 250000,
      4.5, 25, CompAnnual, Monthly, 1, 12, 0.0036748094004368514, 1376.81, 300},
     {"worked example: 7 % semi-annual, 1.035^(1/6)-1 = 0.0057500395; PMT 700.4158", 100000, 7, 25,
