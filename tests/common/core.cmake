@@ -1,6 +1,6 @@
 # Tests of the pure core library (money, patterns, key filters, file codec, printing, settings,
-# messages, dates, the paper a PDF printout is laid out for).
-set(core_tests currency number_format key_filters seq_file print_model settings_file messages
+# dates, the paper a PDF printout is laid out for).
+set(core_tests currency number_format key_filters seq_file print_model settings_file
   command_line pdf_printer dates paper)
 list(TRANSFORM core_tests PREPEND ${CMAKE_CURRENT_LIST_DIR}/test_)
 list(TRANSFORM core_tests APPEND .cpp)

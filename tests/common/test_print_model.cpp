@@ -67,11 +67,6 @@ TEST(PrintModel, SetUpPrintsTheEmptyLineThenSetsTheFontAndPageLength) {
         EXPECT_EQ(printerSetUp(p, c.choice), c.lines) << c.choice << c.accept << c.fail;
         EXPECT_EQ(p.log, c.log) << c.choice << c.accept << c.fail;
     }
-    RecordingPrinter p; // a concrete printer sees the blanks the text leaves out
-    p.print({"a", Tab(4)});
-    p.newPage();
-    p.endDocument();
-    EXPECT_EQ(p.log, "[a  ]break;end");
 }
 
 } // namespace

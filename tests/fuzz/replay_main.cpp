@@ -15,12 +15,9 @@ int main(int argc, char** argv) {
     namespace fs = std::filesystem;
     unsigned long replayed = 0;
     for (int i = 1; i < argc; ++i) {
-        std::vector<fs::path> files;
+        std::vector<fs::path> files{argv[i]};
         if (fs::is_directory(argv[i]))
-            for (const auto& entry : fs::directory_iterator(argv[i]))
-                files.push_back(entry.path());
-        else
-            files.push_back(argv[i]);
+            files.assign(fs::directory_iterator(argv[i]), fs::directory_iterator());
         for (const fs::path& file : files) {
             if (!fs::is_regular_file(file))
                 continue;

@@ -1,8 +1,6 @@
 #pragma once
-// Seeded random keys and clicks over a window's fields, for the storm tests of every
-// worksheet and dialog. A field must hold only what its filter lets in (or what it showed
-// before the key); after every burst the caller's invariants are checked. The seed is
-// printed, and PECUNEX_STORM_SEED replays a run.
+// Seeded random keys and clicks over a window's fields: a field must hold only what its filter
+// lets in, and the caller's invariants hold after every burst. PECUNEX_STORM_SEED replays a run.
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
@@ -33,13 +31,11 @@ struct Field {
 };
 
 // Free text: any printable character, a double quote only where the field takes one.
-inline bool admittedChar(const Field& f, QChar c) {
-    return f.admitted.isEmpty() ? c.isPrint() && (c != QLatin1Char('"') || f.quoteAdmitted)
-                                : f.admitted.contains(c);
-}
-
 inline bool onlyAdmitted(const Field& f, const QString& text) {
-    return std::all_of(text.begin(), text.end(), [&f](QChar c) { return admittedChar(f, c); });
+    return std::all_of(text.begin(), text.end(), [&f](QChar c) {
+        return f.admitted.isEmpty() ? c.isPrint() && (c != QLatin1Char('"') || f.quoteAdmitted)
+                                    : f.admitted.contains(c);
+    });
 }
 
 // Rejects any modal dialog a key opened (other than the one under test), as the user would.
