@@ -66,6 +66,7 @@ class DialogsTest : public QObject {
             {"message, Escape", Message, 13, 0, "", "Esc", "", 0, "13", L, 0, 4650, 3000},
             {"question, yes", Question, 3, 0, "", "AllYes", "", 0, "6", S, 0, 3500, 2000},
             {"question, Alt+N", Question, 4, 0, "", "Alt+N", "", 0, "0", L, 0, 4500, 3000},
+            {"question, Escape is no", Question, 3, 0, "", "Esc", "", 0, "0", S, 0, 3500, 2000},
             {"header, quotes refused silently", Header, 0, 0, " A \"b\"", "Enter", "header", 0,
              " A b", L, 0, 4500, 4000},
             {"header, cancelled", Header, 0, 0, "A", "NAcept", "header", 0, "1", S, 0, 3400, 3000},
