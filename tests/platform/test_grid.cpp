@@ -1,10 +1,8 @@
-// The spreadsheet grid: row 0 as headings, bulk and sourced fills, the keyboard.
-#include <QApplication>
+// The spreadsheet grid: sourced fills, the keyboard.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QVBoxLayout>
-#include <QWidget>
 
 #include "Grid.h"
 #include "QtTestMain.h"
@@ -12,43 +10,6 @@
 class TestGrid : public QObject {
     Q_OBJECT
   private slots:
-    // Row 0 is the view's header and body row r model row r - 1; cells outside read empty.
-    void textAddressingWithRowZeroAsHeadings() {
-        Grid g;
-        g.setCols(2);
-        g.setRows(3);
-        g.setText(0, 1, "Amount");
-        g.setText(2, 0, "2");
-        g.setText(5, 0, "lost");
-        g.setText(1, -1, "lost");
-        QCOMPARE(std::pair(g.rows(), g.model()->rowCount()), std::pair(3, 2));
-        QCOMPARE(g.model()->headerData(1, Qt::Horizontal, Qt::DisplayRole).toString(),
-                 QString("Amount"));
-        QCOMPARE(g.model()->index(1, 0).data().toString() + "|" + g.text(5, 0), QString("2|"));
-        g.setCols(4); // more columns keep the cells; clearing the body keeps the headings
-        QCOMPARE(g.text(2, 0) + "|" + g.text(0, 1), QString("2|Amount"));
-        g.clearBody(2);
-        QCOMPARE(g.text(2, 0) + "|" + g.text(0, 1), QString("|Amount"));
-    }
-
-    void bulkFillGrowsInOneResetAndKeepsHeadings() {
-        Grid g;
-        g.setCols(3);
-        g.setText(0, 0, "No.");
-        QSignalSpy resets(g.model(), &QAbstractItemModel::modelReset);
-        std::vector<QString> cells;
-        for (int i = 0; i < 2100 * 3; ++i)
-            cells.push_back(QString::number(i));
-        g.setRowsData(1, std::move(cells));
-        QCOMPARE(resets.count(), 1);
-        QCOMPARE(g.rows(), 2101);
-        QCOMPARE(g.text(0, 0) + "|" + g.text(1, 0) + "|" + g.text(2100, 2), QString("No.|0|6299"));
-        g.setRowsData(2102, {"a", "b", "c"}); // a later block leaves the rows above alone
-        QCOMPARE(g.rows(), 2103);
-        QCOMPARE(g.text(2100, 0) + "|" + g.text(2101, 0) + "|" + g.text(2102, 1),
-                 QString("6297||b"));
-    }
-
     // A sourced block: one reset, no text made until a row is read, each row made once and
     // whole, a written cell kept, the rest made when the block is replaced by a plain fill.
     void sourcedRowsAreMadeWhenFirstRead() {
@@ -90,8 +51,7 @@ class TestGrid : public QObject {
         auto* after = new QPushButton(QStringLiteral("E&xit"), &sheet);
         auto* layout = new QVBoxLayout(&sheet);
         layout->addWidget(before), layout->addWidget(grid), layout->addWidget(after);
-        grid->setCols(3);
-        grid->setRows(4);
+        grid->setCols(3), grid->setRows(4);
         sheet.show();
         QApplication::setActiveWindow(&sheet);
         QVERIFY(QTest::qWaitForWindowActive(&sheet));

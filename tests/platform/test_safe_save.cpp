@@ -5,9 +5,7 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QtTest/QTest>
 #include <string>
 
 #include "FailingSaves.h"
@@ -18,11 +16,6 @@ namespace {
 QByteArray contents(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
-}
-void writePlain(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 } // namespace
 
@@ -36,7 +29,7 @@ class SafeSaveTest : public QObject {
     void init() {
         for (const QString& f : files())
             QFile::remove(QDir(folder.path()).filePath(f));
-        writePlain(target(), "old contents\r\n");
+        QVERIFY(platform::saveFile(target(), "old contents\r\n"));
     }
 
     // A disk that fills up after `budget` bytes: the old file stays byte for byte and nothing
@@ -105,35 +98,6 @@ class SafeSaveTest : public QObject {
         QVERIFY(platform::saveFile(target(), ""));
         QCOMPARE(contents(target()), QByteArray());
         QVERIFY(!platform::saveFile(QDir(folder.path()).filePath("no/such/folder/x.umd"), "1"));
-    }
-
-    // A replaced file keeps its permissions.
-    void permissionsStay() {
-        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
-        QVERIFY(QFile::setPermissions(target(), mode));
-        QVERIFY(platform::saveFile(target(), "b"));
-        QCOMPARE(QFile::permissions(target()) &
-                     (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::WriteGroup |
-                      QFile::ReadOther | QFile::WriteOther),
-                 mode);
-    }
-
-    // A writer with its own file name, in the target's folder (a rename): kept only when it
-    // reports completion.
-    void aWriterThatFailsLeavesNothing() {
-        QString used;
-        const auto writer = [&](bool complete) {
-            return [&used, complete](const QString& temporary) {
-                writePlain(used = temporary, "new");
-                return complete;
-            };
-        };
-        QVERIFY(!platform::saveFileThrough(target(), writer(false)));
-        QCOMPARE(contents(target()), QByteArray("old contents\r\n"));
-        QCOMPARE(files(), QStringList{"plan.umd"});
-        QCOMPARE(QFileInfo(used).absolutePath(), QFileInfo(target()).absolutePath());
-        QVERIFY(platform::saveFileThrough(target(), writer(true)));
-        QCOMPARE(contents(target()), QByteArray("new"));
     }
 
     // A device cannot be replaced: it is written directly, and a full one is a failure. Root

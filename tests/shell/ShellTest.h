@@ -1,9 +1,7 @@
 #pragma once
 // Shared by the window tests: one main for several test objects, a modal-window driver.
-#include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
-#include <QCloseEvent>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -11,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMdiArea>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>

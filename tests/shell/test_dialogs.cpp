@@ -1,9 +1,8 @@
 // The shared dialogs as the worksheets meet them: what they say, the keys they refuse, where
 // Enter goes, what each way out answers, where they stand, and the focus back on the control
-// that opened them. Then the frame every printout runs in.
+// that opened them.
 #include "Messages.h"
 #include "Placement.h"
-#include "PrintJob.h"
 #include "ShellTest.h"
 
 namespace {
@@ -67,21 +66,15 @@ class DialogsTest : public QObject {
             {"message, Escape", Message, 13, 0, "", "Esc", "", 0, "13", L, 0, 4650, 3000},
             {"question, yes", Question, 3, 0, "", "AllYes", "", 0, "6", S, 0, 3500, 2000},
             {"question, Alt+N", Question, 4, 0, "", "Alt+N", "", 0, "0", L, 0, 4500, 3000},
-            {"question, Alt+Y", Question, 1, 0, "", "Alt+Y", "", 0, "6", S, 0, 3500, 2000},
             {"question, Escape is no", Question, 3, 0, "", "Esc", "", 0, "0", S, 0, 3500, 2000},
             {"header, quotes refused silently", Header, 0, 0, " A \"b\"", "Enter", "header", 0,
              " A b", L, 0, 4500, 4000},
             {"header, cancelled", Header, 0, 0, "A", "NAcept", "header", 0, "1", S, 0, 3400, 3000},
-            {"record, proposal taken", Record, 1, 12, "", "Enter", "delete", 0, "12", S, 1, 550,
-             4800},
             {"record, digits only", Record, 2, 0, "1.a-2", "Enter", "change", 3, "12", L, 2, 8050,
-             5860},
-            {"record, proposal erased", Record, 0, 7, "\b", "Enter", "change", 0, "0", L, 1, 1630,
              5860},
             {"record, too large", Record, 0, 0, "99999", "Enter", "change", 0, "32767", S, 2, 7000,
              4800},
-            {"record, Escape", Record, 0, 0, "25", "Esc", "change", 0, "0", S, 1, 550, 4800},
-            {"line, proposal taken", Value, 1, 6, "", "Enter", "line", 0, "6", S, 0, 3340, 3450},
+            {"record, Escape", Record, 1, 12, "", "Esc", "delete", 0, "0", S, 1, 550, 4800},
             {"line, digits only", Value, 2, 0, "1.5x", "Enter", "line", 2, "15", L, 0, 4400, 4490},
             {"figure, two decimals", Value, 0, 0, "12.345", "Enter", "value", 1, "12.34", S, 0,
              3340, 3450},
@@ -163,15 +156,10 @@ class DialogsTest : public QObject {
     // gets the kind's extension; cancelled it answers 9 and "". Other modes show nothing.
     void fileDialog_data() {
         const FileRow rows[] = {{"1 budget, cancelled", 1, "", ""},
-                                {"2 budget saved", 2, "family", "family.Bgt"},
                                 {"2 capitals kept", 2, "OLD.BGT", "OLD.BGT"},
-                                {"3 net worth, cancelled", 3, "", ""},
                                 {"4 net worth saved", 4, "assets", "assets.nwv"},
                                 {"5 mortgage opened", 5, "savings plan.umd", "savings plan.umd"},
-                                {"6 mortgage saved", 6, "house", "house.umd"},
-                                {"7 loan, cancelled", 7, "", ""},
                                 {"8 loan saved", 8, "car", "car.uld"},
-                                {"0 shows nothing", 0, "", "kept"},
                                 {"9 shows nothing", 9, "", "kept"}};
         addRows(rows);
     }
@@ -207,34 +195,6 @@ class DialogsTest : public QObject {
         QCOMPARE(state.FileDialogMode, chosen.isEmpty() ? 9 : row.mode);
         QCOMPARE(QString::fromStdString(state.ChosenFileName),
                  chosen.isEmpty() || chosen == "kept" ? chosen : inFolder(row.chosen));
-    }
-
-    // The header is asked first; the body runs once, after the set-up's empty line and with
-    // the page length of the font, and prints the header itself. A cancelled header ("1") or
-    // a cancelled printer runs no body and prints nothing.
-    void printout() {
-        ScriptedDialogs scripted{state};
-        CapturingPrinters printers;
-        state.PrinterFontChoice = 3;
-        int runs = 0;
-        const auto body = [&](Printer& p) {
-            p.print({Tab(2), state.HeaderText});
-            p.print({Tab(5), std::to_string(state.LinesPerPage)});
-            ++runs;
-        };
-        scripted.headers = {"Household", "", "1", "x"};
-        QVERIFY(runPrintout(state, scripted, printers, body));
-        QVERIFY(runPrintout(state, scripted, printers, body));
-        QCOMPARE(printers.documents,
-                 std::deque<std::string>({"\n Household\n    51\n", "\n\n    51\n"}));
-        state.LinesPerPage = 99;
-        QVERIFY(!runPrintout(state, scripted, printers, body));
-        printers.cancel = true;
-        QVERIFY(!runPrintout(state, scripted, printers, body));
-        QCOMPARE(runs, 2);
-        QCOMPARE(state.LinesPerPage, 99);
-        QCOMPARE(printers.documents.size(), 2u);
-        QCOMPARE(scripted.calls, std::vector<ScriptedDialogs::Call>(4, {"printerHeader", 0}));
     }
 };
 

@@ -1,7 +1,6 @@
 // Where the program's files live: beside the program in the build tree; once installed, the
 // guide and samples in <prefix>/share/pecunex, Personal.kpf in the user's configuration
 // folder, file dialogs starting in the documents folder.
-#include <QStandardPaths>
 
 #include "ProgramPaths.h"
 #include "ShellTest.h"
@@ -13,7 +12,6 @@ const QString InstalledData = QStringLiteral("/usr/share/pecunex");
 class ProgramPathsTest : public QObject {
     Q_OBJECT
     QTemporaryDir home;
-    QByteArray savedHome, savedConfig;
     ShellState state;
     std::unique_ptr<QtDialogs> dialogs;
 
@@ -22,18 +20,10 @@ class ProgramPathsTest : public QObject {
 
   private slots:
     void initTestCase() {
-        savedHome = qgetenv("HOME"), savedConfig = qgetenv("XDG_CONFIG_HOME");
-        // A home of our own: the user's folders are looked up below it.
+        // A home of our own (this program runs no other test): the user's folders are below it.
         qputenv("HOME", home.path().toLocal8Bit());
         qunsetenv("XDG_CONFIG_HOME");
         dialogs = std::make_unique<QtDialogs>(state, nullptr);
-    }
-    void cleanupTestCase() {
-        qputenv("HOME", savedHome);
-        if (savedConfig.isNull())
-            qunsetenv("XDG_CONFIG_HOME");
-        else
-            qputenv("XDG_CONFIG_HOME", savedConfig);
     }
 
     // Installed means under /usr (folder-wise) or in a folder the program cannot write; a
@@ -65,30 +55,6 @@ class ProgramPathsTest : public QObject {
                                         "/home/ann/Documents"}));
         }
         QCOMPARE(paths::layoutOf(inHome("missing/folder")), BuildTree);
-        const paths::Folders here = paths::foldersOf(QCoreApplication::applicationDirPath());
-        QCOMPARE(here.settings, QDir::cleanPath(QCoreApplication::applicationDirPath()));
-    }
-
-    // The user's folders follow the desktop's conventions: the configuration folder is the one
-    // QStandardPaths gives the program "pecunex", whichever program asks; documents fall back
-    // to the home folder when there is no documents folder.
-    void userFolders() {
-        QCOMPARE(paths::userFolders().config, configFolder());
-        const QString ownName = QCoreApplication::applicationName();
-        QCoreApplication::setApplicationName("pecunex");
-        const QString standard =
-            QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-        QCoreApplication::setApplicationName(ownName);
-        QCOMPARE(paths::userFolders().config, standard);
-
-        qputenv("XDG_CONFIG_HOME", inHome("elsewhere").toLocal8Bit());
-        QCOMPARE(paths::userFolders().config, inHome("elsewhere/pecunex"));
-        qunsetenv("XDG_CONFIG_HOME");
-
-        QDir(inHome("Documents")).removeRecursively();
-        QCOMPARE(paths::userFolders().documents, home.path());
-        QVERIFY(QDir().mkpath(inHome("Documents")));
-        QCOMPARE(paths::userFolders().documents, inHome("Documents"));
     }
 
     // Personal.kpf: beside the program in the build tree; installed, in the configuration
