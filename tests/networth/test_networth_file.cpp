@@ -83,8 +83,8 @@ TEST(NetWorthFile, RefusesWhatTheWorksheetCouldNotHaveWritten) {
         std::string text;
     } cases[] = {
         {"ten lines", fileWith("1,0", {{1, "\"House\",1,,"}}, 10)},
-        {"count above 30", fileWith("31,0", {})},
-        {"negative count", fileWith("0,-1", {})},
+        {"count beyond 16 bits", fileWith("32768,0", {})},
+        {"count below 16 bits", fileWith("0,-32769", {})},
         {"fractional count", fileWith("1.5,0", {})},
         {"text in an amount", fileWith("1,0", {{1, "\"House\",\"lots\",,"}})},
         {"negative amount", fileWith("0,1", {{1, ",,\"Loan\",-0.5"}})},

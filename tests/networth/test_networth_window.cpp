@@ -112,7 +112,7 @@ class TestNetWorthWindow : public QObject {
         addScript("counts larger than the lines are recounted",
                   "@many.NWV:600,25\r\n\"a\",1,\"x\",3\r\n" + empty +
                       ",,,\r\n; files:$DIR/many.NWV; click:Loadnet; msgs=; counts=1/1; "
-                      "NGrid1[1]=a|1.00; Net=-$2.00");
+                      "NGrid1[1]=a|1.00; Net=$-2.00");
         addScript("prints the calculated statement",
                   "NGrid1[1,0]:House; NGrid1[1,1]:1234.5; click:NCalc; headers:1,Mine; "
                   "click:NPrinter; printed=0; Alt+P; printed=1; doc~\n\n Mine\n\n; "
