@@ -1,0 +1,39 @@
+#pragma once
+// The comparison printout (the plans side by side), a plan's schedule printout (every payment
+// or yearly totals), and both as CSV.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CompareEngine.h"
+#include "ReportFrame.h"
+
+class Printer;
+
+struct ComparedPlan {
+    LoanPlan plan;
+    PlanResult result;
+};
+
+struct CompareReportInput : ReportSettings {
+    std::vector<ComparedPlan> plans; // A, B, C in order
+    // Dates as the reader wants them (ISO text in pecunex-report, the short date on screen).
+    std::function<std::string(int)> formatDate;
+};
+
+// The letter of plan i: A, B, C.
+char planLetter(std::size_t i);
+
+// Interest saved against plan A: A's total interest minus the plan's.
+Currency interestSaved(const std::vector<ComparedPlan>& plans, std::size_t i);
+
+// The whole documents: set-up, report, end of document.
+void printComparisonDocument(Printer& printer, const CompareReportInput& in);
+void printScheduleDocument(Printer& printer, const CompareReportInput& in, std::size_t plan,
+                           bool annual);
+
+// `plan,payment,payments,last_payment,total_interest,total_paid,years,interest_saved`
+std::string comparisonCsv(const std::vector<ComparedPlan>& plans);
+// `number,date,payment,interest,principal,extra,balance`, or by year
+// `year,payments,interest,principal,balance`.
+std::string scheduleCsv(const ComparedPlan& plan, bool annual);
