@@ -3,6 +3,9 @@
 
 #include "CompareEngine.h"
 #include "Dates.h"
+#include "FileText.h"
+#include "LoanFile.h"
+#include "PlanSpec.h"
 
 namespace {
 
@@ -135,6 +138,20 @@ TEST(CompareEngine, TermEndsOnItsLastPayment) {
     const PlanResult r = calculated(weekly);
     EXPECT_LE(r.payments, 2080);
     EXPECT_GT(r.payments, 2000);
+}
+
+// A mortgage file opened under the worksheet convention gives the mortgage worksheet's own
+// figures (its printout of the sample: payment $744.90, total paid $393,933.91, interest
+// savings $53,004.61).
+TEST(CompareEngine, WorksheetConventionIsTheMortgageWorksheet) {
+    const auto text = readFileText(PECUNEX_SOURCE_DIR "/samples/Sample.umd");
+    ASSERT_TRUE(text);
+    const LoanFileRead read = readLoanFile(*text);
+    ASSERT_FALSE(read.error);
+    const PlanResult r = calculated(planFromWorksheet(read.data.input));
+    EXPECT_EQ(r.payment, money(744.90));
+    EXPECT_EQ(r.totalPaid, money(393933.91));
+    EXPECT_EQ(r.worksheetSavings, money(53004.61));
 }
 
 } // namespace

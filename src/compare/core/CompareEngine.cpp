@@ -35,6 +35,13 @@ std::int64_t roundDown(Real x) {
     return static_cast<std::int64_t>(std::floor(x * 100.0L + 1e-7L));
 }
 
+// A worksheet figure as the worksheet shows it: to the cent, halves away from zero.
+Currency toCent(Currency c) {
+    const std::int64_t raw = c.raw();
+    const std::int64_t cents = (raw >= 0 ? raw + 50 : raw - 50) / 100;
+    return fromCents(cents);
+}
+
 struct Fault {
     const char* text;
 };
@@ -241,13 +248,14 @@ Result<PlanResult> worksheetPlan(const LoanPlan& plan) {
     }
     out.payments = a.last;
     out.lastPayment = out.rows.empty() ? Currency{} : out.rows.back().payment;
-    out.totalInterest =
-        out.rows.empty() ? Currency{} : a.rows[static_cast<std::size_t>(a.last)].cumInterest;
-    out.totalPaid = a.totalPaid;
+    out.totalInterest = out.rows.empty()
+                            ? Currency{}
+                            : toCent(a.rows[static_cast<std::size_t>(a.last)].cumInterest);
+    out.totalPaid = toCent(a.totalPaid);
     out.years = a.yearsToFinal;
     if (!out.rows.empty())
         out.payoffDate = out.rows.back().date;
-    out.worksheetSavings = a.interestSavings;
+    out.worksheetSavings = toCent(a.interestSavings);
     return out;
 }
 

@@ -1,5 +1,6 @@
 #include "CompareReport.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "Csv.h"
@@ -81,6 +82,12 @@ class ComparisonReport {
         line("Total interest",
              [&](const ComparedPlan& c) { return dollars(in_, c.result.totalInterest); });
         line("Total paid", [&](const ComparedPlan& c) { return dollars(in_, c.result.totalPaid); });
+        if (std::any_of(in_.plans.begin(), in_.plans.end(),
+                        [](const ComparedPlan& c) { return c.result.worksheetSavings; }))
+            line("Worksheet savings", [&](const ComparedPlan& c) {
+                return c.result.worksheetSavings ? dollars(in_, *c.result.worksheetSavings)
+                                                 : std::string("-");
+            });
         std::vector<PrintItem> saved{Tab(LabelColumn), "Interest saved vs. A"};
         for (std::size_t i = 0; i < in_.plans.size(); ++i)
             add(saved, i, dollars(in_, interestSaved(in_.plans, i)));
