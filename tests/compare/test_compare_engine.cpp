@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "CompareEngine.h"
+#include "CompareFile.h"
 #include "Dates.h"
 #include "FileText.h"
 #include "LoanFile.h"
@@ -21,6 +22,12 @@ LoanPlan bankPlan(double principal, double rate, int compounding, int years, Con
     plan.term = years;
     plan.convention = c;
     return plan;
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
 PlanResult calculated(const LoanPlan& plan) {
@@ -152,6 +159,58 @@ TEST(CompareEngine, WorksheetConventionIsTheMortgageWorksheet) {
     EXPECT_EQ(r.payment, money(744.90));
     EXPECT_EQ(r.totalPaid, money(393933.91));
     EXPECT_EQ(r.worksheetSavings, money(53004.61));
+}
+
+// A comparison file keeps every choice of every plan: written, read and written again it is
+// the same text; what no plan could hold is refused with message 13.
+TEST(CompareFile, RoundTripAndRefusals) {
+    std::vector<LoanPlan> plans;
+    for (const char* spec :
+         {"principal=400000,rate=5.95,years=30,payment-rounding=up,extra=100,lump=0:5000:lower,"
+          "lump=24:1000:shorten,renew=60:4.25,renew=120:6",
+          "principal=5000,rate=13.1475,months=48,payment=134.57,interest-rounding=down,"
+          "loan-date=2010-03-01,first-payment=2010-04-01,convention=bank-exact",
+          "principal=250000,rate=5.25,compounding=semiannual,frequency=biweekly-acc,years=25,"
+          "convention=worksheet"}) {
+        const Result<LoanPlan> plan = parsePlanSpec(spec);
+        ASSERT_TRUE(plan) << plan.failure().what;
+        plans.push_back(plan.value());
+    }
+    const std::string text = writeCompareFile(plans);
+    const auto read = readCompareFile(text);
+    ASSERT_TRUE(read) << read.failure().what;
+    EXPECT_EQ(writeCompareFile(read.value()), text);
+    EXPECT_EQ(calculated(read.value()[2]).payment, money(744.90));
+
+    const std::string header = "\"Pecunex\",\"Compare\",1\r\n";
+    for (const std::string& bad :
+         {std::string("\"Pecunex\",\"Goal\",1\r\n1\r\n"), header + "4\r\n",
+          header + text.substr(header.size(), text.size() - header.size() - 20), text + "7\r\n",
+          replaced(text, "\"monthly\"", "\"daily\""), replaced(text, "\"up\"", "\"sideways\"")}) {
+        const auto refused = readCompareFile(bad);
+        ASSERT_FALSE(refused) << bad;
+        EXPECT_EQ(refused.failure().code, 13);
+    }
+}
+
+// A bad --plan names its key.
+TEST(PlanSpec, RefusalNamesTheKey) {
+    for (const auto& [spec, key] : std::vector<std::pair<const char*, const char*>>{
+             {"principal=-5", "principal"},
+             {"rate=101", "rate"},
+             {"years=41", "years"},
+             {"months=0", "months"},
+             {"frequency=daily", "frequency"},
+             {"lump=3:100", "lump"},
+             {"renew=0:5", "renew"},
+             {"first-payment=1/2/2027", "first-payment"},
+             {"colour=blue", "colour"},
+             {"principal", "principal"}}) {
+        const auto refused = parsePlanSpec(spec);
+        ASSERT_FALSE(refused) << spec;
+        EXPECT_NE(refused.failure().what.find(std::string(key) + " "), std::string::npos)
+            << refused.failure().what;
+    }
 }
 
 } // namespace
