@@ -30,7 +30,7 @@ bool pdfComplete(const QString& fileName) {
 
 // Draws the printout with Qt's PDF writer through a temporary file beside the target, which
 // replaces the target only when complete.
-bool writeQtPdf(const std::string& fileName, char* argv0,
+bool writeQtPdf(const std::string& fileName, Paper paper, char* argv0,
                 const std::function<void(Printer&)>& draw) {
     // The PDF is drawn without a screen, whatever display the caller may have.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -40,7 +40,7 @@ bool writeQtPdf(const std::string& fileName, char* argv0,
     const PdfApplication app(argc, argv);
     return platform::saveFileThrough(QString::fromStdString(fileName),
                                      [&](const QString& temporary) {
-                                         auto printer = QtPrinter::toPdf(temporary);
+                                         auto printer = QtPrinter::toPdf(temporary, paper);
                                          if (!printer)
                                              return false;
                                          draw(*printer);

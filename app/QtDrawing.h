@@ -9,12 +9,13 @@
 
 #include "GraphOptions.h"
 #include "GraphSeries.h"
+#include "Paper.h"
 
 class Printer;
 
 struct QtDrawing {
     bool (*graph)(const GraphRequest& request, const ChartData& data, char* argv0);
-    bool (*pdf)(const std::string& fileName, char* argv0,
+    bool (*pdf)(const std::string& fileName, Paper paper, char* argv0,
                 const std::function<void(Printer&)>& draw);
 };
 

@@ -23,10 +23,10 @@ int cannotWrite(const std::string& what) {
 
 // Draws the printout into a PDF in the printout font through a temporary file beside the
 // target, which replaces the target only when complete.
-bool writePdf(const std::string& fileName, const std::function<void(Printer&)>& draw) {
+bool writePdf(const std::string& fileName, Paper paper, const std::function<void(Printer&)>& draw) {
     return platform::saveFileThrough(
         QString::fromStdString(fileName), [&](const QString& temporary) {
-            auto printer = PdfPrinter::open(temporary.toStdString());
+            auto printer = PdfPrinter::open(temporary.toStdString(), paper);
             if (!printer)
                 return false;
             draw(*printer);
@@ -67,12 +67,12 @@ int emitReport(const ReportOutput& output, const OutputRequest& request, char** 
         return handOver(argv);
     if (graph && !qt->graph(request.graph, *output.chart, argv[0]))
         return cannotWrite(*request.graph.file);
-    if (request.pdf && !(qtPdf ? qt->pdf(*request.pdf, argv[0], output.print)
-                               : writePdf(*request.pdf, output.print)))
+    if (request.pdf && !(qtPdf ? qt->pdf(*request.pdf, request.paper, argv[0], output.print)
+                               : writePdf(*request.pdf, request.paper, output.print)))
         return cannotWrite(*request.pdf);
     if (request.csv) {
         std::cout << output.csv();
-    } else {
+    } else if (request.text || (!request.pdf && !request.graph.file)) {
         TextPrinter printer;
         output.print(printer);
         std::cout << printer.text();

@@ -1,12 +1,14 @@
 #pragma once
 // The output step every pecunex-report subcommand shares: the bar graph and the PDF when
-// asked, then the CSV or the printer text on standard output.
+// asked, then the CSV or the printer text on standard output (the text only when no file
+// was asked for, or with --text).
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "GraphOptions.h"
 #include "GraphSeries.h"
+#include "Paper.h"
 
 class Printer;
 
@@ -19,7 +21,9 @@ struct ReportOutput {
 
 struct OutputRequest {
     bool csv = false;
+    bool text = false; // the printout text on stdout beside the files
     std::optional<std::string> pdf;
+    Paper paper = Paper::Letter; // the PDF's
     GraphRequest graph;
 };
 

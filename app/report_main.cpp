@@ -23,6 +23,7 @@
 #include "LoanFile.h"
 #include "Messages.h"
 #include "NetWorthReport.h"
+#include "Paper.h"
 #include "Printer.h"
 #include "ProgramPaths.h"
 #include "ReportFrame.h"
@@ -67,7 +68,8 @@ usage:
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
-printed line, trailing blanks removed, a form feed before each new page.
+printed line, trailing blanks removed, a form feed before each new page. With --pdf or
+--graph the files are written and nothing goes to stdout, unless --text asks for it.
 
 Options may stand before or after the report's name and its file; --opt=value is the same
 as --opt value; a repeated option counts as given last; -- ends the options (a file whose
@@ -98,9 +100,14 @@ options:
   --period TEXT    budget: Weekly, 2 Weeks, Semi-monthly, Monthly, Quarterly,
                    Semi-annual or Annual (default Annual)
   --sort TEXT      budget: Names A - Z (default), Names Z - A, Amounts Hi-Lo, Amounts Lo-Hi
-  --pdf OUT.pdf    also render the printout as a PDF file (not the input file)
-  --graph OUT.png|OUT.svg   mortgage, loan, savings: also draw the worksheet's bar graph,
+  --pdf OUT.pdf    render the printout as a PDF file (not the input file), each page of
+                   the printout on one sheet
+  --paper a4|letter  the PDF's paper (default: the system's, from PAPERSIZE, then
+                   /etc/papersize, then the locale: letter in the US and Canada, else A4)
+  --graph OUT.png|OUT.svg   mortgage, loan, savings: draw the worksheet's bar graph,
                    1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
+  --text           with --pdf or --graph: the printout on stdout as well (without them
+                   it always is; --csv puts the CSV there instead)
   --help           this text
 
 Numbers are always printed with a period and commas, dates as yyyy-mm-dd.
@@ -276,7 +283,8 @@ const std::vector<Subcommand>& subcommands() {
 }
 
 bool isCommonOption(std::string_view name) {
-    for (std::string_view common : {"--header", "--font", "--currency", "--csv", "--pdf", "--help"})
+    for (std::string_view common :
+         {"--header", "--font", "--currency", "--csv", "--pdf", "--paper", "--text", "--help"})
         if (name == common)
             return true;
     return false;
@@ -303,7 +311,9 @@ bool sameFile(const fs::path& a, const fs::path& b) {
     std::error_code ec;
     if (fs::equivalent(a, b, ec))
         return true;
-    return fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec) && !ec;
+    return fs::weakly_canonical(fs::absolute(a, ec), ec) ==
+               fs::weakly_canonical(fs::absolute(b, ec), ec) &&
+           !ec;
 }
 
 Result<Request> readRequest(const CommandLine& line) {
@@ -336,6 +346,7 @@ Result<Request> readRequest(const CommandLine& line) {
     if (files == 1)
         r.file = line.operands[1];
 
+    std::optional<Paper> paper;
     for (const auto& [option, value] : line.lastUses()) {
         if (option == "--header") {
             if (hasControlCharacter(value))
@@ -354,6 +365,12 @@ Result<Request> readRequest(const CommandLine& line) {
             r.output.csv = true;
         } else if (option == "--pdf") {
             r.output.pdf = value;
+        } else if (option == "--paper") {
+            paper = paperNamed(value);
+            if (!paper)
+                return usage("--paper takes a4 or letter");
+        } else if (option == "--text") {
+            r.output.text = true;
         } else if (isGraphOption(option)) {
             if (auto refused = setGraphOption(r.output.graph, option, value))
                 return usage(*refused);
@@ -361,10 +378,15 @@ Result<Request> readRequest(const CommandLine& line) {
     }
     if (auto problem = graphRequestProblem(r.output.graph))
         return usage(*problem);
+    r.output.paper = paper ? *paper : systemPaper(paperSourcesOfThisSystem());
+    if (r.output.text && r.output.csv)
+        return usage("--text and --csv both ask for standard output");
     for (const auto* output : {&r.output.pdf, &r.output.graph.file})
         for (const std::string& input : r.files)
             if (*output && sameFile(**output, input))
                 return usage(**output + " is the file being printed, " + input);
+    if (r.output.pdf && r.output.graph.file && sameFile(*r.output.pdf, *r.output.graph.file))
+        return usage("--pdf and --graph both name " + *r.output.pdf);
     return r;
 }
 

@@ -62,6 +62,8 @@ void reportToPdf(benchmark::State& state, const char* plan) {
                                            std::string(PECUNEX_SOURCE_DIR "/bench/plans/") + plan,
                                            "--font",
                                            "1",
+                                           "--paper",
+                                           "letter",
                                            "--pdf",
                                            pdf.string()};
     for (auto _ : state) {
@@ -74,6 +76,7 @@ void reportToPdf(benchmark::State& state, const char* plan) {
     if (const long kib = peakOf(args); kib > 0)
         state.counters["peak_mib"] = static_cast<double>(kib) / 1024.0;
     std::error_code ec;
+    state.counters["pdf_kb"] = static_cast<double>(std::filesystem::file_size(pdf, ec)) / 1000.0;
     std::filesystem::remove(pdf, ec);
 }
 

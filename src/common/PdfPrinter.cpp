@@ -1,19 +1,23 @@
 #include "PdfPrinter.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+
+#include <zlib.h>
 
 #include "FileText.h"
 #include "TrueTypeFont.h"
 
 namespace {
 
-// Letter paper, in points; a quarter inch all round.
-constexpr double PageWidth = 612;
-constexpr double PageHeight = 792;
+// A quarter inch all round, in points.
 constexpr double Margin = 18;
-constexpr double PrintableHeight = PageHeight - 2 * Margin;
+
+// Speed over the last few per cent of size: a printout's pages repeat themselves so much
+// that zlib's fastest level already takes most of them away.
+constexpr int CompressionLevel = 1;
 
 // The objects that come before the pages.
 constexpr int CatalogObject = 1;
@@ -24,14 +28,22 @@ constexpr int CidFontObject = 5;
 constexpr int DescriptorObject = 6;
 constexpr int FontFileObject = 7;
 constexpr int ToUnicodeObject = 8;
-constexpr int FirstPageObject = 9;
+constexpr int EncodingObject = 9;
+constexpr int FirstPageObject = 10;
+
+// The codes of the characters in the page text: ASCII's own single bytes, so the text reads
+// as it prints, and two bytes from 0x8000 on for every other character, in the order they
+// first appear.
+constexpr unsigned FirstWideCode = 0x8000;
+constexpr std::size_t WideCodes = 0x8000;
 
 // Written out in pieces of about this size.
 constexpr std::size_t FlushSize = 64 * 1024;
 
-void appendNumber(std::string& out, double value) {
+void appendNumber(std::string& out, double value, int decimals = 3) {
     char text[32];
-    char* end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 3).ptr;
+    char* end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
     while (end[-1] == '0')
         --end;
     if (end[-1] == '.')
@@ -47,28 +59,57 @@ void appendInt(std::string& out, long long value) {
     out.append(text, std::to_chars(text, text + sizeof text, value).ptr);
 }
 
-// A length given in thousandths, as a decimal number.
-void appendThousandths(std::string& out, long long value) {
-    if (value < 0) {
-        out += '-';
-        value = -value;
-    }
-    appendInt(out, value / 1000);
-    if (const long long fraction = value % 1000; fraction != 0) {
-        char digits[4] = {char('0' + fraction / 100), char('0' + fraction / 10 % 10),
-                          char('0' + fraction % 10), 0};
-        std::size_t length = 3;
-        while (digits[length - 1] == '0')
-            --length;
-        out += '.';
-        out.append(digits, length);
-    }
+void appendHex(std::string& out, unsigned value, int digits = 4) {
+    static constexpr char Digits[] = "0123456789ABCDEF";
+    for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+        out += Digits[(value >> shift) & 0xF];
 }
 
-void appendHex4(std::string& out, unsigned value) {
-    static constexpr char Digits[] = "0123456789ABCDEF";
-    for (int shift = 12; shift >= 0; shift -= 4)
-        out += Digits[(value >> shift) & 0xF];
+// A byte of a literal string.
+void appendStringByte(std::string& out, char byte) {
+    if (byte == '(' || byte == ')' || byte == '\\')
+        out += '\\';
+    if (byte == '\r')
+        out += "\\r"; // a bare one would be read as a line end
+    else
+        out += byte;
+}
+
+// A character map of the codes above, to CIDs or to Unicode text: `entries` blocks of
+// "<code> value" lines under `operation` (cidchar or bfchar).
+struct CharMapEntry {
+    unsigned code;
+    std::string value;
+};
+std::string charMap(const char* ordering, const char* name, int type, const char* operation,
+                    const std::vector<CharMapEntry>& entries) {
+    std::string map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
+                      "/CIDSystemInfo << /Registry (Adobe) /Ordering (";
+    map += ordering;
+    map += ") /Supplement 0 >> def\n/CMapName /";
+    map += name;
+    map += " def\n/CMapType ";
+    appendInt(map, type);
+    map += " def\n2 begincodespacerange\n<00> <7F>\n<8000> <FFFF>\nendcodespacerange\n";
+    for (std::size_t at = 0; at < entries.size(); at += 100) {
+        const std::size_t block = std::min<std::size_t>(100, entries.size() - at);
+        appendInt(map, static_cast<long long>(block));
+        map += " begin";
+        map += operation;
+        map += '\n';
+        for (std::size_t k = at; k < at + block; ++k) {
+            map += '<';
+            appendHex(map, entries[k].code, entries[k].code < 0x80 ? 2 : 4);
+            map += "> ";
+            map += entries[k].value;
+            map += '\n';
+        }
+        map += "end";
+        map += operation;
+        map += '\n';
+    }
+    map += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+    return map;
 }
 
 // The characters of a UTF-8 line; a broken sequence counts as one U+FFFD per byte.
@@ -93,13 +134,56 @@ void decodeUtf8(std::string_view text, std::vector<char32_t>& chars) {
     }
 }
 
+// Six capital letters from the glyphs a subset keeps, the tag a subset font's name carries.
+std::string subsetTag(const std::vector<std::uint16_t>& glyphs) {
+    std::uint32_t hash = 2166136261u; // FNV-1a
+    for (const std::uint16_t glyph : glyphs)
+        hash = (hash ^ glyph) * 16777619u;
+    std::string tag(6, 'A');
+    for (char& letter : tag) {
+        letter = char('A' + hash % 26);
+        hash /= 26;
+    }
+    return tag + "+";
+}
+
 } // namespace
 
-PdfPrinter::PdfPrinter(std::string path, std::shared_ptr<const TrueTypeFont> font)
-    : path_(std::move(path)), font_(std::move(font)), offsets_(FirstPageObject, 0),
-      charOfGlyph_(std::size_t(font_->glyphCount()), 0), asciiGlyphs_(128) {
+// One zlib state for every stream of the document, reset between them.
+struct PdfPrinter::Compressor {
+    z_stream z{};
+    bool ready = false;
+    std::string out;
+
+    Compressor() { ready = deflateInit(&z, CompressionLevel) == Z_OK; }
+    ~Compressor() {
+        if (ready)
+            deflateEnd(&z);
+    }
+    Compressor(const Compressor&) = delete;
+    Compressor& operator=(const Compressor&) = delete;
+
+    // `data` compressed into `out`; false when zlib failed.
+    bool compress(std::string_view data) {
+        if (!ready || deflateReset(&z) != Z_OK)
+            return false;
+        out.resize(deflateBound(&z, static_cast<uLong>(data.size())));
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.data()));
+        z.avail_in = static_cast<uInt>(data.size());
+        z.next_out = reinterpret_cast<Bytef*>(out.data());
+        z.avail_out = static_cast<uInt>(out.size());
+        const bool done = deflate(&z, Z_FINISH) == Z_STREAM_END;
+        out.resize(out.size() - z.avail_out);
+        return done;
+    }
+};
+
+PdfPrinter::PdfPrinter(std::string path, std::shared_ptr<const TrueTypeFont> font, Paper paper)
+    : path_(std::move(path)), font_(std::move(font)), paper_(paperSize(paper)),
+      compressor_(std::make_unique<Compressor>()), offsets_(FirstPageObject, 0), asciiGlyphs_(128) {
     for (char32_t c = 0; c < 128; ++c)
         asciiGlyphs_[c] = font_->glyphOf(c);
+    PdfPrinter::selectFont(0);
     out_.reserve(FlushSize + FlushSize / 2);
     out_ = "%PDF-1.4\n%\xE2\xE3\xCF\xD3\n";
 }
@@ -122,30 +206,49 @@ std::shared_ptr<const TrueTypeFont> PdfPrinter::printoutFont() {
     return font;
 }
 
-std::unique_ptr<PdfPrinter> PdfPrinter::open(std::string path) {
+std::unique_ptr<PdfPrinter> PdfPrinter::open(std::string path, Paper paper) {
     auto font = printoutFont();
-    return font ? std::make_unique<PdfPrinter>(std::move(path), std::move(font)) : nullptr;
+    return font ? std::make_unique<PdfPrinter>(std::move(path), std::move(font), paper) : nullptr;
 }
 
 bool PdfPrinter::selectFont(int fontChoice) {
-    points_ = fontChoice >= 1 && fontChoice <= 3 ? 9 + fontChoice : 10;
+    if (fontChoice < 1 || fontChoice > 3)
+        fontChoice = 0;
+    points_ = fontChoice == 0 ? 10 : 9 + fontChoice;
+    const TrueTypeFont& f = *font_;
+    const double scale = points_ / f.unitsPerEm();
+    grid_ = printGrid(paper_.width - 2 * Margin, paper_.height - 2 * Margin,
+                      f.advanceOf(asciiGlyphs_[U'M']) * scale,
+                      (f.ascender() - f.descender() + f.lineGap()) * scale, fontChoice);
     return !failed_;
 }
 
-std::uint16_t PdfPrinter::glyphOf(char32_t c) {
-    const std::uint16_t glyph = c < 128 ? asciiGlyphs_[c] : font_->glyphOf(c);
-    if (charOfGlyph_[glyph] == 0)
-        charOfGlyph_[glyph] = c;
-    return glyph;
+void PdfPrinter::appendCode(char32_t c) {
+    if (c < 0x80) {
+        asciiUsed_[c] = true;
+        appendStringByte(page_, char(c));
+        return;
+    }
+    auto [at, added] = wideCodes_.try_emplace(c, std::uint16_t(wideChars_.size()));
+    if (added && wideChars_.size() == WideCodes) {
+        // Out of codes (32,768 characters): the missing-character glyph.
+        wideCodes_.erase(at);
+        asciiUsed_[0] = true;
+        page_ += '\0';
+        return;
+    }
+    if (added)
+        wideChars_.push_back(c);
+    page_ += char(0x80 | at->second >> 8);
+    appendStringByte(page_, char(at->second & 0xFF));
 }
 
 void PdfPrinter::startPage() {
     page_ = "BT\n";
     pageFontPoints_ = 0;
-    runX_ = 0;
-    runY_ = 0;
+    placed_ = false;
     pageOpen_ = true;
-    y_ = 0;
+    line_ = 0;
 }
 
 void PdfPrinter::finishPage() {
@@ -155,16 +258,11 @@ void PdfPrinter::finishPage() {
     const int pageObject = FirstPageObject + 2 * int(pageObjects_.size());
     pageObjects_.push_back(pageObject);
     beginObject(pageObject);
-    out_ += "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 792] /Resources << /Font << /F1 4 "
-            "0 R >> >> /Contents ";
+    out_ += "<< /Type /Page /Parent 2 0 R /Contents ";
     appendInt(out_, pageObject + 1);
     out_ += " 0 R >>\nendobj\n";
     beginObject(pageObject + 1);
-    out_ += "<< /Length ";
-    appendInt(out_, static_cast<long long>(page_.size()));
-    out_ += " >>\nstream\n";
-    out_ += page_;
-    out_ += "endstream\nendobj\n";
+    writeStream(page_);
     pageOpen_ = false;
     if (out_.size() >= FlushSize)
         flush();
@@ -190,51 +288,66 @@ void PdfPrinter::emitLine(std::string_view line) {
         finishPage();
         startPage();
     }
-    const double scale = points_ / font_->unitsPerEm();
-    const double lineSpacing = (font_->ascender() - font_->descender() + font_->lineGap()) * scale;
-    if (y_ > 0 && y_ + lineSpacing > PrintableHeight) {
+    if (line_ >= grid_.linesPerSheet) {
         // A page fuller than the sheet runs on to the next sheet, as a printer does.
         finishPage();
         startPage();
     }
-    const double baseline = y_ + font_->ascender() * scale;
-    decodeUtf8(line, chars_);
-    for (std::size_t column = 0; column < chars_.size();) {
-        if (chars_[column] == U' ') {
-            ++column;
-            continue;
-        }
-        std::size_t end = column;
-        while (end < chars_.size() && chars_[end] != U' ')
-            ++end;
-        placeRun(chars_, column, end, baseline);
-        column = end;
+    line = line.substr(0, line.find_last_not_of(' ') + 1);
+    if (line.empty()) {
+        if (placed_)
+            page_ += "T*\n";
+        ++line_;
+        return;
     }
-    y_ += lineSpacing;
+    if (pageFontPoints_ != points_)
+        setPageFont();
+    if (!placed_) {
+        // The first line drawn on the page, or in a new size: placed on its own line of the
+        // grid; each line after it one line pitch (the leading) further down.
+        page_ += "1 0 0 1 ";
+        appendNumber(page_, Margin);
+        page_ += ' ';
+        appendNumber(page_, paper_.height - Margin - line_ * grid_.line -
+                                font_->ascender() * points_ / font_->unitsPerEm());
+        page_ += " Tm\n";
+    }
+    // The whole line in one string, its blanks drawn too: every character then stands on
+    // its cell without a move of its own.
+    page_ += '(';
+    if (std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; })) {
+        for (const char c : line) {
+            asciiUsed_[std::size_t(c)] = true;
+            appendStringByte(page_, c);
+        }
+    } else {
+        decodeUtf8(line, chars_);
+        for (const char32_t c : chars_)
+            appendCode(c);
+    }
+    page_ += placed_ ? ")'\n" : ") Tj\n";
+    placed_ = true;
+    ++line_;
 }
 
-void PdfPrinter::placeRun(const std::vector<char32_t>& chars, std::size_t first, std::size_t end,
-                          double baseline) {
-    if (pageFontPoints_ != points_) {
-        page_ += "/F1 ";
-        appendNumber(page_, points_);
-        page_ += " Tf\n";
-        pageFontPoints_ = points_;
-    }
-    const double cell = font_->advanceOf(asciiGlyphs_[U'M']) * points_ / font_->unitsPerEm();
-    // Each run moves from where the run before it started.
-    // In thousandths of a point, so that the moves add up to the very places.
-    const long long x = std::llround((Margin + double(first) * cell) * 1000);
-    const long long y = std::llround((PageHeight - Margin - baseline) * 1000);
-    appendThousandths(page_, x - runX_);
-    page_ += ' ';
-    appendThousandths(page_, y - runY_);
-    page_ += " Td <";
-    runX_ = x;
-    runY_ = y;
-    for (std::size_t i = first; i < end; ++i)
-        appendHex4(page_, glyphOf(chars[i]));
-    page_ += "> Tj\n";
+// The width every glyph is given, in thousandths of the size: the standard glyph's advance,
+// whole (as readers take it).
+int PdfPrinter::glyphWidth() const {
+    return int(std::lround(font_->advanceOf(asciiGlyphs_[U'M']) * 1000.0 / font_->unitsPerEm()));
+}
+
+// The size, the glyphs' width stretched to exactly a cell (narrower than the font's own where
+// 80 columns of it would not fit the sheet) and the leading, for the lines that follow.
+void PdfPrinter::setPageFont() {
+    page_ += "/F1 ";
+    appendNumber(page_, points_);
+    page_ += " Tf ";
+    appendNumber(page_, 100 * grid_.cell / (glyphWidth() * points_ / 1000), 4);
+    page_ += " Tz ";
+    appendNumber(page_, grid_.line, 5);
+    page_ += " TL\n";
+    pageFontPoints_ = points_;
+    placed_ = false;
 }
 
 // The new page is started by the next line, so a break at the end leaves no empty page.
@@ -258,7 +371,12 @@ void PdfPrinter::emitEndDocument() {
     }
     out_ += "] /Count ";
     appendInt(out_, static_cast<long long>(pageObjects_.size()));
-    out_ += " >>\nendobj\n";
+    // The sheet and the font, the same for every page, are the pages' own by inheritance.
+    out_ += " /MediaBox [0 0 ";
+    appendNumber(out_, paper_.width);
+    out_ += ' ';
+    appendNumber(out_, paper_.height);
+    out_ += "] /Resources << /Font << /F1 4 0 R >> >> >>\nendobj\n";
     beginObject(InfoObject);
     out_ += "<< /Title (Pecunex printout) /Producer (Pecunex) >>\nendobj\n";
     writeFontObjects();
@@ -270,13 +388,26 @@ void PdfPrinter::emitEndDocument() {
     file_ = nullptr;
 }
 
-std::size_t PdfPrinter::beginObject(int number) {
+void PdfPrinter::beginObject(int number) {
     if (offsets_.size() <= std::size_t(number))
         offsets_.resize(std::size_t(number) + 1, 0);
     offsets_[std::size_t(number)] = written_ + out_.size();
     appendInt(out_, number);
     out_ += " 0 obj\n";
-    return out_.size();
+}
+
+// The stream of the object begun, compressed (plain should zlib ever fail), and its end.
+void PdfPrinter::writeStream(std::string_view data, std::string_view extraKeys) {
+    const bool compressed = compressor_->compress(data);
+    const std::string_view bytes = compressed ? std::string_view(compressor_->out) : data;
+    out_ += "<< /Length ";
+    appendInt(out_, static_cast<long long>(bytes.size()));
+    if (compressed)
+        out_ += " /Filter /FlateDecode";
+    out_ += extraKeys;
+    out_ += " >>\nstream\n";
+    out_ += bytes;
+    out_ += "\nendstream\nendobj\n";
 }
 
 void PdfPrinter::writeFontObjects() {
@@ -287,31 +418,48 @@ void PdfPrinter::writeFontObjects() {
         appendNumber(s, value * toText);
         return s;
     };
-    const std::string name = "/" + f.postScriptName();
+    // Every code used, with its character and glyph.
+    std::vector<CharMapEntry> toGlyph, toUnicode;
+    std::vector<std::uint16_t> glyphs = {0}; // the missing-character glyph always kept
+    std::vector<char32_t> characters;
+    const auto use = [&](unsigned code, char32_t c, std::uint16_t glyph) {
+        toGlyph.push_back({code, std::to_string(glyph)});
+        std::string text = "<";
+        if (c > 0xFFFF) {
+            appendHex(text, 0xD800 + ((c - 0x10000) >> 10));
+            appendHex(text, 0xDC00 + ((c - 0x10000) & 0x3FF));
+        } else {
+            appendHex(text, unsigned(c));
+        }
+        toUnicode.push_back({code, text + ">"});
+        glyphs.push_back(glyph);
+        characters.push_back(c);
+    };
+    for (char32_t c = 0; c < 0x80; ++c)
+        if (asciiUsed_[c])
+            use(c, c, asciiGlyphs_[c]);
+    for (std::size_t k = 0; k < wideChars_.size(); ++k)
+        use(FirstWideCode + unsigned(k), wideChars_[k], f.glyphOf(wideChars_[k]));
+    std::sort(glyphs.begin(), glyphs.end());
+    glyphs.erase(std::unique(glyphs.begin(), glyphs.end()), glyphs.end());
+
+    // The font cut down to those glyphs.
+    const std::optional<std::string> subset = f.subset(glyphs, characters);
+    const std::string& program = subset ? *subset : f.file();
+    const std::string name = "/" + (subset ? subsetTag(glyphs) : "") + f.postScriptName();
 
     beginObject(FontObject);
     out_ += "<< /Type /Font /Subtype /Type0 /BaseFont " + name +
-            " /Encoding /Identity-H /DescendantFonts [5 0 R] /ToUnicode 8 0 R >>\nendobj\n";
+            " /Encoding 9 0 R /DescendantFonts [5 0 R] /ToUnicode 8 0 R >>\nendobj\n";
 
-    // Widths in whole units, cut down: a glyph then ends a hair before its cell does, and a
-    // text reader that counts the blanks of a gap by its width finds every one of them.
-    const auto width = [&](std::uint16_t glyph) {
-        return static_cast<long long>(f.advanceOf(glyph) * toText);
-    };
+    // Every glyph as wide as every other: each character of a line moves the next one column
+    // on, blanks included.
     beginObject(CidFontObject);
     out_ += "<< /Type /Font /Subtype /CIDFontType2 /BaseFont " + name +
             " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >> "
             "/FontDescriptor 6 0 R /CIDToGIDMap /Identity /DW ";
-    appendInt(out_, width(asciiGlyphs_[U'M'])); // the blank, never drawn, among them
-    out_ += " /W [";
-    for (std::size_t glyph = 0; glyph < charOfGlyph_.size(); ++glyph)
-        if (charOfGlyph_[glyph] != 0) {
-            appendInt(out_, static_cast<long long>(glyph));
-            out_ += " [";
-            appendInt(out_, width(std::uint16_t(glyph)));
-            out_ += "] ";
-        }
-    out_ += "] >>\nendobj\n";
+    appendInt(out_, glyphWidth());
+    out_ += " >>\nendobj\n";
 
     beginObject(DescriptorObject);
     const auto& box = f.boundingBox();
@@ -324,47 +472,21 @@ void PdfPrinter::writeFontObjects() {
             " /CapHeight " + units(f.capHeight()) + " /StemV 80 /FontFile2 7 0 R >>\nendobj\n";
 
     beginObject(FontFileObject);
-    out_ += "<< /Length ";
-    appendInt(out_, static_cast<long long>(f.file().size()));
-    out_ += " /Length1 ";
-    appendInt(out_, static_cast<long long>(f.file().size()));
-    out_ += " >>\nstream\n";
-    out_ += f.file();
-    out_ += "\nendstream\nendobj\n";
+    writeStream(program, " /Length1 " + std::to_string(program.size()));
 
-    // Which characters the glyphs show, for copying and searching the text.
-    std::string map = "/CIDInit /ProcSet findresource begin\n12 dict begin\nbegincmap\n"
-                      "/CIDSystemInfo << /Registry (Adobe) /Ordering (UCS) /Supplement 0 >> def\n"
-                      "/CMapName /Adobe-Identity-UCS def\n/CMapType 2 def\n"
-                      "1 begincodespacerange\n<0000> <FFFF>\nendcodespacerange\n";
-    std::vector<std::size_t> used;
-    for (std::size_t glyph = 1; glyph < charOfGlyph_.size(); ++glyph)
-        if (charOfGlyph_[glyph] != 0)
-            used.push_back(glyph);
-    for (std::size_t at = 0; at < used.size(); at += 100) {
-        const std::size_t block = std::min<std::size_t>(100, used.size() - at);
-        appendInt(map, static_cast<long long>(block));
-        map += " beginbfchar\n";
-        for (std::size_t k = at; k < at + block; ++k) {
-            const char32_t c = charOfGlyph_[used[k]];
-            map += '<';
-            appendHex4(map, unsigned(used[k]));
-            map += "> <";
-            if (c > 0xFFFF) {
-                appendHex4(map, 0xD800 + ((c - 0x10000) >> 10));
-                appendHex4(map, 0xDC00 + ((c - 0x10000) & 0x3FF));
-            } else {
-                appendHex4(map, unsigned(c));
-            }
-            map += ">\n";
-        }
-        map += "endbfchar\n";
-    }
-    map += "endcmap\nCMapName currentdict /CMap defineresource pop\nend\nend\n";
+    // Which glyph each code draws, and which characters the codes stand for (for copying and
+    // searching the text): both small, left plain.
+    const std::string encoding = charMap("Identity", "Pecunex-Printout", 1, "cidchar", toGlyph);
+    beginObject(EncodingObject);
+    out_ += "<< /Type /CMap /CMapName /Pecunex-Printout /CIDSystemInfo << /Registry (Adobe) "
+            "/Ordering (Identity) /Supplement 0 >> /Length ";
+    appendInt(out_, static_cast<long long>(encoding.size()));
+    out_ += " >>\nstream\n" + encoding + "endstream\nendobj\n";
+    const std::string unicode = charMap("UCS", "Pecunex-Printout-UCS", 2, "bfchar", toUnicode);
     beginObject(ToUnicodeObject);
     out_ += "<< /Length ";
-    appendInt(out_, static_cast<long long>(map.size()));
-    out_ += " >>\nstream\n" + map + "endstream\nendobj\n";
+    appendInt(out_, static_cast<long long>(unicode.size()));
+    out_ += " >>\nstream\n" + unicode + "endstream\nendobj\n";
 }
 
 void PdfPrinter::writeTrailer(int objects) {

@@ -1,5 +1,7 @@
 #include "Printer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <span>
 
 #include "NumberFormat.h"
@@ -69,6 +71,20 @@ int linesPerPageFor(int fontChoice) {
     default:
         return 53;
     }
+}
+
+int sheetLinesFor(int fontChoice) {
+    return 1 + linesPerPageFor(fontChoice) + 3;
+}
+
+PrintGrid printGrid(double printableWidth, double printableHeight, double advance,
+                    double lineSpacing, int fontChoice) {
+    PrintGrid grid;
+    grid.cell = std::min(advance, printableWidth / PrintColumns);
+    grid.line = std::min(lineSpacing, printableHeight / sheetLinesFor(fontChoice));
+    // A hair of tolerance, so that rounding never costs the last line its place.
+    grid.linesPerSheet = std::max(1, int(std::floor(printableHeight / grid.line + 1e-6)));
+    return grid;
 }
 
 int printerSetUp(Printer& printer, int fontChoice) {

@@ -92,6 +92,24 @@ int printerSetUp(Printer& printer, int fontChoice);
 // Page length for a font choice, 53 for anything else.
 int linesPerPageFor(int fontChoice);
 
+// The widest line a printout prints, in characters.
+constexpr int PrintColumns = 80;
+
+// The most lines a page of a printout holds at a font choice: the set-up's empty line, the
+// lines the page length counts, the two empty lines and the footer of the break.
+int sheetLinesFor(int fontChoice);
+
+// The character grid a printer lays a page on, in its own units: lines at the font's
+// natural spacing, closer where a page's most lines would not fit the printable height;
+// cells at the font's advance, narrower where 80 of them would not fit its width.
+struct PrintGrid {
+    double cell = 0;
+    double line = 0;
+    int linesPerSheet = 0; // whole lines that fit the printable height
+};
+PrintGrid printGrid(double printableWidth, double printableHeight, double advance,
+                    double lineSpacing, int fontChoice);
+
 // Hands out the printer a printout goes to: the system printer, or a PDF file the user
 // names when no printer is installed. nullptr when the user cancelled.
 class PrinterProvider {

@@ -2,8 +2,11 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string_view>
 #include <vector>
+
+#include <hb-subset.h>
 
 namespace {
 
@@ -194,6 +197,41 @@ int TrueTypeFont::advanceOf(std::uint16_t glyph) const {
     const Bytes b{file_};
     const int metric = glyph < longMetrics_ ? glyph : longMetrics_ - 1;
     return int(b.u16(hmtx_ + std::size_t(metric) * 4));
+}
+
+std::optional<std::string> TrueTypeFont::subset(const std::vector<std::uint16_t>& glyphs,
+                                                const std::vector<char32_t>& characters) const {
+    const std::unique_ptr<hb_blob_t, void (*)(hb_blob_t*)> blob(
+        hb_blob_create(file_.data(), static_cast<unsigned>(file_.size()), HB_MEMORY_MODE_READONLY,
+                       nullptr, nullptr),
+        hb_blob_destroy);
+    const std::unique_ptr<hb_face_t, void (*)(hb_face_t*)> face(hb_face_create(blob.get(), 0),
+                                                                hb_face_destroy);
+    const std::unique_ptr<hb_subset_input_t, void (*)(hb_subset_input_t*)> input(
+        hb_subset_input_create_or_fail(), hb_subset_input_destroy);
+    if (!input)
+        return std::nullopt;
+    hb_set_t* const glyphSet = hb_subset_input_glyph_set(input.get());
+    for (const std::uint16_t glyph : glyphs)
+        hb_set_add(glyphSet, glyph);
+    hb_set_t* const characterSet = hb_subset_input_unicode_set(input.get());
+    for (const char32_t c : characters)
+        hb_set_add(characterSet, c);
+    // The document's text names glyphs by their numbers in the whole font.
+    hb_subset_input_set_flags(input.get(), HB_SUBSET_FLAGS_RETAIN_GIDS |
+                                               HB_SUBSET_FLAGS_NO_HINTING |
+                                               HB_SUBSET_FLAGS_NOTDEF_OUTLINE);
+    const std::unique_ptr<hb_face_t, void (*)(hb_face_t*)> cut(
+        hb_subset_or_fail(face.get(), input.get()), hb_face_destroy);
+    if (!cut)
+        return std::nullopt;
+    const std::unique_ptr<hb_blob_t, void (*)(hb_blob_t*)> bytes(hb_face_reference_blob(cut.get()),
+                                                                 hb_blob_destroy);
+    unsigned length = 0;
+    const char* data = hb_blob_get_data(bytes.get(), &length);
+    if (!data || length == 0)
+        return std::nullopt;
+    return std::string(data, length);
 }
 
 std::string printoutFontPath() {

@@ -1,10 +1,12 @@
 #pragma once
-// A TrueType font file read just far enough to set text in it and embed it whole in a PDF:
-// its metrics, the glyph of a character and the advance of a glyph.
+// A TrueType font file read just far enough to set text in it and embed it in a PDF: its
+// metrics, the glyph of a character, the advance of a glyph, and the font cut down to the
+// glyphs a document uses.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class TrueTypeFont {
   public:
@@ -30,6 +32,12 @@ class TrueTypeFont {
     int glyphCount() const { return glyphCount_; }
     // Advance width of a glyph in font units.
     int advanceOf(std::uint16_t glyph) const;
+
+    // The font file with only `glyphs` (and the missing-character glyph) left in it, each at
+    // its own glyph number, `characters` mapped to theirs, no hinting: HarfBuzz's subsetter
+    // cuts it. nullopt when it cannot.
+    std::optional<std::string> subset(const std::vector<std::uint16_t>& glyphs,
+                                      const std::vector<char32_t>& characters) const;
 
   private:
     TrueTypeFont() = default;

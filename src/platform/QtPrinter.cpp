@@ -28,10 +28,12 @@
 #include <QString>
 #include <QTemporaryFile>
 
+#include "PdfPrinter.h"
+
 namespace {
 
-// A quarter inch all round leaves room for 80 columns at 12 points and for the longest
-// pages the reports print at 10 points.
+// A quarter inch all round, as the printout font's own PDF writer has it; printGrid fits the
+// longest pages and 80 columns into what is left.
 const QMarginsF PageMargins(0.25, 0.25, 0.25, 0.25);
 
 // What a QPrinter's high resolution gives a PDF.
@@ -88,23 +90,26 @@ struct QtPrinter::Impl {
     std::array<quint32, 128> asciiGlyphs{}; // glyph of each ASCII character, NotLookedUp first
     QList<quint32> glyphs;                  // the line being drawn, reused from line to line
     QList<QPointF> positions;
-    qreal advance = 0;     // width of one character cell
-    qreal lineSpacing = 0; // distance from one line to the next
+    int fontChoice = 0;
+    PrintGrid grid; // cell width and line pitch for that font on this page
     qreal ascent = 0;
-    qreal y = 0;         // top of the next line, from the top of the printable area
+    int line = 0;        // the next line's place on the sheet, from 0
     bool failed = false; // the printer could not be opened or closed
     bool pageBreakPending = false;
 
     static constexpr quint32 NotLookedUp = 0xFFFFFFFF;
 
-    void useFont(const QFont& f) {
+    void useFont(int choice) {
         // Every page selects its font again; the same font keeps what was worked out for it.
-        if (rawFont.isValid() && f == font)
+        const QFont f = fontForChoice(choice);
+        if (rawFont.isValid() && f == font && choice == fontChoice)
             return;
         font = f;
+        fontChoice = choice;
         const QFontMetricsF metrics(font, printer.get());
-        advance = metrics.horizontalAdvance(QLatin1Char('M'));
-        lineSpacing = metrics.lineSpacing();
+        const QRectF page = pageRect();
+        grid = printGrid(page.width(), page.height(), metrics.horizontalAdvance(QLatin1Char('M')),
+                         metrics.lineSpacing(), choice);
         ascent = metrics.ascent();
         rawFont = QRawFont::fromFont(QFont(font, printer.get()));
         asciiGlyphs.fill(NotLookedUp);
@@ -154,7 +159,7 @@ struct QtPrinter::Impl {
                 return true;
             const quint32 glyph = glyphOf(c);
             glyphs.append(glyph);
-            positions.append(QPointF(qreal(column) * advance, 0));
+            positions.append(QPointF(qreal(column) * grid.cell, 0));
             return glyph != 0;
         };
         const bool ascii =
@@ -192,7 +197,7 @@ struct QtPrinter::Impl {
             qsizetype end = column;
             while (end < characters.size() && characters[end] != U' ')
                 ++end;
-            painter.drawText(QPointF(qreal(column) * advance, baseline),
+            painter.drawText(QPointF(qreal(column) * grid.cell, baseline),
                              QString::fromUcs4(
                                  reinterpret_cast<const char32_t*>(characters.constData() + column),
                                  end - column));
@@ -212,32 +217,31 @@ struct QtPrinter::Impl {
         }
         painter.setFont(font);
         painter.setPen(Qt::black);
-        y = 0;
+        line = 0;
         return true;
     }
 
     QRectF pageRect() const { return printer->pageLayout().paintRectPixels(resolution); }
-    qreal pageHeight() const { return pageRect().height(); }
 
     void startNewPage() {
         printer->newPage();
-        y = 0;
+        line = 0;
     }
 
-    void drawLine(std::string_view line) {
+    void drawLine(std::string_view text) {
         if (!begin())
             return;
         if (pageBreakPending) {
             pageBreakPending = false;
             startNewPage();
-        } else if (y > 0 && y + lineSpacing > pageHeight()) {
+        } else if (line >= grid.linesPerSheet) {
             // A page fuller than the sheet runs on to the next sheet, as a printer does.
             startNewPage();
         }
-        const qreal baseline = y + ascent;
-        if (!drawGlyphRun(line, baseline))
-            drawTextRuns(line, baseline);
-        y += lineSpacing;
+        const qreal baseline = line * grid.line + ascent;
+        if (!drawGlyphRun(text, baseline))
+            drawTextRuns(text, baseline);
+        ++line;
     }
 };
 
@@ -245,12 +249,12 @@ QtPrinter::QtPrinter(std::unique_ptr<QPrinter> printer) : d_(std::make_unique<Im
     d_->resolution = printer->resolution();
     d_->printer = std::move(printer);
     d_->printer->setPageMargins(PageMargins, QPageLayout::Inch);
-    d_->useFont(fontForChoice(0));
+    d_->useFont(0);
 }
 
 QtPrinter::QtPrinter(std::unique_ptr<Impl> d) : d_(std::move(d)) {
     d_->printer->setPageMargins(PageMargins, QPageLayout::Inch);
-    d_->useFont(fontForChoice(0));
+    d_->useFont(0);
 }
 
 QtPrinter::~QtPrinter() {
@@ -259,12 +263,11 @@ QtPrinter::~QtPrinter() {
 }
 
 // A PDF file needs no printer: Qt's PDF writer takes it without loading the print system.
-std::unique_ptr<QtPrinter> QtPrinter::toPdf(const QString& fileName) {
+std::unique_ptr<QtPrinter> QtPrinter::toPdf(const QString& fileName, Paper paper) {
     keepPdfBuffers();
     auto writer = std::make_unique<QPdfWriter>(fileName);
     writer->setResolution(PdfResolution);
-    // The reports were laid out for Letter paper: 80 columns at 12 points.
-    writer->setPageSize(QPageSize(QPageSize::Letter));
+    writer->setPageSize(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
     writer->setTitle(QStringLiteral("Pecunex printout"));
     auto d = std::make_unique<Impl>();
     d->resolution = writer->resolution();
@@ -273,7 +276,7 @@ std::unique_ptr<QtPrinter> QtPrinter::toPdf(const QString& fileName) {
 }
 
 bool QtPrinter::selectFont(int fontChoice) {
-    d_->useFont(fontForChoice(fontChoice));
+    d_->useFont(fontChoice >= 1 && fontChoice <= 3 ? fontChoice : 0);
     return !d_->failed;
 }
 
@@ -323,9 +326,52 @@ bool QtPrinter::failed() const {
     return d_->failed;
 }
 
+namespace {
+
+// A printout to a PDF file the user named: text through the printout font's own writer,
+// the one pecunex-report uses, a picture through Qt's. The first thing printed decides; Qt's
+// writer takes the text too where the printout font is not installed.
+class PdfFilePrinter : public Printer {
+  public:
+    PdfFilePrinter(QString fileName, Paper paper) : fileName_(std::move(fileName)), paper_(paper) {}
+
+    bool selectFont(int fontChoice) override { return target().selectFont(fontChoice); }
+    bool printImage(const PrintImage& image) override {
+        if (!target_)
+            target_ = QtPrinter::toPdf(fileName_, paper_);
+        return target_->printImage(image);
+    }
+
+  protected:
+    void emitLine(std::string_view line) override { target().print({line}); }
+    void emitPageBreak() override {
+        if (target_)
+            target_->newPage();
+    }
+    void emitEndDocument() override {
+        if (target_)
+            target_->endDocument();
+    }
+
+  private:
+    Printer& target() {
+        if (!target_)
+            target_ = PdfPrinter::open(fileName_.toStdString(), paper_);
+        if (!target_)
+            target_ = QtPrinter::toPdf(fileName_, paper_);
+        return *target_;
+    }
+
+    QString fileName_;
+    Paper paper_;
+    std::unique_ptr<Printer> target_;
+};
+
+} // namespace
+
 std::unique_ptr<Printer> QtPrinterProvider::open() {
     const QPrinterInfo system = QPrinterInfo::defaultPrinter();
-    if (!system.isNull())
+    if (!system.isNull()) // on the paper the printer is set up with
         return std::make_unique<QtPrinter>(
             std::make_unique<QPrinter>(system, QPrinter::HighResolution));
 
@@ -341,7 +387,7 @@ std::unique_ptr<Printer> QtPrinterProvider::open() {
     QString fileName = dialog.selectedFiles().constFirst();
     if (!fileName.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         fileName += QStringLiteral(".pdf");
-    return QtPrinter::toPdf(fileName);
+    return std::make_unique<PdfFilePrinter>(fileName, systemPaper(paperSourcesOfThisSystem()));
 }
 
 namespace {

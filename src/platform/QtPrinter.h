@@ -1,9 +1,10 @@
 #pragma once
 // The print model drawn on a QPrinter (system printer or PDF) in a fixed-pitch font: each
 // line in one draw, every character on its cell of the character grid, so columns line up
-// exactly as in the text output.
+// exactly as in the text output, and each page of the printout on one sheet (printGrid).
 #include <memory>
 
+#include "Paper.h"
 #include "Printer.h"
 
 class QGuiApplication;
@@ -17,8 +18,8 @@ class QtPrinter : public Printer {
   public:
     explicit QtPrinter(std::unique_ptr<QPrinter> printer);
     ~QtPrinter() override;
-    // A printer writing a PDF file.
-    static std::unique_ptr<QtPrinter> toPdf(const QString& fileName);
+    // A printer writing a PDF file on `paper`.
+    static std::unique_ptr<QtPrinter> toPdf(const QString& fileName, Paper paper = Paper::Letter);
 
     bool selectFont(int fontChoice) override;
     // The document could not be started or finished.
@@ -36,8 +37,9 @@ class QtPrinter : public Printer {
     std::unique_ptr<Impl> d_;
 };
 
-// The system's default printer when one is installed; otherwise asks for a PDF file name
-// (".pdf" added when none was typed). nullptr when the user cancels.
+// The system's default printer when one is installed, with its own paper; otherwise asks for
+// a PDF file name (".pdf" added when none was typed) and writes it on the system's paper,
+// text through PdfPrinter, pictures through Qt's writer. nullptr when the user cancels.
 class QtPrinterProvider : public PrinterProvider {
   public:
     explicit QtPrinterProvider(QWidget* dialogParent) : parent_(dialogParent) {}

@@ -32,13 +32,13 @@ std::string parsed(const std::vector<std::string>& args) {
 
 } // namespace
 
-TEST(CommandLine, OptionsAnywhereInEitherFormTheLastCounting) {
+// Options anywhere, the last use counting; values that look like options, '=' inside a value,
+// an empty value; "-" and the words after "--" as operands.
+TEST(CommandLine, WordsAsUsersTypeThemTheLastUseCounting) {
     const struct {
         std::vector<std::string> args;
         std::string expected;
     } cases[] = {
-        {{"--font", "1", "loan", "a.uld"}, "loan|a.uld|;--font=1 "},
-        {{"loan", "a.uld", "--font=1"}, "loan|a.uld|;--font=1 "},
         {{"loan", "--font", "1", "a.uld", "--csv"}, "loan|a.uld|;--font=1 --csv= "},
         {{"--font", "1", "loan", "--font=2", "a.uld"}, "loan|a.uld|;--font=2 "},
         {{"--header=a=b", "x"}, "x|;--header=a=b "},        // only the first '=' splits
@@ -46,16 +46,10 @@ TEST(CommandLine, OptionsAnywhereInEitherFormTheLastCounting) {
         {{"--header", "--csv", "x"}, "x|;--header=--csv "}, // a value may look like one
         {{"loan", "--", "-x", "--csv"}, "loan|-x|--csv|;"}, // "--" ends the options
         {{"--csv", "loan", "-"}, "loan|-|;--csv= "},
-        {{"--help"}, "refused: unknown option --help"},
         {{"loan", "-x"}, "refused: unknown option -x"},
-        {{"loan", "--font"}, "refused: --font needs a value"},
-        {{"loan", "--csv=yes"}, "refused: --csv takes no value"},
-        {{"--colour=red"}, "refused: unknown option --colour"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.expected);
-        EXPECT_EQ(parsed(c.args), c.expected);
-    }
+    for (const auto& c : cases)
+        EXPECT_EQ(parsed(c.args), c.expected) << c.expected;
 }
 
 TEST(CommandLine, ControlCharactersAreFoundInEveryForm) {
@@ -107,23 +101,23 @@ class FontPrinter : public TextPrinter {
 };
 } // namespace
 
+// The break re-runs the printer set-up, so a printer that refuses the font gets the
+// standard page length from the next page on.
 TEST(ReportFrame, PageBreakPrintsTheFooterAndSetsUpTheNextPage) {
     for (const bool takesFont : {true, false}) {
         FontPrinter printer(takesFont);
         ReportPage page(printer, 3, 51);
-        printer.print({Tab(2), "row"});
         page.counter = 51;
         ASSERT_TRUE(page.reached());
         page.breakPage(7);
-        printer.print({Tab(2), "next"});
         page.breakPage(7);
         printer.endDocument();
-        // Two blanks, "Page 1" at column 40, a form feed, the set-up's empty line.
-        EXPECT_EQ(printer.text(), " row\n\n\n" + std::string(39, ' ') + "Page 1\n\f\n next\n\n\n" +
-                                      std::string(39, ' ') + "Page 2\n\f\n");
+        // Two blanks, "Page N" at column 40, a form feed, the set-up's empty line.
+        const std::string footer = "\n\n" + std::string(39, ' ') + "Page ";
+        EXPECT_EQ(printer.text(), footer + "1\n\f\n" + footer + "2\n\f\n");
         EXPECT_EQ(page.counter, 7);
-        EXPECT_EQ(page.linesPerPage(), takesFont ? 51 : 53); // a refused font: 53 lines
-        EXPECT_FALSE(page.reached(43));
+        EXPECT_EQ(page.linesPerPage(), takesFont ? 51 : 53);
+        EXPECT_FALSE(page.reached(takesFont ? 43 : 45));
         EXPECT_TRUE(page.reached(takesFont ? 44 : 46));
     }
 }

@@ -1,8 +1,5 @@
-# The graph window in the container, the charts drawn offscreen, and the report's pictures.
+# The graph window in the container, and the charts drawn offscreen.
 pecunex_qtest(test_graphs_window SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_graphs_window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/GraphTestSupport.h LIBS pecunex_graphs_ui pecunex_mortgage_ui)
 pecunex_qtest(test_chart_render SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_chart_render.cpp
   LIBS pecunex_graphs_ui)
-
-pecunex_gtest(test_report_graph SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_report_graph.cpp LIBS pecunex_common)
-add_dependencies(test_report_graph pecunex-report)

@@ -4,8 +4,3 @@ pecunex_gtest(test_mortgage_core
           ${CMAKE_CURRENT_LIST_DIR}/test_loan_file.cpp
           ${CMAKE_CURRENT_LIST_DIR}/test_schedule_report.cpp
   LIBS pecunex_mortgage_core)
-
-pecunex_gtest(test_pecunex_report
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_report_cli.cpp
-  LIBS pecunex_common)
-add_dependencies(test_pecunex_report pecunex-report)

@@ -135,10 +135,12 @@ class QtPrinterTest : public QObject {
         const QString pdf =
             printPdf("job.pdf", [&](Printer& p) { QCOMPARE(threePageJob(p, font), lines); });
         QCOMPARE(pageCount(pdf), 3);
-        // The reader closes wide gaps unless told the cell width: take it from the heading.
+        // The reader closes wide gaps unless told the cell width: take it from the heading
+        // (and tell it a hair less, so that its rounding never puts a word a column short).
         const double cell = (wordLeft(pdf, "Description") - wordLeft(pdf, "No.")) / 8;
         QVERIFY2(qAbs(40 * cell - fortyColumns) < 1, qPrintable(QString::number(cell)));
-        QCOMPARE(pagesOf(run("pdftotext", {"-layout", "-fixed", QString::number(cell), pdf, "-"})),
+        QCOMPARE(pagesOf(run("pdftotext",
+                             {"-layout", "-fixed", QString::number(cell * 0.999), pdf, "-"})),
                  pagesOf(QString::fromStdString(text.text())));
     }
 

@@ -3,8 +3,3 @@ pecunex_gtest(test_savings_core
           ${CMAKE_CURRENT_LIST_DIR}/test_savings_report.cpp
           ${CMAKE_CURRENT_LIST_DIR}/test_savings_texts.cpp
   LIBS pecunex_savings_core)
-
-pecunex_gtest(test_savings_report_cli
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_savings_cli.cpp
-  LIBS pecunex_savings_core)
-add_dependencies(test_savings_report_cli pecunex-report)

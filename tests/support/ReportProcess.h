@@ -1,9 +1,10 @@
 #pragma once
-// pecunex-report run as a process, the way scripts use it: status, stdout and stderr.
+// pecunex-report run as a process, the way scripts use it: status, stdout, stderr and the
+// memory it took.
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -41,21 +42,28 @@ struct Scratch {
 struct ProcessRun {
     int status;
     std::string out, err;
+    long peakKiB; // the largest resident size it reached, counting from this process's size
 };
 
 inline const fs::path ReportProgram = PECUNEX_BINARY_DIR "/pecunex-report";
 
-// Runs `program` in `folder`; `arguments` are shell text, quoted by the caller. With
-// `stdoutTo` the output goes there instead of being captured.
+// Runs `program` in `folder`; `arguments` are shell text, quoted by the caller, and may
+// redirect stdout elsewhere (">/dev/full").
 inline ProcessRun run(const fs::path& folder, const std::string& arguments,
-                      const fs::path& program = ReportProgram, const std::string& stdoutTo = "") {
+                      const fs::path& program = ReportProgram) {
     const fs::path out = folder / ".stdout.txt", err = folder / ".stderr.txt";
-    const std::string target = stdoutTo.empty() ? "'" + out.string() + "'" : stdoutTo;
-    const std::string command = "cd '" + folder.string() + "' && '" + program.string() + "' " +
-                                arguments + " >" + target + " 2>'" + err.string() + "'";
-    const int raw = std::system(command.c_str());
-    ProcessRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, stdoutTo.empty() ? readText(out) : "",
-                 readText(err)};
+    const std::string command = "cd '" + folder.string() + "' && exec '" + program.string() +
+                                "' >'" + out.string() + "' 2>'" + err.string() + "' " + arguments;
+    const pid_t child = fork();
+    if (child == 0) {
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int raw = 0;
+    rusage usage{};
+    wait4(child, &raw, 0, &usage);
+    ProcessRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readText(out), readText(err),
+                 usage.ru_maxrss};
     fs::remove(out);
     fs::remove(err);
     return r;

@@ -1,0 +1,291 @@
+// pecunex-report as scripts use it, every report in one table: the arguments, the exit
+// status, the start of stderr (after "pecunex-report: "), what stdout holds and the files a
+// run writes. The table runs in a folder of example and hand-made files, once under the C
+// locale and once under a system that writes numbers the other way round.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ReportProcess.h"
+
+namespace {
+
+using namespace report_process;
+using namespace std::string_literals;
+
+const fs::path Golden = PECUNEX_SOURCE_DIR "/tests/golden";
+const std::string M13 = ": File not found or wrong format. Check Filename and/or Directory.";
+constexpr long MemoryLimitKiB = 50 * 1024; // five times the largest file read
+using Files = std::vector<std::pair<std::string, std::string>>;
+
+// The examples' inputs, then files no worksheet would write: cut short, damaged, too large
+// to calculate, with a byte-order mark, named like an option, ten megabytes of one field.
+void fillFolder(const fs::path& dir) {
+    const std::string mortgage = readText(Golden / "mortgage-20y-annual.umd"), bom = "\xEF\xBB\xBF";
+    std::string huge = "1,0\r\n\"House\",1e300,,\r\n";
+    for (int i = 2; i <= 31; ++i)
+        huge += ",,,\r\n";
+    const Files files = {
+        {"short.umd", "120000,6.5,20,\"   Semiannual\"\r\n"},
+        {"baddate.umd",
+         "1,6,20,\"   Semiannual\",\"      Monthly\",\"soon\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"zero-rate.umd", "120000,0,20,\"   Semiannual\",\"      Monthly\","
+                          "\"2027-01-01\",0,1,1,0,0,1,365,\"O\",0\r\n"},
+        {"dated.uld", // dates on, the payments crossing a year end
+         "18000,9.25,3,\"      Monthly\",\"      Monthly\","
+         "\"2027-11-15\",1,1,2,0,0,2,365,\"O\",0\r\n"},
+        {"empty.Bgt", "0\r\n0\r\n"},
+        {"short.Bgt", "2\r\n1,\"Salary\",48000,24,48000\r\n"},
+        {"huge.Bgt", "2\r\n1,\"a\",900000000000000,1,0\r\n2,\"b\",900000000000000,1,0\r\n0\r\n"},
+        {"ten.NWV", "1,0\r\n\"House\",1,,\r\n,,,\r\n,,,\r\n"},
+        {"huge.NWV", huge},
+        {"-x.umd", mortgage},
+        {"bom.umd", bom + mortgage},
+        {"bom.Bgt", bom + readText(Golden / "budget-household.Bgt")},
+        {"bom.NWV", bom + readText(Golden / "networth-household.NWV")},
+    };
+    for (const char* example : {"mortgage-20y-annual.umd", "loan-36m-all.uld",
+                                "budget-household.Bgt", "networth-household.NWV"})
+        fs::copy_file(Golden / example, dir / example);
+    for (const auto& [name, text] : files)
+        writeText(dir / name, text);
+    // Ten megabytes of one number or one quoted text, written in pieces: this program's own
+    // memory counts in the size the report's is measured by.
+    for (const std::string name : {"big.umd", "big.Bgt", "big.NWV", "line.umd", "line.Bgt"}) {
+        std::ofstream file(dir / name, std::ios::binary);
+        const bool text = name.starts_with("line");
+        file << (text ? "\"" : "");
+        for (int i = 0; i < 10 << 10; ++i)
+            file << std::string(1024, text ? 'x' : '7');
+        file << (text ? "\"\r\n" : "");
+    }
+    fs::create_directories(dir / "out");
+    fs::create_directories(dir / "locked");
+    fs::permissions(dir / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+}
+
+struct Row {
+    std::string args;
+    int status;
+    std::string err = {}; // status 1: all of stderr; 2: its start, the usage line follows
+    std::string out = {}; // "@" and a golden file under tests/golden, or a text stdout holds
+    Files files = {};     // a file and a text it holds; "": no such file
+};
+
+std::vector<Row> table() {
+    std::vector<Row> rows = {
+        // Options before or after the report and its file, --opt=value, the last of a
+        // repeated option counting, and "--" before a file named like an option.
+        {"--font 3 --currency '$' --header 'Example: 36-month loan' loan loan-36m-all.uld", 0, "",
+         "@loan-36m-all.expected.txt"},
+        {"--font=0 mortgage --currency='$' mortgage-20y-annual.umd "
+         "--header='Example: 20-year mortgage, annual totals'",
+         0, "", "@mortgage-20y-annual.expected.txt"},
+        {"--font 0 --currency '$' --header 'Example: 20-year mortgage, annual totals' "
+         "mortgage -- -x.umd",
+         0, "", "@mortgage-20y-annual.expected.txt"},
+        {"budget budget-household.Bgt --period Weekly --sort 'Names Z - A' --font 3 --header x "
+         "--period=Monthly --sort='Amounts Hi-Lo' --font 0 --currency '$' "
+         "--header 'Example: household budget, monthly'",
+         0, "", "@budget-household.expected.txt"},
+        {"--header=x networth --font=1 networth-household.NWV --currency '$' "
+         "--header 'Example: household net worth'",
+         0, "", "@networth-household.expected.txt"},
+        {"--years=3 savings --lump=4000 --contribution 600 --frequency=Quarterly --rate 7 "
+         "--increase 2 --inflation 2.5 --years 12 --font 3 --currency '$' "
+         "--header 'Example: quarterly savings with increase and inflation'",
+         0, "", "@savings-quarterly-12y.expected.txt"},
+        // Defaults (budget: Annual, by name; savings: the worksheet's plan), symbols of none
+        // and two characters, a header "1", dates, and a plan the worksheet would not print.
+        {"budget budget-household.Bgt --font 0 --currency ''", 0, "",
+         "@report/budget-annual-names.txt"},
+        {"savings --font 0 --currency 'R$'", 0, "", "@report/savings-defaults.txt"},
+        {"loan loan-36m-all.uld --font 3 --currency '\u20ac' --header 1", 0, "",
+         "@report/loan-euro-header-1.txt"},
+        {"loan dated.uld --font 0 --currency '$'", 0, "", "@report/loan-dated.txt"},
+        {"savings --years 0 --lump 1000 --contribution 200 --rate 10 --font 2 --currency '$' "
+         "--header 'No years'",
+         0, "", "@savings-zero-years.txt"},
+        // CSV; a byte-order mark before a file's first field is skipped.
+        {"loan loan-36m-all.uld --csv", 0, "", "@report/loan-36m-all.csv"},
+        {"loan dated.uld --csv", 0, "", "@report/loan-dated.csv"},
+        {"mortgage bom.umd --csv", 0, "", "@report/mortgage-20y-annual.csv"},
+        {"budget bom.Bgt --csv --period Monthly --sort 'Names A - Z'", 0, "",
+         "@report/budget-monthly-names.csv"},
+        {"networth bom.NWV --csv", 0, "", "@report/networth-household.csv"},
+        // by hand: the first month earns 100 * (1.12^(1/12) - 1) = 0.95
+        {"savings --frequency Monthly --years 2 --contribution 100 --rate 12 --csv", 0, "",
+         "@report/savings-monthly-2y.csv"},
+        // by hand: year 2 invests 1200 * 0.98 = 1176.00 and earns (1447.20 + 1176) * 0.2 = 524.64
+        {"savings --increase -2 --inflation -.5 --years 2 --csv", 0, "",
+         "@report/savings-falling-rates.csv"},
+        {"--help", 0, "", "pecunex-report mortgage FILE.umd"},
+        // The graph beside the unchanged output: 1200 x 800 by default.
+        {"mortgage mortgage-20y-annual.umd --csv --graph g.png", 0, "",
+         "@report/mortgage-20y-annual.csv", Files{{"g.png", "IHDR\0\0\x04\xb0\0\0\x03\x20"s}}},
+        {"--3d --size=640x480 mortgage mortgage-20y-annual.umd --csv --graph g.svg --pdf g.pdf", 0,
+         "", "@report/mortgage-20y-annual.csv",
+         Files{{"g.svg", "viewBox=\"0 0 640 480\""},
+               {"g.svg", "Mortgage balance at start of each Year"},
+               {"g.pdf", "/Contents"}}},
+        // Usage errors.
+        {"", 2, "no report named"},
+        {"--font 1 spreadsheet x.umd", 2, "unknown report 'spreadsheet'"},
+        {"loan", 2, "no file named"},
+        {"loan loan-36m-all.uld mortgage-20y-annual.umd", 2, "more than one file"},
+        {"savings mortgage-20y-annual.umd", 2, "savings takes no file"},
+        {"mortgage mortgage-20y-annual.umd --period Monthly", 2, "mortgage takes no --period"},
+        {"networth networth-household.NWV --graph g.png", 2, "networth takes no --graph"},
+        {"budget budget-household.Bgt --lump 5", 2, "budget takes no --lump"},
+        {"savings --sort 'Names A - Z'", 2, "savings takes no --sort"},
+        {"loan loan-36m-all.uld --csv=yes", 2, "--csv takes no value"},
+        {"loan loan-36m-all.uld --font", 2, "--font needs a value"},
+        {"loan loan-36m-all.uld --font 1 --font 4", 2, "--font takes 0, 1, 2 or 3"},
+        {"loan loan-36m-all.uld --colour red", 2, "unknown option --colour"},
+        {"mortgage -x.umd", 2, "unknown option -x.umd"},
+        {"networth networth-household.NWV --header \"$(printf 'a\\tb')\"", 2,
+         "--header takes a text without control characters"},
+        {"loan loan-36m-all.uld --currency EUR", 2, "--currency takes 0 to 2 characters"},
+        {"loan loan-36m-all.uld --currency \"$(printf '$\\001')\"", 2,
+         "--currency takes 0 to 2 characters"},
+        {"loan mortgage-20y-annual.umd", 2,
+         "mortgage-20y-annual.umd: a mortgage file: print it with "
+         "'pecunex-report mortgage mortgage-20y-annual.umd'"},
+        {"mortgage loan-36m-all.uld", 2,
+         "loan-36m-all.uld: a loan file: print it with 'pecunex-report loan loan-36m-all.uld'"},
+        {"mortgage mortgage-20y-annual.umd --pdf mortgage-20y-annual.umd", 2,
+         "mortgage-20y-annual.umd is the file being printed", "",
+         Files{{"mortgage-20y-annual.umd", "120000,6.5,20,"}}},
+        {"--pdf ./out/../loan-36m-all.uld loan loan-36m-all.uld", 2,
+         "./out/../loan-36m-all.uld is the file being printed", "",
+         Files{{"loan-36m-all.uld", "18000,9.25,3,"}}},
+        {"mortgage mortgage-20y-annual.umd --graph g.jpg", 2,
+         "--graph takes a file name ending in .png or .svg", "", Files{{"g.jpg", ""}}},
+        {"mortgage mortgage-20y-annual.umd --3d", 2, "--3d and --size need --graph"},
+        {"budget budget-household.Bgt --period Fortnightly", 2, "--period takes Weekly, 2 Weeks"},
+        {"budget budget-household.Bgt --sort Random", 2, "--sort takes Names A - Z"},
+        {"savings --rate 1e5", 2, "--rate takes a decimal number that is not negative"},
+        {"savings --rate -3", 2, "--rate takes a decimal number that is not negative"},
+        {"savings --lump 1.2.3", 2, "--lump takes a decimal number"},
+        {"savings --contribution .", 2, "--contribution takes a decimal number"},
+        {"savings --inflation ' 5'", 2, "--inflation takes a decimal number, e.g. 2.5 or -1"},
+        {"savings --increase -", 2, "--increase takes a decimal number"},
+        {"savings --frequency ' Monthly'", 2, "--frequency takes Annually, Quarterly or Monthly"},
+        {"savings --years 41", 2, "--years takes a whole number of years from 0 to 40"},
+        {"savings --years 2.5", 2, "--years takes a whole number"},
+        // Files that cannot be read or calculated: nothing printed, never half a file.
+        {"mortgage missing.umd", 1, "missing.umd" + M13},
+        {"budget missing.Bgt", 1, "missing.Bgt" + M13},
+        {"networth missing.NWV", 1, "missing.NWV" + M13},
+        {"mortgage short.umd", 1, "short.umd" + M13},
+        {"mortgage baddate.umd --csv", 1, "baddate.umd" + M13},
+        {"mortgage zero-rate.umd", 1, "zero-rate.umd: Wrong or missing entry, try again."},
+        {"budget empty.Bgt", 1, "empty.Bgt: No data to print. Calculate."},
+        {"budget short.Bgt", 1, "short.Bgt" + M13},
+        {"budget huge.Bgt", 1, "huge.Bgt: Cannot calculate."},
+        {"networth ten.NWV", 1, "ten.NWV" + M13},
+        {"networth huge.NWV --csv", 1, "huge.NWV: Cannot calculate."},
+        {"savings --lump 900000000000000 --years 40", 1, "savings: Cannot calculate."},
+        {"mortgage big.umd", 1, "big.umd" + M13},
+        {"budget big.Bgt", 1, "big.Bgt" + M13},
+        {"networth big.NWV", 1, "big.NWV" + M13},
+        {"mortgage line.umd", 1, "line.umd" + M13},
+        {"budget line.Bgt", 1, "line.Bgt" + M13},
+        // Outputs that cannot be written, and nothing left behind.
+        {"loan loan-36m-all.uld --csv >/dev/full", 1, "cannot write standard output"},
+        {"budget budget-household.Bgt >/dev/full", 1, "cannot write standard output"},
+        {"networth networth-household.NWV --pdf /dev/full", 1, "cannot write /dev/full"},
+        {"mortgage mortgage-20y-annual.umd --pdf no/such/x.pdf", 1, "cannot write no/such/x.pdf",
+         "", Files{{"no", ""}}},
+        {"savings --pdf out", 1, "cannot write out"},
+        {"loan loan-36m-all.uld --pdf ''", 1, "cannot write "},
+        {"budget budget-household.Bgt --pdf locked/x.pdf", 1, "cannot write locked/x.pdf", "",
+         Files{{"locked/x.pdf", ""}}},
+        {"mortgage mortgage-20y-annual.umd --graph no/g.png", 1, "cannot write no/g.png"},
+    };
+    // The reference printouts exactly as their .args files say, with a PDF beside (--text:
+    // the printout on stdout as well).
+    for (const std::string name : {"loan-36m-all", "mortgage-20y-annual", "budget-household",
+                                   "networth-household", "savings-quarterly-12y"}) {
+        const std::string args = readText(Golden / (name + ".args"));
+        rows.push_back({args.substr(0, args.find('\n')) + " --text --pdf " + name + ".pdf", 0, "",
+                        "@" + name + ".expected.txt", Files{{name + ".pdf", "/Contents"}}});
+    }
+    return rows;
+}
+
+void expectRow(const fs::path& dir, const Row& row) {
+    SCOPED_TRACE(row.args);
+    const ProcessRun r = run(dir, row.args);
+    EXPECT_EQ(r.status, row.status) << r.err;
+    if (row.out.starts_with("@")) {
+        const fs::path golden = Golden / row.out.substr(1);
+        // PECUNEX_UPDATE_GOLDEN=1 rewrites this table's own files (then review them by eye),
+        // never the reference printouts, which come from elsewhere.
+        if (std::getenv("PECUNEX_UPDATE_GOLDEN") && row.out.starts_with("@report/"))
+            writeText(golden, r.out);
+        EXPECT_EQ(r.out, readText(golden));
+    } else {
+        EXPECT_TRUE(row.out.empty() ? r.out.empty() : r.out.find(row.out) != std::string::npos)
+            << r.out;
+    }
+    const std::string err = row.err.empty() ? "" : "pecunex-report: " + row.err;
+    if (row.status == 2) {
+        EXPECT_EQ(r.err.rfind(err, 0), 0u) << r.err;
+        EXPECT_NE(r.err.find("\nusage: pecunex-report "), std::string::npos) << r.err;
+    } else {
+        EXPECT_EQ(r.err, err.empty() ? "" : err + "\n");
+    }
+    for (const auto& [name, text] : row.files)
+        EXPECT_TRUE(text.empty() ? !fs::exists(dir / name)
+                                 : readText(dir / name).find(text) != std::string::npos)
+            << name;
+#if !defined(__SANITIZE_ADDRESS__) // its shadow memory makes the size meaningless
+    if (row.args.find("--pdf") == std::string::npos &&
+        row.args.find("--graph") == std::string::npos) {
+        EXPECT_LE(r.peakKiB, MemoryLimitKiB);
+    }
+#endif
+}
+
+TEST(ReportCommand, EveryRowUnderEitherSystemLocale) {
+    const std::vector<Row> rows = table();
+    for (const char* locale : {"C", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        setenv("LC_ALL", locale, 1);
+        const Scratch scratch("pecunex-report-command");
+        fillFolder(scratch.path);
+        for (const Row& row : rows)
+            if (geteuid() != 0 || row.args.find("locked/") == std::string::npos)
+                expectRow(scratch.path, row); // root writes into a read-only folder regardless
+    }
+    unsetenv("LC_ALL");
+}
+
+// The settings file beside the program gives the font choice and the symbol no option gives;
+// a damaged one what was read before the damage, as the desktop program reads it.
+TEST(ReportCommand, SettingsBesideTheProgramGiveTheDefaults) {
+    const Scratch scratch("pecunex-report-settings");
+    const fs::path program = scratch.path / "pecunex-report";
+    fs::copy_file(ReportProgram, program);
+    fs::copy_file(Golden / "loan-36m-all.uld", scratch.path / "car.uld");
+    const struct {
+        const char *file, *options;
+    } cases[] = {
+        {"\"EU\",2,\"Ann Lee\"\r\n", "--font 2 --currency EU"},
+        {"\"R$\",3,\"Ann", "--font 3 --currency 'R$'"}, // the name never closed
+        {"", "--font 0 --currency '$'"},                // nothing read: the standard font and "$"
+    };
+    for (const auto& c : cases) {
+        writeText(scratch.path / "Personal.kpf", c.file);
+        const ProcessRun fromFile = run(scratch.path, "loan car.uld", program);
+        ASSERT_EQ(fromFile.status, 0) << fromFile.err;
+        EXPECT_EQ(fromFile.out, run(scratch.path, "loan car.uld "s + c.options).out) << c.file;
+    }
+}
+
+} // namespace
