@@ -91,13 +91,16 @@ std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareReques
         return CompareRefusal{2, "--annual needs --schedule"};
     }
     const bool annual = request.annual;
+    const std::vector<NamedGraphTable> graph = balanceGraphSeries(input->plans);
+    ChartData chart = groupedChartData(graph, balanceGraphYears(graph), ComparisonGraphTitle,
+                                       request.settings.currencySymbol);
     if (schedule)
         return ReportOutput{
             [input, schedule, annual](Printer& p) {
                 printScheduleDocument(p, *input, *schedule, annual);
             },
             [input, schedule, annual] { return scheduleCsv(input->plans[*schedule], annual); },
-            std::nullopt};
+            std::move(chart)};
     return ReportOutput{[input](Printer& p) { printComparisonDocument(p, *input); },
-                        [input] { return comparisonCsv(input->plans); }, std::nullopt};
+                        [input] { return comparisonCsv(input->plans); }, std::move(chart)};
 }

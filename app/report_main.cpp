@@ -104,8 +104,9 @@ options:
                    the printout on one sheet
   --paper a4|letter  the PDF's paper (default: the system's, from PAPERSIZE, then
                    /etc/papersize, then the locale: letter in the US and Canada, else A4)
-  --graph OUT.png|OUT.svg   mortgage, loan, savings: draw the worksheet's bar graph,
-                   1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
+  --graph OUT.png|OUT.svg   mortgage, loan, savings, compare: draw the worksheet's bar
+                   graph (compare: each plan's balance at the start of each year, side by
+                   side), 1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
   --text           with --pdf or --graph: the printout on stdout as well (without them
                    it always is; --csv puts the CSV there instead)
   --help           this text
@@ -273,7 +274,8 @@ const std::vector<Subcommand>& subcommands() {
         {"loan", true, 1, withGraph({}), loanReport},
         {"budget", true, 1, {"--period", "--sort"}, budgetReport},
         {"networth", true, 1, {}, netWorthReport},
-        {"compare", false, MaxComparedFiles, {"--plan", "--schedule", "--annual"}, compareReport},
+        {"compare", false, MaxComparedFiles, withGraph({"--plan", "--schedule", "--annual"}),
+         compareReport},
         {"savings", false, 0,
          withGraph(
              std::vector<std::string_view>(SavingsOptionNames.begin(), SavingsOptionNames.end())),

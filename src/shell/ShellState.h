@@ -49,4 +49,7 @@ struct ShellState {
     std::string GraphTitle;
     std::int16_t ScheduleYears = 0;
     GraphTable GraphSeries; // the year-end figures the graph window draws
+    // Several series side by side (grouped bars and a legend); when there are any, the graph
+    // window draws them instead of GraphSeries.
+    std::vector<NamedGraphTable> GraphGroups;
 };

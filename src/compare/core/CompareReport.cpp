@@ -263,3 +263,23 @@ std::string scheduleCsv(const ComparedPlan& plan, bool annual) {
                "," + csvFigure(r.extra) + "," + csvFigure(r.balance) + "\r\n";
     return out;
 }
+
+std::vector<NamedGraphTable> balanceGraphSeries(const std::vector<ComparedPlan>& plans) {
+    std::vector<NamedGraphTable> series;
+    for (std::size_t i = 0; i < plans.size(); ++i) {
+        NamedGraphTable table{std::string("Plan ") + planLetter(i), {}};
+        // [0] the principal, [y] the balance after year y: bar y stands at the start of year y.
+        const std::vector<Currency> balances = balancesByYear(plans[i].plan, plans[i].result);
+        for (std::size_t y = 1; y < balances.size(); ++y)
+            table.points.push_back({static_cast<int>(y), balances[y - 1]});
+        series.push_back(std::move(table));
+    }
+    return series;
+}
+
+int balanceGraphYears(const std::vector<NamedGraphTable>& series) {
+    std::size_t years = 0;
+    for (const NamedGraphTable& s : series)
+        years = std::max(years, s.points.size());
+    return static_cast<int>(years);
+}

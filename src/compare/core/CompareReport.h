@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CompareEngine.h"
+#include "GraphTable.h"
 #include "ReportFrame.h"
 
 class Printer;
@@ -37,3 +38,9 @@ std::string comparisonCsv(const std::vector<ComparedPlan>& plans);
 // `number,date,payment,interest,principal,extra,balance`, or by year
 // `year,payments,interest,principal,balance`.
 std::string scheduleCsv(const ComparedPlan& plan, bool annual);
+
+// The graph: each plan's balance at the start of each year, named "Plan A", "Plan B", ...
+inline constexpr const char* ComparisonGraphTitle = "Loan balance at start of each Year";
+std::vector<NamedGraphTable> balanceGraphSeries(const std::vector<ComparedPlan>& plans);
+// The years the graph shows: the longest plan's.
+int balanceGraphYears(const std::vector<NamedGraphTable>& series);

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "ChartGroups.h"
 #include "ChartScale.h"
 
 namespace {
@@ -19,6 +20,8 @@ QString text(const std::string& s) {
 } // namespace
 
 QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) {
+    if (!data.series.empty())
+        return makeGroupedChart2D(data, look, width);
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);

@@ -123,6 +123,9 @@ void GraphsWindow::draw3D() {
 void GraphsWindow::redraw() {
     data_ = chartData(state_.GraphSeries, state_.ScheduleYears, state_.GraphTitle,
                       state_.CurrencySymbol);
+    if (!state_.GraphGroups.empty())
+        data_ = groupedChartData(state_.GraphGroups, state_.ScheduleYears, state_.GraphTitle,
+                                 state_.CurrencySymbol);
     ChartLook look;
     look.colour = colour_ == 1 || !printing_;
     look.seps = platform::systemSeparators();
