@@ -40,104 +40,24 @@ std::string termText(const LoanPlan& plan) {
     return std::to_string(plan.term) + (plan.termInMonths ? " months" : " years");
 }
 
-class ComparisonReport {
-  public:
-    ComparisonReport(Printer& printer, const CompareReportInput& in) : p_(printer), in_(in) {}
-
-    void print() {
-        p_.print({Tab(2), in_.header});
-        p_.emptyLine();
-        p_.print({Tab(30), "Loan Comparison"});
-        p_.emptyLine();
-        std::vector<PrintItem> heads{Tab(LabelColumn), ""};
-        for (std::size_t i = 0; i < in_.plans.size(); ++i)
-            add(heads, i, std::string("Plan ") + planLetter(i));
-        p_.print(heads);
-        p_.print({Tab(2), Separator});
-        line("Principal", [&](const ComparedPlan& c) { return dollars(in_, c.plan.principal); });
-        line("Annual rate", [&](const ComparedPlan& c) {
-            return formatNumber(c.plan.ratePercent, "0.########", in_.seps) + "%";
-        });
-        line("Compounding", [](const ComparedPlan& c) {
-            return std::string(compoundingWord(c.plan.compounding));
-        });
-        line("Payments",
-             [](const ComparedPlan& c) { return std::string(frequencyWord(c.plan.frequency)); });
-        line("Term", [](const ComparedPlan& c) { return termText(c.plan); });
-        line("Convention", [](const ComparedPlan& c) { return conventionText(c.plan); });
-        line("Extra with each payment",
-             [&](const ComparedPlan& c) { return dollars(in_, c.plan.extra); });
-        p_.emptyLine();
-        line("Payment", [&](const ComparedPlan& c) { return dollars(in_, c.result.payment); });
-        line("Number of payments",
-             [](const ComparedPlan& c) { return std::to_string(c.result.payments); });
-        line("Last payment",
-             [&](const ComparedPlan& c) { return dollars(in_, c.result.lastPayment); });
-        line("Years to pay off",
-             [&](const ComparedPlan& c) { return twoDecimals(c.result.years, in_); });
-        line("Payoff date", [&](const ComparedPlan& c) {
-            return c.result.payoffDate && in_.formatDate ? in_.formatDate(*c.result.payoffDate)
-                                                         : std::string("-");
-        });
-        line("Total interest",
-             [&](const ComparedPlan& c) { return dollars(in_, c.result.totalInterest); });
-        line("Total paid", [&](const ComparedPlan& c) { return dollars(in_, c.result.totalPaid); });
-        if (std::any_of(in_.plans.begin(), in_.plans.end(),
-                        [](const ComparedPlan& c) { return c.result.worksheetSavings; }))
-            line("Worksheet savings", [&](const ComparedPlan& c) {
-                return c.result.worksheetSavings ? dollars(in_, *c.result.worksheetSavings)
-                                                 : std::string("-");
-            });
-        std::vector<PrintItem> saved{Tab(LabelColumn), "Interest saved vs. A"};
-        for (std::size_t i = 0; i < in_.plans.size(); ++i)
-            add(saved, i, dollars(in_, interestSaved(in_.plans, i)));
-        p_.print(saved);
-        for (std::size_t r = 0; r < MaxRenewals; ++r) {
-            bool any = false;
-            std::vector<PrintItem> items{Tab(LabelColumn),
-                                         "Balance at renewal " + std::to_string(r + 1)};
-            for (std::size_t i = 0; i < in_.plans.size(); ++i) {
-                const auto& balances = in_.plans[i].result.renewalBalances;
-                const bool has = r < balances.size();
-                any = any || has;
-                add(items, i, has ? dollars(in_, balances[r].balance) : std::string("-"));
-            }
-            if (any)
-                p_.print(items);
-        }
-        p_.print({Tab(2), Separator});
-    }
-
-  private:
-    static void add(std::vector<PrintItem>& items, std::size_t plan, const std::string& text) {
-        const int end = FirstPlanEnd + static_cast<int>(plan) * PlanWidth;
-        items.push_back(Tab(end - PlanWidth + 1));
-        items.emplace_back(RightAlign(text, PlanWidth));
-    }
-
-    template <class Text> void line(const char* label, Text text) {
-        std::vector<PrintItem> items{Tab(LabelColumn), label};
-        for (std::size_t i = 0; i < in_.plans.size(); ++i)
-            add(items, i, text(in_.plans[i]));
-        p_.print(items);
-    }
-
-    Printer& p_;
-    const CompareReportInput& in_;
-};
+void addPlanItem(std::vector<PrintItem>& items, std::size_t plan, const std::string& text) {
+    const int end = FirstPlanEnd + static_cast<int>(plan) * PlanWidth;
+    items.push_back(Tab(end - PlanWidth + 1));
+    items.emplace_back(RightAlign(text, PlanWidth));
+}
 
 class ScheduleReport {
   public:
     ScheduleReport(Printer& printer, const CompareReportInput& in, std::size_t plan, bool annual,
                    int linesPerPage)
-        : p_(printer), in_(in), plan_(in.plans[plan]), letter_(planLetter(plan)), annual_(annual),
-          page_(printer, in.fontChoice, linesPerPage) {}
+        : p_(printer), in_(in), plan_(in.plans[plan]), letter_(planLetter(plan)),
+          texts_(plan_, annual, in, in.formatDate), page_(printer, in.fontChoice, linesPerPage) {}
 
     void print() {
         p_.print({Tab(2), in_.header});
         p_.emptyLine();
         p_.print({Tab(25), std::string("Loan Comparison: Plan ") + letter_ +
-                               (annual_ ? ", Yearly Totals" : ", Schedule")});
+                               (texts_.annual() ? ", Yearly Totals" : ", Schedule")});
         p_.emptyLine();
         p_.print({Tab(2), "Payment " + dollars(in_, plan_.result.payment) + "   Payments " +
                               std::to_string(plan_.result.payments) + "   Total interest " +
@@ -145,35 +65,25 @@ class ScheduleReport {
         p_.emptyLine();
         heading();
         page_.counter = ScheduleHeadLines;
-        if (annual_) {
-            for (const YearRow& y : yearlyTotals(plan_.result))
-                row({RightAlign(std::to_string(y.year), 5), money(y.payments), money(y.interest),
-                     money(y.principal), money(y.balance)});
-        } else {
-            for (const PaymentRow& r : plan_.result.rows)
-                row({RightAlign(std::to_string(r.number), 5),
-                     r.date && in_.formatDate ? in_.formatDate(*r.date) : std::string(),
-                     money(r.payment), money(r.interest), money(r.principal), money(r.extra),
-                     money(r.balance)});
-        }
+        for (std::size_t i = 0; i < texts_.rows(); ++i)
+            row(texts_.row(i));
         p_.print({Tab(2), Separator});
     }
 
   private:
-    std::string money(Currency value) const { return formatNumber(value, "###,,###.00", in_.seps); }
-
-    // Columns: number (5), date (10), then figures 11 wide.
+    // Columns: number (5), date (10), then figures 11 wide; by year, figures 13 wide.
     void row(const std::vector<std::string>& cells) {
-        std::vector<PrintItem> items{Tab(2), cells[0]};
-        int column = annual_ ? 9 : 19;
-        if (!annual_) {
+        const bool annual = texts_.annual();
+        std::vector<PrintItem> items{Tab(2), RightAlign(cells[0], 5)};
+        int column = annual ? 9 : 19;
+        if (!annual) {
             items.push_back(Tab(8));
             items.emplace_back(cells[1]);
         }
-        for (std::size_t c = annual_ ? 1 : 2; c < cells.size(); ++c) {
+        for (std::size_t c = annual ? 1 : 2; c < cells.size(); ++c) {
             items.push_back(Tab(column));
-            items.emplace_back(RightAlign(cells[c], annual_ ? 13 : 11));
-            column += annual_ ? 14 : 12;
+            items.emplace_back(RightAlign(cells[c], annual ? 13 : 11));
+            column += annual ? 14 : 12;
         }
         p_.print(items);
         ++page_.counter;
@@ -185,7 +95,7 @@ class ScheduleReport {
     }
 
     void heading() {
-        if (annual_)
+        if (texts_.annual())
             p_.print({Tab(2), " Year", Tab(9), "     Payments", Tab(23), "     Interest", Tab(37),
                       "    Principal", Tab(51), "      Balance"});
         else
@@ -199,7 +109,7 @@ class ScheduleReport {
     const CompareReportInput& in_;
     const ComparedPlan& plan_;
     char letter_;
-    bool annual_;
+    ScheduleTexts texts_;
     ReportPage page_;
 };
 
@@ -222,16 +132,127 @@ Currency interestSaved(const std::vector<ComparedPlan>& plans, std::size_t i) {
     return plans.front().result.totalInterest.sub(plans[i].result.totalInterest);
 }
 
+std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
+    std::vector<ComparisonLine> lines;
+    const auto line = [&](const char* label, auto text) {
+        ComparisonLine l{label, {}};
+        for (const ComparedPlan& c : in.plans)
+            l.plans.push_back(text(c));
+        lines.push_back(std::move(l));
+    };
+    const auto money = [&](auto field) {
+        return [&in, field](const ComparedPlan& c) { return dollars(in, field(c)); };
+    };
+    line("Principal", money([](const ComparedPlan& c) { return c.plan.principal; }));
+    line("Annual rate", [&](const ComparedPlan& c) {
+        return formatNumber(c.plan.ratePercent, "0.########", in.seps) + "%";
+    });
+    line("Compounding",
+         [](const ComparedPlan& c) { return std::string(compoundingWord(c.plan.compounding)); });
+    line("Payments",
+         [](const ComparedPlan& c) { return std::string(frequencyWord(c.plan.frequency)); });
+    line("Term", [](const ComparedPlan& c) { return termText(c.plan); });
+    line("Convention", [](const ComparedPlan& c) { return conventionText(c.plan); });
+    line("Extra with each payment", money([](const ComparedPlan& c) { return c.plan.extra; }));
+    lines.push_back({});
+    line("Payment", money([](const ComparedPlan& c) { return c.result.payment; }));
+    line("Number of payments",
+         [](const ComparedPlan& c) { return std::to_string(c.result.payments); });
+    line("Last payment", money([](const ComparedPlan& c) { return c.result.lastPayment; }));
+    line("Years to pay off",
+         [&](const ComparedPlan& c) { return twoDecimals(c.result.years, in); });
+    line("Payoff date", [&](const ComparedPlan& c) {
+        return c.result.payoffDate && in.formatDate ? in.formatDate(*c.result.payoffDate)
+                                                    : std::string("-");
+    });
+    line("Total interest", money([](const ComparedPlan& c) { return c.result.totalInterest; }));
+    line("Total paid", money([](const ComparedPlan& c) { return c.result.totalPaid; }));
+    if (std::any_of(in.plans.begin(), in.plans.end(),
+                    [](const ComparedPlan& c) { return c.result.worksheetSavings; }))
+        line("Worksheet savings", [&](const ComparedPlan& c) {
+            return c.result.worksheetSavings ? dollars(in, *c.result.worksheetSavings)
+                                             : std::string("-");
+        });
+    ComparisonLine saved{"Interest saved vs. A", {}};
+    for (std::size_t i = 0; i < in.plans.size(); ++i)
+        saved.plans.push_back(dollars(in, interestSaved(in.plans, i)));
+    lines.push_back(std::move(saved));
+    for (std::size_t r = 0; r < MaxRenewals; ++r) {
+        ComparisonLine renewal{"Balance at renewal " + std::to_string(r + 1), {}};
+        bool any = false;
+        for (const ComparedPlan& c : in.plans) {
+            const auto& balances = c.result.renewalBalances;
+            any = any || r < balances.size();
+            renewal.plans.push_back(r < balances.size() ? dollars(in, balances[r].balance) : "-");
+        }
+        if (any)
+            lines.push_back(std::move(renewal));
+    }
+    return lines;
+}
+
+ScheduleTexts::ScheduleTexts(const ComparedPlan& plan, bool annual, const ReportSettings& settings,
+                             std::function<std::string(int)> formatDate)
+    : plan_(plan), annual_(annual), seps_(settings.seps), formatDate_(std::move(formatDate)) {
+    if (annual)
+        years_ = yearlyTotals(plan.result);
+}
+
+std::size_t ScheduleTexts::rows() const {
+    return annual_ ? years_.size() : plan_.result.rows.size();
+}
+
+std::vector<std::string> ScheduleTexts::row(std::size_t i) const {
+    const auto money = [this](Currency value) { return formatNumber(value, "###,,###.00", seps_); };
+    if (annual_) {
+        const YearRow& y = years_[i];
+        return {std::to_string(y.year), money(y.payments), money(y.interest), money(y.principal),
+                money(y.balance)};
+    }
+    const PaymentRow& r = plan_.result.rows[i];
+    return {std::to_string(r.number), r.date && formatDate_ ? formatDate_(*r.date) : std::string(),
+            money(r.payment),         money(r.interest),
+            money(r.principal),       money(r.extra),
+            money(r.balance)};
+}
+
+void printComparison(Printer& p, const CompareReportInput& in) {
+    p.print({Tab(2), in.header});
+    p.emptyLine();
+    p.print({Tab(30), "Loan Comparison"});
+    p.emptyLine();
+    std::vector<PrintItem> heads{Tab(LabelColumn), ""};
+    for (std::size_t i = 0; i < in.plans.size(); ++i)
+        addPlanItem(heads, i, std::string("Plan ") + planLetter(i));
+    p.print(heads);
+    p.print({Tab(2), Separator});
+    for (const ComparisonLine& line : comparisonLines(in)) {
+        if (line.label.empty()) {
+            p.emptyLine();
+            continue;
+        }
+        std::vector<PrintItem> items{Tab(LabelColumn), line.label};
+        for (std::size_t i = 0; i < line.plans.size(); ++i)
+            addPlanItem(items, i, line.plans[i]);
+        p.print(items);
+    }
+    p.print({Tab(2), Separator});
+}
+
+void printSchedule(Printer& printer, const CompareReportInput& in, std::size_t plan, bool annual,
+                   int linesPerPage) {
+    if (plan < in.plans.size())
+        ScheduleReport(printer, in, plan, annual, linesPerPage).print();
+}
+
 void printComparisonDocument(Printer& printer, const CompareReportInput& in) {
-    printDocument(printer, in.fontChoice, [&](int) { ComparisonReport(printer, in).print(); });
+    printDocument(printer, in.fontChoice, [&](int) { printComparison(printer, in); });
 }
 
 void printScheduleDocument(Printer& printer, const CompareReportInput& in, std::size_t plan,
                            bool annual) {
-    if (plan >= in.plans.size())
-        return;
     printDocument(printer, in.fontChoice,
-                  [&](int lines) { ScheduleReport(printer, in, plan, annual, lines).print(); });
+                  [&](int lines) { printSchedule(printer, in, plan, annual, lines); });
 }
 
 std::string comparisonCsv(const std::vector<ComparedPlan>& plans) {

@@ -28,6 +28,37 @@ char planLetter(std::size_t i);
 // Interest saved against plan A: A's total interest minus the plan's.
 Currency interestSaved(const std::vector<ComparedPlan>& plans, std::size_t i);
 
+// The comparison as lines of the printout: a label and each plan's text; a line without a
+// label is an empty line.
+struct ComparisonLine {
+    std::string label;
+    std::vector<std::string> plans;
+};
+std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in);
+
+// A plan's schedule as texts, a row per payment (number, date, payment, interest,
+// principal, extra, balance) or per year (year, payments, interest, principal, balance).
+class ScheduleTexts {
+  public:
+    ScheduleTexts(const ComparedPlan& plan, bool annual, const ReportSettings& settings,
+                  std::function<std::string(int)> formatDate);
+    bool annual() const { return annual_; }
+    std::size_t rows() const;
+    std::vector<std::string> row(std::size_t i) const;
+
+  private:
+    const ComparedPlan& plan_;
+    bool annual_;
+    NumberSeparators seps_;
+    std::function<std::string(int)> formatDate_;
+    std::vector<YearRow> years_;
+};
+
+// The reports' lines, after the printer set-up (the worksheet's printout frame does that).
+void printComparison(Printer& printer, const CompareReportInput& in);
+void printSchedule(Printer& printer, const CompareReportInput& in, std::size_t plan, bool annual,
+                   int linesPerPage);
+
 // The whole documents: set-up, report, end of document.
 void printComparisonDocument(Printer& printer, const CompareReportInput& in);
 void printScheduleDocument(Printer& printer, const CompareReportInput& in, std::size_t plan,
