@@ -2,6 +2,8 @@
 
 #include "BudgetTables.h"
 #include "BudgetWindow.h"
+#include "CompareTables.h"
+#include "CompareWindow.h"
 #include "GraphsWindow.h"
 #include "MdiContainer.h"
 #include "MortgageTables.h"
@@ -13,7 +15,8 @@
 
 ProgramWorksheets::ProgramWorksheets()
     : mortgage_(std::make_unique<MortgageTables>()), savings_(std::make_unique<SavingsTables>()),
-      netWorth_(std::make_unique<NetWorthTables>()), budget_(std::make_unique<BudgetTables>()) {}
+      netWorth_(std::make_unique<NetWorthTables>()), compare_(std::make_unique<CompareTables>()),
+      budget_(std::make_unique<BudgetTables>()) {}
 
 ProgramWorksheets::~ProgramWorksheets() = default;
 
@@ -28,6 +31,9 @@ void ProgramWorksheets::registerWith(MdiContainer& container) {
     });
     container.registerWorksheet(Worksheet::NetWorth, [this](Workspace& workspace) -> QWidget* {
         return new NetWorthWindow(workspace, *netWorth_);
+    });
+    container.registerWorksheet(Worksheet::Compare, [this](Workspace& workspace) -> QWidget* {
+        return new CompareWindow(workspace, *compare_);
     });
     container.registerWorksheet(Worksheet::Budget, [this](Workspace& workspace) -> QWidget* {
         return new BudgetWindow(workspace, *budget_);

@@ -38,6 +38,8 @@ QString worksheetCaption(Worksheet which) {
     switch (which) {
     case Worksheet::NetWorth:
         return QStringLiteral(" Net Worth");
+    case Worksheet::Compare:
+        return QStringLiteral(" Compare Loans");
     case Worksheet::Loan:
         return QStringLiteral(" Loan Calculations");
     case Worksheet::Budget:

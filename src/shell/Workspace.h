@@ -6,7 +6,7 @@ class QString;
 class QWidget;
 struct ShellState;
 
-enum class Worksheet { NetWorth, Loan, Budget, Mortgage, Savings };
+enum class Worksheet { NetWorth, Compare, Loan, Budget, Mortgage, Savings };
 
 class Workspace {
   public:

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Dialogs.h"
+#include "FileCommands.h"
 #include "Printer.h"
 #include "ShellState.h"
 #include "TextPrinter.h"
@@ -59,7 +60,7 @@ class ScriptedDialogs : public Dialogs {
     void fileDirectory() override {
         const int mode = state().FileDialogMode;
         calls.push_back({"fileDirectory", mode});
-        if (mode < 1 || mode > 8)
+        if (mode < 1 || mode == filemode::Cancelled || mode > filemode::OpenLoanPlan)
             return;
         state().ChosenFileName = take(fileNames, "file name");
         if (state().ChosenFileName.empty())

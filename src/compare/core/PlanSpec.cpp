@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Dates.h"
+#include "NumberFormat.h"
 
 namespace {
 
@@ -66,6 +67,44 @@ std::vector<std::string_view> split(std::string_view text, char by) {
             return parts;
         start = at + 1;
     }
+}
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// Each item of a list as one `key=item` of a plan; the plan's own limits hold.
+Result<LoanPlan> listAsPlan(std::string_view text, std::string_view key) {
+    std::string spec;
+    for (std::string_view item : split(text, ';')) {
+        item = trimmed(item);
+        if (item.empty())
+            continue;
+        std::string one = std::string(key) + "=" + std::string(item);
+        if (key == "lump" && one.size() >= 2 && one[one.size() - 2] == ':') {
+            if (one.back() == 's')
+                one += "horten";
+            else if (one.back() == 'l')
+                one += "ower";
+        }
+        if (item.find(',') != std::string_view::npos || !parsePlanSpec(one))
+            return Failure{0, std::string(item)};
+        spec += (spec.empty() ? "" : ",") + one;
+    }
+    if (spec.empty())
+        return LoanPlan{};
+    Result<LoanPlan> plan = parsePlanSpec(spec);
+    if (!plan)
+        return Failure{0, std::string(trimmed(text))};
+    return plan;
+}
+
+std::string figureText(double value) {
+    return formatNumber(value, "0.########");
 }
 
 Failure bad(std::string_view key, std::string_view what) {
@@ -228,4 +267,35 @@ LoanPlan planFromWorksheet(const AmortizationInput& input) {
     if (input.firstPaymentDate > 0)
         plan.firstPayment = input.firstPaymentDate;
     return plan;
+}
+
+Result<std::vector<LumpSum>> parseLumpList(std::string_view text) {
+    Result<LoanPlan> plan = listAsPlan(text, "lump");
+    if (!plan)
+        return plan.failure();
+    return plan.value().lumps;
+}
+
+Result<std::vector<Renewal>> parseRenewalList(std::string_view text) {
+    Result<LoanPlan> plan = listAsPlan(text, "renew");
+    if (!plan)
+        return plan.failure();
+    return plan.value().renewals;
+}
+
+std::string lumpListText(const std::vector<LumpSum>& lumps) {
+    std::string text;
+    for (const LumpSum& lump : lumps)
+        text += (text.empty() ? "" : "; ") + std::to_string(lump.after) + ":" +
+                figureText(lump.amount.toDouble()) + ":" +
+                (lump.effect == LumpEffect::Lower ? "lower" : "shorten");
+    return text;
+}
+
+std::string renewalListText(const std::vector<Renewal>& renewals) {
+    std::string text;
+    for (const Renewal& renewal : renewals)
+        text += (text.empty() ? "" : "; ") + std::to_string(renewal.after) + ":" +
+                figureText(renewal.ratePercent);
+    return text;
 }

@@ -20,3 +20,12 @@ std::string_view conventionWord(Convention convention);
 AmortizationInput worksheetInput(const LoanPlan& plan);
 // A plan under the worksheet convention from a mortgage or loan file's entries.
 LoanPlan planFromWorksheet(const AmortizationInput& input);
+
+// The worksheet's lists of lump sums and of renewals: the items --plan's `lump` and `renew`
+// take, separated by semicolons ("12:5000:shorten; 60:10000:lower", "60:4.5"), blanks
+// around them ignored, "s" and "l" short for shorten and lower. A failure's text is the
+// item at fault.
+Result<std::vector<LumpSum>> parseLumpList(std::string_view text);
+Result<std::vector<Renewal>> parseRenewalList(std::string_view text);
+std::string lumpListText(const std::vector<LumpSum>& lumps);
+std::string renewalListText(const std::vector<Renewal>& renewals);
