@@ -96,8 +96,8 @@ class TestWholeProgram : public QObject {
     void menuFocusReturnsToOpener() {
         Program p;
         QVERIFY(QTest::qWaitForWindowActive(&p.container));
-        for (const char* name :
-             {"Savings", "Networth", "Canadian", "ToBudget", "LoanPmt", "Networth", "Savings"}) {
+        for (const char* name : {"Savings", "Networth", "Compare", "Canadian", "ToBudget",
+                                 "LoanPmt", "Networth", "Savings"}) {
             QPushButton* opener = p.menuButton(QString::fromLatin1(name));
             opener->setFocus();
             QTest::keyClick(opener, Qt::Key_Space);
@@ -113,7 +113,8 @@ class TestWholeProgram : public QObject {
 
     void everyWorksheetControlIsNamed_data() {
         QTest::addColumn<QString>("opener");
-        for (const char* name : {"Canadian", "LoanPmt", "ToBudget", "Savings", "Networth"})
+        for (const char* name :
+             {"Canadian", "LoanPmt", "ToBudget", "Savings", "Networth", "Compare"})
             QTest::newRow(name) << QString::fromLatin1(name);
     }
     void everyWorksheetControlIsNamed() {

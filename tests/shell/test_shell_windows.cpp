@@ -40,6 +40,7 @@ class ShellWindowsTest : public QObject {
     void menu() {
         start();
         const QStringList expected = {"Networth:&Net Worth",
+                                      "Compare:&Compare Loans",
                                       "LoanPmt:Planning your &Loans",
                                       "ToBudget:Planning your &Budget",
                                       "PTrFnt:Personali&ze Settings",
@@ -122,6 +123,7 @@ class ShellWindowsTest : public QObject {
         QTest::addColumn<int>("mode");
         QTest::addColumn<int>("context");
         QTest::newRow("net worth") << QByteArray("Networth") << " Net Worth" << 7 << 0;
+        QTest::newRow("compare") << QByteArray("Compare") << " Compare Loans" << 7 << 0;
         QTest::newRow("loans") << QByteArray("LoanPmt") << " Loan Calculations" << 2 << 0;
         QTest::newRow("budget") << QByteArray("ToBudget") << " Budget Calculations" << 7 << 0;
         QTest::newRow("mortgage") << QByteArray("Canadian") << " Mortgage Calculations" << 1 << 0;
