@@ -94,6 +94,12 @@ TEST(CompareEngine, EdgeCases) {
     EXPECT_EQ(r.lastPayment, money(333.34));
     EXPECT_EQ(r.rows.back().balance, Currency{});
 
+    // A payment that rounds to nothing (1.00 over 300 months) still ends with the term.
+    LoanPlan tiny = bankPlan(1, 0, 0, 25, Convention::BankCents);
+    r = calculated(tiny);
+    EXPECT_EQ(r.payments, 300);
+    EXPECT_EQ(r.lastPayment, money(1));
+
     // A lump sum beyond the balance pays the loan off with that payment, and no more.
     zero.lumps = {{1, money(5000), LumpEffect::Shorten}};
     r = calculated(zero);

@@ -69,7 +69,9 @@ class BankSchedule {
             if (lump.after == 0)
                 applyLump(lump, 0);
         out.payment = fromCents(payment_);
-        if (balance_ > 0 && static_cast<Real>(payment_) <= interestFor(1) * 100.0L)
+        // A given payment must cover the interest; a computed one ends with the term, even
+        // when it rounds to nothing (a tiny loan over many payments).
+        if (!computed_ && balance_ > 0 && static_cast<Real>(payment_) <= interestFor(1) * 100.0L)
             throw Fault{compare_msg::PaymentTooSmall};
 
         Real totalInterest = 0;

@@ -17,7 +17,7 @@ constexpr int FirstPlanEnd = 42; // the last character of plan A's column
 constexpr int ScheduleHeadLines = 10;
 
 std::string dollars(const ReportSettings& s, Currency value) {
-    return s.currencySymbol + formatNumber(value, "###,,###.00", s.seps);
+    return currencyText(value, s.currencySymbol, s.seps);
 }
 
 std::string twoDecimals(double value, const ReportSettings& s) {
@@ -121,6 +121,13 @@ std::string csvYears(double years) {
 }
 
 } // namespace
+
+std::string currencyText(Currency value, std::string_view symbol, const NumberSeparators& seps) {
+    const std::string figure = formatNumber(value, "###,,###.00", seps);
+    if (figure.starts_with('-'))
+        return "-" + std::string(symbol) + figure.substr(1);
+    return std::string(symbol) + figure;
+}
 
 char planLetter(std::size_t i) {
     return static_cast<char>('A' + i);

@@ -22,6 +22,9 @@ struct CompareReportInput : ReportSettings {
     std::function<std::string(int)> formatDate;
 };
 
+// "$1,234.50", "-$31,837.69": the figure with the currency symbol, the minus before both.
+std::string currencyText(Currency value, std::string_view symbol, const NumberSeparators& seps);
+
 // The letter of plan i: A, B, C.
 char planLetter(std::size_t i);
 

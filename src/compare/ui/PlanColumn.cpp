@@ -68,8 +68,7 @@ PlanColumn::PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, Loan
     : QObject(sheet), state_(state), dialogs_(dialogs), plan_(plan), letter_(letter),
       seps_(platform::systemSeparators()) {
     const auto money = [this](double v) {
-        return v == 0 ? std::string()
-                      : state_.CurrencySymbol + formatNumber(v, "###,,###.00", seps_);
+        return v == 0 ? std::string() : currencyText(amountOf(v), state_.CurrencySymbol, seps_);
     };
     principal_ = numericField(
         "Principal", 2, [this](double v) { return (plan_.principal = amountOf(v)).toDouble(); },
@@ -301,8 +300,7 @@ void PlanColumn::enableForConvention() {
 void PlanColumn::showPlan() {
     filling_ = true;
     const auto money = [this](Currency c) {
-        return c.raw() == 0 ? QString()
-                            : qs(state_.CurrencySymbol + formatNumber(c, "###,,###.00", seps_));
+        return c.raw() == 0 ? QString() : qs(currencyText(c, state_.CurrencySymbol, seps_));
     };
     principal_->setText(money(plan_.principal));
     rate_->setText(!inUse() && plan_.ratePercent == 0
@@ -393,7 +391,7 @@ void PlanColumn::showResult(const ComparedPlan& compared, Currency saved,
                             const std::function<std::string(int)>& formatDate) {
     const PlanResult& r = compared.result;
     const auto money = [this](Currency c) {
-        return qs(state_.CurrencySymbol + formatNumber(c, "###,,###.00", seps_));
+        return qs(currencyText(c, state_.CurrencySymbol, seps_));
     };
     // After payment k: the balance, then the payment at the new rate.
     QStringList renewed;
