@@ -220,3 +220,18 @@ TEST(PlanSpec, RefusalNamesTheKey) {
 }
 
 } // namespace
+
+// The worksheet's lists: items as --plan takes them, separated by semicolons; written back
+// in full words; a refusal names the item at fault.
+TEST(PlanSpec, WorksheetLists) {
+    const auto lumps = parseLumpList(" 0:5000:l;12:250.5:s ;");
+    ASSERT_TRUE(lumps);
+    EXPECT_EQ(lumpListText(lumps.value()), "0:5000:lower; 12:250.5:shorten");
+    const auto renewals = parseRenewalList("60:4.25; 120:5");
+    ASSERT_TRUE(renewals);
+    EXPECT_EQ(renewalListText(renewals.value()), "60:4.25; 120:5");
+    EXPECT_TRUE(parseLumpList("").value().empty());
+    EXPECT_EQ(parseRenewalList("60:4.25; 0:5").failure().what, "0:5");
+    EXPECT_EQ(parseLumpList("12:1,000:s").failure().what, "12:1,000:s");
+    EXPECT_FALSE(parseRenewalList("1:1; 2:2; 3:3; 4:4")); // three at most
+}
