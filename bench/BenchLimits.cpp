@@ -28,6 +28,10 @@ const std::vector<Limit>& limits() {
          "BM_BareLoopFloor"},
         {"schedule printout as text", "BM_ScheduleReportText", nullptr, 0.001},
         {"calculate to grid", "BM_CalculateToGrid", nullptr, 0.001},
+        {"compare: three 40-year weekly plans", "BM_CompareThreeWeekly40", nullptr, 0.002},
+        {"compare: calculate to grid, the same three", "BM_CompareCalculateToGrid", nullptr, 0.005},
+        {"report compare --csv, the same three, whole process", "BM_ReportCompareCsv", nullptr,
+         0.020},
     };
     return table;
 }

@@ -22,17 +22,29 @@ Currency fromCents(std::int64_t cents) {
     return Currency::fromRaw(cents * 100);
 }
 
+// The whole numbers below and above y. Rounded in the processor's own mode (to nearest) and
+// corrected, rather than through floor and ceil, which switch the mode at every call: a
+// schedule rounds a few times per payment.
+std::int64_t floorOf(Real y) {
+    const long long r = std::llrint(y);
+    return static_cast<Real>(r) > y ? r - 1 : r;
+}
+std::int64_t ceilOf(Real y) {
+    const long long r = std::llrint(y);
+    return static_cast<Real>(r) < y ? r + 1 : r;
+}
+
 // x (in money) to whole cents: halves up, or always up. A long double holds a double's 53
 // bits times 100 exactly, so the comparison is made on the figure itself.
 std::int64_t roundHalfUp(Real x) {
-    return static_cast<std::int64_t>(std::floor(x * 100.0L + 0.5L));
+    return floorOf(x * 100.0L + 0.5L);
 }
 std::int64_t roundUp(Real x) {
     // A product that misses a whole cent by a rounding error of the arithmetic is that cent.
-    return static_cast<std::int64_t>(std::ceil(x * 100.0L - 1e-7L));
+    return ceilOf(x * 100.0L - 1e-7L);
 }
 std::int64_t roundDown(Real x) {
-    return static_cast<std::int64_t>(std::floor(x * 100.0L + 1e-7L));
+    return floorOf(x * 100.0L + 1e-7L);
 }
 
 // A worksheet figure as the worksheet shows it: to the cent, halves away from zero.
@@ -57,10 +69,11 @@ class BankSchedule {
             throw Fault{compare_msg::FirstPaymentAfterLoan};
         if (termN_ < 1)
             throw Fault{compare_msg::CannotCalculate};
-        rate_ = plan_.ratePercent / 100.0L;
+        setRate(plan_.ratePercent);
         balance_ = amountOf(plan_.principal);
         PlanResult out;
         out.paymentsPerYear = n_;
+        out.rows.reserve(static_cast<std::size_t>(termN_));
 
         computed_ = !plan_.givenPayment;
         payment_ =
@@ -162,10 +175,15 @@ class BankSchedule {
         return roundPayment(static_cast<Real>(monthly) / 100.0L / divisor);
     }
 
+    void setRate(double ratePercent) {
+        rate_ = ratePercent / 100.0L;
+        periodic_ = periodicRate(rate_, n_);
+    }
+
     // The interest of payment k on the balance now owed.
     Real interestFor(int k) const {
         if (!plan_.daily())
-            return balance_ * periodicRate(rate_, n_);
+            return balance_ * periodic_;
         const int from = k == 1 ? *plan_.loanDate : *dateOf(k - 1);
         const int to = *dateOf(k);
         return balance_ * rate_ * static_cast<Real>(to - from) / 365.0L;
@@ -207,7 +225,7 @@ class BankSchedule {
 
     void renew(const Renewal& renewal, PlanResult& out) {
         out.renewalBalances.push_back({renewal.after, fromCents(roundHalfUp(balance_))});
-        rate_ = renewal.ratePercent / 100.0L;
+        setRate(renewal.ratePercent);
         payment_ = paymentFor(balance_, termN_ - renewal.after);
         computed_ = true;
     }
@@ -217,6 +235,7 @@ class BankSchedule {
     const int termN_;
     const bool exact_;
     Real rate_ = 0;
+    Real periodic_ = 0; // the periodic rate of rate_, for n_ payments a year
     Real balance_ = 0;
     std::int64_t payment_ = 0;
     bool computed_ = true;
