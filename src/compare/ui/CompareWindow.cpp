@@ -58,7 +58,7 @@ constexpr const char* QuickHelp[] = {
     "    file opened into a column comes in this way).",
     "  Bank, exact interest: interest never rounded, as most Canadian mortgage",
     "    statements carry it.",
-    "  Bank, interest to the cent: each period's interest rounded to the cent, as",
+    "  Bank, to the cent: each period's interest rounded to the cent, as",
     "    most US lenders do.",
     "  With a loan date and a first payment date, interest runs on the actual days",
     "    between payments / 365 (car loans, lines of credit).",
@@ -481,6 +481,8 @@ void CompareWindow::showHelp(bool show) {
         CmpTextBox->setPlainText(lines.join(QLatin1Char('\n')));
     } else {
         CmpTextBox->clear();
+        if (CmpTextBox->hasFocus())
+            CmpHelp->setFocus(Qt::OtherFocusReason);
     }
     CmpTextBox->setVisible(show);
     CmpGrid->setVisible(!show);

@@ -322,15 +322,17 @@ void PlanColumn::showPlan() {
     };
     loanDate_->setText(date(plan_.loanDate));
     firstPayment_->setText(date(plan_.firstPayment));
-    const auto local = [this](std::string text) {
-        if (seps_.decimalPoint != ".")
-            std::replace(text.begin(), text.end(), '.', seps_.decimalPoint.front());
-        return qs(text);
-    };
-    lumps_->setText(local(lumpListText(plan_.lumps)));
-    renewals_->setText(local(renewalListText(plan_.renewals)));
+    lumps_->setText(localText(lumpListText(plan_.lumps)));
+    renewals_->setText(localText(renewalListText(plan_.renewals)));
     enableForConvention();
     filling_ = false;
+}
+
+// A list's text with the system's decimal point; the lists themselves are read with a period.
+QString PlanColumn::localText(std::string text) const {
+    if (seps_.decimalPoint != ".")
+        std::replace(text.begin(), text.end(), '.', seps_.decimalPoint.front());
+    return qs(text);
 }
 
 bool PlanColumn::readDate(QLineEdit* field, std::optional<int>& date) {
@@ -359,6 +361,7 @@ bool PlanColumn::readLumps() {
         return false;
     }
     plan_.lumps = std::move(lumps).value();
+    lumps_->setText(localText(lumpListText(plan_.lumps)));
     return true;
 }
 
@@ -373,6 +376,7 @@ bool PlanColumn::readRenewals() {
         return false;
     }
     plan_.renewals = std::move(renewals).value();
+    renewals_->setText(localText(renewalListText(plan_.renewals)));
     return true;
 }
 

@@ -69,6 +69,7 @@ class PlanColumn : public QObject {
     QString objectName(const char* name) const;
     void enableForConvention();
     bool readDate(QLineEdit* field, std::optional<int>& date);
+    QString localText(std::string text) const;
     bool readLumps();
     bool readRenewals();
     void noteChange();
