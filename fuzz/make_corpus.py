@@ -18,6 +18,7 @@ SEEDS = {
     "fuzz_budget_file": ["samples/Sample.BGT", "tests/golden/budget-household.Bgt"],
     "fuzz_networth_file": ["samples/NetSampl.NWV", "tests/golden/networth-household.NWV"],
     "fuzz_settings": [],
+    "fuzz_compare_file": ["fuzz/corpus/fuzz_compare_file/three-plans.Cmp"],
 }
 # Command lines as users type them (words joined by NUL bytes) and a few they get wrong.
 COMMAND_LINES = [

@@ -123,6 +123,14 @@ TEST(CompareEngine, EdgeCases) {
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.failure().what, compare_msg::PaymentTooSmall);
 
+    // Daily interest: 67.28 covers the 27 days to the first payment (59.91), not a whole
+    // month (about 67.50): the balance would grow for ever.
+    LoanPlan growing = bankPlan(5000, 16.1975, 0, 4, Convention::BankCents);
+    growing.givenPayment = money(67.28);
+    growing.loanDate = dateSerial(2010, 3, 5);
+    growing.firstPayment = dateSerial(2010, 4, 1);
+    EXPECT_EQ(calculatePlan(growing).failure().what, compare_msg::NeverPaid);
+
     // Paid on the 31st: the short months pay on their last day, the long ones on the 31st
     // again; daily interest counts the days between (31 Jan - 28 Feb: 28 days; to 31 Mar: 31).
     LoanPlan daily = bankPlan(1200, 36.5, 0, 1, Convention::BankCents);

@@ -19,7 +19,10 @@ Real amountOf(Currency c) {
 }
 
 Currency fromCents(std::int64_t cents) {
-    return Currency::fromRaw(cents * 100);
+    std::int64_t raw = 0;
+    if (__builtin_mul_overflow(cents, std::int64_t{100}, &raw))
+        throw std::overflow_error("cents beyond a currency figure");
+    return Currency::fromRaw(raw);
 }
 
 // The whole numbers below and above y. Rounded in the processor's own mode (to nearest) and
@@ -82,9 +85,10 @@ class BankSchedule {
             if (lump.after == 0)
                 applyLump(lump, 0);
         out.payment = fromCents(payment_);
-        // A given payment must cover the interest; a computed one ends with the term, even
-        // when it rounds to nothing (a tiny loan over many payments).
-        if (!computed_ && balance_ > 0 && static_cast<Real>(payment_) <= interestFor(1) * 100.0L)
+        // A given payment must cover the first period's interest, compared in cents (1% of
+        // 1,000 is 10.00, whatever the rate's last bit says); a computed one ends with the
+        // term, even when it rounds to nothing (a tiny loan over many payments).
+        if (!computed_ && balance_ > 0 && payment_ <= roundHalfUp(interestFor(1)))
             throw Fault{compare_msg::PaymentTooSmall};
 
         Real totalInterest = 0;
@@ -93,7 +97,7 @@ class BankSchedule {
         while (balance_ > 0) {
             ++k;
             if (k > RunawayPayments)
-                throw Fault{compare_msg::PaymentTooSmall};
+                throw Fault{compare_msg::NeverPaid};
             for (const Renewal& renewal : plan_.renewals)
                 if (renewal.after == k - 1 && renewal.after > 0)
                     renew(renewal, out);
@@ -111,6 +115,10 @@ class BankSchedule {
                 last = true;
             }
             balance_ = last ? 0 : balance_ - (static_cast<Real>(pay) / 100.0L - interest);
+            // A given payment below a later period's interest (a month longer than the
+            // first on daily interest) lets the balance grow: refused before it runs away.
+            if (!computed_ && balance_ > 2 * amountOf(plan_.principal))
+                throw Fault{compare_msg::NeverPaid};
             if (!exact_)
                 balance_ = static_cast<Real>(roundHalfUp(balance_)) / 100.0L;
             std::int64_t extra = 0;

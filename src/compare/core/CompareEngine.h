@@ -62,6 +62,7 @@ std::vector<Currency> balancesByYear(const LoanPlan& plan, const PlanResult& res
 namespace compare_msg {
 inline constexpr const char* PaymentTooSmall =
     "The payment does not cover the first period's interest.";
+inline constexpr const char* NeverPaid = "The payment does not pay the loan off.";
 inline constexpr const char* CannotCalculate = "Cannot calculate.";
 inline constexpr const char* FirstPaymentAfterLoan =
     "The first payment must fall after the loan date.";
