@@ -350,34 +350,31 @@ bool PlanColumn::readDate(QLineEdit* field, std::optional<int>& date) {
     return false;
 }
 
-bool PlanColumn::readLumps() {
-    std::string text = lumps_->text().toStdString();
+// A list typed with the system's decimal point, read with a period; shown again as read.
+template <class Item>
+bool PlanColumn::readList(QLineEdit* field, std::vector<Item>& items,
+                          Result<std::vector<Item>> (*parse)(std::string_view),
+                          std::string (*write)(const std::vector<Item>&)) {
+    std::string text = field->text().toStdString();
     if (seps_.decimalPoint != ".")
         std::replace(text.begin(), text.end(), seps_.decimalPoint.front(), '.');
-    Result<std::vector<LumpSum>> lumps = parseLumpList(text);
-    if (!lumps) {
-        state_.MessageDetail = lumps.failure().what;
+    Result<std::vector<Item>> read = parse(text);
+    if (!read) {
+        state_.MessageDetail = read.failure().what;
         dialogs_.showMessage(msg::WrongEntryDetail);
         return false;
     }
-    plan_.lumps = std::move(lumps).value();
-    lumps_->setText(localText(lumpListText(plan_.lumps)));
+    items = std::move(read).value();
+    field->setText(localText(write(items)));
     return true;
 }
 
+bool PlanColumn::readLumps() {
+    return readList(lumps_, plan_.lumps, parseLumpList, lumpListText);
+}
+
 bool PlanColumn::readRenewals() {
-    std::string text = renewals_->text().toStdString();
-    if (seps_.decimalPoint != ".")
-        std::replace(text.begin(), text.end(), seps_.decimalPoint.front(), '.');
-    Result<std::vector<Renewal>> renewals = parseRenewalList(text);
-    if (!renewals) {
-        state_.MessageDetail = renewals.failure().what;
-        dialogs_.showMessage(msg::WrongEntryDetail);
-        return false;
-    }
-    plan_.renewals = std::move(renewals).value();
-    renewals_->setText(localText(renewalListText(plan_.renewals)));
-    return true;
+    return readList(renewals_, plan_.renewals, parseRenewalList, renewalListText);
 }
 
 bool PlanColumn::readTexts() {

@@ -4,20 +4,20 @@
 // says when its plan changed and when its file button was pressed.
 #include <QObject>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CompareReport.h"
 #include "NumberFormat.h"
 
 class Dialogs;
-class NumericEntry;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-class TextEntry;
 struct ShellState;
 
 class PlanColumn : public QObject {
@@ -70,6 +70,10 @@ class PlanColumn : public QObject {
     void enableForConvention();
     bool readDate(QLineEdit* field, std::optional<int>& date);
     QString localText(std::string text) const;
+    template <class Item>
+    bool readList(QLineEdit* field, std::vector<Item>& items,
+                  Result<std::vector<Item>> (*parse)(std::string_view),
+                  std::string (*write)(const std::vector<Item>&));
     bool readLumps();
     bool readRenewals();
     void noteChange();
