@@ -1,9 +1,8 @@
 #pragma once
 // FileDir: the open and save dialogs for the program's data files. FileDirectory() reads
-// FileDialogMode (1-8, and the modes of our own worksheets' files), offers the initial name and
-// filter of that kind of file and leaves the full name chosen in ChosenFileName; a cancelled dialog
-// sets FileDialogMode to 9 and ChosenFileName to "". Any other mode shows nothing and changes
-// nothing.
+// FileDialogMode (1-8, 21-23), offers the initial name and filter of that kind of file and leaves
+// the full name chosen in ChosenFileName; a cancelled dialog sets FileDialogMode to 9 and
+// ChosenFileName to "". Any other mode shows nothing and changes nothing.
 #include <optional>
 #include <string>
 
