@@ -2,6 +2,8 @@
 
 #include "BudgetTables.h"
 #include "BudgetWindow.h"
+#include "CompareTables.h"
+#include "CompareWindow.h"
 #include "GoalTables.h"
 #include "GoalWindow.h"
 #include "GraphsWindow.h"
@@ -15,8 +17,8 @@
 
 ProgramWorksheets::ProgramWorksheets()
     : mortgage_(std::make_unique<MortgageTables>()), savings_(std::make_unique<SavingsTables>()),
-      netWorth_(std::make_unique<NetWorthTables>()), goal_(std::make_unique<GoalTables>()),
-      budget_(std::make_unique<BudgetTables>()) {}
+      netWorth_(std::make_unique<NetWorthTables>()), compare_(std::make_unique<CompareTables>()),
+      goal_(std::make_unique<GoalTables>()), budget_(std::make_unique<BudgetTables>()) {}
 
 ProgramWorksheets::~ProgramWorksheets() = default;
 
@@ -31,6 +33,9 @@ void ProgramWorksheets::registerWith(MdiContainer& container) {
     });
     container.registerWorksheet(Worksheet::NetWorth, [this](Workspace& workspace) -> QWidget* {
         return new NetWorthWindow(workspace, *netWorth_);
+    });
+    container.registerWorksheet(Worksheet::Compare, [this](Workspace& workspace) -> QWidget* {
+        return new CompareWindow(workspace, *compare_);
     });
     container.registerWorksheet(Worksheet::Goal, [this](Workspace& workspace) -> QWidget* {
         return new GoalWindow(workspace, *goal_);

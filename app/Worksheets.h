@@ -6,6 +6,7 @@
 
 class MdiContainer;
 struct BudgetTables;
+struct CompareTables;
 struct GoalTables;
 struct MortgageTables;
 struct NetWorthTables;
@@ -25,6 +26,7 @@ class ProgramWorksheets {
     std::unique_ptr<MortgageTables> mortgage_;
     std::unique_ptr<SavingsTables> savings_;
     std::unique_ptr<NetWorthTables> netWorth_;
+    std::unique_ptr<CompareTables> compare_;
     std::unique_ptr<GoalTables> goal_;
     std::unique_ptr<BudgetTables> budget_;
 };

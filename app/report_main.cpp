@@ -16,6 +16,7 @@
 #include "BudgetCsv.h"
 #include "BudgetReport.h"
 #include "CommandLine.h"
+#include "CompareCommand.h"
 #include "Dates.h"
 #include "FileText.h"
 #include "GoalOptions.h"
@@ -41,7 +42,8 @@ namespace {
 
 constexpr std::string_view UsageLine =
     "usage: pecunex-report mortgage|loan|budget|networth FILE [options] | savings [plan options] "
-    "[options] | goal --target X [--today] --solve WHAT [plan options] [options] | --help";
+    "[options] | goal --target X [--today] --solve WHAT [plan options] [options] | compare "
+    "[FILE...] [--plan SPEC]... [options] | --help";
 
 constexpr std::string_view HelpText =
     R"(pecunex-report: prints a saved Pecunex file without the desktop program.
@@ -60,6 +62,17 @@ usage:
                          columns: solve,answer,value,value_today)
   pecunex-report networth FILE.NWV [options]
   pecunex-report budget   FILE.Bgt [--period TEXT] [--sort TEXT] [options]
+  pecunex-report compare  [FILE.Cmp | A.umd B.uld ...] [--plan SPEC]... [--schedule A|B|C
+                         [--annual]] [options]
+                         (up to three plans: a comparison file's, mortgage and loan files'
+                         under the worksheet's own arithmetic, then one per --plan; SPEC is
+                         key=value pairs separated by commas: principal, rate, compounding
+                         monthly|bimonthly|quarterly|semiannual|annual, frequency
+                         monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc, years or
+                         months, payment, extra, convention worksheet|bank-exact|bank-cents,
+                         payment-rounding nearest|up, interest-rounding nearest|down,
+                         loan-date and first-payment (yyyy-mm-dd; both: daily interest),
+                         lump K:AMOUNT:shorten|lower, renew K:RATE)
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
@@ -88,6 +101,10 @@ options:
                                      one line per line of the calculated statement)
                      budget:         side,number,description,amount,budgeted
                                      (side income or expense, amounts for the period)
+                     compare:        plan,payment,payments,last_payment,total_interest,
+                                     total_paid,years,interest_saved; with --schedule
+                                     number,date,payment,interest,principal,extra,balance,
+                                     with --annual year,payments,interest,principal,balance
   --period TEXT    budget: Weekly, 2 Weeks, Semi-monthly, Monthly, Quarterly,
                    Semi-annual or Annual (default Annual)
   --sort TEXT      budget: Names A - Z (default), Names Z - A, Amounts Hi-Lo, Amounts Lo-Hi
@@ -95,8 +112,9 @@ options:
                    the printout on one sheet
   --paper a4|letter  the PDF's paper (default: the system's, from PAPERSIZE, then
                    /etc/papersize, then the locale: letter in the US and Canada, else A4)
-  --graph OUT.png|OUT.svg   mortgage, loan, savings, goal: draw the worksheet's bar graph,
-                   1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
+  --graph OUT.png|OUT.svg   mortgage, loan, savings, goal, compare: draw the worksheet's
+                   graph (compare: each plan's balance at the start of each year, side by
+                   side), 1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
   --text           with --pdf or --graph: the printout on stdout as well (without them
                    it always is; --csv puts the CSV there instead)
   --help           this text
@@ -109,7 +127,8 @@ or an output could not be written.
 // ---- what a subcommand gets and gives ----
 
 struct Job {
-    std::string file; // empty for savings
+    std::string file;               // empty for savings
+    std::vector<std::string> files; // compare: every file named
     ReportSettings settings;
     const CommandLine& line; // for the subcommand's own options
 };
@@ -245,13 +264,30 @@ Made budgetReport(const Job& job) {
                         std::nullopt};
 }
 
+Made compareReport(const Job& job) {
+    CompareRequest request;
+    request.files = job.files;
+    for (const auto& [name, value] : job.line.options)
+        if (name == "--plan")
+            request.planSpecs.push_back(value);
+    request.schedule = job.line.last("--schedule").value_or("");
+    request.annual = job.line.has("--annual");
+    request.settings = job.settings;
+    auto made = makeCompareReport(request);
+    if (auto* refused = std::get_if<CompareRefusal>(&made))
+        return Refusal{refused->status, refused->message};
+    return std::get<ReportOutput>(std::move(made));
+}
+
 // ---- the table ----
 
 constexpr std::string_view GraphOptionNames[] = {"--graph", "--size", "--3d"};
+constexpr int MaxComparedFiles = 3;
 
 struct Subcommand {
     std::string_view name;
-    bool takesFile;
+    bool takesFile;                        // one file, which must be named
+    int maxFiles;                          // files it may take
     std::vector<std::string_view> options; // its own, beside the common ones
     Made (*run)(const Job&);
 };
@@ -269,11 +305,13 @@ std::vector<std::string_view> goalOptions() {
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> table = {
-        {"mortgage", true, withGraph({}), mortgageReport},
-        {"loan", true, withGraph({}), loanReport},
-        {"budget", true, {"--period", "--sort"}, budgetReport},
-        {"networth", true, {}, netWorthReport},
-        {"savings", false,
+        {"mortgage", true, 1, withGraph({}), mortgageReport},
+        {"loan", true, 1, withGraph({}), loanReport},
+        {"budget", true, 1, {"--period", "--sort"}, budgetReport},
+        {"networth", true, 1, {}, netWorthReport},
+        {"compare", false, MaxComparedFiles, withGraph({"--plan", "--schedule", "--annual"}),
+         compareReport},
+        {"savings", false, 0,
          withGraph(
              std::vector<std::string_view>(SavingsOptionNames.begin(), SavingsOptionNames.end())),
          savingsReport},
@@ -295,6 +333,7 @@ bool isCommonOption(std::string_view name) {
 struct Request {
     const Subcommand* subcommand = nullptr;
     std::string file;
+    std::vector<std::string> files;
     std::string header;
     std::optional<int> font;
     std::optional<std::string> currency;
@@ -332,12 +371,16 @@ Result<Request> readRequest(const CommandLine& line) {
             return usage(name + " takes no " + option);
     }
     const std::size_t files = line.operands.size() - 1;
-    if (!r.subcommand->takesFile && files > 0)
+    if (r.subcommand->maxFiles == 0 && files > 0)
         return usage(name + " takes no file");
     if (r.subcommand->takesFile && files == 0)
         return usage("no file named");
-    if (files > 1)
-        return usage("more than one file");
+    if (files > static_cast<std::size_t>(r.subcommand->maxFiles))
+        return usage(r.subcommand->maxFiles == 1
+                         ? std::string("more than one file")
+                         : name + " takes at most " + std::to_string(r.subcommand->maxFiles) +
+                               " files");
+    r.files.assign(line.operands.begin() + 1, line.operands.end());
     if (files == 1)
         r.file = line.operands[1];
 
@@ -377,8 +420,9 @@ Result<Request> readRequest(const CommandLine& line) {
     if (r.output.text && r.output.csv)
         return usage("--text and --csv both ask for standard output");
     for (const auto* output : {&r.output.pdf, &r.output.graph.file})
-        if (!r.file.empty() && *output && sameFile(**output, r.file))
-            return usage(**output + " is the file being printed, " + r.file);
+        for (const std::string& input : r.files)
+            if (*output && sameFile(**output, input))
+                return usage(**output + " is the file being printed, " + input);
     if (r.output.pdf && r.output.graph.file && sameFile(*r.output.pdf, *r.output.graph.file))
         return usage("--pdf and --graph both name " + *r.output.pdf);
     return r;
@@ -416,7 +460,7 @@ int main(int argc, char** argv) {
     const QString program = QString::fromStdString(programFolder(argv[0]).string());
     const SettingsRead stored =
         loadPersonalSettings(paths::settingsFolder(paths::foldersOf(program).data).toStdString());
-    Job job{request->file, {}, *line};
+    Job job{request->file, request->files, {}, *line};
     job.settings.header = request->header;
     job.settings.fontChoice = request->font.value_or(stored.settings.printerFontChoice);
     job.settings.currencySymbol = request->currency.value_or(stored.settings.currencySymbol);

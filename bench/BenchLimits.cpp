@@ -33,6 +33,10 @@ const std::vector<Limit>& limits() {
         {"goal: years, 40-year monthly plan", "BM_GoalYears40", nullptr, 0.005},
         {"goal: rate, 40-year monthly plan", "BM_GoalRate40", nullptr, 0.005},
         {"report goal --csv, whole process", "BM_ReportGoalCsv", nullptr, 0.020},
+        {"compare: three 40-year weekly plans", "BM_CompareThreeWeekly40", nullptr, 0.002},
+        {"compare: calculate to grid, the same three", "BM_CompareCalculateToGrid", nullptr, 0.005},
+        {"report compare --csv, the same three, whole process", "BM_ReportCompareCsv", nullptr,
+         0.020},
     };
     return table;
 }

@@ -5,10 +5,13 @@
 #include <QWidget>
 #include <benchmark/benchmark.h>
 
+#include "CompareTables.h"
+#include "CompareWindow.h"
 #include "Dialogs.h"
 #include "Grid.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
+#include "PlanSpec.h"
 #include "Printer.h"
 #include "SavingsTables.h"
 #include "SavingsWindow.h"
@@ -74,9 +77,36 @@ void BM_CalculateToGrid(benchmark::State& st) {
     }
     st.counters["rows"] = grid->rows() - 2; // less the heading and total rows
 }
+
+// The loan comparison: three 40-year weekly plans calculated, their results shown and the
+// first plan's 2,080 payments in the grid.
+void BM_CompareCalculateToGrid(benchmark::State& st) {
+    BenchWorkspace ws;
+    CompareTables tables;
+    CompareWindow window(ws, tables);
+    window.resize(641, 430);
+    const char* specs[] = {"principal=400000,rate=6.5,frequency=1week,years=40",
+                           "principal=400000,rate=6.5,frequency=1week,years=40,"
+                           "convention=bank-exact,extra=25",
+                           "principal=400000,rate=6.5,frequency=1week,years=40,"
+                           "loan-date=2027-01-01,first-payment=2027-01-08"};
+    for (std::size_t i = 0; i < 3; ++i)
+        tables.Plans[i] = parsePlanSpec(specs[i]).value();
+    auto* calc = window.findChild<QPushButton*>("CmpCalc");
+    auto* grid = window.findChild<Grid*>("CmpGrid");
+    for (auto _ : st) {
+        calc->click();
+        benchmark::DoNotOptimize(grid->rows());
+    }
+    if (ws.quiet.messages != 0 || grid->rows() != 2081) {
+        st.SkipWithError("the calculation did not fill the grid");
+        return;
+    }
+}
 } // namespace
 
 BENCHMARK(BM_CalculateToGrid)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CompareCalculateToGrid)->Unit(benchmark::kMillisecond);
 
 namespace {
 // The same 40-year monthly plan as BM_GrowthMonthly40, from "&Calculate" to the grid.

@@ -121,4 +121,25 @@ void BM_ReportGoalCsv(benchmark::State& state) {
 }
 BENCHMARK(BM_ReportGoalCsv)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
+// The loan comparison of three 40-year weekly plans as CSV: start-up, three schedules, exit.
+void BM_ReportCompareCsv(benchmark::State& state) {
+    const std::vector<std::string> args = {
+        PECUNEX_BINARY_DIR "/pecunex-report",
+        "compare",
+        "--csv",
+        "--plan",
+        "principal=400000,rate=6.5,frequency=1week,years=40",
+        "--plan",
+        "principal=400000,rate=6.5,frequency=1week,years=40,convention=bank-exact",
+        "--plan",
+        "principal=400000,rate=6.5,frequency=1week,years=40,loan-date=2027-01-01,"
+        "first-payment=2027-01-08"};
+    for (auto _ : state)
+        if (!runToEnd(args)) {
+            state.SkipWithError("pecunex-report did not succeed");
+            return;
+        }
+}
+BENCHMARK(BM_ReportCompareCsv)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
 } // namespace

@@ -19,6 +19,7 @@ SEEDS = {
     "fuzz_networth_file": ["samples/NetSampl.NWV", "tests/golden/networth-household.NWV"],
     "fuzz_goal_file": ["samples/Sample.Gol"],
     "fuzz_settings": [],
+    "fuzz_compare_file": ["fuzz/corpus/fuzz_compare_file/three-plans.Cmp"],
 }
 # Command lines as users type them (words joined by NUL bytes) and a few they get wrong.
 COMMAND_LINES = [

@@ -149,6 +149,39 @@ shot_worksheet networth
 key alt+x
 key Escape
 
+# Compare Loans: plan A as it opens, plan B the same loan at exact interest with an extra
+# amount, a lump sum and a renewal, the sample mortgage opened into plan C; calculated, its
+# graph, and the comparison printed.
+key alt+c
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+typed 250000
+key Return Return Return Return Return Return Return
+typed 100
+key Return Up Return Return Return Return Return
+typed "12:10000:s"
+key Return
+typed "60:4.5"
+key Return
+shot_worksheet compare-entries
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+typed "Sample.umd"
+key Return
+key alt+c
+shot_worksheet compare
+key alt+g
+shot_worksheet compare-graph
+key alt+x
+key Tab Home
+key alt+p
+typed "Three ways to pay for the house"
+key alt+p
+typed "$work/compare.pdf"
+key Return
+pdftoppm -r 60 -f 1 -l 1 -png -singlefile "$work/compare.pdf" "$out/compare-printout" &&
+    echo "  compare-printout.png"
+key alt+x
+key Escape  # no, the plans need not be saved
+
 # Settings and About.
 key alt+z
 shot_dialog personalize

@@ -50,6 +50,8 @@ std::string messageText(int code, std::string_view detail) {
         return "Bad Filename. Must be in the form MYFILE.UMD";
     case 38:
         return "Bad Filename. Must be in the form MYFILE.ULD";
+    case 44:
+        return std::string(detail);
     case 60:
         return "The target is not reached within 40 years.";
     case 61:

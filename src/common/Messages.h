@@ -27,6 +27,7 @@ constexpr int CannotCalculate = 26;
 constexpr int RecordLimit500 = 33;
 constexpr int BadMortgageFileName = 37;
 constexpr int BadLoanFileName = 38;
+constexpr int DetailOnly = 44; // our own worksheets: the detail is the whole message
 // The savings goal: no figure of the unknown reaches the target.
 constexpr int GoalNotInFortyYears = 60;
 constexpr int GoalNotAtHundredPercent = 61;

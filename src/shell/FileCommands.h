@@ -20,6 +20,10 @@ constexpr int SaveLoan = 8;
 constexpr int Cancelled = 9;
 constexpr int OpenGoal = 11;
 constexpr int SaveGoal = 12;
+// The loan comparison's files, and a mortgage or loan file opened into one of its plans.
+constexpr int OpenCompare = 21;
+constexpr int SaveCompare = 22;
+constexpr int OpenLoanPlan = 23;
 constexpr int None = 0;
 } // namespace filemode
 

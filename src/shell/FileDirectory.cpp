@@ -18,6 +18,8 @@ const char* const NetWorthFilter = "Net Worth Database (*.nwv)|*.nwv";
 const char* const MortgageFilter = "Mortgage Database (*.umd)|*.umd";
 const char* const LoanFilter = "Loan Database (*.uld)|*.uld";
 const char* const GoalFilter = "Savings Goal (*.Gol)|*.Gol";
+const char* const CompareFilter = "Loan Comparison (*.Cmp)|*.Cmp";
+const char* const LoanPlanFilter = "Mortgage or Loan Database (*.umd *.uld)|*.umd *.uld";
 } // namespace
 
 std::optional<FileKind> kindForMode(int mode) {
@@ -39,6 +41,11 @@ std::optional<FileKind> kindForMode(int mode) {
     case OpenGoal:
     case SaveGoal:
         return FileKind{GoalFilter, "Gol", save};
+    case OpenCompare:
+    case SaveCompare:
+        return FileKind{CompareFilter, "Cmp", save};
+    case OpenLoanPlan:
+        return FileKind{LoanPlanFilter, "umd", false};
     default:
         return std::nullopt;
     }
@@ -67,6 +74,8 @@ const std::string& initialName(const ShellState& state, int mode) {
         return state.MortgageFileName;
     if (mode == filemode::OpenLoan || mode == filemode::SaveLoan)
         return state.LoanFileName;
+    if (mode == filemode::OpenLoanPlan)
+        return state.MortgageFileName;
     return state.CurrentFileName;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // FileDir: the open and save dialogs for the program's data files. FileDirectory() reads
-// FileDialogMode (1-8, 11-12), offers the initial name and filter of that kind of file and leaves
-// the full name chosen in ChosenFileName; a cancelled dialog sets FileDialogMode to 9 and
+// FileDialogMode (1-8, 11-12, 21-23), offers the initial name and filter of that kind of file and
+// leaves the full name chosen in ChosenFileName; a cancelled dialog sets FileDialogMode to 9 and
 // ChosenFileName to "". Any other mode shows nothing and changes nothing.
 #include <optional>
 #include <string>
@@ -18,7 +18,7 @@ struct FileKind {
     bool save;
 };
 
-// The kind of file and direction of a dialog mode; nothing for modes outside 1-8, 11-12.
+// The kind of file and direction of a dialog mode; nothing for a mode of no file.
 std::optional<FileKind> kindForMode(int mode);
 
 // "Budget Database (*.Bgt)|*.Bgt" -> "Budget Database (*.Bgt)"; several pairs become

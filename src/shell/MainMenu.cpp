@@ -45,6 +45,7 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
 
     // The buttons are made in the menu's own order, which is also the Tab order.
     QPushButton* networth = addButton("Networth", QStringLiteral("&Net Worth"));
+    QPushButton* compare = addButton("Compare", QStringLiteral("&Compare Loans"));
     QPushButton* goal = addButton("Goal", QStringLiteral("Savings &Goal"));
     QPushButton* loanPmt = addButton("LoanPmt", QStringLiteral("Planning your &Loans"));
     QPushButton* toBudget = addButton("ToBudget", QStringLiteral("Planning your &Budget"));
@@ -92,7 +93,7 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
     grid->addWidget(groupTitle(tr("Planners"), this), 0, 0);
     grid->addWidget(groupTitle(tr("Program"), this), 0, 1);
     int row = 1;
-    for (QPushButton* b : {canadian, loanPmt, toBudget, savings, networth, goal})
+    for (QPushButton* b : {canadian, loanPmt, toBudget, savings, networth, compare, goal})
         grid->addWidget(b, row++, 0);
     row = 1;
     for (QPushButton* b : {ptrFnt, howTo, about, exitButten})
@@ -116,9 +117,11 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
 
     // The worksheet's button is remembered before the worksheet opens, so that the focus
     // comes back to it when the worksheet is left.
-    for (QPushButton* opener : {networth, goal, loanPmt, toBudget, canadian, savings})
+    for (QPushButton* opener : {networth, compare, goal, loanPmt, toBudget, canadian, savings})
         connect(opener, &QPushButton::clicked, this, [this, opener] { opener_ = opener; });
     connect(networth, &QPushButton::clicked, this, &MainMenu::onNetworthClicked);
+    connect(compare, &QPushButton::clicked, this,
+            [this] { emit worksheetRequested(Worksheet::Compare); });
     connect(goal, &QPushButton::clicked, this,
             [this] { emit worksheetRequested(Worksheet::Goal); });
     connect(loanPmt, &QPushButton::clicked, this, &MainMenu::onLoanPmtClicked);

@@ -41,6 +41,8 @@ QString worksheetCaption(Worksheet which) {
     switch (which) {
     case Worksheet::NetWorth:
         return QStringLiteral(" Net Worth");
+    case Worksheet::Compare:
+        return QStringLiteral(" Compare Loans");
     case Worksheet::Goal:
         return QStringLiteral(" Savings Goal Calculations");
     case Worksheet::Loan:

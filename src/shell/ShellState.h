@@ -50,4 +50,7 @@ struct ShellState {
     std::int16_t ScheduleYears = 0;
     GraphTable GraphSeries; // the year-end figures the graph window draws
     Currency GraphTarget;   // the savings goal's target, a line across the goal's bars
+    // Several series side by side (grouped bars and a legend); when there are any, the graph
+    // window draws them instead of GraphSeries.
+    std::vector<NamedGraphTable> GraphGroups;
 };

@@ -6,7 +6,7 @@ class QString;
 class QWidget;
 struct ShellState;
 
-enum class Worksheet { NetWorth, Goal, Loan, Budget, Mortgage, Savings };
+enum class Worksheet { NetWorth, Compare, Goal, Loan, Budget, Mortgage, Savings };
 
 class Workspace {
   public:

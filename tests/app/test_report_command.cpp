@@ -76,6 +76,12 @@ struct Row {
     Files files = {};     // a file and a text it holds; "": no such file
 };
 
+const std::string ExactPlan = "principal=180000,rate=4.64,compounding=semiannual,years=25,"
+                              "convention=bank-exact,extra=50,lump=24:5000:shorten,renew=60:5.5";
+const std::string DailyPlan =
+    "principal=5000,rate=13.1475,months=48,payment=134.57,"
+    "interest-rounding=down,loan-date=2010-03-01,first-payment=2010-04-01";
+
 std::vector<Row> table() {
     std::vector<Row> rows = {
         // Options before or after the report and its file, --opt=value, the last of a
@@ -146,6 +152,25 @@ std::vector<Row> table() {
          Files{{"g.svg", "viewBox=\"0 0 640 480\""},
                {"g.svg", "Mortgage balance at start of each Year"},
                {"g.pdf", "/Contents"}}},
+        // Loan comparison: a mortgage file under the worksheet's arithmetic beside the lender's
+        // exact interest (an extra amount, a lump sum, a renewal) and a published car loan on
+        // daily interest; the comparison, a schedule, CSV and the graph of the three.
+        {"compare mortgage-20y-annual.umd --plan " + ExactPlan + " --plan " + DailyPlan +
+             " --font 0 --currency '$' --header 'Three plans'",
+         0, "", "@report/compare-three-plans.txt"},
+        {"compare mortgage-20y-annual.umd --plan " + ExactPlan + " --plan " + DailyPlan + " --csv",
+         0, "", "@report/compare-three-plans.csv"},
+        {"compare --plan " + ExactPlan + " --plan " + DailyPlan + " --schedule B --csv", 0, "",
+         "@report/compare-daily-schedule.csv"},
+        {"compare --plan " + ExactPlan + " --schedule A --annual --font 3 --currency '$'", 0, "",
+         "@report/compare-exact-years.txt"},
+        {"compare --plan principal=1000,rate=12,months=3 --plan rate=5 --graph g.svg", 0, "", "",
+         Files{{"g.svg", "Plan B"}}},
+        {"compare --plan principal=1000,rate=12,years=1,payment=10", 1,
+         "plan A: The payment does not cover the first period's interest."},
+        {"compare", 2, "compare: no plan"},
+        {"compare --plan rate=101", 2, "--plan: rate takes an annual rate from 0 to 100"},
+        {"compare --plan principal=1000 --schedule D", 2, "--schedule takes A, B or C"},
         // Usage errors.
         {"", 2, "no report named"},
         {"--font 1 spreadsheet x.umd", 2, "unknown report 'spreadsheet'"},

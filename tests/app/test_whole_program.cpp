@@ -122,8 +122,8 @@ class TestWholeProgram : public QObject {
         Program p;
         QVERIFY(QTest::qWaitForWindowActive(&p.container));
         QVERIFY(unnamedControls(p.container.menu()).isEmpty());
-        for (const char* name : {"Savings", "Networth", "Goal", "Canadian", "ToBudget", "LoanPmt",
-                                 "Networth", "Savings"}) {
+        for (const char* name : {"Savings", "Networth", "Compare", "Goal", "Canadian", "ToBudget",
+                                 "LoanPmt", "Networth", "Savings"}) {
             QPushButton* opener = p.menuButton(QString::fromLatin1(name));
             opener->setFocus();
             QTest::keyClick(opener, Qt::Key_Space);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Dialogs.h"
+#include "FileCommands.h"
 #include "Printer.h"
 #include "ShellState.h"
 #include "TextPrinter.h"
@@ -59,7 +60,8 @@ class ScriptedDialogs : public Dialogs {
     void fileDirectory() override {
         const int mode = state().FileDialogMode;
         calls.push_back({"fileDirectory", mode});
-        if (mode < 1 || mode > 12 || mode == 9 || mode == 10) // the modes FileDir knows
+        if (mode < 1 || mode == 9 || mode == 10 || (mode > 12 && mode < 21) ||
+            mode > filemode::OpenLoanPlan) // the modes FileDir knows
             return;
         state().ChosenFileName = take(fileNames, "file name");
         if (state().ChosenFileName.empty())

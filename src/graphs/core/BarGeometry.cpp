@@ -9,6 +9,23 @@ constexpr double BarShare = 0.6;
 constexpr double DepthShare = 0.3;
 // Depth never grows beyond this share of the plot width, so two bars stay bars, not walls.
 constexpr double MaxDepthShare = 0.04;
+// A group of bars takes this share of its slot; in a flat chart each bar leaves a sliver of
+// its share between it and its neighbour.
+constexpr double GroupShare = 0.84;
+constexpr double FlatBarShare = 0.9;
+
+BarShape barAt(double x, double width, double depth, double y, double baseY) {
+    BarShape bar;
+    const double top = std::min(y, baseY), bottom = std::max(y, baseY);
+    bar.front = {x, top, width, bottom - top};
+    const double r = x + width;
+    bar.top = {PointF{x, top}, PointF{r, top}, PointF{r + depth, top - depth},
+               PointF{x + depth, top - depth}};
+    bar.side = {PointF{r, top}, PointF{r, bottom}, PointF{r + depth, bottom - depth},
+                PointF{r + depth, top - depth}};
+    bar.labelX = x + width / 2;
+    return bar;
+}
 } // namespace
 
 double valueY(const RectF& plot, const AxisScale& scale, double value) {
@@ -59,4 +76,27 @@ BarLayout barLayout(const ChartFrame& frame, std::span<const double> values, con
         out.bars.push_back(bar);
     }
     return out;
+}
+
+std::vector<BarShape> groupedBars(const BarLayout& base,
+                                  std::span<const std::vector<double>> series,
+                                  const AxisScale& scale) {
+    std::vector<BarShape> bars;
+    if (series.empty())
+        return bars;
+    const double count = static_cast<double>(series.size());
+    const double share = base.slot * GroupShare / count;
+    const double depth = std::min(base.depthX, share * 0.4);
+    const double width = depth > 0 ? share - depth : share * FlatBarShare;
+    for (std::size_t j = 0; j < base.bars.size(); ++j) {
+        const double centre = base.bars[j].labelX;
+        for (std::size_t s = 0; s < series.size(); ++s) {
+            const double x = centre - share * count / 2 + share * static_cast<double>(s);
+            const double value = j < series[s].size() ? series[s][j] : 0.0;
+            BarShape bar = barAt(x, width, depth, valueY(base.plot, scale, value), base.baseY);
+            bar.labelX = centre;
+            bars.push_back(bar);
+        }
+    }
+    return bars;
 }

@@ -49,3 +49,11 @@ BarLayout barLayout(const ChartFrame& frame, std::span<const double> values, con
 
 // y of `value` on the front plane of `plot`.
 double valueY(const RectF& plot, const AxisScale& scale, double value);
+
+// Several series side by side in each slot of `base`, a layout of one bar per label: the
+// group fills most of the slot, each bar its share with room for its side face (when
+// `base` has depth), series in order from the left. bars[j * S + s] is series s at label j,
+// its labelX the centre of its group.
+std::vector<BarShape> groupedBars(const BarLayout& base,
+                                  std::span<const std::vector<double>> series,
+                                  const AxisScale& scale);

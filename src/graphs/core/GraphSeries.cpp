@@ -72,3 +72,39 @@ ChartData mortgageChart(const Amortization& schedule, bool annualView, Currency 
     return chartData(table, mortgageScheduleYears(table), schedule.graphTitle,
                      std::move(currencySymbol));
 }
+
+ChartData groupedChartData(const std::vector<NamedGraphTable>& groups, int years, std::string title,
+                           std::string currencySymbol) {
+    ChartData data;
+    data.title = std::move(title);
+    data.currencySymbol = std::move(currencySymbol);
+    const int points = years == 1 ? 2 : std::max(years, 0);
+    for (int j = 1; j <= points; ++j)
+        data.labels.push_back(std::to_string(j));
+    for (const NamedGraphTable& group : groups) {
+        ChartSeries series{group.name, std::vector<double>(data.labels.size(), 0.0)};
+        const std::size_t filled = std::min(group.points.size(), series.values.size());
+        for (std::size_t j = 0; j < filled; ++j)
+            series.values[j] = group.points[j].value.toDouble();
+        data.series.push_back(std::move(series));
+    }
+    return data;
+}
+
+std::vector<double> groupEnvelope(const ChartData& data) {
+    std::vector<double> envelope(data.labels.size(), 0.0);
+    double lowest = 0;
+    std::size_t highestAt = 0;
+    for (std::size_t j = 0; j < envelope.size(); ++j) {
+        for (const ChartSeries& s : data.series)
+            if (j < s.values.size()) {
+                envelope[j] = std::max(envelope[j], s.values[j]);
+                lowest = std::min(lowest, s.values[j]);
+            }
+        if (envelope[j] > envelope[highestAt])
+            highestAt = j;
+    }
+    if (lowest < 0 && envelope.size() > 1)
+        envelope[highestAt == 0 ? 1 : 0] = lowest;
+    return envelope;
+}

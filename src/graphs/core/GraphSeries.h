@@ -16,6 +16,7 @@ struct Amortization;
 constexpr int GraphFromSavings = 1;
 constexpr int GraphFromGoal = 2;
 constexpr int GraphFromMortgage = 4;
+constexpr int GraphFromCompare = 6; // several series: GraphGroups
 // Rows the hand-over table holds at most.
 constexpr int MaxGraphRows = 45;
 
@@ -38,6 +39,12 @@ GraphTable mortgageSeries(const Amortization& schedule, bool annualView, Currenc
 // Number of bars a mortgage table gives: its rows less the final balance.
 int mortgageScheduleYears(const GraphTable& table);
 
+// One series of a chart that sets several side by side: its legend text and a value per label.
+struct ChartSeries {
+    std::string name;
+    std::vector<double> values;
+};
+
 // What the chart shows.
 struct ChartData {
     std::string title;
@@ -45,6 +52,8 @@ struct ChartData {
     std::vector<double> values;      // one per bar
     std::optional<double> target;    // a line across the bars at this value
     std::string currencySymbol;
+    // Several series: one bar of each per label, grouped, with a legend; `values` unused.
+    std::vector<ChartSeries> series;
 };
 
 // Every value the value axis must cover: the bars and the target line.
@@ -58,3 +67,12 @@ ChartData chartData(const GraphTable& table, int scheduleYears, std::string titl
 // The chart of a calculated mortgage or loan, as the graph window draws it.
 ChartData mortgageChart(const Amortization& schedule, bool annualView, Currency principal,
                         std::string currencySymbol);
+
+// Several series side by side: `years` labels 1..years (two when it is 1, as for one
+// series); a series shorter than that shows 0 where it has no point.
+ChartData groupedChartData(const std::vector<NamedGraphTable>& groups, int years, std::string title,
+                           std::string currencySymbol);
+
+// The figures the value axis of a grouped chart must cover, one per label: its largest
+// value, and the smallest of all in a label of its own (a second label) when it is below 0.
+std::vector<double> groupEnvelope(const ChartData& data);

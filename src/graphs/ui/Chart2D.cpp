@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ChartGroups.h"
 #include "ChartScale.h"
 #include "YearLabels.h"
 
@@ -62,6 +63,8 @@ class YearAxisLabels : public QGraphicsItem {
 } // namespace
 
 QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) {
+    if (!data.series.empty())
+        return makeGroupedChart2D(data, look, width);
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setBackgroundRoundness(0);

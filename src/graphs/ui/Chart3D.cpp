@@ -5,7 +5,7 @@
 #include <QPolygonF>
 #include <algorithm>
 
-#include "BarGeometry.h"
+#include "ChartGroups.h"
 #include "ChartScale.h"
 #include "YearLabels.h"
 
@@ -24,8 +24,10 @@ QString text(const std::string& s) {
 
 } // namespace
 
-void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
-                  const ChartLook& look) {
+BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
+                       const ChartLook& look) {
+    if (!data.series.empty())
+        return paintGroupedChart3D(painter, area, data, look);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(area, look.background());
@@ -136,6 +138,7 @@ void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
         centres.push_back(o.x() + bar.labelX);
     years.draw(painter, centres, o.y() + p.bottom() + gap);
     painter.restore();
+    return layout;
 }
 
 Chart3DView::Chart3DView(QWidget* parent) : QWidget(parent) {

@@ -3,15 +3,17 @@
 // projection in front of a back wall and a floor, the value axis on the left.
 #include <QWidget>
 
+#include "BarGeometry.h"
 #include "ChartLook.h"
 #include "GraphSeries.h"
 
 class QPainter;
 class QRectF;
 
-// Draws the whole chart (title, axis, bars, year labels) into `area`.
-void paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
-                  const ChartLook& look);
+// Draws the whole chart (title, axis, bars, year labels) into `area`; returns where it put
+// the plot and the bars.
+BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
+                       const ChartLook& look);
 
 // A widget showing the chart.
 class Chart3DView : public QWidget {

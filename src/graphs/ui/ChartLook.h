@@ -11,6 +11,8 @@
 struct ChartLook {
     bool colour = true;
     NumberSeparators seps;
+    // False: the bars are left out, for a chart that draws bars of its own over the frame.
+    bool bars = true;
 
     QColor background() const { return Qt::white; }
     QColor wall() const { return colour ? QColor(0xee, 0xf1, 0xf5) : QColor(Qt::white); }
@@ -21,17 +23,35 @@ struct ChartLook {
     QPen targetPen() const {
         return QPen(colour ? QColor(0xc0, 0x39, 0x2b) : QColor(Qt::black), 2, Qt::DashLine);
     }
-    QPen barPen() const { return colour ? QPen(barColour().darker(140), 1) : QPen(Qt::black, 1); }
+    QPen barPen() const {
+        if (!bars)
+            return Qt::NoPen;
+        return colour ? QPen(barColour().darker(140), 1) : QPen(Qt::black, 1);
+    }
     // Bar faces: front, top, side.
     QBrush front() const {
+        if (!bars)
+            return Qt::NoBrush;
         return colour ? QBrush(barColour()) : QBrush(Qt::black, Qt::BDiagPattern);
     }
     QBrush top() const {
+        if (!bars)
+            return Qt::NoBrush;
         return colour ? QBrush(barColour().lighter(135)) : QBrush(Qt::black, Qt::Dense6Pattern);
     }
     QBrush side() const {
+        if (!bars)
+            return Qt::NoBrush;
         return colour ? QBrush(barColour().darker(135)) : QBrush(Qt::black, Qt::FDiagPattern);
     }
+
+    // The bars of series s of a grouped chart: the first in the bar colour, then orange and
+    // green; without colour, a hatch of its own each.
+    QColor seriesColour(std::size_t s) const;
+    QPen seriesPen(std::size_t s) const;
+    QBrush seriesFront(std::size_t s) const;
+    QBrush seriesTop(std::size_t s) const;
+    QBrush seriesSide(std::size_t s) const;
 
     QFont titleFont(double height) const;
     QFont labelFont(double height) const;

@@ -132,6 +132,9 @@ void GraphsWindow::redraw() {
                       state_.CurrencySymbol);
     if (state_.GraphSource == GraphFromGoal)
         data_.target = state_.GraphTarget.toDouble();
+    if (!state_.GraphGroups.empty())
+        data_ = groupedChartData(state_.GraphGroups, state_.ScheduleYears, state_.GraphTitle,
+                                 state_.CurrencySymbol);
     ChartLook look;
     look.colour = colour_ == 1 || !printing_;
     look.seps = platform::systemSeparators();

@@ -1,0 +1,106 @@
+#include "CompareCommand.h"
+
+#include <memory>
+
+#include "CompareFile.h"
+#include "CompareReport.h"
+#include "Dates.h"
+#include "FileText.h"
+#include "LoanFile.h"
+#include "Messages.h"
+#include "PlanSpec.h"
+
+namespace {
+
+bool endsWith(const std::string& text, std::string_view tail) {
+    if (text.size() < tail.size())
+        return false;
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        const char a = text[text.size() - tail.size() + i];
+        const char b = tail[i];
+        if ((a >= 'A' && a <= 'Z' ? a + 32 : a) != b)
+            return false;
+    }
+    return true;
+}
+
+// The plans of one file: a comparison file's, or a mortgage or loan file's one plan.
+std::variant<std::vector<LoanPlan>, CompareRefusal> plansOf(const std::string& file) {
+    const auto text = readFileText(file);
+    const CompareRefusal wrong{1, file + ": " + messageText(msg::FileNotFound)};
+    if (!text)
+        return wrong;
+    if (endsWith(file, ".cmp")) {
+        Result<std::vector<LoanPlan>> read = readCompareFile(*text);
+        if (!read)
+            return wrong;
+        return std::move(read).value();
+    }
+    const LoanFileRead read = readLoanFile(*text);
+    if (read.error)
+        return wrong;
+    AmortizationInput input = read.data.input;
+    if (const auto day = parseDateText(read.data.firstPaymentDate))
+        input.firstPaymentDate = *day;
+    return std::vector<LoanPlan>{planFromWorksheet(input)};
+}
+
+} // namespace
+
+std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareRequest& request) {
+    auto input = std::make_shared<CompareReportInput>();
+    static_cast<ReportSettings&>(*input) = request.settings;
+    input->formatDate = [](int day) { return isoDate(day); };
+    std::vector<LoanPlan> plans;
+    for (const std::string& file : request.files) {
+        auto read = plansOf(file);
+        if (auto* refused = std::get_if<CompareRefusal>(&read))
+            return *refused;
+        for (LoanPlan& plan : std::get<std::vector<LoanPlan>>(read))
+            plans.push_back(std::move(plan));
+    }
+    for (const std::string& spec : request.planSpecs) {
+        Result<LoanPlan> plan = parsePlanSpec(spec);
+        if (!plan)
+            return CompareRefusal{2, plan.failure().what};
+        plans.push_back(std::move(plan).value());
+    }
+    if (plans.empty())
+        return CompareRefusal{2, "compare: no plan (name a file or give --plan)"};
+    if (plans.size() > MaxPlans)
+        return CompareRefusal{2, "compare: more than three plans"};
+    for (std::size_t i = 0; i < plans.size(); ++i) {
+        Result<PlanResult> result = calculatePlan(plans[i]);
+        if (!result) {
+            const std::string text = result.failure().code != 0 ? messageText(result.failure().code)
+                                                                : result.failure().what;
+            return CompareRefusal{1, std::string("plan ") + planLetter(i) + ": " + text};
+        }
+        input->plans.push_back({std::move(plans[i]), std::move(result).value()});
+    }
+    std::optional<std::size_t> schedule;
+    if (!request.schedule.empty()) {
+        const char letter = request.schedule.size() == 1 ? request.schedule[0] : '?';
+        if (letter < 'A' || letter > 'C')
+            return CompareRefusal{2, "--schedule takes A, B or C"};
+        if (static_cast<std::size_t>(letter - 'A') >= input->plans.size())
+            return CompareRefusal{2, std::string("--schedule ") + letter + ": there is no plan " +
+                                         letter};
+        schedule = static_cast<std::size_t>(letter - 'A');
+    } else if (request.annual) {
+        return CompareRefusal{2, "--annual needs --schedule"};
+    }
+    const bool annual = request.annual;
+    const std::vector<NamedGraphTable> graph = balanceGraphSeries(input->plans);
+    ChartData chart = groupedChartData(graph, balanceGraphYears(graph), ComparisonGraphTitle,
+                                       request.settings.currencySymbol);
+    if (schedule)
+        return ReportOutput{
+            [input, schedule, annual](Printer& p) {
+                printScheduleDocument(p, *input, *schedule, annual);
+            },
+            [input, schedule, annual] { return scheduleCsv(input->plans[*schedule], annual); },
+            std::move(chart)};
+    return ReportOutput{[input](Printer& p) { printComparisonDocument(p, *input); },
+                        [input] { return comparisonCsv(input->plans); }, std::move(chart)};
+}

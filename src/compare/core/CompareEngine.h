@@ -1,0 +1,69 @@
+#pragma once
+// The comparison's engine: a plan's schedule as its lender computes it, and the figures the
+// comparison sets side by side.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Currency.h"
+#include "LoanPlan.h"
+#include "Result.h"
+
+struct PaymentRow {
+    int number = 0;
+    std::optional<int> date; // day number, when the plan is dated
+    Currency payment;        // the scheduled payment made (without extra or lump sum)
+    Currency interest;
+    Currency principal; // payment - interest
+    Currency extra;     // extra amount and any lump sum applied with this payment
+    Currency balance;
+    long double exactInterest = 0; // unrounded, for the yearly totals
+};
+
+struct YearRow {
+    int year = 0;
+    Currency payments; // payments and extras
+    Currency interest;
+    Currency principal;
+    Currency balance; // at the year's end
+};
+
+struct RenewalBalance {
+    int after = 0;
+    Currency balance;
+};
+
+struct PlanResult {
+    int paymentsPerYear = 12;
+    Currency payment; // in force at payment 1
+    int payments = 0;
+    Currency lastPayment;
+    Currency totalInterest;
+    Currency totalPaid; // principal + total interest
+    double years = 0;   // payments / payments a year
+    std::optional<int> payoffDate;
+    std::vector<RenewalBalance> renewalBalances;
+    std::vector<PaymentRow> rows;
+    // Worksheet convention only: the mortgage worksheet's "total interest savings".
+    std::optional<Currency> worksheetSavings;
+};
+
+// The schedule of one plan. Failures carry the text to show: a payment that does not cover
+// the first period's interest, a schedule that would never end, figures out of range.
+Result<PlanResult> calculatePlan(const LoanPlan& plan);
+
+// Yearly totals of a schedule: year y holds payments (y-1)n+1 .. yn.
+std::vector<YearRow> yearlyTotals(const PlanResult& result);
+
+// The balance at the start of each year: [0] the principal, [y] after year y.
+std::vector<Currency> balancesByYear(const LoanPlan& plan, const PlanResult& result);
+
+// The failure texts of the engine.
+namespace compare_msg {
+inline constexpr const char* PaymentTooSmall =
+    "The payment does not cover the first period's interest.";
+inline constexpr const char* NeverPaid = "The payment does not pay the loan off.";
+inline constexpr const char* CannotCalculate = "Cannot calculate.";
+inline constexpr const char* FirstPaymentAfterLoan =
+    "The first payment must fall after the loan date.";
+} // namespace compare_msg

@@ -1,0 +1,72 @@
+#pragma once
+// One plan of the loan comparison: the loan, how the lender computes it, and what the
+// borrower adds to it (an extra amount with every payment, lump sums, renewals at new rates).
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "Amortization.h"
+#include "Currency.h"
+
+// How the schedule is computed. Worksheet: the mortgage worksheet's own engine, unchanged.
+// BankExact: interest never rounded, the balance carried exactly. BankCents: each period's
+// interest rounded to the cent, the balance kept in cents.
+enum class Convention { Worksheet, BankExact, BankCents };
+enum class PaymentRounding { Nearest, Up };    // nearest: halves up
+enum class InterestRounding { Nearest, Down }; // nearest: halves up
+enum class LumpEffect { Shorten, Lower };      // keep the payment, or compute it again
+
+// Compounding periods a year (monthly, bimonthly, quarterly, semiannual, annual) and payment
+// frequencies (monthly, semimonthly, two weeks, one week, biweekly and weekly accelerated),
+// in the order of the mortgage worksheet's lists.
+constexpr int CompoundingKinds = 5;
+constexpr int FrequencyKinds = 6;
+int compoundingPerYear(int compounding); // 12, 6, 4, 2, 1
+int paymentsPerYear(int frequency);      // 12, 24, 26, 52, 26, 52
+// Accelerated frequencies pay the monthly payment divided by 2 or 4 (else 0).
+int accelerationDivisor(int frequency);
+
+struct LumpSum {
+    int after = 0; // applied after this payment; 0: at the start, before the first payment
+    Currency amount;
+    LumpEffect effect = LumpEffect::Shorten;
+};
+
+struct Renewal {
+    int after = 0;          // the new rate holds from the next payment on
+    double ratePercent = 0; // 5.25 = 5.25 %
+};
+
+constexpr int MaxRenewals = 3;
+constexpr int MaxLumpSums = 20;
+constexpr int MaxTermYears = 40;
+constexpr int MaxTermMonths = 480;
+
+struct LoanPlan {
+    Currency principal;
+    double ratePercent = 0;
+    int compounding = 0;
+    int frequency = 0;
+    int term = 25; // whole years, or months when termInMonths
+    bool termInMonths = false;
+    std::optional<Currency> givenPayment; // nothing: computed
+    Currency extra;                       // added to principal with every payment
+    Convention convention = Convention::BankCents;
+    PaymentRounding paymentRounding = PaymentRounding::Nearest;
+    InterestRounding interestRounding = InterestRounding::Nearest;
+    // Day numbers (Dates.h). The first payment dates the schedule (monthly on its day of the
+    // month, the month's last day when it is shorter; 15 days apart twice a month; 14 or 7
+    // days apart); with the loan date too, interest runs on actual days / 365.
+    std::optional<int> loanDate;
+    std::optional<int> firstPayment;
+    std::vector<LumpSum> lumps;
+    std::vector<Renewal> renewals;
+    // The worksheet convention's own entries (days in year, yearly additional payments,
+    // first-payment date and views), as a mortgage or loan file holds them.
+    AmortizationInput worksheet;
+
+    bool daily() const { return loanDate.has_value() && firstPayment.has_value(); }
+};
+
+// The payments of the term: years x n, or months x n / 12 rounded to a whole number.
+int termPayments(const LoanPlan& plan);

@@ -1,0 +1,213 @@
+// "&Calculate" and what shows its results: the result figures, the grid (the comparison or
+// a plan's schedule), the graph hand-over and the printout.
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollArea>
+#include <memory>
+
+#include "BusyCursor.h"
+#include "CompareTables.h"
+#include "CompareWindow.h"
+#include "Dialogs.h"
+#include "GraphHandOver.h"
+#include "GraphSeries.h"
+#include "Grid.h"
+#include "Messages.h"
+#include "PlanColumn.h"
+#include "PlanSpec.h"
+#include "PrintJob.h"
+#include "Printer.h"
+#include "ShellState.h"
+#include "SystemLocale.h"
+#include "Workspace.h"
+
+namespace {
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+} // namespace
+
+int CompareWindow::plansInUse() const {
+    int used = 0;
+    for (int i = 0; i < 3; ++i)
+        if (columns_[static_cast<std::size_t>(i)]->inUse())
+            used = i + 1;
+    return used;
+}
+
+// ---- results ----------------------------------------------------------------------------
+
+void CompareWindow::clearResults() {
+    compared_.clear();
+    CmpGrid->clearBody(1);
+    for (PlanColumn* column : columns_)
+        column->clearResult();
+    state_.ScheduleYears = 0;
+    state_.GraphGroups.clear();
+}
+
+bool CompareWindow::calculate() {
+    BusyCursor busy;
+    clearResults();
+    for (PlanColumn* column : columns_)
+        if (!column->readTexts())
+            return false;
+    const int count = plansInUse();
+    if (count == 0) {
+        workspace_.dialogs().showMessage(msg::WrongOrMissingEntry);
+        return false;
+    }
+    std::vector<ComparedPlan> compared;
+    for (int i = 0; i < count; ++i) {
+        LoanPlan plan = tables_.Plans[static_cast<std::size_t>(i)];
+        if (plan.convention == Convention::Worksheet) {
+            plan.worksheet = worksheetInput(plan);
+            plan.worksheet.dateView = plan.firstPayment ? 1 : 0;
+        }
+        Result<PlanResult> result = calculatePlan(plan);
+        if (!result) {
+            const Failure& f = result.failure();
+            state_.MessageDetail = std::string("Plan ") + planLetter(static_cast<std::size_t>(i)) +
+                                   ": " + (f.code != 0 ? messageText(f.code) : f.what);
+            workspace_.dialogs().showMessage(msg::DetailOnly);
+            return false;
+        }
+        compared.push_back({std::move(plan), std::move(result).value()});
+    }
+    compared_ = std::move(compared);
+    const auto date = [](int day) { return platform::shortDate(day); };
+    for (std::size_t i = 0; i < compared_.size(); ++i)
+        columns_[i]->showResult(compared_[i], interestSaved(compared_, i), date);
+    if (SchedPlan->currentIndex() >= count)
+        SchedPlan->setCurrentIndex(0);
+    fillGrid();
+    state_.GraphGroups = balanceGraphSeries(compared_);
+    state_.ScheduleYears = static_cast<std::int16_t>(balanceGraphYears(state_.GraphGroups));
+    state_.GraphTitle = ComparisonGraphTitle;
+    // Bring the results into sight when the worksheet scrolls.
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget())
+        if (auto* scroller = qobject_cast<QScrollArea*>(up)) {
+            scroller->ensureWidgetVisible(results_);
+            break;
+        }
+    return true;
+}
+
+ReportSettings CompareWindow::settings() const {
+    ReportSettings s;
+    s.header = state_.HeaderText;
+    s.currencySymbol = state_.CurrencySymbol;
+    s.fontChoice = state_.PrinterFontChoice;
+    s.seps = seps_;
+    return s;
+}
+
+CompareReportInput CompareWindow::reportInput() const {
+    CompareReportInput in;
+    static_cast<ReportSettings&>(in) = settings();
+    in.plans = compared_;
+    in.formatDate = [](int day) { return platform::shortDate(day); };
+    return in;
+}
+
+void CompareWindow::fillGrid() {
+    CmpGrid->clearBody(1);
+    const int view = SchedView->currentIndex();
+    SchedPlan->setEnabled(view != ComparisonView);
+    if (compared_.empty())
+        return;
+    if (view == ComparisonView) {
+        const std::vector<ComparisonLine> lines = comparisonLines(reportInput());
+        const int cols = static_cast<int>(compared_.size()) + 1;
+        CmpGrid->setCols(cols);
+        CmpGrid->setFixedCols(1);
+        CmpGrid->setColumnWidthTwips(0, 2600);
+        CmpGrid->setColumnAlignment(0, Qt::AlignLeft);
+        CmpGrid->setText(0, 0, QString());
+        for (int c = 1; c < cols; ++c) {
+            CmpGrid->setColumnWidthTwips(c, 1900);
+            CmpGrid->setColumnAlignment(c, Qt::AlignRight);
+            CmpGrid->setText(0, c, QStringLiteral("Plan %1").arg(planLetter(c - 1)));
+        }
+        std::vector<QString> cells;
+        for (const ComparisonLine& line : lines) {
+            cells.push_back(qs(line.label));
+            for (int c = 1; c < cols; ++c)
+                cells.push_back(line.plans.empty() ? QString() : qs(line.plans[c - 1]));
+        }
+        CmpGrid->setRowsData(1, std::move(cells));
+    } else {
+        const bool annual = view == YearsView;
+        const std::size_t plan =
+            std::min(static_cast<std::size_t>(SchedPlan->currentIndex()), compared_.size() - 1);
+        // Rows are made as they come into sight; the last row asked for is kept, since the
+        // grid asks for a row's cells one by one.
+        struct Source {
+            explicit Source(ScheduleTexts t) : texts(std::move(t)) {}
+            ScheduleTexts texts;
+            std::size_t row = static_cast<std::size_t>(-1);
+            std::vector<std::string> cells;
+        };
+        auto source = std::make_shared<Source>(ScheduleTexts(
+            compared_[plan], annual, settings(), [](int day) { return platform::shortDate(day); }));
+        // The texts' columns the grid shows: the date only where the plan has dates.
+        const bool dated = !annual && !compared_[plan].result.rows.empty() &&
+                           compared_[plan].result.rows.front().date;
+        std::vector<std::size_t> shown;
+        std::vector<const char*> headings;
+        const char* const all[] = {"No.",       "Date",  "Payment", "Interest",
+                                   "Principal", "Extra", "Balance"};
+        const char* const years[] = {"Year", "Payments", "Interest", "Principal", "Balance"};
+        for (std::size_t c = 0; c < (annual ? 5u : 7u); ++c)
+            if (annual || dated || c != 1) {
+                shown.push_back(c);
+                headings.push_back(annual ? years[c] : all[c]);
+            }
+        const int cols = static_cast<int>(headings.size());
+        CmpGrid->setCols(cols);
+        CmpGrid->setFixedCols(1);
+        for (int c = 0; c < cols; ++c) {
+            CmpGrid->setText(0, c, QString::fromLatin1(headings[static_cast<std::size_t>(c)]));
+            CmpGrid->setColumnAlignment(c, c == 0 ? Qt::AlignHCenter : Qt::AlignRight);
+            CmpGrid->setColumnWidthTwips(c, c == 0 ? 700 : 1500);
+        }
+        CmpGrid->setRowsSource(1, static_cast<int>(source->texts.rows()),
+                               [source, shown](int row, int col) {
+                                   const auto r = static_cast<std::size_t>(row - 1);
+                                   if (r != source->row) {
+                                       source->cells = source->texts.row(r);
+                                       source->row = r;
+                                   }
+                                   return qs(source->cells[shown[static_cast<std::size_t>(col)]]);
+                               });
+    }
+    CmpGrid->setFitColumnsToWidth(true);
+    CmpGrid->scrollToTopRow();
+}
+
+// ---- commands ---------------------------------------------------------------------------
+
+void CompareWindow::onCalculateClicked() {
+    calculate();
+}
+
+void CompareWindow::onGraphClicked() {
+    showGraphFrom(workspace_, GraphFromCompare);
+}
+
+void CompareWindow::onPrinterClicked() {
+    if (compared_.empty()) {
+        workspace_.dialogs().showMessage(msg::NoDataToPrint);
+        return;
+    }
+    const int view = SchedView->currentIndex();
+    const std::size_t plan =
+        std::min(static_cast<std::size_t>(SchedPlan->currentIndex()), compared_.size() - 1);
+    runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [&](Printer& printer) {
+        const CompareReportInput in = reportInput();
+        if (view == ComparisonView)
+            printComparison(printer, in);
+        else
+            printSchedule(printer, in, plan, view == YearsView, state_.LinesPerPage);
+    });
+}

@@ -1,0 +1,345 @@
+#include "CompareWindow.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "CommandButton.h"
+#include "CompareTables.h"
+#include "ControlNames.h"
+#include "Dialogs.h"
+#include "Grid.h"
+#include "Messages.h"
+#include "PlanColumn.h"
+#include "Platform.h"
+#include "ShellState.h"
+#include "SystemLocale.h"
+#include "WorksheetFrame.h"
+#include "Workspace.h"
+
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QLabel* caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+constexpr const char* QuickHelp[] = {
+    "Compare Loans: up to three plans side by side, A, B and C.",
+    "Type each plan in its column; a column without a principal is left out.",
+    "",
+    "Payment given: left empty, the payment is computed over the term; typed, the",
+    "  schedule runs until the loan is paid, whatever the term.",
+    "Convention: how the lender computes the schedule.",
+    "  Worksheet: the mortgage and loan worksheet's own arithmetic (a .umd or .uld",
+    "    file opened into a column comes in this way).",
+    "  Bank, exact interest: interest never rounded, as most Canadian mortgage",
+    "    statements carry it.",
+    "  Bank, to the cent: each period's interest rounded to the cent, as",
+    "    most US lenders do.",
+    "  With a loan date and a first payment date, interest runs on the actual days",
+    "    between payments / 365 (car loans, lines of credit).",
+    "Lump sums: after:amount:s (shorten the term) or :l (lower the payment),",
+    "  separated by semicolons: 12:5000:s; 60:10000:l. After 0: before the first payment.",
+    "Renewals: after:new rate, e.g. 60:4.25; 120:5 - the rate from the next payment on.",
+    "",
+    "Calculate shows each plan's results; the grid shows the comparison, or the",
+    "schedule of the plan chosen, every payment or yearly totals. To Printer prints",
+    "what the grid shows. Show Graph draws each plan's balance at the start of each",
+    "year. F1 opens the user guide.",
+};
+
+} // namespace
+
+CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables),
+      seps_(platform::systemSeparators()) {
+    setObjectName(QStringLiteral("CompareLoans"));
+    QFont compact = font();
+    compact.setPointSizeF(8);
+    setFont(compact);
+    loadDefaults();
+    buildControls();
+    buildLayout();
+    workspace_.setCaption(QStringLiteral(" Compare Loans"));
+    setWindowTitle(QStringLiteral(" Compare Loans"));
+}
+
+CompareWindow::~CompareWindow() = default;
+
+void CompareWindow::loadDefaults() {
+    // Plan A as an example; B and C wait for a principal.
+    for (LoanPlan& plan : tables_.Plans) {
+        plan = LoanPlan{};
+        plan.ratePercent = 5.25;
+    }
+    tables_.Plans[0].principal = Currency::fromWhole(250000);
+    tables_.CompareChanged = 0;
+    state_.ScheduleYears = 0;
+    state_.GraphGroups.clear();
+}
+
+void CompareWindow::buildControls() {
+    for (int i = 0; i < 3; ++i) {
+        const char letter = planLetter(static_cast<std::size_t>(i));
+        auto* column = new PlanColumn(this, state_, workspace_.dialogs(),
+                                      tables_.Plans[static_cast<std::size_t>(i)], letter);
+        columns_[static_cast<std::size_t>(i)] = column;
+        connect(column, &PlanColumn::changed, this, [this] {
+            tables_.CompareChanged = 1;
+            clearResults();
+        });
+        connect(column, &PlanColumn::fileRequested, this, [this, i] { onPlanFileRequested(i); });
+        heads_[static_cast<std::size_t>(i)] =
+            new QLabel(QStringLiteral("Plan %1").arg(letter), this);
+    }
+
+    SchedView = new QComboBox(this);
+    SchedView->setObjectName(QStringLiteral("SchedView"));
+    SchedView->addItems({QStringLiteral("the comparison"), QStringLiteral("every payment"),
+                         QStringLiteral("yearly totals")});
+    SchedView->setCurrentIndex(PaymentsView);
+    SchedPlan = new QComboBox(this);
+    SchedPlan->setObjectName(QStringLiteral("SchedPlan"));
+    SchedPlan->addItems(
+        {QStringLiteral("Plan A"), QStringLiteral("Plan B"), QStringLiteral("Plan C")});
+    for (QComboBox* box : {SchedView, SchedPlan})
+        connect(box, &QComboBox::currentIndexChanged, this, [this] { fillGrid(); });
+
+    CmpGrid = new Grid(this);
+    CmpGrid->setObjectName(QStringLiteral("CmpGrid"));
+    nameControl(CmpGrid, QStringLiteral("Comparison and schedule"));
+    CmpGrid->setMinimumHeight(platform::twipsToPixels(2400));
+    CmpTextBox = new QPlainTextEdit(this);
+    CmpTextBox->setObjectName(QStringLiteral("CmpTextBox"));
+    nameControl(CmpTextBox, QStringLiteral("Quick Help"));
+    CmpTextBox->setReadOnly(true);
+    QFont mono(QStringLiteral("Liberation Mono"));
+    mono.setStyleHint(QFont::TypeWriter);
+    mono.setPointSizeF(8);
+    CmpTextBox->setFont(mono);
+    CmpTextBox->hide();
+
+    auto button = [this](const char* name, const char* text) {
+        return commandButton(this, name, text);
+    };
+    CmpCalc = button("CmpCalc", "&Calculate");
+    CmpPrinter = button("CmpPrinter", "To &Printer");
+    CmpGraphs = button("CmpGraphs", "Show &Graph");
+    CmpSaveFile = button("CmpSaveFile", "&Save File");
+    CmpLoadFile = button("CmpLoadFile", "&Open File");
+    CmpHelp = button("CmpHelp", "Quick &Help");
+    CmpExit = button("CmpExit", "E&xit to Menu");
+    connect(CmpCalc, &QPushButton::clicked, this, &CompareWindow::onCalculateClicked);
+    connect(CmpPrinter, &QPushButton::clicked, this, &CompareWindow::onPrinterClicked);
+    connect(CmpGraphs, &QPushButton::clicked, this, &CompareWindow::onGraphClicked);
+    connect(CmpSaveFile, &QPushButton::clicked, this, &CompareWindow::onSaveClicked);
+    connect(CmpLoadFile, &QPushButton::clicked, this, &CompareWindow::onOpenClicked);
+    connect(CmpHelp, &QPushButton::clicked, this, &CompareWindow::onHelpClicked);
+    connect(CmpExit, &QPushButton::clicked, this, &CompareWindow::onExitClicked);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(f1, &QShortcut::activated, this, &CompareWindow::onHelpKey);
+}
+
+void CompareWindow::buildLayout() {
+    auto* root = new QVBoxLayout(this);
+    root->setContentsMargins(6, 3, 6, 6);
+    root->setSpacing(4);
+
+    // Captions on the left, a column per plan: the entries, then the results.
+    auto* plans = new QGridLayout;
+    plans->setHorizontalSpacing(6);
+    plans->setVerticalSpacing(1);
+    plans->setColumnStretch(0, 5);
+    for (int c = 0; c < 3; ++c) {
+        QLabel* head = heads_[static_cast<std::size_t>(c)];
+        QFont bold = head->font();
+        bold.setBold(true);
+        head->setFont(bold);
+        head->setAlignment(Qt::AlignCenter);
+        plans->addWidget(head, 0, c + 1);
+        plans->setColumnStretch(c + 1, 4);
+    }
+    int row = 1;
+    const auto& entryTexts = PlanColumn::entryCaptions();
+    for (std::size_t r = 0; r < entryTexts.size(); ++r, ++row) {
+        QLabel* label = caption(QString::fromLatin1(entryTexts[r]), this);
+        plans->addWidget(label, row, 0);
+        for (std::size_t c = 0; c < 3; ++c) {
+            QWidget* cell = columns_[c]->entryCells()[r];
+            plans->addWidget(cell, row, static_cast<int>(c) + 1);
+            cell->setMinimumWidth(platform::twipsToPixels(1700));
+        }
+        entryCaptions_.push_back(label);
+    }
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    plans->addWidget(rule, row++, 0, 1, 4);
+    const auto& resultTexts = PlanColumn::resultCaptions();
+    for (std::size_t r = 0; r < resultTexts.size(); ++r, ++row) {
+        QLabel* label = caption(QString::fromLatin1(resultTexts[r]), this);
+        plans->addWidget(label, row, 0);
+        for (std::size_t c = 0; c < 3; ++c) {
+            QLabel* result = columns_[c]->resultLabels()[r];
+            result->setMinimumHeight(platform::twipsToPixels(285));
+            plans->addWidget(result, row, static_cast<int>(c) + 1);
+        }
+        resultCaptions_.push_back(label);
+    }
+    results_ = resultCaptions_.back();
+    root->addLayout(plans);
+
+    auto* commands = new QHBoxLayout;
+    commands->setSpacing(3);
+    for (QPushButton* b :
+         {CmpCalc, CmpPrinter, CmpGraphs, CmpSaveFile, CmpLoadFile, CmpHelp, CmpExit})
+        commands->addWidget(b);
+    root->addLayout(commands);
+
+    auto* chooser = new QHBoxLayout;
+    schedViewCaption_ = caption(QStringLiteral("The grid shows"), this);
+    schedPlanCaption_ = caption(QStringLiteral("Schedule of"), this);
+    nameByCaption(schedViewCaption_, SchedView);
+    nameByCaption(schedPlanCaption_, SchedPlan);
+    chooser->addWidget(schedViewCaption_);
+    chooser->addWidget(SchedView);
+    chooser->addWidget(schedPlanCaption_);
+    chooser->addWidget(SchedPlan);
+    chooser->addStretch(1);
+    root->addLayout(chooser);
+
+    auto* stack = new QGridLayout;
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->addWidget(CmpGrid, 0, 0);
+    stack->addWidget(CmpTextBox, 0, 0);
+    root->addLayout(stack, 1);
+
+    // Each caption names the plan A control of its row; B and C say their plan too.
+    for (std::size_t c = 0; c < 3; ++c) {
+        const QString plan = QStringLiteral(", plan ") + QChar(planLetter(c));
+        const std::vector<QWidget*> controls = columns_[c]->rowControls();
+        for (std::size_t r = 0; r < controls.size(); ++r) {
+            if (c == 0)
+                nameByCaption(entryCaptions_[r], controls[r]);
+            else
+                nameControl(controls[r], entryCaptions_[r]->text() + plan);
+        }
+        nameControl(columns_[c]->termUnit(), QStringLiteral("Term in years or months") + plan);
+    }
+
+    // Tab: plan A top to bottom, then B, then C, the grid's choice, the commands.
+    std::vector<QWidget*> tab;
+    for (PlanColumn* column : columns_) {
+        const auto chain = column->tabChain();
+        tab.insert(tab.end(), chain.begin(), chain.end());
+    }
+    tab.insert(tab.end(), {SchedView, SchedPlan, CmpCalc, CmpPrinter, CmpGraphs, CmpSaveFile,
+                           CmpLoadFile, CmpHelp, CmpExit, CmpGrid});
+    for (std::size_t i = 0; i + 1 < tab.size(); ++i)
+        setTabOrder(tab[i], tab[i + 1]);
+    for (std::size_t c = 0; c < 3; ++c)
+        columns_[c]->setEnterNext(c + 1 < 3 ? columns_[c + 1]->rowControls().front() : CmpCalc);
+    for (QWidget* w : {static_cast<QWidget*>(SchedView), static_cast<QWidget*>(SchedPlan),
+                       static_cast<QWidget*>(CmpTextBox)})
+        w->installEventFilter(this);
+}
+
+// Enter on the grid's choices moves on to "&Calculate"; in the help, it closes the help.
+bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return QWidget::eventFilter(watched, event);
+    if (watched == CmpTextBox) {
+        showHelp(false);
+        CmpHelp->setFocus(Qt::TabFocusReason);
+    } else if (watched == SchedView && SchedPlan->isEnabled()) {
+        SchedPlan->setFocus(Qt::TabFocusReason);
+    } else {
+        CmpCalc->setFocus(Qt::TabFocusReason);
+    }
+    return true;
+}
+
+void CompareWindow::showHelp(bool show) {
+    if (show) {
+        QStringList lines;
+        for (const char* line : QuickHelp)
+            lines << QString::fromLatin1(line);
+        CmpTextBox->setPlainText(lines.join(QLatin1Char('\n')));
+    } else {
+        CmpTextBox->clear();
+        if (CmpTextBox->hasFocus())
+            CmpHelp->setFocus(Qt::OtherFocusReason);
+    }
+    CmpTextBox->setVisible(show);
+    CmpGrid->setVisible(!show);
+    CmpHelp->setText(show ? QStringLiteral("Close &Help") : QStringLiteral("Quick &Help"));
+    CmpPrinter->setEnabled(!show);
+    CmpGraphs->setEnabled(!show);
+    if (show)
+        CmpTextBox->setFocus(Qt::OtherFocusReason);
+}
+
+void CompareWindow::onHelpClicked() {
+    showHelp(CmpTextBox->isHidden());
+}
+
+void CompareWindow::onHelpKey() {
+    platform::openWithDesktop(QDir(qs(state_.ProgramFolder)).filePath("pnxuse33.html"));
+}
+
+// ---- leaving ----------------------------------------------------------------------------
+
+bool CompareWindow::keepForSaving() {
+    if (tables_.CompareChanged != 1 || plansInUse() == 0)
+        return false;
+    return workspace_.dialogs().ask(question::SaveBeforeErasing) == question::Yes;
+}
+
+void CompareWindow::leave() {
+    compared_.clear();
+    tables_ = {};
+    state_.ScheduleYears = 0;
+    state_.GraphGroups.clear();
+    state_.GraphSource = 0;
+    state_.CurrentFileName.clear();
+}
+
+void CompareWindow::onExitClicked() {
+    if (keepForSaving())
+        return;
+    leave();
+    leaving_ = true;
+    QWidget* frame = worksheetFrame(this);
+    frame->close();
+    workspace_.showMenu();
+}
+
+void CompareWindow::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && keepForSaving()) {
+        event->ignore();
+        return;
+    }
+    leave();
+    event->accept();
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The loan comparison worksheet: three plan columns side by side (entries, then results),
+// a plan's schedule or the comparison in the grid, and the commands. The plans live in the
+// worksheet's CompareTables; the window reads them into the engine and shows what it
+// returns.
+#include <QWidget>
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "CompareReport.h"
+#include "NumberFormat.h"
+
+class Grid;
+class PlanColumn;
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class Workspace;
+struct CompareTables;
+struct ShellState;
+
+class CompareWindow : public QWidget {
+    Q_OBJECT
+  public:
+    CompareWindow(Workspace& workspace, CompareTables& tables, QWidget* parent = nullptr);
+    ~CompareWindow() override;
+
+    // Runs the calculation as "&Calculate" does (also after a file was opened). False when a
+    // plan could not be calculated (a message said why).
+    bool calculate();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    enum GridView { ComparisonView, PaymentsView, YearsView };
+
+    void buildControls();
+    void buildLayout();
+    void loadDefaults();
+
+    // Any change of a plan: the results no longer match.
+    void clearResults();
+    int plansInUse() const; // A up to the last column with a principal
+    void fillGrid();
+    ReportSettings settings() const;
+    CompareReportInput reportInput() const;
+    void showHelp(bool show);
+
+    void onCalculateClicked();
+    void onGraphClicked();
+    void onPrinterClicked();
+    void onHelpClicked();
+    void onExitClicked();
+    void onHelpKey();
+
+    // Files (CompareFiles.cpp): the plans to and from a .Cmp file, and a mortgage or loan
+    // file into one column.
+    void onSaveClicked();
+    void onOpenClicked();
+    void onPlanFileRequested(int column);
+    // Asks before the plans in memory are lost; true when the user goes back to save them.
+    bool keepForSaving();
+    void leave();
+
+    Workspace& workspace_;
+    ShellState& state_;
+    CompareTables& tables_;
+    NumberSeparators seps_;
+    std::vector<ComparedPlan> compared_; // the plans whose results are shown
+    bool leaving_ = false;
+
+    std::array<PlanColumn*, 3> columns_{};
+    std::vector<QLabel*> entryCaptions_;
+    std::vector<QLabel*> resultCaptions_;
+    std::array<QLabel*, 3> heads_{};
+    QComboBox* SchedPlan = nullptr;
+    QComboBox* SchedView = nullptr;
+    QLabel* schedPlanCaption_ = nullptr;
+    QLabel* schedViewCaption_ = nullptr;
+    Grid* CmpGrid = nullptr;
+    QPlainTextEdit* CmpTextBox = nullptr;
+    QWidget* results_ = nullptr; // the results block, scrolled into view after a calculation
+    QPushButton* CmpCalc = nullptr;
+    QPushButton* CmpPrinter = nullptr;
+    QPushButton* CmpGraphs = nullptr;
+    QPushButton* CmpSaveFile = nullptr;
+    QPushButton* CmpLoadFile = nullptr;
+    QPushButton* CmpHelp = nullptr;
+    QPushButton* CmpExit = nullptr;
+};
