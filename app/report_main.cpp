@@ -315,7 +315,7 @@ const std::vector<Subcommand>& subcommands() {
          withGraph(
              std::vector<std::string_view>(SavingsOptionNames.begin(), SavingsOptionNames.end())),
          savingsReport},
-        {"goal", false, withGraph(goalOptions()), goalReport},
+        {"goal", false, 0, withGraph(goalOptions()), goalReport},
     };
     return table;
 }
