@@ -313,8 +313,11 @@ class TestGraphsWindow : public QObject {
                         table.push_back({y, *Currency::fromDouble(top * y / years)});
                     const ChartData data = chartData(table, years, "Value", "$");
                     const QString labels = svgLabels([&](QPainter& p) {
-                        (threeD ? paintChart3D : paintChart2D)(p, QRectF(QPointF(0, 0), size), data,
-                                                               {});
+                        const QRectF area(QPointF(0, 0), size);
+                        if (threeD)
+                            paintChart3D(p, area, data, {});
+                        else
+                            paintChart2D(p, area, data, {});
                     });
                     const bool inked = glyphsUnderTheAxis(renderChart(data, threeD, size)) >=
                                        labels.section(' ', 0, 0).count('|') + 1;
