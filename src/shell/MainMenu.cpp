@@ -22,7 +22,7 @@ QLabel#Label2 { color: #fdf8ea; background: transparent; }
 QLabel#MyName { color: #e7d9a8; background: transparent; }
 QLabel[group="true"] { color: #1f4e5f; font-weight: bold; }
 QLabel#Footer { color: #7a7358; }
-QPushButton { min-height: 30px; padding: 2px 14px; text-align: left; }
+QPushButton { min-height: 26px; padding: 2px 14px; text-align: left; }
 )";
 
 QLabel* groupTitle(const QString& text, QWidget* parent) {
@@ -89,7 +89,7 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(28);
-    grid->setVerticalSpacing(8);
+    grid->setVerticalSpacing(5);
     grid->addWidget(groupTitle(tr("Planners"), this), 0, 0);
     grid->addWidget(groupTitle(tr("Program"), this), 0, 1);
     int row = 1;
@@ -102,8 +102,8 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
     grid->setColumnStretch(1, 1);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(36, 22, 36, 22);
-    layout->setSpacing(12);
+    layout->setContentsMargins(36, 12, 36, 12);
+    layout->setSpacing(8);
     layout->addWidget(band);
     layout->addWidget(rule);
     layout->addSpacing(4);
