@@ -105,7 +105,8 @@ class TestNetWorthWindow : public QObject {
                   "NGrid1[2,1]:99999999999999999999; Alt+C; msgs=26; NGrid1[4]=Total Assets|; "
                   "Net=; click:NPrinter; msgs=26,26; printed=0; @big.NWV:2,0\r\n\"a\","
                   "900000000000000,,\r\n\"b\",900000000000000,,\r\n" +
-                      empty + "; files:$DIR/big.NWV; click:Loadnet; msgs=26,26,26; "
+                      empty +
+                      "; files:$DIR/big.NWV; click:Loadnet; msgs=26,26,26; "
                       "NGrid1[2]=b|900,000,000,000,000.00; Net=; click:NPrinter; "
                       "msgs=26,26,26,26; printed=0");
         // A file's counts are recounted: 600 and 25 above one line each.
