@@ -43,7 +43,10 @@ class GridCellEntry : public QObject {
     GridCellEntry(Grid* grid, Config config);
 
     // True while the cell holds typing that has not been ended.
-    bool typing(int row, int col) const { return row == ownerRow_ && col == ownerCol_; }
+    // (No cell, -1 and -1, the grid's "before the first cell", never holds typing.)
+    bool typing(int row, int col) const {
+        return ownerRow_ >= 0 && row == ownerRow_ && col == ownerCol_;
+    }
     const QString& buffer() const { return buffer_; }
     // Ends the buffer without a call: the next character typed replaces the cell's text.
     void restart();
