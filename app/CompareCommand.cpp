@@ -8,7 +8,7 @@
 #include "FileText.h"
 #include "LoanFile.h"
 #include "Messages.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 
 namespace {
 
@@ -59,8 +59,8 @@ std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareReques
         for (LoanPlan& plan : std::get<std::vector<LoanPlan>>(read))
             plans.push_back(std::move(plan));
     }
-    for (const std::string& spec : request.planSpecs) {
-        Result<LoanPlan> plan = parsePlanSpec(spec);
+    for (const std::string& planText : request.planTexts) {
+        Result<LoanPlan> plan = parsePlanText(planText);
         if (!plan)
             return CompareRefusal{2, plan.failure().what};
         plans.push_back(std::move(plan).value());

@@ -11,7 +11,7 @@
 
 struct CompareRequest {
     std::vector<std::string> files;     // .Cmp, or .umd/.uld
-    std::vector<std::string> planSpecs; // each --plan, in order
+    std::vector<std::string> planTexts; // each --plan, in order
     std::string schedule;               // "", "A", "B" or "C"
     bool annual = false;
     ReportSettings settings;

@@ -43,7 +43,7 @@ namespace {
 constexpr std::string_view UsageLine =
     "usage: pecunex-report mortgage|loan|budget|networth FILE [options] | savings [plan options] "
     "[options] | goal --target X [--today] --solve WHAT [plan options] [options] | compare "
-    "[FILE...] [--plan SPEC]... [options] | --help";
+    "[FILE...] [--plan PLAN]... [options] | --help";
 
 constexpr std::string_view HelpText =
     R"(pecunex-report: prints a saved Pecunex file without the desktop program.
@@ -62,10 +62,10 @@ usage:
                          columns: solve,answer,value,value_today)
   pecunex-report networth FILE.NWV [options]
   pecunex-report budget   FILE.Bgt [--period TEXT] [--sort TEXT] [options]
-  pecunex-report compare  [FILE.Cmp | A.umd B.uld ...] [--plan SPEC]... [--schedule A|B|C
+  pecunex-report compare  [FILE.Cmp | A.umd B.uld ...] [--plan PLAN]... [--schedule A|B|C
                          [--annual]] [options]
                          (up to three plans: a comparison file's, mortgage and loan files'
-                         under the worksheet's own arithmetic, then one per --plan; SPEC is
+                         under the worksheet's own arithmetic, then one per --plan; PLAN is
                          key=value pairs separated by commas: principal, rate, compounding
                          monthly|bimonthly|quarterly|semiannual|annual, frequency
                          monthly|semimonthly|2weeks|1week|biweekly-acc|weekly-acc, years or
@@ -269,7 +269,7 @@ Made compareReport(const Job& job) {
     request.files = job.files;
     for (const auto& [name, value] : job.line.options)
         if (name == "--plan")
-            request.planSpecs.push_back(value);
+            request.planTexts.push_back(value);
     request.schedule = job.line.last("--schedule").value_or("");
     request.annual = job.line.has("--annual");
     request.settings = job.settings;

@@ -3,19 +3,19 @@
 #include <benchmark/benchmark.h>
 
 #include "CompareEngine.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 
 namespace {
 
 void BM_CompareThreeWeekly40(benchmark::State& state) {
     std::vector<LoanPlan> plans;
-    for (const char* spec :
+    for (const char* planText :
          {"principal=400000,rate=6.5,frequency=1week,years=40",
           "principal=400000,rate=6.5,compounding=semiannual,frequency=1week,years=40,"
           "convention=bank-exact,extra=25,lump=52:10000:lower,renew=260:5.5",
           "principal=400000,rate=6.5,frequency=1week,years=40,loan-date=2027-01-01,"
           "first-payment=2027-01-08"})
-        plans.push_back(parsePlanSpec(spec).value());
+        plans.push_back(parsePlanText(planText).value());
     for (auto _ : state) {
         int payments = 0;
         for (const LoanPlan& plan : plans) {

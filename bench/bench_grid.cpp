@@ -11,7 +11,7 @@
 #include "Grid.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 #include "Printer.h"
 #include "SavingsTables.h"
 #include "SavingsWindow.h"
@@ -85,13 +85,13 @@ void BM_CompareCalculateToGrid(benchmark::State& st) {
     CompareTables tables;
     CompareWindow window(ws, tables);
     window.resize(641, 430);
-    const char* specs[] = {"principal=400000,rate=6.5,frequency=1week,years=40",
-                           "principal=400000,rate=6.5,frequency=1week,years=40,"
-                           "convention=bank-exact,extra=25",
-                           "principal=400000,rate=6.5,frequency=1week,years=40,"
-                           "loan-date=2027-01-01,first-payment=2027-01-08"};
+    const char* planTexts[] = {"principal=400000,rate=6.5,frequency=1week,years=40",
+                               "principal=400000,rate=6.5,frequency=1week,years=40,"
+                               "convention=bank-exact,extra=25",
+                               "principal=400000,rate=6.5,frequency=1week,years=40,"
+                               "loan-date=2027-01-01,first-payment=2027-01-08"};
     for (std::size_t i = 0; i < 3; ++i)
-        tables.Plans[i] = parsePlanSpec(specs[i]).value();
+        tables.Plans[i] = parsePlanText(planTexts[i]).value();
     auto* calc = window.findChild<QPushButton*>("CmpCalc");
     auto* grid = window.findChild<Grid*>("CmpGrid");
     for (auto _ : st) {

@@ -6,7 +6,7 @@
 #include "Dates.h"
 #include "FileText.h"
 #include "LoanFile.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 
 namespace {
 
@@ -179,14 +179,14 @@ TEST(CompareEngine, WorksheetConventionIsTheMortgageWorksheet) {
 // the same text; what no plan could hold is refused with message 13.
 TEST(CompareFile, RoundTripAndRefusals) {
     std::vector<LoanPlan> plans;
-    for (const char* spec :
+    for (const char* planText :
          {"principal=400000,rate=5.95,years=30,payment-rounding=up,extra=100,lump=0:5000:lower,"
           "lump=24:1000:shorten,renew=60:4.25,renew=120:6",
           "principal=5000,rate=13.1475,months=48,payment=134.57,interest-rounding=down,"
           "loan-date=2010-03-01,first-payment=2010-04-01,convention=bank-exact",
           "principal=250000,rate=5.25,compounding=semiannual,frequency=biweekly-acc,years=25,"
           "convention=worksheet"}) {
-        const Result<LoanPlan> plan = parsePlanSpec(spec);
+        const Result<LoanPlan> plan = parsePlanText(planText);
         ASSERT_TRUE(plan) << plan.failure().what;
         plans.push_back(plan.value());
     }
@@ -208,8 +208,8 @@ TEST(CompareFile, RoundTripAndRefusals) {
 }
 
 // A bad --plan names its key.
-TEST(PlanSpec, RefusalNamesTheKey) {
-    for (const auto& [spec, key] : std::vector<std::pair<const char*, const char*>>{
+TEST(PlanText, RefusalNamesTheKey) {
+    for (const auto& [planText, key] : std::vector<std::pair<const char*, const char*>>{
              {"principal=-5", "principal"},
              {"rate=101", "rate"},
              {"years=41", "years"},
@@ -220,8 +220,8 @@ TEST(PlanSpec, RefusalNamesTheKey) {
              {"first-payment=1/2/2027", "first-payment"},
              {"colour=blue", "colour"},
              {"principal", "principal"}}) {
-        const auto refused = parsePlanSpec(spec);
-        ASSERT_FALSE(refused) << spec;
+        const auto refused = parsePlanText(planText);
+        ASSERT_FALSE(refused) << planText;
         EXPECT_NE(refused.failure().what.find(std::string(key) + " "), std::string::npos)
             << refused.failure().what;
     }
@@ -231,7 +231,7 @@ TEST(PlanSpec, RefusalNamesTheKey) {
 
 // The worksheet's lists: items as --plan takes them, separated by semicolons; written back
 // in full words; a refusal names the item at fault.
-TEST(PlanSpec, WorksheetLists) {
+TEST(PlanText, WorksheetLists) {
     const auto lumps = parseLumpList(" 0:5000:l;12:250.5:s ;");
     ASSERT_TRUE(lumps);
     EXPECT_EQ(lumpListText(lumps.value()), "0:5000:lower; 12:250.5:shorten");

@@ -12,7 +12,7 @@
 #include "CompareWindow.h"
 #include "FileCommands.h"
 #include "Grid.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 #include "Platform.h"
 #include "QtTestMain.h"
 #include "TestWorkspace.h"
@@ -64,8 +64,8 @@ struct Sheet {
     std::unique_ptr<CompareWindow> window;
 };
 
-ComparedPlan calculated(const char* spec) {
-    LoanPlan plan = parsePlanSpec(spec).value();
+ComparedPlan calculated(const char* planText) {
+    LoanPlan plan = parsePlanText(planText).value();
     return {plan, calculatePlan(plan).value()};
 }
 

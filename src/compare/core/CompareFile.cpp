@@ -4,7 +4,7 @@
 
 #include "Dates.h"
 #include "Messages.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 #include "SeqFile.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "Csv.h"
 #include "Dates.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 #include "Printer.h"
 
 namespace {

@@ -14,7 +14,7 @@
 #include "Grid.h"
 #include "Messages.h"
 #include "PlanColumn.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 #include "PrintJob.h"
 #include "Printer.h"
 #include "ShellState.h"

@@ -9,7 +9,7 @@
 #include "LoanFile.h"
 #include "Messages.h"
 #include "PlanColumn.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 #include "ShellState.h"
 #include "Workspace.h"
 

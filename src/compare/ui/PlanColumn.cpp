@@ -14,7 +14,7 @@
 #include "Dialogs.h"
 #include "Messages.h"
 #include "NumericEntry.h"
-#include "PlanSpec.h"
+#include "PlanText.h"
 #include "Platform.h"
 #include "ShellState.h"
 #include "SystemLocale.h"

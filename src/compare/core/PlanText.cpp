@@ -1,4 +1,4 @@
-#include "PlanSpec.h"
+#include "PlanText.h"
 
 #include <algorithm>
 #include <array>
@@ -79,7 +79,7 @@ std::string_view trimmed(std::string_view text) {
 
 // Each item of a list as one `key=item` of a plan; the plan's own limits hold.
 Result<LoanPlan> listAsPlan(std::string_view text, std::string_view key) {
-    std::string spec;
+    std::string planText;
     for (std::string_view item : split(text, ';')) {
         item = trimmed(item);
         if (item.empty())
@@ -91,13 +91,13 @@ Result<LoanPlan> listAsPlan(std::string_view text, std::string_view key) {
             else if (one.back() == 'l')
                 one += "ower";
         }
-        if (item.find(',') != std::string_view::npos || !parsePlanSpec(one))
+        if (item.find(',') != std::string_view::npos || !parsePlanText(one))
             return Failure{0, std::string(item)};
-        spec += (spec.empty() ? "" : ",") + one;
+        planText += (planText.empty() ? "" : ",") + one;
     }
-    if (spec.empty())
+    if (planText.empty())
         return LoanPlan{};
-    Result<LoanPlan> plan = parsePlanSpec(spec);
+    Result<LoanPlan> plan = parsePlanText(planText);
     if (!plan)
         return Failure{0, std::string(trimmed(text))};
     return plan;
@@ -132,10 +132,10 @@ std::string_view conventionWord(Convention convention) {
     return "bank-cents";
 }
 
-Result<LoanPlan> parsePlanSpec(std::string_view spec) {
+Result<LoanPlan> parsePlanText(std::string_view planText) {
     LoanPlan plan;
     bool termGiven = false;
-    for (std::string_view pair : split(spec, ',')) {
+    for (std::string_view pair : split(planText, ',')) {
         const std::size_t eq = pair.find('=');
         if (eq == std::string_view::npos)
             return bad(pair.empty() ? "(empty)" : pair, "needs key=value");

@@ -8,7 +8,7 @@
 #include "Result.h"
 
 // The plan, or a failure whose text names the key at fault.
-Result<LoanPlan> parsePlanSpec(std::string_view spec);
+Result<LoanPlan> parsePlanText(std::string_view planText);
 
 // The words of the lists, in the order of the plan's indexes.
 std::string_view compoundingWord(int compounding); // monthly ... annual
