@@ -25,10 +25,44 @@ class NamedComboBox : public QAccessibleWidget {
     }
 };
 
+// A result (a green figure, a total) is said as its caption, then the figure it shows; Qt's
+// own label would say the figure as its name and nothing as its value.
+class ResultLabel : public QAccessibleWidget {
+  public:
+    explicit ResultLabel(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        const auto* label = static_cast<const QLabel*>(widget());
+        if (t == QAccessible::Name)
+            return label->accessibleName();
+        if (t == QAccessible::Value)
+            return label->text().simplified();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+const char* const resultProperty = "pecunexResult";
+
 QAccessibleInterface* namedControls(const QString&, QObject* object) {
     if (auto* box = qobject_cast<QComboBox*>(object))
         return new NamedComboBox(box);
+    if (auto* label = qobject_cast<QLabel*>(object); label && label->property(resultProperty).toBool())
+        return new ResultLabel(label);
     return nullptr;
+}
+
+void installNamedControls() {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(&namedControls);
+        return true;
+    }();
+    (void)factoryInstalled;
+}
+
+// Drops an interface Qt made before the control was named, so the next question gets ours.
+template <class Ours> void forgetOtherInterface(QWidget* control) {
+    if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
+        made && dynamic_cast<Ours*>(made) == nullptr)
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 } // namespace
@@ -51,17 +85,19 @@ void nameByCaption(QLabel* caption, QWidget* control) {
 }
 
 void nameControl(QWidget* control, const QString& name) {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&namedControls);
-        return true;
-    }();
-    (void)factoryInstalled;
+    installNamedControls();
     control->setAccessibleName(spokenCaption(name));
     // A list box that was asked about before it had its name (setting its list does that)
     // keeps Qt's own interface; drop it, so the next question gets the named one.
-    if (qobject_cast<QComboBox*>(control)) {
-        if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
-            made && dynamic_cast<NamedComboBox*>(made) == nullptr)
-            QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    if (qobject_cast<QComboBox*>(control))
+        forgetOtherInterface<NamedComboBox>(control);
+}
+
+void nameResult(QWidget* result, const QString& caption) {
+    installNamedControls();
+    result->setAccessibleName(spokenCaption(caption));
+    if (qobject_cast<QLabel*>(result)) {
+        result->setProperty(resultProperty, true);
+        forgetOtherInterface<ResultLabel>(result);
     }
 }

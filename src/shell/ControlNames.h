@@ -15,3 +15,7 @@ void nameByCaption(QLabel* caption, QWidget* control);
 
 // The accessible name of a control that has no caption beside it.
 void nameControl(QWidget* control, const QString& name);
+
+// A result the worksheet shows (a green figure, a total): named by its caption, with the figure
+// it shows as its accessible value. A label or a read-only line edit.
+void nameResult(QWidget* result, const QString& caption);
