@@ -3,10 +3,12 @@
 // are checked against the engine too.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "GoalSolver.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 
 namespace {
 
@@ -28,6 +30,13 @@ Currency* slot(GrowthInput& p, GoalUnknown unknown) {
                                                 : nullptr;
 }
 
+// A value as the savings worksheet's grid shows it, read back from its text.
+Currency shown(Currency value) {
+    std::string text = formatNumber(value, "####,,###.00");
+    std::erase(text, ',');
+    return money(std::stod(text));
+}
+
 // The savings worksheet given the goal's plan with `figure` in the unknown's place, and the
 // inflation rate as entered (today's money) or 0 (future money).
 Currency lastValue(const GoalInput& goal, Currency figure, bool withInflation) {
@@ -42,18 +51,23 @@ Currency lastValue(const GoalInput& goal, Currency figure, bool withInflation) {
     return g ? g->rows[static_cast<std::size_t>(g->totalRow)][4] : Currency::fromWhole(-1);
 }
 
+// Whether the savings worksheet shows at least the target with `figure` in the plan.
+bool showsTarget(const GoalInput& goal, Currency figure, bool withInflation) {
+    return shown(lastValue(goal, figure, withInflation)) >= goal.target;
+}
+
 // What a sweep found wrong about one goal; empty when the answer holds.
 std::string faultOf(const GoalInput& goal, const Result<GoalAnswer>& solved) {
     if (!solved) {
         const int code = solved.failure().code;
         // A refusal must be true of the engine at the end of the unknown's range.
         if (goal.solve == GoalUnknown::Rate && code == msg::GoalNotAtHundredPercent)
-            return lastValue(goal, Currency::fromWhole(100), goal.today) < goal.target
+            return !showsTarget(goal, Currency::fromWhole(100), goal.today)
                        ? ""
                        : "refused, yet 100 % reaches";
         if (goal.solve == GoalUnknown::Years && code == msg::GoalNotInFortyYears) {
             for (int y = 1; y <= 40; ++y)
-                if (lastValue(goal, Currency::fromWhole(y), goal.today) >= goal.target)
+                if (showsTarget(goal, Currency::fromWhole(y), goal.today))
                     return "refused, yet " + std::to_string(y) + " years reach";
             return "";
         }
@@ -62,12 +76,12 @@ std::string faultOf(const GoalInput& goal, const Result<GoalAnswer>& solved) {
     const GoalAnswer& a = *solved;
     if (a.answer.raw() % 100 != 0)
         return "not on a cent";
-    if (lastValue(goal, a.answer, goal.today) < goal.target)
+    if (!showsTarget(goal, a.answer, goal.today))
         return "the answer does not reach";
     const bool years = goal.solve == GoalUnknown::Years; // the least answer is 1 year or 0
     const Currency step = years ? Currency::fromWhole(1) : Currency::fromRaw(100);
     if (a.answer > (years ? step : Currency{}) &&
-        lastValue(goal, *a.answer.minus(step), goal.today) >= goal.target)
+        showsTarget(goal, *a.answer.minus(step), goal.today))
         return "one step less reaches too";
     if (a.value != lastValue(goal, a.answer, false) ||
         a.valueToday != lastValue(goal, a.answer, true))
@@ -94,7 +108,7 @@ TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
                 // A target near what the plan makes, above or below it.
                 const GoalInput own{goal.plan, {}, true, GoalUnknown::Lump};
                 const double made = lastValue(own, goal.plan.lump, true).toDouble();
-                goal.target = money(std::max(made, 100.0) * uniform(0.5, 2.5));
+                goal.target = money(std::round(std::max(made, 100.0) * uniform(0.5, 2.5) * 100) / 100);
                 SCOPED_TRACE(std::string(frequency) + " " + std::string(unknown.option) + " #" +
                              std::to_string(i));
 
@@ -107,6 +121,34 @@ TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
     // The sweep reaches both kinds of outcome.
     EXPECT_GT(solved, 400);
     EXPECT_GT(refused, 5);
+}
+
+// Solves of each kind, in either money. The first is a saver's: 193,879.04 typed into the
+// savings worksheet shows $750,000.00 there, though the engine's value is a fraction of a
+// cent below it.
+TEST(GoalSolver, TheAnswerShowsTheTargetAndOneStepLessShowsLess) {
+    const struct {
+        GoalInput goal;
+        double answer; // -1: checked against the engine alone
+    } rows[] = {
+        {{plan(0, 1083.33, 6, 20, "Monthly", 0, 2.5), money(750000), true, GoalUnknown::Lump},
+         193879.04},
+        {{plan(5000, 0, 5.5, 15, "Quarterly", 2, 3), money(250000), false,
+          GoalUnknown::Contribution},
+         -1},
+        {{plan(10000, 300, 0, 25, "Monthly", 0, 2.5), money(500000), true, GoalUnknown::Rate}, -1},
+        {{plan(0, 1200, 7, 0, "Annually", 3, 2), money(100000), true, GoalUnknown::Years}, -1},
+        {{plan(0, 0, 4.75, 30), money(1000000), false, GoalUnknown::Lump}, -1},
+        {{plan(2500, 0, 8, 40, "Monthly", 5, 4), money(3000000), true, GoalUnknown::Contribution},
+         -1},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(namesOf(row.goal.solve).option);
+        const Result<GoalAnswer> a = solveGoal(row.goal);
+        EXPECT_EQ(faultOf(row.goal, a), "");
+        if (a && row.answer >= 0)
+            EXPECT_EQ(a->answer, money(row.answer)) << a->answer.toPlainString();
+    }
 }
 
 // (Rates above 100 %, more than 40 years and no years: the report command's refusals.)
@@ -125,6 +167,8 @@ TEST(GoalSolver, AnswersOfZeroAndRefusals) {
         // hand: five payments of 1,000 without interest make 5,000
         {plan(0, 1000, 0, 1), 5000, GoalUnknown::Years, false, 5, GoalNote::None, 0},
         {plan(0, 1000, 3, 10), 5000, GoalUnknown::Rate, false, 0, GoalNote::NoGrowthNeeded, 0},
+        // hand: without interest the lump is the target, far beyond 2^50 cents
+        {plan(0, 0, 0, 1), 500e12, GoalUnknown::Lump, false, 500e12, GoalNote::None, 0},
         {plan(100000, 1200, 5, 10), 150000, GoalUnknown::Contribution, false, 0,
          GoalNote::LumpAlone, 0},
         {plan(5000, 1200, 5, 10), 10000, GoalUnknown::Lump, false, 0, GoalNote::ContributionsAlone,
