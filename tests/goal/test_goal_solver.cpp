@@ -167,8 +167,8 @@ TEST(GoalSolver, AnswersOfZeroAndRefusals) {
         // hand: five payments of 1,000 without interest make 5,000
         {plan(0, 1000, 0, 1), 5000, GoalUnknown::Years, false, 5, GoalNote::None, 0},
         {plan(0, 1000, 3, 10), 5000, GoalUnknown::Rate, false, 0, GoalNote::NoGrowthNeeded, 0},
-        // hand: without interest the lump is the target, far beyond 2^50 cents
-        {plan(0, 0, 0, 1), 500e12, GoalUnknown::Lump, false, 500e12, GoalNote::None, 0},
+        // hand: without interest the lump is the target, beyond 2^50 cents (11.26 trillion)
+        {plan(0, 0, 0, 1), 20e12, GoalUnknown::Lump, false, 20e12, GoalNote::None, 0},
         {plan(100000, 1200, 5, 10), 150000, GoalUnknown::Contribution, false, 0,
          GoalNote::LumpAlone, 0},
         {plan(5000, 1200, 5, 10), 10000, GoalUnknown::Lump, false, 0, GoalNote::ContributionsAlone,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 #include "GoalTables.h"
@@ -54,6 +55,19 @@ GoalInput defaultGoalInput() {
     return goal;
 }
 
+Currency shownValue(Currency value) {
+    constexpr std::int64_t Cent = Currency::Scale / 100;
+    constexpr std::int64_t Most = std::numeric_limits<std::int64_t>::max();
+    const std::int64_t down = value.raw() / Cent * Cent; // toward zero
+    const std::int64_t rest = value.raw() - down;        // with the value's sign
+    // Half a cent or more goes away from zero; the range's last part cent stays below.
+    if (rest >= Cent / 2 && down <= Most - Cent)
+        return Currency::fromRaw(down + Cent);
+    if (rest <= -Cent / 2 && down >= -Most + Cent)
+        return Currency::fromRaw(down - Cent);
+    return Currency::fromRaw(down);
+}
+
 GrowthInput comparedPlan(const GoalInput& goal) {
     GrowthInput plan = goal.plan;
     if (!goal.today)
@@ -87,6 +101,10 @@ Currency lastValue(const Growth& growth) {
     return growth.rows[static_cast<std::size_t>(growth.totalRow)][4];
 }
 
+bool reaches(Currency value, Currency target) {
+    return shownValue(value) >= target;
+}
+
 // What one trial of the engine says of a figure. A figure whose plan leaves the currency
 // range is too large, like one that reaches: the ranges are searched from below.
 enum class Trial { Short, Reaches, Overflows };
@@ -102,7 +120,7 @@ class Trials {
         const Result<Growth> g = run(steps);
         if (!g)
             return Trial::Overflows;
-        return lastValue(*g) >= goal_.target ? Trial::Reaches : Trial::Short;
+        return reaches(lastValue(*g), goal_.target) ? Trial::Reaches : Trial::Short;
     }
     Currency target() const { return goal_.target; }
 
@@ -128,20 +146,24 @@ std::int64_t narrow(const Trials& trials, std::int64_t lo, std::int64_t hi) {
 // steps start from a cent.
 Result<std::int64_t> solveMoney(const Trials& trials) {
     constexpr std::int64_t Probe = 100000; // 1,000.00
-    // Beyond this the engine's sums leave the currency range long before.
-    constexpr std::int64_t MaxCents = std::int64_t{1} << 50;
+    // The currency's limit, in cents.
+    constexpr std::int64_t MaxCents =
+        std::numeric_limits<std::int64_t>::max() / (Currency::Scale / 100);
     std::int64_t guess = 1;
     const Result<Growth> atZero = trials.run(0), atProbe = trials.run(Probe);
     if (atZero && atProbe && lastValue(*atProbe) > lastValue(*atZero)) {
         const double perCent = (lastValue(*atProbe).toDouble() - lastValue(*atZero).toDouble()) /
                                static_cast<double>(Probe);
         const double cents = (trials.target().toDouble() - lastValue(*atZero).toDouble()) / perCent;
-        guess = static_cast<std::int64_t>(std::clamp(std::ceil(cents), 1.0, double(MaxCents)));
+        guess = std::min(
+            static_cast<std::int64_t>(std::clamp(std::ceil(cents), 1.0, double(MaxCents))),
+            MaxCents);
     }
     std::int64_t lo = 0, hi = guess, step = 16;
     if (trials.at(guess) == Trial::Short) {
-        for (lo = guess; trials.at(hi = lo + step) == Trial::Short; lo = hi, step *= 2)
-            if (hi > MaxCents)
+        for (lo = guess; trials.at(hi = std::min(lo + step, MaxCents)) == Trial::Short;
+             lo = hi, step *= 2)
+            if (hi == MaxCents)
                 return Failure{msg::GoalNoAnswer, "no amount reaches the target"};
     } else {
         for (; hi - step > lo && trials.at(hi - step) != Trial::Short; step *= 2)
@@ -166,7 +188,7 @@ Result<std::int64_t> solveYears(const Trials& trials) {
     if (const Result<Growth> longest = trials.run(MaxSavingsYears)) {
         const std::vector<Currency> ends = yearEndSeries(*longest);
         for (std::size_t y = 0; y < ends.size(); ++y)
-            if (ends[y] >= trials.target())
+            if (reaches(ends[y], trials.target()))
                 return static_cast<std::int64_t>(y + 1);
     } else {
         for (int years = 1; years <= MaxSavingsYears; ++years)
@@ -236,9 +258,9 @@ Result<GoalAnswer> solveGoal(const GoalInput& goal) {
         const Result<Growth> less = calculateGrowth(withFigure(out.plan, goal.solve, *steps - 1));
         if (!less)
             return less.failure();
-        stepLessReaches = lastValue(*less) >= goal.target;
+        stepLessReaches = reaches(lastValue(*less), goal.target);
     }
-    if (lastValue(*solved) < goal.target || stepLessReaches)
+    if (!reaches(lastValue(*solved), goal.target) || stepLessReaches)
         return Failure{msg::GoalNoAnswer, "the plans on either side of the answer disagree"};
 
     out.growth = std::move(solved).value();

@@ -56,6 +56,11 @@ struct GoalAnswer {
     GoalNote note = GoalNote::None;
 };
 
+// A value as the savings worksheet shows it: rounded to the cent, halves away from zero. The
+// target is compared with this figure, so the answer typed into the savings worksheet shows
+// at least the target there.
+Currency shownValue(Currency value);
+
 // The plan that is compared with the target: the entries as given in today's money, without
 // inflation in future money (the engine deflates the running value itself).
 GrowthInput comparedPlan(const GoalInput& goal);
