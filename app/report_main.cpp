@@ -19,6 +19,7 @@
 #include "CompareCommand.h"
 #include "Dates.h"
 #include "FileText.h"
+#include "GoalFile.h"
 #include "GoalOptions.h"
 #include "GoalReport.h"
 #include "Growth.h"
@@ -42,8 +43,8 @@ namespace {
 
 constexpr std::string_view UsageLine =
     "usage: pecunex-report mortgage|loan|budget|networth FILE [options] | savings [plan options] "
-    "[options] | goal --target X [--today] --solve WHAT [plan options] [options] | compare "
-    "[FILE...] [--plan PLAN]... [options] | --help";
+    "[options] | goal [FILE.Gol] --target X [--today] --solve WHAT [plan options] [options] | "
+    "compare [FILE...] [--plan PLAN]... [options] | --help";
 
 constexpr std::string_view HelpText =
     R"(pecunex-report: prints a saved Pecunex file without the desktop program.
@@ -57,9 +58,11 @@ usage:
                          --csv columns: period,invested,interest,value)
   pecunex-report goal --target X [--today] --solve contribution|lump|years|rate
                          [the savings plan options] [options]
+  pecunex-report goal FILE.Gol [goal and plan options] [options]
                          (the figure solved for that reaches the target at the end of the
-                         plan, in future money or with --today in today's money; --csv
-                         columns: solve,answer,value,value_today)
+                         plan, in future money or with --today in today's money; options
+                         given with a file override its figures; --csv columns:
+                         solve,answer,value,value_today)
   pecunex-report networth FILE.NWV [options]
   pecunex-report budget   FILE.Bgt [--period TEXT] [--sort TEXT] [options]
   pecunex-report compare  [FILE.Cmp | A.umd B.uld ...] [--plan PLAN]... [--schedule A|B|C
@@ -211,7 +214,17 @@ Made savingsReport(const Job& job) {
 }
 
 Made goalReport(const Job& job) {
-    Result<GoalInput> given = goalFromOptions(job.line.lastUses());
+    std::optional<GoalInput> saved;
+    if (!job.file.empty()) {
+        const auto text = readFileText(job.file);
+        if (!text)
+            return fileRefusal(job, msg::FileNotFound);
+        Result<GoalInput> read = readGoalFile(*text);
+        if (!read)
+            return fileRefusal(job, read.failure().code);
+        saved = std::move(read).value();
+    }
+    Result<GoalInput> given = goalFromOptions(job.line.lastUses(), saved);
     if (!given)
         return Refusal{2, given.failure().what};
     auto goal = std::make_shared<GoalInput>(std::move(given).value());
@@ -315,7 +328,7 @@ const std::vector<Subcommand>& subcommands() {
          withGraph(
              std::vector<std::string_view>(SavingsOptionNames.begin(), SavingsOptionNames.end())),
          savingsReport},
-        {"goal", false, 0, withGraph(goalOptions()), goalReport},
+        {"goal", false, 1, withGraph(goalOptions()), goalReport},
     };
     return table;
 }

@@ -51,6 +51,7 @@ void fillFolder(const fs::path& dir) {
     for (const char* example : {"mortgage-20y-annual.umd", "loan-36m-all.uld",
                                 "budget-household.Bgt", "networth-household.NWV"})
         fs::copy_file(Golden / example, dir / example);
+    fs::copy_file(PECUNEX_SOURCE_DIR "/samples/Sample.Gol", dir / "Sample.Gol");
     for (const auto& [name, text] : files)
         writeText(dir / name, text);
     // Ten megabytes of one number or one quoted text, written in pieces: this program's own
@@ -143,6 +144,11 @@ std::vector<Row> table() {
         {"goal --frequency Monthly --contribution 400 --rate 6 --increase 2 --target 100000 "
          "--solve years --csv",
          0, "", "solve,answer,value,value_today\r\nyears,13,104902.33,104902.33\r\n"},
+        // The sample goal file, then with options over its figures: 705.93 a month makes
+        // 499,999.03 in today's money, 29 years of 500 make 475,285.54.
+        {"goal Sample.Gol --csv", 0, "", "\r\ncontribution,705.94,725940.74,500005.61\r\n"},
+        {"goal --solve years Sample.Gol --contribution=500 --csv", 0, "",
+         "\r\nyears,30,804866.74,507131.80\r\n"},
         {"--help", 0, "", "pecunex-report mortgage FILE.umd"},
         // The graph beside the unchanged output: 1200 x 800 by default.
         {"mortgage mortgage-20y-annual.umd --csv --graph g.png", 0, "",
@@ -228,7 +234,7 @@ std::vector<Row> table() {
          "--solve takes contribution, lump, years or rate"},
         {"goal --target 50000 --solve lump --rate -1", 2, "--rate takes a decimal number that"},
         {"goal --target 50000 --solve lump --today=yes", 2, "--today takes no value"},
-        {"goal plan.Gol --target 50000 --solve lump", 2, "goal takes no file"},
+        {"goal plan.Gol --target 50000 --solve lump", 1, "plan.Gol" + M13},
         // Files that cannot be read or calculated: nothing printed, never half a file.
         {"mortgage missing.umd", 1, "missing.umd" + M13},
         {"budget missing.Bgt", 1, "missing.Bgt" + M13},

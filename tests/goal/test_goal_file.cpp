@@ -33,6 +33,7 @@ TEST(GoalFile, RefusesWhatTheWorksheetCouldNotHaveWritten) {
         {"750000", "\"a lot\""},     {"\"Quarterly\"", "\"Weekly\""},
         {",300,", ",-300,"},         {",30\r", ",41\r"},
         {",2.5,30", ",2.5"},         {"2500.5,300,\"Quarterly\",6.25,-1,2.5,30\r\n", ""},
+        {",6.25,", ",7.123456,"},    {"750000,", "750000.001,"},
     };
     for (const auto& [from, to] : rows) {
         std::string text = Sample;

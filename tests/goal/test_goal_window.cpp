@@ -1,4 +1,6 @@
 // The savings goal worksheet driven by keys alone, the way a user works it.
+#include <QAccessible>
+
 #include "../budget/WorksheetScript.h"
 #include "GoalTables.h"
 #include "GoalWindow.h"
@@ -6,16 +8,34 @@
 
 namespace {
 
-// Probes: today (0 or 1), target (the stored figure), years (the schedule's length).
+// Probes: today (0 or 1), target (the stored figure), years (the schedule's length),
+// spoken (what a screen reader says of the answer), repeats (accessible names said twice).
 struct GoalSheet {
     GoalSheet() {
         activate(&window);
         script.probe = [this](const QString& name) {
-            return name == "today"    ? QString::number(tables.GoalToday)
-                   : name == "target" ? QString::number(tables.GoalTarget.toDouble())
-                   : name == "years"  ? QString::number(ws.shared.ScheduleYears)
-                                      : QString();
+            return name == "today"     ? QString::number(tables.GoalToday)
+                   : name == "target"  ? QString::number(tables.GoalTarget.toDouble())
+                   : name == "years"   ? QString::number(ws.shared.ScheduleYears)
+                   : name == "spoken"  ? spoken("GAnswer")
+                   : name == "repeats" ? repeats()
+                                       : QString();
         };
+    }
+    QString spoken(const char* control) const {
+        QAccessibleInterface* a =
+            QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(control));
+        return a->text(QAccessible::Name) + ": " + a->text(QAccessible::Value);
+    }
+    QString repeats() const {
+        QStringList names, twice;
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            const QString n = a ? a->text(QAccessible::Name) : QString();
+            if (!n.isEmpty() && (w->focusPolicy() != Qt::NoFocus || !w->accessibleName().isEmpty()))
+                (names.contains(n) ? twice : names) << n;
+        }
+        return twice.isEmpty() ? QStringLiteral("none") : twice.join(",");
     }
     TestWorkspace ws;
     GoalTables tables;
@@ -38,22 +58,26 @@ class TestGoalWindow : public QObject {
                   "keys:250000; <Return>; GTarget~$250,000.00; focus=GToday; <Space>; today=0; "
                   "<Return>; focus=GLumpInv; <Return>; focus=GInvest; <Return>; "
                   "focus=GMonthsYrs; <Return>; focus=GRate; <Return>; focus=GIncrRate; "
-                  "<Return>; focus=GInflatRate; <Return>; focus=GCalc; <Return>; GAnswer=20; "
+                  "GInflatRate.enabled=0; <Return>; focus=GCalc; <Return>; GAnswer=20; "
+                  "GTerm~20; spoken=Answer: 20; repeats=none; "
                   "GGrid[20]~20|1,200.00|; GGrid[20]~|268,830.; GGrid[21]~Total:|$24,000.00|; "
                   "years=20; Alt+F; <Tab>; focus=GTarget; <Tab>; focus=GToday; <Tab>; "
-                  "<Tab>; <Tab>; <Tab>; <Tab>; <Tab>; focus=GInflatRate; <Tab>; "
+                  "<Tab>; <Tab>; <Tab>; <Tab>; focus=GIncrRate; <Tab>; "
                   "focus=GCalc; <Tab>; focus=GPrinter");
-        // hand: 1,000 a year at 20 % makes 566,377.30 in 25 years; 500,000 needs 882.80 of it.
+        // hand: 1,000 a year at 20 % makes 566,377.30 in 25 years; 500,000 needs 882.81 of it
+        // (882.80 make 499,997.91).
         // Then the years for 1,000,000,000: 40 years of 1,200.00 at 20 % make 10.6 million.
         addScript("solved, printed, saved and opened again; no answer, no printout",
-                  "Alt+T; focus=GTarget; Alt+C; GAnswer~$882.8; headers:Goal; Alt+P; printed=1; "
+                  "Alt+T; focus=GTarget; Alt+C; GAnswer=$882.81; GInvest~$882.81; headers:Goal; "
+                  "Alt+P; printed=1; "
                   "doc~\n Goal\n\n\n                          Savings Goal Calculation\n; "
-                  "doc~\n Answer ; doc~$882.8; files:$DIR/Mine.Gol; Alt+A; "
-                  "@Mine.Gol~\"Pecunex\",\"Goal\",1\r\n\"contribution\",500000,1\r\n; "
-                  "Alt+T; keys:9; files:$DIR/Mine.Gol,$DIR/none.Gol; Alt+O; target=500000; "
+                  "doc~\n Answer ; doc~$882.81; files:$DIR/Mine.Gol; Alt+A; "
+                  "@Mine.Gol~\"Pecunex\",\"Goal\",1\r\n\"contribution\",500000,1\r\n"
+                  "0,882.81,; Alt+T; keys:9; files:$DIR/Mine.Gol,$DIR/none.Gol; Alt+O; "
+                  "target=500000; "
                   "GTarget~$500,000.00; GAnswer=; Alt+O; target=500000; Alt+F; <End>; <Up>; "
                   "Alt+T; keys:1000000000; Alt+C; Alt+P; msgs=13,60,1; GAnswer=; years=0; "
-                  "Alt+X; menu=1; target=0");
+                  "answers:6,0; Alt+X; menu=0; calls~yesNo 3; Alt+X; menu=1; target=0");
     }
     void script() { runScript<GoalSheet>(); }
 };

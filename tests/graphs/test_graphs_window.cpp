@@ -329,6 +329,28 @@ class TestGraphsWindow : public QObject {
         QCOMPARE(all, QString::fromUtf8(golden.readAll()));
     }
 
+    // The goal's target in three dimensions crosses the bars in front, in its own colour, and
+    // its name leaves the last bar, the one that reaches it, uncovered.
+    void targetRunsInFrontOfTheBars() {
+        ChartData d = data({100, 200, 300, 400});
+        d.target = 350;
+        QImage image(800, 500, QImage::Format_RGB32);
+        QPainter painter(&image);
+        const BarLayout layout = paintChart3D(painter, image.rect(), d, {});
+        painter.end();
+        const RectF& f = layout.bars.back().front;
+        const QRect face = QRectF(f.left, f.top, f.width, f.height).toRect().adjusted(2, 2, -2, -2);
+        const QRgb red = ChartLook{}.targetPen().color().rgb();
+        int redPixels = 0, blank = 0;
+        for (int y = face.top(); y <= face.bottom(); ++y)
+            for (int x = face.left(); x <= face.right(); ++x) {
+                redPixels += image.pixel(x, y) == red;
+                blank += image.pixel(x, y) == QColor(Qt::white).rgb();
+            }
+        QVERIFY(redPixels > face.width() / 3);
+        QCOMPARE(blank, 0);
+    }
+
     void pictureGoesOnALandscapePdfPage() {
         QTemporaryDir dir;
         const QImage chart = renderChart(data({1, 2, 3}), true, QSize(635, 393))

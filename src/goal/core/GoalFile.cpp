@@ -44,6 +44,8 @@ class GoalReader {
         return fault_ ? 0 : static_cast<int>(*n);
     }
 
+    // An amount or a rate as its field holds it: two decimals at most, so the figure shown
+    // is the figure used.
     Currency amount(bool signedFigure) {
         const int item = r_.itemIndex();
         const Result<Currency> c = fault_ ? Result<Currency>(Currency{}) : r_.readCurrency();
@@ -51,6 +53,8 @@ class GoalReader {
             fault_ = c.failure().what;
         else if (!fault_ && !signedFigure && *c < Currency{})
             fault_ = "item " + std::to_string(item) + ": a negative figure";
+        else if (!fault_ && c->raw() % (Currency::Scale / 100) != 0)
+            fault_ = "item " + std::to_string(item) + ": more than two decimals";
         return fault_ ? Currency{} : *c;
     }
 

@@ -2,10 +2,13 @@
 
 #include "SavingsOptions.h"
 
-Result<GoalInput> goalFromOptions(const std::vector<std::pair<std::string, std::string>>& uses) {
+Result<GoalInput> goalFromOptions(const std::vector<std::pair<std::string, std::string>>& uses,
+                                  const std::optional<GoalInput>& saved) {
     GoalInput goal;
     goal.plan = defaultGrowthInput();
-    bool targetGiven = false, solveGiven = false;
+    if (saved)
+        goal = *saved;
+    bool targetGiven = saved.has_value(), solveGiven = saved.has_value();
     for (const auto& [name, value] : uses) {
         if (name == "--target") {
             const std::optional<Currency> target = optionFigure(value, false);

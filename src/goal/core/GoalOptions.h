@@ -14,10 +14,12 @@
 inline constexpr std::array<std::string_view, 3> GoalOptionNames = {"--target", "--today",
                                                                     "--solve"};
 
-// The goal from the options (savings options included), each counted as given last. Returns
-// the reason when an option is refused or --target or --solve is missing; the text names
-// the option.
-Result<GoalInput> goalFromOptions(const std::vector<std::pair<std::string, std::string>>& uses);
+// The goal from the options (savings options included), each counted as given last, over
+// `saved` (a goal file's) when there is one, else over the worksheet's plan. Returns the
+// reason when an option is refused, or --target or --solve is missing without a file; the
+// text names the option.
+Result<GoalInput> goalFromOptions(const std::vector<std::pair<std::string, std::string>>& uses,
+                                  const std::optional<GoalInput>& saved = std::nullopt);
 
 constexpr std::string_view GoalOptionsUsage =
     "--target X [--today] --solve contribution|lump|years|rate";

@@ -12,6 +12,7 @@ struct GoalTables {
     std::array<Currency, 9> SavingsInputs{}; // by savings_input element
     std::string GoalFrequency = "Annually";
     Currency GoalTarget;
-    std::int16_t GoalToday = 0; // 1: the target is in today's money
-    std::int16_t GoalSolve = 0; // what is solved for, as GoalUnknown counts
+    std::int16_t GoalToday = 0;   // 1: the target is in today's money
+    std::int16_t GoalSolve = 0;   // what is solved for, as GoalUnknown counts
+    std::int16_t GoalChanged = 0; // 1: entries or an answer not saved since the last save or open
 };

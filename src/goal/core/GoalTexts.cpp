@@ -28,7 +28,8 @@ std::string answerText(GoalUnknown unknown, Currency answer, const std::string& 
     case GoalUnknown::Lump:
         break;
     }
-    return amountText(answer, symbol, seps);
+    // As the field it fills shows it: "$.00" for none.
+    return symbol + formatNumber(answer, "###,,###.00", seps);
 }
 
 std::string noteText(GoalNote note) {
@@ -55,9 +56,12 @@ std::vector<std::pair<std::string, std::string>> goalSummary(const GoalInput& go
         {"Solved for", figureField(std::string(namesOf(answer.solve).printed))},
         {"Answer", figureField(answerText(answer.solve, answer.answer, symbol, seps))},
         {"Value at the End", figureField(amountText(answer.value, symbol, seps))},
-        {"In Today's Money, Inflation " + percentText(goal.plan.inflationPercent, seps),
-         figureField(amountText(answer.valueToday, symbol, seps))},
     };
+    // In future money the inflation rate plays no part.
+    if (goal.today)
+        lines.push_back(
+            {"In Today's Money, Inflation " + percentText(goal.plan.inflationPercent, seps),
+             figureField(amountText(answer.valueToday, symbol, seps))});
     if (answer.note != GoalNote::None)
         lines.push_back({noteText(answer.note), ""});
     return lines;
@@ -77,12 +81,13 @@ std::vector<std::string> goalQuickHelp(const std::string& symbol) {
         "today's money' ticked the target is compared with the value adjusted for the annual "
         "inflation rate, the current value the savings worksheet shows. Without it the target "
         "is in future money: the plan is compared without inflation, and the inflation rate "
-        "only gives the value in today's money beside the answer.",
+        "is greyed.",
         "",
         "The answer is rounded up, to the cent, to 0.01% or to a whole year: the plan with the "
-        "answer reaches the target, and one cent, 0.01% or one year less does not. The grid "
-        "shows that plan period by period, exactly as the savings worksheet shows it when the "
-        "answer is entered there.",
+        "answer shows at least the target, and one cent, 0.01% or one year less shows less. "
+        "The greyed entry shows the answer, and Save File writes it. The grid shows that plan "
+        "period by period, exactly as the savings worksheet shows it when the answer is "
+        "entered there.",
         "",
         "When the other amounts reach the target on their own, the answer is 0 and says so. "
         "When no figure does (more than 40 years, a rate above 100%), a message says so and no "

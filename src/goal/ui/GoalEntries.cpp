@@ -35,11 +35,29 @@ template <class Text> std::string shown(double value, const Text& text) {
         return text(*stored);
     return text(value);
 }
+// An amount right-aligned in its field's width, as the savings worksheet shows it; a longer
+// figure keeps every digit (answers and targets go up to the currency's limit).
+template <class Figure>
+std::string moneyText(Figure value, const std::string& symbol, const NumberSeparators& seps,
+                      const char* pattern, int width) {
+    const std::string text = symbol + formatNumber(value, pattern, seps);
+    return charCount(text) < width ? RightAlign(text, width) : text;
+}
 template <class Figure>
 std::string targetText(Figure value, const std::string& symbol, const NumberSeparators& seps) {
-    return RightAlign(symbol + formatNumber(value, "###,,###.00", seps), 15);
+    return moneyText(value, symbol, seps, "###,,###.00", 15);
 }
 constexpr int TargetSlot = 0; // outOfRange_'s element for the target
+
+// The savings entry each unknown is, in GoalUnknown order.
+constexpr int UnknownElements[] = {savings_input::Contribution, savings_input::Lump,
+                                   savings_input::Years, savings_input::Rate};
+int elementOf(GoalUnknown unknown) {
+    return UnknownElements[static_cast<std::size_t>(unknown)];
+}
+GoalUnknown solvedFor(const GoalTables& tables) {
+    return goalInputFrom(tables).solve;
+}
 } // namespace
 
 void GoalWindow::setUpEntries() {
@@ -68,12 +86,14 @@ void GoalWindow::setUpEntries() {
         return shown(v, [this](auto f) { return targetText(f, state_.CurrencySymbol, seps_); });
     };
     auto lump = [this](double v) {
-        return shown(
-            v, [this](auto f) { return lumpSumText(f, state_.CurrencySymbol, seps_, false); });
+        return shown(v, [this](auto f) {
+            return moneyText(f, state_.CurrencySymbol, seps_, "###,,###.00", 13);
+        });
     };
     auto contribution = [this](double v) {
-        return shown(
-            v, [this](auto f) { return contributionText(f, state_.CurrencySymbol, seps_, false); });
+        return shown(v, [this](auto f) {
+            return moneyText(f, state_.CurrencySymbol, seps_, "####,,###.00", 13);
+        });
     };
     typed_ = {
         {GTarget, entry(
@@ -104,29 +124,46 @@ void GoalWindow::setUpEntries() {
 }
 
 void GoalWindow::showEntries() {
-    namespace e = savings_input;
     filling_ = true;
-    const auto& in = tables_.SavingsInputs;
-    const std::string& sym = state_.CurrencySymbol;
     GSolve->setCurrentIndex(tables_.GoalSolve);
-    GTarget->setText(qs(targetText(tables_.GoalTarget, sym, seps_)));
+    GTarget->setText(qs(targetText(tables_.GoalTarget, state_.CurrencySymbol, seps_)));
     GToday->setChecked(tables_.GoalToday == 1);
     GMonthsYrs->setCurrentText(qs(tables_.GoalFrequency));
-    const std::pair<QComboBox*, std::string> figures[] = {
-        {GLumpInv, lumpSumText(in[e::Lump], sym, seps_, true)},
-        {GInvest, contributionText(in[e::Contribution], sym, seps_, true)},
-        {GRate, rateText(in[e::Rate], seps_)},
-        {GIncrRate, rateText(in[e::Increase], seps_)},
-        {GInflatRate, rateText(in[e::Inflation], seps_)},
-        {GTerm, yearsText(in[e::Years], seps_)},
-    };
-    for (const auto& [box, text] : figures) {
+    for (const GoalUnknownNames& n : GoalUnknowns)
+        showFigure(n.unknown);
+    for (QComboBox* box : {GIncrRate, GInflatRate}) {
         box->setCurrentIndex(-1);
-        box->setEditText(qs(text));
+        const int element = box == GIncrRate ? savings_input::Increase : savings_input::Inflation;
+        box->setEditText(
+            qs(rateText(tables_.SavingsInputs[static_cast<std::size_t>(element)], seps_)));
     }
     outOfRange_ = {};
     filling_ = false;
     chainEntries();
+}
+
+void GoalWindow::showFigure(GoalUnknown unknown) {
+    QComboBox* const fields[] = {GInvest, GLumpInv, GTerm, GRate}; // in GoalUnknown order
+    QComboBox* box = fields[static_cast<std::size_t>(unknown)];
+    const Currency figure = tables_.SavingsInputs[static_cast<std::size_t>(elementOf(unknown))];
+    const std::string& sym = state_.CurrencySymbol;
+    const std::string text =
+        unknown == GoalUnknown::Lump           ? moneyText(figure, sym, seps_, "###,,###.00", 15)
+        : unknown == GoalUnknown::Contribution ? moneyText(figure, sym, seps_, "###,,###.00", 13)
+        : unknown == GoalUnknown::Rate         ? rateText(figure, seps_)
+                                               : yearsText(figure, seps_);
+    const bool wasFilling = filling_;
+    filling_ = true;
+    box->setCurrentIndex(-1);
+    box->setEditText(qs(text));
+    filling_ = wasFilling;
+}
+
+void GoalWindow::setSolvedFigure(Currency figure) {
+    const auto element = static_cast<std::size_t>(elementOf(solvedFor(tables_)));
+    tables_.SavingsInputs[element] = figure;
+    outOfRange_[element] = false;
+    showFigure(solvedFor(tables_));
 }
 
 double GoalWindow::commit(int element, double value) {
@@ -180,13 +217,16 @@ void GoalWindow::onTodayToggled(bool on) {
     if (filling_)
         return;
     tables_.GoalToday = on ? 1 : 0;
+    chainEntries();
     changeOfEntry();
 }
 
 void GoalWindow::chainEntries() {
-    QWidget* const solvedFor[] = {GInvest, GLumpInv, GTerm, GRate}; // in GoalUnknown order
-    for (QWidget* w : solvedFor)
-        w->setEnabled(w != solvedFor[std::clamp<int>(tables_.GoalSolve, 0, 3)]);
+    QWidget* const fields[] = {GInvest, GLumpInv, GTerm, GRate}; // in GoalUnknown order
+    for (QWidget* w : fields)
+        w->setEnabled(w != fields[static_cast<std::size_t>(solvedFor(tables_))]);
+    // In future money the plan is compared without inflation.
+    GInflatRate->setEnabled(tables_.GoalToday == 1);
     for (const auto& [field, numeric] : typed_) {
         QWidget* next = nullptr;
         const auto at = std::find(order_.begin(), order_.end(), field);

@@ -18,9 +18,10 @@ void GoalWindow::onSaveClicked() {
         BusyCursor busy;
         saved = saveWholeFile(state_.ProgramFolder, *chosen, writeGoalFile(goalInputFrom(tables_)));
     }
-    if (saved)
+    if (saved) {
         state_.CurrentFileName = bareFileName(*chosen);
-    else
+        tables_.GoalChanged = 0;
+    } else
         workspace_.dialogs().showMessage(msg::BadGoalFileName);
 }
 
@@ -41,6 +42,7 @@ void GoalWindow::onOpenClicked() {
     }
     storeGoalInput(tables_, read->value());
     state_.CurrentFileName = bareFileName(*chosen);
-    changeOfEntry();
+    clearAnswer();
+    tables_.GoalChanged = 0;
     showEntries();
 }

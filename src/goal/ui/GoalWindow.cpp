@@ -1,6 +1,7 @@
 #include "GoalWindow.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFontMetrics>
@@ -127,8 +128,10 @@ void GoalWindow::buildControls() {
     addEntries(GTerm, YearsEntries);
 
     GAnswer = makeResultLabel("GAnswer", this);
+    nameResult(GAnswer, QStringLiteral("Answer"));
     GNote = new QLabel(this);
     GNote->setObjectName("GNote");
+    nameResult(GNote, QStringLiteral("Values at the end"));
     GNote->setWordWrap(true);
     GNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
@@ -136,7 +139,7 @@ void GoalWindow::buildControls() {
     nameControl(GGrid, "Solved plan");
     GGrid->setObjectName("GGrid");
     GTextBox = new QPlainTextEdit(this);
-    nameControl(GTextBox, "Quick Help");
+    nameControl(GTextBox, "Quick Help text");
     GTextBox->setObjectName("GTextBox");
     GTextBox->setReadOnly(true);
     GTextBox->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -196,7 +199,9 @@ void GoalWindow::buildLayout() {
         entries->addWidget(cells[i].second, row + 1, col);
     }
     entries->addWidget(GToday, 1, 2);
-    entries->addWidget(caption(" Answer", GAnswer, this), 0, 3);
+    auto* answerCaption = new QLabel(QStringLiteral(" Answer"), this);
+    answerCaption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    entries->addWidget(answerCaption, 0, 3);
     entries->addWidget(GAnswer, 1, 3);
     entries->addWidget(GNote, 4, 3, 2, 1);
     for (int col = 0; col < 4; ++col)
@@ -243,6 +248,11 @@ void GoalWindow::layOutGrid() {
 void GoalWindow::changeOfEntry() {
     if (filling_)
         return;
+    tables_.GoalChanged = 1;
+    clearAnswer();
+}
+
+void GoalWindow::clearAnswer() {
     state_.ScheduleYears = 0;
     goal_.reset();
     solved_.reset();
@@ -261,7 +271,7 @@ void GoalWindow::changeOfEntry() {
 
 void GoalWindow::onCalculateClicked() {
     BusyCursor busy;
-    changeOfEntry();
+    clearAnswer();
     if (std::find(outOfRange_.begin(), outOfRange_.end(), true) != outOfRange_.end()) {
         workspace_.dialogs().showMessage(msg::CannotCalculate);
         return;
@@ -274,6 +284,9 @@ void GoalWindow::onCalculateClicked() {
     }
     goal_ = goal;
     solved_ = std::move(solved).value();
+    // The answer is the figure of its field, and what Save writes.
+    setSolvedFigure(solved_->answer);
+    tables_.GoalChanged = 1;
     showAnswer(*solved_);
     setGoalGraph(state_, yearEndSeries(solved_->growth), goal.target);
 }
@@ -281,8 +294,12 @@ void GoalWindow::onCalculateClicked() {
 void GoalWindow::showAnswer(const GoalAnswer& a) {
     const std::string& sym = state_.CurrencySymbol;
     GAnswer->setText(qs(answerText(a.solve, a.answer, sym, seps_)));
-    const std::string reached = "Value at the end " + amountText(a.value, sym, seps_) +
-                                ", in today's money " + amountText(a.valueToday, sym, seps_) + ".";
+    // In future money the inflation rate plays no part.
+    const std::string reached =
+        "Value at the end " + amountText(a.value, sym, seps_) +
+        (goal_ && goal_->today ? ", in today's money " + amountText(a.valueToday, sym, seps_)
+                               : "") +
+        ".";
     GNote->setText(qs(a.note == GoalNote::None ? reached : noteText(a.note)));
 
     const SavingsGridView view = savingsGridView(a.growth.rows, a.growth.periods, a.growth.years,
@@ -323,7 +340,7 @@ void GoalWindow::onPrinterClicked() {
 
 void GoalWindow::onHelpClicked() {
     if (!GTextBox->isHidden()) {
-        changeOfEntry(); // closes the help and empties the grid
+        clearAnswer(); // closes the help and empties the grid
         return;
     }
     QStringList lines;
@@ -357,13 +374,35 @@ void GoalWindow::onHelpKey() {
     platform::openWithDesktop(QDir(qs(state_.ProgramFolder)).filePath("pnxuse33.html"));
 }
 
-void GoalWindow::onExitClicked() {
+bool GoalWindow::keepForSaving() {
+    if (tables_.GoalChanged != 1)
+        return false;
+    return workspace_.dialogs().ask(question::SaveBeforeErasing) == question::Yes;
+}
+
+void GoalWindow::leave() {
     tables_ = {};
     state_.ScheduleYears = 0;
     state_.GraphSource = 0;
     goal_.reset();
     solved_.reset();
+}
+
+void GoalWindow::onExitClicked() {
+    if (keepForSaving())
+        return;
+    leave();
+    leaving_ = true;
     QWidget* frame = worksheetFrame(this);
     frame->close();
     workspace_.showMenu();
+}
+
+void GoalWindow::closeEvent(QCloseEvent* event) {
+    if (!leaving_ && keepForSaving()) {
+        event->ignore();
+        return;
+    }
+    leave();
+    event->accept();
 }

@@ -33,13 +33,19 @@ class GoalWindow : public QWidget {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildControls();
     void buildLayout();
     void layOutGrid();
-    // Every field shows what the tables hold; the field solved for is greyed.
+    // Every field shows what the tables hold; the field solved for is greyed and shows the
+    // last answer (what Save writes).
     void showEntries();
+    // The field of one figure: its text from the tables.
+    void showFigure(GoalUnknown unknown);
+    // The figure solved for, in the tables and in its field.
+    void setSolvedFigure(Currency figure);
 
     // Entry fields (GoalEntries.cpp).
     void setUpEntries();
@@ -55,6 +61,8 @@ class GoalWindow : public QWidget {
     bool onListKey(QWidget* list, QEvent* event);
     // A change of any entry: the answer and the grid no longer belong to the entries.
     void changeOfEntry();
+    // The answer, its field's figure and the grid emptied.
+    void clearAnswer();
 
     void onCalculateClicked();
     void showAnswer(const GoalAnswer& answer);
@@ -64,6 +72,9 @@ class GoalWindow : public QWidget {
     void fitHelpFont();
     void onHelpKey();
     void onExitClicked();
+    // Asks before unsaved entries are erased; true: the user goes back to save them.
+    bool keepForSaving();
+    void leave();
 
     // Files (GoalFiles.cpp).
     void onSaveClicked();
@@ -76,6 +87,7 @@ class GoalWindow : public QWidget {
     std::optional<GoalInput> goal_;    // the entries the answer was solved from
     std::optional<GoalAnswer> solved_; // the answer shown
     bool filling_ = false;             // programmatic refills are no changes
+    bool leaving_ = false;             // Exit to Menu has asked and cleared
     // Entries typed beyond the currency range (by SavingsInputs element; 0: the target).
     std::array<bool, 9> outOfRange_{};
 

@@ -93,7 +93,8 @@ BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& d
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text(valueLabels[i]));
     }
 
-    // The target: a line across the left and back walls, behind the bars.
+    // The target: a line across the left and back walls, behind the bars, and across the
+    // front plane once the bars are drawn.
     const double targetY = data.target ? valueY(p, scale, *data.target) : 0;
     if (data.target) {
         painter.setPen(look.targetPen());
@@ -119,13 +120,16 @@ BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& d
     painter.drawLine(o + QPointF(p.left, p.top), o + QPointF(p.left, p.bottom()));
     painter.drawLine(o + QPointF(p.left, floorY), o + QPointF(p.right(), floorY));
 
-    // The target's name above its line at the right, in front of the bars.
+    // The target in front of the bars, its name above it at the left, where a growing plan's
+    // bars are lowest.
     if (data.target) {
+        painter.setPen(look.targetPen());
+        painter.drawLine(o + QPointF(p.left, targetY), o + QPointF(p.right(), targetY));
         const QString name = QStringLiteral("Target ") +
                              text(axisLabel(*data.target, scale, data.currencySymbol, look.seps));
         const double w = labelMetrics.horizontalAdvance(name) + labelMetrics.averageCharWidth();
-        const QRectF box(o.x() + p.right() + dx - w, o.y() + targetY - dy - labelMetrics.height(),
-                         w, labelMetrics.height());
+        const QRectF box(o.x() + p.left + 1, o.y() + targetY - labelMetrics.height(), w,
+                         labelMetrics.height() - 1);
         painter.fillRect(box, look.background());
         painter.setPen(look.targetPen().color());
         painter.drawText(box, Qt::AlignCenter, name);
