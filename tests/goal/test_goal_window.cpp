@@ -76,7 +76,8 @@ class TestGoalWindow : public QObject {
                   "0,882.81,; Alt+T; keys:9; files:$DIR/Mine.Gol,$DIR/none.Gol; Alt+O; "
                   "target=500000; "
                   "GTarget~$500,000.00; GAnswer=; Alt+O; target=500000; Alt+F; <End>; <Up>; "
-                  "Alt+T; keys:1000000000; Alt+C; Alt+P; msgs=13,60,1; GAnswer=; years=0; "
+                  "Alt+T; keys:1000000000; Alt+C; GTarget~$1,000,000,000.00; Alt+P; msgs=13,60,1; "
+                  "GAnswer=; years=0; "
                   "answers:6,0; Alt+X; menu=0; calls~yesNo 3; Alt+X; menu=1; target=0");
     }
     void script() { runScript<GoalSheet>(); }
