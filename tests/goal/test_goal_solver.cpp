@@ -108,7 +108,8 @@ TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
                 // A target near what the plan makes, above or below it.
                 const GoalInput own{goal.plan, {}, true, GoalUnknown::Lump};
                 const double made = lastValue(own, goal.plan.lump, true).toDouble();
-                goal.target = money(std::round(std::max(made, 100.0) * uniform(0.5, 2.5) * 100) / 100);
+                goal.target =
+                    money(std::round(std::max(made, 100.0) * uniform(0.5, 2.5) * 100) / 100);
                 SCOPED_TRACE(std::string(frequency) + " " + std::string(unknown.option) + " #" +
                              std::to_string(i));
 
@@ -127,28 +128,20 @@ TEST(GoalSolver, EveryAnswerReachesTheTargetAndOneStepLessDoesNot) {
 // savings worksheet shows $750,000.00 there, though the engine's value is a fraction of a
 // cent below it.
 TEST(GoalSolver, TheAnswerShowsTheTargetAndOneStepLessShowsLess) {
-    const struct {
-        GoalInput goal;
-        double answer; // -1: checked against the engine alone
-    } rows[] = {
-        {{plan(0, 1083.33, 6, 20, "Monthly", 0, 2.5), money(750000), true, GoalUnknown::Lump},
-         193879.04},
-        {{plan(5000, 0, 5.5, 15, "Quarterly", 2, 3), money(250000), false,
-          GoalUnknown::Contribution},
-         -1},
-        {{plan(10000, 300, 0, 25, "Monthly", 0, 2.5), money(500000), true, GoalUnknown::Rate}, -1},
-        {{plan(0, 1200, 7, 0, "Annually", 3, 2), money(100000), true, GoalUnknown::Years}, -1},
-        {{plan(0, 0, 4.75, 30), money(1000000), false, GoalUnknown::Lump}, -1},
-        {{plan(2500, 0, 8, 40, "Monthly", 5, 4), money(3000000), true, GoalUnknown::Contribution},
-         -1},
+    const GoalInput goals[] = {
+        {plan(0, 1083.33, 6, 20, "Monthly", 0, 2.5), money(750000), true, GoalUnknown::Lump},
+        {plan(5000, 0, 5.5, 15, "Quarterly", 2, 3), money(250000), false,
+         GoalUnknown::Contribution},
+        {plan(10000, 300, 0, 25, "Monthly", 0, 2.5), money(500000), true, GoalUnknown::Rate},
+        {plan(0, 1200, 7, 0, "Annually", 3, 2), money(100000), true, GoalUnknown::Years},
+        {plan(0, 0, 4.75, 30), money(1000000), false, GoalUnknown::Lump},
+        {plan(2500, 0, 8, 40, "Monthly", 5, 4), money(3000000), true, GoalUnknown::Contribution},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(namesOf(row.goal.solve).option);
-        const Result<GoalAnswer> a = solveGoal(row.goal);
-        EXPECT_EQ(faultOf(row.goal, a), "");
-        if (a && row.answer >= 0)
-            EXPECT_EQ(a->answer, money(row.answer)) << a->answer.toPlainString();
+    for (const GoalInput& goal : goals) {
+        SCOPED_TRACE(namesOf(goal.solve).option);
+        EXPECT_EQ(faultOf(goal, solveGoal(goal)), "");
     }
+    EXPECT_EQ(solveGoal(goals[0])->answer.toPlainString(), "193879.04");
 }
 
 // (Rates above 100 %, more than 40 years and no years: the report command's refusals.)

@@ -23,18 +23,15 @@ struct GoalSheet {
         };
     }
     QString spoken(const char* control) const {
-        QAccessibleInterface* a =
-            QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(control));
+        auto* a = QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(control));
         return a->text(QAccessible::Name) + ": " + a->text(QAccessible::Value);
     }
-    QString repeats() const {
+    QString repeats() const { // among the controls that take the focus and the results
         QStringList names, twice;
-        for (QWidget* w : window.findChildren<QWidget*>()) {
-            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-            const QString n = a ? a->text(QAccessible::Name) : QString();
-            if (!n.isEmpty() && (w->focusPolicy() != Qt::NoFocus || !w->accessibleName().isEmpty()))
+        for (QWidget* w : window.findChildren<QWidget*>())
+            if (const QString n = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+                !n.isEmpty() && (w->focusPolicy() != Qt::NoFocus || !w->accessibleName().isEmpty()))
                 (names.contains(n) ? twice : names) << n;
-        }
         return twice.isEmpty() ? QStringLiteral("none") : twice.join(",");
     }
     TestWorkspace ws;

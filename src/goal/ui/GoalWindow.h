@@ -61,7 +61,7 @@ class GoalWindow : public QWidget {
     bool onListKey(QWidget* list, QEvent* event);
     // A change of any entry: the answer and the grid no longer belong to the entries.
     void changeOfEntry();
-    // The answer, its field's figure and the grid emptied.
+    // The answer and the grid emptied; the field solved for keeps its figure.
     void clearAnswer();
 
     void onCalculateClicked();
