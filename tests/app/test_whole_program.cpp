@@ -210,7 +210,9 @@ class TestWholeProgram : public QObject {
             new FirstPaymentDateDialog(p.state, p.scripted, Currency::fromWhole(25), &p.container));
         for (const auto& dialog : dialogs) {
             dialog->show();
-            const QStringList faults = unnamedControls(dialog.get());
+            int figures = 0;
+            const QStringList faults =
+                unnamedControls(dialog.get()) + walkFaults(dialog.get(), figures);
             QVERIFY2(faults.isEmpty(), qPrintable(dialog->metaObject()->className() +
                                                   QStringLiteral(": ") + faults.join('\n')));
             dialog->hide();
