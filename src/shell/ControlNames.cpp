@@ -45,7 +45,8 @@ const char* const resultProperty = "pecunexResult";
 QAccessibleInterface* namedControls(const QString&, QObject* object) {
     if (auto* box = qobject_cast<QComboBox*>(object))
         return new NamedComboBox(box);
-    if (auto* label = qobject_cast<QLabel*>(object); label && label->property(resultProperty).toBool())
+    if (auto* label = qobject_cast<QLabel*>(object);
+        label && label->property(resultProperty).toBool())
         return new ResultLabel(label);
     return nullptr;
 }
@@ -88,9 +89,13 @@ void nameControl(QWidget* control, const QString& name) {
     installNamedControls();
     control->setAccessibleName(spokenCaption(name));
     // A list box that was asked about before it had its name (setting its list does that)
-    // keeps Qt's own interface; drop it, so the next question gets the named one.
-    if (qobject_cast<QComboBox*>(control))
+    // keeps Qt's own interface; drop it, so the next question gets the named one. Where the
+    // list takes typing, its line edit is the same field and carries the same name.
+    if (auto* box = qobject_cast<QComboBox*>(control)) {
         forgetOtherInterface<NamedComboBox>(control);
+        if (box->lineEdit())
+            box->lineEdit()->setAccessibleName(control->accessibleName());
+    }
 }
 
 void nameResult(QWidget* result, const QString& caption) {

@@ -1,21 +1,26 @@
 // The assembled program, as a keyboard or screen-reader user meets it: the main menu's focus
-// after leaving a worksheet, and a name for every control the Tab key reaches. Then the promise
+// after leaving a worksheet, a name for every control the Tab key reaches, and every worksheet
+// walked through its accessible tree once calculated. Then the promise
 // about the user's data on the budget and net worth worksheets: every way of leaving changed
 // data asks question 3 first (yes keeps it). (A save that fails or is cut short keeps the
 // previous file: the safe save's tests and the worksheets' own.)
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "AboutBox.h"
 #include "BudgetTables.h"
 #include "BudgetWindow.h"
+#include "Colours.h"
 #include "DaysInYearDialog.h"
 #include "FirstPaymentDateDialog.h"
 #include "MainMenu.h"
@@ -101,11 +106,60 @@ QStringList unnamedControls(QWidget* window) {
             if (label->buddy() == w)
                 caption = spoken(label->text());
         const bool ownText = qobject_cast<QAbstractButton*>(w) != nullptr;
-        if (name.isEmpty() || (!caption.isEmpty() && name != caption) ||
+        // A caption both sides of a worksheet share is followed by the side: ", income".
+        const bool captionSaid = name == caption || name.startsWith(caption + QStringLiteral(", "));
+        if (name.isEmpty() || (!caption.isEmpty() && !captionSaid) ||
             (caption.isEmpty() && !ownText && w->accessibleName().isEmpty()))
             faults << QStringLiteral("%1 (%2) says \"%3\", its caption \"%4\"")
                           .arg(w->objectName(), QString::fromLatin1(w->metaObject()->className()),
                                name, caption);
+    }
+    return faults;
+}
+
+// A window as a screen reader walks its accessible tree: every control that takes the focus
+// has a name, no two in sight the same (a list box's line edit is the list itself and says
+// its name; the hidden quick help text shares its button's name); every result (a green
+// figure) is named by its caption and says the figure it shows as its value. `figures` counts
+// the results showing one.
+QStringList walkFaults(QWidget* window, int& figures) {
+    QStringList faults;
+    QHash<QString, int> names;
+    std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+        const QString name = node->text(QAccessible::Name);
+        const QString what = QStringLiteral("%1 \"%2\"").arg(node->object()->objectName(), name);
+        if (node->state().focusable) {
+            if (name.isEmpty())
+                faults << what + QStringLiteral(" has no name");
+            if (!node->state().invisible && ++names[name] == 2)
+                faults << what + QStringLiteral(" twice");
+        }
+        if (node->role() == QAccessible::Table)
+            return; // its cells are its figures, not controls
+        for (int i = 0; i < node->childCount(); ++i) {
+            QAccessibleInterface* child = node->child(i);
+            if (node->role() == QAccessible::ComboBox) {
+                if (child->state().focusable && child->text(QAccessible::Name) != name)
+                    faults << what + QStringLiteral(": its line edit says \"%1\"")
+                                         .arg(child->text(QAccessible::Name));
+            } else {
+                walk(child);
+            }
+        }
+    };
+    walk(QAccessible::queryAccessibleInterface(window));
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        if (!label->autoFillBackground() ||
+            label->palette().color(QPalette::Window) != colours::ResultBackground)
+            continue;
+        const QString shown = label->text().simplified();
+        QAccessibleInterface* result = QAccessible::queryAccessibleInterface(label);
+        const QString name = result->text(QAccessible::Name);
+        const QString value = result->text(QAccessible::Value).simplified();
+        figures += !shown.isEmpty();
+        if (value != shown || name.isEmpty() || name == shown)
+            faults << QStringLiteral("result %1 shows \"%2\", says \"%3\" valued \"%4\"")
+                          .arg(label->objectName(), shown, name, value);
     }
     return faults;
 }
@@ -156,12 +210,78 @@ class TestWholeProgram : public QObject {
             new FirstPaymentDateDialog(p.state, p.scripted, Currency::fromWhole(25), &p.container));
         for (const auto& dialog : dialogs) {
             dialog->show();
-            const QStringList faults = unnamedControls(dialog.get());
+            int figures = 0;
+            const QStringList faults =
+                unnamedControls(dialog.get()) + walkFaults(dialog.get(), figures);
             QVERIFY2(faults.isEmpty(), qPrintable(dialog->metaObject()->className() +
                                                   QStringLiteral(": ") + faults.join('\n')));
             dialog->hide();
         }
     }
+    // Each worksheet opened from the menu and calculated: a step presses a button, and a
+    // "button=file" step answers its file dialog with a sample copied beside the program.
+    void everyWorksheetWalkedByAScreenReader_data() {
+        QTest::addColumn<QString>("opener");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<int>("figures"); // the least number of results showing a figure
+        QTest::newRow("budget") << "ToBudget" << QStringList{"FilOpen=Sample.BGT"} << 6;
+        QTest::newRow("mortgage") << "Canadian" << QStringList{"MLoadFile=Sample.umd", "MCalc"}
+                                  << 7;
+        QTest::newRow("loan") << "LoanPmt" << QStringList{"MLoadFile=Sample.uld", "MCalc"} << 7;
+        QTest::newRow("savings") << "Savings" << QStringList{"SCalc"} << 0;
+        QTest::newRow("net worth")
+            << "Networth" << QStringList{"Loadnet=NetSampl.NWV", "NCalc"} << 1;
+        QTest::newRow("compare") << "Compare"
+                                 << QStringList{"OpenPlanA=Sample.umd", "OpenPlanB=Sample.uld",
+                                                "CmpCalc"}
+                                 << 2;
+        QTest::newRow("goal") << "Goal" << QStringList{"GOpen=Sample.Gol", "GCalc"} << 1;
+    }
+    void everyWorksheetWalkedByAScreenReader() {
+        QFETCH(QString, opener);
+        QFETCH(QStringList, steps);
+        QFETCH(int, figures);
+        Program p;
+        p.menuButton(opener)->click();
+        QWidget* sheet = p.container.worksheet();
+        for (const QString& step : steps) {
+            const QString button = step.section('=', 0, 0), file = step.section('=', 1);
+            if (!file.isEmpty()) {
+                QFile::copy(PECUNEX_SOURCE_DIR "/samples/" + file, p.folder.filePath(file));
+                p.scripted.fileNames.push_back(file.toStdString());
+            }
+            QPushButton* pressed = sheet->findChild<QPushButton*>(button);
+            QVERIFY2(pressed, qPrintable(button));
+            pressed->click();
+        }
+        QVERIFY(p.scripted.messages().empty());
+        int shown = 0;
+        const QStringList faults = walkFaults(sheet, shown);
+        // Known to fail until the comparison's and the goal's results are named (their windows
+        // are being worked on beside this): remove these two lines once they are.
+        QEXPECT_FAIL("compare", "its results are said by their figures alone", Continue);
+        QEXPECT_FAIL("goal", "its answer says its caption without the figure", Continue);
+        QVERIFY2(faults.isEmpty() && shown >= figures,
+                 qPrintable(faults.join('\n') + QStringLiteral("\nfigures shown: %1").arg(shown)));
+    }
+
+    // A message opens as an alert that says its text.
+    void aMessageIsAnAlertWithItsText() {
+        Program p;
+        p.state.MessageCode = msg::FileNotFound;
+        MessageDialog message(p.state, &p.container);
+        message.show();
+        QAccessibleInterface* alert = QAccessible::queryAccessibleInterface(&message);
+        const QString text =
+            QString::fromStdString(messageText(msg::FileNotFound, {})).simplified();
+        const QString said = alert->text(QAccessible::Name) + QLatin1Char(' ') +
+                             alert->text(QAccessible::Description);
+        // Known to fail until messages are alerts (being worked on beside this): remove then.
+        QEXPECT_FAIL("", "a message is a dialog named \"Help\"", Abort);
+        QVERIFY2(alert->role() == QAccessible::AlertMessage && said.simplified().contains(text),
+                 qPrintable(said));
+    }
+
     // Every path that would discard changed data, answered yes and no. Opening a file never
     // asks: the data in memory is replaced as soon as a file is chosen.
     void everyWayOutAsksBeforeDiscardingChanges() {

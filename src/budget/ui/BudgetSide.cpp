@@ -121,6 +121,9 @@ void BudgetSide::buildControls() {
     connect(whatIf_, &QPushButton::clicked, this, &BudgetSide::onWhatIfClicked);
     connect(addChanged_, &QPushButton::clicked, this, &BudgetSide::onAddChangedClicked);
     connect(remove_, &QPushButton::clicked, this, &BudgetSide::onDeleteClicked);
+    // Both sides have the same buttons: a screen reader says which side each one is on.
+    for (QPushButton* b : {add_, whatIf_, addChanged_, remove_})
+        nameControl(b, spokenCaption(b->text()) + sideSuffix());
 
     grid_ = new Grid(this);
     grid_->setObjectName(names_.grid);
@@ -163,6 +166,7 @@ void BudgetSide::buildControls() {
     totalCaption_->setWordWrap(true);
     total_ = makeResultLabel(names_.total, this);
     totalBudgeted_ = makeResultLabel(names_.totalBudgeted, this);
+    nameTotals();
 
     // Entry behaviour: the description takes any key but the double quote; the figures
     // go through the key filters and are stored in the entry values when left.
@@ -202,6 +206,8 @@ void BudgetSide::buildLayout() {
     for (int c = 0; c < 4; ++c) {
         QLabel* label = caption(captions[c], this);
         nameByCaption(label, boxes[c]);
+        if (c >= 2) // captions both sides share
+            nameControl(boxes[c], label->text() + sideSuffix());
         entries->addWidget(label, 0, c);
         entries->addWidget(boxes[c], 1, c);
         entries->setColumnStretch(c, stretch[c]);
@@ -272,6 +278,17 @@ void BudgetSide::showTotals(const std::string& caption, const std::string& total
     totalCaption_->setText(qs(caption));
     total_->setText(qs(total));
     totalBudgeted_->setText(qs(budgeted));
+    nameTotals();
+}
+
+QString BudgetSide::sideSuffix() const {
+    return names_.side == RecordSide::Income ? QStringLiteral(", income")
+                                             : QStringLiteral(", expenses");
+}
+
+void BudgetSide::nameTotals() {
+    nameResult(total_, totalCaption_->text() + QStringLiteral(", current"));
+    nameResult(totalBudgeted_, totalCaption_->text() + QStringLiteral(", budgeted"));
 }
 
 void BudgetSide::focusDescription() {

@@ -58,6 +58,10 @@ class BudgetSide : public QGroupBox {
     void buildControls();
     void buildLayout();
     void setChanging(bool on);
+    // ", income" or ", expenses": what tells a control from its twin on the other side.
+    QString sideSuffix() const;
+    // The totals' accessible names follow their caption (the period chosen).
+    void nameTotals();
     void emptyBoxes();
     bool boxesHaveData();
     // False when an amount was typed beyond the currency range: the record cannot be made.

@@ -88,6 +88,7 @@ void BudgetWindow::buildControls() {
     netCaption_ = new QLabel(QStringLiteral(" Annual Net Balance"), this);
     netCaption_->setObjectName("NetCaption");
     netCaption_->setWordWrap(true); // as the sides' captions: never wider than its room
+    nameNets();
 
     HelpTxt = new QPlainTextEdit(this);
     nameControl(HelpTxt, "Quick Help");
@@ -192,6 +193,7 @@ void BudgetWindow::refreshBudget() {
         income_->showTotals(l.incomeCaption, l.TotInc, l.TotIncBgt);
         expense_->showTotals(l.expenseCaption, l.TotExp, l.TotExpBgt);
         netCaption_->setText(qs(l.netCaption));
+        nameNets();
         NetBalance->setText(qs(l.NetBalance));
         NetBalanceBgt->setText(qs(l.NetBalanceBgt));
         for (auto [label, red] :
@@ -208,6 +210,12 @@ void BudgetWindow::refreshBudget() {
     (editedSide_ == 1 ? income_ : expense_)->focusDescription();
     editedSide_ = 0;
     tables_.BudgetChanged = 1;
+}
+
+void BudgetWindow::nameNets() {
+    // The columns' captions above the two figures tell them apart.
+    nameResult(NetBalance, netCaption_->text() + QStringLiteral(", current"));
+    nameResult(NetBalanceBgt, netCaption_->text() + QStringLiteral(", budgeted"));
 }
 
 void BudgetWindow::onRecordsChanged(int editedSide) {

@@ -37,6 +37,8 @@ class BudgetWindow : public QWidget {
     void buildLayout();
     void refreshSide(BudgetSide* side);
     void showNets(const BudgetFigures* figures);
+    // The net balances' accessible names follow their caption (the period chosen).
+    void nameNets();
     void onListEntryChosen();
     void onRecordsChanged(int editedSide);
     void onHelpClicked();

@@ -192,8 +192,12 @@ void MortgageWindow::buildLayout() {
         grid->setVerticalSpacing(1);
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
             cells[static_cast<size_t>(c)].first->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-            nameByCaption(cells[static_cast<size_t>(c)].first,
-                          cells[static_cast<size_t>(c)].second);
+            // An entry takes its caption as its label; a result says its caption and figure.
+            if (auto* result = qobject_cast<QLabel*>(cells[static_cast<size_t>(c)].second))
+                nameResult(result, cells[static_cast<size_t>(c)].first->text());
+            else
+                nameByCaption(cells[static_cast<size_t>(c)].first,
+                              cells[static_cast<size_t>(c)].second);
             grid->addWidget(cells[static_cast<size_t>(c)].first, 0, c);
             grid->addWidget(cells[static_cast<size_t>(c)].second, 1, c);
             grid->setColumnStretch(c, 1);

@@ -128,6 +128,8 @@ void NetWorthWindow::buildControls() {
     NCalc = button("NCalc", "&Calculate");
     InsertAss = button("InsertAss", "&Insert blank line");
     InsertLiab = button("InsertLiab", "Insert &blank line");
+    nameControl(InsertAss, "Insert blank line, assets");
+    nameControl(InsertLiab, "Insert blank line, liabilities");
     Loadnet = button("Loadnet", "&Open File");
     SaveNet = button("SaveNet", "&Save File");
     NPrinter = button("NPrinter", "To &Printer");
@@ -152,6 +154,7 @@ void NetWorthWindow::buildControls() {
     Label3->setObjectName("Label3");
     Label3->setFont(bold);
     Net = makeResultLabel("Net", this);
+    nameResult(Net, "Net Worth");
     Net->setMinimumWidth(platform::twipsToPixels(1800));
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
