@@ -129,6 +129,7 @@ void MdiContainer::openWorksheet(Worksheet which) {
         return;
     }
     menuWindow_->hide();
+    forgetFileNames(state_);
     const auto found = factories_.find(which);
     QWidget* sheet = found != factories_.end() && found->second ? found->second(*this) : nullptr;
     if (!sheet)
@@ -226,6 +227,7 @@ void MdiContainer::showMenu() {
         window->hide();
         window->deleteLater();
     }
+    forgetFileNames(state_);
     setCaption(QStringLiteral(" Pecunex Menu"));
     revealMenu();
 }
