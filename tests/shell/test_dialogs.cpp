@@ -1,8 +1,13 @@
 // The shared dialogs as the worksheets meet them: what they say, the keys they refuse, where
 // Enter goes, what each way out answers, where they stand, and the focus back on the control
 // that opened them.
+#include <QPrinterInfo>
+
 #include "Messages.h"
 #include "Placement.h"
+#include "PrintJob.h"
+#include "Printer.h"
+#include "QtPrinter.h"
 #include "ShellTest.h"
 
 namespace {
@@ -195,6 +200,36 @@ class DialogsTest : public QObject {
         QCOMPARE(state.FileDialogMode, chosen.isEmpty() ? 9 : row.mode);
         QCOMPARE(QString::fromStdString(state.ChosenFileName),
                  chosen.isEmpty() || chosen == "kept" ? chosen : inFolder(row.chosen));
+    }
+
+    // With no printer installed a printout goes to a PDF named in a dialog that starts in the
+    // folder it is given ("plan" is plan.pdf there); a name that cannot be written is a message.
+    void pdfPrintout() {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a printer is installed: the printout would go to it");
+        ScriptedDialogs scripted(state);
+        QtPrinterProvider printers(&container, folder.path());
+        QStringList seen;
+        for (const char* typed : {"plan", "nowhere/plan.pdf"}) {
+            scripted.headers = {"Header"};
+            const auto drive = [&](QWidget* w) {
+                seen << qobject_cast<QFileDialog*>(w)->directory().absolutePath();
+                QTest::keyClicks(child(w, "fileNameEdit"), typed);
+                QTest::keyClick(child(w, "fileNameEdit"), Qt::Key_Return);
+            };
+            const auto print = [&] {
+                seen << QString::number(runPrintout(state, scripted, printers, [](Printer& p) {
+                    p.print({"Total", Tab(40), "1"});
+                }));
+            };
+            QCOMPARE(runModal(print, drive), "PdfFileDialog");
+        }
+        QCOMPARE(seen, QStringList({folder.path(), "1", folder.path(), "0"}));
+        QVERIFY(QFile::exists(inFolder("plan.pdf")));
+        QCOMPARE(scripted.messages(), std::vector<int>{msg::DetailOnly});
+        QCOMPARE(QString::fromStdString(state.MessageDetail),
+                 "Cannot write " + inFolder("nowhere/plan.pdf") +
+                     ". Check Filename and/or Directory.");
     }
 };
 

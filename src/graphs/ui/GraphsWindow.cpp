@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "BusyCursor.h"
 #include "Chart2D.h"
@@ -20,6 +21,7 @@
 #include "GraphHandOver.h"
 #include "Messages.h"
 #include "Platform.h"
+#include "PrintJob.h"
 #include "Printer.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
@@ -158,7 +160,7 @@ void GraphsWindow::onPrinterClicked() {
     std::unique_ptr<Printer> printer = workspace_.printers().open();
     if (printer) {
         printing_ = true;
-        BusyCursor busy;
+        std::optional<BusyCursor> busy(std::in_place);
         // The whole window is printed at its printing size, then put back. Its scroller would
         // fit it straight back to the space shown: it lets go of the size meanwhile.
         QScrollArea* scroller = worksheetScroller(this);
@@ -168,12 +170,14 @@ void GraphsWindow::onPrinterClicked() {
         resize(platform::twipsToPixels(PrintWidth), platform::twipsToPixels(PrintHeight));
         redraw();
         const QImage picture = grab().toImage();
-        printer->printImage(toPrintImage(picture));
+        const bool printed = printer->printImage(toPrintImage(picture));
         printer->endDocument();
         resize(before);
         if (scroller)
             scroller->setWidgetResizable(true);
         printing_ = false;
+        busy.reset();
+        reportUnprinted(dialogs, *printer, printed);
     }
     colour_ = 0;
     redraw();
