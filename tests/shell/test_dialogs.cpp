@@ -1,6 +1,7 @@
 // The shared dialogs as the worksheets meet them: what they say, the keys they refuse, where
 // Enter goes, what each way out answers, where they stand, and the focus back on the control
 // that opened them.
+#include <QAccessible>
 #include <QPrinterInfo>
 
 #include "Messages.h"
@@ -92,7 +93,7 @@ class DialogsTest : public QObject {
         state.DeletePrompt = state.ContextCode = std::int16_t(row.code);
         state.SelectedRow = std::int16_t(row.selected);
         opener->setFocus();
-        QString prompt;
+        QString prompt, spoken;
         QPoint at;
         const char* names[][4] = {{"AMsgbox", "TextMsg"},
                                   {"AllYesNo", "Label1"},
@@ -115,6 +116,9 @@ class DialogsTest : public QObject {
             [&](QWidget* w) {
                 at = w->pos() - container.pos();
                 prompt = text(w, name[1]);
+                const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(w);
+                spoken = told->text(QAccessible::Name) +
+                         (told->role() == QAccessible::AlertMessage ? "|alert" : "");
                 if (name[2]) {
                     QCOMPARE(QApplication::focusWidget(), child(w, name[2]));
                     prompt += "|" + text(w, name[2]);
@@ -140,12 +144,17 @@ class DialogsTest : public QObject {
         const std::string file = state.CurrentFileName, detail = state.MessageDetail;
         const QString expected[] = {QString::fromStdString(messageText(row.code, detail)),
                                     QString::fromStdString(questionText(row.code, file, detail))};
-        if (row.kind <= Question)
+        // A message or question is an alert named by its text; the header dialog says what it asks.
+        if (row.kind <= Question) {
             QCOMPARE(prompt, expected[row.kind]);
-        else
+            QCOMPARE(spoken, prompt.simplified() + "|alert");
+        } else {
             QVERIFY2(prompt.contains(row.prompt) &&
                          prompt.endsWith("|" + (row.selected ? QString::number(row.selected) : "")),
                      qPrintable(prompt));
+        }
+        if (row.kind == Header)
+            QCOMPARE(spoken, QString("Type in one line header information."));
         const QString answers[] = {
             QString::number(state.MessageCode), QString::number(state.QuestionCode),
             QString::fromStdString(state.HeaderText), QString::number(state.RecordNumber),

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
@@ -20,6 +21,7 @@
 #include "Dialogs.h"
 #include "GraphHandOver.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Platform.h"
 #include "PrintJob.h"
 #include "Printer.h"
@@ -57,6 +59,29 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(true); // Enter on a focused button presses it
     return b;
+}
+
+// The chart in words, for a screen reader: per bar its year and figure (each series' figure
+// where several stand side by side), then the target.
+QString spokenBars(const ChartData& data, const NumberSeparators& seps) {
+    const auto money = [&](const std::vector<double>& values, std::size_t i) {
+        const double v = i < values.size() ? values[i] : 0;
+        return QString::fromStdString(data.currencySymbol + formatNumber(v, "####,,##0.00", seps));
+    };
+    QStringList bars;
+    for (std::size_t i = 0; i < data.labels.size(); ++i) {
+        QStringList figures;
+        if (data.series.empty())
+            figures << money(data.values, i);
+        for (const ChartSeries& s : data.series)
+            figures << QString::fromStdString(s.name) + QLatin1Char(' ') + money(s.values, i);
+        bars << QStringLiteral("Year %1: %2")
+                    .arg(QString::fromStdString(data.labels[i]),
+                         figures.join(QStringLiteral(", ")));
+    }
+    if (data.target)
+        bars << QStringLiteral("Target: ") + money({*data.target}, 0);
+    return bars.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -140,6 +165,8 @@ void GraphsWindow::redraw() {
     ChartLook look;
     look.colour = colour_ == 1 || !printing_;
     look.seps = platform::systemSeparators();
+    Graph1->setAccessibleName(QString::fromStdString(data_.title));
+    Graph1->setAccessibleDescription(spokenBars(data_, look.seps));
     if (view_ == FlatView) {
         QChart* old = flat_->chart();
         // The chart view fills the window's width; it may not have its own size yet.
