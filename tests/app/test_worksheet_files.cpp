@@ -28,7 +28,7 @@ const Sheet Sheets[] = {
      "MSaveFile", "Own.umd", "MExit"},
     {"LoanPmt", "Sample.uld", "files:Sample.uld; click:MLoadFile", "InPrincipal:5000; click:MCalc",
      "MSaveFile", "Own.uld", "MExit"},
-    {"Savings", nullptr, "", "", nullptr, nullptr, "SExit"},
+    {"Savings", nullptr, "", "click:SCalc", nullptr, nullptr, "SExit"},
     {"Networth", "NetSampl.NWV", "files:NetSampl.NWV; click:Loadnet",
      "NGrid1[1,0]:House; NGrid1[1,1]:1000; click:NCalc", "SaveNet", "Own.NWV", "NExit"},
     {"Compare", "Theirs.Cmp", "PrincipalA:1000; files:Theirs.Cmp; click:CmpSaveFile",
@@ -37,8 +37,7 @@ const Sheet Sheets[] = {
      "GExit"},
 };
 
-// The program's container with every worksheet, over a test workspace's folder, state,
-// dialogs and printers.
+// The program's container with every worksheet, over a test workspace.
 struct Program {
     Program() {
         container.setDialogs(&ws.scripted);
@@ -78,35 +77,27 @@ class TestWorksheetFiles : public QObject {
                                 folder.filePath(sample)));
         WorksheetScript script(p.ws, &p.container);
         // Opens the worksheet from the menu when none is open, then runs the steps.
-        const auto run = [&](const Sheet& sheet, QStringList steps) {
+        const auto run = [&](const Sheet& sheet, const QString& steps) {
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             if (!p.container.worksheet())
                 p.container.menu()->findChild<QPushButton*>(sheet.menu)->click();
-            steps.removeAll(QString());
-            const QString fault = script.run(steps.join("; "));
+            const QString fault = script.run(steps);
             return fault.isEmpty() ? fault : QString(sheet.menu) + ": " + fault + "\n";
         };
-        const auto bytes = [&] {
-            QFile file(folder.filePath(a.file)); // read afresh: a save renames over it
+        const auto bytes = [&] { // read afresh: a save renames over the file
+            QFile file(folder.filePath(a.file));
             return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(no file)");
         };
-        QString fault = run(a, {a.mine});
-        p.ws.scripted.answers = {question::No};
-        fault += run(a, {QStringLiteral("click:") + a.exit});
+        QString fault = run(a, QString("%1; answers:0; click:%2").arg(a.mine, a.exit));
         const QByteArray before = bytes();
         const std::size_t seen = p.ws.scripted.calls.size();
-
-        p.ws.scripted.answers = {question::Yes}; // a worksheet that asks stays
-        fault += run(b, {b.change, QStringLiteral("click:") + b.exit});
-        if (b.save) {
-            p.ws.scripted.fileNames = {std::string("=") + b.ownName};
-            fault += run(b, {b.change, QStringLiteral("click:") + b.save});
-            QVERIFY2(folder.exists(b.ownName), qPrintable(b.ownName + (" not saved. " + fault)));
-        }
-        p.ws.scripted.answers = {question::No};
-        fault += run(b, {QStringLiteral("click:") + b.exit});
+        // A worksheet that asks stays (yes); one that does not is opened again.
+        fault += run(b, QString("answers:6; %1; click:%2").arg(b.change, b.exit));
+        if (b.save)
+            fault += run(b, QString("files:=%1; %2; click:%3").arg(b.ownName, b.change, b.save));
+        fault += run(b, QString("answers:0; click:%1").arg(b.exit));
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
-
+        QVERIFY2(!b.save || folder.exists(b.ownName), b.ownName);
         for (std::size_t i = seen; i < p.ws.scripted.calls.size(); ++i)
             QVERIFY2(!QString::fromStdString(p.ws.scripted.calls[i].text).contains(a.file),
                      p.ws.scripted.calls[i].text.c_str());
