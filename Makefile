@@ -81,6 +81,7 @@ package: build
 	rm -f pecunex_*_amd64.deb
 	cd $(BUILD_DIR) && cpack -G DEB
 	lintian --fail-on error pecunex_*_amd64.deb
+	appstreamcli validate --no-net packaging/org.pecunex.Pecunex.metainfo.xml
 
 screenshots: build
 	tools/screenshots.sh $(BUILD_DIR)

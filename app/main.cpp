@@ -48,7 +48,10 @@ int main(int argc, char** argv) {
     ProgramWorksheets worksheets;
     MdiContainer container(state);
     QtDialogs dialogs(state, &container);
-    QtPrinterProvider printers(&container);
+    // PDFs are named where the file dialogs start: beside the program in the build tree, the
+    // documents folder once installed.
+    QtPrinterProvider printers(&container,
+                               paths::documentsFolder(QString::fromStdString(state.ProgramFolder)));
     container.setDialogs(&dialogs);
     container.setPrinters(&printers);
     worksheets.registerWith(container);

@@ -76,6 +76,9 @@ std::string questionText(int code, std::string_view fileName, std::string_view d
                " file in memory will be erased. Do you wish to go back and save it to Disk?.";
     case 4:
         return "Are you sure you wish to delete the current record: " + std::string(detail);
+    case 5:
+        return "The entries in memory will be erased. Do you wish to go back and save them to "
+               "Disk?";
     default:
         return {};
     }

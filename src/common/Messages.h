@@ -41,6 +41,8 @@ constexpr int ContinuePrintout = 1;
 constexpr int PrintInColour = 2;
 constexpr int SaveBeforeErasing = 3;
 constexpr int DeleteRecord = 4;
+// Our own worksheets ask question 3 when their entries have a file, this one when they have none.
+constexpr int SaveEntriesBeforeErasing = 5;
 constexpr int Yes = 6;
 constexpr int No = 0;
 } // namespace question

@@ -32,7 +32,7 @@ class PdfPrinter : public Printer {
     // Choices 1-3: 10, 11 or 12 points; anything else the 10 points of the standard font.
     bool selectFont(int fontChoice) override;
     // The file could not be written.
-    bool failed() const { return failed_; }
+    bool failed() const override { return failed_; }
 
   protected:
     void emitLine(std::string_view line) override;

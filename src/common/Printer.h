@@ -69,6 +69,12 @@ class Printer {
         return false;
     }
 
+    // The printout did not reach its paper or file (it could not be started, written or
+    // finished).
+    virtual bool failed() const { return false; }
+    // Where the printout goes when that is a file the user named; "" for a printer.
+    virtual std::string destination() const { return {}; }
+
   protected:
     // A finished line, blanks and all (characters are UTF-8, one column each).
     virtual void emitLine(std::string_view line) = 0;

@@ -341,6 +341,8 @@ class PdfFilePrinter : public Printer {
             target_ = QtPrinter::toPdf(fileName_, paper_);
         return target_->printImage(image);
     }
+    bool failed() const override { return target_ && target_->failed(); }
+    std::string destination() const override { return fileName_.toStdString(); }
 
   protected:
     void emitLine(std::string_view line) override { target().print({line}); }
@@ -369,6 +371,9 @@ class PdfFilePrinter : public Printer {
 
 } // namespace
 
+QtPrinterProvider::QtPrinterProvider(QWidget* dialogParent, QString startFolder)
+    : parent_(dialogParent), startFolder_(std::move(startFolder)) {}
+
 std::unique_ptr<Printer> QtPrinterProvider::open() {
     const QPrinterInfo system = QPrinterInfo::defaultPrinter();
     if (!system.isNull()) // on the paper the printer is set up with
@@ -381,7 +386,9 @@ std::unique_ptr<Printer> QtPrinterProvider::open() {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setNameFilter(QStringLiteral("PDF (*.pdf)"));
-    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog.setDirectory(!startFolder_.isEmpty()
+                            ? startFolder_
+                            : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return nullptr;
     QString fileName = dialog.selectedFiles().constFirst();

@@ -4,13 +4,14 @@
 // exactly as in the text output, and each page of the printout on one sheet (printGrid).
 #include <memory>
 
+#include <QString>
+
 #include "Paper.h"
 #include "Printer.h"
 
 class QGuiApplication;
 class QPrinter;
 class QPainter;
-class QString;
 class QTemporaryFile;
 class QWidget;
 
@@ -23,7 +24,7 @@ class QtPrinter : public Printer {
 
     bool selectFont(int fontChoice) override;
     // The document could not be started or finished.
-    bool failed() const;
+    bool failed() const override;
     bool printImage(const PrintImage& image) override;
 
   protected:
@@ -42,11 +43,13 @@ class QtPrinter : public Printer {
 // text through PdfPrinter, pictures through Qt's writer. nullptr when the user cancels.
 class QtPrinterProvider : public PrinterProvider {
   public:
-    explicit QtPrinterProvider(QWidget* dialogParent) : parent_(dialogParent) {}
+    // The PDF name is asked in `startFolder`, or in the documents folder when it is "".
+    explicit QtPrinterProvider(QWidget* dialogParent, QString startFolder = {});
     std::unique_ptr<Printer> open() override;
 
   private:
     QWidget* parent_;
+    QString startFolder_;
 };
 
 // The application object a printout to PDF needs in a program that has none yet: a

@@ -15,7 +15,8 @@ AboutBox::AboutBox(ShellState& state, QWidget* container)
     text->setObjectName(QStringLiteral("Label1"));
     text->setText(QStringLiteral("Pecunex Ruv9 v3.3\n\n") +
                   tr("A personal-finance planner for your budget,\n"
-                     "mortgage and loans, savings and net worth."));
+                     "mortgage and loans, savings and net worth,\n"
+                     "with Compare Loans and Savings Goal."));
     text->setAlignment(Qt::AlignCenter);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);

@@ -3,8 +3,12 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
+#include <QStyle>
 
 namespace {
 
@@ -40,7 +44,65 @@ class ResultLabel : public QAccessibleWidget {
     }
 };
 
+// A message or question box: an alert, named by its text.
+class AlertWindow : public QAccessibleWidget {
+  public:
+    explicit AlertWindow(QWidget* dialog) : QAccessibleWidget(dialog, QAccessible::AlertMessage) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name || t == QAccessible::Description)
+            return widget()->accessibleName();
+        return QAccessibleWidget::text(t);
+    }
+};
+
 const char* const resultProperty = "pecunexResult";
+const char* const alertProperty = "pecunexAlert";
+const char* const hintProperty = "pecunexHint";
+
+// Tells a screen reader that an alert has opened, so that it reads its text at once.
+class AlertAnnouncer : public QObject {
+  public:
+    explicit AlertAnnouncer(QWidget* dialog) : QObject(dialog) { dialog->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            QAccessibleEvent alert(watched, QAccessible::Alert);
+            QAccessible::updateAccessibility(&alert);
+        }
+        return false;
+    }
+};
+
+// Paints a field's hint after the field has painted itself, while it is empty and unfocused.
+class HintPainter : public QObject {
+  public:
+    explicit HintPainter(QLineEdit* field) : QObject(field) { field->installEventFilter(this); }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* field = static_cast<QLineEdit*>(watched);
+        if (painting_ || event->type() != QEvent::Paint || !field->text().isEmpty() ||
+            field->hasFocus())
+            return false;
+        painting_ = true; // the field paints itself first
+        QCoreApplication::sendEvent(field, event);
+        painting_ = false;
+        QPainter painter(field);
+        QColor grey = field->palette().color(QPalette::Text);
+        grey.setAlphaF(0.45);
+        painter.setPen(grey);
+        const int margin =
+            field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field) + 2;
+        painter.drawText(field->rect().adjusted(margin, 0, -margin, 0),
+                         int(field->alignment()) | Qt::AlignVCenter,
+                         field->property(hintProperty).toString());
+        return true;
+    }
+
+  private:
+    bool painting_ = false;
+};
 
 QAccessibleInterface* namedControls(const QString&, QObject* object) {
     if (auto* box = qobject_cast<QComboBox*>(object))
@@ -48,6 +110,9 @@ QAccessibleInterface* namedControls(const QString&, QObject* object) {
     if (auto* label = qobject_cast<QLabel*>(object);
         label && label->property(resultProperty).toBool())
         return new ResultLabel(label);
+    if (auto* dialog = qobject_cast<QWidget*>(object);
+        dialog && dialog->property(alertProperty).toBool())
+        return new AlertWindow(dialog);
     return nullptr;
 }
 
@@ -88,14 +153,31 @@ void nameByCaption(QLabel* caption, QWidget* control) {
 void nameControl(QWidget* control, const QString& name) {
     installNamedControls();
     control->setAccessibleName(spokenCaption(name));
-    // A list box that was asked about before it had its name (setting its list does that)
-    // keeps Qt's own interface; drop it, so the next question gets the named one. Where the
-    // list takes typing, its line edit is the same field and carries the same name.
     if (auto* box = qobject_cast<QComboBox*>(control)) {
-        forgetOtherInterface<NamedComboBox>(control);
+        // The line edit of an editable list is heard as its list.
         if (box->lineEdit())
-            box->lineEdit()->setAccessibleName(control->accessibleName());
+            box->lineEdit()->setAccessibleName(box->accessibleName());
+        // A list box that was asked about before it had its name (setting its list does
+        // that) keeps Qt's own interface; drop it, so the next question gets the named one.
+        forgetOtherInterface<NamedComboBox>(control);
     }
+}
+
+void nameAlert(QWidget* dialog, const QString& text) {
+    installNamedControls();
+    dialog->setAccessibleName(text.simplified());
+    if (!dialog->property(alertProperty).toBool()) {
+        dialog->setProperty(alertProperty, true);
+        forgetOtherInterface<AlertWindow>(dialog);
+        new AlertAnnouncer(dialog);
+    }
+}
+
+void setHint(QLineEdit* field, const QString& hint) {
+    if (!field->property(hintProperty).isValid())
+        new HintPainter(field);
+    field->setProperty(hintProperty, hint);
+    field->update();
 }
 
 void nameResult(QWidget* result, const QString& caption) {

@@ -1,5 +1,6 @@
 #include "Dialogs.h"
 
+#include "Messages.h"
 #include "ShellState.h"
 
 void Dialogs::showMessage(int code) {
@@ -11,4 +12,9 @@ int Dialogs::ask(int questionCode) {
     state_.QuestionCode = static_cast<std::int16_t>(questionCode);
     yesNo();
     return state_.QuestionCode;
+}
+
+int Dialogs::askBeforeErasing() {
+    return ask(state_.CurrentFileName.empty() ? question::SaveEntriesBeforeErasing
+                                              : question::SaveBeforeErasing);
 }

@@ -65,19 +65,20 @@ QString qtNameFilters(const std::string& barFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-} // namespace filedir
-
-namespace {
-
-const std::string& initialName(const ShellState& state, int mode) {
+std::string offeredName(const ShellState& state) {
+    const int mode = state.FileDialogMode;
     if (mode == filemode::OpenMortgage || mode == filemode::SaveMortgage)
         return state.MortgageFileName;
     if (mode == filemode::OpenLoan || mode == filemode::SaveLoan)
         return state.LoanFileName;
     if (mode == filemode::OpenLoanPlan)
-        return state.MortgageFileName;
+        return {};
     return state.CurrentFileName;
 }
+
+} // namespace filedir
+
+namespace {
 
 // A name without a folder is offered in the program's folder (files named without one
 // live there).
@@ -111,7 +112,7 @@ void FileDirectory(ShellState& state, QWidget* parent) {
     dialog.setNameFilters(filter.split(QStringLiteral(";;")));
     dialog.selectNameFilter(dialog.nameFilters().value(0));
 
-    const std::string& name = initialName(state, mode);
+    const std::string name = filedir::offeredName(state);
     if (!name.empty()) {
         const QFileInfo file = initialFile(state, name);
         dialog.setDirectory(file.absolutePath());

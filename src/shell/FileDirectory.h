@@ -26,6 +26,10 @@ std::optional<FileKind> kindForMode(int mode);
 // it appended in parentheses.
 QString qtNameFilters(const std::string& barFilter);
 
+// The name the dialog offers for FileDialogMode: the open worksheet's own file of that kind,
+// or "" (a mortgage or loan file read into a loan comparison's plan is never offered one).
+std::string offeredName(const ShellState& state);
+
 } // namespace filedir
 
 void FileDirectory(ShellState& state, QWidget* parent);

@@ -110,7 +110,9 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
     layout->addLayout(grid);
     layout->addStretch(1);
     auto* footer =
-        new QLabel(tr("Budget \u00b7 Mortgages and loans \u00b7 Savings \u00b7 Net worth"), this);
+        new QLabel(tr("Budget \u00b7 Mortgages and loans \u00b7 Savings \u00b7 Net worth \u00b7 "
+                      "Compare Loans \u00b7 Savings Goal"),
+                   this);
     footer->setObjectName(QStringLiteral("Footer"));
     footer->setAlignment(Qt::AlignCenter);
     layout->addWidget(footer);

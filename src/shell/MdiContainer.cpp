@@ -62,12 +62,14 @@ MdiContainer::MdiContainer(ShellState& state, QWidget* parent)
     setObjectName(QStringLiteral("MDIContainer"));
     area_ = new QMdiArea(this);
     area_->setBackground(QColor(0x5d, 0x6d, 0x75));
+    area_->setAccessibleName(tr("Pecunex worksheets"));
     setCentralWidget(area_);
 
     menu_ = new MainMenu(state_);
     menuWindow_ = area_->addSubWindow(menu_, Qt::SubWindow | Qt::FramelessWindowHint);
     menuWindow_->resize(twipsSize(ContainerWidth + 25, ContainerHeight + 15));
     menuWindow_->installEventFilter(this);
+    menuWindow_->setAccessibleName(tr("Pecunex Menu"));
 
     connect(area_, &QMdiArea::subWindowActivated, this, &MdiContainer::onSubWindowActivated);
     connect(menu_, &MainMenu::worksheetRequested, this, &MdiContainer::openWorksheet);
@@ -129,6 +131,7 @@ void MdiContainer::openWorksheet(Worksheet which) {
         return;
     }
     menuWindow_->hide();
+    forgetFileNames(state_);
     const auto found = factories_.find(which);
     QWidget* sheet = found != factories_.end() && found->second ? found->second(*this) : nullptr;
     if (!sheet)
@@ -226,6 +229,7 @@ void MdiContainer::showMenu() {
         window->hide();
         window->deleteLater();
     }
+    forgetFileNames(state_);
     setCaption(QStringLiteral(" Pecunex Menu"));
     revealMenu();
 }

@@ -17,8 +17,10 @@ MessageDialog::MessageDialog(ShellState& state, QWidget* container)
     TextMsg->setObjectName("TextMsg");
     nameControl(TextMsg, "Message");
     TextMsg->setReadOnly(true);
-    TextMsg->setPlainText(
-        QString::fromStdString(messageText(state.MessageCode, state.MessageDetail)));
+    const QString text =
+        QString::fromStdString(messageText(state.MessageCode, state.MessageDetail));
+    TextMsg->setPlainText(text);
+    nameAlert(this, text);
     TextMsg->setMinimumSize(260, 70);
     TextMsg->setMaximumHeight(90);
 

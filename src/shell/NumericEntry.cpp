@@ -57,6 +57,9 @@ NumericEntry::NumericEntry(QLineEdit* field, ShellState& state, NumericEntryConf
     if (holder_ != field_)
         holder_->installEventFilter(this);
     // What the user typed is what is stored: a list's entries are offered, never completed in.
+    // The line edit of an editable list is heard as its list.
+    if (auto* list = qobject_cast<QComboBox*>(holder_); list && field_->accessibleName().isEmpty())
+        field_->setAccessibleName(list->accessibleName());
     if (auto* list = qobject_cast<QComboBox*>(holder_))
         list->setCompleter(nullptr);
     field_->setCompleter(nullptr);

@@ -4,6 +4,7 @@
 
 #include "BusyCursor.h"
 #include "Dialogs.h"
+#include "Messages.h"
 #include "Printer.h"
 #include "ShellState.h"
 
@@ -18,15 +19,28 @@ bool runPrintout(ShellState& state, Dialogs& dialogs, PrinterProvider& printers,
     if (!printer)
         return false;
 
-    BusyCursor busy;
-    try {
-        state.LinesPerPage =
-            static_cast<std::int16_t>(printerSetUp(*printer, state.PrinterFontChoice));
-        body(*printer);
-        printer->endDocument();
-    } catch (const std::exception&) {
-        // Printing errors are not reported; whatever reached the printer stays there.
-        return false;
+    bool done = true;
+    {
+        BusyCursor busy;
+        try {
+            state.LinesPerPage =
+                static_cast<std::int16_t>(printerSetUp(*printer, state.PrinterFontChoice));
+            body(*printer);
+            printer->endDocument();
+        } catch (const std::exception&) {
+            done = false;
+        }
     }
-    return true;
+    return reportUnprinted(dialogs, *printer, done);
+}
+
+bool reportUnprinted(Dialogs& dialogs, const Printer& printer, bool done) {
+    if (done && !printer.failed())
+        return true;
+    const std::string file = printer.destination();
+    dialogs.state().MessageDetail =
+        file.empty() ? std::string("The printer did not take the printout.")
+                     : "Cannot write " + file + ". Check Filename and/or Directory.";
+    dialogs.showMessage(msg::DetailOnly);
+    return false;
 }

@@ -23,6 +23,7 @@ PrinterHeaderDialog::PrinterHeaderDialog(ShellState& state, QWidget* container)
 
     FName = new QLabel(" Type in one line header information.", this);
     FName->setObjectName("FName");
+    setAccessibleName(spokenCaption(FName->text())); // what it asks, not its caption "Input"
 
     InFName = new QLineEdit(this);
     nameByCaption(FName, InFName);

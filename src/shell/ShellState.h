@@ -54,3 +54,13 @@ struct ShellState {
     // window draws them instead of GraphSeries.
     std::vector<NamedGraphTable> GraphGroups;
 };
+
+// A file name belongs to the worksheet that opened or saved the file. The container forgets
+// them whenever a worksheet opens and when it is left, so that no worksheet offers, names in a
+// question or writes another worksheet's file.
+inline void forgetFileNames(ShellState& state) {
+    state.CurrentFileName.clear();
+    state.MortgageFileName.clear();
+    state.LoanFileName.clear();
+    state.ChosenFileName.clear();
+}

@@ -42,6 +42,7 @@ QScrollArea* makeWorksheetScroller(QWidget* sheet) {
     // the scroll bars take over, so every control stays reachable.
     scroller->setWidgetResizable(true);
     scroller->setWindowTitle(sheet->windowTitle());
+    scroller->setAccessibleName(sheet->windowTitle().trimmed());
     scroller->setWidget(sheet);
     // Whatever the keyboard moves to is brought into sight.
     QObject::connect(

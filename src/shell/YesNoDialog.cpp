@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ControlNames.h"
 #include "Messages.h"
 
 namespace {
@@ -23,6 +24,7 @@ YesNoDialog::YesNoDialog(ShellState& state, QWidget* container)
     Label1->setMinimumWidth(280);
     Label1->setText(QString::fromStdString(
         questionText(state.QuestionCode, state.CurrentFileName, state.MessageDetail)));
+    nameAlert(this, Label1->text());
 
     AllYes = new QPushButton("&Yes", this);
     AllYes->setObjectName("AllYes");

@@ -1,6 +1,7 @@
 // The graph window opened from a worksheet in the container, driven by keys and clicks, and
 // fitting the container; the charts drawn offscreen and on a PDF page.
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QBuffer>
 #include <QFile>
 #include <QMdiArea>
@@ -180,6 +181,15 @@ class TestGraphsWindow : public QObject {
         // Year 2 starts with the balance after payment 12, as the grid shows it.
         QCOMPARE(QString::number(shown.values[1], 'f', 2),
                  p.sheet()->findChild<Grid*>("MGrid")->text(12, 3).remove(','));
+        // A screen reader hears the title, then every bar's year and figure.
+        QAccessibleInterface* told =
+            QAccessible::queryAccessibleInterface(p.inGraph<QStackedWidget>("Graph1"));
+        QCOMPARE(told->text(QAccessible::Name), QString::fromStdString(shown.title));
+        const QStringList bars = told->text(QAccessible::Description).split("; ");
+        QCOMPARE(bars.size(), 25);
+        QCOMPARE(bars.front(), QString("Year 1: $100,000.00"));
+        QCOMPARE(bars[1],
+                 "Year 2: $" + p.sheet()->findChild<Grid*>("MGrid")->text(12, 3).trimmed());
         auto* flat = p.inGraph<QPushButton>("Sav2D");
         auto* deep = p.inGraph<QPushButton>("ThreeDee");
         QVERIFY(flat->isVisible() && !flat->isEnabled() && deep->isEnabled());

@@ -1,8 +1,14 @@
 // The shared dialogs as the worksheets meet them: what they say, the keys they refuse, where
 // Enter goes, what each way out answers, where they stand, and the focus back on the control
 // that opened them.
+#include <QAccessible>
+#include <QPrinterInfo>
+
 #include "Messages.h"
 #include "Placement.h"
+#include "PrintJob.h"
+#include "Printer.h"
+#include "QtPrinter.h"
 #include "ShellTest.h"
 
 namespace {
@@ -87,7 +93,7 @@ class DialogsTest : public QObject {
         state.DeletePrompt = state.ContextCode = std::int16_t(row.code);
         state.SelectedRow = std::int16_t(row.selected);
         opener->setFocus();
-        QString prompt;
+        QString prompt, spoken;
         QPoint at;
         const char* names[][4] = {{"AMsgbox", "TextMsg"},
                                   {"AllYesNo", "Label1"},
@@ -110,6 +116,9 @@ class DialogsTest : public QObject {
             [&](QWidget* w) {
                 at = w->pos() - container.pos();
                 prompt = text(w, name[1]);
+                const QAccessibleInterface* told = QAccessible::queryAccessibleInterface(w);
+                spoken = told->text(QAccessible::Name) +
+                         (told->role() == QAccessible::AlertMessage ? "|alert" : "");
                 if (name[2]) {
                     QCOMPARE(QApplication::focusWidget(), child(w, name[2]));
                     prompt += "|" + text(w, name[2]);
@@ -135,12 +144,17 @@ class DialogsTest : public QObject {
         const std::string file = state.CurrentFileName, detail = state.MessageDetail;
         const QString expected[] = {QString::fromStdString(messageText(row.code, detail)),
                                     QString::fromStdString(questionText(row.code, file, detail))};
-        if (row.kind <= Question)
+        // A message or question is an alert named by its text; the header dialog says what it asks.
+        if (row.kind <= Question) {
             QCOMPARE(prompt, expected[row.kind]);
-        else
+            QCOMPARE(spoken, prompt.simplified() + "|alert");
+        } else {
             QVERIFY2(prompt.contains(row.prompt) &&
                          prompt.endsWith("|" + (row.selected ? QString::number(row.selected) : "")),
                      qPrintable(prompt));
+        }
+        if (row.kind == Header)
+            QCOMPARE(spoken, QString("Type in one line header information."));
         const QString answers[] = {
             QString::number(state.MessageCode), QString::number(state.QuestionCode),
             QString::fromStdString(state.HeaderText), QString::number(state.RecordNumber),
@@ -195,6 +209,36 @@ class DialogsTest : public QObject {
         QCOMPARE(state.FileDialogMode, chosen.isEmpty() ? 9 : row.mode);
         QCOMPARE(QString::fromStdString(state.ChosenFileName),
                  chosen.isEmpty() || chosen == "kept" ? chosen : inFolder(row.chosen));
+    }
+
+    // With no printer installed a printout goes to a PDF named in a dialog that starts in the
+    // folder it is given ("plan" is plan.pdf there); a name that cannot be written is a message.
+    void pdfPrintout() {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a printer is installed: the printout would go to it");
+        ScriptedDialogs scripted(state);
+        QtPrinterProvider printers(&container, folder.path());
+        QStringList seen;
+        for (const char* typed : {"plan", "nowhere/plan.pdf"}) {
+            scripted.headers = {"Header"};
+            const auto drive = [&](QWidget* w) {
+                seen << qobject_cast<QFileDialog*>(w)->directory().absolutePath();
+                QTest::keyClicks(child(w, "fileNameEdit"), typed);
+                QTest::keyClick(child(w, "fileNameEdit"), Qt::Key_Return);
+            };
+            const auto print = [&] {
+                seen << QString::number(runPrintout(state, scripted, printers, [](Printer& p) {
+                    p.print({"Total", Tab(40), "1"});
+                }));
+            };
+            QCOMPARE(runModal(print, drive), "PdfFileDialog");
+        }
+        QCOMPARE(seen, QStringList({folder.path(), "1", folder.path(), "0"}));
+        QVERIFY(QFile::exists(inFolder("plan.pdf")));
+        QCOMPARE(scripted.messages(), std::vector<int>{msg::DetailOnly});
+        QCOMPARE(QString::fromStdString(state.MessageDetail),
+                 "Cannot write " + inFolder("nowhere/plan.pdf") +
+                     ". Check Filename and/or Directory.");
     }
 };
 

@@ -10,6 +10,8 @@
 
 #include "Dialogs.h"
 #include "FileCommands.h"
+#include "FileDirectory.h"
+#include "Messages.h"
 #include "Printer.h"
 #include "ShellState.h"
 #include "TextPrinter.h"
@@ -17,15 +19,18 @@
 class ScriptedDialogs : public Dialogs {
   public:
     struct Call {
+        Call(std::string kind, int code, std::string text = {})
+            : kind(std::move(kind)), code(code), text(std::move(text)) {}
         std::string kind; // message, printerHeader, fileDirectory, yesNo, recordNumber, valueInput
         int code; // MessageCode, 0, FileDialogMode, QuestionCode, RecordDialogSide, ContextCode
-        bool operator==(const Call&) const = default;
+        std::string text; // the question asked, the file name offered
+        bool operator==(const Call& o) const { return kind == o.kind && code == o.code; }
     };
     explicit ScriptedDialogs(ShellState& s) : Dialogs(s) {}
 
     std::vector<Call> calls;
     std::deque<std::string> headers;   // "1" = cancel
-    std::deque<std::string> fileNames; // "" = cancel
+    std::deque<std::string> fileNames; // "" = cancel; "=NAME": Enter on the name offered, else NAME
     std::deque<int> answers;           // yes/no: 6 yes, 0 no
     std::deque<int> recordNumbers;     // 0 = cancel
     std::deque<std::string> values;    // value dialog answers; "" = cancel
@@ -39,7 +44,9 @@ class ScriptedDialogs : public Dialogs {
     }
     void message() override { calls.push_back({"message", state().MessageCode}); }
     void yesNo() override {
-        calls.push_back({"yesNo", state().QuestionCode});
+        const ShellState& s = state();
+        calls.push_back({"yesNo", s.QuestionCode,
+                         questionText(s.QuestionCode, s.CurrentFileName, s.MessageDetail)});
         state().QuestionCode = static_cast<std::int16_t>(take(answers, "yes/no"));
     }
     void recordNumber() override {
@@ -59,11 +66,15 @@ class ScriptedDialogs : public Dialogs {
     }
     void fileDirectory() override {
         const int mode = state().FileDialogMode;
-        calls.push_back({"fileDirectory", mode});
+        const std::string offered = filedir::offeredName(state());
+        calls.push_back({"fileDirectory", mode, offered});
         if (mode < 1 || mode == 9 || mode == 10 || (mode > 12 && mode < 21) ||
             mode > filemode::OpenLoanPlan) // the modes FileDir knows
             return;
-        state().ChosenFileName = take(fileNames, "file name");
+        std::string answer = take(fileNames, "file name");
+        if (answer.starts_with('='))
+            answer = offered.empty() ? answer.substr(1) : offered;
+        state().ChosenFileName = answer;
         if (state().ChosenFileName.empty())
             state().FileDialogMode = 9;
     }

@@ -313,7 +313,7 @@ void CompareWindow::onHelpKey() {
 bool CompareWindow::keepForSaving() {
     if (tables_.CompareChanged != 1 || plansInUse() == 0)
         return false;
-    return workspace_.dialogs().ask(question::SaveBeforeErasing) == question::Yes;
+    return workspace_.dialogs().askBeforeErasing() == question::Yes;
 }
 
 void CompareWindow::leave() {

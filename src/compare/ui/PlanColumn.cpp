@@ -222,7 +222,7 @@ QLineEdit* PlanColumn::textField(const char* name, const QString& hint,
                                  std::function<bool()> read) {
     auto* field = new QLineEdit(qobject_cast<QWidget*>(parent()));
     field->setObjectName(objectName(name));
-    field->setPlaceholderText(hint);
+    setHint(field, hint);
     paintEntry(field);
     auto* entry = new TextEntry(field, state_);
     entry->setFirstKeyEmpties(true);

@@ -8,10 +8,12 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "BusyCursor.h"
 #include "Chart2D.h"
@@ -19,7 +21,9 @@
 #include "Dialogs.h"
 #include "GraphHandOver.h"
 #include "Messages.h"
+#include "NumberFormat.h"
 #include "Platform.h"
+#include "PrintJob.h"
 #include "Printer.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
@@ -55,6 +59,29 @@ QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
     b->setObjectName(QString::fromLatin1(name));
     b->setAutoDefault(true); // Enter on a focused button presses it
     return b;
+}
+
+// The chart in words, for a screen reader: per bar its year and figure (each series' figure
+// where several stand side by side), then the target.
+QString spokenBars(const ChartData& data, const NumberSeparators& seps) {
+    const auto money = [&](const std::vector<double>& values, std::size_t i) {
+        const double v = i < values.size() ? values[i] : 0;
+        return QString::fromStdString(data.currencySymbol + formatNumber(v, "####,,##0.00", seps));
+    };
+    QStringList bars;
+    for (std::size_t i = 0; i < data.labels.size(); ++i) {
+        QStringList figures;
+        if (data.series.empty())
+            figures << money(data.values, i);
+        for (const ChartSeries& s : data.series)
+            figures << QString::fromStdString(s.name) + QLatin1Char(' ') + money(s.values, i);
+        bars << QStringLiteral("Year %1: %2")
+                    .arg(QString::fromStdString(data.labels[i]),
+                         figures.join(QStringLiteral(", ")));
+    }
+    if (data.target)
+        bars << QStringLiteral("Target: ") + money({*data.target}, 0);
+    return bars.join(QStringLiteral("; "));
 }
 
 } // namespace
@@ -138,6 +165,8 @@ void GraphsWindow::redraw() {
     ChartLook look;
     look.colour = colour_ == 1 || !printing_;
     look.seps = platform::systemSeparators();
+    Graph1->setAccessibleName(QString::fromStdString(data_.title));
+    Graph1->setAccessibleDescription(spokenBars(data_, look.seps));
     if (view_ == FlatView) {
         QChart* old = flat_->chart();
         // The chart view fills the window's width; it may not have its own size yet.
@@ -158,7 +187,7 @@ void GraphsWindow::onPrinterClicked() {
     std::unique_ptr<Printer> printer = workspace_.printers().open();
     if (printer) {
         printing_ = true;
-        BusyCursor busy;
+        std::optional<BusyCursor> busy(std::in_place);
         // The whole window is printed at its printing size, then put back. Its scroller would
         // fit it straight back to the space shown: it lets go of the size meanwhile.
         QScrollArea* scroller = worksheetScroller(this);
@@ -168,12 +197,14 @@ void GraphsWindow::onPrinterClicked() {
         resize(platform::twipsToPixels(PrintWidth), platform::twipsToPixels(PrintHeight));
         redraw();
         const QImage picture = grab().toImage();
-        printer->printImage(toPrintImage(picture));
+        const bool printed = printer->printImage(toPrintImage(picture));
         printer->endDocument();
         resize(before);
         if (scroller)
             scroller->setWidgetResizable(true);
         printing_ = false;
+        busy.reset();
+        reportUnprinted(dialogs, *printer, printed);
     }
     colour_ = 0;
     redraw();
