@@ -155,9 +155,9 @@ Result<std::int64_t> solveMoney(const Trials& trials) {
         const double perCent = (lastValue(*atProbe).toDouble() - lastValue(*atZero).toDouble()) /
                                static_cast<double>(Probe);
         const double cents = (trials.target().toDouble() - lastValue(*atZero).toDouble()) / perCent;
-        guess = std::min(
-            static_cast<std::int64_t>(std::clamp(std::ceil(cents), 1.0, double(MaxCents))),
-            MaxCents);
+        guess =
+            std::min(static_cast<std::int64_t>(std::clamp(std::ceil(cents), 1.0, double(MaxCents))),
+                     MaxCents);
     }
     std::int64_t lo = 0, hi = guess, step = 16;
     if (trials.at(guess) == Trial::Short) {
