@@ -377,7 +377,7 @@ void GoalWindow::onHelpKey() {
 bool GoalWindow::keepForSaving() {
     if (tables_.GoalChanged != 1)
         return false;
-    return workspace_.dialogs().ask(question::SaveBeforeErasing) == question::Yes;
+    return workspace_.dialogs().askBeforeErasing() == question::Yes;
 }
 
 void GoalWindow::leave() {
