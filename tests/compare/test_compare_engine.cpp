@@ -142,6 +142,67 @@ TEST(CompareEngine, EdgeCases) {
     EXPECT_EQ(r.rows[0].interest, money(36.00)); // 1,200 x 0.365 x 30 / 365
 }
 
+// Half cents go up, decided on the exact decimal value (each row worked by hand in decimals;
+// the 6 % row by an independent exact-fraction schedule in Python's fractions module).
+TEST(CompareEngine, HalfCentTiesGoUp) {
+    struct Row {
+        const char* plan;
+        int number; // a row of the schedule, 0: the summary
+        Currency payment;
+        Currency interest;
+        std::vector<PaymentInForce> inForce;
+    };
+    const Row rows[] = {
+        // 100 x 0.045 / 12 = 0.375 exactly: 0.38, under both bank conventions.
+        {"principal=100,rate=4.5,months=12", 1, {}, money(0.38), {}},
+        {"principal=100,rate=4.5,months=12,convention=bank-exact", 1, {}, money(0.38), {}},
+        // Semi-annual 5.29 %: the monthly payment 2,392.89 (400,000 i / (1 - (1 + i)^-300),
+        // i = 1.02645^(1/6) - 1); bi-weekly accelerated 2,392.89 / 2 = 1,196.445 -> 1,196.45.
+        {"principal=400000,rate=5.29,compounding=semiannual,frequency=biweekly-acc,years=25",
+         0,
+         money(1196.45),
+         {},
+         {}},
+        // 1,000 at 4.5 % over 2 months: 1,000 x 0.00375 x 1.00375^2 / (1.00375^2 - 1) =
+        // 3.778177734375 / 0.0075140625 = 502.814 -> 502.81; interest 3.75, balance 500.94;
+        // 400.94 paid after payment 1 leaves 100.00, whose one payment left is
+        // 100 x 1.00375 = 100.375 -> 100.38 from payment 2.
+        {"principal=1000,rate=4.5,months=2,lump=1:400.94:lower",
+         0,
+         money(502.81),
+         {},
+         {{1, money(502.81)}, {2, money(100.38)}}},
+        // 100,000 at 6 % over 30 years: 599.55 a month; 180 of the 360 interests end in a half
+        // cent; total interest 115,838.45, the last payment 600.00 (exact fractions).
+        {"principal=100000,rate=6,years=30", 360, money(600.00), {}, {}},
+    };
+    for (const Row& row : rows) {
+        const Result<LoanPlan> plan = parsePlanText(row.plan);
+        ASSERT_TRUE(plan) << row.plan;
+        const PlanResult r = calculated(plan.value());
+        if (row.number == 0) {
+            EXPECT_EQ(r.payment, row.payment) << row.plan;
+        } else {
+            ASSERT_GE(r.rows.size(), static_cast<std::size_t>(row.number)) << row.plan;
+            const PaymentRow& at = r.rows[static_cast<std::size_t>(row.number - 1)];
+            if (row.interest.raw() != 0)
+                EXPECT_EQ(at.interest, row.interest) << row.plan;
+            if (row.payment.raw() != 0)
+                EXPECT_EQ(at.payment, row.payment) << row.plan;
+        }
+        if (!row.inForce.empty())
+            EXPECT_EQ(r.paymentsInForce, row.inForce) << row.plan;
+    }
+    EXPECT_EQ(calculated(parsePlanText("principal=100000,rate=6,years=30").value()).totalInterest,
+              money(115838.45));
+    // A given 4.38 on 1,000 at 5.25 %: the first interest 1,000 x 0.0525 / 12 = 4.375 -> 4.38
+    // is not covered.
+    EXPECT_EQ(calculatePlan(parsePlanText("principal=1000,rate=5.25,payment=4.38").value())
+                  .failure()
+                  .what,
+              compare_msg::PaymentTooSmall);
+}
+
 // Nothing prepaid: exactly the term's payments under every frequency and both bank
 // conventions, the last one absorbing the rounding; a 40-year weekly plan on daily interest
 // ends within its term too.
