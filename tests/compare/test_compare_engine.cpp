@@ -1,12 +1,16 @@
 // The lender's arithmetic, checked against published schedules and hand calculations.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "CompareEngine.h"
 #include "CompareFile.h"
+#include "CompareReport.h"
 #include "Dates.h"
 #include "FileText.h"
 #include "LoanFile.h"
 #include "PlanText.h"
+#include "TextPrinter.h"
 
 namespace {
 
@@ -201,6 +205,78 @@ TEST(CompareEngine, HalfCentTiesGoUp) {
                   .failure()
                   .what,
               compare_msg::PaymentTooSmall);
+}
+
+// The figures of a printed line ("$1,198,686.53" as 1198686.53), or of a CSV line.
+std::vector<double> figures(std::string line) {
+    std::erase_if(line, [](char c) { return c == '$' || c == '\r'; });
+    std::vector<double> out;
+    const bool csv = line.find(' ') == std::string::npos;
+    if (!csv)
+        std::erase(line, ',');
+    std::istringstream in(csv ? std::string() : line);
+    for (std::string word; in >> word;)
+        out.push_back(std::strtod(word.c_str(), nullptr));
+    for (std::size_t at = 0; csv && at <= line.size();) {
+        const std::size_t end = std::min(line.find(',', at), line.size());
+        if (end > at) // an empty field (the date of an undated plan) has no printed figure
+            out.push_back(std::strtod(line.substr(at, end - at).c_str(), nullptr));
+        at = end + 1;
+    }
+    return out;
+}
+
+// Loans of millions and billions: every figure printed (schedule, yearly totals, the
+// comparison) is whole, the same as the CSV's.
+TEST(CompareReport, PrintedFiguresAreTheCsvFigures) {
+    CompareReportInput in;
+    in.currencySymbol = "$";
+    for (const char* principal : {"1200000", "150000000", "12000000000"}) {
+        const LoanPlan plan =
+            parsePlanText("principal=" + std::string(principal) + ",rate=5.5,years=30").value();
+        in.plans.push_back({plan, calculated(plan)});
+    }
+    for (std::size_t i = 0; i < in.plans.size(); ++i)
+        for (const bool annual : {false, true}) {
+            TextPrinter printer;
+            printScheduleDocument(printer, in, i, annual);
+            std::istringstream printed(printer.text());
+            std::istringstream csv(scheduleCsv(in.plans[i], annual));
+            std::string line;
+            std::getline(csv, line); // the header
+            std::size_t rows = 0;
+            while (std::getline(printed, line)) {
+                const auto first = line.find_first_not_of(" \f");
+                if (first == std::string::npos || !std::isdigit(line[first]))
+                    continue;
+                std::string expected;
+                ASSERT_TRUE(std::getline(csv, expected)) << line;
+                EXPECT_EQ(figures(line), figures(expected)) << line;
+                ++rows;
+            }
+            EXPECT_EQ(rows, annual ? 30u : 360u);
+        }
+    TextPrinter printer;
+    printComparisonDocument(printer, in);
+    std::istringstream csv(comparisonCsv(in.plans));
+    std::string line;
+    std::getline(csv, line);
+    std::vector<std::vector<double>> plans;
+    while (std::getline(csv, line))
+        plans.push_back(figures(line));
+    // CSV columns: plan, payment, payments, last_payment, total_interest, total_paid.
+    const std::pair<const char*, std::size_t> lines[] = {
+        {" Payment  ", 1}, {" Last payment", 3}, {" Total interest", 4}, {" Total paid", 5}};
+    for (const auto& [label, column] : lines) {
+        const std::string& text = printer.text();
+        const auto at = text.find(std::string("\n") + label);
+        ASSERT_NE(at, std::string::npos) << label;
+        const std::string printed = text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+        const std::vector<double> words = figures(printed);
+        ASSERT_GE(words.size(), 3u) << printed;
+        for (std::size_t p = 0; p < 3; ++p)
+            EXPECT_EQ(words[words.size() - 3 + p], plans[p][column]) << printed;
+    }
 }
 
 // Nothing prepaid: exactly the term's payments under every frequency and both bank
