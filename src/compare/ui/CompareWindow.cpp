@@ -311,7 +311,7 @@ void CompareWindow::onHelpKey() {
 // ---- leaving ----------------------------------------------------------------------------
 
 bool CompareWindow::keepForSaving() {
-    if (tables_.CompareChanged != 1 || plansInUse() == 0)
+    if (tables_.CompareChanged != 1 || plansInUse().empty())
         return false;
     return workspace_.dialogs().ask(question::SaveBeforeErasing) == question::Yes;
 }

@@ -388,7 +388,7 @@ bool PlanColumn::inUse() const {
     return plan_.principal.raw() > 0;
 }
 
-void PlanColumn::showResult(const ComparedPlan& compared, Currency saved,
+void PlanColumn::showResult(const ComparedPlan& compared, std::optional<Currency> saved,
                             const std::function<std::string(int)>& formatDate) {
     const PlanResult& r = compared.result;
     const auto money = [this](Currency c) {
@@ -410,7 +410,7 @@ void PlanColumn::showResult(const ComparedPlan& compared, Currency saved,
                              r.payoffDate ? qs(formatDate(*r.payoffDate)) : QString(),
                              money(r.totalInterest),
                              money(r.totalPaid),
-                             money(saved),
+                             saved ? money(*saved) : QString(),
                              renewed.join(QLatin1Char('\n')),
                              r.worksheetSavings ? money(*r.worksheetSavings) : QString()};
     for (std::size_t i = 0; i < results_.size(); ++i)

@@ -47,7 +47,7 @@ class PlanColumn : public QObject {
     // Reads the typed lists and dates into the plan; false after a message about one.
     bool readTexts();
     bool inUse() const;
-    void showResult(const ComparedPlan& compared, Currency saved,
+    void showResult(const ComparedPlan& compared, std::optional<Currency> saved,
                     const std::function<std::string(int)>& formatDate);
     void clearResult();
 
