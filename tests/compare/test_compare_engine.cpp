@@ -348,7 +348,7 @@ TEST(CompareFile, RoundTripAndRefusals) {
 TEST(PlanText, RefusalNamesTheKey) {
     for (const auto& [planText, key] : std::vector<std::pair<const char*, const char*>>{
              {"principal=-5", "principal"},
-             {"rate=101", "rate"},
+             {"rate=1000", "rate"},
              {"years=41", "years"},
              {"months=0", "months"},
              {"frequency=daily", "frequency"},
