@@ -237,6 +237,7 @@ class TestCompareWindow : public QObject {
         s.alt(Qt::Key_C, "CmpCalc");
         QCOMPARE(s.ws.scripted.messages().front(), 44);
         QVERIFY(s.ws.shared.MessageDetail.starts_with(detail.toStdString()));
+        QTRY_COMPARE(s.focusName(), field);
     }
 
     // Plan B left empty between A and C: left out, C keeps its letter. Every control that

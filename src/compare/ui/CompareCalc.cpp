@@ -82,6 +82,9 @@ bool CompareWindow::calculate() {
             state_.MessageDetail = std::string("Plan ") + planLetter(i) + ": " +
                                    (f.code != 0 ? messageText(f.code) : f.what);
             workspace_.dialogs().showMessage(msg::DetailOnly);
+            // A given payment too small: back to it, to be typed again.
+            if (f.what == compare_msg::PaymentTooSmall)
+                columns_[i]->rowControls()[PlanColumn::GivenRow]->setFocus(Qt::OtherFocusReason);
             return false;
         }
         compared.push_back({std::move(plan), std::move(result).value(), planLetter(i)});

@@ -27,6 +27,19 @@ class PlanColumn : public QObject {
     static const std::vector<const char*>& entryCaptions();
     static const std::vector<const char*>& resultCaptions();
 
+    // The rows of entryCaptions() the messages name.
+    enum Row {
+        PrincipalRow = 0,
+        RateRow = 1,
+        TermRow = 4,
+        GivenRow = 5,
+        ExtraRow = 6,
+        LoanDateRow = 10,
+        FirstPaymentRow = 11,
+        LumpsRow = 12,
+        RenewalsRow = 13
+    };
+
     PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, LoanPlan& plan, char letter);
 
     // One control (or a box of two) per entry row, then the file button; one label per
@@ -66,18 +79,6 @@ class PlanColumn : public QObject {
                             std::function<bool(double)> check = {});
     QComboBox* list(const char* name, const std::vector<QString>& entries);
     QLineEdit* textField(const char* name, std::function<bool()> read);
-    // The rows of entryCaptions() the messages name.
-    enum Row {
-        PrincipalRow = 0,
-        RateRow = 1,
-        TermRow = 4,
-        GivenRow = 5,
-        ExtraRow = 6,
-        LoanDateRow = 10,
-        FirstPaymentRow = 11,
-        LumpsRow = 12,
-        RenewalsRow = 13
-    };
     void refuse(int row, const std::string& form);
     QString objectName(const char* name) const;
     void enableForConvention();
