@@ -237,11 +237,8 @@ void CompareWindow::buildLayout() {
     for (std::size_t c = 0; c < 3; ++c) {
         const QString plan = QStringLiteral(", plan ") + QChar(planLetter(c));
         const std::vector<QWidget*> controls = columns_[c]->rowControls();
-        for (std::size_t r = 0; r < controls.size(); ++r) {
-            if (c == 0)
-                entryCaptions_[r]->setBuddy(controls[r]);
+        for (std::size_t r = 0; r < controls.size(); ++r)
             nameControl(controls[r], entryCaptions_[r]->text() + plan);
-        }
         nameControl(columns_[c]->termUnit(), QStringLiteral("Term in years or months") + plan);
         const std::vector<QLabel*>& results = columns_[c]->resultLabels();
         for (std::size_t r = 0; r < results.size(); ++r)
