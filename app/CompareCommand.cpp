@@ -51,42 +51,59 @@ std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareReques
     auto input = std::make_shared<CompareReportInput>();
     static_cast<ReportSettings&>(*input) = request.settings;
     input->formatDate = [](int day) { return isoDate(day); };
-    std::vector<LoanPlan> plans;
+    // Every plan takes the next letter; a plan without a principal (a column left empty in
+    // a comparison file) is left out and the others keep their letters.
+    std::vector<std::pair<char, LoanPlan>> plans;
+    const auto add = [&plans](LoanPlan plan) {
+        plans.emplace_back(planLetter(plans.size()), std::move(plan));
+    };
     for (const std::string& file : request.files) {
         auto read = plansOf(file);
         if (auto* refused = std::get_if<CompareRefusal>(&read))
             return *refused;
         for (LoanPlan& plan : std::get<std::vector<LoanPlan>>(read))
-            plans.push_back(std::move(plan));
+            add(std::move(plan));
     }
     for (const std::string& planText : request.planTexts) {
-        Result<LoanPlan> plan = parsePlanText(planText);
-        if (!plan)
-            return CompareRefusal{2, plan.failure().what};
-        plans.push_back(std::move(plan).value());
+        Result<LoanPlan> plan = parsePlanOption(planText);
+        if (!plan) {
+            std::string text = plan.failure().what;
+            if (text.starts_with("--plan:"))
+                text.insert(6, std::string(" ") + planLetter(plans.size()));
+            return CompareRefusal{2, text};
+        }
+        add(std::move(plan).value());
     }
-    if (plans.empty())
-        return CompareRefusal{2, "compare: no plan (name a file or give --plan)"};
     if (plans.size() > MaxPlans)
         return CompareRefusal{2, "compare: more than three plans"};
-    for (std::size_t i = 0; i < plans.size(); ++i) {
-        Result<PlanResult> result = calculatePlan(plans[i]);
+    std::erase_if(plans, [](const auto& p) {
+        const LoanPlan& plan = p.second;
+        return (plan.convention == Convention::Worksheet ? plan.worksheet.principal
+                                                         : plan.principal)
+                   .raw() <= 0;
+    });
+    if (plans.empty())
+        return CompareRefusal{2, "compare: no plan (name a file or give --plan)"};
+    for (auto& [letter, plan] : plans) {
+        Result<PlanResult> result = calculatePlan(plan);
         if (!result) {
             const std::string text = result.failure().code != 0 ? messageText(result.failure().code)
                                                                 : result.failure().what;
-            return CompareRefusal{1, std::string("plan ") + planLetter(i) + ": " + text};
+            return CompareRefusal{1, std::string("plan ") + letter + ": " + text};
         }
-        input->plans.push_back({std::move(plans[i]), std::move(result).value()});
+        input->plans.push_back({std::move(plan), std::move(result).value(), letter});
     }
     std::optional<std::size_t> schedule;
     if (!request.schedule.empty()) {
         const char letter = request.schedule.size() == 1 ? request.schedule[0] : '?';
         if (letter < 'A' || letter > 'C')
             return CompareRefusal{2, "--schedule takes A, B or C"};
-        if (static_cast<std::size_t>(letter - 'A') >= input->plans.size())
+        for (std::size_t i = 0; i < input->plans.size(); ++i)
+            if (input->plans[i].letter == letter)
+                schedule = i;
+        if (!schedule)
             return CompareRefusal{2, std::string("--schedule ") + letter + ": there is no plan " +
                                          letter};
-        schedule = static_cast<std::size_t>(letter - 'A');
     } else if (request.annual) {
         return CompareRefusal{2, "--annual needs --schedule"};
     }

@@ -3,12 +3,9 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
-#include <QStyle>
 
 namespace {
 
@@ -57,7 +54,6 @@ class AlertWindow : public QAccessibleWidget {
 
 const char* const resultProperty = "pecunexResult";
 const char* const alertProperty = "pecunexAlert";
-const char* const hintProperty = "pecunexHint";
 
 // Tells a screen reader that an alert has opened, so that it reads its text at once.
 class AlertAnnouncer : public QObject {
@@ -72,36 +68,6 @@ class AlertAnnouncer : public QObject {
         }
         return false;
     }
-};
-
-// Paints a field's hint after the field has painted itself, while it is empty and unfocused.
-class HintPainter : public QObject {
-  public:
-    explicit HintPainter(QLineEdit* field) : QObject(field) { field->installEventFilter(this); }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* field = static_cast<QLineEdit*>(watched);
-        if (painting_ || event->type() != QEvent::Paint || !field->text().isEmpty() ||
-            field->hasFocus())
-            return false;
-        painting_ = true; // the field paints itself first
-        QCoreApplication::sendEvent(field, event);
-        painting_ = false;
-        QPainter painter(field);
-        QColor grey = field->palette().color(QPalette::Text);
-        grey.setAlphaF(0.45);
-        painter.setPen(grey);
-        const int margin =
-            field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field) + 2;
-        painter.drawText(field->rect().adjusted(margin, 0, -margin, 0),
-                         int(field->alignment()) | Qt::AlignVCenter,
-                         field->property(hintProperty).toString());
-        return true;
-    }
-
-  private:
-    bool painting_ = false;
 };
 
 QAccessibleInterface* namedControls(const QString&, QObject* object) {
@@ -171,13 +137,6 @@ void nameAlert(QWidget* dialog, const QString& text) {
         forgetOtherInterface<AlertWindow>(dialog);
         new AlertAnnouncer(dialog);
     }
-}
-
-void setHint(QLineEdit* field, const QString& hint) {
-    if (!field->property(hintProperty).isValid())
-        new HintPainter(field);
-    field->setProperty(hintProperty, hint);
-    field->update();
 }
 
 void nameResult(QWidget* result, const QString& caption) {

@@ -20,11 +20,6 @@ void nameControl(QWidget* control, const QString& name);
 // A message or question box: heard as an alert whose name is its text, read out as it opens.
 void nameAlert(QWidget* dialog, const QString& text);
 
-// A grey hint in an empty field (the form an entry takes), painted while the field is empty
-// and has no focus. Unlike a placeholder it is never told to a screen reader as the field's
-// value or description.
-void setHint(QLineEdit* field, const QString& hint);
-
 // A result the worksheet shows (a green figure, a total): named by its caption, with the figure
 // it shows as its accessible value. A label or a read-only line edit.
 void nameResult(QWidget* result, const QString& caption);

@@ -22,6 +22,13 @@ const std::string M13 = ": File not found or wrong format. Check Filename and/or
 constexpr long MemoryLimitKiB = 50 * 1024; // five times the largest file read
 using Files = std::vector<std::pair<std::string, std::string>>;
 
+const std::string CmpPlan = "100000,6,\"monthly\",\"monthly\",30,\"years\",,0,\"bank-cents\","
+                            "\"nearest\",\"nearest\",\"\",\"\",0,0,0,0,0";
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
 // The examples' inputs, then files no worksheet would write: cut short, damaged, too large
 // to calculate, with a byte-order mark, named like an option, ten megabytes of one field.
 void fillFolder(const fs::path& dir) {
@@ -39,6 +46,11 @@ void fillFolder(const fs::path& dir) {
          "18000,9.25,3,\"      Monthly\",\"      Monthly\","
          "\"2027-11-15\",1,1,2,0,0,2,365,\"O\",0\r\n"},
         {"empty.Bgt", "0\r\n0\r\n"},
+        // Plans A and C, B left without a principal (C's payment rounded up).
+        {"gap.Cmp", "\"Pecunex\",\"Compare\",1\r\n3\r\n" + CmpPlan + "\r\n" +
+                        replaced(CmpPlan, "100000,6", "0,5.25") + "\r\n" +
+                        replaced(CmpPlan, "\"nearest\",\"nearest\"", "\"up\",\"nearest\"") +
+                        "\r\n"},
         {"short.Bgt", "2\r\n1,\"Salary\",48000,24,48000\r\n"},
         {"huge.Bgt", "2\r\n1,\"a\",900000000000000,1,0\r\n2,\"b\",900000000000000,1,0\r\n0\r\n"},
         {"ten.NWV", "1,0\r\n\"House\",1,,\r\n,,,\r\n,,,\r\n"},
@@ -170,13 +182,26 @@ std::vector<Row> table() {
          "@report/compare-daily-schedule.csv"},
         {"compare --plan " + ExactPlan + " --schedule A --annual --font 3 --currency '$'", 0, "",
          "@report/compare-exact-years.txt"},
-        {"compare --plan principal=1000,rate=12,months=3 --plan rate=5 --graph g.svg", 0, "", "",
-         Files{{"g.svg", "Plan B"}}},
+        {"compare --plan principal=1000,rate=12,months=3 --plan principal=900,rate=5 --graph g.svg",
+         0, "", "", Files{{"g.svg", "Plan B"}}},
         {"compare --plan principal=1000,rate=12,years=1,payment=10", 1,
          "plan A: The payment does not cover the first period's interest."},
+        // An empty plan B is left out, C keeps its letter (100,000 at 6 % for 30 years: 599.55 a
+        // month, total interest 115,838.45 by an exact-fraction schedule).
+        {"compare gap.Cmp --csv", 0, "",
+         "\r\nA,599.55,360,600.00,115838.45,215838.45,30.00,0.00\r\nC,599.56,360,"},
+        {"compare gap.Cmp --schedule B", 2, "--schedule B: there is no plan B"},
         {"compare", 2, "compare: no plan"},
-        {"compare --plan rate=101", 2, "--plan: rate takes an annual rate from 0 to 100"},
-        {"compare --plan principal=1000 --schedule D", 2, "--schedule takes A, B or C"},
+        {"compare --plan principal=1,rate=1 --plan rate=5", 2, "--plan B: principal is missing"},
+        {"compare --plan principal=1000", 2, "--plan A: rate is missing"},
+        {"compare --plan principal=1000,rate=5,convention=worksheet,extra=5", 2,
+         "--plan A: extra is not used by the worksheet convention"},
+        {"compare --plan principal=1000,rate=5,loan-date=2027-01-01", 2,
+         "--plan A: loan-date needs first-payment"},
+        {"compare --plan principal=1000,rate=5,first-payment=2027-01-01", 2,
+         "--plan A: first-payment needs loan-date"},
+        {"compare --plan rate=1000", 2, "--plan A: rate takes an annual rate from 0 to 999.999"},
+        {"compare --plan principal=1000,rate=5 --schedule D", 2, "--schedule takes A, B or C"},
         // Usage errors.
         {"", 2, "no report named"},
         {"--font 1 spreadsheet x.umd", 2, "unknown report 'spreadsheet'"},

@@ -1,12 +1,16 @@
 // The lender's arithmetic, checked against published schedules and hand calculations.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "CompareEngine.h"
 #include "CompareFile.h"
+#include "CompareReport.h"
 #include "Dates.h"
 #include "FileText.h"
 #include "LoanFile.h"
 #include "PlanText.h"
+#include "TextPrinter.h"
 
 namespace {
 
@@ -142,6 +146,139 @@ TEST(CompareEngine, EdgeCases) {
     EXPECT_EQ(r.rows[0].interest, money(36.00)); // 1,200 x 0.365 x 30 / 365
 }
 
+// Half cents go up, decided on the exact decimal value (each row worked by hand in decimals;
+// the 6 % row by an independent exact-fraction schedule in Python's fractions module).
+TEST(CompareEngine, HalfCentTiesGoUp) {
+    struct Row {
+        const char* plan;
+        int number; // a row of the schedule, 0: the summary
+        Currency payment;
+        Currency interest;
+        std::vector<PaymentInForce> inForce;
+    };
+    const Row rows[] = {
+        // 100 x 0.045 / 12 = 0.375 exactly: 0.38, under both bank conventions.
+        {"principal=100,rate=4.5,months=12", 1, {}, money(0.38), {}},
+        {"principal=100,rate=4.5,months=12,convention=bank-exact", 1, {}, money(0.38), {}},
+        // Semi-annual 5.29 %: the monthly payment 2,392.89 (400,000 i / (1 - (1 + i)^-300),
+        // i = 1.02645^(1/6) - 1); bi-weekly accelerated 2,392.89 / 2 = 1,196.445 -> 1,196.45.
+        {"principal=400000,rate=5.29,compounding=semiannual,frequency=biweekly-acc,years=25",
+         0,
+         money(1196.45),
+         {},
+         {}},
+        // 1,000 at 4.5 % over 2 months: 1,000 x 0.00375 x 1.00375^2 / (1.00375^2 - 1) =
+        // 3.778177734375 / 0.0075140625 = 502.814 -> 502.81; interest 3.75, balance 500.94;
+        // 400.94 paid after payment 1 leaves 100.00, whose one payment left is
+        // 100 x 1.00375 = 100.375 -> 100.38 from payment 2.
+        {"principal=1000,rate=4.5,months=2,lump=1:400.94:lower",
+         0,
+         money(502.81),
+         {},
+         {{1, money(502.81)}, {2, money(100.38)}}},
+        // 100,000 at 6 % over 30 years: 599.55 a month; 180 of the 360 interests end in a half
+        // cent; total interest 115,838.45, the last payment 600.00 (exact fractions).
+        {"principal=100000,rate=6,years=30", 360, money(600.00), {}, {}},
+    };
+    for (const Row& row : rows) {
+        const Result<LoanPlan> plan = parsePlanText(row.plan);
+        ASSERT_TRUE(plan) << row.plan;
+        const PlanResult r = calculated(plan.value());
+        if (row.number == 0) {
+            EXPECT_EQ(r.payment, row.payment) << row.plan;
+        } else {
+            ASSERT_GE(r.rows.size(), static_cast<std::size_t>(row.number)) << row.plan;
+            const PaymentRow& at = r.rows[static_cast<std::size_t>(row.number - 1)];
+            if (row.interest.raw() != 0)
+                EXPECT_EQ(at.interest, row.interest) << row.plan;
+            if (row.payment.raw() != 0)
+                EXPECT_EQ(at.payment, row.payment) << row.plan;
+        }
+        if (!row.inForce.empty())
+            EXPECT_EQ(r.paymentsInForce, row.inForce) << row.plan;
+    }
+    EXPECT_EQ(calculated(parsePlanText("principal=100000,rate=6,years=30").value()).totalInterest,
+              money(115838.45));
+    // A given 4.38 on 1,000 at 5.25 %: the first interest 1,000 x 0.0525 / 12 = 4.375 -> 4.38
+    // is not covered.
+    EXPECT_EQ(calculatePlan(parsePlanText("principal=1000,rate=5.25,payment=4.38").value())
+                  .failure()
+                  .what,
+              compare_msg::PaymentTooSmall);
+}
+
+// The figures of a printed line ("$1,198,686.53" as 1198686.53), or of a CSV line.
+std::vector<double> figures(std::string line) {
+    std::erase_if(line, [](char c) { return c == '$' || c == '\r'; });
+    std::vector<double> out;
+    const bool csv = line.find(' ') == std::string::npos;
+    if (!csv)
+        std::erase(line, ',');
+    std::istringstream in(csv ? std::string() : line);
+    for (std::string word; in >> word;)
+        out.push_back(std::strtod(word.c_str(), nullptr));
+    for (std::size_t at = 0; csv && at <= line.size();) {
+        const std::size_t end = std::min(line.find(',', at), line.size());
+        if (end > at) // an empty field (the date of an undated plan) has no printed figure
+            out.push_back(std::strtod(line.substr(at, end - at).c_str(), nullptr));
+        at = end + 1;
+    }
+    return out;
+}
+
+// Loans of millions and billions: every figure printed (schedule, yearly totals, the
+// comparison) is whole, the same as the CSV's.
+TEST(CompareReport, PrintedFiguresAreTheCsvFigures) {
+    CompareReportInput in;
+    in.currencySymbol = "$";
+    for (const char* principal : {"1200000", "150000000", "12000000000"}) {
+        const LoanPlan plan =
+            parsePlanText("principal=" + std::string(principal) + ",rate=5.5,years=30").value();
+        in.plans.push_back({plan, calculated(plan)});
+    }
+    for (std::size_t i = 0; i < in.plans.size(); ++i)
+        for (const bool annual : {false, true}) {
+            TextPrinter printer;
+            printScheduleDocument(printer, in, i, annual);
+            std::istringstream printed(printer.text());
+            std::istringstream csv(scheduleCsv(in.plans[i], annual));
+            std::string line;
+            std::getline(csv, line); // the header
+            std::size_t rows = 0;
+            while (std::getline(printed, line)) {
+                const auto first = line.find_first_not_of(" \f");
+                if (first == std::string::npos || !std::isdigit(line[first]))
+                    continue;
+                std::string expected;
+                ASSERT_TRUE(std::getline(csv, expected)) << line;
+                EXPECT_EQ(figures(line), figures(expected)) << line;
+                ++rows;
+            }
+            EXPECT_EQ(rows, annual ? 30u : 360u);
+        }
+    TextPrinter printer;
+    printComparisonDocument(printer, in);
+    std::istringstream csv(comparisonCsv(in.plans));
+    std::string line;
+    std::getline(csv, line);
+    std::vector<std::vector<double>> plans;
+    while (std::getline(csv, line))
+        plans.push_back(figures(line));
+    // CSV columns: plan, payment, payments, last_payment, total_interest, total_paid.
+    const std::pair<const char*, std::size_t> lines[] = {
+        {" Payment  ", 1}, {" Last payment", 3}, {" Total interest", 4}, {" Total paid", 5}};
+    for (const auto& [label, column] : lines) {
+        const std::string& text = printer.text();
+        const auto at = text.find(std::string("\n") + label);
+        ASSERT_NE(at, std::string::npos) << label;
+        const std::string printed = text.substr(at + 1, text.find('\n', at + 1) - at - 1);
+        const std::vector<double> words = figures(printed);
+        ASSERT_GE(words.size(), 3u) << printed;
+        for (std::size_t p = 0; p < 3; ++p)
+            EXPECT_EQ(words[words.size() - 3 + p], plans[p][column]) << printed;
+    }
+}
+
 // Nothing prepaid: exactly the term's payments under every frequency and both bank
 // conventions, the last one absorbing the rounding; a 40-year weekly plan on daily interest
 // ends within its term too.
@@ -211,7 +348,7 @@ TEST(CompareFile, RoundTripAndRefusals) {
 TEST(PlanText, RefusalNamesTheKey) {
     for (const auto& [planText, key] : std::vector<std::pair<const char*, const char*>>{
              {"principal=-5", "principal"},
-             {"rate=101", "rate"},
+             {"rate=1000", "rate"},
              {"years=41", "years"},
              {"months=0", "months"},
              {"frequency=daily", "frequency"},

@@ -33,6 +33,14 @@ struct RenewalBalance {
     Currency balance;
 };
 
+// A payment in force from payment number `from` on (the first, and each one computed again
+// after a renewal or a "lower the payment" lump sum).
+struct PaymentInForce {
+    int from = 1;
+    Currency payment;
+    friend bool operator==(const PaymentInForce&, const PaymentInForce&) = default;
+};
+
 struct PlanResult {
     int paymentsPerYear = 12;
     Currency payment; // in force at payment 1
@@ -43,6 +51,7 @@ struct PlanResult {
     double years = 0;   // payments / payments a year
     std::optional<int> payoffDate;
     std::vector<RenewalBalance> renewalBalances;
+    std::vector<PaymentInForce> paymentsInForce; // in payment order, the first from 1
     std::vector<PaymentRow> rows;
     // Worksheet convention only: the mortgage worksheet's "total interest savings".
     std::optional<Currency> worksheetSavings;

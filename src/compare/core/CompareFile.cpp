@@ -67,7 +67,7 @@ class PlanReader {
     std::optional<LoanPlan> read() {
         LoanPlan p;
         p.principal = money();
-        p.ratePercent = number(0, 100);
+        p.ratePercent = number(0, 999.999);
         p.compounding = word([](int i) { return compoundingWord(i); }, CompoundingKinds);
         p.frequency = word([](int i) { return frequencyWord(i); }, FrequencyKinds);
         p.term = static_cast<int>(number(1, MaxTermMonths, true));
@@ -112,7 +112,7 @@ class PlanReader {
         for (int i = 0; i < renewals && ok_; ++i) {
             Renewal renewal;
             renewal.after = static_cast<int>(number(1, 99999, true));
-            renewal.ratePercent = number(0, 100);
+            renewal.ratePercent = number(0, 999.999);
             p.renewals.push_back(renewal);
         }
         const int extras = static_cast<int>(number(0, MaxYears, true));

@@ -2,6 +2,7 @@
 // The comparison printout (the plans side by side), a plan's schedule printout (every payment
 // or yearly totals), and both as CSV.
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@ class Printer;
 struct ComparedPlan {
     LoanPlan plan;
     PlanResult result;
+    char letter = 0; // the plan's own letter, kept when a plan before it is left out; 0: by place
 };
 
 struct CompareReportInput : ReportSettings {
@@ -27,9 +29,16 @@ std::string currencyText(Currency value, std::string_view symbol, const NumberSe
 
 // The letter of plan i: A, B, C.
 char planLetter(std::size_t i);
+// The letter of the i-th plan compared: its own, or by its place.
+char planLetter(const std::vector<ComparedPlan>& plans, std::size_t i);
 
-// Interest saved against plan A: A's total interest minus the plan's.
-Currency interestSaved(const std::vector<ComparedPlan>& plans, std::size_t i);
+// Interest saved against plan A: A's total interest minus the plan's; nothing when plan A is
+// not among the plans (a plan A without a principal is left out).
+std::optional<Currency> interestSaved(const std::vector<ComparedPlan>& plans, std::size_t i);
+
+// "quarterly (4)" under the bank conventions, "quarterly (3)" under the worksheet's: the
+// compounding as the comparison says it.
+std::string compoundingText(const LoanPlan& plan);
 
 // The comparison as lines of the printout: a label and each plan's text; a line without a
 // label is an empty line.

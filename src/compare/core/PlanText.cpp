@@ -107,6 +107,8 @@ std::string figureText(double value) {
     return formatNumber(value, "0.########");
 }
 
+constexpr double MaxRatePercent = 999.999;
+
 Failure bad(std::string_view key, std::string_view what) {
     return Failure{0, "--plan: " + std::string(key) + " " + std::string(what)};
 }
@@ -148,8 +150,8 @@ Result<LoanPlan> parsePlanText(std::string_view planText) {
             plan.principal = *v;
         } else if (key == "rate") {
             const auto v = decimal(value);
-            if (!v || *v > 100)
-                return bad(key, "takes an annual rate from 0 to 100");
+            if (!v || *v > MaxRatePercent)
+                return bad(key, "takes an annual rate from 0 to 999.999");
             plan.ratePercent = *v;
         } else if (key == "compounding") {
             const auto v = indexOf(CompoundingWords, value);
@@ -218,8 +220,8 @@ Result<LoanPlan> parsePlanText(std::string_view planText) {
             const auto parts = split(value, ':');
             const auto after = parts.size() == 2 ? whole(parts[0], 1, 99999) : std::nullopt;
             const auto rate = parts.size() == 2 ? decimal(parts[1]) : std::nullopt;
-            if (!after || !rate || *rate > 100)
-                return bad(key, "takes K:RATE (K from 1, a rate from 0 to 100)");
+            if (!after || !rate || *rate > MaxRatePercent)
+                return bad(key, "takes K:RATE (K from 1, a rate from 0 to 999.999)");
             if (plan.renewals.size() == MaxRenewals)
                 return bad(key, "is given more than 3 times");
             plan.renewals.push_back({*after, *rate});
@@ -231,6 +233,42 @@ Result<LoanPlan> parsePlanText(std::string_view planText) {
         plan.term = 25;
     if (plan.convention == Convention::Worksheet)
         plan.worksheet = worksheetInput(plan);
+    return plan;
+}
+
+Result<LoanPlan> parsePlanOption(std::string_view planText) {
+    Result<LoanPlan> plan = parsePlanText(planText);
+    if (!plan)
+        return plan;
+    std::vector<std::string_view> keys;
+    for (std::string_view pair : split(planText, ','))
+        keys.push_back(pair.substr(0, pair.find('=')));
+    const auto given = [&](std::string_view key) {
+        return std::find(keys.begin(), keys.end(), key) != keys.end();
+    };
+    for (const char* key : {"principal", "rate"})
+        if (!given(key))
+            return bad(key, "is missing");
+    if (given("loan-date") != given("first-payment"))
+        return given("loan-date") ? bad("loan-date", "needs first-payment")
+                                  : bad("first-payment", "needs loan-date");
+    const Convention convention = plan.value().convention;
+    std::vector<const char*> unused;
+    if (convention == Convention::Worksheet)
+        unused = {"payment",
+                  "extra",
+                  "payment-rounding",
+                  "interest-rounding",
+                  "loan-date",
+                  "first-payment",
+                  "lump",
+                  "renew"};
+    else if (convention == Convention::BankExact)
+        unused = {"interest-rounding"};
+    for (const char* key : unused)
+        if (given(key))
+            return bad(key, "is not used by the " + std::string(conventionWord(convention)) +
+                                " convention");
     return plan;
 }
 

@@ -9,6 +9,9 @@
 
 // The plan, or a failure whose text names the key at fault.
 Result<LoanPlan> parsePlanText(std::string_view planText);
+// A whole plan as --plan gives it: parsed, with its principal and rate, a loan date and a
+// first payment date together or neither, and no key its convention does not use.
+Result<LoanPlan> parsePlanOption(std::string_view planText);
 
 // The words of the lists, in the order of the plan's indexes.
 std::string_view compoundingWord(int compounding); // monthly ... annual

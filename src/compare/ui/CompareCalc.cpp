@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <algorithm>
 #include <memory>
 
 #include "BusyCursor.h"
@@ -27,12 +28,22 @@ QString qs(const std::string& s) {
 }
 } // namespace
 
-int CompareWindow::plansInUse() const {
-    int used = 0;
-    for (int i = 0; i < 3; ++i)
-        if (columns_[static_cast<std::size_t>(i)]->inUse())
-            used = i + 1;
+std::vector<std::size_t> CompareWindow::plansInUse() const {
+    std::vector<std::size_t> used;
+    for (std::size_t i = 0; i < columns_.size(); ++i)
+        if (columns_[i]->inUse())
+            used.push_back(i);
     return used;
+}
+
+// The plan whose schedule the grid shows: the one chosen, when it was calculated.
+std::size_t CompareWindow::scheduledPlan() const {
+    const char letter =
+        planLetter(static_cast<std::size_t>(std::max(0, SchedPlan->currentIndex())));
+    for (std::size_t i = 0; i < compared_.size(); ++i)
+        if (compared_[i].letter == letter)
+            return i;
+    return 0;
 }
 
 // ---- results ----------------------------------------------------------------------------
@@ -52,14 +63,15 @@ bool CompareWindow::calculate() {
     for (PlanColumn* column : columns_)
         if (!column->readTexts())
             return false;
-    const int count = plansInUse();
-    if (count == 0) {
+    // A column without a principal is left out; the others keep their letters.
+    const std::vector<std::size_t> used = plansInUse();
+    if (used.empty()) {
         workspace_.dialogs().showMessage(msg::WrongOrMissingEntry);
         return false;
     }
     std::vector<ComparedPlan> compared;
-    for (int i = 0; i < count; ++i) {
-        LoanPlan plan = tables_.Plans[static_cast<std::size_t>(i)];
+    for (const std::size_t i : used) {
+        LoanPlan plan = tables_.Plans[i];
         if (plan.convention == Convention::Worksheet) {
             plan.worksheet = worksheetInput(plan);
             plan.worksheet.dateView = plan.firstPayment ? 1 : 0;
@@ -67,19 +79,23 @@ bool CompareWindow::calculate() {
         Result<PlanResult> result = calculatePlan(plan);
         if (!result) {
             const Failure& f = result.failure();
-            state_.MessageDetail = std::string("Plan ") + planLetter(static_cast<std::size_t>(i)) +
-                                   ": " + (f.code != 0 ? messageText(f.code) : f.what);
+            state_.MessageDetail = std::string("Plan ") + planLetter(i) + ": " +
+                                   (f.code != 0 ? messageText(f.code) : f.what);
             workspace_.dialogs().showMessage(msg::DetailOnly);
+            // A given payment too small: back to it, to be typed again.
+            if (f.what == compare_msg::PaymentTooSmall)
+                columns_[i]->rowControls()[PlanColumn::GivenRow]->setFocus(Qt::OtherFocusReason);
             return false;
         }
-        compared.push_back({std::move(plan), std::move(result).value()});
+        compared.push_back({std::move(plan), std::move(result).value(), planLetter(i)});
     }
     compared_ = std::move(compared);
     const auto date = [](int day) { return platform::shortDate(day); };
     for (std::size_t i = 0; i < compared_.size(); ++i)
-        columns_[i]->showResult(compared_[i], interestSaved(compared_, i), date);
-    if (SchedPlan->currentIndex() >= count)
-        SchedPlan->setCurrentIndex(0);
+        columns_[used[i]]->showResult(compared_[i], interestSaved(compared_, i), date);
+    if (std::find(used.begin(), used.end(), static_cast<std::size_t>(SchedPlan->currentIndex())) ==
+        used.end())
+        SchedPlan->setCurrentIndex(static_cast<int>(used.front()));
     fillGrid();
     state_.GraphGroups = balanceGraphSeries(compared_);
     state_.ScheduleYears = static_cast<std::int16_t>(balanceGraphYears(state_.GraphGroups));
@@ -127,7 +143,9 @@ void CompareWindow::fillGrid() {
         for (int c = 1; c < cols; ++c) {
             CmpGrid->setColumnWidthTwips(c, 1900);
             CmpGrid->setColumnAlignment(c, Qt::AlignRight);
-            CmpGrid->setText(0, c, QStringLiteral("Plan %1").arg(planLetter(c - 1)));
+            CmpGrid->setText(0, c,
+                             QStringLiteral("Plan %1").arg(
+                                 planLetter(compared_, static_cast<std::size_t>(c - 1))));
         }
         std::vector<QString> cells;
         for (const ComparisonLine& line : lines) {
@@ -138,8 +156,7 @@ void CompareWindow::fillGrid() {
         CmpGrid->setRowsData(1, std::move(cells));
     } else {
         const bool annual = view == YearsView;
-        const std::size_t plan =
-            std::min(static_cast<std::size_t>(SchedPlan->currentIndex()), compared_.size() - 1);
+        const std::size_t plan = scheduledPlan();
         // Rows are made as they come into sight; the last row asked for is kept, since the
         // grid asks for a row's cells one by one.
         struct Source {
@@ -201,8 +218,7 @@ void CompareWindow::onPrinterClicked() {
         return;
     }
     const int view = SchedView->currentIndex();
-    const std::size_t plan =
-        std::min(static_cast<std::size_t>(SchedPlan->currentIndex()), compared_.size() - 1);
+    const std::size_t plan = scheduledPlan();
     runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [&](Printer& printer) {
         const CompareReportInput in = reportInput();
         if (view == ComparisonView)

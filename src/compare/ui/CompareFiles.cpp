@@ -18,8 +18,8 @@ void CompareWindow::onSaveClicked() {
     for (PlanColumn* column : columns_)
         if (!column->readTexts())
             return;
-    const int count = plansInUse();
-    if (count == 0) {
+    const std::vector<std::size_t> used = plansInUse();
+    if (used.empty()) {
         dialogs.showMessage(msg::NoRecordsToSave);
         return;
     }
@@ -29,7 +29,10 @@ void CompareWindow::onSaveClicked() {
                                                   : std::optional(state_.CurrentFileName));
     if (!chosen)
         return;
-    const std::vector<LoanPlan> plans(tables_.Plans.begin(), tables_.Plans.begin() + count);
+    // Columns in place up to the last one in use: an empty plan keeps the others' letters.
+    const std::vector<LoanPlan> plans(tables_.Plans.begin(),
+                                      tables_.Plans.begin() +
+                                          static_cast<std::ptrdiff_t>(used.back() + 1));
     bool saved = false;
     {
         BusyCursor busy;

@@ -140,8 +140,8 @@ void CompareWindow::buildControls() {
     };
     CmpCalc = button("CmpCalc", "&Calculate");
     CmpPrinter = button("CmpPrinter", "To &Printer");
-    CmpGraphs = button("CmpGraphs", "Show &Graph");
-    CmpSaveFile = button("CmpSaveFile", "&Save File");
+    CmpGraphs = button("CmpGraphs", "&Show Graph");
+    CmpSaveFile = button("CmpSaveFile", "S&ave File");
     CmpLoadFile = button("CmpLoadFile", "&Open File");
     CmpHelp = button("CmpHelp", "Quick &Help");
     CmpExit = button("CmpExit", "E&xit to Menu");
@@ -232,17 +232,17 @@ void CompareWindow::buildLayout() {
     stack->addWidget(CmpTextBox, 0, 0);
     root->addLayout(stack, 1);
 
-    // Each caption names the plan A control of its row; B and C say their plan too.
+    // Each caption names its row's controls, every one with its plan ("Principal, plan A");
+    // a result says its figure as its value.
     for (std::size_t c = 0; c < 3; ++c) {
         const QString plan = QStringLiteral(", plan ") + QChar(planLetter(c));
         const std::vector<QWidget*> controls = columns_[c]->rowControls();
-        for (std::size_t r = 0; r < controls.size(); ++r) {
-            if (c == 0)
-                nameByCaption(entryCaptions_[r], controls[r]);
-            else
-                nameControl(controls[r], entryCaptions_[r]->text() + plan);
-        }
+        for (std::size_t r = 0; r < controls.size(); ++r)
+            nameControl(controls[r], entryCaptions_[r]->text() + plan);
         nameControl(columns_[c]->termUnit(), QStringLiteral("Term in years or months") + plan);
+        const std::vector<QLabel*>& results = columns_[c]->resultLabels();
+        for (std::size_t r = 0; r < results.size(); ++r)
+            nameResult(results[r], resultCaptions_[r]->text() + plan);
     }
 
     // Tab: plan A top to bottom, then B, then C, the grid's choice, the commands.
@@ -311,7 +311,7 @@ void CompareWindow::onHelpKey() {
 // ---- leaving ----------------------------------------------------------------------------
 
 bool CompareWindow::keepForSaving() {
-    if (tables_.CompareChanged != 1 || plansInUse() == 0)
+    if (tables_.CompareChanged != 1 || plansInUse().empty())
         return false;
     return workspace_.dialogs().askBeforeErasing() == question::Yes;
 }

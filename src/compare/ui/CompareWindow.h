@@ -45,7 +45,8 @@ class CompareWindow : public QWidget {
 
     // Any change of a plan: the results no longer match.
     void clearResults();
-    int plansInUse() const; // A up to the last column with a principal
+    std::vector<std::size_t> plansInUse() const; // the columns with a principal
+    std::size_t scheduledPlan() const;           // in compared_
     void fillGrid();
     ReportSettings settings() const;
     CompareReportInput reportInput() const;

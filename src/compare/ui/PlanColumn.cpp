@@ -1,16 +1,19 @@
 #include "PlanColumn.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <algorithm>
 
 #include "Colours.h"
 #include "CommandButton.h"
 #include "ControlNames.h"
+#include "Dates.h"
 #include "Dialogs.h"
 #include "Messages.h"
 #include "NumericEntry.h"
@@ -31,6 +34,17 @@ constexpr double LargestAmount = 999'999'999.99;
 
 Currency amountOf(double value) {
     return Currency::fromDouble(std::clamp(value, 0.0, LargestAmount)).value_or(Currency{});
+}
+
+constexpr double MaxRatePercent = 999.999;
+
+// An entry switched off by the convention is not yellow: it takes nothing.
+void unpaintDisabled(QWidget* entry) {
+    QPalette p = entry->palette();
+    const QPalette standard = QApplication::palette(entry);
+    for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Button})
+        p.setColor(QPalette::Disabled, role, standard.color(QPalette::Disabled, QPalette::Window));
+    entry->setPalette(p);
 }
 
 } // namespace
@@ -70,16 +84,37 @@ PlanColumn::PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, Loan
     const auto money = [this](double v) {
         return v == 0 ? std::string() : currencyText(amountOf(v), state_.CurrencySymbol, seps_);
     };
+    // An amount beyond what a plan holds is refused, the field keeping its figure.
+    const auto amountCheck = [this](int row) {
+        return [this, row](double v) {
+            if (v <= LargestAmount)
+                return true;
+            refuse(row, "an amount from 0 to " +
+                            currencyText(amountOf(LargestAmount), state_.CurrencySymbol, seps_));
+            return false;
+        };
+    };
     principal_ = numericField(
-        "Principal", 2, [this](double v) { return (plan_.principal = amountOf(v)).toDouble(); },
-        money);
+        "Principal", 2,
+        [this](double v) {
+            if (v <= LargestAmount)
+                plan_.principal = amountOf(v);
+            return plan_.principal.toDouble();
+        },
+        money, amountCheck(PrincipalRow));
     rate_ = numericField(
-        "Rate", 4, [this](double v) { return plan_.ratePercent = std::clamp(v, 0.0, 100.0); },
+        "Rate", 4,
+        [this](double v) {
+            if (v <= MaxRatePercent)
+                plan_.ratePercent = std::max(v, 0.0);
+            return plan_.ratePercent;
+        },
         [this](double v) { return formatNumber(v, "0.########", seps_) + "%"; },
         [this](double v) {
-            if (v <= 100)
+            if (v <= MaxRatePercent)
                 return true;
-            dialogs_.showMessage(msg::WrongEntry);
+            refuse(RateRow,
+                   "a rate from 0 to " + formatNumber(MaxRatePercent, "0.########", seps_) + " %");
             return false;
         });
     compounding_ = list("Compounding", {});
@@ -88,30 +123,44 @@ PlanColumn::PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, Loan
     frequency_ = list("Frequency", {});
     for (std::string_view e : FrequencyEntries)
         frequency_->addItem(qs(std::string(e)).trimmed());
+    // The term is judged in the unit chosen beside it (chosen first: it comes before it).
     term_ = numericField(
         "Term", 0,
         [this](double v) {
             const int most = plan_.termInMonths ? MaxTermMonths : MaxTermYears;
-            return plan_.term = std::clamp(static_cast<int>(v), 1, most);
+            if (v <= most)
+                plan_.term = std::max(static_cast<int>(v), 1);
+            return plan_.term;
         },
         [this](double v) { return formatNumber(v, "####", seps_); },
         [this](double v) {
             if (v <= (plan_.termInMonths ? MaxTermMonths : MaxTermYears))
                 return true;
-            dialogs_.showMessage(msg::FortyYearsLimit);
+            refuse(TermRow, plan_.termInMonths
+                                ? "a whole number of months from 1 to 480"
+                                : "a whole number of years from 1 to 40 (for months, choose "
+                                  "months first)");
             return false;
         });
     termUnit_ = list("TermUnit", {QStringLiteral("years"), QStringLiteral("months")});
     given_ = numericField(
         "Given", 2,
         [this](double v) {
-            const Currency given = amountOf(v);
-            plan_.givenPayment = given.raw() > 0 ? std::optional(given) : std::nullopt;
-            return given.toDouble();
+            if (v <= LargestAmount) {
+                const Currency given = amountOf(v);
+                plan_.givenPayment = given.raw() > 0 ? std::optional(given) : std::nullopt;
+            }
+            return plan_.givenPayment.value_or(Currency{}).toDouble();
         },
-        money);
+        money, amountCheck(GivenRow));
     extra_ = numericField(
-        "Extra", 2, [this](double v) { return (plan_.extra = amountOf(v)).toDouble(); }, money);
+        "Extra", 2,
+        [this](double v) {
+            if (v <= LargestAmount)
+                plan_.extra = amountOf(v);
+            return plan_.extra.toDouble();
+        },
+        money, amountCheck(ExtraRow));
     convention_ =
         list("Convention", {QStringLiteral("Worksheet"), QStringLiteral("Bank, exact interest"),
                             QStringLiteral("Bank, to the cent")});
@@ -119,12 +168,12 @@ PlanColumn::PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, Loan
         list("PayRound", {QStringLiteral("nearest cent"), QStringLiteral("up to the cent")});
     interestRounding_ =
         list("IntRound", {QStringLiteral("nearest cent"), QStringLiteral("down to the cent")});
-    loanDate_ = textField("LoanDate", QStringLiteral("none"),
-                          [this] { return readDate(loanDate_, plan_.loanDate); });
-    firstPayment_ = textField("FirstPay", QStringLiteral("none"),
-                              [this] { return readDate(firstPayment_, plan_.firstPayment); });
-    lumps_ = textField("Lumps", QStringLiteral("12:5000:s"), [this] { return readLumps(); });
-    renewals_ = textField("Renewals", QStringLiteral("60:4.25"), [this] { return readRenewals(); });
+    // The forms these take are in their captions: no hint inside a field looks like an entry.
+    loanDate_ = textField("LoanDate", [this] { return readDate(loanDate_, plan_.loanDate); });
+    firstPayment_ =
+        textField("FirstPay", [this] { return readDate(firstPayment_, plan_.firstPayment); });
+    lumps_ = textField("Lumps", [this] { return readLumps(); });
+    renewals_ = textField("Renewals", [this] { return readRenewals(); });
     file_ = commandButton(sheet, objectName("OpenPlan").toLatin1().constData(), "Open .umd/.uld");
     nameControl(file_, QStringLiteral("Open a mortgage or loan file into plan %1").arg(letter_));
     connect(file_, &QPushButton::clicked, this, &PlanColumn::fileRequested);
@@ -133,8 +182,8 @@ PlanColumn::PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, Loan
     auto* termRow = new QHBoxLayout(term);
     termRow->setContentsMargins(0, 0, 0, 0);
     termRow->setSpacing(2);
-    termRow->addWidget(term_, 1);
     termRow->addWidget(termUnit_, 1);
+    termRow->addWidget(term_, 1);
     cells_ = {principal_, rate_,         compounding_, frequency_,       term,
               given_,     extra_,        convention_,  paymentRounding_, interestRounding_,
               loanDate_,  firstPayment_, lumps_,       renewals_,        file_};
@@ -197,6 +246,7 @@ QLineEdit* PlanColumn::numericField(const char* name, int decimals,
     field->setObjectName(objectName(name));
     field->setAlignment(Qt::AlignRight);
     paintEntry(field);
+    unpaintDisabled(field);
     NumericEntryConfig config;
     config.filter =
         decimals == 0 ? NumericEntryConfig::Filter::Digit : NumericEntryConfig::Filter::Decimal;
@@ -215,15 +265,15 @@ QComboBox* PlanColumn::list(const char* name, const std::vector<QString>& entrie
     for (const QString& e : entries)
         box->addItem(e);
     paintEntry(box, true);
+    unpaintDisabled(box);
     return box;
 }
 
-QLineEdit* PlanColumn::textField(const char* name, const QString& hint,
-                                 std::function<bool()> read) {
+QLineEdit* PlanColumn::textField(const char* name, std::function<bool()> read) {
     auto* field = new QLineEdit(qobject_cast<QWidget*>(parent()));
     field->setObjectName(objectName(name));
-    setHint(field, hint);
     paintEntry(field);
+    unpaintDisabled(field);
     auto* entry = new TextEntry(field, state_);
     entry->setFirstKeyEmpties(true);
     connect(field, &QLineEdit::textEdited, this, &PlanColumn::noteChange);
@@ -239,8 +289,8 @@ std::vector<QWidget*> PlanColumn::tabChain() const {
             rate_,
             compounding_,
             frequency_,
-            term_,
             termUnit_,
+            term_,
             given_,
             extra_,
             convention_,
@@ -335,6 +385,20 @@ QString PlanColumn::localText(std::string text) const {
     return qs(text);
 }
 
+// A message naming the plan, the entry and the form it takes; the focus goes back to the
+// entry, its text selected to be typed over.
+void PlanColumn::refuse(int row, const std::string& form) {
+    state_.MessageDetail = std::string("Plan ") + letter_ + ", " +
+                           entryCaptions()[static_cast<std::size_t>(row)] + ": " + form + ".";
+    dialogs_.showMessage(msg::DetailOnly);
+    QWidget* entry = rowControls()[static_cast<std::size_t>(row)];
+    QTimer::singleShot(0, entry, [entry] {
+        entry->setFocus(Qt::OtherFocusReason);
+        if (auto* field = qobject_cast<QLineEdit*>(entry))
+            field->selectAll();
+    });
+}
+
 bool PlanColumn::readDate(QLineEdit* field, std::optional<int>& date) {
     const std::string text = field->text().trimmed().toStdString();
     date.reset();
@@ -345,14 +409,15 @@ bool PlanColumn::readDate(QLineEdit* field, std::optional<int>& date) {
         field->setText(qs(platform::shortDate(*day)));
         return true;
     }
-    field->clear();
-    dialogs_.showMessage(msg::NotAValidDate);
+    refuse(field == loanDate_ ? LoanDateRow : FirstPaymentRow,
+           "\"" + text + "\" is not a date; a date as " +
+               platform::shortDate(dateSerial(2027, 1, 31)) + " or empty");
     return false;
 }
 
 // A list typed with the system's decimal point, read with a period; shown again as read.
 template <class Item>
-bool PlanColumn::readList(QLineEdit* field, std::vector<Item>& items,
+bool PlanColumn::readList(QLineEdit* field, int row, const char* form, std::vector<Item>& items,
                           Result<std::vector<Item>> (*parse)(std::string_view),
                           std::string (*write)(const std::vector<Item>&)) {
     std::string text = field->text().toStdString();
@@ -360,8 +425,7 @@ bool PlanColumn::readList(QLineEdit* field, std::vector<Item>& items,
         std::replace(text.begin(), text.end(), seps_.decimalPoint.front(), '.');
     Result<std::vector<Item>> read = parse(text);
     if (!read) {
-        state_.MessageDetail = read.failure().what;
-        dialogs_.showMessage(msg::WrongEntryDetail);
+        refuse(row, "\"" + read.failure().what + "\" is not " + form);
         return false;
     }
     items = std::move(read).value();
@@ -370,11 +434,16 @@ bool PlanColumn::readList(QLineEdit* field, std::vector<Item>& items,
 }
 
 bool PlanColumn::readLumps() {
-    return readList(lumps_, plan_.lumps, parseLumpList, lumpListText);
+    return readList(lumps_, LumpsRow,
+                    "after:amount:s or after:amount:l (shorten the term or lower the payment), "
+                    "separated by semicolons: 12:5000:s; 60:10000:l; at most 20",
+                    plan_.lumps, parseLumpList, lumpListText);
 }
 
 bool PlanColumn::readRenewals() {
-    return readList(renewals_, plan_.renewals, parseRenewalList, renewalListText);
+    return readList(renewals_, RenewalsRow,
+                    "after:new rate, separated by semicolons: 60:4.25; 120:5; at most 3",
+                    plan_.renewals, parseRenewalList, renewalListText);
 }
 
 bool PlanColumn::readTexts() {
@@ -388,7 +457,7 @@ bool PlanColumn::inUse() const {
     return plan_.principal.raw() > 0;
 }
 
-void PlanColumn::showResult(const ComparedPlan& compared, Currency saved,
+void PlanColumn::showResult(const ComparedPlan& compared, std::optional<Currency> saved,
                             const std::function<std::string(int)>& formatDate) {
     const PlanResult& r = compared.result;
     const auto money = [this](Currency c) {
@@ -403,14 +472,19 @@ void PlanColumn::showResult(const ComparedPlan& compared, Currency saved,
                     money(r.rows[static_cast<std::size_t>(b.after)].payment);
         renewed << line;
     }
-    const QString texts[] = {money(r.payment),
+    // The payment, then each one computed again with the payment number it starts at.
+    QString payments = money(r.payment);
+    for (std::size_t i = 1; i < r.paymentsInForce.size(); ++i)
+        payments += QStringLiteral("\nfrom %1: ").arg(r.paymentsInForce[i].from) +
+                    money(r.paymentsInForce[i].payment);
+    const QString texts[] = {payments,
                              QString::number(r.payments),
                              money(r.lastPayment),
                              qs(formatNumber(r.years, "####,,##0.00", seps_)),
                              r.payoffDate ? qs(formatDate(*r.payoffDate)) : QString(),
                              money(r.totalInterest),
                              money(r.totalPaid),
-                             money(saved),
+                             saved ? money(*saved) : QString(),
                              renewed.join(QLatin1Char('\n')),
                              r.worksheetSavings ? money(*r.worksheetSavings) : QString()};
     for (std::size_t i = 0; i < results_.size(); ++i)

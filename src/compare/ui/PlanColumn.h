@@ -27,6 +27,19 @@ class PlanColumn : public QObject {
     static const std::vector<const char*>& entryCaptions();
     static const std::vector<const char*>& resultCaptions();
 
+    // The rows of entryCaptions() the messages name.
+    enum Row {
+        PrincipalRow = 0,
+        RateRow = 1,
+        TermRow = 4,
+        GivenRow = 5,
+        ExtraRow = 6,
+        LoanDateRow = 10,
+        FirstPaymentRow = 11,
+        LumpsRow = 12,
+        RenewalsRow = 13
+    };
+
     PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, LoanPlan& plan, char letter);
 
     // One control (or a box of two) per entry row, then the file button; one label per
@@ -47,7 +60,7 @@ class PlanColumn : public QObject {
     // Reads the typed lists and dates into the plan; false after a message about one.
     bool readTexts();
     bool inUse() const;
-    void showResult(const ComparedPlan& compared, Currency saved,
+    void showResult(const ComparedPlan& compared, std::optional<Currency> saved,
                     const std::function<std::string(int)>& formatDate);
     void clearResult();
 
@@ -65,13 +78,14 @@ class PlanColumn : public QObject {
                             std::function<std::string(double)> display,
                             std::function<bool(double)> check = {});
     QComboBox* list(const char* name, const std::vector<QString>& entries);
-    QLineEdit* textField(const char* name, const QString& hint, std::function<bool()> read);
+    QLineEdit* textField(const char* name, std::function<bool()> read);
+    void refuse(int row, const std::string& form);
     QString objectName(const char* name) const;
     void enableForConvention();
     bool readDate(QLineEdit* field, std::optional<int>& date);
     QString localText(std::string text) const;
     template <class Item>
-    bool readList(QLineEdit* field, std::vector<Item>& items,
+    bool readList(QLineEdit* field, int row, const char* form, std::vector<Item>& items,
                   Result<std::vector<Item>> (*parse)(std::string_view),
                   std::string (*write)(const std::vector<Item>&));
     bool readLumps();

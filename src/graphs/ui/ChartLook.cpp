@@ -12,7 +12,11 @@ QFont sized(double pixels, bool bold) {
 }
 
 constexpr QRgb SeriesColours[] = {0x2e6db4, 0xe0802a, 0x3f9b4f};
-constexpr Qt::BrushStyle SeriesHatches[] = {Qt::BDiagPattern, Qt::CrossPattern, Qt::HorPattern};
+// Without colour each series has a hatch of its own on its front, and its side (3D) one that no
+// front has, so no two plans look alike.
+constexpr Qt::BrushStyle SeriesHatches[] = {Qt::BDiagPattern, Qt::HorPattern, Qt::VerPattern};
+constexpr Qt::BrushStyle SideHatches[] = {Qt::CrossPattern, Qt::DiagCrossPattern,
+                                          Qt::Dense5Pattern};
 
 template <class T, std::size_t N> const T& cycled(const T (&items)[N], std::size_t s) {
     return items[s % N];
@@ -32,8 +36,7 @@ QBrush ChartLook::seriesTop(std::size_t s) const {
     return colour ? QBrush(seriesColour(s).lighter(135)) : QBrush(Qt::black, Qt::Dense6Pattern);
 }
 QBrush ChartLook::seriesSide(std::size_t s) const {
-    return colour ? QBrush(seriesColour(s).darker(135))
-                  : QBrush(Qt::black, cycled(SeriesHatches, s + 1));
+    return colour ? QBrush(seriesColour(s).darker(135)) : QBrush(Qt::black, cycled(SideHatches, s));
 }
 
 QFont ChartLook::titleFont(double height) const {
