@@ -1,5 +1,6 @@
 // The savings goal worksheet driven by keys alone, the way a user works it.
 #include <QAccessible>
+#include <QComboBox>
 
 #include "../budget/WorksheetScript.h"
 #include "GoalTables.h"
@@ -26,12 +27,17 @@ struct GoalSheet {
         auto* a = QAccessible::queryAccessibleInterface(window.findChild<QWidget*>(control));
         return a->text(QAccessible::Name) + ": " + a->text(QAccessible::Value);
     }
-    QString repeats() const { // among the controls that take the focus and the results
+    // Names said twice among the controls that take the focus and the results; a list's
+    // line edit is heard as its list, not as a second control.
+    QString repeats() const {
         QStringList names, twice;
-        for (QWidget* w : window.findChildren<QWidget*>())
-            if (const QString n = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-                !n.isEmpty() && (w->focusPolicy() != Qt::NoFocus || !w->accessibleName().isEmpty()))
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            if (qobject_cast<QComboBox*>(w->parentWidget()))
+                continue;
+            const QString n = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+            if (!n.isEmpty() && (w->focusPolicy() != Qt::NoFocus || !w->accessibleName().isEmpty()))
                 (names.contains(n) ? twice : names) << n;
+        }
         return twice.isEmpty() ? QStringLiteral("none") : twice.join(",");
     }
     TestWorkspace ws;
