@@ -189,13 +189,16 @@ TEST(CompareEngine, HalfCentTiesGoUp) {
         } else {
             ASSERT_GE(r.rows.size(), static_cast<std::size_t>(row.number)) << row.plan;
             const PaymentRow& at = r.rows[static_cast<std::size_t>(row.number - 1)];
-            if (row.interest.raw() != 0)
+            if (row.interest.raw() != 0) {
                 EXPECT_EQ(at.interest, row.interest) << row.plan;
-            if (row.payment.raw() != 0)
+            }
+            if (row.payment.raw() != 0) {
                 EXPECT_EQ(at.payment, row.payment) << row.plan;
+            }
         }
-        if (!row.inForce.empty())
+        if (!row.inForce.empty()) {
             EXPECT_EQ(r.paymentsInForce, row.inForce) << row.plan;
+        }
     }
     EXPECT_EQ(calculated(parsePlanText("principal=100000,rate=6,years=30").value()).totalInterest,
               money(115838.45));
