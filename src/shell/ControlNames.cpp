@@ -28,17 +28,47 @@ class NamedComboBox : public QAccessibleWidget {
 
 // A result (a green figure, a total) is said as its caption, then the figure it shows; Qt's
 // own label would say the figure as its name and nothing as its value.
-class ResultLabel : public QAccessibleWidget {
+// Desktop screen readers do not ask a label for its value: the figure is also offered as the
+// result's text, read-only, as a read-only field offers its own.
+class ResultLabel : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ResultLabel(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text t) const override {
-        const auto* label = static_cast<const QLabel*>(widget());
         if (t == QAccessible::Name)
-            return label->accessibleName();
+            return widget()->accessibleName();
         if (t == QAccessible::Value)
-            return label->text().simplified();
+            return figure();
         return QAccessibleWidget::text(t);
     }
+    QString text(int startOffset, int endOffset) const override {
+        return figure().mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return static_cast<int>(figure().size()); }
+    void selection(int, int* startOffset, int* endOffset) const override {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int* startOffset, int* endOffset) const override {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+  private:
+    QString figure() const { return static_cast<const QLabel*>(widget())->text().simplified(); }
 };
 
 // A message or question box: an alert, named by its text.
