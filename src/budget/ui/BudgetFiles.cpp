@@ -10,7 +10,6 @@
 #include "Dialogs.h"
 #include "FileCommands.h"
 #include "Messages.h"
-#include "PrintJob.h"
 #include "ShellState.h"
 #include "Workspace.h"
 
@@ -88,11 +87,8 @@ void BudgetWindow::onPrinterClicked() {
     in.tables = &tables_;
     in.figures = &figures.value();
     in.period = period ? period : &BudgetPeriods.back();
-    in.currencySymbol = state_.CurrencySymbol;
-    in.fontChoice = state_.PrinterFontChoice;
-    in.seps = seps_;
-    runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [&](Printer& printer) {
-        in.header = state_.HeaderText;
+    print([&](Printer& printer) {
+        static_cast<ReportSettings&>(in) = reportSettings();
         printBudgetStatement(printer, in, state_.LinesPerPage);
     });
 }

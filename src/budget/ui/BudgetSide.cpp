@@ -21,6 +21,7 @@
 #include "Messages.h"
 #include "NumericEntry.h"
 #include "Platform.h"
+#include "QtText.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "TextEntry.h"
@@ -69,10 +70,6 @@ const BudgetSideNames ExpenseSideNames = {RecordSide::Expense,
                                           " Total annual expenses"};
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QLineEdit* entryBox(const char* name, QWidget* parent, bool rightAligned) {
     auto* box = new QLineEdit(parent);

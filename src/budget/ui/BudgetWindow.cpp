@@ -1,9 +1,6 @@
 #include "BudgetWindow.h"
-#include "CommandButton.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -11,7 +8,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "BudgetHelp.h"
@@ -24,27 +20,30 @@
 #include "Dialogs.h"
 #include "Messages.h"
 #include "Platform.h"
+#include "QtText.h"
 #include "ShellState.h"
-#include "SystemLocale.h"
 #include "TypedKey.h"
-#include "WorksheetFrame.h"
 #include "Workspace.h"
 
-namespace {
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-} // namespace
-
 BudgetWindow::BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* parent)
-    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables),
-      seps_(platform::systemSeparators()) {
-    setObjectName("Budget");
-    QFont compact = font();
-    compact.setPointSizeF(8);
-    setFont(compact);
-    workspace_.setCaption(QStringLiteral(" Budget Calculations"));
-    setWindowTitle(QStringLiteral("Budget Calculations"));
+    : WorksheetPage(workspace,
+                    {"Budget",
+                     " Budget Calculations",
+                     {{"Help2", "Quick &Help", [this] { toggleQuickHelp(); }, &Help2},
+                      {"FilOpen", "&Open File", [this] { onOpenClicked(); }, &FilOpen},
+                      {"FilSave", "&Save File", [this] { onSaveClicked(); }, &FilSave},
+                      {"Ptr2", "To &Printer", [this] { onPrinterClicked(); }, &Ptr2},
+                      {"ExitBudget", "E&xit to Menu", [this] { exitToMenu(); }, &ExitBudget}},
+                     {.objectName = "HelpTxt",
+                      .accessibleName = "Quick Help",
+                      .lines = [](const ShellState&) { return std::vector{budgetQuickHelp("\n")}; },
+                      .toggle = "Help2",
+                      .keys = HelpKeys::BeepTyped,
+                      .focusOnShow = false},
+                     "Budget Calculations"},
+                    parent),
+      tables_(tables) {
+    showCaption();
     // A fresh worksheet: empty tables, nothing drawn until the first refresh.
     tables_ = {};
     state_.EditStarted = 0;
@@ -90,30 +89,9 @@ void BudgetWindow::buildControls() {
     netCaption_->setWordWrap(true); // as the sides' captions: never wider than its room
     nameNets();
 
-    HelpTxt = new QPlainTextEdit(this);
-    nameControl(HelpTxt, "Quick Help");
-    HelpTxt->setObjectName("HelpTxt");
-    HelpTxt->setReadOnly(true);
-    HelpTxt->installEventFilter(this);
-    HelpTxt->hide();
+    HelpTxt = makeQuickHelpBox();
 
-    auto button = [this](const char* name, const char* text) {
-        return commandButton(this, name, text);
-    };
-    Help2 = button("Help2", "Quick &Help");
-    FilOpen = button("FilOpen", "&Open File");
-    FilSave = button("FilSave", "&Save File");
-    Ptr2 = button("Ptr2", "To &Printer");
-    ExitBudget = button("ExitBudget", "E&xit to Menu");
-    connect(Help2, &QPushButton::clicked, this, &BudgetWindow::onHelpClicked);
-    connect(FilOpen, &QPushButton::clicked, this, &BudgetWindow::onOpenClicked);
-    connect(FilSave, &QPushButton::clicked, this, &BudgetWindow::onSaveClicked);
-    connect(Ptr2, &QPushButton::clicked, this, &BudgetWindow::onPrinterClicked);
-    connect(ExitBudget, &QPushButton::clicked, this, &BudgetWindow::onExitClicked);
-
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(f1, &QShortcut::activated, this, &BudgetWindow::onHelpKey);
+    makeCommands();
 }
 
 void BudgetWindow::buildLayout() {
@@ -231,32 +209,14 @@ void BudgetWindow::onListEntryChosen() {
 
 // ---- help, keys and leaving --------------------------------------------------------------
 
-void BudgetWindow::onHelpClicked() {
-    if (Help2->text() == QStringLiteral("Close &Help")) {
-        HelpTxt->hide();
-        Help2->setText(QStringLiteral("Quick &Help"));
-        return;
-    }
-    HelpTxt->setPlainText(qs(budgetQuickHelp("\n")));
-    HelpTxt->show();
-    HelpTxt->raise();
-    Help2->setText(QStringLiteral("Close &Help"));
-}
-
-void BudgetWindow::onHelpKey() {
-    platform::openWithDesktop(
-        QDir(QString::fromStdString(state_.ProgramFolder)).filePath("pnxuse33.html"));
-}
-
 bool BudgetWindow::eventFilter(QObject* watched, QEvent* event) {
     const bool list = watched == FreqPeriod || watched == SortBy;
     if (list && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         platform::clearClipboard();
         return false;
     }
-    if ((list || watched == HelpTxt) && event->type() == QEvent::KeyPress) {
-        // Neither the lists nor the help text take typing; arrows, Tab and the list's
-        // own opening keys still work.
+    if (list && event->type() == QEvent::KeyPress) {
+        // The lists take no typing; arrows, Tab and the list's own opening keys still work.
         const typed_key::Key key = typed_key::classify(static_cast<QKeyEvent*>(event));
         if (key.kind == typed_key::Kind::Typed || key.kind == typed_key::Kind::Enter ||
             key.kind == typed_key::Kind::Blocked) {
@@ -267,33 +227,14 @@ bool BudgetWindow::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool BudgetWindow::keepForSaving() {
+bool BudgetWindow::mayLeave() {
     if (tables_.BudgetChanged != 1 || tables_.empty())
-        return false;
-    return workspace_.dialogs().ask(question::SaveBeforeErasing) == question::Yes;
+        return true;
+    return workspace_.dialogs().ask(question::SaveBeforeErasing) != question::Yes;
 }
 
 void BudgetWindow::leave() {
     tables_ = {};
     state_.CurrentFileName.clear();
     state_.EditStarted = 0;
-}
-
-void BudgetWindow::onExitClicked() {
-    if (keepForSaving())
-        return;
-    leave();
-    leaving_ = true;
-    QWidget* frame = worksheetFrame(this);
-    frame->close();
-    workspace_.showMenu();
-}
-
-void BudgetWindow::closeEvent(QCloseEvent* event) {
-    if (!leaving_ && keepForSaving()) {
-        event->ignore();
-        return;
-    }
-    leave();
-    event->accept();
 }

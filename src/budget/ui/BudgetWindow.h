@@ -3,12 +3,12 @@
 // period and sort lists, the net balances and the file, print and help commands. The
 // records live in the BudgetTables the application hands in; every change redraws both
 // sides for the chosen period and order.
-#include <QWidget>
 #include <optional>
 #include <string>
 
 #include "BudgetTables.h"
 #include "NumberFormat.h"
+#include "WorksheetPage.h"
 
 class BudgetSide;
 class QComboBox;
@@ -19,7 +19,7 @@ class Workspace;
 struct BudgetFigures;
 struct ShellState;
 
-class BudgetWindow : public QWidget {
+class BudgetWindow : public WorksheetPage {
     Q_OBJECT
   public:
     BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* parent = nullptr);
@@ -30,7 +30,9 @@ class BudgetWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // False when the user wants to stay and save first (question 3).
+    bool mayLeave() override;
+    void leave() override;
 
   private:
     void buildControls();
@@ -41,12 +43,6 @@ class BudgetWindow : public QWidget {
     void nameNets();
     void onListEntryChosen();
     void onRecordsChanged(int editedSide);
-    void onHelpClicked();
-    void onHelpKey();
-    void onExitClicked();
-    // True when the user wants to stay and save first (question 3).
-    bool keepForSaving();
-    void leave();
 
     // Files and printing (BudgetFiles.cpp).
     void onSaveClicked();
@@ -56,13 +52,9 @@ class BudgetWindow : public QWidget {
     bool saveTo(const std::string& fileName);
     bool openFrom(const std::string& fileName);
 
-    Workspace& workspace_;
-    ShellState& state_;
     BudgetTables& tables_;
-    NumberSeparators seps_;
     int periodFactor_ = 1;
     int editedSide_ = 0;
-    bool leaving_ = false;
 
     BudgetSide* income_ = nullptr;
     BudgetSide* expense_ = nullptr;

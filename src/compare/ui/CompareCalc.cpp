@@ -16,17 +16,11 @@
 #include "Messages.h"
 #include "PlanColumn.h"
 #include "PlanText.h"
-#include "PrintJob.h"
 #include "Printer.h"
+#include "QtText.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
-
-namespace {
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-} // namespace
 
 std::vector<std::size_t> CompareWindow::plansInUse() const {
     std::vector<std::size_t> used;
@@ -109,18 +103,9 @@ bool CompareWindow::calculate() {
     return true;
 }
 
-ReportSettings CompareWindow::settings() const {
-    ReportSettings s;
-    s.header = state_.HeaderText;
-    s.currencySymbol = state_.CurrencySymbol;
-    s.fontChoice = state_.PrinterFontChoice;
-    s.seps = seps_;
-    return s;
-}
-
 CompareReportInput CompareWindow::reportInput() const {
     CompareReportInput in;
-    static_cast<ReportSettings&>(in) = settings();
+    static_cast<ReportSettings&>(in) = reportSettings();
     in.plans = compared_;
     in.formatDate = [](int day) { return platform::shortDate(day); };
     return in;
@@ -165,8 +150,9 @@ void CompareWindow::fillGrid() {
             std::size_t row = static_cast<std::size_t>(-1);
             std::vector<std::string> cells;
         };
-        auto source = std::make_shared<Source>(ScheduleTexts(
-            compared_[plan], annual, settings(), [](int day) { return platform::shortDate(day); }));
+        auto source = std::make_shared<Source>(
+            ScheduleTexts(compared_[plan], annual, reportSettings(),
+                          [](int day) { return platform::shortDate(day); }));
         // The texts' columns the grid shows: the date only where the plan has dates.
         const bool dated = !annual && !compared_[plan].result.rows.empty() &&
                            compared_[plan].result.rows.front().date;
@@ -219,7 +205,7 @@ void CompareWindow::onPrinterClicked() {
     }
     const int view = SchedView->currentIndex();
     const std::size_t plan = scheduledPlan();
-    runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [&](Printer& printer) {
+    print([&](Printer& printer) {
         const CompareReportInput in = reportInput();
         if (view == ComparisonView)
             printComparison(printer, in);

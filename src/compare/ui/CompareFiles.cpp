@@ -48,7 +48,7 @@ void CompareWindow::onSaveClicked() {
 }
 
 void CompareWindow::onOpenClicked() {
-    if (keepForSaving())
+    if (!mayLeave())
         return;
     const auto chosen = chooseFile(workspace_.dialogs(), filemode::OpenCompare);
     if (!chosen)

@@ -1,8 +1,6 @@
 #include "CompareWindow.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -10,10 +8,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
-#include "CommandButton.h"
 #include "CompareTables.h"
 #include "ControlNames.h"
 #include "Dialogs.h"
@@ -21,16 +17,11 @@
 #include "Messages.h"
 #include "PlanColumn.h"
 #include "Platform.h"
+#include "QtText.h"
 #include "ShellState.h"
-#include "SystemLocale.h"
-#include "WorksheetFrame.h"
 #include "Workspace.h"
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 QLabel* caption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -39,7 +30,7 @@ QLabel* caption(const QString& text, QWidget* parent) {
     return label;
 }
 
-constexpr const char* QuickHelp[] = {
+constexpr const char* QuickHelpLines[] = {
     "Compare Loans: up to three plans side by side, A, B and C.",
     "Type each plan in its column; a column without a principal is left out.",
     "",
@@ -64,20 +55,38 @@ constexpr const char* QuickHelp[] = {
     "year. F1 opens the user guide.",
 };
 
+std::vector<std::string> quickHelp(const ShellState&) {
+    return {std::begin(QuickHelpLines), std::end(QuickHelpLines)};
+}
+
 } // namespace
 
 CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidget* parent)
-    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables),
-      seps_(platform::systemSeparators()) {
-    setObjectName(QStringLiteral("CompareLoans"));
-    QFont compact = font();
-    compact.setPointSizeF(8);
-    setFont(compact);
+    : WorksheetPage(workspace,
+                    {"CompareLoans",
+                     " Compare Loans",
+                     {{"CmpCalc", "&Calculate", [this] { onCalculateClicked(); }, &CmpCalc},
+                      {"CmpPrinter", "To &Printer", [this] { onPrinterClicked(); }, &CmpPrinter},
+                      {"CmpGraphs", "&Show Graph", [this] { onGraphClicked(); }, &CmpGraphs},
+                      {"CmpSaveFile", "S&ave File", [this] { onSaveClicked(); }, &CmpSaveFile},
+                      {"CmpLoadFile", "&Open File", [this] { onOpenClicked(); }, &CmpLoadFile},
+                      {"CmpHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &CmpHelp},
+                      {"CmpExit", "E&xit to Menu", [this] { exitToMenu(); }, &CmpExit}},
+                     {.objectName = "CmpTextBox",
+                      .accessibleName = "Quick Help",
+                      .lines = quickHelp,
+                      .fit = HelpFit::FixedPitch,
+                      .toggle = "CmpHelp",
+                      .covers = "CmpGrid",
+                      .disables = {"CmpPrinter", "CmpGraphs"},
+                      .enterGoesTo = "CmpHelp",
+                      .enterCloses = true}},
+                    parent),
+      tables_(tables) {
     loadDefaults();
     buildControls();
     buildLayout();
-    workspace_.setCaption(QStringLiteral(" Compare Loans"));
-    setWindowTitle(QStringLiteral(" Compare Loans"));
+    showCaption();
 }
 
 CompareWindow::~CompareWindow() = default;
@@ -125,37 +134,9 @@ void CompareWindow::buildControls() {
     CmpGrid->setObjectName(QStringLiteral("CmpGrid"));
     nameControl(CmpGrid, QStringLiteral("Comparison and schedule"));
     CmpGrid->setMinimumHeight(platform::twipsToPixels(2400));
-    CmpTextBox = new QPlainTextEdit(this);
-    CmpTextBox->setObjectName(QStringLiteral("CmpTextBox"));
-    nameControl(CmpTextBox, QStringLiteral("Quick Help"));
-    CmpTextBox->setReadOnly(true);
-    QFont mono(QStringLiteral("Liberation Mono"));
-    mono.setStyleHint(QFont::TypeWriter);
-    mono.setPointSizeF(8);
-    CmpTextBox->setFont(mono);
-    CmpTextBox->hide();
+    CmpTextBox = makeQuickHelpBox();
 
-    auto button = [this](const char* name, const char* text) {
-        return commandButton(this, name, text);
-    };
-    CmpCalc = button("CmpCalc", "&Calculate");
-    CmpPrinter = button("CmpPrinter", "To &Printer");
-    CmpGraphs = button("CmpGraphs", "&Show Graph");
-    CmpSaveFile = button("CmpSaveFile", "S&ave File");
-    CmpLoadFile = button("CmpLoadFile", "&Open File");
-    CmpHelp = button("CmpHelp", "Quick &Help");
-    CmpExit = button("CmpExit", "E&xit to Menu");
-    connect(CmpCalc, &QPushButton::clicked, this, &CompareWindow::onCalculateClicked);
-    connect(CmpPrinter, &QPushButton::clicked, this, &CompareWindow::onPrinterClicked);
-    connect(CmpGraphs, &QPushButton::clicked, this, &CompareWindow::onGraphClicked);
-    connect(CmpSaveFile, &QPushButton::clicked, this, &CompareWindow::onSaveClicked);
-    connect(CmpLoadFile, &QPushButton::clicked, this, &CompareWindow::onOpenClicked);
-    connect(CmpHelp, &QPushButton::clicked, this, &CompareWindow::onHelpClicked);
-    connect(CmpExit, &QPushButton::clicked, this, &CompareWindow::onExitClicked);
-
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(f1, &QShortcut::activated, this, &CompareWindow::onHelpKey);
+    makeCommands();
 }
 
 void CompareWindow::buildLayout() {
@@ -257,22 +238,18 @@ void CompareWindow::buildLayout() {
         setTabOrder(tab[i], tab[i + 1]);
     for (std::size_t c = 0; c < 3; ++c)
         columns_[c]->setEnterNext(c + 1 < 3 ? columns_[c + 1]->rowControls().front() : CmpCalc);
-    for (QWidget* w : {static_cast<QWidget*>(SchedView), static_cast<QWidget*>(SchedPlan),
-                       static_cast<QWidget*>(CmpTextBox)})
-        w->installEventFilter(this);
+    for (QComboBox* box : {SchedView, SchedPlan})
+        box->installEventFilter(this);
 }
 
-// Enter on the grid's choices moves on to "&Calculate"; in the help, it closes the help.
+// Enter on the grid's choices moves on to "&Calculate".
 bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Return && key != Qt::Key_Enter)
         return QWidget::eventFilter(watched, event);
-    if (watched == CmpTextBox) {
-        showHelp(false);
-        CmpHelp->setFocus(Qt::TabFocusReason);
-    } else if (watched == SchedView && SchedPlan->isEnabled()) {
+    if (watched == SchedView && SchedPlan->isEnabled()) {
         SchedPlan->setFocus(Qt::TabFocusReason);
     } else {
         CmpCalc->setFocus(Qt::TabFocusReason);
@@ -280,40 +257,12 @@ bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
     return true;
 }
 
-void CompareWindow::showHelp(bool show) {
-    if (show) {
-        QStringList lines;
-        for (const char* line : QuickHelp)
-            lines << QString::fromLatin1(line);
-        CmpTextBox->setPlainText(lines.join(QLatin1Char('\n')));
-    } else {
-        CmpTextBox->clear();
-        if (CmpTextBox->hasFocus())
-            CmpHelp->setFocus(Qt::OtherFocusReason);
-    }
-    CmpTextBox->setVisible(show);
-    CmpGrid->setVisible(!show);
-    CmpHelp->setText(show ? QStringLiteral("Close &Help") : QStringLiteral("Quick &Help"));
-    CmpPrinter->setEnabled(!show);
-    CmpGraphs->setEnabled(!show);
-    if (show)
-        CmpTextBox->setFocus(Qt::OtherFocusReason);
-}
-
-void CompareWindow::onHelpClicked() {
-    showHelp(CmpTextBox->isHidden());
-}
-
-void CompareWindow::onHelpKey() {
-    platform::openWithDesktop(QDir(qs(state_.ProgramFolder)).filePath("pnxuse33.html"));
-}
-
 // ---- leaving ----------------------------------------------------------------------------
 
-bool CompareWindow::keepForSaving() {
+bool CompareWindow::mayLeave() {
     if (tables_.CompareChanged != 1 || plansInUse().empty())
-        return false;
-    return workspace_.dialogs().askBeforeErasing() == question::Yes;
+        return true;
+    return workspace_.dialogs().askBeforeErasing() != question::Yes;
 }
 
 void CompareWindow::leave() {
@@ -323,23 +272,4 @@ void CompareWindow::leave() {
     state_.GraphGroups.clear();
     state_.GraphSource = 0;
     state_.CurrentFileName.clear();
-}
-
-void CompareWindow::onExitClicked() {
-    if (keepForSaving())
-        return;
-    leave();
-    leaving_ = true;
-    QWidget* frame = worksheetFrame(this);
-    frame->close();
-    workspace_.showMenu();
-}
-
-void CompareWindow::closeEvent(QCloseEvent* event) {
-    if (!leaving_ && keepForSaving()) {
-        event->ignore();
-        return;
-    }
-    leave();
-    event->accept();
 }

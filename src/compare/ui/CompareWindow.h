@@ -3,7 +3,6 @@
 // a plan's schedule or the comparison in the grid, and the commands. The plans live in the
 // worksheet's CompareTables; the window reads them into the engine and shows what it
 // returns.
-#include <QWidget>
 #include <array>
 #include <optional>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "CompareReport.h"
 #include "NumberFormat.h"
+#include "WorksheetPage.h"
 
 class Grid;
 class PlanColumn;
@@ -22,7 +22,7 @@ class Workspace;
 struct CompareTables;
 struct ShellState;
 
-class CompareWindow : public QWidget {
+class CompareWindow : public WorksheetPage {
     Q_OBJECT
   public:
     CompareWindow(Workspace& workspace, CompareTables& tables, QWidget* parent = nullptr);
@@ -34,7 +34,9 @@ class CompareWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Asks before the plans in memory are lost; false when the user goes back to save them.
+    bool mayLeave() override;
+    void leave() override;
 
   private:
     enum GridView { ComparisonView, PaymentsView, YearsView };
@@ -48,32 +50,20 @@ class CompareWindow : public QWidget {
     std::vector<std::size_t> plansInUse() const; // the columns with a principal
     std::size_t scheduledPlan() const;           // in compared_
     void fillGrid();
-    ReportSettings settings() const;
     CompareReportInput reportInput() const;
-    void showHelp(bool show);
 
     void onCalculateClicked();
     void onGraphClicked();
     void onPrinterClicked();
-    void onHelpClicked();
-    void onExitClicked();
-    void onHelpKey();
 
     // Files (CompareFiles.cpp): the plans to and from a .Cmp file, and a mortgage or loan
     // file into one column.
     void onSaveClicked();
     void onOpenClicked();
     void onPlanFileRequested(int column);
-    // Asks before the plans in memory are lost; true when the user goes back to save them.
-    bool keepForSaving();
-    void leave();
 
-    Workspace& workspace_;
-    ShellState& state_;
     CompareTables& tables_;
-    NumberSeparators seps_;
     std::vector<ComparedPlan> compared_; // the plans whose results are shown
-    bool leaving_ = false;
 
     std::array<PlanColumn*, 3> columns_{};
     std::vector<QLabel*> entryCaptions_;

@@ -19,15 +19,12 @@
 #include "NumericEntry.h"
 #include "PlanText.h"
 #include "Platform.h"
+#include "QtText.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "TextEntry.h"
 
 namespace {
-
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // Below a billion: what a currency figure of the files can hold with room to add interest.
 constexpr double LargestAmount = 999'999'999.99;

@@ -15,6 +15,8 @@
 #include "Messages.h"
 #include "NumericEntry.h"
 #include "Platform.h"
+#include "QtText.h"
+#include "SavingsPanel.h"
 #include "SavingsTables.h"
 #include "SavingsTexts.h"
 #include "ShellState.h"
@@ -22,19 +24,6 @@
 #include "Workspace.h"
 
 namespace {
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-Currency money(double value) {
-    return Currency::fromDouble(value).value_or(Currency{});
-}
-// A field's text for the value it shows: a stored figure as money, a figure beyond the
-// range as typed.
-template <class Text> std::string shown(double value, const Text& text) {
-    if (const auto stored = Currency::fromDouble(value))
-        return text(*stored);
-    return text(value);
-}
 // An amount right-aligned in its field's width, as the savings worksheet shows it; a longer
 // figure keeps every digit (answers and targets go up to the currency's limit).
 template <class Figure>
@@ -79,19 +68,19 @@ void GoalWindow::setUpEntries() {
     };
     auto element = [this](int i) { return [this, i](double v) { return commit(i, v); }; };
     auto rate = [this](double v) {
-        return shown(v, [this](auto figure) { return rateText(figure, seps_); });
+        return entryText(v, [this](auto figure) { return rateText(figure, seps_); });
     };
     // Amounts show the currency symbol as it is when they are shown.
     auto target = [this](double v) {
-        return shown(v, [this](auto f) { return targetText(f, state_.CurrencySymbol, seps_); });
+        return entryText(v, [this](auto f) { return targetText(f, state_.CurrencySymbol, seps_); });
     };
     auto lump = [this](double v) {
-        return shown(v, [this](auto f) {
+        return entryText(v, [this](auto f) {
             return moneyText(f, state_.CurrencySymbol, seps_, "###,,###.00", 13);
         });
     };
     auto contribution = [this](double v) {
-        return shown(v, [this](auto f) {
+        return entryText(v, [this](auto f) {
             return moneyText(f, state_.CurrencySymbol, seps_, "####,,###.00", 13);
         });
     };
@@ -104,12 +93,20 @@ void GoalWindow::setUpEntries() {
         {GIncrRate, entry(GIncrRate->lineEdit(), element(e::Increase), rate, true)},
         {GInflatRate, entry(GInflatRate->lineEdit(), element(e::Inflation), rate, true)},
         {GTerm, entry(
-                    GTerm->lineEdit(), [this](double v) { return commitYears(v); },
-                    [this](double v) { return yearsText(money(v), seps_); }, false, true)},
+                    GTerm->lineEdit(), element(e::Years),
+                    [this](double v) { return yearsText(entryMoney(v), seps_); }, false, true)},
     };
 
-    for (QComboBox* box : {GLumpInv, GInvest, GRate, GIncrRate, GInflatRate, GTerm})
-        connect(box, &QComboBox::activated, this, [this, box] { onListEntryChosen(box); });
+    const std::pair<QComboBox*, int> lists[] = {
+        {GLumpInv, e::Lump},      {GInvest, e::Contribution},  {GRate, e::Rate},
+        {GIncrRate, e::Increase}, {GInflatRate, e::Inflation}, {GTerm, e::Years}};
+    for (const auto& [box, element] : lists)
+        connect(box, &QComboBox::activated, this, [this, box, element] {
+            showChosenEntry(
+                box, element, [this](int i, double v) { return commit(i, v); },
+                state_.CurrencySymbol, seps_);
+            changeOfEntry();
+        });
     for (QWidget* w : {static_cast<QWidget*>(GSolve), static_cast<QWidget*>(GMonthsYrs),
                        static_cast<QWidget*>(GToday)})
         w->installEventFilter(this);
@@ -167,42 +164,12 @@ void GoalWindow::setSolvedFigure(Currency figure) {
 }
 
 double GoalWindow::commit(int element, double value) {
-    const auto i = static_cast<std::size_t>(element);
-    return storeEntryFigure(value, tables_.SavingsInputs[i], outOfRange_[i]);
-}
-
-double GoalWindow::commitYears(double value) {
-    if (value > MaxSavingsYears) {
-        workspace_.dialogs().showMessage(msg::FortyYearsLimit);
-        value = MaxSavingsYears;
-    }
-    return commit(savings_input::Years, value);
+    return storeSavingsFigure(element, value, tables_.SavingsInputs, outOfRange_,
+                              workspace_.dialogs());
 }
 
 double GoalWindow::commitTarget(double value) {
     return storeEntryFigure(value, tables_.GoalTarget, outOfRange_[TargetSlot]);
-}
-
-void GoalWindow::onListEntryChosen(QComboBox* box) {
-    namespace e = savings_input;
-    // The entries are written with a period, whatever the system's decimal point.
-    const double value = leadingNumber(box->currentText().toStdString());
-    const auto& in = tables_.SavingsInputs;
-    const std::string& sym = state_.CurrencySymbol;
-    std::string text;
-    if (box == GTerm) {
-        commitYears(value);
-        text = yearsText(in[e::Years], seps_);
-    } else if (box == GLumpInv) {
-        text = lumpSumText(money(commit(e::Lump, value)), sym, seps_, false);
-    } else if (box == GInvest) {
-        text = contributionText(money(commit(e::Contribution, value)), sym, seps_, false);
-    } else {
-        const int element = box == GRate ? e::Rate : box == GIncrRate ? e::Increase : e::Inflation;
-        text = rateText(money(commit(element, value)), seps_);
-    }
-    box->setEditText(qs(text));
-    changeOfEntry();
 }
 
 void GoalWindow::onSolveChosen(int index) {
@@ -263,16 +230,6 @@ bool GoalWindow::onListKey(QWidget* list, QEvent* event) {
 
 bool GoalWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
-    if (watched == GTextBox) {
-        if (type == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                GSolve->setFocus(Qt::OtherFocusReason);
-                return true;
-            }
-        }
-        return false;
-    }
     if (watched == GSolve || watched == GMonthsYrs || watched == GToday) {
         if (type == QEvent::FocusIn && watched != GToday)
             platform::clearClipboard();

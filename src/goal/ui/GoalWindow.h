@@ -3,7 +3,6 @@
 // the savings entries, the answer, and the solved plan in the savings grid. The entries live
 // in the worksheet's GoalTables; the window reads them into the solver's input and shows
 // what the solver returns.
-#include <QWidget>
 #include <array>
 #include <optional>
 #include <string>
@@ -11,6 +10,7 @@
 
 #include "GoalSolver.h"
 #include "NumberFormat.h"
+#include "WorksheetPage.h"
 
 class Grid;
 class NumericEntry;
@@ -24,7 +24,7 @@ class Workspace;
 struct GoalTables;
 struct ShellState;
 
-class GoalWindow : public QWidget {
+class GoalWindow : public WorksheetPage {
     Q_OBJECT
   public:
     GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent = nullptr);
@@ -32,13 +32,14 @@ class GoalWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void quickHelpClosed() override;
+    // Asks before unsaved entries are erased; false: the user goes back to save them.
+    bool mayLeave() override;
+    void leave() override;
 
   private:
     void buildControls();
     void buildLayout();
-    void layOutGrid();
     // Every field shows what the tables hold; the field solved for is greyed and shows the
     // last answer (what Save writes).
     void showEntries();
@@ -50,9 +51,7 @@ class GoalWindow : public QWidget {
     // Entry fields (GoalEntries.cpp).
     void setUpEntries();
     double commit(int element, double value);
-    double commitYears(double value);
     double commitTarget(double value);
-    void onListEntryChosen(QComboBox* box);
     void onSolveChosen(int index);
     void onTodayToggled(bool on);
     // Greys the field solved for and points Enter from each field to the next one open.
@@ -68,26 +67,15 @@ class GoalWindow : public QWidget {
     void showAnswer(const GoalAnswer& answer);
     void onGraphClicked();
     void onPrinterClicked();
-    void onHelpClicked();
-    void fitHelpFont();
-    void onHelpKey();
-    void onExitClicked();
-    // Asks before unsaved entries are erased; true: the user goes back to save them.
-    bool keepForSaving();
-    void leave();
 
     // Files (GoalFiles.cpp).
     void onSaveClicked();
     void onOpenClicked();
 
-    Workspace& workspace_;
-    ShellState& state_;
     GoalTables& tables_;
-    NumberSeparators seps_;
     std::optional<GoalInput> goal_;    // the entries the answer was solved from
     std::optional<GoalAnswer> solved_; // the answer shown
     bool filling_ = false;             // programmatic refills are no changes
-    bool leaving_ = false;             // Exit to Menu has asked and cleared
     // Entries typed beyond the currency range (by SavingsInputs element; 0: the target).
     std::array<bool, 9> outOfRange_{};
 

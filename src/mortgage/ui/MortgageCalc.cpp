@@ -11,7 +11,6 @@
 #include "Messages.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
-#include "PrintJob.h"
 #include "Printer.h"
 #include "ScheduleGrid.h"
 #include "ScheduleReport.h"
@@ -137,15 +136,12 @@ void MortgageWindow::onPrinterClicked() {
     }
     const AmortizationInput input = *lastInput_;
     const Amortization& schedule = *tables_.PaymentSchedule;
-    runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [&](Printer& printer) {
+    print([&](Printer& printer) {
         BusyCursor busy;
         ScheduleReportInput report;
+        static_cast<ReportSettings&>(report) = reportSettings();
         report.input = &input;
         report.result = &schedule;
-        report.header = state_.HeaderText;
-        report.currencySymbol = state_.CurrencySymbol;
-        report.fontChoice = state_.PrinterFontChoice;
-        report.seps = seps_;
         report.formatDate = [](int serial) { return platform::shortDate(serial); };
         printScheduleReport(printer, report, state_.LinesPerPage);
     });

@@ -13,14 +13,9 @@
 #include "MortgageTexts.h"
 #include "MortgageWindow.h"
 #include "NumericEntry.h"
+#include "QtText.h"
 #include "ShellState.h"
 #include "Workspace.h"
-
-namespace {
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-} // namespace
 
 void MortgageWindow::setUpEntries() {
     NumericEntryConfig principal;
@@ -117,16 +112,4 @@ void MortgageWindow::onListEntryChosen(QComboBox* box) {
         InTerm->setEditText(qs(termText(commitTerm(value))));
     }
     clearResults();
-}
-
-bool MortgageWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == MTextBox && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            InPrincipal->setFocus(Qt::OtherFocusReason);
-            return true;
-        }
-        return false;
-    }
-    return QWidget::eventFilter(watched, event);
 }

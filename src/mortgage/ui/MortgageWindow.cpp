@@ -1,9 +1,7 @@
 #include "MortgageWindow.h"
-#include "CommandButton.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -13,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "Colours.h"
@@ -29,16 +26,11 @@
 #include "NumericEntry.h"
 #include "Platform.h"
 #include "PrePayDialog.h"
+#include "QtText.h"
 #include "ShellState.h"
-#include "SystemLocale.h"
-#include "WorksheetFrame.h"
 #include "Workspace.h"
 
 namespace {
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 QLabel* caption(const std::string& text, QWidget* parent) {
     auto* label = new QLabel(qs(text), parent);
     label->setWordWrap(true);
@@ -58,13 +50,30 @@ QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
 } // namespace
 
 MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent)
-    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables),
-      seps_(platform::systemSeparators()) {
-    setObjectName("MortgageCalc");
-    // Spreadsheet-sized type, so the whole worksheet fits the container's first size.
-    QFont compact = font();
-    compact.setPointSizeF(8);
-    setFont(compact);
+    : WorksheetPage(
+          workspace,
+          {"MortgageCalc",
+           nullptr, // by mode
+           {{"MCalc", "&Calculate", [this] { onCalculateClicked(); }, &MCalc},
+            {"MGraphs", "&Show Graph", [this] { onGraphClicked(); }, &MGraphs},
+            {"MPrinter", "To &Printer", [this] { onPrinterClicked(); }, &MPrinter},
+            {"MHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &MHelp},
+            {"MExit", "E&xit to Menu", [this] { exitToMenu(); }, &MExit},
+            {"MSaveFile", "S&ave File", [this] { onSaveClicked(); }, &MSaveFile},
+            {"MLoadFile", "&Open File", [this] { onOpenClicked(); }, &MLoadFile},
+            {"MShowIRF", "&Days in year", [this] { onDaysInYearClicked(); }, &MShowIRF},
+            {"MDateNumber", "&View payment date", [this] { onDateViewClicked(); }, &MDateNumber},
+            {"MAddPrePay", "&Additional payments", [this] { onAdditionalPaymentsClicked(); },
+             &MAddPrePay}},
+           {.objectName = "MTextBox",
+            .accessibleName = "Quick Help",
+            .lines = [](const ShellState& s) { return mortgageQuickHelp(s.MortgageMode); },
+            .toggle = "MHelp",
+            .disables = {"MPrinter", "MGraphs"},
+            .enterGoesTo = "InPrincipal",
+            .focusOnShow = false}},
+          parent),
+      tables_(tables) {
     buildControls();
     buildLayout();
     setUpEntries();
@@ -121,52 +130,21 @@ void MortgageWindow::buildControls() {
     MGrid = new Grid(this);
     MGrid->setObjectName("MGrid");
     nameControl(MGrid, "Payment schedule");
-    MTextBox = new QPlainTextEdit(this);
-    nameControl(MTextBox, "Quick Help");
-    MTextBox->setObjectName("MTextBox");
-    MTextBox->setReadOnly(true);
-    MTextBox->hide();
-    MTextBox->installEventFilter(this);
+    MTextBox = makeQuickHelpBox();
 
     Option1 = new QRadioButton("All ", this);
     Option1->setObjectName("Option1");
     Option2 = new QRadioButton("Annual", this);
     Option2->setObjectName("Option2");
 
-    auto button = [this](const char* name, const char* text) {
-        return commandButton(this, name, text);
-    };
-    MCalc = button("MCalc", "&Calculate");
-    MGraphs = button("MGraphs", "&Show Graph");
-    MPrinter = button("MPrinter", "To &Printer");
-    MHelp = button("MHelp", "Quick &Help");
-    MExit = button("MExit", "E&xit to Menu");
-    MSaveFile = button("MSaveFile", "S&ave File");
-    MLoadFile = button("MLoadFile", "&Open File");
-    MShowIRF = button("MShowIRF", "&Days in year");
-    MDateNumber = button("MDateNumber", "&View payment date");
-    MAddPrePay = button("MAddPrePay", "&Additional payments");
+    makeCommands();
 
-    connect(MCalc, &QPushButton::clicked, this, &MortgageWindow::onCalculateClicked);
-    connect(MGraphs, &QPushButton::clicked, this, &MortgageWindow::onGraphClicked);
-    connect(MPrinter, &QPushButton::clicked, this, &MortgageWindow::onPrinterClicked);
-    connect(MHelp, &QPushButton::clicked, this, &MortgageWindow::onHelpClicked);
-    connect(MExit, &QPushButton::clicked, this, &MortgageWindow::onExitClicked);
-    connect(MSaveFile, &QPushButton::clicked, this, &MortgageWindow::onSaveClicked);
-    connect(MLoadFile, &QPushButton::clicked, this, &MortgageWindow::onOpenClicked);
-    connect(MShowIRF, &QPushButton::clicked, this, &MortgageWindow::onDaysInYearClicked);
-    connect(MDateNumber, &QPushButton::clicked, this, &MortgageWindow::onDateViewClicked);
-    connect(MAddPrePay, &QPushButton::clicked, this, &MortgageWindow::onAdditionalPaymentsClicked);
     connect(Option1, &QRadioButton::clicked, this, [this] { onViewOptionChosen(2); });
     connect(Option2, &QRadioButton::clicked, this, [this] { onViewOptionChosen(1); });
     connect(Comperiod, &QComboBox::currentIndexChanged, this, [this] { clearResults(); });
     connect(FreqPmt, &QComboBox::currentIndexChanged, this, [this] { clearResults(); });
     connect(InRate, &QComboBox::activated, this, [this] { onListEntryChosen(InRate); });
     connect(InTerm, &QComboBox::activated, this, [this] { onListEntryChosen(InTerm); });
-
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(f1, &QShortcut::activated, this, &MortgageWindow::onHelpKey);
 }
 
 void MortgageWindow::buildLayout() {
@@ -261,8 +239,7 @@ void MortgageWindow::buildLayout() {
 
 void MortgageWindow::loadDefaults() {
     const MortgageModeTexts& t = mortgageModeTexts(state_.MortgageMode);
-    workspace_.setCaption(qs(t.containerCaption));
-    setWindowTitle(qs(t.containerCaption));
+    showCaption(qs(t.containerCaption));
 
     filling_ = true;
     InPrincipal->setText(
@@ -310,30 +287,6 @@ void MortgageWindow::loadDefaults() {
 
 // ---- simple commands --------------------------------------------------------------------
 
-void MortgageWindow::onHelpClicked() {
-    if (MTextBox->isHidden()) {
-        QStringList lines;
-        for (const auto& line : mortgageQuickHelp(state_.MortgageMode))
-            lines << qs(line);
-        MTextBox->setPlainText(lines.join('\n'));
-        MTextBox->show();
-        MTextBox->raise();
-        MHelp->setText("Close &Help");
-        MPrinter->setEnabled(false);
-        MGraphs->setEnabled(false);
-    } else {
-        MTextBox->clear();
-        MTextBox->hide();
-        MHelp->setText("Quick &Help");
-        MPrinter->setEnabled(true);
-        MGraphs->setEnabled(true);
-    }
-}
-
-void MortgageWindow::onHelpKey() {
-    platform::openWithDesktop(QDir(qs(state_.ProgramFolder)).filePath("pnxuse33.html"));
-}
-
 void MortgageWindow::onViewOptionChosen(int view) {
     state_.ScheduleView = static_cast<std::int16_t>(view);
     clearResults();
@@ -373,12 +326,9 @@ void MortgageWindow::onAdditionalPaymentsClicked() {
     dialog.exec();
 }
 
-void MortgageWindow::onExitClicked() {
+void MortgageWindow::leave() {
     tables_ = {};
     state_.ScheduleYears = 0;
     MTextBox->clear();
     lastInput_.reset();
-    QWidget* frame = worksheetFrame(this);
-    frame->close();
-    workspace_.showMenu();
 }

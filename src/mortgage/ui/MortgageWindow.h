@@ -2,13 +2,13 @@
 // The mortgage and loan worksheet: entries, the two lists, the result figures, the
 // schedule grid and the commands. One window serves both modes (MortgageMode 1 mortgage,
 // 2 loan); the mode is read once, when the window is built.
-#include <QWidget>
 #include <array>
 #include <optional>
 #include <string>
 
 #include "Amortization.h"
 #include "NumberFormat.h"
+#include "WorksheetPage.h"
 
 class Grid;
 class NumericEntry;
@@ -22,7 +22,7 @@ class Workspace;
 struct MortgageTables;
 struct ShellState;
 
-class MortgageWindow : public QWidget {
+class MortgageWindow : public WorksheetPage {
     Q_OBJECT
   public:
     MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent = nullptr);
@@ -32,7 +32,7 @@ class MortgageWindow : public QWidget {
     void calculate();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void leave() override;
 
   private:
     bool loanMode() const;
@@ -63,15 +63,12 @@ class MortgageWindow : public QWidget {
     void onCalculateClicked();
     void onGraphClicked();
     void onPrinterClicked();
-    void onHelpClicked();
-    void onExitClicked();
     void onSaveClicked();
     void onOpenClicked();
     void onDaysInYearClicked();
     void onDateViewClicked();
     void onAdditionalPaymentsClicked();
     void onViewOptionChosen(int view);
-    void onHelpKey();
 
     // File commands (MortgageFiles.cpp).
     // Runs the file dialog (save or open, mortgage or loan kind); the full name chosen, or
@@ -82,10 +79,7 @@ class MortgageWindow : public QWidget {
     bool openFrom(const std::string& fileName);
     void setDateViewCaption();
 
-    Workspace& workspace_;
-    ShellState& state_;
     MortgageTables& tables_;
-    NumberSeparators seps_;
     std::optional<AmortizationInput> lastInput_; // the entries of the schedule shown
 
     QLabel* title_ = nullptr;

@@ -1,16 +1,11 @@
 #include "NetWorthWindow.h"
-#include "CommandButton.h"
 
-#include <QApplication>
-#include <QCloseEvent>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "Colours.h"
@@ -18,22 +13,19 @@
 #include "Dialogs.h"
 #include "Grid.h"
 #include "GridCellEntry.h"
-#include "MainMenu.h"
 #include "Messages.h"
 #include "NetWorthCalc.h"
 #include "NetWorthReport.h"
 #include "Platform.h"
-#include "PrintJob.h"
+#include "QtText.h"
 #include "ShellState.h"
-#include "SystemLocale.h"
-#include "WorksheetFrame.h"
 #include "Workspace.h"
 
 namespace {
 
 constexpr int GridRows = 35; // heading row, 30 lines, room for the total line
 
-const char* const QuickHelp[] = {
+const char* const QuickHelpParagraphs[] = {
     "Open File from disk or start a new file. Load NetSampl.NWV to try out the various features.",
     "To start new file, Click on either spreadsheet, choose cell by clicking on it or use arrow "
     "keys. Selected "
@@ -52,8 +44,15 @@ const char* const QuickHelp[] = {
     "You must Calculate after any changes, to reformat the spreadsheet and Totals.",
 };
 
-QString qs(const std::string& s) {
-    return QString::fromStdString(s);
+// The paragraphs with a blank line after each, and "End".
+std::vector<std::string> quickHelpLines(const ShellState&) {
+    std::vector<std::string> lines;
+    for (const char* paragraph : QuickHelpParagraphs) {
+        lines.emplace_back(paragraph);
+        lines.emplace_back();
+    }
+    lines.emplace_back("End");
+    return lines;
 }
 
 GridCellEntry::Verdict toVerdict(KeyVerdict v) {
@@ -71,14 +70,29 @@ GridCellEntry::Verdict toVerdict(KeyVerdict v) {
 } // namespace
 
 NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWidget* parent)
-    : QWidget(parent), workspace_(workspace), state_(workspace.state()), tables_(tables),
-      seps_(platform::systemSeparators()) {
-    setObjectName("NetWorthCalc");
-    QFont compact = font();
-    compact.setPointSizeF(8);
-    setFont(compact);
-    workspace_.setCaption(" Net Worth");
-    setWindowTitle("Net Worth");
+    : WorksheetPage(
+          workspace,
+          {"NetWorthCalc",
+           " Net Worth",
+           {{"NCalc", "&Calculate", [this] { onCalculateClicked(); }, &NCalc},
+            {"InsertAss", "&Insert blank line", [this] { onInsertClicked(assets_); }, &InsertAss},
+            {"InsertLiab", "Insert &blank line", [this] { onInsertClicked(liabilities_); },
+             &InsertLiab},
+            {"Loadnet", "&Open File", [this] { onOpenClicked(); }, &Loadnet},
+            {"SaveNet", "&Save File", [this] { onSaveClicked(); }, &SaveNet},
+            {"NPrinter", "To &Printer", [this] { onPrinterClicked(); }, &NPrinter},
+            {"NHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &NHelp},
+            {"NExit", "E&xit to Menu", [this] { exitToMenu(); }, &NExit}},
+           {.objectName = "NTextBox",
+            .accessibleName = "Quick Help",
+            .lines = quickHelpLines,
+            .toggle = "NHelp",
+            .keys = HelpKeys::BeepAll,
+            .closesOnFocusLeaving = true},
+           "Net Worth"},
+          parent),
+      tables_(tables) {
+    showCaption();
     tables_ = {};
 
     assets_ = {nullptr,
@@ -122,26 +136,11 @@ void NetWorthWindow::buildControls() {
     setUpGrid(assets_);
     setUpGrid(liabilities_);
 
-    auto button = [this](const char* name, const char* text) {
-        return commandButton(this, name, text);
-    };
-    NCalc = button("NCalc", "&Calculate");
-    InsertAss = button("InsertAss", "&Insert blank line");
-    InsertLiab = button("InsertLiab", "Insert &blank line");
+    makeCommands();
     nameControl(InsertAss, "Insert blank line, assets");
     nameControl(InsertLiab, "Insert blank line, liabilities");
-    Loadnet = button("Loadnet", "&Open File");
-    SaveNet = button("SaveNet", "&Save File");
-    NPrinter = button("NPrinter", "To &Printer");
-    NHelp = button("NHelp", "Quick &Help");
-    NExit = button("NExit", "E&xit to Menu");
 
-    NTextBox = new QPlainTextEdit(this);
-    nameControl(NTextBox, "Quick Help");
-    NTextBox->setObjectName("NTextBox");
-    NTextBox->setReadOnly(true);
-    NTextBox->hide();
-    NTextBox->installEventFilter(this);
+    NTextBox = makeQuickHelpBox();
 
     NetInfo = new QLabel("Changes made, Calculate", this);
     NetInfo->setObjectName("NetInfo");
@@ -158,19 +157,6 @@ void NetWorthWindow::buildControls() {
     Net->setMinimumWidth(platform::twipsToPixels(1800));
     Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
-
-    connect(NCalc, &QPushButton::clicked, this, &NetWorthWindow::onCalculateClicked);
-    connect(InsertAss, &QPushButton::clicked, this, [this] { onInsertClicked(assets_); });
-    connect(InsertLiab, &QPushButton::clicked, this, [this] { onInsertClicked(liabilities_); });
-    connect(Loadnet, &QPushButton::clicked, this, &NetWorthWindow::onOpenClicked);
-    connect(SaveNet, &QPushButton::clicked, this, &NetWorthWindow::onSaveClicked);
-    connect(NPrinter, &QPushButton::clicked, this, &NetWorthWindow::onPrinterClicked);
-    connect(NHelp, &QPushButton::clicked, this, &NetWorthWindow::onHelpClicked);
-    connect(NExit, &QPushButton::clicked, this, &NetWorthWindow::onExitClicked);
-
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { openUserGuide(state_); });
 }
 
 void NetWorthWindow::setUpGrid(Side& side) {
@@ -352,51 +338,6 @@ void NetWorthWindow::onInsertClicked(Side& side) {
 
 // ---- quick help ------------------------------------------------------------------------
 
-void NetWorthWindow::onHelpClicked() {
-    if (helpClosedByClick_) {
-        helpClosedByClick_ = false;
-        return;
-    }
-    if (!NTextBox->isHidden()) {
-        closeHelp();
-        return;
-    }
-    QString text;
-    for (const char* paragraph : QuickHelp)
-        text += QString::fromUtf8(paragraph) + "\n\n";
-    text += "End";
-    NTextBox->setPlainText(text);
-    NTextBox->show();
-    NTextBox->raise();
-    NTextBox->setFocus(Qt::OtherFocusReason);
-    NHelp->setText("Close &Help");
-}
-
-void NetWorthWindow::closeHelp() {
-    NTextBox->clear();
-    NTextBox->hide();
-    NHelp->setText("Quick &Help");
-}
-
-bool NetWorthWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == NTextBox) {
-        if (event->type() == QEvent::KeyPress) {
-            platform::beep();
-            return true;
-        }
-        if (event->type() == QEvent::FocusOut && !NTextBox->isHidden()) {
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            // The click (or accelerator) that took the focus to the help button closes the
-            // help; it must not open it again.
-            helpClosedByClick_ =
-                QApplication::focusWidget() == NHelp &&
-                (reason == Qt::MouseFocusReason || reason == Qt::ShortcutFocusReason);
-            closeHelp();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
 // ---- printing and leaving ------------------------------------------------------------------
 
 void NetWorthWindow::onPrinterClicked() {
@@ -404,7 +345,7 @@ void NetWorthWindow::onPrinterClicked() {
         workspace_.dialogs().showMessage(msg::CannotCalculate);
         return;
     }
-    runPrintout(state_, workspace_.dialogs(), workspace_.printers(), [this](Printer& printer) {
+    print([this](Printer& printer) {
         printNetWorthStatement(printer, tables_, {state_.HeaderText, state_.CurrencySymbol, seps_});
     });
 }
@@ -421,26 +362,9 @@ void NetWorthWindow::clearStatement() {
     tables_ = {};
 }
 
-void NetWorthWindow::onExitClicked() {
-    if (!mayLeave())
-        return;
-    // A calculated statement without lines has nothing to clear.
+void NetWorthWindow::leave() {
+    // A calculated statement without lines has nothing to clear but its tables.
     if (!(tables_.NetWorthUnsaved == 1 && tables_.AssetCount == 0 && tables_.LiabilityCount == 0))
         clearStatement();
-    leaving_ = true;
-    QWidget* frame = worksheetFrame(this);
-    frame->close();
-    workspace_.showMenu();
-}
-
-void NetWorthWindow::closeEvent(QCloseEvent* event) {
-    if (!leaving_) {
-        if (!mayLeave()) {
-            event->ignore();
-            return;
-        }
-        tables_.NetWorthUnsaved = 0;
-    }
     tables_ = {};
-    event->accept();
 }

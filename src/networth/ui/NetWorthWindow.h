@@ -2,12 +2,12 @@
 // The net worth worksheet: two grids typed into cell by cell (assets and liabilities), the
 // calculation that tidies them and shows the totals and the net worth, blank-line
 // insertion, the statement's file and its printout.
-#include <QWidget>
 #include <optional>
 #include <string>
 
 #include "NetWorthTables.h"
 #include "NumberFormat.h"
+#include "WorksheetPage.h"
 
 class Grid;
 class GridCellEntry;
@@ -17,7 +17,7 @@ class QPushButton;
 class Workspace;
 struct ShellState;
 
-class NetWorthWindow : public QWidget {
+class NetWorthWindow : public WorksheetPage {
     Q_OBJECT
   public:
     NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWidget* parent = nullptr);
@@ -28,8 +28,9 @@ class NetWorthWindow : public QWidget {
     bool calculate();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Leaving: asks question 3 when a calculated statement would be lost; true to go on.
+    bool mayLeave() override;
+    void leave() override;
 
   private:
     struct Side {
@@ -55,14 +56,9 @@ class NetWorthWindow : public QWidget {
 
     void onCalculateClicked();
     void onInsertClicked(Side& side);
-    void onHelpClicked();
-    void closeHelp();
-    void onExitClicked();
     void onPrinterClicked();
     void onSaveClicked();
     void onOpenClicked();
-    // Leaving: asks question 3 when a calculated statement would be lost; true to go on.
-    bool mayLeave();
     void clearStatement();
 
     // File commands (NetWorthFiles.cpp). The worksheet hides while their dialogs show.
@@ -71,10 +67,7 @@ class NetWorthWindow : public QWidget {
     std::optional<NetWorthTables> readFrom(const std::string& fileName);
     void hideForDialogs(bool hide);
 
-    Workspace& workspace_;
-    ShellState& state_;
     NetWorthTables& tables_;
-    NumberSeparators seps_;
     Side assets_;
     Side liabilities_;
 
@@ -95,7 +88,5 @@ class NetWorthWindow : public QWidget {
     QLabel* Label1 = nullptr;
     QLabel* title_ = nullptr;
 
-    bool totalsValid_ = true;        // the totals shown are the lines' (no message 26 since)
-    bool leaving_ = false;           // the exit button has decided; closing asks nothing more
-    bool helpClosedByClick_ = false; // the help button's click that closed the help is spent
+    bool totalsValid_ = true; // the totals shown are the lines' (no message 26 since)
 };

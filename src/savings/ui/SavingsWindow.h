@@ -2,13 +2,13 @@
 // The savings worksheet: six entry fields and the frequency list, the growth grid, the
 // quick help and the commands. The entries live in the worksheet's SavingsTables; the
 // window reads them into the engine's input and shows what the engine returns.
-#include <QWidget>
 #include <array>
 #include <optional>
 #include <string>
 
 #include "Growth.h"
 #include "NumberFormat.h"
+#include "WorksheetPage.h"
 
 class Grid;
 class NumericEntry;
@@ -20,7 +20,7 @@ class Workspace;
 struct SavingsTables;
 struct ShellState;
 
-class SavingsWindow : public QWidget {
+class SavingsWindow : public WorksheetPage {
     Q_OBJECT
   public:
     SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidget* parent = nullptr);
@@ -28,39 +28,29 @@ class SavingsWindow : public QWidget {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void quickHelpClosed() override;
+    void leave() override;
 
   private:
     void buildControls();
     void buildLayout();
     void setUpEntries();
     void loadDefaults();
-    void layOutGrid();
 
     // A click, Delete or first key in a field, or a frequency chosen: the grid no longer
     // matches the entries.
     void changeOfEntry();
     void showGrowth(const Growth& growth, const SavingsFrequency& frequency);
-    // The help's type size: the examples table as wide as the box, at most 9 points.
-    void fitHelpFont();
 
     // Entry fields (SavingsEntries.cpp): store a figure, the text it shows.
     double commit(int element, double value);
-    double commitYears(double value);
-    void onListEntryChosen(QComboBox* box);
     bool onFrequencyKey(QEvent* event);
 
     void onCalculateClicked();
     void onGraphClicked();
     void onPrinterClicked();
-    void onHelpClicked();
-    void onExitClicked();
-    void onHelpKey();
 
-    Workspace& workspace_;
-    ShellState& state_;
     SavingsTables& tables_;
-    NumberSeparators seps_;
     std::optional<GrowthInput> calculated_; // the entries of the table shown
     bool filling_ = false;                  // programmatic refills are no changes
     // Entries typed beyond the currency range (by SavingsInputs element): the calculation

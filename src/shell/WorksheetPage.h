@@ -1,0 +1,129 @@
+#pragma once
+// What every worksheet window does alike: its name and caption, the 8-point type, F1 for the
+// guide, the command buttons, the quick help laid over the worksheet, the print road, the
+// report settings and "E&xit to Menu". A worksheet derives from the page and writes only its
+// entries, its grid and its actions.
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "NumberFormat.h"
+#include "ReportFrame.h"
+
+class Printer;
+class QLayout;
+class QPlainTextEdit;
+class QPushButton;
+class Workspace;
+struct ShellState;
+
+// A command button: its object name, its caption with its "&", what it does, and the
+// worksheet's pointer that receives it.
+struct CommandSpec {
+    const char* objectName;
+    const char* caption;
+    std::function<void()> action;
+    QPushButton** button = nullptr;
+};
+
+// How the quick help's type fits the box.
+enum class HelpFit {
+    Plain,        // the worksheet's own type, lines as written
+    FixedPitch,   // fixed pitch at 8 points, lines as written
+    WidestLine,   // fixed pitch; the widest line fills the box, at most 9 points
+    FollowsWidth, // the lines wrap; the type follows the worksheet's width, 7 to 9 points
+};
+
+// What a key pressed in the quick help does.
+enum class HelpKeys {
+    Read,      // the box's own keys (Enter: see enterGoesTo)
+    BeepAll,   // every key beeps and goes nowhere
+    BeepTyped, // a typed key, Enter or a blocked key beeps; Tab and the arrows still move
+};
+
+// The quick help's variant. The widgets are named by object name: the help covers one of
+// them, disables the buttons named while it is shown, and Enter in it moves to a field.
+struct QuickHelpSpec {
+    const char* objectName = nullptr;
+    const char* accessibleName = nullptr;
+    std::function<std::vector<std::string>(const ShellState&)> lines;
+    HelpFit fit = HelpFit::Plain;
+    const char* toggle = nullptr; // the button that opens and closes it
+    const char* covers = nullptr; // hidden while the help shows
+    std::vector<const char*> disables;
+    const char* enterGoesTo = nullptr;
+    bool enterCloses = false; // Enter closes the help on its way to enterGoesTo
+    bool closesOnEntryChange = false;
+    HelpKeys keys = HelpKeys::Read;
+    // The focus leaving the help closes it; the click on the toggle that took the focus
+    // away is then spent, it does not open the help again.
+    bool closesOnFocusLeaving = false;
+    bool focusOnShow = true;
+};
+
+struct WorksheetSpec {
+    const char* objectName;
+    const char* caption;
+    std::vector<CommandSpec> commands;
+    QuickHelpSpec quickHelp;
+    const char* windowTitle = nullptr; // the page's own title where it is not the caption
+};
+
+class WorksheetPage : public QWidget {
+    Q_OBJECT
+  public:
+    WorksheetPage(Workspace& workspace, WorksheetSpec spec, QWidget* parent = nullptr);
+    ~WorksheetPage() override;
+
+  protected:
+    // The command buttons, in the order of the table.
+    void makeCommands();
+    QPlainTextEdit* makeQuickHelpBox();
+    // The page's layout: the entries on top, the command buttons in a row, the body below
+    // with the quick help laid over it.
+    void layOutPage(QLayout* entries, std::initializer_list<QPushButton*> row, QWidget* body);
+    // Tab goes through `chain` in order.
+    void chainTabs(std::initializer_list<QWidget*> chain);
+    // The worksheet's caption, on the container and on the page.
+    void showCaption();
+    void showCaption(const QString& caption); // a caption that changes with the worksheet's mode
+
+    bool quickHelpShown() const;
+    void toggleQuickHelp();
+    void closeQuickHelp();
+    // A change of entry closes the help where the worksheet has it so.
+    void noteEntryChange();
+    // The user closed the help with its button.
+    virtual void quickHelpClosed() {}
+
+    // The print road: header, printer or file, the body's lines.
+    bool print(const std::function<void(Printer&)>& body);
+    // A report's settings from the shared state: header, currency, printer font, separators.
+    ReportSettings reportSettings() const;
+
+    // "E&xit to Menu": asks mayLeave(), then leave() and back to the menu.
+    void exitToMenu();
+    // False keeps the worksheet (the user goes back, for instance to save).
+    virtual bool mayLeave() { return true; }
+    // Forgets the worksheet's entries and results.
+    virtual void leave() {}
+
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+    Workspace& workspace_;
+    ShellState& state_;
+    NumberSeparators seps_;
+
+  private:
+    void fitHelpFont();
+    bool helpEvent(QEvent* event);
+    QWidget* named(const char* objectName) const;
+
+    WorksheetSpec spec_;
+    QPlainTextEdit* helpBox_ = nullptr;
+    bool leaving_ = false;    // Exit to Menu has asked and cleared
+    bool clickSpent_ = false; // the toggle's click that closed the help is spent
+};
