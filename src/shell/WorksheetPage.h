@@ -48,11 +48,11 @@ enum class HelpKeys {
 struct QuickHelpSpec {
     const char* objectName = nullptr;
     const char* accessibleName = nullptr;
-    std::function<std::vector<std::string>(const ShellState&)> lines;
+    std::function<std::vector<std::string>(const ShellState&)> lines{};
     HelpFit fit = HelpFit::Plain;
     const char* toggle = nullptr; // the button that opens and closes it
     const char* covers = nullptr; // hidden while the help shows
-    std::vector<const char*> disables;
+    std::vector<const char*> disables{};
     const char* enterGoesTo = nullptr;
     bool enterCloses = false; // Enter closes the help on its way to enterGoesTo
     bool closesOnEntryChange = false;
