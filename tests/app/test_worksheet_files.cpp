@@ -5,11 +5,11 @@
 #include <QMdiArea>
 #include <QPushButton>
 
-#include "../budget/WorksheetScript.h"
 #include "MainMenu.h"
 #include "MdiContainer.h"
 #include "Messages.h"
 #include "QtTestMain.h"
+#include "WorksheetScript.h"
 #include "Worksheets.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // The savings goal worksheet driven by keys alone, the way a user works it.
 #include <QAccessible>
 
-#include "../budget/WorksheetScript.h"
 #include "GoalTables.h"
 #include "GoalWindow.h"
 #include "QtTestMain.h"
+#include "WorksheetScript.h"
 
 namespace {
 

@@ -178,7 +178,7 @@ class TestGraphsWindow : public QObject {
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton);
 
         QVERIFY(p.graph() && !p.sheetShown());
-        QCOMPARE(p.state.GraphSource, std::int16_t{4});
+        QCOMPARE(p.state.GraphSource, GraphFrom::Mortgage);
         QCOMPARE(p.state.ScheduleYears, std::int16_t{25});
         const ChartData shown = p.graph()->chart();
         QCOMPARE(shown.values.size(), std::size_t{25});
@@ -276,14 +276,14 @@ class TestGraphsWindow : public QObject {
         if (view > 0) {
             p.container->openWorksheet("savings"); // the savings sheet's stand-in
             sheet = p.sheet();
-            QVERIFY(!showGraphFrom(*p.container, 1)); // nothing calculated
+            QVERIFY(!showGraphFrom(*p.container, GraphFrom::Savings)); // nothing calculated
             QCOMPARE(p.dialogs.messages(), std::vector<int>{2});
             std::vector<double> yearEnds;
             for (int y = 1; y <= 40; ++y)
                 yearEnds.push_back(1000.0 * y * y);
             setSavingsGraph(p.state, yearEnds);
             QCOMPARE(p.state.ScheduleYears, std::int16_t{40});
-            QVERIFY(showGraphFrom(*p.container, 1));
+            QVERIFY(showGraphFrom(*p.container, GraphFrom::Savings));
             shown = p.graph();
             QCOMPARE(p.graph()->chart().values, yearEnds);
             QCOMPARE(p.graph()->chart().title, std::string("Investment value at end of each Year"));

@@ -61,7 +61,7 @@ endfunction()
 headers_of("${worksheets}" worksheet_headers)
 headers_of("${worksheets};graphs" above_shell)
 
-foreach(folder common platform shell)
+foreach(folder common platform shell graphs)
   set(forbidden ${above_shell})
   if(folder STREQUAL "graphs")
     set(forbidden ${worksheet_headers})

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "BudgetTables.h"
+#include "FileCommands.h"
 #include "NumberFormat.h"
 
 class BudgetSide;
@@ -52,7 +53,7 @@ class BudgetWindow : public QWidget {
     void onSaveClicked();
     void onOpenClicked();
     void onPrinterClicked();
-    std::optional<std::string> chooseFile(int mode);
+    std::optional<std::string> chooseFile(filemode::Mode mode);
     bool saveTo(const std::string& fileName);
     bool openFrom(const std::string& fileName);
 

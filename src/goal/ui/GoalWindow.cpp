@@ -316,7 +316,7 @@ void GoalWindow::showAnswer(const GoalAnswer& a) {
 }
 
 void GoalWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFromGoal);
+    showGraphFrom(workspace_, GraphFrom::Goal);
 }
 
 void GoalWindow::onPrinterClicked() {
@@ -383,7 +383,7 @@ bool GoalWindow::keepForSaving() {
 void GoalWindow::leave() {
     tables_ = {};
     state_.ScheduleYears = 0;
-    state_.GraphSource = 0;
+    state_.GraphSource = GraphFrom::None;
     goal_.reset();
     solved_.reset();
 }

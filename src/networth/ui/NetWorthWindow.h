@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "FileCommands.h"
 #include "NetWorthTables.h"
 #include "NumberFormat.h"
 
@@ -66,7 +67,7 @@ class NetWorthWindow : public QWidget {
     void clearStatement();
 
     // File commands (NetWorthFiles.cpp). The worksheet hides while their dialogs show.
-    std::optional<std::string> chooseFile(int mode);
+    std::optional<std::string> chooseFile(filemode::Mode mode);
     bool saveTo(const std::string& fileName);
     std::optional<NetWorthTables> readFrom(const std::string& fileName);
     void hideForDialogs(bool hide);

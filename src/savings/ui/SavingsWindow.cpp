@@ -287,7 +287,7 @@ void SavingsWindow::showGrowth(const Growth& growth, const SavingsFrequency& fre
 }
 
 void SavingsWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFromSavings);
+    showGraphFrom(workspace_, GraphFrom::Savings);
 }
 
 void SavingsWindow::onPrinterClicked() {
@@ -359,7 +359,7 @@ void SavingsWindow::onExitClicked() {
     tables_ = {};
     state_.ScheduleYears = 0;
     state_.ContextCode = 0;
-    state_.GraphSource = 0;
+    state_.GraphSource = GraphFrom::None;
     calculated_.reset();
     QWidget* frame = worksheetFrame(this);
     frame->close();
