@@ -7,42 +7,53 @@
 #include "GoalTables.h"
 #include "GoalWindow.h"
 #include "GraphsWindow.h"
-#include "MdiContainer.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "NetWorthTables.h"
 #include "NetWorthWindow.h"
 #include "SavingsTables.h"
 #include "SavingsWindow.h"
+#include "ShellState.h"
 
-ProgramWorksheets::ProgramWorksheets()
-    : mortgage_(std::make_unique<MortgageTables>()), savings_(std::make_unique<SavingsTables>()),
-      netWorth_(std::make_unique<NetWorthTables>()), compare_(std::make_unique<CompareTables>()),
-      goal_(std::make_unique<GoalTables>()), budget_(std::make_unique<BudgetTables>()) {}
+template <class Window, class Tables> WorksheetRow::Factory ProgramWorksheets::over() {
+    std::shared_ptr<void>& part = tables_[std::type_index(typeid(Tables))];
+    if (!part)
+        part = std::make_shared<Tables>();
+    Tables* tables = static_cast<Tables*>(part.get());
+    return [tables](Workspace& workspace) -> QWidget* { return new Window(workspace, *tables); };
+}
 
-ProgramWorksheets::~ProgramWorksheets() = default;
-
-void ProgramWorksheets::registerWith(MdiContainer& container) {
-    const auto mortgage = [this](Workspace& workspace) -> QWidget* {
-        return new MortgageWindow(workspace, *mortgage_);
+ProgramWorksheets::ProgramWorksheets() {
+    // id, menu button, caption, Tab place, what choosing it sets, its window.
+    rows_ = {
+        {"mortgage", "Canadian", QStringLiteral("Planning your &Mortgage"), 9,
+         [](ShellState& state) { state.MortgageMode = 1; }, over<MortgageWindow, MortgageTables>()},
+        {"loan", "LoanPmt", QStringLiteral("Planning your &Loans"), 3,
+         [](ShellState& state) { state.MortgageMode = 2; }, over<MortgageWindow, MortgageTables>()},
+        {"budget",
+         "ToBudget",
+         QStringLiteral("Planning your &Budget"),
+         4,
+         {},
+         over<BudgetWindow, BudgetTables>()},
+        {"savings", "Savings", QStringLiteral("Planning your &Savings"), 10,
+         [](ShellState& state) { state.ContextCode = 1; }, over<SavingsWindow, SavingsTables>()},
+        {"networth",
+         "Networth",
+         QStringLiteral("&Net Worth"),
+         0,
+         {},
+         over<NetWorthWindow, NetWorthTables>()},
+        {"compare",
+         "Compare",
+         QStringLiteral("&Compare Loans"),
+         1,
+         {},
+         over<CompareWindow, CompareTables>()},
+        {"goal", "Goal", QStringLiteral("Savings &Goal"), 2, {}, over<GoalWindow, GoalTables>()},
     };
-    container.registerWorksheet(Worksheet::Mortgage, mortgage);
-    container.registerWorksheet(Worksheet::Loan, mortgage);
-    container.registerWorksheet(Worksheet::Savings, [this](Workspace& workspace) -> QWidget* {
-        return new SavingsWindow(workspace, *savings_);
-    });
-    container.registerWorksheet(Worksheet::NetWorth, [this](Workspace& workspace) -> QWidget* {
-        return new NetWorthWindow(workspace, *netWorth_);
-    });
-    container.registerWorksheet(Worksheet::Compare, [this](Workspace& workspace) -> QWidget* {
-        return new CompareWindow(workspace, *compare_);
-    });
-    container.registerWorksheet(Worksheet::Goal, [this](Workspace& workspace) -> QWidget* {
-        return new GoalWindow(workspace, *goal_);
-    });
-    container.registerWorksheet(Worksheet::Budget, [this](Workspace& workspace) -> QWidget* {
-        return new BudgetWindow(workspace, *budget_);
-    });
-    container.registerGraphWindow(
-        [](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); });
+}
+
+WorksheetRow::Factory ProgramWorksheets::graphWindow() {
+    return [](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); };
 }

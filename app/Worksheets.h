@@ -1,32 +1,29 @@
 #pragma once
-// The program's worksheets: their tables, alive while the program runs, and the windows the
-// container opens over them. The desktop program and its whole-program tests assemble the
-// container the same way.
+// The program's worksheets, listed once: a row each (its id and pecunex-report subcommand,
+// its menu button, the window made over its tables), and the tables, alive while the program
+// runs. The desktop program and its whole-program tests assemble the container from it.
+#include <map>
 #include <memory>
+#include <typeindex>
 
-class MdiContainer;
-struct BudgetTables;
-struct CompareTables;
-struct GoalTables;
-struct MortgageTables;
-struct NetWorthTables;
-struct SavingsTables;
+#include "WorksheetRow.h"
 
 class ProgramWorksheets {
   public:
     ProgramWorksheets();
-    ~ProgramWorksheets();
     ProgramWorksheets(const ProgramWorksheets&) = delete;
     ProgramWorksheets& operator=(const ProgramWorksheets&) = delete;
 
-    // Registers every worksheet and the graph window with the container.
-    void registerWith(MdiContainer& container);
+    // In the order of the menu's Planners column.
+    const WorksheetTable& rows() const { return rows_; }
+    // Makes the graph window the worksheets open.
+    static WorksheetRow::Factory graphWindow();
 
   private:
-    std::unique_ptr<MortgageTables> mortgage_;
-    std::unique_ptr<SavingsTables> savings_;
-    std::unique_ptr<NetWorthTables> netWorth_;
-    std::unique_ptr<CompareTables> compare_;
-    std::unique_ptr<GoalTables> goal_;
-    std::unique_ptr<BudgetTables> budget_;
+    // A window of that kind over the worksheet's tables: one set per kind of tables, shared
+    // by the rows that open the same window.
+    template <class Window, class Tables> WorksheetRow::Factory over();
+
+    std::map<std::type_index, std::shared_ptr<void>> tables_;
+    WorksheetTable rows_;
 };

@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     // The worksheets' tables live while the program runs (so they outlive the container and
     // its windows); each worksheet resets its own on leaving.
     ProgramWorksheets worksheets;
-    MdiContainer container(state);
+    MdiContainer container(state, worksheets.rows());
     QtDialogs dialogs(state, &container);
     // PDFs are named where the file dialogs start: beside the program in the build tree, the
     // documents folder once installed.
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
                                paths::documentsFolder(QString::fromStdString(state.ProgramFolder)));
     container.setDialogs(&dialogs);
     container.setPrinters(&printers);
-    worksheets.registerWith(container);
+    container.registerGraphWindow(ProgramWorksheets::graphWindow());
 
     container.show();
     return app.exec();

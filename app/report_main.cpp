@@ -25,6 +25,7 @@
 #include "Growth.h"
 #include "LoanFile.h"
 #include "Messages.h"
+#include "MortgageGraph.h"
 #include "NetWorthReport.h"
 #include "Paper.h"
 #include "Printer.h"

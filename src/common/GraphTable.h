@@ -1,10 +1,15 @@
 #pragma once
 // The graph hand-over table: one point per year, filled by the worksheet that opens the
 // graph window and read by the graph window.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "Currency.h"
+
+// The worksheet that handed the figures over (GraphSource): the savings goal's bars get its
+// target line across them, a comparison hands over several series (GraphGroups).
+enum class GraphFrom : std::int16_t { None = 0, Savings = 1, Goal = 2, Mortgage = 4, Compare = 6 };
 
 // One row of the graph hand-over: the year it stands for and its value.
 struct GraphPoint {

@@ -21,10 +21,10 @@ QString inProgramFolder(const std::string& programFolder, const std::string& nam
 
 } // namespace
 
-std::optional<std::string> chooseFile(Dialogs& dialogs, int mode,
+std::optional<std::string> chooseFile(Dialogs& dialogs, filemode::Mode mode,
                                       const std::optional<std::string>& initialName) {
     ShellState& state = dialogs.state();
-    state.FileDialogMode = static_cast<std::int16_t>(mode);
+    state.FileDialogMode = mode;
     if (initialName)
         state.ChosenFileName = *initialName;
     dialogs.fileDirectory();

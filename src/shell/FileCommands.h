@@ -1,6 +1,7 @@
 #pragma once
 // The file commands every worksheet uses: choose a file through the FileDir dialog, read a
 // whole file, save one safely. A name without a folder means a file in the program's folder.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,29 +9,32 @@
 class Dialogs;
 
 // The modes FileDir takes (open and save, per kind of file), and its answer to a cancel.
+// FileDialogMode holds them as these numbers.
 namespace filemode {
-constexpr int OpenBudget = 1;
-constexpr int SaveBudget = 2;
-constexpr int OpenNetWorth = 3;
-constexpr int SaveNetWorth = 4;
-constexpr int OpenMortgage = 5;
-constexpr int SaveMortgage = 6;
-constexpr int OpenLoan = 7;
-constexpr int SaveLoan = 8;
-constexpr int Cancelled = 9;
-constexpr int OpenGoal = 11;
-constexpr int SaveGoal = 12;
-// The loan comparison's files, and a mortgage or loan file opened into one of its plans.
-constexpr int OpenCompare = 21;
-constexpr int SaveCompare = 22;
-constexpr int OpenLoanPlan = 23;
-constexpr int None = 0;
+enum Mode : std::int16_t {
+    None = 0,
+    OpenBudget = 1,
+    SaveBudget = 2,
+    OpenNetWorth = 3,
+    SaveNetWorth = 4,
+    OpenMortgage = 5,
+    SaveMortgage = 6,
+    OpenLoan = 7,
+    SaveLoan = 8,
+    Cancelled = 9,
+    OpenGoal = 11,
+    SaveGoal = 12,
+    // The loan comparison's files, and a mortgage or loan file opened into one of its plans.
+    OpenCompare = 21,
+    SaveCompare = 22,
+    OpenLoanPlan = 23,
+};
 } // namespace filemode
 
 // Shows the file dialog in `mode`, offering `initialName` when there is one (otherwise the
 // dialog offers what it offers for that mode). The full name chosen, or nothing when the
 // dialog was cancelled; the dialog's mode and answer are cleared afterwards.
-std::optional<std::string> chooseFile(Dialogs& dialogs, int mode,
+std::optional<std::string> chooseFile(Dialogs& dialogs, filemode::Mode mode,
                                       const std::optional<std::string>& initialName = {});
 
 // The file's bytes; nothing when it cannot be read.

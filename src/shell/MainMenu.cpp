@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <vector>
 
 #include "Platform.h"
 #include "ShellState.h"
@@ -38,23 +40,34 @@ void openUserGuide(const ShellState& state) {
                                   .filePath(QStringLiteral("pnxuse33.html")));
 }
 
-MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_(state) {
+MainMenu::MainMenu(ShellState& state, const WorksheetTable& worksheets, QWidget* parent)
+    : QWidget(parent), state_(state) {
     setObjectName(QStringLiteral("MenuMain"));
     setAttribute(Qt::WA_StyledBackground, true);
     setStyleSheet(QString::fromLatin1(MenuStyle));
 
-    // The buttons are made in the menu's own order, which is also the Tab order.
-    QPushButton* networth = addButton("Networth", QStringLiteral("&Net Worth"));
-    QPushButton* compare = addButton("Compare", QStringLiteral("&Compare Loans"));
-    QPushButton* goal = addButton("Goal", QStringLiteral("Savings &Goal"));
-    QPushButton* loanPmt = addButton("LoanPmt", QStringLiteral("Planning your &Loans"));
-    QPushButton* toBudget = addButton("ToBudget", QStringLiteral("Planning your &Budget"));
-    QPushButton* ptrFnt = addButton("PTrFnt", QStringLiteral("Personali&ze Settings"));
-    QPushButton* exitButten = addButton("ExitButten", QStringLiteral("E&xit from Program"));
-    QPushButton* about = addButton("About", QStringLiteral("&About..."));
-    QPushButton* howTo = addButton("HowTo", QStringLiteral("&How to Use the Program"));
-    QPushButton* canadian = addButton("Canadian", QStringLiteral("Planning your &Mortgage"));
-    QPushButton* savings = addButton("Savings", QStringLiteral("Planning your &Savings"));
+    // The buttons are made in the menu's Tab order: each worksheet's at the place its row
+    // gives, the menu's own at places 5 to 8.
+    struct Place {
+        int place;
+        const char* name;
+        QString caption;
+        QPushButton** made;
+    };
+    QPushButton *ptrFnt = nullptr, *exitButten = nullptr, *about = nullptr, *howTo = nullptr;
+    std::vector<QPushButton*> planners(worksheets.size(), nullptr);
+    std::vector<Place> order = {
+        {5, "PTrFnt", QStringLiteral("Personali&ze Settings"), &ptrFnt},
+        {6, "ExitButten", QStringLiteral("E&xit from Program"), &exitButten},
+        {7, "About", QStringLiteral("&About..."), &about},
+        {8, "HowTo", QStringLiteral("&How to Use the Program"), &howTo}};
+    for (std::size_t i = 0; i < worksheets.size(); ++i)
+        order.push_back(
+            {worksheets[i].tabPlace, worksheets[i].button, worksheets[i].caption, &planners[i]});
+    std::stable_sort(order.begin(), order.end(),
+                     [](const Place& a, const Place& b) { return a.place < b.place; });
+    for (const Place& p : order)
+        *p.made = addButton(p.name, p.caption);
 
     // Title band: Label3 is the band, Label2 the title on it, MyName beneath the title.
     auto* band = new QLabel(this);
@@ -93,7 +106,7 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
     grid->addWidget(groupTitle(tr("Planners"), this), 0, 0);
     grid->addWidget(groupTitle(tr("Program"), this), 0, 1);
     int row = 1;
-    for (QPushButton* b : {canadian, loanPmt, toBudget, savings, networth, compare, goal})
+    for (QPushButton* b : planners)
         grid->addWidget(b, row++, 0);
     row = 1;
     for (QPushButton* b : {ptrFnt, howTo, about, exitButten})
@@ -119,21 +132,16 @@ MainMenu::MainMenu(ShellState& state, QWidget* parent) : QWidget(parent), state_
 
     // The worksheet's button is remembered before the worksheet opens, so that the focus
     // comes back to it when the worksheet is left.
-    for (QPushButton* opener : {networth, compare, goal, loanPmt, toBudget, canadian, savings})
-        connect(opener, &QPushButton::clicked, this, [this, opener] { opener_ = opener; });
-    connect(networth, &QPushButton::clicked, this, &MainMenu::onNetworthClicked);
-    connect(compare, &QPushButton::clicked, this,
-            [this] { emit worksheetRequested(Worksheet::Compare); });
-    connect(goal, &QPushButton::clicked, this,
-            [this] { emit worksheetRequested(Worksheet::Goal); });
-    connect(loanPmt, &QPushButton::clicked, this, &MainMenu::onLoanPmtClicked);
-    connect(toBudget, &QPushButton::clicked, this, &MainMenu::onToBudgetClicked);
+    for (std::size_t i = 0; i < worksheets.size(); ++i)
+        connect(planners[i], &QPushButton::clicked, this,
+                [this, opener = planners[i], id = worksheets[i].id] {
+                    opener_ = opener;
+                    emit worksheetRequested(id);
+                });
     connect(ptrFnt, &QPushButton::clicked, this, &MainMenu::personalizeRequested);
     connect(exitButten, &QPushButton::clicked, this, &MainMenu::exitRequested);
     connect(about, &QPushButton::clicked, this, &MainMenu::aboutRequested);
-    connect(howTo, &QPushButton::clicked, this, &MainMenu::onHowToClicked);
-    connect(canadian, &QPushButton::clicked, this, &MainMenu::onCanadianClicked);
-    connect(savings, &QPushButton::clicked, this, &MainMenu::onSavingsClicked);
+    connect(howTo, &QPushButton::clicked, this, [this] { openUserGuide(state_); });
 
     refreshName();
 }
@@ -154,31 +162,4 @@ void MainMenu::refreshName() {
 void MainMenu::focusOpener() {
     if (opener_)
         opener_->setFocus(Qt::OtherFocusReason);
-}
-
-void MainMenu::onNetworthClicked() {
-    emit worksheetRequested(Worksheet::NetWorth);
-}
-
-void MainMenu::onLoanPmtClicked() {
-    state_.MortgageMode = 2;
-    emit worksheetRequested(Worksheet::Loan);
-}
-
-void MainMenu::onToBudgetClicked() {
-    emit worksheetRequested(Worksheet::Budget);
-}
-
-void MainMenu::onCanadianClicked() {
-    state_.MortgageMode = 1;
-    emit worksheetRequested(Worksheet::Mortgage);
-}
-
-void MainMenu::onSavingsClicked() {
-    state_.ContextCode = 1;
-    emit worksheetRequested(Worksheet::Savings);
-}
-
-void MainMenu::onHowToClicked() {
-    openUserGuide(state_);
 }

@@ -2,8 +2,9 @@
 // MenuMain: the program's main menu, a child of the container window for the whole run.
 // It only says what the user chose; the container opens worksheets and dialogs.
 #include <QWidget>
+#include <string>
 
-#include "Workspace.h"
+#include "WorksheetRow.h"
 
 class QLabel;
 class QPushButton;
@@ -12,7 +13,8 @@ struct ShellState;
 class MainMenu : public QWidget {
     Q_OBJECT
   public:
-    explicit MainMenu(ShellState& state, QWidget* parent = nullptr);
+    // A button for each worksheet of the table, in its Planners column.
+    MainMenu(ShellState& state, const WorksheetTable& worksheets, QWidget* parent = nullptr);
 
     // MyName shows UserName, and is hidden while the name is empty.
     void refreshName();
@@ -20,19 +22,13 @@ class MainMenu : public QWidget {
     void focusOpener();
 
   signals:
-    void worksheetRequested(Worksheet which);
+    void worksheetRequested(const std::string& id);
     void personalizeRequested();
     void aboutRequested();
     void exitRequested();
 
   private:
     QPushButton* addButton(const char* name, const QString& caption);
-    void onNetworthClicked();
-    void onLoanPmtClicked();
-    void onToBudgetClicked();
-    void onCanadianClicked();
-    void onSavingsClicked();
-    void onHowToClicked();
 
     ShellState& state_;
     QLabel* myName_ = nullptr;

@@ -4,13 +4,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
-#include <QVBoxLayout>
+#include <algorithm>
 
 #include "AboutBox.h"
 #include "FocusReturn.h"
@@ -37,35 +35,15 @@ QSize twipsSize(int width, int height) {
 
 } // namespace
 
-QString worksheetCaption(Worksheet which) {
-    switch (which) {
-    case Worksheet::NetWorth:
-        return QStringLiteral(" Net Worth");
-    case Worksheet::Compare:
-        return QStringLiteral(" Compare Loans");
-    case Worksheet::Goal:
-        return QStringLiteral(" Savings Goal Calculations");
-    case Worksheet::Loan:
-        return QStringLiteral(" Loan Calculations");
-    case Worksheet::Budget:
-        return QStringLiteral(" Budget Calculations");
-    case Worksheet::Mortgage:
-        return QStringLiteral(" Mortgage Calculations");
-    case Worksheet::Savings:
-        return QStringLiteral(" Investment Growth Calculations");
-    }
-    return {};
-}
-
-MdiContainer::MdiContainer(ShellState& state, QWidget* parent)
-    : QMainWindow(parent), state_(state) {
+MdiContainer::MdiContainer(ShellState& state, WorksheetTable worksheets, QWidget* parent)
+    : QMainWindow(parent), state_(state), worksheets_(std::move(worksheets)) {
     setObjectName(QStringLiteral("MDIContainer"));
     area_ = new QMdiArea(this);
     area_->setBackground(QColor(0x5d, 0x6d, 0x75));
     area_->setAccessibleName(tr("Pecunex worksheets"));
     setCentralWidget(area_);
 
-    menu_ = new MainMenu(state_);
+    menu_ = new MainMenu(state_, worksheets_);
     menuWindow_ = area_->addSubWindow(menu_, Qt::SubWindow | Qt::FramelessWindowHint);
     menuWindow_->resize(twipsSize(ContainerWidth + 25, ContainerHeight + 15));
     menuWindow_->installEventFilter(this);
@@ -109,10 +87,6 @@ PrinterProvider& MdiContainer::printers() {
     return *printers_;
 }
 
-void MdiContainer::registerWorksheet(Worksheet which, WorksheetFactory factory) {
-    factories_[which] = std::move(factory);
-}
-
 void MdiContainer::setCaption(const QString& caption) {
     setWindowTitle(caption);
 }
@@ -125,19 +99,24 @@ QWidget* MdiContainer::graphWindow() const {
     return graphWindow_ ? scrolledWorksheet(graphWindow_->widget()) : nullptr;
 }
 
-void MdiContainer::openWorksheet(Worksheet which) {
+void MdiContainer::openWorksheet(const std::string& id) {
     if (sheetWindow_) {
         area_->setActiveSubWindow(sheetWindow_);
         return;
     }
+    const auto row = std::find_if(worksheets_.begin(), worksheets_.end(),
+                                  [&](const WorksheetRow& r) { return r.id == id; });
+    if (row == worksheets_.end() || !row->make)
+        return;
+    if (row->chosen)
+        row->chosen(state_);
     menuWindow_->hide();
     forgetFileNames(state_);
-    const auto found = factories_.find(which);
-    QWidget* sheet = found != factories_.end() && found->second ? found->second(*this) : nullptr;
-    if (!sheet)
-        sheet = makePlaceholder(which);
-    if (sheet->windowTitle().isEmpty())
-        sheet->setWindowTitle(worksheetCaption(which).trimmed());
+    QWidget* sheet = row->make(*this);
+    if (!sheet) {
+        revealMenu();
+        return;
+    }
 
     // Worksheets are left by their "E&xit to Menu" button, so their frame has no close box.
     // A container made smaller than the worksheet scrolls it rather than cut it off.
@@ -151,26 +130,6 @@ void MdiContainer::openWorksheet(Worksheet which) {
     window->show();
     area_->setActiveSubWindow(window);
     place(window);
-}
-
-QWidget* MdiContainer::makePlaceholder(Worksheet which) {
-    auto* sheet = new QWidget;
-    sheet->setObjectName(QStringLiteral("Placeholder"));
-    sheet->setWindowTitle(worksheetCaption(which).trimmed());
-    auto* note = new QLabel(
-        tr("%1\n\nThis worksheet is not built yet.").arg(worksheetCaption(which).trimmed()), sheet);
-    note->setAlignment(Qt::AlignCenter);
-    auto* back = new QPushButton(QStringLiteral("E&xit to Menu"), sheet);
-    back->setObjectName(QStringLiteral("ExitToMenu"));
-    connect(back, &QPushButton::clicked, this, &MdiContainer::showMenu);
-    auto* layout = new QVBoxLayout(sheet);
-    layout->addStretch(1);
-    layout->addWidget(note);
-    layout->addSpacing(12);
-    layout->addWidget(back, 0, Qt::AlignHCenter);
-    layout->addStretch(1);
-    setCaption(worksheetCaption(which));
-    return sheet;
 }
 
 void MdiContainer::showGraph() {

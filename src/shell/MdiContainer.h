@@ -5,8 +5,9 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
-#include <map>
+#include <string>
 
+#include "WorksheetRow.h"
 #include "Workspace.h"
 
 class MainMenu;
@@ -16,21 +17,22 @@ class QMdiSubWindow;
 class MdiContainer : public QMainWindow, public Workspace {
     Q_OBJECT
   public:
-    using WorksheetFactory = std::function<QWidget*(Workspace&)>;
+    using WorksheetFactory = WorksheetRow::Factory;
 
-    explicit MdiContainer(ShellState& state, QWidget* parent = nullptr);
+    // The menu offers the worksheets of the table, and the container opens them.
+    explicit MdiContainer(ShellState& state, WorksheetTable worksheets = {},
+                          QWidget* parent = nullptr);
     ~MdiContainer() override;
 
     // The dialog service and the printers the worksheets use; set before the first use.
     void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
     void setPrinters(PrinterProvider* printers) { printers_ = printers; }
-    // How a worksheet is made. Without a factory the menu opens a placeholder window.
-    void registerWorksheet(Worksheet which, WorksheetFactory factory);
     // How the graph window is made. Without one, "Show Graph" opens nothing.
     void registerGraphWindow(WorksheetFactory factory) { graphFactory_ = std::move(factory); }
 
-    // Opens a worksheet as the menu does: hides the menu, makes the worksheet, shows it.
-    void openWorksheet(Worksheet which);
+    // Opens the worksheet of that id as the menu does: sets what choosing it sets, hides the
+    // menu, makes the worksheet, shows it.
+    void openWorksheet(const std::string& id);
     // Shows the Personalize dialog or the About box modally over the hidden menu.
     void runPersonalize();
     void runAbout();
@@ -70,7 +72,6 @@ class MdiContainer : public QMainWindow, public Workspace {
     // Gives the window its own size, or less where the area is smaller.
     void fitToArea(QMdiSubWindow* window, QSize own);
     void revealMenu();
-    QWidget* makePlaceholder(Worksheet which);
 
     ShellState& state_;
     Dialogs* dialogs_ = nullptr;
@@ -82,10 +83,7 @@ class MdiContainer : public QMainWindow, public Workspace {
     QPointer<QMdiSubWindow> graphWindow_;
     QPointer<QWidget> sheetFocus_; // where the focus was when the graph window opened
     WorksheetFactory graphFactory_;
-    std::map<Worksheet, WorksheetFactory> factories_;
+    WorksheetTable worksheets_;
     bool closing_ = false;
     bool exiting_ = false;
 };
-
-// The container caption a worksheet shows while it is open.
-QString worksheetCaption(Worksheet which);

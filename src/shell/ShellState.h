@@ -45,7 +45,7 @@ struct ShellState {
     std::int16_t DateView = 0;     // 1 dates
 
     // Graph hand-over.
-    std::int16_t GraphSource = 0;
+    GraphFrom GraphSource = GraphFrom::None;
     std::string GraphTitle;
     std::int16_t ScheduleYears = 0;
     GraphTable GraphSeries; // the year-end figures the graph window draws

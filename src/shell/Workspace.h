@@ -6,8 +6,6 @@ class QString;
 class QWidget;
 struct ShellState;
 
-enum class Worksheet { NetWorth, Compare, Goal, Loan, Budget, Mortgage, Savings };
-
 class Workspace {
   public:
     virtual ~Workspace() = default;

@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QGridLayout>
 #include <QHash>
 #include <QLabel>
 #include <QMdiArea>
@@ -46,20 +47,11 @@ namespace {
 // The program's container with scripted dialogs, and every worksheet registered or only the
 // budget and net worth worksheets over tables a test can reach.
 struct Program {
-    explicit Program(bool all = true) {
+    explicit Program(bool all = true) : container(state, all ? worksheets.rows() : ownTables()) {
         state.ProgramFolder = folder.path().toStdString();
         container.setDialogs(&scripted);
         container.setPrinters(&printers);
-        if (all) {
-            worksheets.registerWith(container);
-        } else {
-            container.registerWorksheet(Worksheet::Budget, [this](Workspace& w) -> QWidget* {
-                return new BudgetWindow(w, budget);
-            });
-            container.registerWorksheet(Worksheet::NetWorth, [this](Workspace& w) -> QWidget* {
-                return new NetWorthWindow(w, netWorth);
-            });
-        }
+        container.registerGraphWindow(ProgramWorksheets::graphWindow());
         container.show();
         container.activateWindow();
     }
@@ -80,7 +72,18 @@ struct Program {
     ProgramWorksheets worksheets;
     BudgetTables budget;
     NetWorthTables netWorth;
-    MdiContainer container{state};
+    MdiContainer container;
+
+  private:
+    WorksheetTable ownTables() {
+        WorksheetTable rows;
+        for (const WorksheetRow& row : worksheets.rows())
+            if (row.id == "budget" || row.id == "networth")
+                rows.push_back(row);
+        rows[0].make = [this](Workspace& w) -> QWidget* { return new BudgetWindow(w, budget); };
+        rows[1].make = [this](Workspace& w) -> QWidget* { return new NetWorthWindow(w, netWorth); };
+        return rows;
+    }
 };
 enum Path { ExitButton, OpenFile, ContainerClose, FrameClose };
 
@@ -196,6 +199,28 @@ class TestWholeProgram : public QObject {
         }
     }
 
+    // The menu the registry makes: its buttons with their captions in the Tab order, the
+    // worksheets' among the menu's own, and the Planners column top to bottom.
+    void menuButtonsInTheirOrder() {
+        Program p;
+        QStringList tab, planners;
+        QWidget* menu = p.container.menu();
+        for (QWidget* w = menu->nextInFocusChain(); w != menu; w = w->nextInFocusChain())
+            if (auto* b = qobject_cast<QPushButton*>(w))
+                tab << b->objectName() + '=' + b->text();
+        QCOMPARE(tab, QStringList(
+                          {"Networth=&Net Worth", "Compare=&Compare Loans", "Goal=Savings &Goal",
+                           "LoanPmt=Planning your &Loans", "ToBudget=Planning your &Budget",
+                           "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
+                           "About=&About...", "HowTo=&How to Use the Program",
+                           "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings"}));
+        auto* grid = menu->findChild<QGridLayout*>();
+        for (int row = 1; row < grid->rowCount(); ++row)
+            planners << grid->itemAtPosition(row, 0)->widget()->objectName();
+        QCOMPARE(planners, QStringList({"Canadian", "LoanPmt", "ToBudget", "Savings", "Networth",
+                                        "Compare", "Goal"}));
+    }
+
     void everyDialogControlIsNamed() {
         Program p;
         MortgageTables mortgage;
@@ -287,7 +312,7 @@ class TestWholeProgram : public QObject {
                 for (const int answer : {question::Yes, question::No}) {
                     Program p(false);
                     // One changed line, as after an add or a calculation.
-                    p.container.openWorksheet(budget ? Worksheet::Budget : Worksheet::NetWorth);
+                    p.container.openWorksheet(budget ? "budget" : "networth");
                     if (budget) {
                         p.budget.IncomeRecords[1] = {1, "Salary", Currency::fromWhole(1200),
                                                      Currency::fromWhole(12),

@@ -5,11 +5,11 @@
 #include <QMdiArea>
 #include <QPushButton>
 
-#include "../budget/WorksheetScript.h"
 #include "MainMenu.h"
 #include "MdiContainer.h"
 #include "Messages.h"
 #include "QtTestMain.h"
+#include "WorksheetScript.h"
 #include "Worksheets.h"
 
 namespace {
@@ -42,13 +42,13 @@ struct Program {
     Program() {
         container.setDialogs(&ws.scripted);
         container.setPrinters(&ws.capture);
-        worksheets.registerWith(container);
+        container.registerGraphWindow(ProgramWorksheets::graphWindow());
         container.show();
         container.activateWindow();
     }
     TestWorkspace ws;
     ProgramWorksheets worksheets;
-    MdiContainer container{ws.shared};
+    MdiContainer container{ws.shared, worksheets.rows()};
 };
 
 } // namespace

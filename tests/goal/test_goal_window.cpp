@@ -2,10 +2,10 @@
 #include <QAccessible>
 #include <QComboBox>
 
-#include "../budget/WorksheetScript.h"
 #include "GoalTables.h"
 #include "GoalWindow.h"
 #include "QtTestMain.h"
+#include "WorksheetScript.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "ChartScale.h"
 #include "GraphOptions.h"
 #include "GraphSeries.h"
+#include "MortgageGraph.h"
 
 namespace {
 

@@ -56,12 +56,19 @@ struct Program {
     Program() {
         state.ProgramFolder = folder.path().toStdString();
         state.TodayDate = "2027-01-15";
-        container = std::make_unique<MdiContainer>(state);
+        const WorksheetRow mortgage{"mortgage",
+                                    "Canadian",
+                                    "Planning your &Mortgage",
+                                    9,
+                                    {},
+                                    [this](Workspace& w) -> QWidget* {
+                                        return new MortgageWindow(w, tables); }};
+        const WorksheetRow savingsStandIn{
+            "savings", "Savings", "Planning your &Savings",
+            10,        {},        [](Workspace&) -> QWidget* { return new QWidget; }};
+        container = std::make_unique<MdiContainer>(state, WorksheetTable{mortgage, savingsStandIn});
         container->setDialogs(&dialogs);
         container->setPrinters(&printers);
-        container->registerWorksheet(Worksheet::Mortgage, [this](Workspace& w) -> QWidget* {
-            return new MortgageWindow(w, tables);
-        });
         container->registerGraphWindow(
             [](Workspace& w) -> QWidget* { return new GraphsWindow(w); });
         container->show();
@@ -70,7 +77,7 @@ struct Program {
             qWarning("the container did not become active");
     }
     void calculateAndGraph() {
-        container->openWorksheet(Worksheet::Mortgage);
+        container->openWorksheet("mortgage");
         QTest::mouseClick(inSheet("MCalc"), Qt::LeftButton); // 100,000 over 25 years, monthly
         QTest::mouseClick(inSheet("MGraphs"), Qt::LeftButton);
     }
@@ -162,7 +169,7 @@ class TestGraphsWindow : public QObject {
   private slots:
     void mortgageBalancesBothFormsAndBackToTheSheet() {
         Program p;
-        p.container->openWorksheet(Worksheet::Mortgage);
+        p.container->openWorksheet("mortgage");
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton); // refused until calculated
         QCOMPARE(p.dialogs.messages(), std::vector<int>{2});
         QVERIFY(!p.graph() && p.sheetShown());
@@ -171,7 +178,7 @@ class TestGraphsWindow : public QObject {
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton);
 
         QVERIFY(p.graph() && !p.sheetShown());
-        QCOMPARE(p.state.GraphSource, std::int16_t{4});
+        QCOMPARE(p.state.GraphSource, GraphFrom::Mortgage);
         QCOMPARE(p.state.ScheduleYears, std::int16_t{25});
         const ChartData shown = p.graph()->chart();
         QCOMPARE(shown.values.size(), std::size_t{25});
@@ -267,16 +274,16 @@ class TestGraphsWindow : public QObject {
         Program p;
         QWidget *shown = p.container->menu(), *sheet = nullptr;
         if (view > 0) {
-            p.container->openWorksheet(Worksheet::Savings); // the savings sheet's stand-in
+            p.container->openWorksheet("savings"); // the savings sheet's stand-in
             sheet = p.sheet();
-            QVERIFY(!showGraphFrom(*p.container, 1)); // nothing calculated
+            QVERIFY(!showGraphFrom(*p.container, GraphFrom::Savings)); // nothing calculated
             QCOMPARE(p.dialogs.messages(), std::vector<int>{2});
             std::vector<double> yearEnds;
             for (int y = 1; y <= 40; ++y)
                 yearEnds.push_back(1000.0 * y * y);
             setSavingsGraph(p.state, yearEnds);
             QCOMPARE(p.state.ScheduleYears, std::int16_t{40});
-            QVERIFY(showGraphFrom(*p.container, 1));
+            QVERIFY(showGraphFrom(*p.container, GraphFrom::Savings));
             shown = p.graph();
             QCOMPARE(p.graph()->chart().values, yearEnds);
             QCOMPARE(p.graph()->chart().title, std::string("Investment value at end of each Year"));

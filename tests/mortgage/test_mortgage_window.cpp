@@ -6,13 +6,13 @@
 #include <QRadioButton>
 #include <QTimer>
 
-#include "../budget/WorksheetScript.h"
 #include "DaysInYearDialog.h"
 #include "FirstPaymentDateDialog.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "PrePayDialog.h"
 #include "QtTestMain.h"
+#include "WorksheetScript.h"
 
 namespace {
 
@@ -43,7 +43,7 @@ template <int Mode> struct MortgageSheet {
             const QMap<QString, QString> own = {
                 {"stored", figures.join('|')},
                 {"years", QString::number(years)},
-                {"graph", QString::number(ws.shared.GraphSource)},
+                {"graph", QString::number(int(ws.shared.GraphSource))},
                 {"mfile", QString::fromStdString(ws.shared.MortgageFileName)},
                 {"erased", QString::number(!t.PaymentSchedule && t.LoanInputs[1].isZero() &&
                                            t.ExtraPayments[1][2].isZero())},

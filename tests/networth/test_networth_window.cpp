@@ -1,9 +1,9 @@
 // The net worth worksheet driven by keys and clicks, as a user drives it.
 #include <QPushButton>
 
-#include "../budget/WorksheetScript.h"
 #include "NetWorthWindow.h"
 #include "QtTestMain.h"
+#include "WorksheetScript.h"
 
 namespace {
 

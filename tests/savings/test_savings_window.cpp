@@ -1,10 +1,10 @@
 // The savings worksheet driven by keys, the way a user works it.
 #include <QPushButton>
 
-#include "../budget/WorksheetScript.h"
 #include "QtTestMain.h"
 #include "SavingsTables.h"
 #include "SavingsWindow.h"
+#include "WorksheetScript.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ struct SavingsSheet {
                                  tables.GrowthTable[1][4].isZero();
             return QMap<QString, QString>{{"stored", stored.join(',')},
                                           {"years", QString::number(ws.shared.ScheduleYears)},
-                                          {"graph", QString::number(ws.shared.GraphSource)},
+                                          {"graph", QString::number(int(ws.shared.GraphSource))},
                                           {"title", QString::fromStdString(ws.shared.GraphTitle)},
                                           {"context", QString::number(ws.shared.ContextCode)},
                                           {"empty", gridEmpty() ? "1" : "0"},

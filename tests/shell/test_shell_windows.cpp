@@ -16,7 +16,11 @@ class ShellWindowsTest : public QObject {
         container.reset();
         state = ShellState{};
         state.ProgramFolder = folder.path().toStdString(), state.UserName = userName;
-        container = std::make_unique<MdiContainer>(state);
+        // One worksheet, a stand-in, to see where the container puts a worksheet.
+        const WorksheetRow standIn{
+            "budget", "ToBudget", "Planning your &Budget",
+            4,        {},         [](Workspace&) -> QWidget* { return new QWidget; }};
+        container = std::make_unique<MdiContainer>(state, WorksheetTable{standIn});
         container->setDialogs(&dialogs), container->setPrinters(&printers);
         container->show();
         QVERIFY(QTest::qWaitForWindowExposed(container.get()));

@@ -15,7 +15,7 @@
 
 #include <QComboBox>
 
-std::optional<std::string> BudgetWindow::chooseFile(int mode) {
+std::optional<std::string> BudgetWindow::chooseFile(filemode::Mode mode) {
     return ::chooseFile(workspace_.dialogs(), mode, state_.CurrentFileName);
 }
 

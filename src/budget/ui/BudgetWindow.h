@@ -7,6 +7,7 @@
 #include <string>
 
 #include "BudgetTables.h"
+#include "FileCommands.h"
 #include "NumberFormat.h"
 #include "WorksheetPage.h"
 
@@ -48,7 +49,7 @@ class BudgetWindow : public WorksheetPage {
     void onSaveClicked();
     void onOpenClicked();
     void onPrinterClicked();
-    std::optional<std::string> chooseFile(int mode);
+    std::optional<std::string> chooseFile(filemode::Mode mode);
     bool saveTo(const std::string& fileName);
     bool openFrom(const std::string& fileName);
 

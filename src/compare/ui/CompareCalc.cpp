@@ -195,7 +195,7 @@ void CompareWindow::onCalculateClicked() {
 }
 
 void CompareWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFromCompare);
+    showGraphFrom(workspace_, GraphFrom::Compare);
 }
 
 void CompareWindow::onPrinterClicked() {

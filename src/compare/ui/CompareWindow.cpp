@@ -270,6 +270,6 @@ void CompareWindow::leave() {
     tables_ = {};
     state_.ScheduleYears = 0;
     state_.GraphGroups.clear();
-    state_.GraphSource = 0;
+    state_.GraphSource = GraphFrom::None;
     state_.CurrentFileName.clear();
 }

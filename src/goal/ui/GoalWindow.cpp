@@ -191,7 +191,7 @@ void GoalWindow::showAnswer(const GoalAnswer& a) {
 }
 
 void GoalWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFromGoal);
+    showGraphFrom(workspace_, GraphFrom::Goal);
 }
 
 void GoalWindow::onPrinterClicked() {
@@ -219,7 +219,7 @@ bool GoalWindow::mayLeave() {
 void GoalWindow::leave() {
     tables_ = {};
     state_.ScheduleYears = 0;
-    state_.GraphSource = 0;
+    state_.GraphSource = GraphFrom::None;
     goal_.reset();
     solved_.reset();
 }

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "Amortization.h"
-
 std::vector<Currency> yearEndValues(std::span<const Currency> periodValues, int periodsPerYear) {
     std::vector<Currency> out;
     if (periodsPerYear < 1)
@@ -21,27 +19,6 @@ GraphTable savingsSeries(std::span<const Currency> yearEnds) {
     for (std::size_t y = 1; y <= rows; ++y)
         table.push_back({static_cast<int>(y), yearEnds[y - 1]});
     return table;
-}
-
-GraphTable mortgageSeries(const Amortization& schedule, bool annualView, Currency principal) {
-    GraphTable table{{1, principal}};
-    const int last = std::min(schedule.last, static_cast<int>(schedule.rows.size()) - 1);
-    const int perYear = annualView ? 1 : std::max(schedule.paymentsPerYear, 1);
-    // The last row of each year, or the final payment when the last year is short.
-    for (int end = perYear;; end += perYear) {
-        const int row = std::min(end, last);
-        if (row < 1 || static_cast<int>(table.size()) >= MaxGraphRows)
-            break;
-        const int year = static_cast<int>(table.size()) + 1;
-        table.push_back({year, schedule.rows[static_cast<std::size_t>(row)].balance});
-        if (row == last)
-            break;
-    }
-    return table;
-}
-
-int mortgageScheduleYears(const GraphTable& table) {
-    return std::max(static_cast<int>(table.size()) - 1, 0);
 }
 
 ChartData chartData(const GraphTable& table, int scheduleYears, std::string title,
@@ -64,13 +41,6 @@ std::vector<double> axisValues(const ChartData& data) {
     if (data.target)
         values.push_back(*data.target);
     return values;
-}
-
-ChartData mortgageChart(const Amortization& schedule, bool annualView, Currency principal,
-                        std::string currencySymbol) {
-    const GraphTable table = mortgageSeries(schedule, annualView, principal);
-    return chartData(table, mortgageScheduleYears(table), schedule.graphTitle,
-                     std::move(currencySymbol));
 }
 
 ChartData groupedChartData(const std::vector<NamedGraphTable>& groups, int years, std::string title,

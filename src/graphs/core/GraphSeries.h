@@ -10,13 +10,6 @@
 #include "Currency.h"
 #include "GraphTable.h"
 
-struct Amortization;
-
-// Who handed the figures over (GraphSource).
-constexpr int GraphFromSavings = 1;
-constexpr int GraphFromGoal = 2;
-constexpr int GraphFromMortgage = 4;
-constexpr int GraphFromCompare = 6; // several series: GraphGroups
 // Rows the hand-over table holds at most.
 constexpr int MaxGraphRows = 45;
 
@@ -29,15 +22,6 @@ std::vector<Currency> yearEndValues(std::span<const Currency> periodValues, int 
 
 // Savings: row y holds year y and the value at the end of year y.
 GraphTable savingsSeries(std::span<const Currency> yearEnds);
-
-// Mortgage and loan: row 1 the principal, row y + 1 the balance after the last payment of
-// year y, a short last year included, so the table has one row more than the schedule has
-// years and its last row holds the final balance. Works from the schedule as calculated:
-// every payment (`annualView` false) or one row per year.
-GraphTable mortgageSeries(const Amortization& schedule, bool annualView, Currency principal);
-
-// Number of bars a mortgage table gives: its rows less the final balance.
-int mortgageScheduleYears(const GraphTable& table);
 
 // One series of a chart that sets several side by side: its legend text and a value per label.
 struct ChartSeries {
@@ -63,10 +47,6 @@ std::vector<double> axisValues(const ChartData& data);
 // points). Points beyond the rows filled show their number and 0.
 ChartData chartData(const GraphTable& table, int scheduleYears, std::string title,
                     std::string currencySymbol);
-
-// The chart of a calculated mortgage or loan, as the graph window draws it.
-ChartData mortgageChart(const Amortization& schedule, bool annualView, Currency principal,
-                        std::string currencySymbol);
 
 // Several series side by side: `years` labels 1..years (two when it is 1, as for one
 // series); a series shorter than that shows 0 where it has no point.

@@ -27,13 +27,13 @@ void setGoalGraph(ShellState& state, std::span<const Currency> yearEnds, Currenc
     state.GraphTarget = target;
 }
 
-bool showGraphFrom(Workspace& workspace, int source) {
+bool showGraphFrom(Workspace& workspace, GraphFrom source) {
     ShellState& state = workspace.state();
     if (state.ScheduleYears == 0) {
         workspace.dialogs().showMessage(msg::NoDataToGraph);
         return false;
     }
-    state.GraphSource = static_cast<std::int16_t>(source);
+    state.GraphSource = source;
     workspace.showGraph();
     return true;
 }

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "Currency.h"
+#include "GraphTable.h"
 
 class Workspace;
 struct ShellState;
@@ -15,7 +16,7 @@ void setSavingsGraph(ShellState& state, std::span<const double> yearEnds);
 // the goal's title and its target.
 void setGoalGraph(ShellState& state, std::span<const Currency> yearEnds, Currency target);
 
-// "Show Graph" of a worksheet (`source` 1 savings, 4 mortgage and loan): with nothing
+// "Show Graph" of the worksheet `source`: with nothing
 // calculated, the message "No data to graph. Calculate."; otherwise sets GraphSource and
 // opens the graph window in the worksheet's place. True when it opened.
-bool showGraphFrom(Workspace& workspace, int source);
+bool showGraphFrom(Workspace& workspace, GraphFrom source);

@@ -157,7 +157,7 @@ void GraphsWindow::draw3D() {
 void GraphsWindow::redraw() {
     data_ = chartData(state_.GraphSeries, state_.ScheduleYears, state_.GraphTitle,
                       state_.CurrencySymbol);
-    if (state_.GraphSource == GraphFromGoal)
+    if (state_.GraphSource == GraphFrom::Goal)
         data_.target = state_.GraphTarget.toDouble();
     if (!state_.GraphGroups.empty())
         data_ = groupedChartData(state_.GraphGroups, state_.ScheduleYears, state_.GraphTitle,

@@ -9,11 +9,12 @@
 #include "GraphSeries.h"
 #include "Grid.h"
 #include "Messages.h"
+#include "MortgageGraph.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "Printer.h"
-#include "ScheduleGrid.h"
 #include "ScheduleReport.h"
+#include "ScheduleTexts.h"
 #include "ShellState.h"
 #include "SystemLocale.h"
 #include "Workspace.h"
@@ -125,7 +126,7 @@ void MortgageWindow::onGraphClicked() {
                                             tables_.LoanInputs[1]);
         state_.ScheduleYears = static_cast<std::int16_t>(mortgageScheduleYears(state_.GraphSeries));
     }
-    state_.GraphSource = GraphFromMortgage;
+    state_.GraphSource = GraphFrom::Mortgage;
     workspace_.showGraph();
 }
 

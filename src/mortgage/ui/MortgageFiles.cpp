@@ -33,7 +33,7 @@ void MortgageWindow::onSaveClicked() {
 
 std::optional<std::string> MortgageWindow::chooseFile(bool save) {
     using namespace filemode;
-    const int mode =
+    const filemode::Mode mode =
         loanMode() ? (save ? SaveLoan : OpenLoan) : (save ? SaveMortgage : OpenMortgage);
     return ::chooseFile(workspace_.dialogs(), mode, rememberedFileName());
 }

@@ -16,7 +16,7 @@ void NetWorthWindow::hideForDialogs(bool hide) {
         frame->setVisible(!hide);
 }
 
-std::optional<std::string> NetWorthWindow::chooseFile(int mode) {
+std::optional<std::string> NetWorthWindow::chooseFile(filemode::Mode mode) {
     return ::chooseFile(workspace_.dialogs(), mode);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "FileCommands.h"
 #include "NetWorthTables.h"
 #include "NumberFormat.h"
 #include "WorksheetPage.h"
@@ -62,7 +63,7 @@ class NetWorthWindow : public WorksheetPage {
     void clearStatement();
 
     // File commands (NetWorthFiles.cpp). The worksheet hides while their dialogs show.
-    std::optional<std::string> chooseFile(int mode);
+    std::optional<std::string> chooseFile(filemode::Mode mode);
     bool saveTo(const std::string& fileName);
     std::optional<NetWorthTables> readFrom(const std::string& fileName);
     void hideForDialogs(bool hide);

@@ -166,7 +166,7 @@ void SavingsWindow::showGrowth(const Growth& growth, const SavingsFrequency& fre
 }
 
 void SavingsWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFromSavings);
+    showGraphFrom(workspace_, GraphFrom::Savings);
 }
 
 void SavingsWindow::onPrinterClicked() {
@@ -191,6 +191,6 @@ void SavingsWindow::leave() {
     tables_ = {};
     state_.ScheduleYears = 0;
     state_.ContextCode = 0;
-    state_.GraphSource = 0;
+    state_.GraphSource = GraphFrom::None;
     calculated_.reset();
 }
