@@ -52,7 +52,11 @@ WorksheetPage::WorksheetPage(Workspace& workspace, WorksheetSpec spec, QWidget* 
     connect(f1, &QShortcut::activated, this, [this] { openUserGuide(state_); });
 }
 
-WorksheetPage::~WorksheetPage() = default;
+WorksheetPage::~WorksheetPage() {
+    // The help box lives on while the widget underneath the page is taken down, and gets
+    // events then (the window losing the focus): they must not reach a page that is gone.
+    delete helpEvents_;
+}
 
 void WorksheetPage::makeCommands() {
     for (const CommandSpec& c : spec_.commands) {
@@ -79,8 +83,8 @@ QPlainTextEdit* WorksheetPage::makeQuickHelpBox() {
         helpBox_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     }
     helpBox_->hide();
-    helpBox_->installEventFilter(
-        new HelpEvents(helpBox_, [this](QEvent* event) { return helpEvent(event); }));
+    helpEvents_ = new HelpEvents(helpBox_, [this](QEvent* event) { return helpEvent(event); });
+    helpBox_->installEventFilter(helpEvents_);
     return helpBox_;
 }
 

@@ -3,6 +3,7 @@
 // guide, the command buttons, the quick help laid over the worksheet, the print road, the
 // report settings and "E&xit to Menu". A worksheet derives from the page and writes only its
 // entries, its grid and its actions.
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
@@ -124,6 +125,7 @@ class WorksheetPage : public QWidget {
 
     WorksheetSpec spec_;
     QPlainTextEdit* helpBox_ = nullptr;
-    bool leaving_ = false;    // Exit to Menu has asked and cleared
-    bool clickSpent_ = false; // the toggle's click that closed the help is spent
+    QPointer<QObject> helpEvents_; // hands the help box's events to the page
+    bool leaving_ = false;         // Exit to Menu has asked and cleared
+    bool clickSpent_ = false;      // the toggle's click that closed the help is spent
 };
