@@ -1,6 +1,5 @@
 #include "Dialogs.h"
 
-#include "Messages.h"
 #include "ShellState.h"
 
 void Dialogs::showMessage(int code) {
@@ -12,9 +11,4 @@ int Dialogs::ask(int questionCode) {
     state_.QuestionCode = static_cast<std::int16_t>(questionCode);
     yesNo();
     return state_.QuestionCode;
-}
-
-int Dialogs::askBeforeErasing() {
-    return ask(state_.CurrentFileName.empty() ? question::SaveEntriesBeforeErasing
-                                              : question::SaveBeforeErasing);
 }

@@ -19,9 +19,6 @@ class Dialogs {
     // Shortcuts: set the input, show the dialog, return the answer.
     void showMessage(int code);
     int ask(int questionCode); // 6 yes, 0 no
-    // Our own worksheets' question before unsaved entries are erased: it names the open
-    // worksheet's file, or speaks of its entries when they have none. 6 yes (stay), 0 no.
-    int askBeforeErasing();
 
     ShellState& state() { return state_; }
 

@@ -8,8 +8,9 @@
 
 class Dialogs;
 
-// The modes FileDir takes (open and save, per kind of file), and its answer to a cancel.
-// FileDialogMode holds them as these numbers.
+// The modes FileDir knows itself (open and save, per kind of file), and its answer to a
+// cancel. FileDialogMode holds them as these numbers; a worksheet of our own describes its
+// kinds of file, modes included, in a DocumentKind of its own.
 namespace filemode {
 enum Mode : std::int16_t {
     None = 0,
@@ -22,12 +23,6 @@ enum Mode : std::int16_t {
     OpenLoan = 7,
     SaveLoan = 8,
     Cancelled = 9,
-    OpenGoal = 11,
-    SaveGoal = 12,
-    // The loan comparison's files, and a mortgage or loan file opened into one of its plans.
-    OpenCompare = 21,
-    SaveCompare = 22,
-    OpenLoanPlan = 23,
 };
 } // namespace filemode
 

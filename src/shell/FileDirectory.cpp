@@ -17,9 +17,6 @@ const char* const BudgetFilter = "Budget Database (*.Bgt)|*.Bgt";
 const char* const NetWorthFilter = "Net Worth Database (*.nwv)|*.nwv";
 const char* const MortgageFilter = "Mortgage Database (*.umd)|*.umd";
 const char* const LoanFilter = "Loan Database (*.uld)|*.uld";
-const char* const GoalFilter = "Savings Goal (*.Gol)|*.Gol";
-const char* const CompareFilter = "Loan Comparison (*.Cmp)|*.Cmp";
-const char* const LoanPlanFilter = "Mortgage or Loan Database (*.umd *.uld)|*.umd *.uld";
 } // namespace
 
 std::optional<FileKind> kindForMode(int mode) {
@@ -38,14 +35,6 @@ std::optional<FileKind> kindForMode(int mode) {
     case OpenLoan:
     case SaveLoan:
         return FileKind{LoanFilter, "uld", save};
-    case OpenGoal:
-    case SaveGoal:
-        return FileKind{GoalFilter, "Gol", save};
-    case OpenCompare:
-    case SaveCompare:
-        return FileKind{CompareFilter, "Cmp", save};
-    case OpenLoanPlan:
-        return FileKind{LoanPlanFilter, "umd", false};
     default:
         return std::nullopt;
     }
@@ -65,15 +54,32 @@ QString qtNameFilters(const std::string& barFilter) {
     return filters.join(QStringLiteral(";;"));
 }
 
-std::string offeredName(const ShellState& state) {
+std::optional<FileKind> kindAsked(const ShellState& state) {
+    const int mode = state.FileDialogMode;
+    if (auto own = kindForMode(mode))
+        return own;
+    if (mode <= 0 || mode == filemode::Cancelled || state.FileDialogFilter.empty())
+        return std::nullopt;
+    return FileKind{state.FileDialogFilter, state.FileDialogExtension, mode % 2 == 0};
+}
+
+namespace {
+template <class State> auto& slotFor(State& state) {
     const int mode = state.FileDialogMode;
     if (mode == filemode::OpenMortgage || mode == filemode::SaveMortgage)
         return state.MortgageFileName;
     if (mode == filemode::OpenLoan || mode == filemode::SaveLoan)
         return state.LoanFileName;
-    if (mode == filemode::OpenLoanPlan)
-        return {};
     return state.CurrentFileName;
+}
+} // namespace
+
+std::string& offeredSlot(ShellState& state) {
+    return slotFor(state);
+}
+
+std::string offeredName(const ShellState& state) {
+    return slotFor(state);
 }
 
 } // namespace filedir
@@ -92,8 +98,7 @@ QFileInfo initialFile(const ShellState& state, const std::string& name) {
 } // namespace
 
 void FileDirectory(ShellState& state, QWidget* parent) {
-    const int mode = state.FileDialogMode;
-    const auto kind = filedir::kindForMode(mode);
+    const auto kind = filedir::kindAsked(state);
     if (!kind)
         return;
 
@@ -107,7 +112,7 @@ void FileDirectory(ShellState& state, QWidget* parent) {
     // caller when it tries to read the file.
     dialog.setFileMode(QFileDialog::AnyFile);
     if (kind->save)
-        dialog.setDefaultSuffix(QString::fromLatin1(kind->extension));
+        dialog.setDefaultSuffix(QString::fromStdString(kind->extension));
     const QString filter = filedir::qtNameFilters(kind->filter);
     dialog.setNameFilters(filter.split(QStringLiteral(";;")));
     dialog.selectNameFilter(dialog.nameFilters().value(0));

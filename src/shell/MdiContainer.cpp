@@ -111,7 +111,6 @@ void MdiContainer::openWorksheet(const std::string& id) {
     if (row->chosen)
         row->chosen(state_);
     menuWindow_->hide();
-    forgetFileNames(state_);
     QWidget* sheet = row->make(*this);
     if (!sheet) {
         revealMenu();
@@ -188,7 +187,6 @@ void MdiContainer::showMenu() {
         window->hide();
         window->deleteLater();
     }
-    forgetFileNames(state_);
     setCaption(QStringLiteral(" Pecunex Menu"));
     revealMenu();
 }

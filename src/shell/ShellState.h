@@ -35,10 +35,16 @@ struct ShellState {
     std::int16_t RecordNumber = 0;
     std::string HeaderText;
     std::int16_t FileDialogMode = 0;
+    // The file dialog's and the question's inputs: a page lends its own file's name here
+    // only while they ask (see DocumentFile), so they stay empty otherwise.
     std::string CurrentFileName;
     std::string MortgageFileName;
     std::string LoanFileName;
     std::string ChosenFileName;
+    // The filter and extension FileDir offers for a mode it does not know itself (our own
+    // worksheets' kinds of file, which the page asking describes).
+    std::string FileDialogFilter;
+    std::string FileDialogExtension;
 
     // How the payment schedule is shown; the choice outlives the worksheet.
     std::int16_t ScheduleView = 2; // 2 all payments, 1 annual totals
@@ -54,13 +60,3 @@ struct ShellState {
     // window draws them instead of GraphSeries.
     std::vector<NamedGraphTable> GraphGroups;
 };
-
-// A file name belongs to the worksheet that opened or saved the file. The container forgets
-// them whenever a worksheet opens and when it is left, so that no worksheet offers, names in a
-// question or writes another worksheet's file.
-inline void forgetFileNames(ShellState& state) {
-    state.CurrentFileName.clear();
-    state.MortgageFileName.clear();
-    state.LoanFileName.clear();
-    state.ChosenFileName.clear();
-}

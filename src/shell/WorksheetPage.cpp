@@ -42,7 +42,7 @@ class HelpEvents : public QObject {
 
 WorksheetPage::WorksheetPage(Workspace& workspace, WorksheetSpec spec, QWidget* parent)
     : QWidget(parent), workspace_(workspace), state_(workspace.state()),
-      seps_(platform::systemSeparators()), spec_(std::move(spec)) {
+      seps_(platform::systemSeparators()), file_(workspace, spec.file), spec_(std::move(spec)) {
     setObjectName(QString::fromLatin1(spec_.objectName));
     QFont compact = font();
     compact.setPointSizeF(8);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "DocumentFile.h"
 #include "NumberFormat.h"
 #include "ReportFrame.h"
 
@@ -70,6 +71,7 @@ struct WorksheetSpec {
     std::vector<CommandSpec> commands;
     QuickHelpSpec quickHelp;
     const char* windowTitle = nullptr; // the page's own title where it is not the caption
+    DocumentKind file{};               // the kind of file the worksheet opens and saves
 };
 
 class WorksheetPage : public QWidget {
@@ -77,6 +79,9 @@ class WorksheetPage : public QWidget {
   public:
     WorksheetPage(Workspace& workspace, WorksheetSpec spec, QWidget* parent = nullptr);
     ~WorksheetPage() override;
+
+    // The bare name of the worksheet's file in memory; "" when it has none.
+    const std::string& fileName() const { return file_.name(); }
 
   protected:
     // The command buttons, in the order of the table.
@@ -117,6 +122,7 @@ class WorksheetPage : public QWidget {
     Workspace& workspace_;
     ShellState& state_;
     NumberSeparators seps_;
+    DocumentFile file_;
 
   private:
     void fitHelpFont();

@@ -165,7 +165,7 @@ class TestCompareWindow : public QObject {
 
             s.ws.scripted.fileNames = {file.toStdString()};
             s.alt(Qt::Key_A, "CmpSaveFile");
-            QCOMPARE(QString::fromStdString(s.ws.shared.CurrentFileName), QString("two.Cmp"));
+            QCOMPARE(s.window->fileName(), std::string("two.Cmp"));
             const auto written = readWholeFile({}, file.toStdString());
             QCOMPARE(QString::fromStdString(written.value_or("")),
                      QString::fromStdString(writeCompareFile({in.plans[0].plan, b.plan})));
@@ -180,12 +180,16 @@ class TestCompareWindow : public QObject {
         QCOMPARE(s.find<QLineEdit>("ExtraB")->text(), QString("$200.00"));
         QCOMPARE(s.result("Payment", 'A'), QString("$2,385.36"));
         QVERIFY(s.find<QLineEdit>("PrincipalC")->text().isEmpty());
-        // A change, then leaving: the worksheet asks, and stays when the answer is yes.
+        // A mortgage file read into plan C, a change, then leaving: the worksheet asks about
+        // its own file, and stays when the answer is yes.
+        s.ws.scripted.fileNames = {PECUNEX_SOURCE_DIR "/samples/Sample.umd"};
+        s.find<QPushButton>("OpenPlanC")->click();
         s.find("ExtraA")->setFocus();
         s.keys("50"), s.key(Qt::Key_Tab);
         s.ws.scripted.answers = {6};
         s.alt(Qt::Key_X, "CmpExit");
         QCOMPARE(s.ws.menuShown, 0);
+        QVERIFY(QString::fromStdString(s.ws.scripted.calls.back().text).startsWith("two.Cmp "));
         QVERIFY(s.result("Payment", 'A').isEmpty());
     }
 

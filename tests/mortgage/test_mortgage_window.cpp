@@ -21,10 +21,10 @@ struct MortgageWorkspace : TestWorkspace {
     MortgageTables tables;
 };
 
-// Probes: stored (principal|rate|years as kept), years (of the schedule), graph, mfile (the
-// file name kept), erased (1: leaving cleared the tables), extras (the rows listing the
-// additional payments below the total). Steps: accept: (OK on the next dialog), header:text
-// (one header answer, commas and all), extra:year,amount.
+// Probes: stored (principal|rate|years as kept), years (of the schedule), graph, erased (1:
+// leaving cleared the tables), extras (the rows listing the additional payments below the
+// total). Steps: accept: (OK on the next dialog), header:text (one header answer, commas and
+// all), extra:year,amount.
 template <int Mode> struct MortgageSheet {
     MortgageSheet() {
         activate(&window);
@@ -44,7 +44,6 @@ template <int Mode> struct MortgageSheet {
                 {"stored", figures.join('|')},
                 {"years", QString::number(years)},
                 {"graph", QString::number(int(ws.shared.GraphSource))},
-                {"mfile", QString::fromStdString(ws.shared.MortgageFileName)},
                 {"erased", QString::number(!t.PaymentSchedule && t.LoanInputs[1].isZero() &&
                                            t.ExtraPayments[1][2].isZero())},
                 {"extras", cells(years + 4, 1, 3) + cells(years + 5, 1, 2)}};
@@ -184,7 +183,7 @@ class TestMortgageWindow : public QObject {
         addScript("a saved worksheet opens again",
                   "InPrincipal:150000; InRate:6.875; InTerm:30; Comperiod<   Semiannual; "
                   "FreqPmt< Biweekly(Acc); click:MCalc; files:$DIR/house.umd; "
-                  "click:MSaveFile; mfile=house.umd; InPrincipal:5; Comperiod<      Monthly; "
+                  "click:MSaveFile; file=house.umd; InPrincipal:5; Comperiod<      Monthly; "
                   "FreqPmt<      Monthly; files:$DIR/house.umd; click:MLoadFile; "
                   "msgs=; InPrincipal=     $150,000.00; InRate=         6.875%; "
                   "Comperiod=   Semiannual; FreqPmt= Biweekly(Acc); InMonthPI~$");
@@ -198,7 +197,7 @@ class TestMortgageWindow : public QObject {
                   "click:MCalc; @garbage.umd:not,a\n; files:,,$DIR/no/such/x.umd,"
                   "$DIR/missing.umd,$DIR/garbage.umd; click:MSaveFile; click:MLoadFile; msgs=; "
                   "years=300; click:MSaveFile; click:MLoadFile; click:MLoadFile; msgs=37,13,13; "
-                  "InPrincipal=   $100,000.00; mfile=; dir=garbage.umd; "
+                  "InPrincipal=   $100,000.00; file=; dir=garbage.umd; "
                   "@damaged.umd:250000,7.5,30,\"  Fortnightly\",; files:$DIR/damaged.umd; "
                   "click:MLoadFile; msgs=37,13,13,13; stored=250000|7.5|30; years=0");
         // Under other signs the period key types the system's point, the file is saved with

@@ -32,6 +32,7 @@
 #include "LocaleCases.h"
 #include "Platform.h"
 #include "TestWorkspace.h"
+#include "WorksheetPage.h"
 
 class WorksheetScript {
   public:
@@ -68,6 +69,10 @@ class WorksheetScript {
             .capturedTexts();
     }
     static QWidget* focus() { return QApplication::focusWidget(); }
+    WorksheetPage* page() const {
+        auto* own = qobject_cast<WorksheetPage*>(window_);
+        return own ? own : window_->findChild<WorksheetPage*>();
+    }
     QString path(const QString& name) const { return QDir(ws_.folder.path()).filePath(name); }
 
     QString perform(const QString& s) {
@@ -184,7 +189,7 @@ class WorksheetScript {
             {"menu", QString::number(ws_.menuShown)},
             {"detail", QString::fromStdString(ws_.shared.MessageDetail)},
             {"caption", ws_.caption},
-            {"file", QString::fromStdString(ws_.shared.CurrentFileName)},
+            {"file", QString::fromStdString(page() ? page()->fileName() : "")},
             {"printed", QString::number(docs.size())},
         };
         if (const QString own = probe ? probe(name) : QString(); !own.isNull())

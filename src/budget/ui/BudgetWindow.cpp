@@ -40,7 +40,10 @@ BudgetWindow::BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* 
                       .toggle = "Help2",
                       .keys = HelpKeys::BeepTyped,
                       .focusOnShow = false},
-                     "Budget Calculations"},
+                     "Budget Calculations",
+                     {.openMode = filemode::OpenBudget,
+                      .saveMode = filemode::SaveBudget,
+                      .saveFailed = msg::BadBudgetFileName}},
                     parent),
       tables_(tables) {
     showCaption();
@@ -230,11 +233,11 @@ bool BudgetWindow::eventFilter(QObject* watched, QEvent* event) {
 bool BudgetWindow::mayLeave() {
     if (tables_.BudgetChanged != 1 || tables_.empty())
         return true;
-    return workspace_.dialogs().ask(question::SaveBeforeErasing) != question::Yes;
+    return file_.ask(question::SaveBeforeErasing) != question::Yes;
 }
 
 void BudgetWindow::leave() {
     tables_ = {};
-    state_.CurrentFileName.clear();
+    file_.forget();
     state_.EditStarted = 0;
 }

@@ -49,9 +49,7 @@ class BudgetWindow : public WorksheetPage {
     void onSaveClicked();
     void onOpenClicked();
     void onPrinterClicked();
-    std::optional<std::string> chooseFile(filemode::Mode mode);
-    bool saveTo(const std::string& fileName);
-    bool openFrom(const std::string& fileName);
+    bool openFrom(const std::optional<std::string>& bytes);
 
     BudgetTables& tables_;
     int periodFactor_ = 1;

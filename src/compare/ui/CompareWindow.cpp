@@ -80,7 +80,13 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
                       .covers = "CmpGrid",
                       .disables = {"CmpPrinter", "CmpGraphs"},
                       .enterGoesTo = "CmpHelp",
-                      .enterCloses = true}},
+                      .enterCloses = true},
+                     nullptr,
+                     {.openMode = 21,
+                      .saveMode = 22,
+                      .filter = "Loan Comparison (*.Cmp)|*.Cmp",
+                      .extension = "Cmp",
+                      .saveFailed = msg::DetailOnly}},
                     parent),
       tables_(tables) {
     loadDefaults();
@@ -262,7 +268,7 @@ bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
 bool CompareWindow::mayLeave() {
     if (tables_.CompareChanged != 1 || plansInUse().empty())
         return true;
-    return workspace_.dialogs().askBeforeErasing() != question::Yes;
+    return file_.askBeforeErasing() != question::Yes;
 }
 
 void CompareWindow::leave() {
@@ -271,5 +277,5 @@ void CompareWindow::leave() {
     state_.ScheduleYears = 0;
     state_.GraphGroups.clear();
     state_.GraphSource = GraphFrom::None;
-    state_.CurrentFileName.clear();
+    file_.forget();
 }

@@ -47,7 +47,13 @@ GoalWindow::GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent
                       .covers = "GGrid",
                       .disables = {"GPrinter", "GGraphs"},
                       .enterGoesTo = "GSolve",
-                      .closesOnEntryChange = true}},
+                      .closesOnEntryChange = true},
+                     nullptr,
+                     {.openMode = 11,
+                      .saveMode = 12,
+                      .filter = "Savings Goal (*.Gol)|*.Gol",
+                      .extension = "Gol",
+                      .saveFailed = msg::BadGoalFileName}},
                     parent),
       tables_(tables) {
     buildControls();
@@ -213,7 +219,7 @@ void GoalWindow::onPrinterClicked() {
 bool GoalWindow::mayLeave() {
     if (tables_.GoalChanged != 1)
         return true;
-    return workspace_.dialogs().askBeforeErasing() != question::Yes;
+    return file_.askBeforeErasing() != question::Yes;
 }
 
 void GoalWindow::leave() {

@@ -4,10 +4,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "BusyCursor.h"
 #include "Dates.h"
 #include "Dialogs.h"
-#include "FileCommands.h"
 #include "LoanFile.h"
 #include "Messages.h"
 #include "MortgageTables.h"
@@ -21,57 +19,30 @@ void MortgageWindow::onSaveClicked() {
         workspace_.dialogs().showMessage(msg::NoRecords);
         return;
     }
-    const auto chosen = chooseFile(true);
-    if (!chosen)
-        return;
-    if (saveTo(*chosen))
-        rememberedFileName() = bareFileName(*chosen);
-    else
-        workspace_.dialogs().showMessage(loanMode() ? msg::BadLoanFileName
-                                                    : msg::BadMortgageFileName);
-}
-
-std::optional<std::string> MortgageWindow::chooseFile(bool save) {
-    using namespace filemode;
-    const filemode::Mode mode =
-        loanMode() ? (save ? SaveLoan : OpenLoan) : (save ? SaveMortgage : OpenMortgage);
-    return ::chooseFile(workspace_.dialogs(), mode, rememberedFileName());
-}
-
-std::string& MortgageWindow::rememberedFileName() {
-    return loanMode() ? state_.LoanFileName : state_.MortgageFileName;
-}
-
-bool MortgageWindow::saveTo(const std::string& fileName) {
-    BusyCursor busy;
-    LoanFileData data;
-    data.input = inputFromState();
-    data.firstPaymentDate = isoDate(data.input.firstPaymentDate);
-    data.extraPaymentCount = tables_.ExtraPaymentCount;
-    data.extraPaymentsInUse = tables_.ExtraPaymentsInUse;
-    data.daysInYear = tables_.DaysInYear;
-    const std::string text = writeLoanFile(data);
-    // A failed save leaves the old file as it was.
-    return saveWholeFile(state_.ProgramFolder, fileName, text);
+    file_.save([this] {
+        LoanFileData data;
+        data.input = inputFromState();
+        data.firstPaymentDate = isoDate(data.input.firstPaymentDate);
+        data.extraPaymentCount = tables_.ExtraPaymentCount;
+        data.extraPaymentsInUse = tables_.ExtraPaymentsInUse;
+        data.daysInYear = tables_.DaysInYear;
+        return writeLoanFile(data);
+    });
 }
 
 void MortgageWindow::onOpenClicked() {
-    const auto chosen = chooseFile(false);
-    if (!chosen)
-        return;
-    if (openFrom(*chosen)) {
-        rememberedFileName() = bareFileName(*chosen);
-        calculate();
-    } else {
+    const auto opened = file_.open([this](const std::optional<std::string>& text) {
+        if (openFrom(text))
+            return true;
         // What was read stands in the fields; the old schedule no longer matches them.
         clearResults();
-        workspace_.dialogs().showMessage(msg::FileNotFound);
-    }
+        return false;
+    });
+    if (opened == DocumentFile::Opened::Taken)
+        calculate();
 }
 
-bool MortgageWindow::openFrom(const std::string& fileName) {
-    BusyCursor busy;
-    const std::optional<std::string> text = readWholeFile(state_.ProgramFolder, fileName);
+bool MortgageWindow::openFrom(const std::optional<std::string>& text) {
     if (!text)
         return false;
     const LoanFileRead read = readLoanFile(*text);

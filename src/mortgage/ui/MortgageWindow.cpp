@@ -17,6 +17,7 @@
 #include "ControlNames.h"
 #include "DaysInYearDialog.h"
 #include "Dialogs.h"
+#include "FileCommands.h"
 #include "FirstPaymentDateDialog.h"
 #include "FocusReturn.h"
 #include "Grid.h"
@@ -71,7 +72,15 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
             .toggle = "MHelp",
             .disables = {"MPrinter", "MGraphs"},
             .enterGoesTo = "InPrincipal",
-            .focusOnShow = false}},
+            .focusOnShow = false},
+           nullptr,
+           workspace.state().MortgageMode == 2
+               ? DocumentKind{.openMode = filemode::OpenLoan,
+                              .saveMode = filemode::SaveLoan,
+                              .saveFailed = msg::BadLoanFileName}
+               : DocumentKind{.openMode = filemode::OpenMortgage,
+                              .saveMode = filemode::SaveMortgage,
+                              .saveFailed = msg::BadMortgageFileName}},
           parent),
       tables_(tables) {
     buildControls();

@@ -73,10 +73,7 @@ class MortgageWindow : public WorksheetPage {
     // File commands (MortgageFiles.cpp).
     // Runs the file dialog (save or open, mortgage or loan kind); the full name chosen, or
     // nothing when cancelled. The dialog's shared variables are reset before it returns.
-    std::optional<std::string> chooseFile(bool save);
-    std::string& rememberedFileName(); // MortgageFileName or LoanFileName, by mode
-    bool saveTo(const std::string& fileName);
-    bool openFrom(const std::string& fileName);
+    bool openFrom(const std::optional<std::string>& bytes);
     void setDateViewCaption();
 
     MortgageTables& tables_;

@@ -2,7 +2,6 @@
 
 #include "BusyCursor.h"
 #include "Dialogs.h"
-#include "FileCommands.h"
 #include "Messages.h"
 #include "NetWorthFile.h"
 #include "NetWorthWindow.h"
@@ -16,49 +15,35 @@ void NetWorthWindow::hideForDialogs(bool hide) {
         frame->setVisible(!hide);
 }
 
-std::optional<std::string> NetWorthWindow::chooseFile(filemode::Mode mode) {
-    return ::chooseFile(workspace_.dialogs(), mode);
-}
-
 void NetWorthWindow::onSaveClicked() {
     hideForDialogs(true);
     // The counts are the last calculation's: lines typed since then are not counted yet.
-    if (tables_.AssetCount == 0 && tables_.LiabilityCount == 0) {
+    if (tables_.AssetCount == 0 && tables_.LiabilityCount == 0)
         workspace_.dialogs().showMessage(msg::NoRecords);
-    } else if (const auto chosen = chooseFile(filemode::SaveNetWorth)) {
-        if (saveTo(*chosen))
-            state_.CurrentFileName = bareFileName(*chosen);
-        else
-            workspace_.dialogs().showMessage(msg::BadNetWorthFileName);
-    }
+    else
+        file_.save([this] { return writeNetWorthFile(tables_); });
     // Any save attempt counts as saved.
     tables_.NetWorthUnsaved = 0;
     hideForDialogs(false);
 }
 
-bool NetWorthWindow::saveTo(const std::string& fileName) {
-    BusyCursor busy;
-    const std::string text = writeNetWorthFile(tables_);
-    return saveWholeFile(state_.ProgramFolder, fileName, text);
-}
-
 void NetWorthWindow::onOpenClicked() {
     hideForDialogs(true);
-    if (const auto chosen = chooseFile(filemode::OpenNetWorth)) {
-        if (auto read = readFrom(*chosen)) {
-            // The statement in memory is replaced; its unsaved mark stays as it was.
-            const std::int16_t unsaved = tables_.NetWorthUnsaved;
-            tables_ = std::move(*read);
-            tables_.NetWorthUnsaved = unsaved;
-            state_.CurrentFileName = bareFileName(*chosen);
-        } else {
-            workspace_.dialogs().showMessage(msg::FileNotFound);
-            const std::int16_t unsaved = tables_.NetWorthUnsaved;
-            tables_ = {};
-            tables_.NetWorthUnsaved = unsaved;
-            state_.CurrentFileName.clear();
-        }
+    // The statement in memory is replaced; its unsaved mark stays as it was.
+    const std::int16_t unsaved = tables_.NetWorthUnsaved;
+    const auto opened = file_.open([this](const std::optional<std::string>& text) {
+        if (!text)
+            return false;
+        Result<NetWorthTables> read = readNetWorthFile(*text);
+        if (read)
+            tables_ = std::move(read).value();
+        return read.ok();
+    });
+    if (opened == DocumentFile::Opened::Refused) {
+        tables_ = {};
+        file_.forget();
     }
+    tables_.NetWorthUnsaved = unsaved;
     bool calculated = false;
     {
         BusyCursor busy;
@@ -69,15 +54,4 @@ void NetWorthWindow::onOpenClicked() {
     if (!calculated)
         showLinesWithoutTotals();
     hideForDialogs(false);
-}
-
-std::optional<NetWorthTables> NetWorthWindow::readFrom(const std::string& fileName) {
-    BusyCursor busy;
-    const std::optional<std::string> text = readWholeFile(state_.ProgramFolder, fileName);
-    if (!text)
-        return std::nullopt;
-    const Result<NetWorthTables> read = readNetWorthFile(*text);
-    if (!read)
-        return std::nullopt;
-    return read.value();
 }

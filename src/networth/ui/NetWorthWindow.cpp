@@ -89,7 +89,10 @@ NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWi
             .toggle = "NHelp",
             .keys = HelpKeys::BeepAll,
             .closesOnFocusLeaving = true},
-           "Net Worth"},
+           "Net Worth",
+           {.openMode = filemode::OpenNetWorth,
+            .saveMode = filemode::SaveNetWorth,
+            .saveFailed = msg::BadNetWorthFileName}},
           parent),
       tables_(tables) {
     showCaption();
@@ -352,13 +355,13 @@ void NetWorthWindow::onPrinterClicked() {
 
 bool NetWorthWindow::mayLeave() {
     if (tables_.NetWorthUnsaved == 1 && (tables_.AssetCount != 0 || tables_.LiabilityCount != 0))
-        return workspace_.dialogs().ask(question::SaveBeforeErasing) != question::Yes;
+        return file_.ask(question::SaveBeforeErasing) != question::Yes;
     return true;
 }
 
 void NetWorthWindow::clearStatement() {
     state_.EditStarted = 0;
-    state_.CurrentFileName.clear();
+    file_.forget();
     tables_ = {};
 }
 

@@ -63,9 +63,6 @@ class NetWorthWindow : public WorksheetPage {
     void clearStatement();
 
     // File commands (NetWorthFiles.cpp). The worksheet hides while their dialogs show.
-    std::optional<std::string> chooseFile(filemode::Mode mode);
-    bool saveTo(const std::string& fileName);
-    std::optional<NetWorthTables> readFrom(const std::string& fileName);
     void hideForDialogs(bool hide);
 
     NetWorthTables& tables_;
