@@ -144,6 +144,18 @@ TEST(CompareEngine, EdgeCases) {
     EXPECT_EQ(r.rows[1].date, dateSerial(2027, 2, 28));
     EXPECT_EQ(r.rows[2].date, dateSerial(2027, 3, 31));
     EXPECT_EQ(r.rows[0].interest, money(36.00)); // 1,200 x 0.365 x 30 / 365
+
+    // Twice a month a bank pays on the first payment's day and 15 days later (the worksheet
+    // 14); compounding quarterly, the comparison shows each convention's count.
+    LoanPlan twice = bankPlan(1200, 12, 2, 1, Convention::BankCents);
+    twice.frequency = 1;
+    twice.firstPayment = dateSerial(2027, 1, 10);
+    r = calculated(twice);
+    EXPECT_EQ(r.rows[1].date, dateSerial(2027, 1, 25));
+    EXPECT_EQ(r.rows[2].date, dateSerial(2027, 2, 10));
+    EXPECT_EQ(compoundingText(twice), "quarterly (4)");
+    twice.convention = Convention::Worksheet;
+    EXPECT_EQ(compoundingText(twice), "quarterly (3)");
 }
 
 // Half cents go up, decided on the exact decimal value (each row worked by hand in decimals;

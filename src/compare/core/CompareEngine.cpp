@@ -10,6 +10,11 @@
 
 namespace {
 
+template <std::size_t N, class Term>
+const Term& termAt(const std::array<Term, N>& terms, int place) {
+    return terms[static_cast<std::size_t>(std::clamp(place, 0, static_cast<int>(N) - 1))];
+}
+
 using Real = long double;
 
 // Payments beyond any term a plan can have (40 years weekly is 2,080): a schedule that
@@ -422,18 +427,8 @@ class BankSchedule {
     std::optional<int> dateOf(int k) const {
         if (!plan_.firstPayment)
             return std::nullopt;
-        const int first = *plan_.firstPayment;
-        switch (plan_.frequency) {
-        case 0:
-            return addMonths(first, k - 1);
-        case 1: // semimonthly: the day and fifteen days later, each month
-            return addDays(addMonths(first, (k - 1) / 2), (k - 1) % 2 * 15);
-        case 2:
-        case 4:
-            return addDays(first, 14 * (k - 1));
-        default:
-            return addDays(first, 7 * (k - 1));
-        }
+        return paymentDate(*plan_.firstPayment, k, termAt(FrequencyTerms, plan_.frequency).step,
+                           BankHalfMonthDays);
     }
 
     std::int64_t takeFromBalance(const Amount& amount) {
@@ -526,17 +521,15 @@ Result<PlanResult> worksheetPlan(const LoanPlan& plan) {
 } // namespace
 
 int compoundingPerYear(int compounding) {
-    static constexpr int perYear[CompoundingKinds] = {12, 6, 4, 2, 1};
-    return perYear[std::clamp(compounding, 0, CompoundingKinds - 1)];
+    return termAt(CompoundingCounts, compounding).bank;
 }
 
 int paymentsPerYear(int frequency) {
-    static constexpr int perYear[FrequencyKinds] = {12, 24, 26, 52, 26, 52};
-    return perYear[std::clamp(frequency, 0, FrequencyKinds - 1)];
+    return termAt(FrequencyTerms, frequency).paymentsPerYear;
 }
 
 int accelerationDivisor(int frequency) {
-    return frequency == 4 ? 2 : frequency == 5 ? 4 : 0;
+    return frequency < FrequencyKinds ? termAt(FrequencyTerms, frequency).accelerationDivisor : 0;
 }
 
 int termPayments(const LoanPlan& plan) {

@@ -170,8 +170,14 @@ std::optional<Currency> interestSaved(const std::vector<ComparedPlan>& plans, st
 
 std::string compoundingText(const LoanPlan& plan) {
     std::string word(compoundingWord(plan.compounding));
-    if (compoundingPerYear(plan.compounding) == 4)
-        word += plan.convention == Convention::Worksheet ? " (3)" : " (4)";
+    // The count shows where the conventions count differently.
+    const CompoundingCount& count = CompoundingCounts[static_cast<std::size_t>(
+        std::clamp(plan.compounding, 0, CompoundingKinds - 1))];
+    if (count.worksheet != count.bank)
+        word += " (" +
+                std::to_string(plan.convention == Convention::Worksheet ? count.worksheet
+                                                                        : count.bank) +
+                ")";
     return word;
 }
 

@@ -10,13 +10,6 @@
 #include "ScheduleCell.h"
 #include "ScheduleTexts.h"
 
-const std::array<std::string_view, 5> CompoundingEntries = {
-    "      Monthly", "    Bimonthly", "    Quarterly", "   Semiannual", "       Annual"};
-
-const std::array<std::string_view, 6> FrequencyEntries = {"      Monthly",  "  Semimonthly",
-                                                          "      2 Weeks",  "      1 Week",
-                                                          " Biweekly(Acc)", "   Weekly(Acc)"};
-
 DaysInYearSet daysInYearSet(int daysChoice) {
     switch (daysChoice) {
     case 1:
@@ -100,54 +93,24 @@ std::int16_t toInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-enum class DateStep { Month, HalfMonth, TwoWeeks, OneWeek };
-
 struct FrequencyRow {
     int paymentsPerYear;
     double periods;   // n of the periodic rate
     double share;     // part of the monthly payment paid each time
     bool monthlyRate; // pays at the monthly rate instead of the periodic one
-    DateStep step;
+    PaymentStep step;
 };
 
 std::optional<FrequencyRow> frequencyRow(std::string_view text, const DaysInYearSet& days) {
-    if (text == FrequencyEntries[0])
-        return FrequencyRow{12, 12.0, 1.0, true, DateStep::Month};
-    if (text == FrequencyEntries[1])
-        return FrequencyRow{24, 24.0, 1.0 / 2.0, false, DateStep::HalfMonth};
-    if (text == FrequencyEntries[2])
-        return FrequencyRow{26, days.twoWeekPeriods, 12.0 / 26.0, false, DateStep::TwoWeeks};
-    if (text == FrequencyEntries[3])
-        return FrequencyRow{52, days.weekPeriods, 12.0 / 52.0, false, DateStep::OneWeek};
-    if (text == FrequencyEntries[4])
-        return FrequencyRow{26, days.twoWeekPeriods, 1.0 / 2.0, false, DateStep::TwoWeeks};
-    if (text == FrequencyEntries[5])
-        return FrequencyRow{52, days.weekPeriods, 1.0 / 4.0, false, DateStep::OneWeek};
-    return std::nullopt;
-}
-
-std::optional<int> compoundingPeriods(std::string_view text) {
-    static constexpr int periods[] = {12, 6, 3, 2, 1};
-    for (std::size_t i = 0; i < CompoundingEntries.size(); ++i)
-        if (text == CompoundingEntries[i])
-            return periods[i];
-    return std::nullopt;
-}
-
-// Date of payment k (from 1) when every payment is listed with its date.
-int paymentDate(int firstDate, int k, DateStep step, int previousDate) {
-    switch (step) {
-    case DateStep::Month:
-        return addMonths(firstDate, k - 1);
-    case DateStep::HalfMonth:
-        // Odd payments fall on the monthly date, each even one two weeks after its predecessor.
-        return (k % 2 == 1) ? addMonths(firstDate, (k - 1) / 2) : addDays(previousDate, 14);
-    case DateStep::TwoWeeks:
-        return addDays(firstDate, 14 * (k - 1));
-    case DateStep::OneWeek:
-        return addDays(firstDate, 7 * (k - 1));
-    }
-    return firstDate;
+    const auto place = frequencyPlace(text);
+    if (!place)
+        return std::nullopt;
+    const FrequencyTerm& t = FrequencyTerms[static_cast<std::size_t>(*place)];
+    const double periods[] = {12.0, 24.0, days.twoWeekPeriods, days.weekPeriods};
+    return FrequencyRow{t.paymentsPerYear, periods[static_cast<int>(t.step)],
+                        t.accelerationDivisor ? 1.0 / t.accelerationDivisor
+                                              : 12.0 / t.paymentsPerYear,
+                        t.step == PaymentStep::Month, t.step};
 }
 
 // Replaces the payment rows by one row per year: interest and principal summed, balance and
@@ -191,25 +154,26 @@ int summarizeYears(Amortization& a, const AmortizationInput& in) {
 Amortization calculate(const AmortizationInput& in) {
     const DaysInYearSet days = daysInYearSet(in.daysChoice);
     const auto freq = frequencyRow(in.frequency, days);
-    const auto m = compoundingPeriods(in.compounding);
-    if (!freq || !m)
+    const auto place = compoundingPlace(in.compounding);
+    if (!freq || !place)
         throw CalcFault("unknown list entry");
+    const int m = CompoundingCounts[static_cast<std::size_t>(*place)].worksheet;
     if (in.dateView == 1 && !paymentDatesFit(in.firstPaymentDate, in.termYears))
         throw CalcFault("payment dates beyond 9999-12-31");
 
     const double P = in.principal.toDouble();
     const double r = in.ratePercent.toDouble() / 100.0;
     const double T = in.termYears.toDouble();
-    const double base = 1.0 + r / *m;
+    const double base = 1.0 + r / m;
 
     Amortization a;
     a.paymentsPerYear = freq->paymentsPerYear;
     const int ppy = a.paymentsPerYear;
 
-    a.monthlyRate = finite(std::pow(base, *m / 12.0) - 1.0, "monthly rate");
-    a.periodicRate = finite(std::pow(base, *m / freq->periods) - 1.0, "periodic rate");
+    a.monthlyRate = finite(std::pow(base, m / 12.0) - 1.0, "monthly rate");
+    a.periodicRate = finite(std::pow(base, m / freq->periods) - 1.0, "periodic rate");
 
-    const double v = finite(1.0 / std::pow(base, *m * T), "discount factor");
+    const double v = finite(1.0 / std::pow(base, m * T), "discount factor");
     const double annuity = 1.0 - v;
     if (annuity == 0.0)
         throw CalcFault("division by zero");
@@ -237,7 +201,6 @@ Amortization calculate(const AmortizationInput& in) {
     double Q = a.payment - I;
     double rowI = 0, rowQ = 0, cumI = 0, cumQ = 0;
     const bool datedRows = in.scheduleView == 2 && in.dateView == 1;
-    int previousDate = in.firstPaymentDate;
 
     // Year of payment k and the payments left in it, counted along instead of divided out.
     int y = 0;
@@ -274,8 +237,8 @@ Amortization calculate(const AmortizationInput& in) {
         row.cumInterest = cell(cumI);
         row.cumPrincipal = cell(cumQ);
         if (datedRows) {
-            previousDate = paymentDate(in.firstPaymentDate, k, freq->step, previousDate);
-            row.dateOrYear = Currency::fromWhole(previousDate);
+            row.dateOrYear = Currency::fromWhole(
+                paymentDate(in.firstPaymentDate, k, freq->step, WorksheetHalfMonthDays));
         } else {
             row.dateOrYear = Currency::fromWhole(y);
         }

@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "Currency.h"
+#include "LoanTerms.h"
 #include "Result.h"
 
 constexpr int MaxScheduleRows = 2100;
 constexpr int MaxYears = 45;
-
-// Entries of the compounding and payment-frequency lists, leading blanks included.
-extern const std::array<std::string_view, 5> CompoundingEntries;
-extern const std::array<std::string_view, 6> FrequencyEntries;
 
 // The days-in-year choice (0: 365.25, 1: 365, 2: 364, 3: 363) and the values it sets.
 struct DaysInYearSet {

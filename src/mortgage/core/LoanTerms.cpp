@@ -1,0 +1,42 @@
+#include "LoanTerms.h"
+
+#include "Dates.h"
+
+const std::array<std::string_view, 5> CompoundingEntries = {
+    "      Monthly", "    Bimonthly", "    Quarterly", "   Semiannual", "       Annual"};
+
+const std::array<std::string_view, 6> FrequencyEntries = {"      Monthly",  "  Semimonthly",
+                                                          "      2 Weeks",  "      1 Week",
+                                                          " Biweekly(Acc)", "   Weekly(Acc)"};
+
+namespace {
+template <std::size_t N>
+std::optional<int> placeIn(const std::array<std::string_view, N>& entries, std::string_view text) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (entries[i] == text)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<int> compoundingPlace(std::string_view entry) {
+    return placeIn(CompoundingEntries, entry);
+}
+
+std::optional<int> frequencyPlace(std::string_view entry) {
+    return placeIn(FrequencyEntries, entry);
+}
+
+int paymentDate(int firstDate, int k, PaymentStep step, int halfMonthDays) {
+    switch (step) {
+    case PaymentStep::Month:
+        return addMonths(firstDate, k - 1);
+    case PaymentStep::HalfMonth:
+        return addDays(addMonths(firstDate, (k - 1) / 2), (k - 1) % 2 * halfMonthDays);
+    case PaymentStep::TwoWeeks:
+        return addDays(firstDate, 14 * (k - 1));
+    case PaymentStep::OneWeek:
+        return addDays(firstDate, 7 * (k - 1));
+    }
+    return firstDate;
+}
