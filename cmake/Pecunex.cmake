@@ -1,4 +1,13 @@
-# Helpers shared by the test folders.
+# Helpers shared by the worksheets' window folders and the test folders.
+
+# pecunex_worksheet_ui(NAME SOURCES ... LIBS ...): a worksheet's windows, on the shell.
+function(pecunex_worksheet_ui name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC pecunex_shell ${ARG_LIBS})
+endfunction()
 
 # pecunex_gtest(NAME SOURCES ... LIBS ...): a GoogleTest program for pure code.
 function(pecunex_gtest name)

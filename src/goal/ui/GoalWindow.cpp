@@ -68,8 +68,6 @@ GoalWindow::GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent
     showEntries();
 }
 
-GoalWindow::~GoalWindow() = default;
-
 void GoalWindow::buildControls() {
     GSolve = makeEntryList("GSolve", this, false);
     for (const GoalUnknownNames& n : GoalUnknowns)

@@ -28,7 +28,6 @@ class GoalWindow : public WorksheetPage {
     Q_OBJECT
   public:
     GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent = nullptr);
-    ~GoalWindow() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,9 +74,6 @@ class GoalWindow : public WorksheetPage {
     GoalTables& tables_;
     std::optional<GoalInput> goal_;    // the entries the answer was solved from
     std::optional<GoalAnswer> solved_; // the answer shown
-    bool filling_ = false;             // programmatic refills are no changes
-    // Entries typed beyond the currency range (by SavingsInputs element; 0: the target).
-    std::array<bool, 9> outOfRange_{};
 
     QComboBox* GSolve = nullptr;
     QLineEdit* GTarget = nullptr;
@@ -101,6 +97,9 @@ class GoalWindow : public WorksheetPage {
     QPushButton* GHelp = nullptr;
     QPushButton* GExit = nullptr;
 
+    bool filling_ = false; // programmatic refills are no changes
+    // Entries typed beyond the currency range (by SavingsInputs element; 0: the target).
+    std::array<bool, 9> outOfRange_{};
     // The fields in entry order, and the entry behaviour of the typed ones.
     std::vector<QWidget*> order_;
     std::vector<std::pair<QWidget*, NumericEntry*>> typed_;
