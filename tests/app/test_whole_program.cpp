@@ -37,6 +37,7 @@
 #include "QtTestMain.h"
 #include "RecordNumberDialog.h"
 #include "ScriptedDialogs.h"
+#include "TestProgram.h"
 #include "ValueInputDialog.h"
 #include "WorksheetFrame.h"
 #include "Worksheets.h"
@@ -46,18 +47,13 @@ namespace {
 
 // The program's container with scripted dialogs, and every worksheet registered or only the
 // budget and net worth worksheets over tables a test can reach.
-struct Program {
-    explicit Program(bool all = true) : container(state, all ? worksheets.rows() : ownTables()) {
-        state.ProgramFolder = folder.path().toStdString();
-        container.setDialogs(&scripted);
-        container.setPrinters(&printers);
-        container.registerGraphWindow(ProgramWorksheets::graphWindow());
-        container.show();
-        container.activateWindow();
-    }
-    QPushButton* menuButton(const QString& name) const {
-        return container.menu()->findChild<QPushButton*>(name);
-    }
+struct Registry {
+    ProgramWorksheets worksheets; // made before the container that reads it
+};
+
+struct Program : Registry, TestProgram {
+    explicit Program(bool all = true)
+        : TestProgram(all ? worksheets.rows() : ownTables(), ProgramWorksheets::graphWindow()) {}
     QPushButton* exitButton() const {
         for (auto* b : container.worksheet()->findChildren<QPushButton*>())
             if (b->text() == QStringLiteral("E&xit to Menu"))
@@ -65,14 +61,11 @@ struct Program {
         return nullptr;
     }
 
-    QTemporaryDir folder;
-    ShellState state;
-    ScriptedDialogs scripted{state};
-    CapturingPrinters printers;
-    ProgramWorksheets worksheets;
+    ShellState& state = ws.shared;
+    ScriptedDialogs& scripted = ws.scripted;
+    QTemporaryDir& folder = ws.folder;
     BudgetTables budget;
     NetWorthTables netWorth;
-    MdiContainer container;
 
   private:
     WorksheetTable ownTables() {

@@ -9,6 +9,7 @@
 #include "MdiContainer.h"
 #include "Messages.h"
 #include "QtTestMain.h"
+#include "TestProgram.h"
 #include "WorksheetScript.h"
 #include "Worksheets.h"
 
@@ -38,17 +39,11 @@ const Sheet Sheets[] = {
 };
 
 // The program's container with every worksheet, over a test workspace.
-struct Program {
-    Program() {
-        container.setDialogs(&ws.scripted);
-        container.setPrinters(&ws.capture);
-        container.registerGraphWindow(ProgramWorksheets::graphWindow());
-        container.show();
-        container.activateWindow();
-    }
-    TestWorkspace ws;
-    ProgramWorksheets worksheets;
-    MdiContainer container{ws.shared, worksheets.rows()};
+struct Registry {
+    ProgramWorksheets worksheets; // made before the container that reads it
+};
+struct Program : Registry, TestProgram {
+    Program() : TestProgram(worksheets.rows(), ProgramWorksheets::graphWindow()) {}
 };
 
 } // namespace

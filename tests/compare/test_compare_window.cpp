@@ -16,8 +16,8 @@
 #include "PlanText.h"
 #include "Platform.h"
 #include "QtTestMain.h"
-#include "TestWorkspace.h"
 #include "TextPrinter.h"
+#include "WorksheetScript.h"
 
 namespace {
 
@@ -28,13 +28,11 @@ const char* const PlanB = "principal=400000,rate=5.95,years=30,extra=200,convent
                           "lump=12:10000:shorten,renew=60:4.5";
 
 struct Sheet {
-    Sheet() : window(std::make_unique<CompareWindow>(ws, tables)) { activate(window.get()); }
-    template <class T = QWidget> T* find(const QString& name) const {
-        return window->findChild<T*>(name);
-    }
+    Sheet() { activate(window.get()); }
+    template <class T = QWidget> T* find(const QString& name) const { return script.find<T>(name); }
     QWidget* focus() const { return QApplication::focusWidget(); }
     QString focusName() const { return focus() ? focus()->objectName() : QString(); }
-    void keys(const QString& text) { QTest::keyClicks(focus(), text); }
+    void keys(const QString& text) { script.run("keys:" + text); }
     void key(Qt::Key k, int times = 1) {
         for (int i = 0; i < times; ++i)
             QTest::keyClick(focus(), k);
@@ -52,17 +50,12 @@ struct Sheet {
     QString result(const char* name, char plan) const {
         return find<QLabel>(QString::fromLatin1(name) + QChar(plan))->text();
     }
-    QString row(int r) const {
-        auto* grid = find<Grid>("CmpGrid");
-        QStringList cells;
-        for (int c = 0; c < grid->cols(); ++c)
-            cells << grid->text(r, c);
-        return cells.join('|');
-    }
+    QString row(int r) const { return script.text(QString("CmpGrid[%1]").arg(r)); }
 
     TestWorkspace ws;
     CompareTables tables;
-    std::unique_ptr<CompareWindow> window;
+    std::unique_ptr<CompareWindow> window = std::make_unique<CompareWindow>(ws, tables);
+    WorksheetScript script{ws, window.get()};
 };
 
 ComparedPlan calculated(const char* planText) {

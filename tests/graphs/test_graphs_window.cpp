@@ -28,6 +28,7 @@
 #include "QtPrinter.h"
 #include "QtTestMain.h"
 #include "ScriptedDialogs.h"
+#include "TestProgram.h"
 #include "WorksheetFrame.h"
 
 namespace {
@@ -52,51 +53,36 @@ struct PicturePrinters : PrinterProvider {
 };
 
 // The container with the mortgage worksheet and the graph window.
-struct Program {
-    Program() {
-        state.ProgramFolder = folder.path().toStdString();
-        state.TodayDate = "2027-01-15";
-        const WorksheetRow mortgage{"mortgage",
-                                    "Canadian",
-                                    "Planning your &Mortgage",
-                                    9,
-                                    {},
-                                    [this](Workspace& w) -> QWidget* {
-                                        return new MortgageWindow(w, tables); }};
-        const WorksheetRow savingsStandIn{
-            "savings", "Savings", "Planning your &Savings",
-            10,        {},        [](Workspace&) -> QWidget* { return new QWidget; }};
-        container = std::make_unique<MdiContainer>(state, WorksheetTable{mortgage, savingsStandIn});
-        container->setDialogs(&dialogs);
-        container->setPrinters(&printers);
-        container->registerGraphWindow(
-            [](Workspace& w) -> QWidget* { return new GraphsWindow(w); });
-        container->show();
-        QApplication::setActiveWindow(container.get());
-        if (!QTest::qWaitForWindowActive(container.get()))
-            qWarning("the container did not become active");
-    }
+struct Program : TestProgram {
+    Program()
+        : TestProgram(
+              {{"mortgage",
+                "Canadian",
+                "Planning your &Mortgage",
+                9,
+                {},
+                [this](Workspace& w) -> QWidget* { return new MortgageWindow(w, tables); }},
+               {"savings",
+                "Savings",
+                "Planning your &Savings",
+                10,
+                {},
+                [](Workspace&) -> QWidget* { return new QWidget; }}},
+              [](Workspace& w) -> QWidget* { return new GraphsWindow(w); }, &printers) {}
     void calculateAndGraph() {
-        container->openWorksheet("mortgage");
+        container.openWorksheet("mortgage");
         QTest::mouseClick(inSheet("MCalc"), Qt::LeftButton); // 100,000 over 25 years, monthly
         QTest::mouseClick(inSheet("MGraphs"), Qt::LeftButton);
     }
-    QWidget* sheet() const { return container->worksheet(); }
-    bool sheetShown() const { return sheet() && worksheetFrame(sheet())->isVisible(); }
-    GraphsWindow* graph() const { return qobject_cast<GraphsWindow*>(container->graphWindow()); }
-    template <class T = QWidget> T* inSheet(const char* name) const {
-        return sheet()->findChild<T*>(name);
-    }
+    GraphsWindow* graph() const { return qobject_cast<GraphsWindow*>(container.graphWindow()); }
     template <class T = QWidget> T* inGraph(const char* name) const {
         return graph()->findChild<T*>(name);
     }
 
-    QTemporaryDir folder;
-    ShellState state;
+    ShellState& state = ws.shared;
+    ScriptedDialogs& dialogs = ws.scripted;
     MortgageTables tables;
-    ScriptedDialogs dialogs{state};
     PicturePrinters printers;
-    std::unique_ptr<MdiContainer> container;
 };
 
 void press(QWidget* window, Qt::Key key) {
@@ -169,7 +155,7 @@ class TestGraphsWindow : public QObject {
   private slots:
     void mortgageBalancesBothFormsAndBackToTheSheet() {
         Program p;
-        p.container->openWorksheet("mortgage");
+        p.container.openWorksheet("mortgage");
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton); // refused until calculated
         QCOMPARE(p.dialogs.messages(), std::vector<int>{2});
         QVERIFY(!p.graph() && p.sheetShown());
@@ -216,7 +202,7 @@ class TestGraphsWindow : public QObject {
 
         press(p.graph(), Qt::Key_X); // "E&xit to Menu": back to the worksheet
         QTRY_VERIFY(!p.graph());
-        QVERIFY(p.sheetShown() && !p.container->menu()->isVisible());
+        QVERIFY(p.sheetShown() && !p.container.menu()->isVisible());
         QCOMPARE(QApplication::focusWidget(), p.inSheet("MGraphs"));
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton); // and the graph opens again
         QVERIFY(p.graph());
@@ -272,18 +258,18 @@ class TestGraphsWindow : public QObject {
     void everyButtonReachableInTheContainer() {
         QFETCH(int, view);
         Program p;
-        QWidget *shown = p.container->menu(), *sheet = nullptr;
+        QWidget *shown = p.container.menu(), *sheet = nullptr;
         if (view > 0) {
-            p.container->openWorksheet("savings"); // the savings sheet's stand-in
+            p.container.openWorksheet("savings"); // the savings sheet's stand-in
             sheet = p.sheet();
-            QVERIFY(!showGraphFrom(*p.container, GraphFrom::Savings)); // nothing calculated
+            QVERIFY(!showGraphFrom(p.container, GraphFrom::Savings)); // nothing calculated
             QCOMPARE(p.dialogs.messages(), std::vector<int>{2});
             std::vector<double> yearEnds;
             for (int y = 1; y <= 40; ++y)
                 yearEnds.push_back(1000.0 * y * y);
             setSavingsGraph(p.state, yearEnds);
             QCOMPARE(p.state.ScheduleYears, std::int16_t{40});
-            QVERIFY(showGraphFrom(*p.container, GraphFrom::Savings));
+            QVERIFY(showGraphFrom(p.container, GraphFrom::Savings));
             shown = p.graph();
             QCOMPARE(p.graph()->chart().values, yearEnds);
             QCOMPARE(p.graph()->chart().title, std::string("Investment value at end of each Year"));
@@ -293,11 +279,11 @@ class TestGraphsWindow : public QObject {
         }
         // The window shown is never cramped below its least size.
         QCOMPARE(shown->size().expandedTo(shown->minimumSizeHint()), shown->size());
-        const QSize least = p.container->minimumSizeHint();
+        const QSize least = p.container.minimumSizeHint();
         QVERIFY(least.width() <= 780 && least.height() <= 560); // the frame takes the rest
-        p.container->resize(least);
-        QTRY_COMPARE(p.container->size(), least);
-        QWidget* area = p.container->area()->viewport();
+        p.container.resize(least);
+        QTRY_COMPARE(p.container.size(), least);
+        QWidget* area = p.container.area()->viewport();
         QScrollArea* scroller = worksheetScroller(shown);
         for (QAbstractButton* b : shown->findChildren<QAbstractButton*>()) {
             if (!b->isVisibleTo(shown) || !b->isEnabled())
