@@ -166,7 +166,8 @@ class DialogsTest : public QObject {
         QTRY_COMPARE(QApplication::focusWidget(), opener);
     }
 
-    // The file dialog of modes 1-8: kind, direction, folder and the name offered; a saved name
+    // The file dialog of modes 1-8, and of another mode with the kind its caller describes
+    // (odd opens, even saves): kind, direction, folder and the name offered; a saved name
     // gets the kind's extension; cancelled it answers 9 and "". Other modes show nothing.
     void fileDialog_data() {
         const FileRow rows[] = {{"1 budget, cancelled", 1, "", ""},
@@ -174,6 +175,7 @@ class DialogsTest : public QObject {
                                 {"4 net worth saved", 4, "assets", "assets.nwv"},
                                 {"5 mortgage opened", 5, "savings plan.umd", "savings plan.umd"},
                                 {"8 loan saved", 8, "car", "car.uld"},
+                                {"12 described kind saved", 12, "aim", "aim.Gol"},
                                 {"9 shows nothing", 9, "", "kept"}};
         addRows(rows);
     }
@@ -182,7 +184,10 @@ class DialogsTest : public QObject {
         const char* kinds[] = {
             "Budget Database (*.Bgt)|HOME.Bgt", "Net Worth Database (*.nwv)|HOME.Bgt",
             "Mortgage Database (*.umd)|HOUSE.umd", "Loan Database (*.uld)|CAR.uld"};
-        const QString kind = row.mode >= 1 && row.mode <= 8 ? kinds[(row.mode - 1) / 2] : "";
+        const QString kind = row.mode >= 1 && row.mode <= 8 ? kinds[(row.mode - 1) / 2]
+                             : row.mode == 12               ? "Savings Goal (*.Gol)|HOME.Bgt"
+                                                            : "";
+        state.FileDialogFilter = "Savings Goal (*.Gol)|*.Gol", state.FileDialogExtension = "Gol";
         QVERIFY(QFile(inFolder("savings plan.umd")).open(QIODevice::WriteOnly));
         state.ProgramFolder = folder.path().toStdString(), state.CurrentFileName = "HOME.Bgt",
         state.MortgageFileName = "HOUSE.umd", state.LoanFileName = "CAR.uld";
