@@ -250,7 +250,7 @@ struct Fault {
 class BankSchedule {
   public:
     explicit BankSchedule(const LoanPlan& plan)
-        : plan_(plan), n_(paymentsPerYear(plan.frequency)), termN_(termPayments(plan)),
+        : plan_(plan), n_(frequencyTerm(plan).paymentsPerYear), termN_(termPayments(plan)),
           exact_(plan.convention == Convention::BankExact) {}
 
     PlanResult run() {
@@ -344,7 +344,7 @@ class BankSchedule {
     // The periodic rate for `periodsPerYear` payments: (1 + r/m)^(m/n) - 1, exact when it is
     // a fraction (m = n, no interest, or 1 + r/m a perfect power of the root taken).
     Amount periodicRate(int periodsPerYear) const {
-        const int m = compoundingPerYear(plan_.compounding);
+        const int m = termAt(CompoundingCounts, plan_.compounding).bank;
         Amount out;
         out.approx =
             std::pow(1.0L + rate_.approx / m, static_cast<Real>(m) / periodsPerYear) - 1.0L;
@@ -401,7 +401,7 @@ class BankSchedule {
     std::int64_t paymentFor(const Amount& principal, int count) const {
         if (count < 1)
             return rounded(principal, Rounding::HalfUp);
-        const int divisor = accelerationDivisor(plan_.frequency);
+        const int divisor = frequencyTerm(plan_).accelerationDivisor;
         if (divisor == 0)
             return roundPayment(level(principal, periodic_, count));
         const int months = std::max(1, static_cast<int>(std::lround(count * 12.0 / n_)));
@@ -427,8 +427,7 @@ class BankSchedule {
     std::optional<int> dateOf(int k) const {
         if (!plan_.firstPayment)
             return std::nullopt;
-        return paymentDate(*plan_.firstPayment, k, termAt(FrequencyTerms, plan_.frequency).step,
-                           BankHalfMonthDays);
+        return paymentDate(*plan_.firstPayment, k, frequencyTerm(plan_).step, BankHalfMonthDays);
     }
 
     std::int64_t takeFromBalance(const Amount& amount) {
@@ -520,20 +519,12 @@ Result<PlanResult> worksheetPlan(const LoanPlan& plan) {
 
 } // namespace
 
-int compoundingPerYear(int compounding) {
-    return termAt(CompoundingCounts, compounding).bank;
-}
-
-int paymentsPerYear(int frequency) {
-    return termAt(FrequencyTerms, frequency).paymentsPerYear;
-}
-
-int accelerationDivisor(int frequency) {
-    return frequency < FrequencyKinds ? termAt(FrequencyTerms, frequency).accelerationDivisor : 0;
+const FrequencyTerm& frequencyTerm(const LoanPlan& plan) {
+    return termAt(FrequencyTerms, plan.frequency);
 }
 
 int termPayments(const LoanPlan& plan) {
-    const int n = paymentsPerYear(plan.frequency);
+    const int n = frequencyTerm(plan).paymentsPerYear;
     if (!plan.termInMonths)
         return plan.term * n;
     return static_cast<int>(std::lround(plan.term * n / 12.0));

@@ -16,15 +16,9 @@ enum class PaymentRounding { Nearest, Up };    // nearest: halves up
 enum class InterestRounding { Nearest, Down }; // nearest: halves up
 enum class LumpEffect { Shorten, Lower };      // keep the payment, or compute it again
 
-// Compounding periods a year (monthly, bimonthly, quarterly, semiannual, annual) and payment
-// frequencies (monthly, semimonthly, two weeks, one week, biweekly and weekly accelerated),
-// in the order of the mortgage worksheet's lists.
-constexpr int CompoundingKinds = 5;
-constexpr int FrequencyKinds = 6;
-int compoundingPerYear(int compounding); // 12, 6, 4, 2, 1
-int paymentsPerYear(int frequency);      // 12, 24, 26, 52, 26, 52
-// Accelerated frequencies pay the monthly payment divided by 2 or 4 (else 0).
-int accelerationDivisor(int frequency);
+// A plan's compounding and frequency are places in the worksheet's lists (LoanTerms.h).
+constexpr int CompoundingKinds = static_cast<int>(CompoundingCounts.size());
+constexpr int FrequencyKinds = static_cast<int>(FrequencyTerms.size());
 
 struct LumpSum {
     int after = 0; // applied after this payment; 0: at the start, before the first payment
@@ -67,6 +61,9 @@ struct LoanPlan {
 
     bool daily() const { return loanDate.has_value() && firstPayment.has_value(); }
 };
+
+// What the plan's frequency counts.
+const FrequencyTerm& frequencyTerm(const LoanPlan& plan);
 
 // The payments of the term: years x n, or months x n / 12 rounded to a whole number.
 int termPayments(const LoanPlan& plan);

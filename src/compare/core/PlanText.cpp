@@ -293,12 +293,8 @@ LoanPlan planFromWorksheet(const AmortizationInput& input) {
     plan.worksheet = input;
     plan.principal = input.principal;
     plan.ratePercent = input.ratePercent.toDouble();
-    for (int i = 0; i < CompoundingKinds; ++i)
-        if (CompoundingEntries[static_cast<std::size_t>(i)] == input.compounding)
-            plan.compounding = i;
-    for (int i = 0; i < FrequencyKinds; ++i)
-        if (FrequencyEntries[static_cast<std::size_t>(i)] == input.frequency)
-            plan.frequency = i;
+    plan.compounding = compoundingPlace(input.compounding).value_or(0);
+    plan.frequency = frequencyPlace(input.frequency).value_or(0);
     plan.termInMonths = input.mortgageMode == 2;
     plan.term =
         static_cast<int>(std::lround(input.termYears.toDouble() * (plan.termInMonths ? 12 : 1)));
