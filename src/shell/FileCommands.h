@@ -28,6 +28,11 @@ enum Mode : std::int16_t {
     OpenCompare = 21,
     SaveCompare = 22,
     OpenLoanPlan = 23,
+    // The net worth history's files, a net worth statement added to it and a loan it follows.
+    OpenHistory = 31,
+    SaveHistory = 32,
+    OpenStatement = 33,
+    OpenFollowedLoan = 35,
 };
 } // namespace filemode
 

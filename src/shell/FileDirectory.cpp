@@ -20,6 +20,7 @@ const char* const LoanFilter = "Loan Database (*.uld)|*.uld";
 const char* const GoalFilter = "Savings Goal (*.Gol)|*.Gol";
 const char* const CompareFilter = "Loan Comparison (*.Cmp)|*.Cmp";
 const char* const LoanPlanFilter = "Mortgage or Loan Database (*.umd *.uld)|*.umd *.uld";
+const char* const HistoryFilter = "Net Worth History (*.Nwh)|*.Nwh";
 } // namespace
 
 std::optional<FileKind> kindForMode(int mode) {
@@ -45,7 +46,13 @@ std::optional<FileKind> kindForMode(int mode) {
     case SaveCompare:
         return FileKind{CompareFilter, "Cmp", save};
     case OpenLoanPlan:
+    case OpenFollowedLoan:
         return FileKind{LoanPlanFilter, "umd", false};
+    case OpenHistory:
+    case SaveHistory:
+        return FileKind{HistoryFilter, "Nwh", save};
+    case OpenStatement:
+        return FileKind{NetWorthFilter, "nwv", false};
     default:
         return std::nullopt;
     }
@@ -71,7 +78,8 @@ std::string offeredName(const ShellState& state) {
         return state.MortgageFileName;
     if (mode == filemode::OpenLoan || mode == filemode::SaveLoan)
         return state.LoanFileName;
-    if (mode == filemode::OpenLoanPlan)
+    if (mode == filemode::OpenLoanPlan || mode == filemode::OpenStatement ||
+        mode == filemode::OpenFollowedLoan)
         return {};
     return state.CurrentFileName;
 }
