@@ -182,8 +182,8 @@ class TestWholeProgram : public QObject {
         Program p;
         QVERIFY(QTest::qWaitForWindowActive(&p.container));
         QVERIFY(unnamedControls(p.container.menu()).isEmpty());
-        for (const char* name : {"Savings", "Networth", "Compare", "Goal", "Canadian", "ToBudget",
-                                 "LoanPmt", "Networth", "Savings"}) {
+        for (const char* name : {"Savings", "Networth", "Compare", "Goal", "History", "Canadian",
+                                 "ToBudget", "LoanPmt", "Networth", "Savings"}) {
             QPushButton* opener = p.menuButton(QString::fromLatin1(name));
             opener->setFocus();
             QTest::keyClick(opener, Qt::Key_Space);
@@ -213,12 +213,13 @@ class TestWholeProgram : public QObject {
                            "LoanPmt=Planning your &Loans", "ToBudget=Planning your &Budget",
                            "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
                            "About=&About...", "HowTo=&How to Use the Program",
-                           "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings"}));
+                           "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings",
+                           "History=Ne&t Worth History"}));
         auto* grid = menu->findChild<QGridLayout*>();
         for (int row = 1; row < grid->rowCount(); ++row)
             planners << grid->itemAtPosition(row, 0)->widget()->objectName();
         QCOMPARE(planners, QStringList({"Canadian", "LoanPmt", "ToBudget", "Savings", "Networth",
-                                        "Compare", "Goal"}));
+                                        "Compare", "Goal", "History"}));
     }
 
     void everyDialogControlIsNamed() {
@@ -264,6 +265,7 @@ class TestWholeProgram : public QObject {
                                                 "CmpCalc"}
                                  << 2;
         QTest::newRow("goal") << "Goal" << QStringList{"GOpen=Sample.Gol", "GCalc"} << 1;
+        QTest::newRow("history") << "History" << QStringList{"HOpen=NetHist.Nwh"} << 3;
     }
     void everyWorksheetWalkedByAScreenReader() {
         QFETCH(QString, opener);

@@ -1,5 +1,6 @@
 #include "HistoryWindow.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -332,6 +333,13 @@ void HistoryWindow::onDateLeft() {
 }
 
 void HistoryWindow::retypeDate() {
+    // Enter or Tab goes on to the label: the date is typed again. Anything else the user
+    // turned to (a command, the grid) leaves the statement waiting for a date unadded.
+    if (QApplication::focusWidget() != HLabel) {
+        pending_.reset();
+        showChosen();
+        return;
+    }
     HDate->setFocus();
     state_.EditStarted = 0;
 }

@@ -45,7 +45,7 @@ class HistoryWindow : public WorksheetPage {
     void showChosen();
 
     void onDateLeft();
-    // Back to the date, its text chosen, to be typed again.
+    // After a date refused: back to it when Enter or Tab left it, else the date shown again.
     void retypeDate();
     void onLabelLeft();
     void onRemoveClicked();
