@@ -38,12 +38,6 @@ void sortByDate(History& history) {
                      [](const Statement& a, const Statement& b) { return a.date < b.date; });
 }
 
-// The lines of one statement view, as the net worth worksheet calculated them.
-struct CalculatedStatement {
-    NetWorthTables tables;
-    Currency loans; // the followed loans' balances it takes on
-};
-
 // Adds `amount` to `sum`; false when it does not fit.
 bool addTo(Currency& sum, Currency amount) {
     const auto total = sum.plus(amount);
@@ -52,15 +46,18 @@ bool addTo(Currency& sum, Currency amount) {
     return total.has_value();
 }
 
-// The lines of one side across the statements, matched by their key.
+// The lines of one side across the statements, matched by their key. Names are looked up
+// as written first (they repeat from one statement to the next), by their key only when new.
 class LineTable {
   public:
     LineTable(std::vector<HistoryLine>& lines, bool liability, std::size_t statements)
         : lines_(lines), liability_(liability), statements_(statements) {}
 
-    HistoryLine& line(std::string_view name) {
-        const std::string key = lineKey(name);
-        const auto [at, added] = index_.try_emplace(key, lines_.size());
+    // The line named `name`, which outlives the table.
+    std::size_t line(std::string_view name) {
+        if (const auto seen = written_.find(name); seen != written_.end())
+            return seen->second;
+        const auto [at, added] = byKey_.try_emplace(lineKey(name), lines_.size());
         if (added) {
             HistoryLine& line = lines_.emplace_back();
             std::string_view trimmed = name;
@@ -71,35 +68,46 @@ class LineTable {
             line.name = trimmed;
             line.liability = liability_;
             line.amounts.resize(statements_);
+            seenIn_.push_back(statements_);
         }
-        return lines_[at->second];
+        written_.emplace(name, at->second);
+        return at->second;
     }
+    // The line keyed `key`, when any statement has one.
+    std::optional<std::size_t> keyed(const std::string& key) const {
+        const auto at = byKey_.find(key);
+        return at == byKey_.end() ? std::nullopt : std::optional<std::size_t>(at->second);
+    }
+    HistoryLine& operator[](std::size_t i) { return lines_[i]; }
+    // The last statement that listed line `i` (`statements` for none yet).
+    std::size_t& seenIn(std::size_t i) { return seenIn_[i]; }
 
   private:
     std::vector<HistoryLine>& lines_;
-    std::unordered_map<std::string, std::size_t> index_;
+    std::unordered_map<std::string_view, std::size_t> written_;
+    std::unordered_map<std::string, std::size_t> byKey_;
+    std::vector<std::size_t> seenIn_;
     bool liability_;
     std::size_t statements_;
 };
 
-// Records the ordinary lines of a packed list in statement `s`, and their keys in `keys`.
-// False when an amount does not fit in a currency.
-bool recordList(LineTable& table, const NetWorthTable& rows, int count, std::size_t s,
-                std::vector<std::string>* keys) {
-    for (int i = 1; i <= count; ++i) {
+// Records the ordinary lines of statement `s`'s list `rows` (as its file holds them: the
+// calculation only drops the lines without a name and fills the sub-totals). False when an
+// amount does not fit in a currency.
+bool recordList(LineTable& table, const NetWorthTable& rows, std::size_t s) {
+    for (int i = 1; i <= NetWorthLines; ++i) {
         const NetWorthLine& line = rows[static_cast<std::size_t>(i)];
-        if (isSubTotal(line.name))
+        if (line.name.empty() || isSubTotal(line.name))
             continue;
-        HistoryLine& entry = table.line(line.name);
-        if (keys)
-            keys->push_back(lineKey(line.name));
+        const std::size_t at = table.line(line.name);
+        table.seenIn(at) = s;
         if (!line.amount)
             continue; // the empty amount: shown blank, as in the statement
         const std::optional<Currency> amount = Currency::fromDouble(*line.amount);
         if (!amount)
             return false;
         // A line named twice in one statement counts twice, as its total does.
-        std::optional<Currency>& cell = entry.amounts[s];
+        std::optional<Currency>& cell = table[at].amounts[s];
         cell = cell ? cell->plus(*amount) : amount;
         if (!cell)
             return false;
@@ -193,35 +201,38 @@ Result<HistoryResult> calculateHistory(const History& history) {
     LineTable assetTable(assets, false, n), liabilityTable(liabilities, true, n);
     // The loans' lines come after the statements' own liabilities, in the order followed.
     std::vector<HistoryLine> loanLines;
+    std::vector<std::pair<std::string, std::string>> loanKeys; // its description, its line
     for (const FollowedLoan& loan : history.loans) {
         HistoryLine& line = loanLines.emplace_back();
         line.name = loan.description + (loan.balances ? " (loan file)" : " (loan file missing)");
         line.liability = line.loan = true;
         line.missing = !loan.balances;
         line.amounts.resize(n);
+        loanKeys.emplace_back(lineKey(loan.description), lineKey(line.name));
     }
     out.summary.reserve(n);
-    std::vector<std::string> keys;
     for (std::size_t s = 0; s < n; ++s) {
         const Statement& statement = history.statements[s];
-        const Result<NetWorthTables> calc = calculateNetWorth(statement.lines);
-        if (!calc)
-            return calc.failure();
-        const NetWorthTables& t = *calc;
-        keys.clear();
-        if (!recordList(assetTable, t.AssetRows, t.AssetCount, s, nullptr) ||
-            !recordList(liabilityTable, t.LiabilityRows, t.LiabilityCount, s, &keys))
+        // The totals as the net worth worksheet calculates them.
+        const Result<PackedList> assetList = packList(statement.lines.AssetRows);
+        if (!assetList)
+            return assetList.failure();
+        const Result<PackedList> liabilityList = packList(statement.lines.LiabilityRows);
+        if (!liabilityList)
+            return liabilityList.failure();
+        if (!recordList(assetTable, statement.lines.AssetRows, s) ||
+            !recordList(liabilityTable, statement.lines.LiabilityRows, s))
             return cannotCalculate("an amount does not fit in a currency");
-        SummaryRow row{statement.date, statement.label, t.TotalAssets, t.TotalLiabilities, {},
-                       {},             {},              {}};
+        SummaryRow row{statement.date, statement.label, assetList->total, liabilityList->total,
+                       {},             {},              {},               {}};
+        // A statement that lists the loan itself already counts it.
+        const auto listed = [&](const std::string& key) {
+            const std::optional<std::size_t> line = liabilityTable.keyed(key);
+            return line && liabilityTable.seenIn(*line) == s;
+        };
         for (std::size_t l = 0; l < history.loans.size(); ++l) {
             const FollowedLoan& loan = history.loans[l];
-            if (!loan.balances)
-                continue;
-            // A statement that lists the loan itself already counts it.
-            const std::string own = lineKey(loan.description);
-            if (std::find(keys.begin(), keys.end(), own) != keys.end() ||
-                std::find(keys.begin(), keys.end(), lineKey(loanLines[l].name)) != keys.end())
+            if (!loan.balances || listed(loanKeys[l].first) || listed(loanKeys[l].second))
                 continue;
             const Currency balance = balanceOn(*loan.balances, statement.date);
             loanLines[l].amounts[s] = balance;
