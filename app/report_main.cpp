@@ -2,13 +2,13 @@
 // the worksheet's "To Printer" would, as printer text on stdout, as CSV, or as a PDF, without
 // a display. One table row per worksheet; one parser for every option.
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
-#include <sys/stat.h>
-#include <ctime>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <variant>
 #include <vector>
 
@@ -24,9 +24,9 @@
 #include "GoalFile.h"
 #include "GoalOptions.h"
 #include "GoalReport.h"
+#include "Growth.h"
 #include "HistoryFile.h"
 #include "HistoryReport.h"
-#include "Growth.h"
 #include "LoanFile.h"
 #include "Messages.h"
 #include "MortgageGraph.h"
@@ -371,7 +371,8 @@ Made historyReport(const Job& job) {
                 day = modificationDay(file);
             const auto text = readFileText(file);
             const Result<NetWorthTables> read =
-                text ? readNetWorthFile(*text) : Result<NetWorthTables>(Failure{msg::FileNotFound, {}});
+                text ? readNetWorthFile(*text)
+                     : Result<NetWorthTables>(Failure{msg::FileNotFound, {}});
             if (!read || !day)
                 return Refusal{1, file + ": " + messageText(msg::FileNotFound)};
             if (auto refused = addStatement(*history, {*day, "", *read}, file))

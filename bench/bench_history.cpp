@@ -12,9 +12,9 @@ History largestHistory() {
         Statement statement{40000 + 30 * s, "", {}};
         for (NetWorthTable* rows : {&statement.lines.AssetRows, &statement.lines.LiabilityRows}) {
             for (int i = 1; i <= NetWorthLines; ++i)
-                (*rows)[static_cast<std::size_t>(i)] = {
-                    i % 10 == 0 ? "Sub Total" : "Line " + std::to_string(i),
-                    1000.0 + 25.5 * i + 10.25 * s};
+                (*rows)[static_cast<std::size_t>(i)] = {i % 10 == 0 ? "Sub Total"
+                                                                    : "Line " + std::to_string(i),
+                                                        1000.0 + 25.5 * i + 10.25 * s};
         }
         statement.lines.AssetCount = statement.lines.LiabilityCount = NetWorthLines;
         h.statements.push_back(std::move(statement));

@@ -77,14 +77,14 @@ void fillFolder(const fs::path& dir) {
     const std::string history = "\"Pecunex\",\"History\",1\r\n2,1\r\n\"2024-12-31\",\"Year "
                                 "end\"\r\n" +
                                 sample + "\"2025-12-31\",\"\"\r\n" + later;
-    for (const auto& [name, text] : Files{
-             {"NetSampl.NWV", sample},
-             {"NetSampl-2025.NWV", later},
-             {"Cottage.umd", "50000,6.5,20,\"   Semiannual\",\"      Monthly\",\"2025-01-15\","
-                             "1,1,2,0,0,1,365,\"O\",0\r\n"},
-             {"history.Nwh", history + "\"Cottage.umd\"\r\n"},
-             {"history-gone.Nwh", history + "\"Gone.umd\"\r\n"},
-             {"damaged.Nwh", replaced(history, "2,1", "3,1")}})
+    for (const auto& [name, text] :
+         Files{{"NetSampl.NWV", sample},
+               {"NetSampl-2025.NWV", later},
+               {"Cottage.umd", "50000,6.5,20,\"   Semiannual\",\"      Monthly\",\"2025-01-15\","
+                               "1,1,2,0,0,1,365,\"O\",0\r\n"},
+               {"history.Nwh", history + "\"Cottage.umd\"\r\n"},
+               {"history-gone.Nwh", history + "\"Gone.umd\"\r\n"},
+               {"damaged.Nwh", replaced(history, "2,1", "3,1")}})
         writeText(dir / name, text);
     // Ten megabytes of one number or one quoted text, written in pieces: this program's own
     // memory counts in the size the report's is measured by.

@@ -208,13 +208,13 @@ class TestWholeProgram : public QObject {
         for (QWidget* w = menu->nextInFocusChain(); w != menu; w = w->nextInFocusChain())
             if (auto* b = qobject_cast<QPushButton*>(w))
                 tab << b->objectName() + '=' + b->text();
-        QCOMPARE(tab, QStringList(
-                          {"Networth=&Net Worth", "Compare=&Compare Loans", "Goal=Savings &Goal",
-                           "LoanPmt=Planning your &Loans", "ToBudget=Planning your &Budget",
-                           "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
-                           "About=&About...", "HowTo=&How to Use the Program",
-                           "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings",
-                           "History=Ne&t Worth History"}));
+        QCOMPARE(tab,
+                 QStringList({"Networth=&Net Worth", "Compare=&Compare Loans", "Goal=Savings &Goal",
+                              "LoanPmt=Planning your &Loans", "ToBudget=Planning your &Budget",
+                              "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
+                              "About=&About...", "HowTo=&How to Use the Program",
+                              "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings",
+                              "History=Ne&t Worth History"}));
         auto* grid = menu->findChild<QGridLayout*>();
         for (int row = 1; row < grid->rowCount(); ++row)
             planners << grid->itemAtPosition(row, 0)->widget()->objectName();

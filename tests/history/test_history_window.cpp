@@ -25,8 +25,8 @@ struct HistorySheet {
             if (name == "changed")
                 return QString::number(tables.HistoryChanged);
             if (name == "spoken") {
-                auto* a = QAccessible::queryAccessibleInterface(
-                    window.findChild<QWidget*>("HNetWorth"));
+                auto* a =
+                    QAccessible::queryAccessibleInterface(window.findChild<QWidget*>("HNetWorth"));
                 return a->text(QAccessible::Name) + ": " + a->text(QAccessible::Value);
             }
             return QString();
@@ -51,8 +51,8 @@ class TestHistoryWindow : public QObject {
         // 120,000 before its first payment and 116,944.44 after 2025-12-15.
         addScript(
             "statements added, dated, refused; a loan followed; saved, removed, opened",
-            "@A.NWV:" + statement("300000", "250000") + "; @B.NWV:" +
-                statement("310000", "250000") + "; @C.NWV:1,1\r\n\"House\",-5; " +
+            "@A.NWV:" + statement("300000", "250000") +
+                "; @B.NWV:" + statement("310000", "250000") + "; @C.NWV:1,1\r\n\"House\",-5; " +
                 "@House.umd:120000,6.5,20,\"   Semiannual\",\"      Monthly\",\"2025-01-15\","
                 "1,1,2,0,0,1,365,\"O\",0\r\n; "
                 "@Old.umd:1000,5,2,\"   Semiannual\",\"      Monthly\",\"2025-01-15\","
@@ -72,7 +72,8 @@ class TestHistoryWindow : public QObject {
                 "HNetWorth.red=1; HLoans=Loans followed: House; Alt+V; <Down>; "
                 "HGrid[3]=- House (loan file)|120,000.00|116,944.44; "
                 "files:$DIR/Mine.Nwh; Alt+A; changed=0; "
-                "@Mine.Nwh~\"Pecunex\",\"History\",1\r\n2,1\r\n\"2024-12-31\",\"Start\"\r\n1,1\r\n; "
+                "@Mine.Nwh~\"Pecunex\",\"History\",1\r\n2,1\r\n\"2024-12-31\",\"Start\"\r\n1,1\r\n;"
+                " "
                 "@Mine.Nwh~\r\n\"House.umd\"\r\n; Alt+V; <Up>; answers:6; Alt+R; HGrid=2; "
                 "changed=1; answers:6; Alt+X; menu=0; files:$DIR/Mine.Nwh; Alt+O; "
                 "answers:6; HGrid=3; changed=0; HGrid[1]~|Start|; @House.umd:gone; "

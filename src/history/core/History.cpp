@@ -154,8 +154,8 @@ Result<LoanBalances> loanBalances(std::string_view loanFileText, std::string_vie
     input.scheduleView = 2;
     const Result<Amortization> schedule = amortize(input);
     if (!schedule)
-        return Failure{schedule.failure().code, std::string(fileName) + ": " +
-                                                    messageText(schedule.failure().code)};
+        return Failure{schedule.failure().code,
+                       std::string(fileName) + ": " + messageText(schedule.failure().code)};
     LoanBalances out;
     out.principal = input.principal;
     for (int k = 1; k <= schedule->last && k < static_cast<int>(schedule->rows.size()); ++k) {
@@ -223,8 +223,14 @@ Result<HistoryResult> calculateHistory(const History& history) {
         if (!recordList(assetTable, statement.lines.AssetRows, s) ||
             !recordList(liabilityTable, statement.lines.LiabilityRows, s))
             return cannotCalculate("an amount does not fit in a currency");
-        SummaryRow row{statement.date, statement.label, assetList->total, liabilityList->total,
-                       {},             {},              {},               {}};
+        SummaryRow row{statement.date,
+                       statement.label,
+                       assetList->total,
+                       liabilityList->total,
+                       {},
+                       {},
+                       {},
+                       {}};
         // A statement that lists the loan itself already counts it.
         const auto listed = [&](const std::string& key) {
             const std::optional<std::size_t> line = liabilityTable.keyed(key);

@@ -23,13 +23,13 @@ struct Statement {
 
 // A loan's balance after each payment, from its dated schedule.
 struct LoanBalances {
-    Currency principal;                     // before the first payment
+    Currency principal;                         // before the first payment
     std::vector<std::pair<int, Currency>> paid; // payment date, balance after it; in date order
 };
 
 struct FollowedLoan {
-    std::string path;        // the loan file as the history names it
-    std::string description; // the file's name without folder and extension: "House"
+    std::string path;                     // the loan file as the history names it
+    std::string description;              // the file's name without folder and extension: "House"
     std::optional<LoanBalances> balances; // nothing: the file is gone or cannot be read
 };
 
@@ -62,16 +62,16 @@ struct SummaryRow {
     Currency assets;
     Currency liabilities; // the followed loans' balances included
     Currency netWorth;
-    std::optional<Currency> change;      // since the previous statement
-    std::optional<Currency> sinceFirst;  // since the first statement
-    std::optional<double> yearlyRate;    // 0.1012 for 10.12 %
+    std::optional<Currency> change;     // since the previous statement
+    std::optional<Currency> sinceFirst; // since the first statement
+    std::optional<double> yearlyRate;   // 0.1012 for 10.12 %
 };
 
 struct HistoryLine {
     std::string name; // as the first statement holding it spells it
     bool liability = false;
-    bool loan = false;    // a followed loan's line
-    bool missing = false; // a followed loan whose file is gone: no amounts
+    bool loan = false;                            // a followed loan's line
+    bool missing = false;                         // a followed loan whose file is gone: no amounts
     std::vector<std::optional<Currency>> amounts; // one per statement; nothing: no such line
 };
 

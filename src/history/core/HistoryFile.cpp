@@ -77,9 +77,8 @@ std::string writeHistoryFile(const History& history, const std::string& folder) 
     for (const FollowedLoan& loan : history.loans) {
         SeqWriter line;
         const fs::path path(loan.path);
-        const fs::path relative = folder.empty() || path.is_relative()
-                                      ? path
-                                      : path.lexically_relative(fs::path(folder));
+        const fs::path relative =
+            folder.empty() || path.is_relative() ? path : path.lexically_relative(fs::path(folder));
         line.writeString(relative.empty() ? loan.path : relative.generic_string());
         line.endRecord();
         out += line.text();
@@ -108,9 +107,9 @@ Result<History> readHistoryFile(std::string_view text) {
     const Result<int> loans = wholeNumber(counts, MaxFollowedLoans);
     if (!loans)
         return loans.failure();
-    const std::size_t expected =
-        2 + static_cast<std::size_t>(*statements) * (1 + StatementRecords) +
-        static_cast<std::size_t>(*loans);
+    const std::size_t expected = 2 +
+                                 static_cast<std::size_t>(*statements) * (1 + StatementRecords) +
+                                 static_cast<std::size_t>(*loans);
     if (records.size() != expected || !counts.atEnd())
         return refused("the records do not match the counts");
 

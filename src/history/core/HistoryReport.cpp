@@ -91,8 +91,8 @@ class HistoryPrintout {
         const std::size_t n = r_.summary.size();
         if (n == 0 || r_.lines.empty())
             return;
-        const std::size_t across =
-            static_cast<std::size_t>(std::max(1, (PrintColumns - 1 - NameWidth) / (lineWidth_ + 1)));
+        const std::size_t across = static_cast<std::size_t>(
+            std::max(1, (PrintColumns - 1 - NameWidth) / (lineWidth_ + 1)));
         for (std::size_t first = 0; first < n; first += across) {
             const std::size_t last = std::min(n, first + across);
             page_.breakPage(0);

@@ -8,7 +8,7 @@
 
 struct HistoryTables {
     History HistoryData;
-    std::int16_t HistoryView = 0;   // 0 the summary, 1 the lines
+    std::int16_t HistoryView = 0;    // 0 the summary, 1 the lines
     std::int16_t HistoryGrouped = 0; // 1: the graph sets assets beside liabilities
     std::int16_t HistoryChanged = 0; // 1: not saved since the last change
 };

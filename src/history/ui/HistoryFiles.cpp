@@ -54,9 +54,10 @@ void HistoryWindow::onAddClicked() {
     pendingFile_ = bareFileName(*chosen);
     const QFileInfo file(QString::fromStdString(*chosen));
     const QDate modified = file.lastModified().date();
-    const int proposed = modified.isValid()
-                             ? platform::today() - static_cast<int>(modified.daysTo(QDate::currentDate()))
-                             : platform::today();
+    const int proposed =
+        modified.isValid()
+            ? platform::today() - static_cast<int>(modified.daysTo(QDate::currentDate()))
+            : platform::today();
     HDate->setText(qs(platform::shortDate(proposed)));
     HLabel->clear();
     HDate->setFocus();
@@ -83,7 +84,7 @@ void HistoryWindow::onFollowClicked() {
     }
     if (!*read) {
         tell(read->failure().code == msg::DetailOnly ? read->failure().what
-                                                      : messageText(read->failure().code));
+                                                     : messageText(read->failure().code));
         return;
     }
     tables_.HistoryData.loans.push_back(

@@ -284,8 +284,8 @@ void HistoryWindow::showChosen() {
                            : QString());
     HChange->setText(row ? qs(historyFigure(row->change, seps_)) : QString());
     HRate->setText(row ? qs(rateText(row->yearlyRate, seps_)) : QString());
-    setTextColour(HNetWorth, row && row->netWorth < Currency{} ? colours::AlertText
-                                                                : colours::NormalText);
+    setTextColour(HNetWorth,
+                  row && row->netWorth < Currency{} ? colours::AlertText : colours::NormalText);
     for (QLabel* result : {HNetWorth, HChange, HRate})
         nameResult(result, result == HNetWorth ? QStringLiteral("Net worth")
                            : result == HChange ? QStringLiteral("Change")
