@@ -11,7 +11,7 @@ namespace {
 
 constexpr int DateWidth = 10;
 constexpr int FigureWidth = 11; // 99,999,999 and its cents widen the columns
-constexpr int RateWidth = 8;
+constexpr int RateWidth = 6; // "Yearly"
 constexpr int NameWidth = 24; // a line's name in the lines pages
 constexpr int SummaryHeadLines = 7;
 
@@ -36,7 +36,15 @@ class HistoryPrintout {
         for (const auto& cells : rows_)
             figures.insert(figures.end(), cells.begin() + 2, cells.end() - 1);
         figureWidth_ = widest(FigureWidth, figures);
-        figures.clear();
+        std::vector<std::string> dates, rates;
+        for (const auto& cells : rows_) {
+            dates.push_back(cells.front());
+            rates.push_back(cells.back());
+        }
+        // A date in the system's short form may be longer than an ISO one.
+        dateWidth_ = widest(DateWidth, dates);
+        rateWidth_ = widest(RateWidth, rates);
+        figures = dates;
         for (const HistoryLine& line : r_.lines)
             for (const auto& amount : line.amounts)
                 figures.push_back(historyFigure(amount, {}));
@@ -54,7 +62,7 @@ class HistoryPrintout {
             summaryLine(cells);
             ++page_.counter;
             if (!cells[1].empty()) {
-                p_.print({Tab(4 + DateWidth), cells[1]});
+                p_.print({Tab(4 + dateWidth_), cells[1]});
                 ++page_.counter;
             }
             if (page_.reached()) {
@@ -69,16 +77,16 @@ class HistoryPrintout {
   private:
     void summaryHeading() {
         summaryLine({"Date", "", "Assets", "Liabilities", "Net worth", "Change", "Since first",
-                     "Per year"});
+                     "Yearly"});
         p_.print({Tab(2), std::string(79, '-')});
     }
 
     // Date, then the five figures and the rate, right-aligned in their columns.
     void summaryLine(const std::vector<std::string>& cells) {
         std::vector<PrintItem> items{Tab(2), cells[0]};
-        int column = 2 + DateWidth + 1;
+        int column = 2 + dateWidth_ + 1;
         for (std::size_t c = 2; c < cells.size(); ++c) {
-            const int width = c + 1 == cells.size() ? RateWidth : figureWidth_;
+            const int width = c + 1 == cells.size() ? rateWidth_ : figureWidth_;
             items.push_back(Tab(column));
             items.emplace_back(RightAlign(cells[c], width));
             column += width + 1;
@@ -166,6 +174,8 @@ class HistoryPrintout {
     std::vector<std::vector<std::string>> rows_;
     int figureWidth_ = FigureWidth;
     int lineWidth_ = DateWidth;
+    int dateWidth_ = DateWidth;
+    int rateWidth_ = RateWidth;
 };
 
 } // namespace
