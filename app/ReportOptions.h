@@ -13,7 +13,8 @@ inline std::vector<KnownOption> reportKnownOptions() {
         {"--header", true}, {"--font", true},  {"--currency", true}, {"--csv", false},
         {"--pdf", true},    {"--help", false}, {"--period", true},   {"--sort", true},
         {"--graph", true},  {"--size", true},  {"--3d", false},      {"--paper", true},
-        {"--text", false},  {"--plan", true},  {"--schedule", true}, {"--annual", false}};
+        {"--text", false},  {"--plan", true},  {"--schedule", true}, {"--annual", false},
+        {"--lines", false}, {"--dates", true}};
     for (std::string_view name : SavingsOptionNames)
         knownOptions.push_back({name, true});
     for (std::string_view name : GoalOptionNames)

@@ -7,6 +7,8 @@
 #include "GoalTables.h"
 #include "GoalWindow.h"
 #include "GraphsWindow.h"
+#include "HistoryTables.h"
+#include "HistoryWindow.h"
 #include "MortgageTables.h"
 #include "MortgageWindow.h"
 #include "NetWorthTables.h"
@@ -51,6 +53,12 @@ ProgramWorksheets::ProgramWorksheets() {
          {},
          over<CompareWindow, CompareTables>()},
         {"goal", "Goal", QStringLiteral("Savings &Goal"), 2, {}, over<GoalWindow, GoalTables>()},
+        {"history",
+         "History",
+         QStringLiteral("Ne&t Worth History"),
+         11,
+         {},
+         over<HistoryWindow, HistoryTables>()},
     };
 }
 

@@ -2,11 +2,13 @@
 // the worksheet's "To Printer" would, as printer text on stdout, as CSV, or as a PDF, without
 // a display. One table row per worksheet; one parser for every option.
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <variant>
 #include <vector>
 
@@ -23,9 +25,12 @@
 #include "GoalOptions.h"
 #include "GoalReport.h"
 #include "Growth.h"
+#include "HistoryFile.h"
+#include "HistoryReport.h"
 #include "LoanFile.h"
 #include "Messages.h"
 #include "MortgageGraph.h"
+#include "NetWorthFile.h"
 #include "NetWorthReport.h"
 #include "Paper.h"
 #include "Printer.h"
@@ -45,7 +50,8 @@ namespace {
 constexpr std::string_view UsageLine =
     "usage: pecunex-report mortgage|loan|budget|networth FILE [options] | savings [plan options] "
     "[options] | goal [FILE.Gol] --target X [--today] --solve WHAT [plan options] [options] | "
-    "compare [FILE...] [--plan PLAN]... [options] | --help";
+    "compare [FILE...] [--plan PLAN]... [options] | history FILE.Nwh [--lines] | history "
+    "A.NWV B.NWV... [--dates D1,D2,...] [--lines] [options] | --help";
 
 constexpr std::string_view HelpText =
     R"(pecunex-report: prints a saved Pecunex file without the desktop program.
@@ -77,6 +83,12 @@ usage:
                          payment-rounding nearest|up, interest-rounding nearest|down,
                          loan-date and first-payment (yyyy-mm-dd; both: daily interest),
                          lump K:AMOUNT:shorten|lower, renew K:RATE)
+  pecunex-report history  FILE.Nwh [--lines] [options]
+  pecunex-report history  A.NWV B.NWV ... [--dates D1,D2,...] [--lines] [options]
+                         (a net worth history: a saved history with its followed loans, or
+                         net worth files dated by --dates, yyyy-mm-dd, one per file, or else
+                         by the files' modification dates; --lines: the CSV of each line
+                         across the statements instead of the summary)
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
@@ -109,6 +121,9 @@ options:
                                      total_paid,years,interest_saved; with --schedule
                                      number,date,payment,interest,principal,extra,balance,
                                      with --annual year,payments,interest,principal,balance
+                     history:        date,label,assets,liabilities,net_worth,change,
+                                     change_since_first; with --lines line,kind, then
+                                     one column per statement's date
   --period TEXT    budget: Weekly, 2 Weeks, Semi-monthly, Monthly, Quarterly,
                    Semi-annual or Annual (default Annual)
   --sort TEXT      budget: Names A - Z (default), Names Z - A, Amounts Hi-Lo, Amounts Lo-Hi
@@ -116,9 +131,10 @@ options:
                    the printout on one sheet
   --paper a4|letter  the PDF's paper (default: the system's, from PAPERSIZE, then
                    /etc/papersize, then the locale: letter in the US and Canada, else A4)
-  --graph OUT.png|OUT.svg   mortgage, loan, savings, goal, compare: draw the worksheet's
-                   graph (compare: each plan's balance at the start of each year, side by
-                   side), 1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
+  --graph OUT.png|OUT.svg   mortgage, loan, savings, goal, compare, history: draw the
+                   worksheet's graph (compare: each plan's balance at the start of each
+                   year, side by side; history: the net worth of the latest 40 statements),
+                   1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
   --text           with --pdf or --graph: the printout on stdout as well (without them
                    it always is; --csv puts the CSV there instead)
   --help           this text
@@ -293,6 +309,91 @@ Made compareReport(const Job& job) {
     return std::get<ReportOutput>(std::move(made));
 }
 
+// The day a file was last changed, in this system's time zone.
+std::optional<int> modificationDay(const std::string& file) {
+    struct stat info {};
+    if (::stat(file.c_str(), &info) != 0)
+        return std::nullopt;
+    std::tm local{};
+    if (!::localtime_r(&info.st_mtime, &local))
+        return std::nullopt;
+    return dateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
+}
+
+bool isHistoryFile(const std::string& file) {
+    std::string extension = fs::path(file).extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return extension == ".nwh";
+}
+
+Made historyReport(const Job& job) {
+    auto history = std::make_shared<History>();
+    const std::optional<std::string> dates = job.line.last("--dates");
+    if (job.files.size() == 1 && isHistoryFile(job.files[0])) {
+        if (dates)
+            return Refusal{2, "--dates goes with net worth files, not with " + job.files[0]};
+        const auto text = readFileText(job.file);
+        if (!text)
+            return fileRefusal(job, msg::FileNotFound);
+        Result<History> read = readHistoryFile(*text);
+        if (!read)
+            return fileRefusal(job, read.failure().code);
+        *history = std::move(read).value();
+        const std::string folder = fs::path(job.file).parent_path().string();
+        for (const std::string& problem :
+             readFollowedLoans(*history, folder.empty() ? "." : folder,
+                               [](const std::string& path) { return readFileText(path); }))
+            std::cerr << "pecunex-report: " << problem << "\n";
+    } else {
+        std::vector<std::string> given;
+        if (dates) {
+            std::string_view rest = *dates;
+            while (true) {
+                const std::size_t comma = rest.find(',');
+                given.emplace_back(rest.substr(0, comma));
+                if (comma == std::string_view::npos)
+                    break;
+                rest.remove_prefix(comma + 1);
+            }
+            if (given.size() != job.files.size())
+                return Refusal{2, "--dates takes one date for each file (" +
+                                      std::to_string(job.files.size()) + ")"};
+        }
+        for (std::size_t i = 0; i < job.files.size(); ++i) {
+            const std::string& file = job.files[i];
+            std::optional<int> day;
+            if (dates) {
+                day = given[i].size() == 10 ? parseDateText(given[i]) : std::nullopt;
+                if (!day)
+                    return Refusal{2, "--dates: " + given[i] + " is not a date (yyyy-mm-dd)"};
+            } else
+                day = modificationDay(file);
+            const auto text = readFileText(file);
+            const Result<NetWorthTables> read =
+                text ? readNetWorthFile(*text)
+                     : Result<NetWorthTables>(Failure{msg::FileNotFound, {}});
+            if (!read || !day)
+                return Refusal{1, file + ": " + messageText(msg::FileNotFound)};
+            if (auto refused = addStatement(*history, {*day, "", *read}, file))
+                return Refusal{1, *refused};
+        }
+    }
+    Result<HistoryResult> calculated = calculateHistory(*history);
+    if (!calculated)
+        return Refusal{1, job.files[0] + ": " + messageText(calculated.failure().code)};
+    auto result = std::make_shared<HistoryResult>(std::move(calculated).value());
+    auto report = std::make_shared<HistoryReportInput>();
+    static_cast<ReportSettings&>(*report) = job.settings;
+    report->result = result.get();
+    report->formatDate = [](int serial) { return isoDate(serial); };
+    const bool lines = job.line.has("--lines");
+    return ReportOutput{
+        [report, result](Printer& p) { printHistoryDocument(p, *report); },
+        [result, lines] { return lines ? historyLinesCsv(*result) : historySummaryCsv(*result); },
+        historyChart(*result, false, job.settings.currencySymbol, 40)};
+}
+
 // ---- the table ----
 
 constexpr std::string_view GraphOptionNames[] = {"--graph", "--size", "--3d"};
@@ -330,6 +431,7 @@ const std::vector<Subcommand>& subcommands() {
              std::vector<std::string_view>(SavingsOptionNames.begin(), SavingsOptionNames.end())),
          savingsReport},
         {"goal", false, 1, withGraph(goalOptions()), goalReport},
+        {"history", true, MaxStatements, withGraph({"--lines", "--dates"}), historyReport},
     };
     return table;
 }

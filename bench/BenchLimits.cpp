@@ -37,6 +37,7 @@ const std::vector<Limit>& limits() {
         {"compare: calculate to grid, the same three", "BM_CompareCalculateToGrid", nullptr, 0.005},
         {"report compare --csv, the same three, whole process", "BM_ReportCompareCsv", nullptr,
          0.020},
+        {"history: 600 statements of 60 lines", "BM_History600x60", nullptr, 0.005},
     };
     return table;
 }

@@ -20,6 +20,7 @@ SEEDS = {
     "fuzz_goal_file": ["samples/Sample.Gol"],
     "fuzz_settings": [],
     "fuzz_compare_file": ["fuzz/corpus/fuzz_compare_file/three-plans.Cmp"],
+    "fuzz_history_file": ["samples/NetHist.Nwh"],
 }
 # Command lines as users type them (words joined by NUL bytes) and a few they get wrong.
 COMMAND_LINES = [
@@ -37,6 +38,8 @@ COMMAND_LINES = [
     ["loan", "a.uld", "--csv=yes"],
     ["savings", "--years", "41", "--size", "16X10000", "--header", "tab\there"],
     ["budget", "-", "--colour=red"],
+    ["history", "NetHist.Nwh", "--lines", "--csv"],
+    ["history", "a.NWV", "b.NWV", "--dates", "2024-12-31,2025-12-31", "--graph", "g.png"],
 ]
 SETTINGS = [b'"$",1,"Ann Lee"\r\n', b'"EU",3,"Bo"\n', b'"",0,""\r\n', b'"\xe2\x82\xac",2,"Zo\xc3\xab"\r\n']
 

@@ -182,6 +182,32 @@ pdftoppm -r 60 -f 1 -l 1 -png -singlefile "$work/compare.pdf" "$out/compare-prin
 key alt+x
 key Escape  # no, the plans need not be saved
 
+# Net worth history: the sample statement and the same household a year later, in the summary
+# and the lines views, and the graph of the net worth.
+sed -e 's/"House",412000/"House",425000/' -e 's/"Car",18500/"Car",16000/' \
+    -e 's/"Mortgage",268400/"Mortgage",259870.12/' \
+    -e 's/"Cottage lot",65000,"Car loan",11200.75/"Cottage lot",65000,,/' \
+    "$work/program/NetSampl.NWV" >"$work/program/NetSampl-2025.NWV"
+key alt+t
+for year in 2024 2025; do
+    key alt+m
+    typed "$([ $year = 2024 ] && echo NetSampl.NWV || echo NetSampl-2025.NWV)"
+    key Return
+    typed "$year-12-31"
+    key Return         # the date taken, on to the label
+    typed "Year end $year"
+    key Return
+done
+shot_worksheet history
+key alt+v
+key Down           # the lines view
+shot_worksheet history-lines
+key alt+s
+shot_worksheet history-graph
+key alt+x
+key alt+x
+key Escape  # no, the history need not be saved
+
 # Settings and About.
 key alt+z
 shot_dialog personalize

@@ -36,7 +36,14 @@ std::optional<std::string> DocumentFile::choose(const DocumentKind& kind, bool s
     const Lent filter(state.FileDialogFilter, kind.filter);
     const Lent extension(state.FileDialogExtension, kind.extension);
     const Lent offered(filedir::offeredSlot(state), kind.named ? name_ : std::string());
-    return chooseFile(workspace_.dialogs(), filemode::Mode(mode));
+    auto chosen = chooseFile(workspace_.dialogs(), filemode::Mode(mode));
+    chosen_ = chosen.value_or(std::string());
+    return chosen;
+}
+
+void DocumentFile::adopt(const std::string& path) {
+    if (kind_.named)
+        name_ = bareFileName(path);
 }
 
 bool DocumentFile::save(const std::function<std::string()>& bytes) {

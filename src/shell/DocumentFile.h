@@ -36,6 +36,11 @@ class DocumentFile {
     // The bare name of the file in memory; "" before one was opened or saved.
     const std::string& name() const { return name_; }
     void forget() { name_.clear(); }
+    // The full name of the file the dialog chose last: a file written or read may need its
+    // folder (names inside it kept relative to it).
+    const std::string& chosenPath() const { return chosen_; }
+    // A file the worksheet chose and read itself becomes the page's file.
+    void adopt(const std::string& path);
 
     // FileDir for the page's kind, offering its file: the full name chosen, or nothing.
     std::optional<std::string> choose(bool save) { return choose(kind_, save); }
@@ -61,4 +66,5 @@ class DocumentFile {
     Workspace& workspace_;
     DocumentKind kind_;
     std::string name_;
+    std::string chosen_;
 };

@@ -66,6 +66,26 @@ void fillFolder(const fs::path& dir) {
     fs::copy_file(PECUNEX_SOURCE_DIR "/samples/Sample.Gol", dir / "Sample.Gol");
     for (const auto& [name, text] : files)
         writeText(dir / name, text);
+    // The sample statement, and the household a year on (House 425,000, Car 16,000, Mortgage
+    // 259,870.12, the car loan paid off); a history of both following a loan beside it, and
+    // one following a loan file that is gone.
+    const std::string sample = readText(PECUNEX_SOURCE_DIR "/samples/NetSampl.NWV");
+    std::string later = replaced(sample, "\"House\",412000", "\"House\",425000");
+    later = replaced(later, "\"Car\",18500", "\"Car\",16000");
+    later = replaced(later, "\"Mortgage\",268400", "\"Mortgage\",259870.12");
+    later = replaced(later, "\"Car loan\",11200.75", ",");
+    const std::string history = "\"Pecunex\",\"History\",1\r\n2,1\r\n\"2024-12-31\",\"Year "
+                                "end\"\r\n" +
+                                sample + "\"2025-12-31\",\"\"\r\n" + later;
+    for (const auto& [name, text] :
+         Files{{"NetSampl.NWV", sample},
+               {"NetSampl-2025.NWV", later},
+               {"Cottage.umd", "50000,6.5,20,\"   Semiannual\",\"      Monthly\",\"2025-01-15\","
+                               "1,1,2,0,0,1,365,\"O\",0\r\n"},
+               {"history.Nwh", history + "\"Cottage.umd\"\r\n"},
+               {"history-gone.Nwh", history + "\"Gone.umd\"\r\n"},
+               {"damaged.Nwh", replaced(history, "2,1", "3,1")}})
+        writeText(dir / name, text);
     // Ten megabytes of one number or one quoted text, written in pieces: this program's own
     // memory counts in the size the report's is measured by.
     for (const std::string name : {"big.umd", "big.Bgt", "big.NWV", "line.umd", "line.Bgt"}) {
@@ -161,6 +181,21 @@ std::vector<Row> table() {
         {"goal Sample.Gol --csv", 0, "", "\r\ncontribution,705.94,725940.74,500005.61\r\n"},
         {"goal --solve years Sample.Gol --contribution=500 --csv", 0, "",
          "\r\nyears,30,804866.74,507131.80\r\n"},
+        // The net worth history: 583,326.05 - 284,530.95 = 298,795.10; a year on 593,826.05 -
+        // 264,800.32 = 329,025.73, up 30,230.63 (10.12 % a year). The cottage's loan adds
+        // 50,000 before its first payment and 48,726.85 after its twelfth, 2025-12-15 (the
+        // mortgage report's schedule of the same file).
+        {"history NetSampl.NWV NetSampl-2025.NWV --dates 2024-12-31,2025-12-31 --csv", 0, "",
+         "date,label,assets,liabilities,net_worth,change,change_since_first\r\n"
+         "2024-12-31,,583326.05,284530.95,298795.10,,\r\n"
+         "2025-12-31,,593826.05,264800.32,329025.73,30230.63,30230.63\r\n"},
+        {"history history.Nwh --font 0 --currency '$' --header 'Two years'", 0, "",
+         "@report/history-two-years.txt"},
+        {"history history.Nwh --csv --lines", 0, "", "@report/history-lines.csv"},
+        {"history history-gone.Nwh --csv", 0, "Gone.umd: the loan file is missing.",
+         "\r\n2024-12-31,Year end,583326.05,284530.95,298795.10,,\r\n"},
+        {"history history.Nwh --graph g.svg", 0, "", "",
+         Files{{"g.svg", "Net worth at each statement"}}},
         {"--help", 0, "", "pecunex-report mortgage FILE.umd"},
         // The graph beside the unchanged output: 1200 x 800 by default.
         {"mortgage mortgage-20y-annual.umd --csv --graph g.png", 0, "",
@@ -202,8 +237,17 @@ std::vector<Row> table() {
          "--plan A: first-payment needs loan-date"},
         {"compare --plan rate=1000", 2, "--plan A: rate takes an annual rate from 0 to 999.999"},
         {"compare --plan principal=1000,rate=5 --schedule D", 2, "--schedule takes A, B or C"},
+        {"history NetSampl.NWV NetSampl-2025.NWV --dates 2024-12-31,2024-12-31", 1,
+         "NetSampl-2025.NWV: The history already has a statement dated 2024-12-31. Give this "
+         "one another date."},
+        {"history ten.NWV --dates 2024-12-31", 1, "ten.NWV" + M13},
+        {"history damaged.Nwh", 1, "damaged.Nwh" + M13},
         // Usage errors.
         {"", 2, "no report named"},
+        {"history NetSampl.NWV NetSampl-2025.NWV --dates 2024-12-31", 2,
+         "--dates takes one date for each file (2)"},
+        {"history NetSampl.NWV --dates 2024-02-30", 2, "--dates: 2024-02-30 is not a date"},
+        {"history history.Nwh --dates 2024-12-31", 2, "--dates goes with net worth files"},
         {"--font 1 spreadsheet x.umd", 2, "unknown report 'spreadsheet'"},
         {"loan", 2, "no file named"},
         {"loan loan-36m-all.uld mortgage-20y-annual.umd", 2, "more than one file"},

@@ -175,8 +175,8 @@ class TestWholeProgram : public QObject {
         Program p;
         QVERIFY(QTest::qWaitForWindowActive(&p.container));
         QVERIFY(unnamedControls(p.container.menu()).isEmpty());
-        for (const char* name : {"Savings", "Networth", "Compare", "Goal", "Canadian", "ToBudget",
-                                 "LoanPmt", "Networth", "Savings"}) {
+        for (const char* name : {"Savings", "Networth", "Compare", "Goal", "History", "Canadian",
+                                 "ToBudget", "LoanPmt", "Networth", "Savings"}) {
             QPushButton* opener = p.menuButton(QString::fromLatin1(name));
             opener->setFocus();
             QTest::keyClick(opener, Qt::Key_Space);
@@ -201,17 +201,18 @@ class TestWholeProgram : public QObject {
         for (QWidget* w = menu->nextInFocusChain(); w != menu; w = w->nextInFocusChain())
             if (auto* b = qobject_cast<QPushButton*>(w))
                 tab << b->objectName() + '=' + b->text();
-        QCOMPARE(tab, QStringList(
-                          {"Networth=&Net Worth", "Compare=&Compare Loans", "Goal=Savings &Goal",
-                           "LoanPmt=Planning your &Loans", "ToBudget=Planning your &Budget",
-                           "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
-                           "About=&About...", "HowTo=&How to Use the Program",
-                           "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings"}));
+        QCOMPARE(tab,
+                 QStringList({"Networth=&Net Worth", "Compare=&Compare Loans", "Goal=Savings &Goal",
+                              "LoanPmt=Planning your &Loans", "ToBudget=Planning your &Budget",
+                              "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
+                              "About=&About...", "HowTo=&How to Use the Program",
+                              "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings",
+                              "History=Ne&t Worth History"}));
         auto* grid = menu->findChild<QGridLayout*>();
         for (int row = 1; row < grid->rowCount(); ++row)
             planners << grid->itemAtPosition(row, 0)->widget()->objectName();
         QCOMPARE(planners, QStringList({"Canadian", "LoanPmt", "ToBudget", "Savings", "Networth",
-                                        "Compare", "Goal"}));
+                                        "Compare", "Goal", "History"}));
     }
 
     void everyDialogControlIsNamed() {
@@ -257,6 +258,7 @@ class TestWholeProgram : public QObject {
                                                 "CmpCalc"}
                                  << 2;
         QTest::newRow("goal") << "Goal" << QStringList{"GOpen=Sample.Gol", "GCalc"} << 1;
+        QTest::newRow("history") << "History" << QStringList{"HOpen=NetHist.Nwh"} << 3;
     }
     void everyWorksheetWalkedByAScreenReader() {
         QFETCH(QString, opener);

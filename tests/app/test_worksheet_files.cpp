@@ -36,6 +36,9 @@ const Sheet Sheets[] = {
      "PrincipalA:2000", "CmpSaveFile", "Own.Cmp", "CmpExit"},
     {"Goal", "Sample.Gol", "files:Sample.Gol; click:GOpen", "GTarget:1000", "GSave", "Own.Gol",
      "GExit"},
+    {"History", "Theirs.Nwh",
+     "files:NetSampl.NWV; click:HAdd; HDate:2024-12-31; files:Theirs.Nwh; click:HSave",
+     "files:NetSampl.NWV; click:HAdd; HDate:2025-06-30", "HSave", "Own.Nwh", "HExit"},
 };
 
 // The program's container with every worksheet, over a test workspace.
@@ -89,7 +92,7 @@ class TestWorksheetFiles : public QObject {
         // A worksheet that asks stays (yes); one that does not is opened again.
         fault += run(b, QString("answers:6; %1; click:%2").arg(b.change, b.exit));
         if (b.save)
-            fault += run(b, QString("files:=%1; %2; click:%3").arg(b.ownName, b.change, b.save));
+            fault += run(b, QString("%2; files:=%1; click:%3").arg(b.ownName, b.change, b.save));
         fault += run(b, QString("answers:0; click:%1").arg(b.exit));
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QVERIFY2(!b.save || folder.exists(b.ownName), b.ownName);
