@@ -1,5 +1,7 @@
 #include "Worksheets.h"
 
+#include "ActualTables.h"
+#include "ActualWindow.h"
 #include "BudgetTables.h"
 #include "BudgetWindow.h"
 #include "CompareTables.h"
@@ -51,6 +53,12 @@ ProgramWorksheets::ProgramWorksheets() {
          {},
          over<CompareWindow, CompareTables>()},
         {"goal", "Goal", QStringLiteral("Savings &Goal"), 2, {}, over<GoalWindow, GoalTables>()},
+        {"actual",
+         "Actual",
+         QStringLiteral("Budget vs Act&ual"),
+         12,
+         {},
+         over<ActualWindow, ActualTables>()},
     };
 }
 

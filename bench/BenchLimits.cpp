@@ -37,6 +37,7 @@ const std::vector<Limit>& limits() {
         {"compare: calculate to grid, the same three", "BM_CompareCalculateToGrid", nullptr, 0.005},
         {"report compare --csv, the same three, whole process", "BM_ReportCompareCsv", nullptr,
          0.020},
+        {"actual: a month of 10,000 transactions, matched", "BM_ActualPeriod10k", nullptr, 0.010},
     };
     return table;
 }

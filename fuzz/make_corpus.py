@@ -20,6 +20,7 @@ SEEDS = {
     "fuzz_goal_file": ["samples/Sample.Gol"],
     "fuzz_settings": [],
     "fuzz_compare_file": ["fuzz/corpus/fuzz_compare_file/three-plans.Cmp"],
+    "fuzz_actual_file": ["fuzz/corpus/fuzz_actual_file/household-march.Act"],
 }
 # Command lines as users type them (words joined by NUL bytes) and a few they get wrong.
 COMMAND_LINES = [

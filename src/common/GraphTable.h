@@ -9,7 +9,14 @@
 
 // The worksheet that handed the figures over (GraphSource): the savings goal's bars get its
 // target line across them, a comparison hands over several series (GraphGroups).
-enum class GraphFrom : std::int16_t { None = 0, Savings = 1, Goal = 2, Mortgage = 4, Compare = 6 };
+enum class GraphFrom : std::int16_t {
+    None = 0,
+    Savings = 1,
+    Goal = 2,
+    Mortgage = 4,
+    Compare = 6,
+    Actual = 7
+};
 
 // One row of the graph hand-over: the year it stands for and its value.
 struct GraphPoint {

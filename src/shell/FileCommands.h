@@ -28,6 +28,11 @@ enum Mode : std::int16_t {
     OpenCompare = 21,
     SaveCompare = 22,
     OpenLoanPlan = 23,
+    // Budget vs actual: its own files, the budget it holds against, a bank export to import.
+    OpenActual = 31,
+    SaveActual = 32,
+    OpenActualBudget = 33,
+    ImportBankFile = 35,
 };
 } // namespace filemode
 

@@ -19,6 +19,9 @@ const char* const MortgageFilter = "Mortgage Database (*.umd)|*.umd";
 const char* const LoanFilter = "Loan Database (*.uld)|*.uld";
 const char* const GoalFilter = "Savings Goal (*.Gol)|*.Gol";
 const char* const CompareFilter = "Loan Comparison (*.Cmp)|*.Cmp";
+const char* const ActualFilter = "Budget vs Actual (*.Act)|*.Act";
+const char* const BankFilter = "Bank Export (*.ofx *.qfx *.qif *.csv)|*.ofx *.qfx *.qif *.csv "
+                               "*.OFX *.QFX *.QIF *.CSV";
 const char* const LoanPlanFilter = "Mortgage or Loan Database (*.umd *.uld)|*.umd *.uld";
 } // namespace
 
@@ -46,6 +49,13 @@ std::optional<FileKind> kindForMode(int mode) {
         return FileKind{CompareFilter, "Cmp", save};
     case OpenLoanPlan:
         return FileKind{LoanPlanFilter, "umd", false};
+    case OpenActual:
+    case SaveActual:
+        return FileKind{ActualFilter, "Act", save};
+    case OpenActualBudget:
+        return FileKind{BudgetFilter, "Bgt", false};
+    case ImportBankFile:
+        return FileKind{BankFilter, "csv", false};
     default:
         return std::nullopt;
     }
@@ -71,7 +81,9 @@ std::string offeredName(const ShellState& state) {
         return state.MortgageFileName;
     if (mode == filemode::OpenLoan || mode == filemode::SaveLoan)
         return state.LoanFileName;
-    if (mode == filemode::OpenLoanPlan)
+    // Files a worksheet reads beside its own are never offered its own file's name.
+    if (mode == filemode::OpenLoanPlan || mode == filemode::OpenActualBudget ||
+        mode == filemode::ImportBankFile)
         return {};
     return state.CurrentFileName;
 }

@@ -53,6 +53,8 @@ struct ShellState {
     // Several series side by side (grouped bars and a legend); when there are any, the graph
     // window draws them instead of GraphSeries.
     std::vector<NamedGraphTable> GraphGroups;
+    // The labels of the grouped bars where they are not years (a budget's records).
+    std::vector<std::string> GraphLabels;
 };
 
 // A file name belongs to the worksheet that opened or saved the file. The container forgets

@@ -68,8 +68,7 @@ class ScriptedDialogs : public Dialogs {
         const int mode = state().FileDialogMode;
         const std::string offered = filedir::offeredName(state());
         calls.push_back({"fileDirectory", mode, offered});
-        if (mode < 1 || mode == 9 || mode == 10 || (mode > 12 && mode < 21) ||
-            mode > filemode::OpenLoanPlan) // the modes FileDir knows
+        if (!filedir::kindForMode(mode)) // the modes FileDir knows
             return;
         std::string answer = take(fileNames, "file name");
         if (answer.starts_with('='))
