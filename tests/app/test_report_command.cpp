@@ -77,6 +77,8 @@ void fillFolder(const fs::path& dir) {
                                 "budget-household.Bgt", "networth-household.NWV"})
         fs::copy_file(Golden / example, dir / example);
     fs::copy_file(PECUNEX_SOURCE_DIR "/samples/Sample.Gol", dir / "Sample.Gol");
+    for (const char* bankFile : {"march.qif", "march-sgml.ofx", "march-xml.ofx", "investments.ofx"})
+        fs::copy_file(fs::path(PECUNEX_SOURCE_DIR "/tests/actual/files") / bankFile, dir / bankFile);
     fs::create_directories(dir / "acts");
     for (const auto& [name, text] : files)
         writeText(dir / name, text);
@@ -307,6 +309,13 @@ std::vector<Row> table() {
          0, "", "@report/actual-march.csv"},
         {"actual household.Bgt --import march.csv --import march.csv --rules acts/rules.Act --csv",
          0, "", "@report/actual-march.csv"},
+        {"actual household.Bgt --import march.qif --rules acts/rules.Act --csv", 0, "",
+         "@report/actual-march.csv"},
+        {"actual household.Bgt --import march-sgml.ofx --rules acts/rules.Act --csv", 0, "",
+         "@report/actual-march.csv"},
+        {"actual household.Bgt --import march-xml.ofx --import march.csv --import march.qif "
+         "--rules acts/rules.Act --csv",
+         0, "", "@report/actual-march.csv"},
         {"actual acts/rules.Act --import march.csv --font 0 --currency '$' --header March", 0, "",
          "@report/actual-march.txt"},
         {"actual acts/rules.Act --import march.csv --transactions --period Weekly "
@@ -321,6 +330,8 @@ std::vector<Row> table() {
         {"actual household.Bgt --from 2025-3-1", 2, "--from takes a date"},
         {"actual household.Bgt --columns date=x", 2, "--columns takes"},
         {"actual household.Bgt --import none.csv", 1, "none.csv" + M13},
+        {"actual household.Bgt --import march.csv --import investments.ofx", 1,
+         "investments.ofx, line 1: no bank or credit card statement (only investments?)"},
         {"actual acts/cut.Act", 1, "acts/cut.Act" + M13},
         {"actual march.csv", 1, "march.csv" + M13},
         // Outputs that cannot be written, and nothing left behind.
