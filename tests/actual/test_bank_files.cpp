@@ -76,8 +76,8 @@ const std::vector<Case>& cases() {
          "!Type:CCard\nD03/04/2025\nT-1.00\nPA\n^\nD12/31/69\nT-2\nPB\n^\nD1/1/70\nT3\nPC\n^\n",
          "2025-03-04 -1 A\n2069-12-31 -2 B\n1970-01-01 3 C\n"},
         {"QIF apostrophe years are 20xx, blanks inside dates ignored", "a.qif",
-         "!Type:Cash\nD8/31' 0\nT-1\nPA\n^\nD1/ 5'05\nT-2\nPB\n^\n",
-         "2000-08-31 -1 A\n2005-01-05 -2 B\n"},
+         "!Type:Cash\nD8/31' 0\nT-1\nPA\n^\nD1/ 5'05\nT-2\nPB\n^\nD1/ 5'75\nT-3\nPC\n^\n",
+         "2000-08-31 -1 A\n2005-01-05 -2 B\n2075-01-05 -3 C\n"},
         {"QIF: accounts, categories and investments passed over; splits, U beside T and the "
          "opening balance ignored; trailing blanks after the type; Windows-1252 memo",
          "mix.qif",

@@ -67,7 +67,8 @@ std::vector<Row> splitRows(std::string_view text, char separator) {
 }
 
 char separatorOf(std::string_view text) {
-    const std::string_view header = text.substr(0, text.find('\n'));
+    const std::size_t start = std::min(text.size(), text.find_first_not_of(" \t\r\n"));
+    const std::string_view header = text.substr(start, text.find('\n', start) - start);
     char best = ',';
     long most = 0;
     for (char c : {',', ';', '\t'}) {

@@ -33,7 +33,10 @@ int overlongLine(std::string_view bytes) {
 bool mayBeCsv(std::string_view text, const CsvColumns& columns) {
     if (columns.date || columns.description || columns.amount || columns.debit || columns.credit)
         return true;
-    const std::string_view header = text.substr(0, text.find('\n'));
+    const std::size_t start = text.find_first_not_of(" \t\r\n");
+    if (start == std::string_view::npos)
+        return false;
+    const std::string_view header = text.substr(start, text.find('\n', start) - start);
     return header.find_first_of(",;\t") != std::string_view::npos;
 }
 

@@ -18,7 +18,7 @@ namespace {
 // libofx keeps a file's transactions in a tree it walks from the top for every transaction it
 // adds, so its time grows with the square of their number. Statements of more transactions are
 // given to it in parts of this many.
-constexpr std::size_t TransactionsPerPart = 400;
+constexpr std::size_t TransactionsPerPart = 1000;
 
 char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -203,21 +203,71 @@ std::vector<LibraryTransaction> libraryRead(const std::string& path) {
     return found;
 }
 
-// The file with only the bank and card transactions [first, last) left of all of them.
-std::string partOf(std::string_view bytes, const std::vector<RawTransaction>& all,
-                   std::size_t first, std::size_t last) {
-    std::string part;
-    part.reserve(bytes.size() / (all.size() / TransactionsPerPart + 1) + 4096);
-    std::size_t copied = 0;
-    for (std::size_t i = 0; i < all.size(); ++i) {
-        if (i >= first && i < last)
-            continue;
-        part.append(bytes.substr(copied, all[i].begin - copied));
-        copied = all[i].end;
+// The file cut at its bank and card transactions, for giving libofx a part of them at a time:
+// `between[i]` is what comes before transaction i (the last one what follows them all).
+// libofx writes a working copy of what it reads line by line, each line with a call to the
+// system, so line ends before tags, which mean nothing to the parser, are taken out.
+struct Pieces {
+    std::vector<std::string> between, transactions;
+
+    explicit Pieces(std::string_view bytes, const std::vector<RawTransaction>& all) {
+        const std::size_t body = bodyStart(bytes);
+        std::size_t copied = 0;
+        for (const RawTransaction& t : all) {
+            between.push_back(copied < body
+                                  ? std::string(bytes.substr(copied, t.begin - copied))
+                                  : compacted(bytes.substr(copied, t.begin - copied), true));
+            transactions.push_back(compacted(bytes.substr(t.begin, t.end - t.begin), false));
+            copied = t.end;
+        }
+        between.push_back(copied < body ? std::string(bytes.substr(copied))
+                                        : compacted(bytes.substr(copied), false));
     }
-    part.append(bytes.substr(copied));
-    return part;
-}
+
+    // The file with only the transactions [first, last) left.
+    std::string part(std::size_t first, std::size_t last) const {
+        std::string text;
+        for (std::size_t i = 0; i < between.size(); ++i) {
+            text += between[i];
+            if (i >= first && i < last)
+                text += transactions[i];
+        }
+        return text;
+    }
+
+  private:
+    // Where the <OFX> element starts: the header before it keeps its lines.
+    static std::size_t bodyStart(std::string_view bytes) {
+        for (std::size_t i = 0; i + 5 <= bytes.size(); ++i)
+            if (sameNoCase(bytes.substr(i, 5), "<OFX>"))
+                return i;
+        return bytes.size();
+    }
+
+    // The text without the blanks and line ends that stand before a tag (or before the end,
+    // when `tagFollows`).
+    static std::string compacted(std::string_view text, bool tagFollows) {
+        std::string out;
+        out.reserve(text.size());
+        std::size_t i = 0;
+        while (i < text.size()) {
+            if (text[i] != '\r' && text[i] != '\n' && text[i] != ' ' && text[i] != '\t') {
+                out.push_back(text[i++]);
+                continue;
+            }
+            std::size_t j = i;
+            bool lineEnd = false;
+            while (j < text.size() &&
+                   (text[j] == '\r' || text[j] == '\n' || text[j] == ' ' || text[j] == '\t'))
+                lineEnd = lineEnd || text[j++] == '\n';
+            const bool beforeTag = j < text.size() ? text[j] == '<' : tagFollows;
+            if (!(lineEnd && beforeTag))
+                out.append(text.substr(i, j - i));
+            i = j;
+        }
+        return out;
+    }
+};
 
 std::string utf8(std::string text) {
     return utf8FromFileText(std::move(text));
@@ -260,14 +310,13 @@ Result<std::vector<BankTransaction>> readOfx(const std::string& fileName, std::s
 
     silenceLibrary();
     TemporaryFile file;
+    const Pieces pieces(bytes, raw.transactions);
     std::vector<BankTransaction> out;
     out.reserve(raw.transactions.size());
     const std::size_t count = raw.transactions.size();
     for (std::size_t first = 0; first == 0 || first < count; first += TransactionsPerPart) {
         const std::size_t last = std::min(count, first + TransactionsPerPart);
-        const bool written = count <= TransactionsPerPart
-                                 ? file.write(bytes)
-                                 : file.write(partOf(bytes, raw.transactions, first, last));
+        const bool written = file.write(pieces.part(first, last));
         if (!written)
             return bankFileFailure(fileName, 1, "no room for a temporary copy of the file");
         const std::vector<LibraryTransaction> found = libraryRead(file.path());
