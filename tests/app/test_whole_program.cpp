@@ -208,17 +208,18 @@ class TestWholeProgram : public QObject {
         for (QWidget* w = menu->nextInFocusChain(); w != menu; w = w->nextInFocusChain())
             if (auto* b = qobject_cast<QPushButton*>(w))
                 tab << b->objectName() + '=' + b->text();
-        QCOMPARE(tab, QStringList(
-                          {"Networth=&Net Worth", "Compare=&Compare Loans", "Goal=Savings &Goal",
-                           "LoanPmt=Planning your &Loans", "ToBudget=Planning your &Budget",
-                           "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
-                           "About=&About...", "HowTo=&How to Use the Program",
-                           "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings"}));
+        QCOMPARE(tab,
+                 QStringList({"Networth=&Net Worth", "Compare=&Compare Loans", "Goal=Savings &Goal",
+                              "LoanPmt=Planning your &Loans", "ToBudget=Planning your &Budget",
+                              "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
+                              "About=&About...", "HowTo=&How to Use the Program",
+                              "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings",
+                              "Actual=Budget vs Act&ual"}));
         auto* grid = menu->findChild<QGridLayout*>();
         for (int row = 1; row < grid->rowCount(); ++row)
             planners << grid->itemAtPosition(row, 0)->widget()->objectName();
         QCOMPARE(planners, QStringList({"Canadian", "LoanPmt", "ToBudget", "Savings", "Networth",
-                                        "Compare", "Goal"}));
+                                        "Compare", "Goal", "Actual"}));
     }
 
     void everyDialogControlIsNamed() {

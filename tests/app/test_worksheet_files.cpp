@@ -35,6 +35,8 @@ const Sheet Sheets[] = {
      "PrincipalA:2000", "CmpSaveFile", "Own.Cmp", "CmpExit"},
     {"Goal", "Sample.Gol", "files:Sample.Gol; click:GOpen", "GTarget:1000", "GSave", "Own.Gol",
      "GExit"},
+    {"Actual", "Theirs.Act", "files:Theirs.Act; click:ASave", "files:Sample.BGT; click:ABudget",
+     "ASave", "Own.Act", "AExit"},
 };
 
 // The program's container with every worksheet, over a test workspace.
@@ -94,7 +96,7 @@ class TestWorksheetFiles : public QObject {
         // A worksheet that asks stays (yes); one that does not is opened again.
         fault += run(b, QString("answers:6; %1; click:%2").arg(b.change, b.exit));
         if (b.save)
-            fault += run(b, QString("files:=%1; %2; click:%3").arg(b.ownName, b.change, b.save));
+            fault += run(b, QString("%1; files:=%2; click:%3").arg(b.change, b.ownName, b.save));
         fault += run(b, QString("answers:0; click:%1").arg(b.exit));
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QVERIFY2(!b.save || folder.exists(b.ownName), b.ownName);
