@@ -78,7 +78,8 @@ void fillFolder(const fs::path& dir) {
         fs::copy_file(Golden / example, dir / example);
     fs::copy_file(PECUNEX_SOURCE_DIR "/samples/Sample.Gol", dir / "Sample.Gol");
     for (const char* bankFile : {"march.qif", "march-sgml.ofx", "march-xml.ofx", "investments.ofx"})
-        fs::copy_file(fs::path(PECUNEX_SOURCE_DIR "/tests/actual/files") / bankFile, dir / bankFile);
+        fs::copy_file(fs::path(PECUNEX_SOURCE_DIR "/tests/actual/files") / bankFile,
+                      dir / bankFile);
     fs::create_directories(dir / "acts");
     for (const auto& [name, text] : files)
         writeText(dir / name, text);
