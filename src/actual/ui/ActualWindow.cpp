@@ -32,7 +32,7 @@ namespace {
 
 constexpr int GridCols = 5;
 const char* const GridHeadings[GridCols] = {"Record", "Budgeted", "Actual", "Difference", "%"};
-constexpr int ColumnTwips[GridCols] = {2600, 1500, 1500, 1500, 1000};
+constexpr int ColumnTwips[GridCols] = {1500, 1000, 1000, 1000, 700};
 
 QLabel* caption(const char* text, QWidget* control, QWidget* parent) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
