@@ -110,9 +110,16 @@ std::vector<std::optional<RecordRef>> matchAll(const std::vector<BankTransaction
                             findRecord(budget, RecordSide::Expense, rule.record)});
     std::vector<std::optional<RecordRef>> out;
     out.reserve(transactions.size());
+    std::string payee, memo; // reused: no allocation per transaction
+    const auto upper = [](std::string& into, const std::string& text) {
+        into.assign(text);
+        for (char& c : into)
+            if (c >= 'a' && c <= 'z')
+                c = static_cast<char>(c - 'a' + 'A');
+    };
     for (const BankTransaction& t : transactions) {
-        const std::string payee = upperAscii(t.payee);
-        const std::string memo = upperAscii(t.memo);
+        upper(payee, t.payee);
+        upper(memo, t.memo);
         const bool spent = sideOf(t) == RecordSide::Expense;
         std::optional<RecordRef> found;
         for (const Prepared& rule : prepared) {
