@@ -383,6 +383,8 @@ void ActualWindow::onGraphClicked() {
             state_.GraphGroups.push_back(std::move(table));
         }
         state_.GraphLabels = chart.labels;
+        if (state_.GraphLabels.size() == 1) // a chart draws two points at least
+            state_.GraphLabels.push_back({});
         state_.GraphTitle = chart.title;
         state_.ScheduleYears = static_cast<std::int16_t>(chart.labels.size());
     }
