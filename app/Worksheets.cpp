@@ -1,5 +1,7 @@
 #include "Worksheets.h"
 
+#include "ActualTables.h"
+#include "ActualWindow.h"
 #include "BudgetTables.h"
 #include "BudgetWindow.h"
 #include "CompareTables.h"
@@ -59,6 +61,12 @@ ProgramWorksheets::ProgramWorksheets() {
          11,
          {},
          over<HistoryWindow, HistoryTables>()},
+        {"actual",
+         "Actual",
+         QStringLiteral("Budget vs Act&ual"),
+         12,
+         {},
+         over<ActualWindow, ActualTables>()},
     };
 }
 

@@ -2,6 +2,7 @@
 // the worksheet's "To Printer" would, as printer text on stdout, as CSV, or as a PDF, without
 // a display. One table row per worksheet; one parser for every option.
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -14,6 +15,7 @@
 
 #include <QString>
 
+#include "ActualCommand.h"
 #include "Amortization.h"
 #include "BudgetCsv.h"
 #include "BudgetReport.h"
@@ -51,7 +53,9 @@ constexpr std::string_view UsageLine =
     "usage: pecunex-report mortgage|loan|budget|networth FILE [options] | savings [plan options] "
     "[options] | goal [FILE.Gol] --target X [--today] --solve WHAT [plan options] [options] | "
     "compare [FILE...] [--plan PLAN]... [options] | history FILE.Nwh [--lines] | history "
-    "A.NWV B.NWV... [--dates D1,D2,...] [--lines] [options] | --help";
+    "A.NWV B.NWV... [--dates D1,D2,...] [--lines] [options] | "
+    "actual FILE.Act|FILE.Bgt [--import FILE]... "
+    "[--rule TEXT=RECORD]... [--period P --from DATE] [--transactions] [options] | --help";
 
 constexpr std::string_view HelpText =
     R"(pecunex-report: prints a saved Pecunex file without the desktop program.
@@ -89,6 +93,22 @@ usage:
                          net worth files dated by --dates, yyyy-mm-dd, one per file, or else
                          by the files' modification dates; --lines: the CSV of each line
                          across the statements instead of the summary)
+  pecunex-report actual   FILE.Act [--period P] [--from DATE] [--transactions] [options]
+  pecunex-report actual   FILE.Bgt --import BANK.ofx|.qfx|.qif|.csv [--import ...]
+                         [--rule TEXT=RECORD]... [--rules FILE.Act] [--columns COLS]
+                         [--period P] [--from DATE] [--transactions] [options]
+                         (the budget held against what the bank says was spent: each
+                         record's budgeted figure for the period, the money its
+                         transactions moved, the difference and the per cent; a
+                         transaction goes to the record of the first rule whose TEXT its
+                         payee or memo holds, case ignored, money out to expenses only,
+                         money in to income only; --rule rules come before those of
+                         --rules and of the actuals file. P: the budget's period names
+                         (Weekly ... Annual), DATE yyyy-mm-dd; without them the month of
+                         the latest transaction. COLS: date=N,description=N,amount=N or
+                         debit=N,credit=N, for CSV files whose header names do not fit.
+                         --transactions lists the transactions of the period, or every
+                         one without --period and --from)
 
 The file is read, the schedule calculated as the worksheet's "Calculate" does, and the
 printout the worksheet's "To Printer" makes is written to stdout as text: one line per
@@ -126,6 +146,10 @@ options:
                                      one column per statement's date
   --period TEXT    budget: Weekly, 2 Weeks, Semi-monthly, Monthly, Quarterly,
                    Semi-annual or Annual (default Annual)
+                     actual:         record,kind,budgeted,actual,difference,percent;
+                                     with --transactions date,amount,description,record
+  --period TEXT    budget, actual: Weekly, 2 Weeks, Semi-monthly, Monthly, Quarterly,
+                   Semi-annual or Annual (default: budget Annual, actual Monthly)
   --sort TEXT      budget: Names A - Z (default), Names Z - A, Amounts Hi-Lo, Amounts Lo-Hi
   --pdf OUT.pdf    render the printout as a PDF file (not the input file), each page of
                    the printout on one sheet
@@ -135,6 +159,10 @@ options:
                    worksheet's graph (compare: each plan's balance at the start of each
                    year, side by side; history: the net worth of the latest 40 statements),
                    1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
+  --graph OUT.png|OUT.svg   mortgage, loan, savings, goal, compare, actual: draw the
+                   worksheet's graph (compare: each plan's balance at the start of each
+                   year, side by side; actual: budgeted and actual of the records with
+                   the largest budgets), 1200 x 800 pixels; --3d: in three dimensions; --size WxH: its size
   --text           with --pdf or --graph: the printout on stdout as well (without them
                    it always is; --csv puts the CSV there instead)
   --help           this text
@@ -392,6 +420,45 @@ Made historyReport(const Job& job) {
         [report, result](Printer& p) { printHistoryDocument(p, *report); },
         [result, lines] { return lines ? historyLinesCsv(*result) : historySummaryCsv(*result); },
         historyChart(*result, false, job.settings.currencySymbol, 40)};
+Made actualReport(const Job& job) {
+    ActualRequest request;
+    request.file = job.file;
+    for (const auto& [name, value] : job.line.options) {
+        if (name == "--import")
+            request.imports.push_back(value);
+        else if (name == "--rule")
+            request.rules.push_back(value);
+    }
+    request.rulesFile = job.line.last("--rules");
+    request.period = job.line.last("--period");
+    request.from = job.line.last("--from");
+    request.columns = job.line.last("--columns");
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    const std::chrono::year_month_day ymd{today};
+    request.today =
+        dateSerial(static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
+                   static_cast<int>(unsigned(ymd.day())));
+    auto made = prepareActual(request);
+    if (auto* refused = std::get_if<ActualRefusal>(&made))
+        return Refusal{refused->status, refused->message};
+    std::shared_ptr<ActualPrepared> prepared = std::get<std::shared_ptr<ActualPrepared>>(made);
+    auto report = std::make_shared<ActualReportInput>();
+    static_cast<ReportSettings&>(*report) = job.settings;
+    report->result = &prepared->result;
+    report->actuals = &prepared->actuals;
+    report->budget = &prepared->budget;
+    report->budgetName = prepared->budgetName;
+    const bool listTransactions = job.line.has("--transactions");
+    return ReportOutput{[report, prepared](Printer& p) { printActualDocument(p, *report); },
+                        [prepared, listTransactions] {
+                            const ActualPrepared& a = *prepared;
+                            if (!listTransactions)
+                                return actualCsv(a.result);
+                            const auto order = transactionOrder(
+                                a.actuals.transactions, a.periodGiven ? &a.result.period : nullptr);
+                            return transactionsCsv(a.actuals, a.budget, a.result.matches, order);
+                        },
+                        actualChart(prepared->result, job.settings.currencySymbol)};
 }
 
 // ---- the table ----
@@ -432,6 +499,10 @@ const std::vector<Subcommand>& subcommands() {
          savingsReport},
         {"goal", false, 1, withGraph(goalOptions()), goalReport},
         {"history", true, MaxStatements, withGraph({"--lines", "--dates"}), historyReport},
+        {"actual", true, 1,
+         withGraph({"--import", "--rule", "--rules", "--columns", "--period", "--from",
+                    "--transactions"}),
+         actualReport},
     };
     return table;
 }
@@ -515,8 +586,8 @@ Result<Request> readRequest(const CommandLine& line) {
             if (!isTypableCurrencySymbol(value))
                 return usage("--currency takes 0 to 2 characters without control characters");
             r.currency = value;
-        } else if (option == "--csv") {
-            r.output.csv = true;
+        } else if (option == "--csv" || option == "--transactions") {
+            r.output.csv = true; // the transactions are a CSV list
         } else if (option == "--pdf") {
             r.output.pdf = value;
         } else if (option == "--paper") {

@@ -38,6 +38,7 @@ const std::vector<Limit>& limits() {
         {"report compare --csv, the same three, whole process", "BM_ReportCompareCsv", nullptr,
          0.020},
         {"history: 600 statements of 60 lines", "BM_History600x60", nullptr, 0.005},
+        {"actual: a month of 10,000 transactions, matched", "BM_ActualPeriod10k", nullptr, 0.010},
     };
     return table;
 }

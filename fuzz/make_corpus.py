@@ -21,6 +21,9 @@ SEEDS = {
     "fuzz_settings": [],
     "fuzz_compare_file": ["fuzz/corpus/fuzz_compare_file/three-plans.Cmp"],
     "fuzz_history_file": ["samples/NetHist.Nwh"],
+    "fuzz_actual_file": ["fuzz/corpus/fuzz_actual_file/household-march.Act"],
+    "fuzz_bank_qif": ["tests/actual/files/march.qif"],
+    "fuzz_bank_csv": ["tests/actual/files/march.csv"],
 }
 # Command lines as users type them (words joined by NUL bytes) and a few they get wrong.
 COMMAND_LINES = [

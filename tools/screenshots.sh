@@ -24,6 +24,13 @@ trap cleanup EXIT
 mkdir -p "$work/program" "$out"
 cp "$build/pecunex" "$build/pnxuse33.html" "$root"/samples/* "$work/program/"
 printf '"$",0,"Ann Example"\r\n' >"$work/program/Personal.kpf"
+# A household's budget and its bank's March, for Budget vs Actual.
+printf '1\r\n1,"Salary",52000,26,52000\r\n2\r\n1,"Rent",14400,12,14400\r\n2,"Groceries",7800,52,7800\r\n' \
+    >"$work/program/Household.Bgt"
+printf '%s\n' Date,Description,Amount 2025-03-01,RENT\ MARCH,-1200.00 2025-03-03,SAFEWAY\ #1234,-143.20 \
+    2025-03-05,CORNER\ COFFEE,-4.50 2025-03-07,ACME\ PAYROLL,2000.00 2025-03-10,SAFEWAY\ #1234,-161.85 \
+    2025-03-17,SAFEWAY\ #0456,-152.40 2025-03-21,ACME\ PAYROLL,2000.00 2025-03-24,SAFEWAY\ #1234,-149.99 \
+    2025-03-31,SAFEWAY\ #1234,-155.10 >"$work/program/March.csv"
 
 # A free display: Xvfb writes the number it took.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
@@ -207,6 +214,24 @@ shot_worksheet history-graph
 key alt+x
 key alt+x
 key Escape  # no, the history need not be saved
+# Budget vs Actual: the household's budget held against its March; a rule for the pay made
+# from the unmatched list, then what recurs proposed.
+key alt+u
+key alt+f
+typed "Household.Bgt"
+key Return
+key alt+i
+typed "March.csv"
+key Return
+key alt+n
+key Down Down Down
+key alt+c
+key Up Up Up Up Up Up Up Up Home
+key alt+g
+key alt+e
+shot_worksheet actual
+key alt+x
+key Escape  # no, the actuals need not be saved
 
 # Settings and About.
 key alt+z

@@ -15,6 +15,7 @@ enum class GraphFrom : std::int16_t {
     Goal = 2,
     Mortgage = 4,
     Compare = 6,
+    Actual = 7,
     History = 8
 };
 

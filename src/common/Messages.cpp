@@ -60,6 +60,8 @@ std::string messageText(int code, std::string_view detail) {
         return "No amount reaches the target with these entries.";
     case 63:
         return "Bad Filename. Must be in the form MYFILE.GOL";
+    case 64:
+        return "Bad Filename. Must be in the form MYFILE.ACT";
     default:
         return {};
     }

@@ -33,6 +33,7 @@ constexpr int GoalNotInFortyYears = 60;
 constexpr int GoalNotAtHundredPercent = 61;
 constexpr int GoalNoAnswer = 62;
 constexpr int BadGoalFileName = 63;
+constexpr int BadActualFileName = 64;
 } // namespace msg
 
 // The yes/no questions, and the answers the question dialog leaves.

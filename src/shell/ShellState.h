@@ -59,4 +59,6 @@ struct ShellState {
     // Several series side by side (grouped bars and a legend); when there are any, the graph
     // window draws them instead of GraphSeries.
     std::vector<NamedGraphTable> GraphGroups;
+    // The labels of the grouped bars where they are not years (a budget's records).
+    std::vector<std::string> GraphLabels;
 };

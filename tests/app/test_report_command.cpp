@@ -59,11 +59,28 @@ void fillFolder(const fs::path& dir) {
         {"bom.umd", bom + mortgage},
         {"bom.Bgt", bom + readText(Golden / "budget-household.Bgt")},
         {"bom.NWV", bom + readText(Golden / "networth-household.NWV")},
+        // The household's budget, its bank's March and its rules kept in an actuals file
+        // one folder down.
+        {"household.Bgt", "1\r\n1,\"Salary\",52000,26,52000\r\n2\r\n1,\"Rent\",14400,12,14400\r\n"
+                          "2,\"Groceries\",7800,52,7800\r\n"},
+        {"march.csv", "Date,Description,Amount\n2025-03-01,RENT MARCH,-1200.00\n"
+                      "2025-03-03,SAFEWAY #1234,-143.20\n2025-03-05,CORNER COFFEE,-4.50\n"
+                      "2025-03-07,ACME PAYROLL,2000.00\n2025-03-10,SAFEWAY #1234,-161.85\n"
+                      "2025-03-17,SAFEWAY #0456,-152.40\n2025-03-21,ACME PAYROLL,2000.00\n"
+                      "2025-03-24,SAFEWAY #1234,-149.99\n2025-03-31,SAFEWAY #1234,-155.10\n"},
+        {"acts/rules.Act", "\"Pecunex\",\"Actuals\",1\r\n\"../household.Bgt\"\r\n0\r\n3\r\n"
+                           "\"RENT\",\"Rent\"\r\n\"SAFEWAY\",\"Groceries\"\r\n"
+                           "\"ACME PAYROLL\",\"Salary\"\r\n"},
+        {"acts/cut.Act", "\"Pecunex\",\"Actuals\",1\r\n\"../household.Bgt\"\r\n2\r\n"},
     };
     for (const char* example : {"mortgage-20y-annual.umd", "loan-36m-all.uld",
                                 "budget-household.Bgt", "networth-household.NWV"})
         fs::copy_file(Golden / example, dir / example);
     fs::copy_file(PECUNEX_SOURCE_DIR "/samples/Sample.Gol", dir / "Sample.Gol");
+    for (const char* bankFile : {"march.qif", "march-sgml.ofx", "march-xml.ofx", "investments.ofx"})
+        fs::copy_file(fs::path(PECUNEX_SOURCE_DIR "/tests/actual/files") / bankFile,
+                      dir / bankFile);
+    fs::create_directories(dir / "acts");
     for (const auto& [name, text] : files)
         writeText(dir / name, text);
     // The sample statement, and the household a year on (House 425,000, Car 16,000, Mortgage
@@ -328,6 +345,40 @@ std::vector<Row> table() {
         {"networth big.NWV", 1, "big.NWV" + M13},
         {"mortgage line.umd", 1, "line.umd" + M13},
         {"budget line.Bgt", 1, "line.Bgt" + M13},
+        // Budget vs actual: the household's March held against its budget month by month
+        // (by hand: Groceries 150 x 52 / 12 = 650.00, spent 762.54, 117.31 %; Salary
+        // 2,000 x 26 / 12 = 4,333.33, received 4,000.00, 92.31 %); the same export twice
+        // adds nothing; rules from an actuals file; the latest month without --period.
+        {"actual household.Bgt --import march.csv --rule RENT=Rent --rule SAFEWAY=Groceries "
+         "--rule 'ACME PAYROLL=Salary' --period Monthly --from 2025-03-01 --csv",
+         0, "", "@report/actual-march.csv"},
+        {"actual household.Bgt --import march.csv --import march.csv --rules acts/rules.Act --csv",
+         0, "", "@report/actual-march.csv"},
+        {"actual household.Bgt --import march.qif --rules acts/rules.Act --csv", 0, "",
+         "@report/actual-march.csv"},
+        {"actual household.Bgt --import march-sgml.ofx --rules acts/rules.Act --csv", 0, "",
+         "@report/actual-march.csv"},
+        {"actual household.Bgt --import march-xml.ofx --import march.csv --import march.qif "
+         "--rules acts/rules.Act --csv",
+         0, "", "@report/actual-march.csv"},
+        {"actual acts/rules.Act --import march.csv --font 0 --currency '$' --header March", 0, "",
+         "@report/actual-march.txt"},
+        {"actual acts/rules.Act --import march.csv --transactions --period Weekly "
+         "--from 2025-03-03 --rule COFFEE=Rent",
+         0, "", "@report/actual-week-transactions.csv"},
+        // The pay is money in: a rule naming an expense record leaves it unmatched.
+        {"actual household.Bgt --import march.csv --rule ACME=Rent --csv", 0, "",
+         "\r\n(unmatched income),income,0.00,4000.00,4000.00,\r\n"},
+        {"actual household.Bgt --rule RENT", 2, "--rule takes TEXT=RECORD"},
+        {"actual household.Bgt --rule RENT=Mortgage", 2, "the budget has no record \"Mortgage\""},
+        {"actual household.Bgt --period Daily", 2, "--period takes Weekly"},
+        {"actual household.Bgt --from 2025-3-1", 2, "--from takes a date"},
+        {"actual household.Bgt --columns date=x", 2, "--columns takes"},
+        {"actual household.Bgt --import none.csv", 1, "none.csv" + M13},
+        {"actual household.Bgt --import march.csv --import investments.ofx", 1,
+         "investments.ofx, line 1: no bank or credit card statement (only investments?)"},
+        {"actual acts/cut.Act", 1, "acts/cut.Act" + M13},
+        {"actual march.csv", 1, "march.csv" + M13},
         // Outputs that cannot be written, and nothing left behind.
         {"loan loan-36m-all.uld --csv >/dev/full", 1, "cannot write standard output"},
         {"budget budget-household.Bgt >/dev/full", 1, "cannot write standard output"},

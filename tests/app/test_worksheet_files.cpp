@@ -39,6 +39,8 @@ const Sheet Sheets[] = {
     {"History", "Theirs.Nwh",
      "files:NetSampl.NWV; click:HAdd; HDate:2024-12-31; files:Theirs.Nwh; click:HSave",
      "files:NetSampl.NWV; click:HAdd; HDate:2025-06-30", "HSave", "Own.Nwh", "HExit"},
+    {"Actual", "Theirs.Act", "files:Theirs.Act; click:ASave", "files:Sample.BGT; click:ABudget",
+     "ASave", "Own.Act", "AExit"},
 };
 
 // The program's container with every worksheet, over a test workspace.

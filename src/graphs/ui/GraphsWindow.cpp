@@ -162,6 +162,8 @@ void GraphsWindow::redraw() {
     if (!state_.GraphGroups.empty())
         data_ = groupedChartData(state_.GraphGroups, state_.ScheduleYears, state_.GraphTitle,
                                  state_.CurrencySymbol);
+    if (!state_.GraphGroups.empty() && state_.GraphLabels.size() == data_.labels.size())
+        data_.labels = state_.GraphLabels;
     ChartLook look;
     look.colour = colour_ == 1 || !printing_;
     look.seps = platform::systemSeparators();

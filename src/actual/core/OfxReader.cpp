@@ -1,0 +1,342 @@
+#include "OfxReader.h"
+
+#include <libofx/libofx.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <mutex>
+#include <optional>
+
+#include "BankDates.h"
+#include "BankText.h"
+#include "TextEncoding.h"
+
+namespace {
+
+// libofx keeps a file's transactions in a tree it walks from the top for every transaction it
+// adds, so its time grows with the square of their number. Statements of more transactions are
+// given to it in parts of this many.
+constexpr std::size_t TransactionsPerPart = 1000;
+
+char upper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (upper(a[i]) != upper(b[i]))
+            return false;
+    return true;
+}
+
+// One STMTTRN element of a bank or card statement as the file writes it.
+struct RawTransaction {
+    int line = 0;
+    std::size_t begin = 0, end = 0; // the element's bytes, end tag included
+    std::string posted, fitid, payeeName;
+};
+
+struct RawStatements {
+    std::vector<RawTransaction> transactions;
+    bool anyStatement = false; // a bank or card statement, even an empty one
+    bool closed = false;       // the </OFX> end tag was found
+    int lines = 1;
+    int openLine = 0; // a transaction without its end tag starts here
+};
+
+// Walks the tags of the file: where the bank and card transactions are, what they write as
+// their date posted and FITID. Nothing of the amounts: those are libofx's.
+RawStatements scanStatements(std::string_view text) {
+    RawStatements raw;
+    int line = 1;
+    std::size_t counted = 0;
+    const auto lineAt = [&](std::size_t pos) {
+        for (; counted < pos; ++counted)
+            line += text[counted] == '\n';
+        return line;
+    };
+    int depthBank = 0, depthInvestment = 0;
+    bool inPayee = false;
+    std::optional<RawTransaction> open;
+    std::size_t pos = text.find('<');
+    while (pos != std::string_view::npos) {
+        std::size_t nameBegin = pos + 1;
+        const bool endTag = nameBegin < text.size() && text[nameBegin] == '/';
+        nameBegin += endTag ? 1 : 0;
+        std::size_t nameEnd = nameBegin;
+        while (nameEnd < text.size() && text[nameEnd] != '>' && text[nameEnd] != '<' &&
+               text[nameEnd] != ' ' && text[nameEnd] != '\n' && text[nameEnd] != '\r' &&
+               text[nameEnd] != '\t' && text[nameEnd] != '/')
+            ++nameEnd;
+        const std::string_view name = text.substr(nameBegin, nameEnd - nameBegin);
+        const std::size_t close = text.find('>', nameEnd);
+        const std::size_t next = close == std::string_view::npos ? close : text.find('<', close);
+        const std::string_view value =
+            close == std::string_view::npos
+                ? std::string_view{}
+                : trimmedField(
+                      text.substr(close + 1, (next == std::string_view::npos ? text.size() : next) -
+                                                 close - 1));
+        const int step = endTag ? -1 : 1;
+        if (sameNoCase(name, "STMTRS") || sameNoCase(name, "CCSTMTRS")) {
+            depthBank += step;
+            raw.anyStatement = true;
+        } else if (sameNoCase(name, "INVSTMTRS")) {
+            depthInvestment += step;
+        } else if (sameNoCase(name, "OFX") && endTag) {
+            raw.closed = true;
+        } else if (depthBank > 0 && depthInvestment == 0) {
+            if (sameNoCase(name, "STMTTRN")) {
+                if (!endTag && !open) {
+                    open = RawTransaction{lineAt(pos), pos, 0, {}, {}, {}};
+                } else if (endTag && open) {
+                    open->end = close == std::string_view::npos ? text.size() : close + 1;
+                    raw.transactions.push_back(std::move(*open));
+                    open.reset();
+                }
+            } else if (open && !endTag) {
+                if (sameNoCase(name, "DTPOSTED"))
+                    open->posted = value;
+                else if (sameNoCase(name, "FITID"))
+                    open->fitid = value;
+                else if (sameNoCase(name, "NAME") && inPayee)
+                    open->payeeName = value;
+                else if (sameNoCase(name, "PAYEE"))
+                    inPayee = true;
+            }
+            if (sameNoCase(name, "PAYEE") && endTag)
+                inPayee = false;
+        }
+        pos = next;
+    }
+    raw.openLine = open ? open->line : 0;
+    // The last line that holds anything: a final line end starts no line of its own.
+    raw.lines = lineAt(text.size()) - (!text.empty() && text.back() == '\n' ? 1 : 0);
+    return raw;
+}
+
+// What libofx reports of one transaction.
+struct LibraryTransaction {
+    bool investment = false;
+    bool hasAmount = false;
+    double amount = 0;
+    std::string fitid, name, memo;
+};
+
+int collectTransaction(const OfxTransactionData data, void* sink) {
+    LibraryTransaction t;
+    t.investment = data.account_ptr && data.account_ptr->account_type_valid &&
+                   data.account_ptr->account_type == OfxAccountData::OFX_INVESTMENT;
+    t.hasAmount = data.amount_valid;
+    t.amount = data.amount;
+    if (data.fi_id_valid)
+        t.fitid = data.fi_id;
+    if (data.name_valid)
+        t.name = data.name;
+    if (data.memo_valid)
+        t.memo = data.memo;
+    if (!t.investment)
+        static_cast<std::vector<LibraryTransaction>*>(sink)->push_back(std::move(t));
+    return 0;
+}
+
+// libofx reports every step of its work on the console unless told not to; these switches
+// belong to the whole process.
+void silenceLibrary() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        for (int* flag : {&ofx_PARSER_msg, &ofx_DEBUG_msg, &ofx_DEBUG1_msg, &ofx_DEBUG2_msg,
+                          &ofx_DEBUG3_msg, &ofx_DEBUG4_msg, &ofx_DEBUG5_msg, &ofx_STATUS_msg,
+                          &ofx_INFO_msg, &ofx_WARNING_msg, &ofx_ERROR_msg, &ofx_show_position})
+            *flag = 0;
+    });
+}
+
+// libofx reads only from a file: the bytes go to a temporary one, removed afterwards.
+class TemporaryFile {
+  public:
+    TemporaryFile() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pecunex-ofx-XXXXXX").string();
+        fd_ = mkstemp(pattern.data());
+        if (fd_ >= 0)
+            path_ = pattern;
+    }
+    ~TemporaryFile() {
+        if (fd_ >= 0) {
+            close(fd_);
+            unlink(path_.c_str());
+        }
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    // Replaces the file's content with `bytes`.
+    bool write(std::string_view bytes) {
+        if (fd_ < 0 || ftruncate(fd_, 0) != 0 || lseek(fd_, 0, SEEK_SET) != 0)
+            return false;
+        while (!bytes.empty()) {
+            const ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+            if (n <= 0)
+                return false;
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+    const std::string& path() const { return path_; }
+
+  private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+std::vector<LibraryTransaction> libraryRead(const std::string& path) {
+    std::vector<LibraryTransaction> found;
+    LibofxContextPtr context = libofx_get_new_context();
+    ofx_set_transaction_cb(context, collectTransaction, &found);
+    libofx_proc_file(context, path.c_str(), OFX);
+    libofx_free_context(context);
+    return found;
+}
+
+// The file cut at its bank and card transactions, for giving libofx a part of them at a time:
+// `between[i]` is what comes before transaction i (the last one what follows them all).
+// libofx writes a working copy of what it reads line by line, each line with a call to the
+// system, so line ends before tags, which mean nothing to the parser, are taken out.
+struct Pieces {
+    std::vector<std::string> between, transactions;
+
+    explicit Pieces(std::string_view bytes, const std::vector<RawTransaction>& all) {
+        const std::size_t body = bodyStart(bytes);
+        std::size_t copied = 0;
+        for (const RawTransaction& t : all) {
+            between.push_back(copied < body
+                                  ? std::string(bytes.substr(copied, t.begin - copied))
+                                  : compacted(bytes.substr(copied, t.begin - copied), true));
+            transactions.push_back(compacted(bytes.substr(t.begin, t.end - t.begin), false));
+            copied = t.end;
+        }
+        between.push_back(copied < body ? std::string(bytes.substr(copied))
+                                        : compacted(bytes.substr(copied), false));
+    }
+
+    // The file with only the transactions [first, last) left.
+    std::string part(std::size_t first, std::size_t last) const {
+        std::string text;
+        for (std::size_t i = 0; i < between.size(); ++i) {
+            text += between[i];
+            if (i >= first && i < last)
+                text += transactions[i];
+        }
+        return text;
+    }
+
+  private:
+    // Where the <OFX> element starts: the header before it keeps its lines.
+    static std::size_t bodyStart(std::string_view bytes) {
+        for (std::size_t i = 0; i + 5 <= bytes.size(); ++i)
+            if (sameNoCase(bytes.substr(i, 5), "<OFX>"))
+                return i;
+        return bytes.size();
+    }
+
+    // The text without the blanks and line ends that stand before a tag (or before the end,
+    // when `tagFollows`).
+    static std::string compacted(std::string_view text, bool tagFollows) {
+        std::string out;
+        out.reserve(text.size());
+        std::size_t i = 0;
+        while (i < text.size()) {
+            if (text[i] != '\r' && text[i] != '\n' && text[i] != ' ' && text[i] != '\t') {
+                out.push_back(text[i++]);
+                continue;
+            }
+            std::size_t j = i;
+            bool lineEnd = false;
+            while (j < text.size() &&
+                   (text[j] == '\r' || text[j] == '\n' || text[j] == ' ' || text[j] == '\t'))
+                lineEnd = lineEnd || text[j++] == '\n';
+            const bool beforeTag = j < text.size() ? text[j] == '<' : tagFollows;
+            if (!(lineEnd && beforeTag))
+                out.append(text.substr(i, j - i));
+            i = j;
+        }
+        return out;
+    }
+};
+
+std::string utf8(std::string text) {
+    return utf8FromFileText(std::move(text));
+}
+
+} // namespace
+
+bool looksLikeOfx(std::string_view bytes) {
+    const std::string_view start = bytes.substr(0, 4096);
+    for (std::size_t i = 0; i < start.size(); ++i)
+        if (sameNoCase(start.substr(i, 9), "OFXHEADER") || sameNoCase(start.substr(i, 5), "<OFX>"))
+            return true;
+    return false;
+}
+
+Result<std::vector<BankTransaction>> readOfx(const std::string& fileName, std::string_view bytes) {
+    const RawStatements raw = scanStatements(bytes);
+    if (!raw.closed)
+        return bankFileFailure(fileName, raw.lines, "the file ends early, before its </OFX>");
+    if (raw.openLine > 0)
+        return bankFileFailure(fileName, raw.openLine, "a transaction without its end");
+    if (!raw.anyStatement)
+        return bankFileFailure(fileName, 1, "no bank or credit card statement (only investments?)");
+
+    std::vector<int> dates;
+    dates.reserve(raw.transactions.size());
+    for (const RawTransaction& t : raw.transactions) {
+        const std::string_view posted = t.posted;
+        const auto date = posted.size() >= 8 && posted.substr(0, 8).find_first_not_of(
+                                                    "0123456789") == std::string_view::npos
+                              ? splitBankDate(posted.substr(0, 8))
+                              : std::nullopt;
+        const auto serial = date ? bankDateSerial(*date, false) : std::nullopt;
+        if (!serial)
+            return bankFileFailure(fileName, t.line,
+                                   posted.empty() ? "a transaction without a date posted"
+                                                  : "\"" + t.posted + "\" is not a date");
+        dates.push_back(*serial);
+    }
+
+    silenceLibrary();
+    TemporaryFile file;
+    const Pieces pieces(bytes, raw.transactions);
+    std::vector<BankTransaction> out;
+    out.reserve(raw.transactions.size());
+    const std::size_t count = raw.transactions.size();
+    for (std::size_t first = 0; first == 0 || first < count; first += TransactionsPerPart) {
+        const std::size_t last = std::min(count, first + TransactionsPerPart);
+        const bool written = file.write(pieces.part(first, last));
+        if (!written)
+            return bankFileFailure(fileName, 1, "no room for a temporary copy of the file");
+        const std::vector<LibraryTransaction> found = libraryRead(file.path());
+        const int lineOfPart = first < count ? raw.transactions[first].line : 1;
+        if (found.size() != last - first)
+            return bankFileFailure(fileName, lineOfPart, "transactions that cannot be read");
+        for (std::size_t i = 0; i < found.size(); ++i) {
+            const LibraryTransaction& t = found[i];
+            const RawTransaction& r = raw.transactions[first + i];
+            if (r.fitid.find('&') == std::string::npos && t.fitid != r.fitid)
+                return bankFileFailure(fileName, r.line, "transactions that cannot be read");
+            if (!t.hasAmount)
+                return bankFileFailure(fileName, r.line, amountProblem(AmountError::Empty));
+            const auto amount = Currency::fromDouble(t.amount);
+            if (!amount)
+                return bankFileFailure(fileName, r.line, amountProblem(AmountError::TooLarge));
+            out.push_back(BankTransaction{dates[first + i], *amount,
+                                          utf8(t.name.empty() ? r.payeeName : t.name), utf8(t.memo),
+                                          utf8(t.fitid)});
+        }
+    }
+    return out;
+}
