@@ -11,7 +11,7 @@ namespace {
 
 constexpr int DateWidth = 10;
 constexpr int FigureWidth = 11; // 99,999,999 and its cents widen the columns
-constexpr int RateWidth = 6; // "Yearly"
+constexpr int RateWidth = 7; // "Yearly" and a blank before it
 constexpr int NameWidth = 24; // a line's name in the lines pages
 constexpr int SummaryHeadLines = 7;
 
