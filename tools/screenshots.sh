@@ -202,7 +202,7 @@ for year in 2024 2025; do
     key Return
     typed "$year-12-31"
     key Return         # the date taken, on to the label
-    typed "Year end $year"
+    typed "Year end"
     key Return
 done
 shot_worksheet history

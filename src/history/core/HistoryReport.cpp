@@ -11,8 +11,8 @@ namespace {
 
 constexpr int DateWidth = 10;
 constexpr int FigureWidth = 11; // 99,999,999 and its cents widen the columns
-constexpr int RateWidth = 6; // "Yearly"
-constexpr int NameWidth = 24; // a line's name in the lines pages
+constexpr int RateWidth = 7;    // "Yearly" and a blank before it
+constexpr int NameWidth = 24;   // a line's name in the lines pages
 constexpr int SummaryHeadLines = 7;
 
 std::string csvAmount(const std::optional<Currency>& amount) {
@@ -76,8 +76,8 @@ class HistoryPrintout {
 
   private:
     void summaryHeading() {
-        summaryLine({"Date", "", "Assets", "Liabilities", "Net worth", "Change", "Since first",
-                     "Yearly"});
+        summaryLine(
+            {"Date", "", "Assets", "Liabilities", "Net worth", "Change", "Since first", "Yearly"});
         p_.print({Tab(2), std::string(79, '-')});
     }
 

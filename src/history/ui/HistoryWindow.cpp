@@ -223,7 +223,7 @@ void HistoryWindow::fillGrid() {
         for (int c = 0; c < HGrid->cols(); ++c) {
             HGrid->setText(0, c, qs(SummaryHeadings[static_cast<std::size_t>(c)]));
             HGrid->setColumnAlignment(c, c <= 1 ? Qt::AlignLeft : Qt::AlignRight);
-            HGrid->setColumnWidthTwips(c, c == 0 ? 1150 : c == 1 ? 1400 : c == 7 ? 850 : 1200);
+            HGrid->setColumnWidthTwips(c, c == 0 ? 1300 : c == 1 ? 1250 : c == 7 ? 850 : 1150);
         }
         std::vector<QString> cells;
         for (std::size_t s = 0; s < n; ++s)
