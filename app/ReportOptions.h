@@ -10,13 +10,12 @@
 
 inline std::vector<KnownOption> reportKnownOptions() {
     std::vector<KnownOption> knownOptions = {
-        {"--header", true}, {"--font", true},  {"--currency", true}, {"--csv", false},
-        {"--pdf", true},    {"--help", false}, {"--period", true},   {"--sort", true},
-        {"--graph", true},  {"--size", true},  {"--3d", false},      {"--paper", true},
-        {"--text", false},  {"--plan", true},  {"--schedule", true}, {"--annual", false},
-        {"--lines", false}, {"--dates", true},
-        {"--import", true}, {"--rule", true},         {"--rules", true},    {"--columns", true},
-        {"--from", true},   {"--transactions", false}};
+        {"--header", true}, {"--font", true},    {"--currency", true}, {"--csv", false},
+        {"--pdf", true},    {"--help", false},   {"--period", true},   {"--sort", true},
+        {"--graph", true},  {"--size", true},    {"--3d", false},      {"--paper", true},
+        {"--text", false},  {"--plan", true},    {"--schedule", true}, {"--annual", false},
+        {"--lines", false}, {"--dates", true},   {"--import", true},   {"--rule", true},
+        {"--rules", true},  {"--columns", true}, {"--from", true},     {"--transactions", false}};
     for (std::string_view name : SavingsOptionNames)
         knownOptions.push_back({name, true});
     for (std::string_view name : GoalOptionNames)

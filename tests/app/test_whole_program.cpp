@@ -207,8 +207,7 @@ class TestWholeProgram : public QObject {
                               "PTrFnt=Personali&ze Settings", "ExitButten=E&xit from Program",
                               "About=&About...", "HowTo=&How to Use the Program",
                               "Canadian=Planning your &Mortgage", "Savings=Planning your &Savings",
-                              "History=Ne&t Worth History",
-                              "Actual=Budget vs Act&ual"}));
+                              "History=Ne&t Worth History", "Actual=Budget vs Act&ual"}));
         auto* grid = menu->findChild<QGridLayout*>();
         for (int row = 1; row < grid->rowCount(); ++row)
             planners << grid->itemAtPosition(row, 0)->widget()->objectName();

@@ -4,7 +4,6 @@
 # includes, so one that the registry lists is checked without being named here, and a folder
 # of src/ that is neither a layer nor in the registry fails.
 # -DSOURCE_ROOT=<src folder> -DREGISTRY=<the registry's source>
-# -DUNLISTED=<worksheet folders the registry does not open yet>
 cmake_policy(SET CMP0057 NEW)
 if(NOT SOURCE_ROOT OR NOT EXISTS "${REGISTRY}")
   message(FATAL_ERROR "SOURCE_ROOT or REGISTRY not given")
@@ -38,11 +37,6 @@ endforeach()
 if(NOT worksheets)
   message(FATAL_ERROR "the registry ${REGISTRY} names no worksheet")
 endif()
-foreach(folder ${UNLISTED})
-  if(NOT folder IN_LIST worksheets)
-    list(APPEND worksheets "${folder}")
-  endif()
-endforeach()
 
 set(offences "")
 file(GLOB folders RELATIVE "${SOURCE_ROOT}" "${SOURCE_ROOT}/*")

@@ -18,10 +18,8 @@ namespace {
 
 // The budget held against and a bank export: read beside the actuals, never named as the
 // worksheet's own file.
-const DocumentKind BudgetFile{.openMode = 43,
-                              .filter = "Budget Database (*.Bgt)|*.Bgt",
-                              .extension = "Bgt",
-                              .named = false};
+const DocumentKind BudgetFile{
+    .openMode = 43, .filter = "Budget Database (*.Bgt)|*.Bgt", .extension = "Bgt", .named = false};
 const DocumentKind BankFile{.openMode = 45,
                             .filter = "Bank Export (*.ofx *.qfx *.qif *.csv)|*.ofx *.qfx *.qif "
                                       "*.csv *.OFX *.QFX *.QIF *.CSV",

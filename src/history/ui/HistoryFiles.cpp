@@ -110,9 +110,8 @@ void HistoryWindow::onSaveClicked() {
         return;
     }
     // Followed loans are kept by their names relative to the history file's folder.
-    if (file_.save([this] {
-            return writeHistoryFile(tables_.HistoryData, folderOf(file_.chosenPath()));
-        }))
+    if (file_.save(
+            [this] { return writeHistoryFile(tables_.HistoryData, folderOf(file_.chosenPath())); }))
         tables_.HistoryChanged = 0;
 }
 
