@@ -420,214 +420,215 @@ Made historyReport(const Job& job) {
         [report, result](Printer& p) { printHistoryDocument(p, *report); },
         [result, lines] { return lines ? historyLinesCsv(*result) : historySummaryCsv(*result); },
         historyChart(*result, false, job.settings.currencySymbol, 40)};
-    Made actualReport(const Job& job) {
-        ActualRequest request;
-        request.file = job.file;
-        for (const auto& [name, value] : job.line.options) {
-            if (name == "--import")
-                request.imports.push_back(value);
-            else if (name == "--rule")
-                request.rules.push_back(value);
-        }
-        request.rulesFile = job.line.last("--rules");
-        request.period = job.line.last("--period");
-        request.from = job.line.last("--from");
-        request.columns = job.line.last("--columns");
-        const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
-        const std::chrono::year_month_day ymd{today};
-        request.today =
-            dateSerial(static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
-                       static_cast<int>(unsigned(ymd.day())));
-        auto made = prepareActual(request);
-        if (auto* refused = std::get_if<ActualRefusal>(&made))
-            return Refusal{refused->status, refused->message};
-        std::shared_ptr<ActualPrepared> prepared = std::get<std::shared_ptr<ActualPrepared>>(made);
-        auto report = std::make_shared<ActualReportInput>();
-        static_cast<ReportSettings&>(*report) = job.settings;
-        report->result = &prepared->result;
-        report->actuals = &prepared->actuals;
-        report->budget = &prepared->budget;
-        report->budgetName = prepared->budgetName;
-        const bool listTransactions = job.line.has("--transactions");
-        return ReportOutput{
-            [report, prepared](Printer& p) { printActualDocument(p, *report); },
-            [prepared, listTransactions] {
-                const ActualPrepared& a = *prepared;
-                if (!listTransactions)
-                    return actualCsv(a.result);
-                const auto order = transactionOrder(a.actuals.transactions,
-                                                    a.periodGiven ? &a.result.period : nullptr);
-                return transactionsCsv(a.actuals, a.budget, a.result.matches, order);
-            },
-            actualChart(prepared->result, job.settings.currencySymbol)};
+}
+
+Made actualReport(const Job& job) {
+    ActualRequest request;
+    request.file = job.file;
+    for (const auto& [name, value] : job.line.options) {
+        if (name == "--import")
+            request.imports.push_back(value);
+        else if (name == "--rule")
+            request.rules.push_back(value);
     }
+    request.rulesFile = job.line.last("--rules");
+    request.period = job.line.last("--period");
+    request.from = job.line.last("--from");
+    request.columns = job.line.last("--columns");
+    const auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    const std::chrono::year_month_day ymd{today};
+    request.today =
+        dateSerial(static_cast<int>(ymd.year()), static_cast<int>(unsigned(ymd.month())),
+                   static_cast<int>(unsigned(ymd.day())));
+    auto made = prepareActual(request);
+    if (auto* refused = std::get_if<ActualRefusal>(&made))
+        return Refusal{refused->status, refused->message};
+    std::shared_ptr<ActualPrepared> prepared = std::get<std::shared_ptr<ActualPrepared>>(made);
+    auto report = std::make_shared<ActualReportInput>();
+    static_cast<ReportSettings&>(*report) = job.settings;
+    report->result = &prepared->result;
+    report->actuals = &prepared->actuals;
+    report->budget = &prepared->budget;
+    report->budgetName = prepared->budgetName;
+    const bool listTransactions = job.line.has("--transactions");
+    return ReportOutput{[report, prepared](Printer& p) { printActualDocument(p, *report); },
+                        [prepared, listTransactions] {
+                            const ActualPrepared& a = *prepared;
+                            if (!listTransactions)
+                                return actualCsv(a.result);
+                            const auto order = transactionOrder(
+                                a.actuals.transactions, a.periodGiven ? &a.result.period : nullptr);
+                            return transactionsCsv(a.actuals, a.budget, a.result.matches, order);
+                        },
+                        actualChart(prepared->result, job.settings.currencySymbol)};
+}
 
-    // ---- the table ----
+// ---- the table ----
 
-    constexpr std::string_view GraphOptionNames[] = {"--graph", "--size", "--3d"};
-    constexpr int MaxComparedFiles = 3;
+constexpr std::string_view GraphOptionNames[] = {"--graph", "--size", "--3d"};
+constexpr int MaxComparedFiles = 3;
 
-    struct Subcommand {
-        std::string_view name;
-        bool takesFile;                        // one file, which must be named
-        int maxFiles;                          // files it may take
-        std::vector<std::string_view> options; // its own, beside the common ones
-        Made (*run)(const Job&);
+struct Subcommand {
+    std::string_view name;
+    bool takesFile;                        // one file, which must be named
+    int maxFiles;                          // files it may take
+    std::vector<std::string_view> options; // its own, beside the common ones
+    Made (*run)(const Job&);
+};
+
+std::vector<std::string_view> withGraph(std::vector<std::string_view> names) {
+    names.insert(names.end(), std::begin(GraphOptionNames), std::end(GraphOptionNames));
+    return names;
+}
+
+std::vector<std::string_view> goalOptions() {
+    std::vector<std::string_view> names(SavingsOptionNames.begin(), SavingsOptionNames.end());
+    names.insert(names.end(), GoalOptionNames.begin(), GoalOptionNames.end());
+    return names;
+}
+
+const std::vector<Subcommand>& subcommands() {
+    static const std::vector<Subcommand> table = {
+        {"mortgage", true, 1, withGraph({}), mortgageReport},
+        {"loan", true, 1, withGraph({}), loanReport},
+        {"budget", true, 1, {"--period", "--sort"}, budgetReport},
+        {"networth", true, 1, {}, netWorthReport},
+        {"compare", false, MaxComparedFiles, withGraph({"--plan", "--schedule", "--annual"}),
+         compareReport},
+        {"savings", false, 0,
+         withGraph(
+             std::vector<std::string_view>(SavingsOptionNames.begin(), SavingsOptionNames.end())),
+         savingsReport},
+        {"goal", false, 1, withGraph(goalOptions()), goalReport},
+        {"history", true, MaxStatements, withGraph({"--lines", "--dates"}), historyReport},
+        {"actual", true, 1,
+         withGraph({"--import", "--rule", "--rules", "--columns", "--period", "--from",
+                    "--transactions"}),
+         actualReport},
     };
+    return table;
+}
 
-    std::vector<std::string_view> withGraph(std::vector<std::string_view> names) {
-        names.insert(names.end(), std::begin(GraphOptionNames), std::end(GraphOptionNames));
-        return names;
-    }
-
-    std::vector<std::string_view> goalOptions() {
-        std::vector<std::string_view> names(SavingsOptionNames.begin(), SavingsOptionNames.end());
-        names.insert(names.end(), GoalOptionNames.begin(), GoalOptionNames.end());
-        return names;
-    }
-
-    const std::vector<Subcommand>& subcommands() {
-        static const std::vector<Subcommand> table = {
-            {"mortgage", true, 1, withGraph({}), mortgageReport},
-            {"loan", true, 1, withGraph({}), loanReport},
-            {"budget", true, 1, {"--period", "--sort"}, budgetReport},
-            {"networth", true, 1, {}, netWorthReport},
-            {"compare", false, MaxComparedFiles, withGraph({"--plan", "--schedule", "--annual"}),
-             compareReport},
-            {"savings", false, 0,
-             withGraph(std::vector<std::string_view>(SavingsOptionNames.begin(),
-                                                     SavingsOptionNames.end())),
-             savingsReport},
-            {"goal", false, 1, withGraph(goalOptions()), goalReport},
-            {"history", true, MaxStatements, withGraph({"--lines", "--dates"}), historyReport},
-            {"actual", true, 1,
-             withGraph({"--import", "--rule", "--rules", "--columns", "--period", "--from",
-                        "--transactions"}),
-             actualReport},
-        };
-        return table;
-    }
-
-    bool isCommonOption(std::string_view name) {
-        for (std::string_view common :
-             {"--header", "--font", "--currency", "--csv", "--pdf", "--paper", "--text", "--help"})
-            if (name == common)
-                return true;
-        return false;
-    }
-
-    // ---- from the command line to a job ----
-
-    struct Request {
-        const Subcommand* subcommand = nullptr;
-        std::string file;
-        std::vector<std::string> files;
-        std::string header;
-        std::optional<int> font;
-        std::optional<std::string> currency;
-        OutputRequest output;
-    };
-
-    Failure usage(std::string reason) {
-        return Failure{0, std::move(reason)};
-    }
-
-    // Both name the same file: the same file on disk, or the same path when it does not exist.
-    bool sameFile(const fs::path& a, const fs::path& b) {
-        std::error_code ec;
-        if (fs::equivalent(a, b, ec))
+bool isCommonOption(std::string_view name) {
+    for (std::string_view common :
+         {"--header", "--font", "--currency", "--csv", "--pdf", "--paper", "--text", "--help"})
+        if (name == common)
             return true;
-        return fs::weakly_canonical(fs::absolute(a, ec), ec) ==
-                   fs::weakly_canonical(fs::absolute(b, ec), ec) &&
-               !ec;
-    }
+    return false;
+}
 
-    Result<Request> readRequest(const CommandLine& line) {
-        Request r;
-        if (line.operands.empty())
-            return usage("no report named");
-        const std::string& name = line.operands.front();
-        const auto& table = subcommands();
-        const auto found = std::find_if(table.begin(), table.end(),
-                                        [&](const Subcommand& s) { return s.name == name; });
-        if (found == table.end())
-            return usage("unknown report '" + name + "'");
-        r.subcommand = &*found;
-        for (const auto& [option, value] : line.options) {
-            const auto& own = r.subcommand->options;
-            if (!isCommonOption(option) && std::find(own.begin(), own.end(), option) == own.end())
-                return usage(name + " takes no " + option);
+// ---- from the command line to a job ----
+
+struct Request {
+    const Subcommand* subcommand = nullptr;
+    std::string file;
+    std::vector<std::string> files;
+    std::string header;
+    std::optional<int> font;
+    std::optional<std::string> currency;
+    OutputRequest output;
+};
+
+Failure usage(std::string reason) {
+    return Failure{0, std::move(reason)};
+}
+
+// Both name the same file: the same file on disk, or the same path when it does not exist.
+bool sameFile(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec))
+        return true;
+    return fs::weakly_canonical(fs::absolute(a, ec), ec) ==
+               fs::weakly_canonical(fs::absolute(b, ec), ec) &&
+           !ec;
+}
+
+Result<Request> readRequest(const CommandLine& line) {
+    Request r;
+    if (line.operands.empty())
+        return usage("no report named");
+    const std::string& name = line.operands.front();
+    const auto& table = subcommands();
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&](const Subcommand& s) { return s.name == name; });
+    if (found == table.end())
+        return usage("unknown report '" + name + "'");
+    r.subcommand = &*found;
+    for (const auto& [option, value] : line.options) {
+        const auto& own = r.subcommand->options;
+        if (!isCommonOption(option) && std::find(own.begin(), own.end(), option) == own.end())
+            return usage(name + " takes no " + option);
+    }
+    const std::size_t files = line.operands.size() - 1;
+    if (r.subcommand->maxFiles == 0 && files > 0)
+        return usage(name + " takes no file");
+    if (r.subcommand->takesFile && files == 0)
+        return usage("no file named");
+    if (files > static_cast<std::size_t>(r.subcommand->maxFiles))
+        return usage(r.subcommand->maxFiles == 1
+                         ? std::string("more than one file")
+                         : name + " takes at most " + std::to_string(r.subcommand->maxFiles) +
+                               " files");
+    r.files.assign(line.operands.begin() + 1, line.operands.end());
+    if (files == 1)
+        r.file = line.operands[1];
+
+    std::optional<Paper> paper;
+    for (const auto& [option, value] : line.lastUses()) {
+        if (option == "--header") {
+            if (hasControlCharacter(value))
+                return usage("--header takes a text without control characters");
+            r.header = value;
+        } else if (option == "--font") {
+            if (value.size() != 1 || value[0] < '0' || value[0] > '3')
+                return usage("--font takes 0, 1, 2 or 3");
+            r.font = value[0] - '0';
+        } else if (option == "--currency") {
+            // What Personalize lets a user type: up to two characters, no control characters.
+            if (!isTypableCurrencySymbol(value))
+                return usage("--currency takes 0 to 2 characters without control characters");
+            r.currency = value;
+        } else if (option == "--csv" || option == "--transactions") {
+            r.output.csv = true; // the transactions are a CSV list
+        } else if (option == "--pdf") {
+            r.output.pdf = value;
+        } else if (option == "--paper") {
+            paper = paperNamed(value);
+            if (!paper)
+                return usage("--paper takes a4 or letter");
+        } else if (option == "--text") {
+            r.output.text = true;
+        } else if (isGraphOption(option)) {
+            if (auto refused = setGraphOption(r.output.graph, option, value))
+                return usage(*refused);
         }
-        const std::size_t files = line.operands.size() - 1;
-        if (r.subcommand->maxFiles == 0 && files > 0)
-            return usage(name + " takes no file");
-        if (r.subcommand->takesFile && files == 0)
-            return usage("no file named");
-        if (files > static_cast<std::size_t>(r.subcommand->maxFiles))
-            return usage(r.subcommand->maxFiles == 1
-                             ? std::string("more than one file")
-                             : name + " takes at most " + std::to_string(r.subcommand->maxFiles) +
-                                   " files");
-        r.files.assign(line.operands.begin() + 1, line.operands.end());
-        if (files == 1)
-            r.file = line.operands[1];
-
-        std::optional<Paper> paper;
-        for (const auto& [option, value] : line.lastUses()) {
-            if (option == "--header") {
-                if (hasControlCharacter(value))
-                    return usage("--header takes a text without control characters");
-                r.header = value;
-            } else if (option == "--font") {
-                if (value.size() != 1 || value[0] < '0' || value[0] > '3')
-                    return usage("--font takes 0, 1, 2 or 3");
-                r.font = value[0] - '0';
-            } else if (option == "--currency") {
-                // What Personalize lets a user type: up to two characters, no control characters.
-                if (!isTypableCurrencySymbol(value))
-                    return usage("--currency takes 0 to 2 characters without control characters");
-                r.currency = value;
-            } else if (option == "--csv" || option == "--transactions") {
-                r.output.csv = true; // the transactions are a CSV list
-            } else if (option == "--pdf") {
-                r.output.pdf = value;
-            } else if (option == "--paper") {
-                paper = paperNamed(value);
-                if (!paper)
-                    return usage("--paper takes a4 or letter");
-            } else if (option == "--text") {
-                r.output.text = true;
-            } else if (isGraphOption(option)) {
-                if (auto refused = setGraphOption(r.output.graph, option, value))
-                    return usage(*refused);
-            }
-        }
-        if (auto problem = graphRequestProblem(r.output.graph))
-            return usage(*problem);
-        r.output.paper = paper ? *paper : systemPaper(paperSourcesOfThisSystem());
-        if (r.output.text && r.output.csv)
-            return usage("--text and --csv both ask for standard output");
-        for (const auto* output : {&r.output.pdf, &r.output.graph.file})
-            for (const std::string& input : r.files)
-                if (*output && sameFile(**output, input))
-                    return usage(**output + " is the file being printed, " + input);
-        if (r.output.pdf && r.output.graph.file && sameFile(*r.output.pdf, *r.output.graph.file))
-            return usage("--pdf and --graph both name " + *r.output.pdf);
-        return r;
     }
+    if (auto problem = graphRequestProblem(r.output.graph))
+        return usage(*problem);
+    r.output.paper = paper ? *paper : systemPaper(paperSourcesOfThisSystem());
+    if (r.output.text && r.output.csv)
+        return usage("--text and --csv both ask for standard output");
+    for (const auto* output : {&r.output.pdf, &r.output.graph.file})
+        for (const std::string& input : r.files)
+            if (*output && sameFile(**output, input))
+                return usage(**output + " is the file being printed, " + input);
+    if (r.output.pdf && r.output.graph.file && sameFile(*r.output.pdf, *r.output.graph.file))
+        return usage("--pdf and --graph both name " + *r.output.pdf);
+    return r;
+}
 
-    fs::path programFolder(const char* argv0) {
-        std::error_code ec;
-        auto exe = fs::read_symlink("/proc/self/exe", ec);
-        if (ec)
-            exe = fs::absolute(argv0, ec);
-        return exe.parent_path();
-    }
+fs::path programFolder(const char* argv0) {
+    std::error_code ec;
+    auto exe = fs::read_symlink("/proc/self/exe", ec);
+    if (ec)
+        exe = fs::absolute(argv0, ec);
+    return exe.parent_path();
+}
 
-    int usageError(const std::string& reason) {
-        std::cerr << "pecunex-report: " << reason << "\n" << UsageLine << "\n";
-        return 2;
-    }
+int usageError(const std::string& reason) {
+    std::cerr << "pecunex-report: " << reason << "\n" << UsageLine << "\n";
+    return 2;
+}
 
 } // namespace
 
