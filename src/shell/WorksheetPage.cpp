@@ -40,10 +40,10 @@ class HelpEvents : public QObject {
 };
 } // namespace
 
-WorksheetPage::WorksheetPage(Workspace& workspace, WorksheetSpec spec, QWidget* parent)
+WorksheetPage::WorksheetPage(Workspace& workspace, WorksheetSpec page, QWidget* parent)
     : QWidget(parent), workspace_(workspace), state_(workspace.state()),
-      seps_(platform::systemSeparators()), file_(workspace, spec.file), spec_(std::move(spec)) {
-    setObjectName(QString::fromLatin1(spec_.objectName));
+      seps_(platform::systemSeparators()), file_(workspace, page.file), page_(std::move(page)) {
+    setObjectName(QString::fromLatin1(page_.objectName));
     QFont compact = font();
     compact.setPointSizeF(8);
     setFont(compact);
@@ -59,7 +59,7 @@ WorksheetPage::~WorksheetPage() {
 }
 
 void WorksheetPage::makeCommands() {
-    for (const CommandSpec& c : spec_.commands) {
+    for (const CommandSpec& c : page_.commands) {
         QPushButton* button = commandButton(this, c.objectName, c.caption);
         connect(button, &QPushButton::clicked, this, c.action);
         if (c.button)
@@ -68,7 +68,7 @@ void WorksheetPage::makeCommands() {
 }
 
 QPlainTextEdit* WorksheetPage::makeQuickHelpBox() {
-    const QuickHelpSpec& help = spec_.quickHelp;
+    const QuickHelpSpec& help = page_.quickHelp;
     helpBox_ = new QPlainTextEdit(this);
     nameControl(helpBox_, QString::fromLatin1(help.accessibleName));
     helpBox_->setObjectName(QString::fromLatin1(help.objectName));
@@ -89,7 +89,7 @@ QPlainTextEdit* WorksheetPage::makeQuickHelpBox() {
 }
 
 bool WorksheetPage::helpEvent(QEvent* event) {
-    const QuickHelpSpec& help = spec_.quickHelp;
+    const QuickHelpSpec& help = page_.quickHelp;
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (help.enterGoesTo && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
@@ -149,12 +149,12 @@ QWidget* WorksheetPage::named(const char* objectName) const {
 }
 
 void WorksheetPage::showCaption() {
-    showCaption(QString::fromLatin1(spec_.caption));
+    showCaption(QString::fromLatin1(page_.caption));
 }
 
 void WorksheetPage::showCaption(const QString& caption) {
     workspace_.setCaption(caption);
-    setWindowTitle(spec_.windowTitle ? QString::fromLatin1(spec_.windowTitle) : caption);
+    setWindowTitle(page_.windowTitle ? QString::fromLatin1(page_.windowTitle) : caption);
 }
 
 bool WorksheetPage::quickHelpShown() const {
@@ -162,7 +162,7 @@ bool WorksheetPage::quickHelpShown() const {
 }
 
 void WorksheetPage::toggleQuickHelp() {
-    const QuickHelpSpec& help = spec_.quickHelp;
+    const QuickHelpSpec& help = page_.quickHelp;
     if (clickSpent_) {
         clickSpent_ = false;
         return;
@@ -189,7 +189,7 @@ void WorksheetPage::toggleQuickHelp() {
 void WorksheetPage::closeQuickHelp() {
     if (!quickHelpShown())
         return;
-    const QuickHelpSpec& help = spec_.quickHelp;
+    const QuickHelpSpec& help = page_.quickHelp;
     helpBox_->clear();
     // The focus the help had goes to its toggle, not to whatever follows it.
     if (helpBox_->hasFocus())
@@ -205,13 +205,13 @@ void WorksheetPage::closeQuickHelp() {
 }
 
 void WorksheetPage::noteEntryChange() {
-    if (spec_.quickHelp.closesOnEntryChange)
+    if (page_.quickHelp.closesOnEntryChange)
         closeQuickHelp();
 }
 
 void WorksheetPage::fitHelpFont() {
     QFont font = helpBox_->font();
-    switch (spec_.quickHelp.fit) {
+    switch (page_.quickHelp.fit) {
     case HelpFit::Plain:
     case HelpFit::FixedPitch:
         return;

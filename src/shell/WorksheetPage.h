@@ -77,7 +77,7 @@ struct WorksheetSpec {
 class WorksheetPage : public QWidget {
     Q_OBJECT
   public:
-    WorksheetPage(Workspace& workspace, WorksheetSpec spec, QWidget* parent = nullptr);
+    WorksheetPage(Workspace& workspace, WorksheetSpec page, QWidget* parent = nullptr);
     ~WorksheetPage() override;
 
     // The bare name of the worksheet's file in memory; "" when it has none.
@@ -129,7 +129,7 @@ class WorksheetPage : public QWidget {
     bool helpEvent(QEvent* event);
     QWidget* named(const char* objectName) const;
 
-    WorksheetSpec spec_;
+    WorksheetSpec page_;
     QPlainTextEdit* helpBox_ = nullptr;
     QPointer<QObject> helpEvents_; // hands the help box's events to the page
     bool leaving_ = false;         // Exit to Menu has asked and cleared
