@@ -28,48 +28,34 @@ template <class Window, class Tables> WorksheetRow::Factory ProgramWorksheets::o
 }
 
 ProgramWorksheets::ProgramWorksheets() {
-    // id, menu button, caption, Tab place, what choosing it sets, its window.
+    // id, menu button, caption, Tab place, what choosing it sets, its window, its listed name
+    // (the loan planner is listed with the mortgage's).
     rows_ = {
         {"mortgage", "Canadian", QStringLiteral("Planning your &Mortgage"), 9,
-         [](ShellState& state) { state.MortgageMode = 1; }, over<MortgageWindow, MortgageTables>()},
+         [](ShellState& state) { state.MortgageMode = 1; }, over<MortgageWindow, MortgageTables>(),
+         QStringLiteral("Mortgages and loans")},
         {"loan", "LoanPmt", QStringLiteral("Planning your &Loans"), 3,
          [](ShellState& state) { state.MortgageMode = 2; }, over<MortgageWindow, MortgageTables>()},
-        {"budget",
-         "ToBudget",
-         QStringLiteral("Planning your &Budget"),
-         4,
-         {},
-         over<BudgetWindow, BudgetTables>()},
+        {"budget", "ToBudget", QStringLiteral("Planning your &Budget"), 4, nullptr,
+         over<BudgetWindow, BudgetTables>(), QStringLiteral("Budget")},
         {"savings", "Savings", QStringLiteral("Planning your &Savings"), 10,
-         [](ShellState& state) { state.ContextCode = 1; }, over<SavingsWindow, SavingsTables>()},
-        {"networth",
-         "Networth",
-         QStringLiteral("&Net Worth"),
-         0,
-         {},
-         over<NetWorthWindow, NetWorthTables>()},
-        {"compare",
-         "Compare",
-         QStringLiteral("&Compare Loans"),
-         1,
-         {},
-         over<CompareWindow, CompareTables>()},
-        {"goal", "Goal", QStringLiteral("Savings &Goal"), 2, {}, over<GoalWindow, GoalTables>()},
-        {"history",
-         "History",
-         QStringLiteral("Ne&t Worth History"),
-         11,
-         {},
-         over<HistoryWindow, HistoryTables>()},
-        {"actual",
-         "Actual",
-         QStringLiteral("Budget vs Act&ual"),
-         12,
-         {},
-         over<ActualWindow, ActualTables>()},
+         [](ShellState& state) { state.ContextCode = 1; }, over<SavingsWindow, SavingsTables>(),
+         QStringLiteral("Savings")},
+        {"networth", "Networth", QStringLiteral("&Net Worth"), 0, nullptr,
+         over<NetWorthWindow, NetWorthTables>(), QStringLiteral("Net worth")},
+        {"compare", "Compare", QStringLiteral("&Compare Loans"), 1, nullptr,
+         over<CompareWindow, CompareTables>(), QStringLiteral("Compare Loans")},
+        {"goal", "Goal", QStringLiteral("Savings &Goal"), 2, nullptr,
+         over<GoalWindow, GoalTables>(), QStringLiteral("Savings Goal")},
+        {"history", "History", QStringLiteral("Ne&t Worth History"), 11, nullptr,
+         over<HistoryWindow, HistoryTables>(), QStringLiteral("Net Worth History")},
+        {"actual", "Actual", QStringLiteral("Budget vs Act&ual"), 12, nullptr,
+         over<ActualWindow, ActualTables>(), QStringLiteral("Budget vs Actual")},
     };
 }
 
-WorksheetRow::Factory ProgramWorksheets::graphWindow() {
-    return [](Workspace& workspace) -> QWidget* { return new GraphsWindow(workspace); };
+GraphWindowFactory ProgramWorksheets::graphWindow() {
+    return [](Workspace& workspace, const WorksheetGraph& request) -> QWidget* {
+        return new GraphsWindow(workspace, request);
+    };
 }

@@ -17,7 +17,7 @@ class ProgramWorksheets {
     // In the order of the menu's Planners column.
     const WorksheetTable& rows() const { return rows_; }
     // Makes the graph window the worksheets open.
-    static WorksheetRow::Factory graphWindow();
+    static GraphWindowFactory graphWindow();
 
   private:
     // A window of that kind over the worksheet's tables: one set per kind of tables, shared

@@ -254,8 +254,7 @@ Made savingsReport(const Job& job) {
     const std::vector<Currency> yearEnds = yearEndSeries(*growth);
     return ReportOutput{[report, plan, growth](Printer& p) { printSavingsDocument(p, *report); },
                         [=] { return savingsCsv(growth->rows, growth->periods); },
-                        chartData(savingsSeries(yearEnds), static_cast<int>(yearEnds.size()),
-                                  std::string(SavingsGraphTitle), job.settings.currencySymbol)};
+                        chartData(savingsGraph(yearEnds), job.settings.currencySymbol)};
 }
 
 Made goalReport(const Job& job) {
@@ -282,11 +281,9 @@ Made goalReport(const Job& job) {
     report->goal = goal.get();
     report->answer = answer.get();
     const std::vector<Currency> yearEnds = yearEndSeries(answer->growth);
-    ChartData chart = chartData(savingsSeries(yearEnds), static_cast<int>(yearEnds.size()),
-                                std::string(GoalGraphTitle), job.settings.currencySymbol);
-    chart.target = goal->target.toDouble();
     return ReportOutput{[report, goal, answer](Printer& p) { printGoalDocument(p, *report); },
-                        [answer] { return goalCsv(*answer); }, std::move(chart)};
+                        [answer] { return goalCsv(*answer); },
+                        chartData(goalGraph(yearEnds, goal->target), job.settings.currencySymbol)};
 }
 
 Made netWorthReport(const Job& job) {

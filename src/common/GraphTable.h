@@ -1,25 +1,14 @@
 #pragma once
-// The graph hand-over table: one point per year, filled by the worksheet that opens the
-// graph window and read by the graph window.
-#include <cstdint>
+// What a worksheet asks the graph window to draw: one point per year, or several series side
+// by side, with a title. The worksheet builds it from its own result; the graph window keeps
+// its own copy.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Currency.h"
 
-// The worksheet that handed the figures over (GraphSource): the savings goal's bars get its
-// target line across them, a comparison hands over several series (GraphGroups).
-enum class GraphFrom : std::int16_t {
-    None = 0,
-    Savings = 1,
-    Goal = 2,
-    Mortgage = 4,
-    Compare = 6,
-    Actual = 7,
-    History = 8
-};
-
-// One row of the graph hand-over: the year it stands for and its value.
+// One bar of a graph: the year it stands for and its value.
 struct GraphPoint {
     int year = 0;
     Currency value;
@@ -28,9 +17,22 @@ struct GraphPoint {
 // Element 0 is row 1, the first year.
 using GraphTable = std::vector<GraphPoint>;
 
-// A series of the hand-over with the name its legend shows, for graphs that set several
+// A series with the name its legend shows, for graphs that set several
 // side by side ("Plan A", "Plan B").
 struct NamedGraphTable {
     std::string name;
     GraphTable points;
+};
+
+// A graph as a worksheet requests it. `bars` is how many bars it shows (a series shorter than
+// that shows 0 where it has no point); with none there is nothing to graph.
+struct WorksheetGraph {
+    std::string title;
+    int bars = 0;
+    GraphTable series; // one series, a bar per year
+    // Several series side by side (grouped bars and a legend), drawn instead of `series`.
+    std::vector<NamedGraphTable> groups;
+    // The labels of grouped bars where they are not years (a budget's records).
+    std::vector<std::string> labels;
+    std::optional<Currency> target; // a line across the bars (the savings goal's target)
 };

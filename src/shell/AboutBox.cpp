@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-AboutBox::AboutBox(ShellState& state, QWidget* container)
+AboutBox::AboutBox(ShellState& state, const WorksheetTable& worksheets, QWidget* container)
     : PlacedDialog(state, container, Placement::About) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(tr("About"));
@@ -13,10 +13,8 @@ AboutBox::AboutBox(ShellState& state, QWidget* container)
 
     auto* text = new QLabel(this);
     text->setObjectName(QStringLiteral("Label1"));
-    text->setText(QStringLiteral("Pecunex Ruv9 v3.3\n\n") +
-                  tr("A personal-finance planner for your budget,\n"
-                     "mortgage and loans, savings and net worth,\n"
-                     "with Compare Loans and Savings Goal."));
+    text->setText(QStringLiteral("Pecunex Ruv9 v3.3\n\n") + tr("A personal-finance planner:") +
+                  '\n' + listedWorksheets(worksheets, 3));
     text->setAlignment(Qt::AlignCenter);
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);

@@ -122,10 +122,7 @@ MainMenu::MainMenu(ShellState& state, const WorksheetTable& worksheets, QWidget*
     layout->addSpacing(4);
     layout->addLayout(grid);
     layout->addStretch(1);
-    auto* footer =
-        new QLabel(tr("Budget \u00b7 Mortgages and loans \u00b7 Savings \u00b7 Net worth \u00b7 "
-                      "Compare Loans \u00b7 Savings Goal"),
-                   this);
+    auto* footer = new QLabel(listedWorksheets(worksheets, 4), this);
     footer->setObjectName(QStringLiteral("Footer"));
     footer->setAlignment(Qt::AlignCenter);
     layout->addWidget(footer);

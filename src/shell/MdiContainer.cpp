@@ -131,10 +131,10 @@ void MdiContainer::openWorksheet(const std::string& id) {
     place(window);
 }
 
-void MdiContainer::showGraph() {
+void MdiContainer::showGraph(const WorksheetGraph& request) {
     if (!sheetWindow_ || graphWindow_ || !graphFactory_)
         return;
-    QWidget* graph = graphFactory_(*this);
+    QWidget* graph = graphFactory_(*this, request);
     if (!graph)
         return;
     // The worksheet is only hidden: it comes back with everything it showed, the focus
@@ -224,7 +224,7 @@ void MdiContainer::runAbout() {
     const FocusReturn back;
     menuWindow_->hide();
     {
-        AboutBox box(state_, this);
+        AboutBox box(state_, worksheets_, this);
         box.exec();
     }
     revealMenu();

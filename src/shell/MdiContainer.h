@@ -28,7 +28,7 @@ class MdiContainer : public QMainWindow, public Workspace {
     void setDialogs(Dialogs* dialogs) { dialogs_ = dialogs; }
     void setPrinters(PrinterProvider* printers) { printers_ = printers; }
     // How the graph window is made. Without one, "Show Graph" opens nothing.
-    void registerGraphWindow(WorksheetFactory factory) { graphFactory_ = std::move(factory); }
+    void registerGraphWindow(GraphWindowFactory factory) { graphFactory_ = std::move(factory); }
 
     // Opens the worksheet of that id as the menu does: sets what choosing it sets, hides the
     // menu, makes the worksheet, shows it.
@@ -53,7 +53,7 @@ class MdiContainer : public QMainWindow, public Workspace {
     QWidget* container() override { return this; }
     void setCaption(const QString& caption) override;
     void showMenu() override;
-    void showGraph() override;
+    void showGraph(const WorksheetGraph& request) override;
     void leaveGraph() override;
 
   protected:
@@ -82,7 +82,7 @@ class MdiContainer : public QMainWindow, public Workspace {
     QPointer<QMdiSubWindow> sheetWindow_;
     QPointer<QMdiSubWindow> graphWindow_;
     QPointer<QWidget> sheetFocus_; // where the focus was when the graph window opened
-    WorksheetFactory graphFactory_;
+    GraphWindowFactory graphFactory_;
     WorksheetTable worksheets_;
     bool closing_ = false;
     bool exiting_ = false;

@@ -1,12 +1,9 @@
 #pragma once
 // What every window uses, under the names the windows use for it: settings, dialog inputs
-// and answers, file names, entry flags and the graph hand-over. One instance, owned by the
-// application and passed by reference to every window; each worksheet keeps its own
-// tables beside it.
+// and answers, file names and entry flags. One instance, owned by the application and passed
+// by reference to every window; each worksheet keeps its own tables beside it.
 #include <cstdint>
 #include <string>
-
-#include "GraphTable.h"
 
 struct ShellState {
     // Where the program lives: settings, help and default files are looked up here.
@@ -49,16 +46,4 @@ struct ShellState {
     // How the payment schedule is shown; the choice outlives the worksheet.
     std::int16_t ScheduleView = 2; // 2 all payments, 1 annual totals
     std::int16_t DateView = 0;     // 1 dates
-
-    // Graph hand-over.
-    GraphFrom GraphSource = GraphFrom::None;
-    std::string GraphTitle;
-    std::int16_t ScheduleYears = 0;
-    GraphTable GraphSeries; // the year-end figures the graph window draws
-    Currency GraphTarget;   // the savings goal's target, a line across the goal's bars
-    // Several series side by side (grouped bars and a legend); when there are any, the graph
-    // window draws them instead of GraphSeries.
-    std::vector<NamedGraphTable> GraphGroups;
-    // The labels of the grouped bars where they are not years (a budget's records).
-    std::vector<std::string> GraphLabels;
 };

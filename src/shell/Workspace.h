@@ -1,5 +1,7 @@
 #pragma once
 // What a worksheet needs from the program around it.
+#include "GraphTable.h"
+
 class Dialogs;
 class PrinterProvider;
 class QString;
@@ -17,9 +19,9 @@ class Workspace {
     virtual void setCaption(const QString& caption) = 0;
     // Called by a worksheet that is being left: shows the main menu again.
     virtual void showMenu() = 0;
-    // Hides the open worksheet and shows the graph window, which draws the hand-over in the
-    // shared state. Does nothing where there is no graph window.
-    virtual void showGraph() {}
+    // Hides the open worksheet and shows the graph window drawing `request`. Does nothing
+    // where there is no graph window.
+    virtual void showGraph(const WorksheetGraph& /*request*/) {}
     // Called by the graph window being left: shows the worksheet that opened it again, as
     // it was.
     virtual void leaveGraph() {}

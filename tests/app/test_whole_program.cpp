@@ -213,13 +213,23 @@ class TestWholeProgram : public QObject {
             planners << grid->itemAtPosition(row, 0)->widget()->objectName();
         QCOMPARE(planners, QStringList({"Canadian", "LoanPmt", "ToBudget", "Savings", "Networth",
                                         "Compare", "Goal", "History", "Actual"}));
+        // What the program plans, listed from the registry: the footer and the About box.
+        const QString listed = "Mortgages and loans \u00b7 Budget \u00b7 Savings \u00b7 Net worth\n"
+                               "Compare Loans \u00b7 Savings Goal \u00b7 Net Worth History \u00b7 "
+                               "Budget vs Actual";
+        QCOMPARE(menu->findChild<QLabel*>("Footer")->text(), listed);
+        AboutBox about(p.state, p.worksheets.rows(), &p.container);
+        QCOMPARE(about.findChild<QLabel*>("Label1")->text(),
+                 "Pecunex Ruv9 v3.3\n\nA personal-finance planner:\nMortgages and loans \u00b7 "
+                 "Budget \u00b7 Savings\nNet worth \u00b7 Compare Loans \u00b7 Savings Goal\n"
+                 "Net Worth History \u00b7 Budget vs Actual");
     }
 
     void everyDialogControlIsNamed() {
         Program p;
         MortgageTables mortgage;
         std::vector<std::unique_ptr<QWidget>> dialogs;
-        dialogs.emplace_back(new AboutBox(p.state, &p.container));
+        dialogs.emplace_back(new AboutBox(p.state, p.worksheets.rows(), &p.container));
         dialogs.emplace_back(new PersonalizeDialog(p.state, p.container));
         dialogs.emplace_back(new PrinterHeaderDialog(p.state, &p.container));
         dialogs.emplace_back(new ValueInputDialog(p.state, &p.container));

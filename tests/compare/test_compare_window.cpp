@@ -130,7 +130,6 @@ class TestCompareWindow : public QObject {
             QVERIFY(s.result("Renewed", 'B')
                         .startsWith("60: " + money(b.result.renewalBalances[0].balance)));
             QVERIFY(s.result("Payment", 'C').isEmpty());
-            QCOMPARE(s.ws.shared.GraphGroups.size(), std::size_t{2});
 
             // Every payment of plan A, undated: no date column; then B's yearly totals.
             QCOMPARE(s.row(0), QString("No.|Payment|Interest|Principal|Extra|Balance"));
@@ -282,10 +281,11 @@ class TestCompareWindow : public QObject {
         s.find("TermB")->setFocus();
         s.keys("10"), s.key(Qt::Key_Tab);
         s.alt(Qt::Key_C, "CmpCalc");
-        const ShellState& st = s.ws.shared;
-        QCOMPARE(st.ScheduleYears, std::int16_t{25});
-        const ChartData data =
-            groupedChartData(st.GraphGroups, st.ScheduleYears, st.GraphTitle, "$");
+        s.alt(Qt::Key_S, "CmpGraphs");
+        QCOMPARE(s.ws.graphs.size(), std::size_t{1});
+        QCOMPARE(s.ws.graphs[0].bars, 25);
+        QCOMPARE(s.ws.graphs[0].groups.size(), std::size_t{2});
+        const ChartData data = chartData(s.ws.graphs[0], "$");
         const ChartLook look;
         for (bool threeD : {false, true}) {
             const QImage image = renderChart(data, threeD, QSize(1200, 800), look);

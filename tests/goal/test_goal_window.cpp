@@ -9,7 +9,7 @@
 
 namespace {
 
-// Probes: today (0 or 1), target (the stored figure), years (the schedule's length),
+// Probes: today (0 or 1), target (the stored figure),
 // spoken (what a screen reader says of the answer), repeats (accessible names said twice).
 struct GoalSheet {
     GoalSheet() {
@@ -17,7 +17,6 @@ struct GoalSheet {
         script.probe = [this](const QString& name) {
             return name == "today"     ? QString::number(tables.GoalToday)
                    : name == "target"  ? QString::number(tables.GoalTarget.toDouble())
-                   : name == "years"   ? QString::number(ws.shared.ScheduleYears)
                    : name == "spoken"  ? spoken("GAnswer")
                    : name == "repeats" ? repeats()
                                        : QString();
@@ -64,7 +63,8 @@ class TestGoalWindow : public QObject {
                   "GInflatRate.enabled=0; <Return>; focus=GCalc; <Return>; GAnswer=20; "
                   "GTerm~20; spoken=Answer: 20; repeats=none; "
                   "GGrid[20]~20|1,200.00|; GGrid[20]~|268,830.; GGrid[21]~Total:|$24,000.00|; "
-                  "years=20; Alt+F; <Tab>; focus=GTarget; <Tab>; focus=GToday; <Tab>; "
+                  "Alt+S; graph=20 Value at end of each Year and the target; Alt+F; <Tab>; "
+                  "focus=GTarget; <Tab>; focus=GToday; <Tab>; "
                   "<Tab>; <Tab>; <Tab>; <Tab>; focus=GIncrRate; <Tab>; "
                   "focus=GCalc; <Tab>; focus=GPrinter");
         // hand: 1,000 a year at 20 % makes 566,377.30 in 25 years; 500,000 needs 882.81 of it
@@ -80,7 +80,7 @@ class TestGoalWindow : public QObject {
                   "target=500000; "
                   "GTarget~$500,000.00; GAnswer=; Alt+O; target=500000; Alt+F; <End>; <Up>; "
                   "Alt+T; keys:1000000000; Alt+C; GTarget~$1,000,000,000.00; Alt+P; msgs=13,60,1; "
-                  "GAnswer=; years=0; "
+                  "GAnswer=; Alt+S; msgs=13,60,1,2; graphs=0; "
                   "answers:6,0; Alt+X; menu=0; calls~yesNo 3; Alt+X; menu=1; target=0");
     }
     void script() { runScript<GoalSheet>(); }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,6 +83,44 @@ TEST(SavingsSeries, YearEndsAreTheLastPeriodOfEachWholeYear) {
             got.push_back(v.toDouble());
         EXPECT_EQ(got, c.expected);
     }
+}
+
+// What the graph window draws of a worksheet's graph: the goal's target over its bars, a
+// lone bar padded to two, grouped series under their own labels only when there is one per bar.
+TEST(WorksheetGraphChart, SeriesTargetAndGroupLabels) {
+    const std::vector<Currency> oneYear = {money(1200)};
+    const WorksheetGraph goal = goalGraph(oneYear, money(5000));
+    WorksheetGraph records{
+        .title = "Budgeted and actual",
+        .bars = 2,
+        .groups = {{"Budget", {{1, money(10)}, {2, money(20)}}}, {"Actual", {{1, money(15)}}}},
+        .labels = {"Rent", "Food"}};
+    WorksheetGraph unlabelled = records;
+    unlabelled.labels = {"Rent"};
+    const struct {
+        const WorksheetGraph* graph;
+        std::string labels;
+        std::vector<double> values;
+        std::optional<double> target;
+        std::vector<double> second;
+    } cases[] = {
+        {&goal, "1,2", {1200, 0}, 5000, {}},
+        {&records, "Rent,Food", {}, {}, {15, 0}},
+        {&unlabelled, "1,2", {}, {}, {15, 0}},
+    };
+    for (const auto& c : cases) {
+        const ChartData data = chartData(*c.graph, "$");
+        SCOPED_TRACE(c.labels);
+        std::string labels;
+        for (const std::string& l : data.labels)
+            labels += (labels.empty() ? "" : ",") + l;
+        EXPECT_EQ(labels, c.labels);
+        EXPECT_EQ(data.title, c.graph->title);
+        EXPECT_EQ(data.values, c.values);
+        EXPECT_EQ(data.target, c.target);
+        EXPECT_EQ(data.series.size() > 1 ? data.series[1].values : std::vector<double>{}, c.second);
+    }
+    EXPECT_EQ(goal.title, "Value at end of each Year and the target");
 }
 
 TEST(MortgageSeries, StartsWithThePrincipalAndEndsAtZero) {

@@ -68,7 +68,10 @@ struct Program : TestProgram {
                 10,
                 {},
                 [](Workspace&) -> QWidget* { return new QWidget; }}},
-              [](Workspace& w) -> QWidget* { return new GraphsWindow(w); }, &printers) {}
+              [](Workspace& w, const WorksheetGraph& r) -> QWidget* {
+                  return new GraphsWindow(w, r);
+              },
+              &printers) {}
     void calculateAndGraph() {
         container.openWorksheet("mortgage");
         QTest::mouseClick(inSheet("MCalc"), Qt::LeftButton); // 100,000 over 25 years, monthly
@@ -160,12 +163,9 @@ class TestGraphsWindow : public QObject {
         QCOMPARE(p.dialogs.messages(), std::vector<int>{2});
         QVERIFY(!p.graph() && p.sheetShown());
         QTest::mouseClick(p.inSheet("MCalc"), Qt::LeftButton);
-        QCOMPARE(p.state.ScheduleYears, std::int16_t{300});
         QTest::mouseClick(p.inSheet("MGraphs"), Qt::LeftButton);
 
         QVERIFY(p.graph() && !p.sheetShown());
-        QCOMPARE(p.state.GraphSource, GraphFrom::Mortgage);
-        QCOMPARE(p.state.ScheduleYears, std::int16_t{25});
         const ChartData shown = p.graph()->chart();
         QCOMPARE(shown.values.size(), std::size_t{25});
         QCOMPARE(shown.title, std::string("Mortgage balance at start of each Year"));
@@ -262,14 +262,16 @@ class TestGraphsWindow : public QObject {
         if (view > 0) {
             p.container.openWorksheet("savings"); // the savings sheet's stand-in
             sheet = p.sheet();
-            QVERIFY(!showGraphFrom(p.container, GraphFrom::Savings)); // nothing calculated
-            QCOMPARE(p.dialogs.messages(), std::vector<int>{2});
+            QVERIFY(!showGraphFrom(p.container, std::nullopt));     // nothing calculated
+            QVERIFY(!showGraphFrom(p.container, savingsGraph({}))); // a plan of no years
+            QCOMPARE(p.dialogs.messages(), (std::vector<int>{2, 2}));
             std::vector<double> yearEnds;
-            for (int y = 1; y <= 40; ++y)
+            std::vector<Currency> ends;
+            for (int y = 1; y <= 40; ++y) {
                 yearEnds.push_back(1000.0 * y * y);
-            setSavingsGraph(p.state, yearEnds);
-            QCOMPARE(p.state.ScheduleYears, std::int16_t{40});
-            QVERIFY(showGraphFrom(p.container, GraphFrom::Savings));
+                ends.push_back(Currency::fromWhole(1000 * y * y));
+            }
+            QVERIFY(showGraphFrom(p.container, savingsGraph(ends)));
             shown = p.graph();
             QCOMPARE(p.graph()->chart().values, yearEnds);
             QCOMPARE(p.graph()->chart().title, std::string("Investment value at end of each Year"));

@@ -39,11 +39,10 @@ template <int Mode> struct MortgageSheet {
             QStringList figures;
             for (int i : {1, 2, 3})
                 figures << QString::number(t.LoanInputs[i].toDouble(), 'g', 10);
-            const int years = ws.shared.ScheduleYears;
+            const int years = t.PaymentSchedule ? t.PaymentSchedule->scheduleYears : 0;
             const QMap<QString, QString> own = {
                 {"stored", figures.join('|')},
                 {"years", QString::number(years)},
-                {"graph", QString::number(int(ws.shared.GraphSource))},
                 {"erased", QString::number(!t.PaymentSchedule && t.LoanInputs[1].isZero() &&
                                            t.ExtraPayments[1][2].isZero())},
                 {"extras", cells(years + 4, 1, 3) + cells(years + 5, 1, 2)}};
@@ -159,7 +158,8 @@ class TestMortgageWindow : public QObject {
                   "click:Option2; click:MCalc; header:Smith house; headers:1; click:MPrinter; "
                   "click:MPrinter; printed=1; doc~\n Smith house\n; "
                   "doc~                               Mortgage Table; "
-                  "doc~ $100,000.00    10.125%       25; doc~\n Total:; click:MGraphs; graph=4; "
+                  "doc~ $100,000.00    10.125%       25; doc~\n Total:; click:MGraphs; "
+                  "graph=25 Mortgage balance at start of each Year; "
                   "extra:1,10; click:MExit; menu=1; erased=1; MGrid.shown=0");
         addScript("modified keys never type",
                   "focus:InPrincipal; Alt+Q; Alt+5; click:MHelp; focus:InPrincipal; Alt+Q; "

@@ -8,9 +8,9 @@
 
 namespace {
 
-// Probes: stored (the six entries as stored), years (ScheduleYears), graph (the graph
-// source), title, context, empty (1: the grid shows no figures), cleared (1: the tables are
-// empty again). A step: pick:Name=index, a list entry taken as a mouse takes it.
+// Probes: stored (the six entries as stored), context, empty (1: the grid shows no figures),
+// cleared (1: the tables are empty again). A step: pick:Name=index, a list entry taken as a mouse
+// takes it.
 struct SavingsSheet {
     SavingsSheet() {
         ws.shared.ContextCode = 1; // as the main menu opens it
@@ -22,9 +22,6 @@ struct SavingsSheet {
             const bool cleared = tables.SavingsInputs[2].isZero() && tables.Periods == 0 &&
                                  tables.GrowthTable[1][4].isZero();
             return QMap<QString, QString>{{"stored", stored.join(',')},
-                                          {"years", QString::number(ws.shared.ScheduleYears)},
-                                          {"graph", QString::number(int(ws.shared.GraphSource))},
-                                          {"title", QString::fromStdString(ws.shared.GraphTitle)},
                                           {"context", QString::number(ws.shared.ContextCode)},
                                           {"empty", gridEmpty() ? "1" : "0"},
                                           {"cleared", cleared ? "1" : "0"}}
@@ -68,11 +65,11 @@ class TestSavingsWindow : public QObject {
                   "InIncrRate=           .00%; inInflatRate=           .00%; "
                   "InTerm=               25; SGrid.rows=25");
         // Hand: 1,200 * 1.2 = 1,440; then (1,440 + 1,200) * 1.2 = 3,168.
-        addScript("calculating the defaults fills the grid and the graph hand-over",
+        addScript("calculating the defaults fills the grid and the graph",
                   "focus:InLumpInv; Alt+C; SGrid.rows=29; SGrid[1]=1|1,200.00|240.00|1,440.00; "
                   "SGrid[2]=2|1,200.00|528.00|3,168.00; SGrid[25]~25|1,200.00|; "
-                  "SGrid[26]~Total:|$30,000.00|; SGrid[27]=|||; years=25; "
-                  "title=Investment value at end of each Year; Alt+S; graph=1; msgs=");
+                  "SGrid[26]~Total:|$30,000.00|; SGrid[27]=|||; Alt+S; "
+                  "graph=25 Investment value at end of each Year; msgs=");
         addScript("typed figures are stored and shown by their rules",
                   "InLumpInv:25000; InInvest:300.5; InRate:7.256; InTerm:45; msgs=5; "
                   "InLumpInv=   $25,000.00; InInvest=      $300.50; InRate=          7.25%; "
@@ -88,39 +85,41 @@ class TestSavingsWindow : public QObject {
                   "InMonthsYrs=Monthly; Alt+C; SGrid.rows=304; "
                   "SGrid[0]~ Month Number|          Invested         Monthly|; SGrid[300]~300|; "
                   "SGrid[301]~Total:|");
-        // Every kind of change empties the grid and the plan's years.
+        // Every kind of change empties the grid and the graph.
         for (const char* change : {"InLumpInv:5", "InTerm:", "focus:InRate; <Del>",
                                    "focus:InMonthsYrs; <Down>", "pick:InIncrRate=2"})
-            addScript(change, QString("click:SCalc; empty=0; %1; empty=1; years=0").arg(change));
+            addScript(change,
+                      QString("click:SCalc; empty=0; %1; empty=1; Alt+S; graphs=0").arg(change));
         addScript("printing and graphing refuse after a change",
                   "click:SCalc; pick:InIncrRate=2; InIncrRate=          5.00%; "
                   "stored=0,1200,20,5,0,25; click:SPrinter; click:SGraphs; msgs=1,2; "
-                  "calls=message 1,message 2; graph=0");
+                  "calls=message 1,message 2; graphs=0");
         addScript("Alt and a letter in a field commits the figure",
                   "focus:InLumpInv; keys:1000; Alt+C; InLumpInv=    $1,000.00; "
                   "SGrid[1]=1|2,200.00|440.00|2,640.00");
-        addScript("overflow: Cannot calculate, no grid",
-                  "InLumpInv:900000000000000; InTerm:40; Alt+C; msgs=26; empty=1; years=0");
+        addScript(
+            "overflow: Cannot calculate, no grid",
+            "InLumpInv:900000000000000; InTerm:40; Alt+C; msgs=26; empty=1; Alt+S; msgs=26,2");
         addScript("no years shows the total but does not print",
                   "InTerm:0; Alt+C; SGrid.rows=25; SGrid[1]=Total:|$1,200.00|$240.00|$1,440.00; "
-                  "Alt+P; msgs=1");
-        addScript("quick help opens over the grid, closing it empties the grid",
-                  "symbol:EU; Alt+C; Alt+H; STextBox.shown=1; SGrid.shown=0; focus=STextBox; "
-                  "SHelp=Close &Help; SPrinter.enabled=0; SGraphs.enabled=0; "
-                  "STextBox~of EU1,000.00 invested each year; STextBox~\nEnd; <Return>; "
-                  "focus=InLumpInv; Alt+H; STextBox.shown=0; SGrid.shown=1; STextBox=; "
-                  "SHelp=Quick &Help; SPrinter.enabled=1; SGraphs.enabled=1; empty=1; years=0");
+                  "Alt+P; Alt+S; msgs=1,2");
+        addScript(
+            "quick help opens over the grid, closing it empties the grid",
+            "symbol:EU; Alt+C; Alt+H; STextBox.shown=1; SGrid.shown=0; focus=STextBox; "
+            "SHelp=Close &Help; SPrinter.enabled=0; SGraphs.enabled=0; "
+            "STextBox~of EU1,000.00 invested each year; STextBox~\nEnd; <Return>; "
+            "focus=InLumpInv; Alt+H; STextBox.shown=0; SGrid.shown=1; STextBox=; "
+            "SHelp=Quick &Help; SPrinter.enabled=1; SGraphs.enabled=1; empty=1; Alt+S; graphs=0");
         addScript("printing writes the report, leaving clears the tables",
                   "InRate:7; focus:InMonthsYrs; <Down>; Alt+C; headers:Quarterly at 7,1; Alt+P; "
-                  "Alt+P; printed=1; doc=golden:savings-window-quarterly.txt; Alt+S; graph=1; "
-                  "Alt+X; menu=1; cleared=1; years=0; context=0; graph=0");
+                  "Alt+P; printed=1; doc=golden:savings-window-quarterly.txt; Alt+S; graphs=1; "
+                  "Alt+X; menu=1; cleared=1; context=0");
         // A figure beyond the money range is not taken as 0: the calculation refuses it with
         // message 26; retyped in range, it calculates.
         for (const char* field : Entries)
             if (field != QString("InMonthsYrs") && field != QString("InTerm"))
                 addScript(field, QString("%1:12345678901234567890; %1~12; Alt+C; msgs=26; empty=1; "
-                                         "years=0; %1:1; Alt+C; "
-                                         "msgs=26; years=25")
+                                         "Alt+S; %1:1; Alt+C; Alt+S; msgs=26,2; graphs=1")
                                      .arg(field));
         // The first year of the defaults, 1,200 x 1.2 = 1,440 (hand calculation), in the
         // system's signs in the grid and the printout; the period key gives the system's point.

@@ -10,8 +10,7 @@
 #include "WorksheetFrame.h"
 
 struct TestProgram {
-    TestProgram(WorksheetTable rows, WorksheetRow::Factory graph,
-                PrinterProvider* printers = nullptr)
+    TestProgram(WorksheetTable rows, GraphWindowFactory graph, PrinterProvider* printers = nullptr)
         : container(ws.shared, std::move(rows)) {
         container.setDialogs(&ws.scripted);
         container.setPrinters(printers ? printers : &ws.capture);

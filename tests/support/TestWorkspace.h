@@ -1,10 +1,11 @@
 #pragma once
 // A workspace for window tests: scripted dialogs, captured printouts, a temporary program
-// folder, the container's caption and menu calls recorded.
+// folder, the container's caption, menu calls and the graphs requested recorded.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <QtTest/QTest>
+#include <vector>
 
 #include "ScriptedDialogs.h"
 #include "Workspace.h"
@@ -22,6 +23,7 @@ class TestWorkspace : public Workspace {
     QWidget* container() override { return &containerWidget; }
     void setCaption(const QString& text) override { caption = text; }
     void showMenu() override { ++menuShown; }
+    void showGraph(const WorksheetGraph& request) override { graphs.push_back(request); }
 
     QTemporaryDir folder;
     ShellState shared;
@@ -30,6 +32,7 @@ class TestWorkspace : public Workspace {
     QWidget containerWidget;
     QString caption;
     int menuShown = 0;
+    std::vector<WorksheetGraph> graphs;
 };
 
 // Shows `w` as the active window, so focus and keys behave as for the user.

@@ -10,7 +10,8 @@
 // Checks: probe=text, or probe~text for "contains" (golden:NAME reads tests/golden/NAME).
 //   Probes: a control's text; Name[r] (a grid row, "|" between cells), Name.rows; Name.shown,
 //   .enabled, .red, .entry, .record, .result (1 or 0: shown, painted so); msgs (message
-//   codes); calls ("kind code" of every dialog); focus; beeps; menu (times shown); detail
+//   codes); calls ("kind code" of every dialog); focus; beeps; menu (times shown); graphs
+//   (graphs requested), graph (the last one's bars and title); detail
 //   (message detail); caption; file; printed; doc (the last printout); @name (a file's
 //   bytes); dir; and the worksheet's own. Under a locale, the figures of control texts and
 //   printouts are expected in the locale's signs.
@@ -187,6 +188,10 @@ class WorksheetScript {
                                                   : f->objectName()},
             {"beeps", QString::number(beeps_)},
             {"menu", QString::number(ws_.menuShown)},
+            {"graphs", QString::number(ws_.graphs.size())},
+            {"graph", ws_.graphs.empty() ? QString()
+                                         : QString::number(ws_.graphs.back().bars) + ' ' +
+                                               QString::fromStdString(ws_.graphs.back().title)},
             {"detail", QString::fromStdString(ws_.shared.MessageDetail)},
             {"caption", ws_.caption},
             {"file", QString::fromStdString(page() ? page()->fileName() : "")},

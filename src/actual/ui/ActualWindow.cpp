@@ -376,25 +376,23 @@ void ActualWindow::onAddClicked() {
 }
 
 void ActualWindow::onGraphClicked() {
-    state_.ScheduleYears = 0;
-    state_.GraphGroups.clear();
-    state_.GraphLabels.clear();
+    std::optional<WorksheetGraph> graph;
     if (result_) {
         const ChartData chart = actualChart(*result_, state_.CurrencySymbol);
+        graph = WorksheetGraph{.title = chart.title,
+                               .bars = static_cast<int>(chart.labels.size()),
+                               .labels = chart.labels};
         for (const ChartSeries& s : chart.series) {
             NamedGraphTable table{s.name, {}};
             for (std::size_t i = 0; i < s.values.size(); ++i)
                 table.points.push_back({static_cast<int>(i) + 1,
                                         Currency::fromDouble(s.values[i]).value_or(Currency{})});
-            state_.GraphGroups.push_back(std::move(table));
+            graph->groups.push_back(std::move(table));
         }
-        state_.GraphLabels = chart.labels;
-        if (state_.GraphLabels.size() == 1) // a chart draws two points at least
-            state_.GraphLabels.push_back({});
-        state_.GraphTitle = chart.title;
-        state_.ScheduleYears = static_cast<std::int16_t>(chart.labels.size());
+        if (graph->labels.size() == 1) // a chart draws two points at least
+            graph->labels.push_back({});
     }
-    showGraphFrom(workspace_, GraphFrom::Actual);
+    showGraphFrom(workspace_, graph);
 }
 
 void ActualWindow::onPrinterClicked() {
@@ -424,9 +422,5 @@ bool ActualWindow::mayLeave() {
 
 void ActualWindow::leave() {
     tables_ = {};
-    state_.ScheduleYears = 0;
-    state_.GraphSource = GraphFrom::None;
-    state_.GraphGroups.clear();
-    state_.GraphLabels.clear();
     result_.reset();
 }

@@ -1,5 +1,5 @@
 // "&Calculate" and what shows its results: the result figures, the grid (the comparison or
-// a plan's schedule), the graph hand-over and the printout.
+// a plan's schedule), the graph request and the printout.
 #include <QComboBox>
 #include <QPushButton>
 #include <QScrollArea>
@@ -47,8 +47,6 @@ void CompareWindow::clearResults() {
     CmpGrid->clearBody(1);
     for (PlanColumn* column : columns_)
         column->clearResult();
-    state_.ScheduleYears = 0;
-    state_.GraphGroups.clear();
 }
 
 bool CompareWindow::calculate() {
@@ -91,9 +89,6 @@ bool CompareWindow::calculate() {
         used.end())
         SchedPlan->setCurrentIndex(static_cast<int>(used.front()));
     fillGrid();
-    state_.GraphGroups = balanceGraphSeries(compared_);
-    state_.ScheduleYears = static_cast<std::int16_t>(balanceGraphYears(state_.GraphGroups));
-    state_.GraphTitle = ComparisonGraphTitle;
     // Bring the results into sight when the worksheet scrolls.
     for (QWidget* up = parentWidget(); up; up = up->parentWidget())
         if (auto* scroller = qobject_cast<QScrollArea*>(up)) {
@@ -195,7 +190,13 @@ void CompareWindow::onCalculateClicked() {
 }
 
 void CompareWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFrom::Compare);
+    std::optional<WorksheetGraph> graph;
+    if (!compared_.empty()) {
+        graph =
+            WorksheetGraph{.title = ComparisonGraphTitle, .groups = balanceGraphSeries(compared_)};
+        graph->bars = balanceGraphYears(graph->groups);
+    }
+    showGraphFrom(workspace_, graph);
 }
 
 void CompareWindow::onPrinterClicked() {

@@ -105,8 +105,6 @@ void CompareWindow::loadDefaults() {
     }
     tables_.Plans[0].principal = Currency::fromWhole(250000);
     tables_.CompareChanged = 0;
-    state_.ScheduleYears = 0;
-    state_.GraphGroups.clear();
 }
 
 void CompareWindow::buildControls() {
@@ -274,8 +272,5 @@ bool CompareWindow::mayLeave() {
 void CompareWindow::leave() {
     compared_.clear();
     tables_ = {};
-    state_.ScheduleYears = 0;
-    state_.GraphGroups.clear();
-    state_.GraphSource = GraphFrom::None;
     file_.forget();
 }

@@ -143,7 +143,6 @@ void GoalWindow::changeOfEntry() {
 }
 
 void GoalWindow::clearAnswer() {
-    state_.ScheduleYears = 0;
     goal_.reset();
     solved_.reset();
     GAnswer->clear();
@@ -175,7 +174,6 @@ void GoalWindow::onCalculateClicked() {
     setSolvedFigure(solved_->answer);
     tables_.GoalChanged = 1;
     showAnswer(*solved_);
-    setGoalGraph(state_, yearEndSeries(solved_->growth), goal.target);
 }
 
 void GoalWindow::showAnswer(const GoalAnswer& a) {
@@ -195,7 +193,10 @@ void GoalWindow::showAnswer(const GoalAnswer& a) {
 }
 
 void GoalWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFrom::Goal);
+    std::optional<WorksheetGraph> graph;
+    if (solved_ && goal_)
+        graph = goalGraph(yearEndSeries(solved_->growth), goal_->target);
+    showGraphFrom(workspace_, graph);
 }
 
 void GoalWindow::onPrinterClicked() {
@@ -222,8 +223,6 @@ bool GoalWindow::mayLeave() {
 
 void GoalWindow::leave() {
     tables_ = {};
-    state_.ScheduleYears = 0;
-    state_.GraphSource = GraphFrom::None;
     goal_.reset();
     solved_.reset();
 }

@@ -21,6 +21,35 @@ GraphTable savingsSeries(std::span<const Currency> yearEnds) {
     return table;
 }
 
+WorksheetGraph savingsGraph(std::span<const Currency> yearEnds) {
+    WorksheetGraph request{.title = std::string(SavingsGraphTitle),
+                           .series = savingsSeries(yearEnds)};
+    request.bars = static_cast<int>(request.series.size());
+    return request;
+}
+
+WorksheetGraph goalGraph(std::span<const Currency> yearEnds, Currency target) {
+    WorksheetGraph request = savingsGraph(yearEnds);
+    request.title = std::string(GoalGraphTitle);
+    request.target = target;
+    return request;
+}
+
+ChartData chartData(const WorksheetGraph& request, std::string currencySymbol) {
+    if (!request.groups.empty()) {
+        ChartData data = groupedChartData(request.groups, request.bars, request.title,
+                                          std::move(currencySymbol));
+        if (request.labels.size() == data.labels.size())
+            data.labels = request.labels;
+        return data;
+    }
+    ChartData data =
+        chartData(request.series, request.bars, request.title, std::move(currencySymbol));
+    if (request.target)
+        data.target = request.target->toDouble();
+    return data;
+}
+
 ChartData chartData(const GraphTable& table, int scheduleYears, std::string title,
                     std::string currencySymbol) {
     ChartData data;

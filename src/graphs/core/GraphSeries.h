@@ -10,7 +10,7 @@
 #include "Currency.h"
 #include "GraphTable.h"
 
-// Rows the hand-over table holds at most.
+// Bars a year-by-year graph holds at most.
 constexpr int MaxGraphRows = 45;
 
 inline constexpr std::string_view SavingsGraphTitle = "Investment value at end of each Year";
@@ -22,6 +22,11 @@ std::vector<Currency> yearEndValues(std::span<const Currency> periodValues, int 
 
 // Savings: row y holds year y and the value at the end of year y.
 GraphTable savingsSeries(std::span<const Currency> yearEnds);
+// The savings graph: a bar for each year-end value, under the savings title.
+WorksheetGraph savingsGraph(std::span<const Currency> yearEnds);
+// The savings goal's graph: its solved plan's year-end values, as for savings, with the
+// goal's title and its target.
+WorksheetGraph goalGraph(std::span<const Currency> yearEnds, Currency target);
 
 // One series of a chart that sets several side by side: its legend text and a value per label.
 struct ChartSeries {
@@ -52,6 +57,10 @@ ChartData chartData(const GraphTable& table, int scheduleYears, std::string titl
 // series); a series shorter than that shows 0 where it has no point.
 ChartData groupedChartData(const std::vector<NamedGraphTable>& groups, int years, std::string title,
                            std::string currencySymbol);
+
+// What a requested graph shows: its series, or its groups when it has any (with their own
+// labels when there is one for each bar).
+ChartData chartData(const WorksheetGraph& request, std::string currencySymbol);
 
 // The figures the value axis of a grouped chart must cover, one per label: its largest
 // value, and the smallest of all in a label of its own (a second label) when it is below 0.

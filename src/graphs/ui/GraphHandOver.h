@@ -1,22 +1,12 @@
 #pragma once
-// What the worksheets hand to the graph window, through the shared state.
-#include <span>
+// How a worksheet's "Show Graph" opens the graph window.
+#include <optional>
 
-#include "Currency.h"
 #include "GraphTable.h"
 
 class Workspace;
-struct ShellState;
 
-// After a savings calculation: the value at the end of each year 1..Y becomes the series,
-// ScheduleYears becomes Y and GraphTitle the savings title.
-void setSavingsGraph(ShellState& state, std::span<const Currency> yearEnds);
-void setSavingsGraph(ShellState& state, std::span<const double> yearEnds);
-// After a savings goal is solved: the solved plan's year-end values, as for savings, with
-// the goal's title and its target.
-void setGoalGraph(ShellState& state, std::span<const Currency> yearEnds, Currency target);
-
-// "Show Graph" of the worksheet `source`: with nothing
-// calculated, the message "No data to graph. Calculate."; otherwise sets GraphSource and
-// opens the graph window in the worksheet's place. True when it opened.
-bool showGraphFrom(Workspace& workspace, GraphFrom source);
+// With no graph requested, or one of no bars (nothing calculated), the message "No data to
+// graph. Calculate."; otherwise opens the graph window drawing it in the worksheet's place.
+// True when it opened.
+bool showGraphFrom(Workspace& workspace, const std::optional<WorksheetGraph>& request);

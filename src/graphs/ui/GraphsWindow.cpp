@@ -14,12 +14,12 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "BusyCursor.h"
 #include "Chart2D.h"
 #include "Chart3D.h"
 #include "Dialogs.h"
-#include "GraphHandOver.h"
 #include "Messages.h"
 #include "NumberFormat.h"
 #include "Platform.h"
@@ -86,8 +86,9 @@ QString spokenBars(const ChartData& data, const NumberSeparators& seps) {
 
 } // namespace
 
-GraphsWindow::GraphsWindow(Workspace& workspace, QWidget* parent)
-    : QWidget(parent), workspace_(workspace), state_(workspace.state()) {
+GraphsWindow::GraphsWindow(Workspace& workspace, WorksheetGraph request, QWidget* parent)
+    : QWidget(parent), workspace_(workspace), state_(workspace.state()),
+      request_(std::move(request)) {
     setObjectName(QStringLiteral("GraphsAll"));
     setWindowTitle(QStringLiteral("Graphs"));
     buildControls();
@@ -155,15 +156,7 @@ void GraphsWindow::draw3D() {
 }
 
 void GraphsWindow::redraw() {
-    data_ = chartData(state_.GraphSeries, state_.ScheduleYears, state_.GraphTitle,
-                      state_.CurrencySymbol);
-    if (state_.GraphSource == GraphFrom::Goal)
-        data_.target = state_.GraphTarget.toDouble();
-    if (!state_.GraphGroups.empty())
-        data_ = groupedChartData(state_.GraphGroups, state_.ScheduleYears, state_.GraphTitle,
-                                 state_.CurrencySymbol);
-    if (!state_.GraphGroups.empty() && state_.GraphLabels.size() == data_.labels.size())
-        data_.labels = state_.GraphLabels;
+    data_ = chartData(request_, state_.CurrencySymbol);
     ChartLook look;
     look.colour = colour_ == 1 || !printing_;
     look.seps = platform::systemSeparators();

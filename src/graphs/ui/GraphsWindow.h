@@ -1,6 +1,6 @@
 #pragma once
-// GraphsAll: the graph window. Draws the year-end figures a worksheet handed over as a flat
-// or a three-dimensional bar chart, prints it, and goes back to that worksheet.
+// GraphsAll: the graph window. Draws the graph a worksheet requested as a flat or a
+// three-dimensional bar chart, prints it, and goes back to that worksheet.
 #include <QWidget>
 
 #include "GraphSeries.h"
@@ -19,7 +19,7 @@ class GraphsWindow : public QWidget {
     static constexpr int FlatView = 3;
     static constexpr int DeepView = 5;
 
-    explicit GraphsWindow(Workspace& workspace, QWidget* parent = nullptr);
+    GraphsWindow(Workspace& workspace, WorksheetGraph request, QWidget* parent = nullptr);
     ~GraphsWindow() override;
 
     int viewCode() const { return view_; }
@@ -34,13 +34,14 @@ class GraphsWindow : public QWidget {
     void buildControls();
     void draw2D();
     void draw3D();
-    // Reads the hand-over again and redraws in the current view.
+    // Redraws the request in the current view.
     void redraw();
     void onPrinterClicked();
     void onExitClicked();
 
     Workspace& workspace_;
     ShellState& state_;
+    const WorksheetGraph request_;
     ChartData data_;
     int view_ = FlatView;
     int colour_ = 0;        // 1 while printing in colour

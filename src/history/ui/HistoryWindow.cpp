@@ -178,30 +178,10 @@ void HistoryWindow::changed() {
 void HistoryWindow::refresh() {
     Result<HistoryResult> calc = calculateHistory(tables_.HistoryData);
     result_.reset();
-    state_.ScheduleYears = 0;
-    state_.GraphGroups.clear();
     if (!calc)
         workspace_.dialogs().showMessage(calc.failure().code);
     else
         result_ = std::move(calc).value();
-    if (result_ && !result_->summary.empty()) {
-        // The graph's hand-over: the latest statements, labelled by year or by number.
-        const HistoryBars bars = historyBars(*result_, MostBars);
-        const auto table = [&](const std::vector<Currency>& values) {
-            GraphTable points;
-            for (std::size_t i = 0; i < values.size(); ++i)
-                points.push_back({bars.labels[i], values[i]});
-            return points;
-        };
-        state_.GraphSeries = table(bars.netWorth);
-        state_.GraphTitle = std::string(HistoryGraphTitle);
-        if (tables_.HistoryGrouped == 1) {
-            state_.GraphGroups = {{"Assets", table(bars.assets)},
-                                  {"Liabilities", table(bars.liabilities)}};
-            state_.GraphTitle = std::string(HistoryGroupsTitle);
-        }
-        state_.ScheduleYears = static_cast<std::int16_t>(bars.labels.size());
-    }
     QStringList loans;
     for (const FollowedLoan& loan : tables_.HistoryData.loans)
         loans << qs(loan.description + (loan.balances ? "" : " (file missing)"));
@@ -395,7 +375,26 @@ void HistoryWindow::onViewChosen() {
 }
 
 void HistoryWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFrom::History);
+    std::optional<WorksheetGraph> graph;
+    if (result_ && !result_->summary.empty()) {
+        // The latest statements, labelled by year or by number.
+        const HistoryBars bars = historyBars(*result_, MostBars);
+        const auto table = [&](const std::vector<Currency>& values) {
+            GraphTable points;
+            for (std::size_t i = 0; i < values.size(); ++i)
+                points.push_back({bars.labels[i], values[i]});
+            return points;
+        };
+        graph = WorksheetGraph{.title = std::string(HistoryGraphTitle),
+                               .bars = static_cast<int>(bars.labels.size()),
+                               .series = table(bars.netWorth)};
+        if (tables_.HistoryGrouped == 1) {
+            graph->groups = {{"Assets", table(bars.assets)},
+                             {"Liabilities", table(bars.liabilities)}};
+            graph->title = std::string(HistoryGroupsTitle);
+        }
+    }
+    showGraphFrom(workspace_, graph);
 }
 
 void HistoryWindow::onPrinterClicked() {
@@ -429,7 +428,4 @@ void HistoryWindow::leave() {
     tables_ = {};
     pending_.reset();
     result_.reset();
-    state_.ScheduleYears = 0;
-    state_.GraphGroups.clear();
-    state_.GraphSource = GraphFrom::None;
 }

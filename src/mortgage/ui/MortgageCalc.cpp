@@ -6,6 +6,7 @@
 
 #include "BusyCursor.h"
 #include "Dialogs.h"
+#include "GraphHandOver.h"
 #include "GraphSeries.h"
 #include "Grid.h"
 #include "Messages.h"
@@ -39,7 +40,6 @@ AmortizationInput MortgageWindow::inputFromState() const {
 void MortgageWindow::clearResults() {
     if (filling_)
         return;
-    state_.ScheduleYears = 0;
     tables_.PaymentSchedule.reset();
     lastInput_.reset();
     for (QLabel* l : {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd})
@@ -77,8 +77,6 @@ void MortgageWindow::calculate() {
     fillGrid(schedule);
     tables_.YearsToFinal = schedule.yearsToFinal;
     tables_.SchedulePaymentsPerYear = static_cast<std::int16_t>(schedule.paymentsPerYear);
-    state_.GraphTitle = schedule.graphTitle;
-    state_.ScheduleYears = static_cast<std::int16_t>(schedule.scheduleYears);
     tables_.PaymentSchedule = std::move(result).value();
     lastInput_ = input;
 }
@@ -115,23 +113,24 @@ void MortgageWindow::fillGrid(const Amortization& result) {
     MGrid->scrollToTopRow();
 }
 
+bool MortgageWindow::scheduled() const {
+    return tables_.PaymentSchedule && tables_.PaymentSchedule->scheduleYears > 0;
+}
+
 void MortgageWindow::onGraphClicked() {
-    if (state_.ScheduleYears == 0) {
-        workspace_.dialogs().showMessage(msg::NoDataToGraph);
-        return;
+    std::optional<WorksheetGraph> graph;
+    if (scheduled()) { // the balances at the start of each year
+        const Amortization& schedule = *tables_.PaymentSchedule;
+        graph = WorksheetGraph{
+            .title = schedule.graphTitle,
+            .series = mortgageSeries(schedule, state_.ScheduleView == 1, tables_.LoanInputs[1])};
+        graph->bars = mortgageScheduleYears(graph->series);
     }
-    // Hand the balances over; the graph window takes this worksheet's place until it is left.
-    if (tables_.PaymentSchedule) {
-        state_.GraphSeries = mortgageSeries(*tables_.PaymentSchedule, state_.ScheduleView == 1,
-                                            tables_.LoanInputs[1]);
-        state_.ScheduleYears = static_cast<std::int16_t>(mortgageScheduleYears(state_.GraphSeries));
-    }
-    state_.GraphSource = GraphFrom::Mortgage;
-    workspace_.showGraph();
+    showGraphFrom(workspace_, graph);
 }
 
 void MortgageWindow::onPrinterClicked() {
-    if (state_.ScheduleYears == 0 || !tables_.PaymentSchedule || !lastInput_) {
+    if (!scheduled() || !lastInput_) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;
     }

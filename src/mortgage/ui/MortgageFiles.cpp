@@ -15,7 +15,7 @@
 #include "Workspace.h"
 
 void MortgageWindow::onSaveClicked() {
-    if (state_.ScheduleYears == 0) {
+    if (!scheduled()) {
         workspace_.dialogs().showMessage(msg::NoRecords);
         return;
     }

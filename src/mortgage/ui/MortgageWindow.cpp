@@ -275,7 +275,6 @@ void MortgageWindow::loadDefaults() {
     tables_.ExtraPaymentCount = 0;
     tables_.ExtraPaymentsInUse = 0;
     tables_.PaymentSchedule.reset();
-    state_.ScheduleYears = 0;
 
     (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
     setDaysChoice(tables_, 1);
@@ -337,7 +336,6 @@ void MortgageWindow::onAdditionalPaymentsClicked() {
 
 void MortgageWindow::leave() {
     tables_ = {};
-    state_.ScheduleYears = 0;
     MTextBox->clear();
     lastInput_.reset();
 }

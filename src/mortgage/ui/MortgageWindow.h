@@ -75,6 +75,8 @@ class MortgageWindow : public WorksheetPage {
     // nothing when cancelled. The dialog's shared variables are reset before it returns.
     bool openFrom(const std::optional<std::string>& bytes);
     void setDateViewCaption();
+    // A schedule of at least one row is calculated (Save, Graph and Print want one).
+    bool scheduled() const;
 
     MortgageTables& tables_;
     std::optional<AmortizationInput> lastInput_; // the entries of the schedule shown

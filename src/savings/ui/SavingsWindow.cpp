@@ -123,8 +123,8 @@ void SavingsWindow::loadDefaults() {
 void SavingsWindow::changeOfEntry() {
     if (filling_)
         return;
-    state_.ScheduleYears = 0;
     calculated_.reset();
+    graph_.reset();
     SGrid->clearBody(SGrid->rows());
     noteEntryChange();
 }
@@ -135,8 +135,8 @@ void SavingsWindow::quickHelpClosed() {
 
 void SavingsWindow::onCalculateClicked() {
     BusyCursor busy;
-    state_.ScheduleYears = 0;
     calculated_.reset();
+    graph_.reset();
     if (std::find(outOfRange_.begin(), outOfRange_.end(), true) != outOfRange_.end()) {
         SGrid->clearBody(SGrid->rows());
         workspace_.dialogs().showMessage(msg::CannotCalculate);
@@ -152,11 +152,11 @@ void SavingsWindow::onCalculateClicked() {
     }
     storeGrowth(tables_, *growth);
     showGrowth(*growth, *savingsFrequency(input.frequency));
-    // The year-end values, the title and ScheduleYears go to the graph hand-over; a 0-year
-    // plan leaves ScheduleYears at 0, so graphing and printing refuse it.
+    // A 0-year plan has no year-end values: graphing and printing refuse it.
     const std::vector<Currency> yearEnds = yearEndSeries(*growth);
-    setSavingsGraph(state_, yearEnds);
-    calculated_ = input;
+    graph_ = savingsGraph(yearEnds);
+    if (!yearEnds.empty())
+        calculated_ = input;
 }
 
 void SavingsWindow::showGrowth(const Growth& growth, const SavingsFrequency& frequency) {
@@ -166,11 +166,11 @@ void SavingsWindow::showGrowth(const Growth& growth, const SavingsFrequency& fre
 }
 
 void SavingsWindow::onGraphClicked() {
-    showGraphFrom(workspace_, GraphFrom::Savings);
+    showGraphFrom(workspace_, graph_);
 }
 
 void SavingsWindow::onPrinterClicked() {
-    if (state_.ScheduleYears == 0 || !calculated_) {
+    if (!calculated_) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;
     }
@@ -189,8 +189,7 @@ void SavingsWindow::onPrinterClicked() {
 
 void SavingsWindow::leave() {
     tables_ = {};
-    state_.ScheduleYears = 0;
     state_.ContextCode = 0;
-    state_.GraphSource = GraphFrom::None;
     calculated_.reset();
+    graph_.reset();
 }

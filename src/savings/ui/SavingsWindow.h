@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "GraphTable.h"
 #include "Growth.h"
 #include "NumberFormat.h"
 #include "WorksheetPage.h"
@@ -52,6 +53,7 @@ class SavingsWindow : public WorksheetPage {
 
     SavingsTables& tables_;
     std::optional<GrowthInput> calculated_; // the entries of the table shown
+    std::optional<WorksheetGraph> graph_;   // its year-end values
     bool filling_ = false;                  // programmatic refills are no changes
     // Entries typed beyond the currency range (by SavingsInputs element): the calculation
     // refuses them.
