@@ -320,3 +320,41 @@ Result<std::int16_t> SeqReader::readInt16() {
         return failAt(index, "whole number outside 16 bits");
     return static_cast<std::int16_t>(whole);
 }
+
+std::string CheckedReader::text() {
+    if (fault_)
+        return {};
+    Result<std::string> s = r_.readString();
+    if (!s)
+        fault_ = s.failure().what;
+    return s ? std::move(s).value() : std::string();
+}
+
+int CheckedReader::whole(int least, int most) {
+    const int item = r_.itemIndex();
+    const Result<double> n = fault_ ? Result<double>(0.0) : r_.readNumber();
+    if (!n)
+        fault_ = n.failure().what;
+    else if (!fault_ && (std::floor(*n) != *n || *n < least || *n > most))
+        refuse("item " + std::to_string(item) + ": not a whole number from " +
+               std::to_string(least) + " to " + std::to_string(most));
+    return fault_ ? 0 : static_cast<int>(*n);
+}
+
+void CheckedReader::refuse(std::string what) {
+    if (!fault_)
+        fault_ = std::move(what);
+}
+
+void SeqWriter::writeHead(std::string_view kind, int version) {
+    writeString("Pecunex");
+    writeString(kind);
+    writeInteger(version);
+    endRecord();
+}
+
+void CheckedReader::expectHead(std::string_view kind, int version, std::string what) {
+    const std::string maker = text(), named = text();
+    if (whole(0, 32767) != version || maker != "Pecunex" || named != kind)
+        refuse(std::move(what));
+}

@@ -20,6 +20,8 @@ class SeqWriter {
     void writeNumber(double value);          // shortest plain form: 365.25  0.5833
     void writeEmpty();                       // nothing between the commas
     void endRecord();                        // CR LF
+    // The first record of our own worksheets' files: "Pecunex", the kind of file, its version.
+    void writeHead(std::string_view kind, int version);
     const std::string& text() const { return out_; }
 
   private:
@@ -57,4 +59,25 @@ class SeqReader {
     std::string_view data_;
     std::size_t pos_ = 0;
     int item_ = 0;
+};
+
+// A file's own reader reads its items in file order through this: the first fault is kept
+// and every read after it gives nothing, so a reading can run to its end and be judged once.
+class CheckedReader {
+  public:
+    explicit CheckedReader(std::string_view text) : r_(text) {}
+
+    const std::optional<std::string>& fault() const { return fault_; }
+    bool atEnd() const { return r_.atEnd(); }
+    std::string text();
+    // A whole number from `least` to `most`.
+    int whole(int least, int most);
+    // A reading that is well formed but names nothing the worksheet knows.
+    void refuse(std::string what);
+    // The head SeqWriter::writeHead writes; any other is refused as `what`.
+    void expectHead(std::string_view kind, int version, std::string what);
+
+  protected:
+    SeqReader r_;
+    std::optional<std::string> fault_;
 };

@@ -1,7 +1,5 @@
 #include "ActualFile.h"
 
-#include <cmath>
-
 #include "Dates.h"
 #include "Messages.h"
 #include "SeqFile.h"
@@ -10,37 +8,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::string_view Maker = "Pecunex";
 constexpr std::string_view Kind = "Actuals";
 constexpr int Version = 1;
 
-// Reads items in file order; the first fault is kept and every later read gives nothing.
-class ActualReader {
+class ActualReader : public CheckedReader {
   public:
-    explicit ActualReader(std::string_view text) : r_(text) {}
-
-    const std::optional<std::string>& fault() const { return fault_; }
-    bool atEnd() const { return r_.atEnd(); }
-
-    std::string text() {
-        if (fault_)
-            return {};
-        Result<std::string> s = r_.readString();
-        if (!s)
-            fault_ = s.failure().what;
-        return s ? std::move(s).value() : std::string();
-    }
-
-    int whole(int least, int most) {
-        const int item = r_.itemIndex();
-        const Result<double> n = fault_ ? Result<double>(0.0) : r_.readNumber();
-        if (!n)
-            fault_ = n.failure().what;
-        else if (!fault_ && (std::floor(*n) != *n || *n < least || *n > most))
-            refuse("item " + std::to_string(item) + ": not a whole number from " +
-                   std::to_string(least) + " to " + std::to_string(most));
-        return fault_ ? 0 : static_cast<int>(*n);
-    }
+    using CheckedReader::CheckedReader;
 
     Currency amount() {
         const Result<Currency> c = fault_ ? Result<Currency>(Currency{}) : r_.readCurrency();
@@ -57,25 +30,13 @@ class ActualReader {
             refuse("item " + std::to_string(item) + ": not a date yyyy-mm-dd");
         return serial.value_or(0);
     }
-
-    void refuse(std::string what) {
-        if (!fault_)
-            fault_ = std::move(what);
-    }
-
-  private:
-    SeqReader r_;
-    std::optional<std::string> fault_;
 };
 
 } // namespace
 
 std::string writeActualFile(const Actuals& actuals) {
     SeqWriter w;
-    w.writeString(Maker);
-    w.writeString(Kind);
-    w.writeInteger(Version);
-    w.endRecord();
+    w.writeHead(Kind, Version);
     w.writeString(actuals.budgetPath);
     w.endRecord();
     w.writeInteger(static_cast<std::int64_t>(actuals.transactions.size()));
@@ -102,9 +63,7 @@ Result<Actuals> readActualFile(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
     ActualReader r(text);
-    const std::string maker = r.text(), kind = r.text();
-    if (r.whole(0, 32767) != Version || maker != Maker || kind != Kind)
-        r.refuse("not an actuals file of version 1");
+    r.expectHead(Kind, Version, "not an actuals file of version 1");
     Actuals a;
     a.budgetPath = r.text();
     const int transactions = r.whole(0, MaxActualTransactions);

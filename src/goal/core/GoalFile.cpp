@@ -1,13 +1,10 @@
 #include "GoalFile.h"
 
-#include <cmath>
-
 #include "Messages.h"
 #include "SeqFile.h"
 
 namespace {
 
-constexpr std::string_view Maker = "Pecunex";
 constexpr std::string_view Kind = "Goal";
 constexpr int Version = 1;
 
@@ -15,34 +12,9 @@ Failure refused(const std::string& what) {
     return Failure{msg::FileNotFound, what};
 }
 
-// Reads the items in file order. The first fault is kept and every read after it gives
-// nothing, so a reading can run to its end and be judged once.
-class GoalReader {
+class GoalReader : public CheckedReader {
   public:
-    explicit GoalReader(std::string_view text) : r_(text) {}
-
-    const std::optional<std::string>& fault() const { return fault_; }
-
-    std::string text() {
-        if (fault_)
-            return {};
-        Result<std::string> s = r_.readString();
-        if (!s)
-            fault_ = s.failure().what;
-        return s ? std::move(s).value() : std::string();
-    }
-
-    // A whole number from `least` to `most`.
-    int whole(int least, int most) {
-        const int item = r_.itemIndex();
-        const Result<double> n = fault_ ? Result<double>(0.0) : r_.readNumber();
-        if (!n)
-            fault_ = n.failure().what;
-        else if (!fault_ && (std::floor(*n) != *n || *n < least || *n > most))
-            fault_ = "item " + std::to_string(item) + ": not a whole number from " +
-                     std::to_string(least) + " to " + std::to_string(most);
-        return fault_ ? 0 : static_cast<int>(*n);
-    }
+    using CheckedReader::CheckedReader;
 
     // An amount or a rate as its field holds it: two decimals at most, so the figure shown
     // is the figure used.
@@ -57,26 +29,13 @@ class GoalReader {
             fault_ = "item " + std::to_string(item) + ": more than two decimals";
         return fault_ ? Currency{} : *c;
     }
-
-    // A reading that is well formed but names nothing the worksheet knows.
-    void refuse(std::string what) {
-        if (!fault_)
-            fault_ = std::move(what);
-    }
-
-  private:
-    SeqReader r_;
-    std::optional<std::string> fault_;
 };
 
 } // namespace
 
 std::string writeGoalFile(const GoalInput& goal) {
     SeqWriter w;
-    w.writeString(Maker);
-    w.writeString(Kind);
-    w.writeInteger(Version);
-    w.endRecord();
+    w.writeHead(Kind, Version);
     w.writeString(namesOf(goal.solve).option);
     w.writeCurrency(goal.target);
     w.writeInteger(goal.today ? 1 : 0);
@@ -95,9 +54,7 @@ std::string writeGoalFile(const GoalInput& goal) {
 
 Result<GoalInput> readGoalFile(std::string_view text) {
     GoalReader r(text);
-    const std::string maker = r.text(), kind = r.text();
-    if (r.whole(0, 32767) != Version || maker != Maker || kind != Kind)
-        r.refuse("not a savings goal file of version 1");
+    r.expectHead(Kind, Version, "not a savings goal file of version 1");
     const std::string solve = r.text();
     const std::optional<GoalUnknown> unknown = unknownFromOption(solve);
     if (!unknown)

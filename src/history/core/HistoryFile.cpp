@@ -58,10 +58,7 @@ Result<int> wholeNumber(SeqReader& r, int most) {
 
 std::string writeHistoryFile(const History& history, const std::string& folder) {
     SeqWriter w;
-    w.writeString(Maker);
-    w.writeString(Kind);
-    w.writeInteger(Version);
-    w.endRecord();
+    w.writeHead(Kind, Version);
     w.writeInteger(static_cast<std::int64_t>(history.statements.size()));
     w.writeInteger(static_cast<std::int64_t>(history.loans.size()));
     w.endRecord();
