@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -147,7 +146,7 @@ void ActualWindow::buildControls() {
     AUnmatchedExpenses = makeResultLabel("AUnmatchedExpenses", this);
     nameResult(AUnmatchedExpenses, QStringLiteral("Unmatched expenses"));
 
-    ATextBox = makeQuickHelpBox();
+    makeQuickHelpBox();
     makeCommands();
 }
 

@@ -14,7 +14,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPlainTextEdit;
 class QPushButton;
 class TextEntry;
 class Workspace;
@@ -76,7 +75,6 @@ class ActualWindow : public WorksheetPage {
     QPushButton* AAdd = nullptr;
     QLabel* AUnmatchedIncome = nullptr;
     QLabel* AUnmatchedExpenses = nullptr;
-    QPlainTextEdit* ATextBox = nullptr;
     QPushButton* APrinter = nullptr;
     QPushButton* AGraphs = nullptr;
     QPushButton* ASave = nullptr;

@@ -6,7 +6,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -92,7 +91,7 @@ void GoalWindow::buildControls() {
     GNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     GGrid = makeGrowthGrid("GGrid", "Solved plan", this);
-    GTextBox = makeQuickHelpBox();
+    makeQuickHelpBox();
 
     makeCommands();
 }

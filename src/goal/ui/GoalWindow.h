@@ -18,7 +18,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class Workspace;
 struct GoalTables;
@@ -88,7 +87,6 @@ class GoalWindow : public WorksheetPage {
     QLabel* GAnswer = nullptr;
     QLabel* GNote = nullptr;
     Grid* GGrid = nullptr;
-    QPlainTextEdit* GTextBox = nullptr;
     QPushButton* GCalc = nullptr;
     QPushButton* GGraphs = nullptr;
     QPushButton* GPrinter = nullptr;

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "Colours.h"
@@ -128,7 +127,7 @@ void HistoryWindow::buildControls() {
         if (!filling_)
             showChosen();
     });
-    HTextBox = makeQuickHelpBox();
+    makeQuickHelpBox();
     makeCommands();
 }
 

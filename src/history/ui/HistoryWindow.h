@@ -14,7 +14,6 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class TextEntry;
 class Workspace;
@@ -77,7 +76,6 @@ class HistoryWindow : public WorksheetPage {
     QLabel* HRate = nullptr;
     QLabel* HLoans = nullptr;
     Grid* HGrid = nullptr;
-    QPlainTextEdit* HTextBox = nullptr;
     QPushButton* HAdd = nullptr;
     QPushButton* HFollow = nullptr;
     QPushButton* HRemove = nullptr;

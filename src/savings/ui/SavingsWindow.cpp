@@ -12,7 +12,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -66,7 +65,7 @@ void SavingsWindow::buildControls() {
         {&InLumpInv, &InInvest, &InMonthsYrs, &InRate, &InIncrRate, &inInflatRate, &InTerm}, this);
 
     SGrid = makeGrowthGrid("SGrid", "Savings growth", this);
-    STextBox = makeQuickHelpBox();
+    makeQuickHelpBox();
 
     makeCommands();
 }

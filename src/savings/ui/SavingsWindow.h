@@ -15,7 +15,6 @@ class Grid;
 class NumericEntry;
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class Workspace;
 struct SavingsTables;
@@ -67,7 +66,6 @@ class SavingsWindow : public WorksheetPage {
     QComboBox* inInflatRate = nullptr;
     QComboBox* InTerm = nullptr;
     Grid* SGrid = nullptr;
-    QPlainTextEdit* STextBox = nullptr;
     QPushButton* SCalc = nullptr;
     QPushButton* SGraphs = nullptr;
     QPushButton* SPrinter = nullptr;
