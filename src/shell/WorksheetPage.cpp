@@ -117,11 +117,16 @@ bool WorksheetPage::helpEvent(QEvent* event) {
     return false;
 }
 
-void WorksheetPage::layOutPage(QLayout* entries, std::initializer_list<QPushButton*> row,
-                               QWidget* body) {
+QVBoxLayout* WorksheetPage::makePageLayout() {
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(6, 3, 6, 6);
     root->setSpacing(4);
+    return root;
+}
+
+void WorksheetPage::layOutPage(QLayout* entries, std::initializer_list<QPushButton*> row,
+                               QWidget* body) {
+    QVBoxLayout* root = makePageLayout();
     root->addLayout(entries);
 
     auto* commands = new QHBoxLayout;

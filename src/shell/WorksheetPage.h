@@ -18,6 +18,7 @@ class Printer;
 class QLayout;
 class QPlainTextEdit;
 class QPushButton;
+class QVBoxLayout;
 class Workspace;
 struct ShellState;
 
@@ -90,6 +91,9 @@ class WorksheetPage : public QWidget {
     // The page's layout: the entries on top, the command buttons in a row, the body below
     // with the quick help laid over it.
     void layOutPage(QLayout* entries, std::initializer_list<QPushButton*> row, QWidget* body);
+    // The page's own top-to-bottom layout, with the house's margins and spacing, for a page
+    // that lays itself out.
+    QVBoxLayout* makePageLayout();
     // Tab goes through `chain` in order.
     void chainTabs(std::initializer_list<QWidget*> chain);
     // The worksheet's caption, on the container and on the page.

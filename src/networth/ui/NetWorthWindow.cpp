@@ -192,9 +192,7 @@ void NetWorthWindow::setUpGrid(Side& side) {
 }
 
 void NetWorthWindow::buildLayout() {
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(6, 3, 6, 6);
-    root->setSpacing(4);
+    QVBoxLayout* root = makePageLayout();
 
     auto* head = new QHBoxLayout;
     head->addWidget(title_);
@@ -225,15 +223,8 @@ void NetWorthWindow::buildLayout() {
         commands->addWidget(b);
     root->addLayout(commands);
 
-    setTabOrder(NGrid1, NGrid2);
-    setTabOrder(NGrid2, NCalc);
-    setTabOrder(NCalc, Loadnet);
-    setTabOrder(Loadnet, SaveNet);
-    setTabOrder(SaveNet, NPrinter);
-    setTabOrder(NPrinter, NHelp);
-    setTabOrder(NHelp, NExit);
-    setTabOrder(NExit, InsertAss);
-    setTabOrder(InsertAss, InsertLiab);
+    chainTabs(
+        {NGrid1, NGrid2, NCalc, Loadnet, SaveNet, NPrinter, NHelp, NExit, InsertAss, InsertLiab});
 }
 
 // ---- typing ----------------------------------------------------------------------------
