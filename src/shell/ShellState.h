@@ -5,6 +5,7 @@
 // tables beside it.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "GraphTable.h"
 
@@ -41,6 +42,10 @@ struct ShellState {
     std::string MortgageFileName;
     std::string LoanFileName;
     std::string ChosenFileName;
+    // An open dialog asked with FileDialogSeveral set may take several files: all of them
+    // are left in ChosenFileNames (the first also in ChosenFileName).
+    std::int16_t FileDialogSeveral = 0;
+    std::vector<std::string> ChosenFileNames;
     // The filter and extension FileDir offers for a mode it does not know itself (our own
     // worksheets' kinds of file, which the page asking describes).
     std::string FileDialogFilter;
