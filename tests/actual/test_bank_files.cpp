@@ -139,19 +139,21 @@ TEST(BankFiles, EachFileGivesItsTransactionsOrIsRefusedWhole) {
 }
 
 // libofx is given long statements in parts; every part's transactions must keep their own
-// dates and amounts. Day k of the year carries the amount -k.01.
+// dates and amounts, none lost or repeated at a part's edge: three parts of 1,250, the last
+// one short. Day k from New Year 2024 carries the amount -k.01.
 TEST(BankFiles, LongOfxStatementKeepsEveryTransactionInOrder) {
+    constexpr int Count = 2 * 1250 + 7;
     const std::string march = sampleFile("march-sgml.ofx");
     const std::size_t from = march.find("<STMTTRN>"), to = march.find("</BANKTRANLIST>");
     std::string body;
-    for (int k = 1; k <= 1001; ++k)
+    for (int k = 1; k <= Count; ++k)
         body += "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>" +
                 isoDate(dateSerial(2024, 1, k)).erase(7, 1).erase(4, 1) + "<TRNAMT>-" +
                 std::to_string(k) + ".01<FITID>F" + std::to_string(k) + "<NAME>SHOP</STMTTRN>\n";
     const auto read = readBankFile("long.ofx", march.substr(0, from) + body + march.substr(to));
     ASSERT_TRUE(read) << read.failure().what;
-    ASSERT_EQ(read->size(), 1001u);
-    for (int k = 1; k <= 1001; ++k) {
+    ASSERT_EQ(read->size(), std::size_t{Count});
+    for (int k = 1; k <= Count; ++k) {
         const BankTransaction& t = (*read)[static_cast<std::size_t>(k) - 1];
         ASSERT_EQ(t.date, dateSerial(2024, 1, k)) << k;
         ASSERT_EQ(t.amount, Currency::fromRaw(-(k * 10000LL + 100))) << k;
