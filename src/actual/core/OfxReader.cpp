@@ -17,11 +17,10 @@
 namespace {
 
 // libofx keeps a file's transactions in a tree it walks from the top for every transaction it
-// adds, so its time grows with the square of their number; each call also parses its document
-// type definition afresh, about as long as 400 transactions take. Statements of more
-// transactions are given to it in parts of this many: 10,000 transactions measured fastest in
-// parts of 1,000 to 1,500.
-constexpr std::size_t TransactionsPerPart = 1250;
+// adds, so its time grows with the square of their number. Statements of more transactions are
+// given to it in parts of this many: 10,000 transactions measured fastest in parts of 1,000,
+// as bare statements and as whole files alike.
+constexpr std::size_t TransactionsPerPart = 1000;
 
 char upper(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -41,6 +40,7 @@ struct RawTransaction {
     int line = 0;
     std::size_t begin = 0, end = 0; // the element's bytes, end tag included
     std::string posted, fitid, payeeName;
+    std::string amount, name, memo; // as written, for the statement libofx is given
 };
 
 struct RawStatements {
@@ -95,7 +95,9 @@ RawStatements scanStatements(std::string_view text) {
         } else if (depthBank > 0 && depthInvestment == 0) {
             if (sameNoCase(name, "STMTTRN")) {
                 if (!endTag && !open) {
-                    open = RawTransaction{lineAt(pos), pos, 0, {}, {}, {}};
+                    open.emplace();
+                    open->line = lineAt(pos);
+                    open->begin = pos;
                 } else if (endTag && open) {
                     open->end = close == std::string_view::npos ? text.size() : close + 1;
                     raw.transactions.push_back(std::move(*open));
@@ -108,6 +110,12 @@ RawStatements scanStatements(std::string_view text) {
                     open->fitid = value;
                 else if (sameNoCase(name, "NAME") && inPayee)
                     open->payeeName = value;
+                else if (sameNoCase(name, "NAME"))
+                    open->name = value;
+                else if (sameNoCase(name, "TRNAMT"))
+                    open->amount = value;
+                else if (sameNoCase(name, "MEMO"))
+                    open->memo = value;
                 else if (sameNoCase(name, "PAYEE"))
                     inPayee = true;
             }
@@ -214,14 +222,125 @@ class TemporaryFile {
     std::string path_;
 };
 
-std::vector<LibraryTransaction> libraryRead(const std::string& path) {
+std::vector<LibraryTransaction> libraryRead(const std::string& path, const std::string& dtdFolder) {
     std::vector<LibraryTransaction> found;
     LibofxContextPtr context = libofx_get_new_context();
+    if (!dtdFolder.empty())
+        libofx_set_dtd_dir(context, dtdFolder.c_str());
     ofx_set_transaction_cb(context, collectTransaction, &found);
     libofx_proc_file(context, path.c_str(), OFX);
     libofx_free_context(context);
     return found;
 }
+
+// Where the <OFX> element starts: the header before it keeps its lines.
+std::size_t bodyStart(std::string_view bytes) {
+    for (std::size_t i = 0; i + 5 <= bytes.size(); ++i)
+        if (sameNoCase(bytes.substr(i, 5), "<OFX>"))
+            return i;
+    return bytes.size();
+}
+
+// OFX 2.x announces itself as XML before its <OFX> element.
+bool isXml(std::string_view bytes) {
+    const std::string_view header = bytes.substr(0, bodyStart(bytes));
+    for (std::size_t i = 0; i + 5 <= header.size(); ++i)
+        if (sameNoCase(header.substr(i, 5), "<?xml"))
+            return true;
+    return false;
+}
+
+// The document type of the bare statements below: only the elements they hold. libofx parses
+// its own full definition of OFX 1.x afresh for every call, which takes as long as reading
+// 400 transactions, and requires a type and a date in each transaction, both unused here.
+constexpr std::string_view BareDocumentType = R"(<!DOCTYPE OFX [
+<!ENTITY amp CDATA "&#38;">
+<!ENTITY lt CDATA "&#60;">
+<!ELEMENT OFX - - (BANKMSGSRSV1)>
+<!ELEMENT BANKMSGSRSV1 - - (STMTTRNRS)>
+<!ELEMENT STMTTRNRS - - (STMTRS)>
+<!ELEMENT STMTRS - - (BANKACCTFROM, BANKTRANLIST)>
+<!ELEMENT BANKACCTFROM - - (ACCTID)>
+<!ELEMENT ACCTID - o (#PCDATA)>
+<!ELEMENT BANKTRANLIST - - (STMTTRN*)>
+<!ELEMENT STMTTRN - - (TRNAMT?, FITID?, NAME?, MEMO?)>
+<!ELEMENT TRNAMT - o (#PCDATA)>
+<!ELEMENT FITID - o (#PCDATA)>
+<!ELEMENT NAME - o (#PCDATA)>
+<!ELEMENT MEMO - o (#PCDATA)>
+]>
+)";
+
+// A folder of its own holding the bare document type under the name libofx looks for (it
+// finds its SGML declaration in its own folder still); removed afterwards. An empty path
+// when it cannot be written.
+class DocumentTypeFolder {
+  public:
+    DocumentTypeFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "pecunex-ofx-dtd-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            return;
+        folder_ = pattern + "/";
+        std::FILE* f = std::fopen((folder_ + FileName).c_str(), "wb");
+        const bool written = f && std::fwrite(BareDocumentType.data(), 1, BareDocumentType.size(),
+                                              f) == BareDocumentType.size();
+        if (f && std::fclose(f) != 0)
+            f = nullptr;
+        if (!written || !f) {
+            std::error_code ec;
+            std::filesystem::remove_all(pattern, ec);
+            folder_.clear();
+        }
+    }
+    ~DocumentTypeFolder() {
+        std::error_code ec;
+        if (!folder_.empty())
+            std::filesystem::remove_all(folder_, ec);
+    }
+    DocumentTypeFolder(const DocumentTypeFolder&) = delete;
+    DocumentTypeFolder& operator=(const DocumentTypeFolder&) = delete;
+    const std::string& path() const { return folder_; }
+
+  private:
+    static constexpr const char* FileName = "ofx160.dtd";
+    std::string folder_;
+};
+
+// An OFX 1.x file's bank and card transactions as one bare statement for libofx: the file's
+// header (the character set libofx converts from), then each transaction with only what is
+// taken from libofx — amount, FITID, name (the payee's when it has no name of its own) and
+// memo, their text as the file writes it. Its dates are the file's own, read apart.
+struct BareStatement {
+    std::string header;
+    std::vector<std::string> transactions;
+
+    BareStatement(std::string_view bytes, const std::vector<RawTransaction>& all)
+        : header(bytes.substr(0, bodyStart(bytes))) {
+        transactions.reserve(all.size());
+        for (const RawTransaction& t : all) {
+            std::string text = "<STMTTRN>";
+            const auto element = [&text](const char* tag, const std::string& value) {
+                if (!value.empty())
+                    text.append("<").append(tag).append(">").append(value);
+            };
+            element("TRNAMT", t.amount);
+            element("FITID", t.fitid);
+            element("NAME", t.name.empty() ? t.payeeName : t.name);
+            element("MEMO", t.memo);
+            transactions.push_back(text + "</STMTTRN>");
+        }
+    }
+
+    // The statement with only the transactions [first, last).
+    std::string part(std::size_t first, std::size_t last) const {
+        std::string text = header + "<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><BANKACCTFROM>"
+                                    "<ACCTID>0</BANKACCTFROM><BANKTRANLIST>";
+        for (std::size_t i = first; i < last; ++i)
+            text += transactions[i];
+        return text + "</BANKTRANLIST></STMTRS></STMTTRNRS></BANKMSGSRSV1></OFX>\n";
+    }
+};
 
 // The file cut at its bank and card transactions, for giving libofx a part of them at a time:
 // `between[i]` is what comes before transaction i (the last one what follows them all).
@@ -256,14 +375,6 @@ struct Pieces {
     }
 
   private:
-    // Where the <OFX> element starts: the header before it keeps its lines.
-    static std::size_t bodyStart(std::string_view bytes) {
-        for (std::size_t i = 0; i + 5 <= bytes.size(); ++i)
-            if (sameNoCase(bytes.substr(i, 5), "<OFX>"))
-                return i;
-        return bytes.size();
-    }
-
     // The text without the blanks and line ends that stand before a tag (or before the end,
     // when `tagFollows`).
     static std::string compacted(std::string_view text, bool tagFollows) {
@@ -331,16 +442,29 @@ Result<std::vector<BankTransaction>> readOfx(const std::string& fileName, std::s
     silenceLibrary();
     const HeapMargin margin;
     TemporaryFile file;
-    const Pieces pieces(bytes, raw.transactions);
+    // OFX 1.x goes to libofx as bare statements under their own document type; 2.x (XML),
+    // and 1.x when that type cannot be written, as the file itself in parts.
+    std::optional<DocumentTypeFolder> bareType;
+    if (!isXml(bytes))
+        bareType.emplace();
+    const bool bare = bareType && !bareType->path().empty();
+    std::optional<BareStatement> statement;
+    std::optional<Pieces> pieces;
+    if (bare)
+        statement.emplace(bytes, raw.transactions);
+    else
+        pieces.emplace(bytes, raw.transactions);
     std::vector<BankTransaction> out;
     out.reserve(raw.transactions.size());
     const std::size_t count = raw.transactions.size();
     for (std::size_t first = 0; first == 0 || first < count; first += TransactionsPerPart) {
         const std::size_t last = std::min(count, first + TransactionsPerPart);
-        const bool written = file.write(pieces.part(first, last));
+        const bool written =
+            file.write(bare ? statement->part(first, last) : pieces->part(first, last));
         if (!written)
             return bankFileFailure(fileName, 1, "no room for a temporary copy of the file");
-        const std::vector<LibraryTransaction> found = libraryRead(file.path());
+        const std::vector<LibraryTransaction> found =
+            libraryRead(file.path(), bare ? bareType->path() : std::string());
         const int lineOfPart = first < count ? raw.transactions[first].line : 1;
         if (found.size() != last - first)
             return bankFileFailure(fileName, lineOfPart, "transactions that cannot be read");
