@@ -69,6 +69,17 @@ const std::vector<Case>& cases() {
          "accounts.ofx", sampleFile("accounts.ofx"),
          "2025-04-01 3.21 INTEREST / April\n2025-04-02 -12.3456 CAF\xC3\x89 ROMA / Table 4\n"
          "2025-04-02 -8 BOOK STORE\n"},
+        {"OFX 2.x in UTF-8 with entities: the names and memos as the file means them", "x.ofx",
+         [] {
+             std::string xml = sampleFile("march-xml.ofx");
+             xml.replace(xml.find("RENT MARCH</NAME>"), 17,
+                         "CAF\xC3\x89 &amp; CR\xC3\x88ME &gt; &lt;\xE2\x82\xAC</NAME>"
+                         "<MEMO>M\xC3\x9CLLER &amp; S\xC3\x96HNE</MEMO>");
+             return xml.substr(0, xml.find("<STMTTRN>", xml.find("CR\xC3\x88ME"))) +
+                    xml.substr(xml.find("</BANKTRANLIST>"));
+         }(),
+         "2025-03-01 -1200 CAF\xC3\x89 & CR\xC3\x88ME > <\xE2\x82\xAC / M\xC3\x9CLLER & "
+         "S\xC3\x96HNE\n"},
         {"QIF day first: 31/03 cannot be month first, so 01/04 is the 1st of April", "d.qif",
          "!Type:Bank\nD31/03/2025\nT-1.00\nPA\n^\nD01/04/2025\nT-2.00\nPB\n^\n",
          "2025-03-31 -1 A\n2025-04-01 -2 B\n"},

@@ -47,6 +47,7 @@ struct RawStatements {
     std::vector<RawTransaction> transactions;
     bool anyStatement = false; // a bank or card statement, even an empty one
     bool closed = false;       // the </OFX> end tag was found
+    bool markedText = false;   // a transaction holds a CDATA section or other declaration
     int lines = 1;
     int openLine = 0; // a transaction without its end tag starts here
 };
@@ -104,6 +105,8 @@ RawStatements scanStatements(std::string_view text) {
                     open.reset();
                 }
             } else if (open && !endTag) {
+                if (!name.empty() && (name[0] == '!' || name[0] == '?'))
+                    raw.markedText = true;
                 if (sameNoCase(name, "DTPOSTED"))
                     open->posted = value;
                 else if (sameNoCase(name, "FITID"))
@@ -255,6 +258,7 @@ bool isXml(std::string_view bytes) {
 // 400 transactions, and requires a type and a date in each transaction, both unused here.
 constexpr std::string_view BareDocumentType = R"(<!DOCTYPE OFX [
 <!ENTITY amp CDATA "&#38;">
+<!ENTITY gt CDATA "&#62;">
 <!ENTITY lt CDATA "&#60;">
 <!ELEMENT OFX - - (BANKMSGSRSV1)>
 <!ELEMENT BANKMSGSRSV1 - - (STMTTRNRS)>
@@ -307,16 +311,61 @@ class DocumentTypeFolder {
     std::string folder_;
 };
 
-// An OFX 1.x file's bank and card transactions as one bare statement for libofx: the file's
-// header (the character set libofx converts from), then each transaction with only what is
-// taken from libofx — amount, FITID, name (the payee's when it has no name of its own) and
-// memo, their text as the file writes it. Its dates are the file's own, read apart.
+// The encoding an XML file's declaration names, as written; empty when it names none.
+std::string_view declaredEncoding(std::string_view header) {
+    for (std::size_t i = 0; i + 8 <= header.size(); ++i) {
+        if (!sameNoCase(header.substr(i, 8), "encoding"))
+            continue;
+        std::size_t at = header.find_first_not_of(" \t\r\n", i + 8);
+        if (at == std::string_view::npos || header[at] != '=')
+            continue;
+        at = header.find_first_not_of(" \t\r\n", at + 1);
+        if (at == std::string_view::npos || (header[at] != '"' && header[at] != '\''))
+            continue;
+        const std::size_t end = header.find(header[at], at + 1);
+        if (end != std::string_view::npos)
+            return header.substr(at + 1, end - at - 1);
+    }
+    return {};
+}
+
+// The OFX 1.x header under which libofx reads the bare statement's text as the file means it:
+// an SGML file's own; for an XML file one naming the character set of its declaration (UTF-8
+// when it names none), or Windows-1252 for bytes said to be UTF-8 that are not, as they are
+// read everywhere else. None for a character set libofx is not told of here.
+std::optional<std::string> bareHeader(std::string_view bytes, bool xml) {
+    const std::string_view header = bytes.substr(0, bodyStart(bytes));
+    if (!xml)
+        return std::string(header);
+    const std::string_view declared = declaredEncoding(header);
+    const bool utf8Named = declared.empty() || sameNoCase(declared, "UTF-8") ||
+                           sameNoCase(declared, "UTF8") || sameNoCase(declared, "US-ASCII");
+    std::string_view charset;
+    if (utf8Named)
+        charset = isValidUtf8(bytes) ? "" : "1252";
+    else if (sameNoCase(declared, "windows-1252") || sameNoCase(declared, "cp1252"))
+        charset = "1252";
+    else if (sameNoCase(declared, "ISO-8859-1") || sameNoCase(declared, "latin1"))
+        charset = "ISO-8859-1";
+    else
+        return std::nullopt;
+    return std::string("OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nSECURITY:NONE\n") +
+           (charset.empty() ? "ENCODING:UTF-8\nCHARSET:NONE\n"
+                            : "ENCODING:USASCII\nCHARSET:" + std::string(charset) + "\n") +
+           "COMPRESSION:NONE\nOLDFILEUID:NONE\nNEWFILEUID:NONE\n\n";
+}
+
+// A file's bank and card transactions as one bare statement for libofx: an OFX 1.x header
+// (the character set libofx converts from), then each transaction with only what is taken
+// from libofx — amount, FITID, name (the payee's when it has no name of its own) and memo,
+// their text as the file writes it, which reads the same in SGML as in XML. Its dates are the
+// file's own, read apart.
 struct BareStatement {
     std::string header;
     std::vector<std::string> transactions;
 
-    BareStatement(std::string_view bytes, const std::vector<RawTransaction>& all)
-        : header(bytes.substr(0, bodyStart(bytes))) {
+    BareStatement(std::string header, const std::vector<RawTransaction>& all)
+        : header(std::move(header)) {
         transactions.reserve(all.size());
         for (const RawTransaction& t : all) {
             std::string text = "<STMTTRN>";
@@ -442,16 +491,20 @@ Result<std::vector<BankTransaction>> readOfx(const std::string& fileName, std::s
     silenceLibrary();
     const HeapMargin margin;
     TemporaryFile file;
-    // OFX 1.x goes to libofx as bare statements under their own document type; 2.x (XML),
-    // and 1.x when that type cannot be written, as the file itself in parts.
+    // The transactions go to libofx as bare statements under their own document type; as the
+    // file itself in parts when that type cannot be written, or when the file's text is more
+    // than plain values (marked sections, comments) or in a character set not named here.
+    std::optional<std::string> header;
+    if (!raw.markedText)
+        header = bareHeader(bytes, isXml(bytes));
     std::optional<DocumentTypeFolder> bareType;
-    if (!isXml(bytes))
+    if (header)
         bareType.emplace();
     const bool bare = bareType && !bareType->path().empty();
     std::optional<BareStatement> statement;
     std::optional<Pieces> pieces;
     if (bare)
-        statement.emplace(bytes, raw.transactions);
+        statement.emplace(std::move(*header), raw.transactions);
     else
         pieces.emplace(bytes, raw.transactions);
     std::vector<BankTransaction> out;
