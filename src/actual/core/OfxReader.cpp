@@ -244,11 +244,12 @@ std::size_t bodyStart(std::string_view bytes) {
     return bytes.size();
 }
 
-// OFX 2.x announces itself as XML before its <OFX> element.
+// OFX 2.x announces itself before its <OFX> element as XML, or at least by its own processing
+// instruction.
 bool isXml(std::string_view bytes) {
     const std::string_view header = bytes.substr(0, bodyStart(bytes));
     for (std::size_t i = 0; i + 5 <= header.size(); ++i)
-        if (sameNoCase(header.substr(i, 5), "<?xml"))
+        if (sameNoCase(header.substr(i, 5), "<?xml") || sameNoCase(header.substr(i, 5), "<?OFX"))
             return true;
     return false;
 }
