@@ -332,8 +332,10 @@ std::string_view declaredEncoding(std::string_view header) {
 
 // The OFX 1.x header under which libofx reads the bare statement's text as the file means it:
 // an SGML file's own; for an XML file one naming the character set of its declaration (UTF-8
-// when it names none), or Windows-1252 for bytes said to be UTF-8 that are not, as they are
-// read everywhere else. None for a character set libofx is not told of here.
+// when it names none). None for a character set libofx is not told of here, and for bytes
+// it cannot convert from the one named: bytes said to be UTF-8 that are not, or the five
+// that Windows-1252 leaves unassigned. libofx converts each line as a whole, and the bare
+// statement is a single line.
 std::optional<std::string> bareHeader(std::string_view bytes, bool xml) {
     const std::string_view header = bytes.substr(0, bodyStart(bytes));
     if (!xml)
@@ -341,12 +343,15 @@ std::optional<std::string> bareHeader(std::string_view bytes, bool xml) {
     const std::string_view declared = declaredEncoding(header);
     const bool utf8Named = declared.empty() || sameNoCase(declared, "UTF-8") ||
                            sameNoCase(declared, "UTF8") || sameNoCase(declared, "US-ASCII");
-    std::string_view charset;
-    if (utf8Named)
-        charset = isValidUtf8(bytes) ? "" : "1252";
-    else if (sameNoCase(declared, "windows-1252") || sameNoCase(declared, "cp1252"))
+    std::string_view charset; // none for UTF-8
+    if (utf8Named) {
+        if (!isValidUtf8(bytes))
+            return std::nullopt;
+    } else if (sameNoCase(declared, "windows-1252") || sameNoCase(declared, "cp1252")) {
+        if (bytes.find_first_of("\x81\x8D\x8F\x90\x9D") != std::string_view::npos)
+            return std::nullopt;
         charset = "1252";
-    else if (sameNoCase(declared, "ISO-8859-1") || sameNoCase(declared, "latin1"))
+    } else if (sameNoCase(declared, "ISO-8859-1") || sameNoCase(declared, "latin1"))
         charset = "ISO-8859-1";
     else
         return std::nullopt;
