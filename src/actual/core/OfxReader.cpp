@@ -47,7 +47,7 @@ struct RawStatements {
     std::vector<RawTransaction> transactions;
     bool anyStatement = false; // a bank or card statement, even an empty one
     bool closed = false;       // the </OFX> end tag was found
-    bool markedText = false;   // a transaction holds a CDATA section or other declaration
+    bool markedText = false;   // a transaction holds a declaration or a character reference
     int lines = 1;
     int openLine = 0; // a transaction without its end tag starts here
 };
@@ -105,7 +105,8 @@ RawStatements scanStatements(std::string_view text) {
                     open.reset();
                 }
             } else if (open && !endTag) {
-                if (!name.empty() && (name[0] == '!' || name[0] == '?'))
+                if ((!name.empty() && (name[0] == '!' || name[0] == '?')) ||
+                    value.find("&#") != std::string_view::npos)
                     raw.markedText = true;
                 if (sameNoCase(name, "DTPOSTED"))
                     open->posted = value;
@@ -276,9 +277,78 @@ constexpr std::string_view BareDocumentType = R"(<!DOCTYPE OFX [
 ]>
 )";
 
-// A folder of its own holding the bare document type under the name libofx looks for (it
-// finds its SGML declaration in its own folder still); removed afterwards. An empty path
-// when it cannot be written.
+// The SGML declaration the bare statements are parsed under: libofx's own, except that the
+// bytes 128 to 255 are characters of the text. Under libofx's, each byte of a name in UTF-8
+// beyond ASCII is reported as an error (reported to no one, yet formatted all the same), which
+// costs more than the rest of the parsing of that name.
+constexpr std::string_view SgmlDeclaration = R"(<!SGML "ISO 8879:1986"
+                            CHARSET
+BASESET  "ISO Registration Number 177//CHARSET
+          ISO/IEC 10646-1:1993 UCS-4 with implementation level 3//ESC 2/5 2/15 4/6"
+DESCSET    0  9 UNUSED
+           9  2  9
+          11  2 UNUSED
+          13  1 13
+          14 18 UNUSED
+          32 95 32
+         127  1 UNUSED
+         128 128 128
+CAPACITY PUBLIC    "ISO 8879:1986//CAPACITY Reference//EN"
+SCOPE    DOCUMENT
+SYNTAX
+SHUNCHAR CONTROLS 0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17
+         18 19 20 21 22 23 24 25 26 27 28 29 30 31 127 255
+BASESET  "ISO 646-1983//CHARSET International Reference Version
+          (IRV)//ESC 2/5 4/0"
+DESCSET  0 128 0
+FUNCTION RE                    13
+         RS                    10
+         SPACE                 32
+         TAB       SEPCHAR     9
+NAMING   LCNMSTRT  ""
+         UCNMSTRT  ""
+         LCNMCHAR  "-."
+         UCNMCHAR  "-."
+         NAMECASE  GENERAL     YES
+                   ENTITY      NO
+DELIM    GENERAL   SGMLREF
+         SHORTREF  SGMLREF
+NAMES    SGMLREF
+QUANTITY SGMLREF
+         ATTCNT    99999999
+         ATTSPLEN  99999999
+         DTEMPLEN  24000
+         ENTLVL    99999999
+         GRPCNT    99999999
+         GRPGTCNT  99999999
+         GRPLVL    99999999
+         LITLEN    24000
+         NAMELEN   99999999
+         PILEN     24000
+         TAGLEN    99999999
+         TAGLVL    99999999
+                           FEATURES
+MINIMIZE DATATAG   NO
+         OMITTAG   YES
+         RANK      YES
+         SHORTTAG  YES
+LINK     SIMPLE    YES 1000
+         IMPLICIT  YES
+         EXPLICIT  YES 1
+OTHER    CONCUR    NO
+         SUBDOC    YES 99999999
+         FORMAL    YES
+                          APPINFO NONE>
+)";
+
+bool writeFile(const std::string& path, std::string_view text) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    const bool written = f && std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    return f && std::fclose(f) == 0 && written;
+}
+
+// A folder of its own holding the bare document type and the SGML declaration under the
+// names libofx looks for; removed afterwards. An empty path when it cannot be written.
 class DocumentTypeFolder {
   public:
     DocumentTypeFolder() {
@@ -287,12 +357,8 @@ class DocumentTypeFolder {
         if (!mkdtemp(pattern.data()))
             return;
         folder_ = pattern + "/";
-        std::FILE* f = std::fopen((folder_ + FileName).c_str(), "wb");
-        const bool written = f && std::fwrite(BareDocumentType.data(), 1, BareDocumentType.size(),
-                                              f) == BareDocumentType.size();
-        if (f && std::fclose(f) != 0)
-            f = nullptr;
-        if (!written || !f) {
+        if (!writeFile(folder_ + FileName, BareDocumentType) ||
+            !writeFile(folder_ + DeclarationName, SgmlDeclaration)) {
             std::error_code ec;
             std::filesystem::remove_all(pattern, ec);
             folder_.clear();
@@ -309,6 +375,7 @@ class DocumentTypeFolder {
 
   private:
     static constexpr const char* FileName = "ofx160.dtd";
+    static constexpr const char* DeclarationName = "opensp.dcl";
     std::string folder_;
 };
 
@@ -499,7 +566,8 @@ Result<std::vector<BankTransaction>> readOfx(const std::string& fileName, std::s
     TemporaryFile file;
     // The transactions go to libofx as bare statements under their own document type; as the
     // file itself in parts when that type cannot be written, or when the file's text is more
-    // than plain values (marked sections, comments) or in a character set not named here.
+    // than plain values (marked sections, comments, character references, which libofx's own
+    // declaration leaves unread) or in a character set not named here.
     std::optional<std::string> header;
     if (!raw.markedText)
         header = bareHeader(bytes, isXml(bytes));
