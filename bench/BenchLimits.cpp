@@ -39,6 +39,8 @@ const std::vector<Limit>& limits() {
          0.020},
         {"history: 600 statements of 60 lines", "BM_History600x60", nullptr, 0.005},
         {"actual: a month of 10,000 transactions, matched", "BM_ActualPeriod10k", nullptr, 0.010},
+        {"report actual, 10,000 OFX imported, whole process", "BM_ReportImportOfx10k", nullptr,
+         0.200},
     };
     return table;
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "BankTransaction.h"
+#include "BenchStatements.h"
 
 namespace {
 
@@ -23,6 +24,8 @@ std::string payeeOf(int k) {
     return "SHOP #" + std::to_string(k % 97);
 }
 
+} // namespace
+
 std::string ofxStatement() {
     std::string text = "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\nSECURITY:NONE\nENCODING:USASCII\n"
                        "CHARSET:1252\nCOMPRESSION:NONE\nOLDFILEUID:NONE\nNEWFILEUID:NONE\n\n"
@@ -39,6 +42,8 @@ std::string ofxStatement() {
             "</STMTTRNRS></BANKMSGSRSV1></OFX>\n";
     return text;
 }
+
+namespace {
 
 std::string qifStatement() {
     std::string text = "!Type:Bank\n";

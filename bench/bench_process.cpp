@@ -12,6 +12,8 @@
 #include <unistd.h>
 #include <vector>
 
+#include "BenchStatements.h"
+
 extern char** environ;
 
 namespace {
@@ -141,5 +143,34 @@ void BM_ReportCompareCsv(benchmark::State& state) {
         }
 }
 BENCHMARK(BM_ReportCompareCsv)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(10);
+
+// A year's statement of 10,000 transactions imported against a budget of three records and
+// compared as CSV: start-up, libofx's reading, matching, the month's comparison, the exit.
+void BM_ReportImportOfx10k(benchmark::State& state) {
+    const auto folder = std::filesystem::temp_directory_path();
+    const auto budget = folder / "pecunex-bench-budget.Bgt";
+    const auto statement = folder / "pecunex-bench-statement.ofx";
+    std::ofstream(budget, std::ios::binary)
+        << "1\r\n1,\"Salary\",52000,26,52000\r\n2\r\n1,\"Rent\",14400,12,14400\r\n"
+           "2,\"Groceries\",7800,52,7800\r\n";
+    std::ofstream(statement, std::ios::binary) << ofxStatement();
+    const std::vector<std::string> args = {PECUNEX_BINARY_DIR "/pecunex-report",
+                                           "actual",
+                                           budget.string(),
+                                           "--import",
+                                           statement.string(),
+                                           "--rule",
+                                           "SHOP=Groceries",
+                                           "--csv"};
+    for (auto _ : state)
+        if (!runToEnd(args)) {
+            state.SkipWithError("pecunex-report did not succeed");
+            break;
+        }
+    std::error_code ec;
+    std::filesystem::remove(budget, ec);
+    std::filesystem::remove(statement, ec);
+}
+BENCHMARK(BM_ReportImportOfx10k)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 } // namespace

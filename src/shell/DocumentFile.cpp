@@ -41,6 +41,17 @@ std::optional<std::string> DocumentFile::choose(const DocumentKind& kind, bool s
     return chosen;
 }
 
+std::vector<std::string> DocumentFile::chooseSeveral(const DocumentKind& kind) {
+    ShellState& state = workspace_.state();
+    state.FileDialogMode = kind.openMode;
+    const Lent filter(state.FileDialogFilter, kind.filter);
+    const Lent extension(state.FileDialogExtension, kind.extension);
+    const Lent offered(filedir::offeredSlot(state), kind.named ? name_ : std::string());
+    auto chosen = chooseFiles(workspace_.dialogs(), filemode::Mode(kind.openMode));
+    chosen_ = chosen.empty() ? std::string() : chosen.front();
+    return chosen;
+}
+
 void DocumentFile::adopt(const std::string& path) {
     if (kind_.named)
         name_ = bareFileName(path);

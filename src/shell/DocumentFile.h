@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class Workspace;
 
@@ -45,6 +46,9 @@ class DocumentFile {
     // FileDir for the page's kind, offering its file: the full name chosen, or nothing.
     std::optional<std::string> choose(bool save) { return choose(kind_, save); }
     std::optional<std::string> choose(const DocumentKind& kind, bool save);
+
+    // FileDir opening several files of `kind` at once: their full names, none when cancelled.
+    std::vector<std::string> chooseSeveral(const DocumentKind& kind);
 
     // Asks for a name and saves `bytes()` there safely (a failed save leaves the previous
     // file as it was and shows the kind's message). True only when the file was written; it

@@ -36,6 +36,22 @@ std::optional<std::string> chooseFile(Dialogs& dialogs, filemode::Mode mode,
     return chosen;
 }
 
+std::vector<std::string> chooseFiles(Dialogs& dialogs, filemode::Mode mode) {
+    ShellState& state = dialogs.state();
+    state.FileDialogSeveral = 1;
+    state.ChosenFileNames.clear();
+    const auto first = chooseFile(dialogs, mode);
+    state.FileDialogSeveral = 0;
+    std::vector<std::string> chosen = std::move(state.ChosenFileNames);
+    state.ChosenFileNames.clear();
+    if (!first)
+        return {};
+    // A dialog that answers one name answers it in ChosenFileName alone.
+    if (chosen.empty())
+        chosen.push_back(*first);
+    return chosen;
+}
+
 std::optional<std::string> readWholeFile(const std::string& programFolder,
                                          const std::string& name) {
     const QString path = inProgramFolder(programFolder, name);

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Dialogs;
 
@@ -31,6 +32,10 @@ enum Mode : std::int16_t {
 // dialog was cancelled; the dialog's mode and answer are cleared afterwards.
 std::optional<std::string> chooseFile(Dialogs& dialogs, filemode::Mode mode,
                                       const std::optional<std::string>& initialName = {});
+
+// Shows the open dialog in `mode` for several files at once: the full names chosen, in the
+// dialog's order; none when it was cancelled.
+std::vector<std::string> chooseFiles(Dialogs& dialogs, filemode::Mode mode);
 
 // The file's bytes; nothing when it cannot be read.
 std::optional<std::string> readWholeFile(const std::string& programFolder, const std::string& name);

@@ -109,8 +109,10 @@ void FileDirectory(ShellState& state, QWidget* parent) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(kind->save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     // An open dialog returns any name typed; a name that does not exist is reported by the
-    // caller when it tries to read the file.
-    dialog.setFileMode(QFileDialog::AnyFile);
+    // caller when it tries to read the file. One asked for several takes only files that are
+    // there, as many as are picked.
+    const bool several = state.FileDialogSeveral != 0 && !kind->save;
+    dialog.setFileMode(several ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
     if (kind->save)
         dialog.setDefaultSuffix(QString::fromStdString(kind->extension));
     const QString filter = filedir::qtNameFilters(kind->filter);
@@ -132,14 +134,20 @@ void FileDirectory(ShellState& state, QWidget* parent) {
                 {QUrl::fromLocalFile(paths::documentsFolder(data)), QUrl::fromLocalFile(data)});
     }
 
-    QString chosen;
+    QStringList chosen;
     if (dialog.exec() == QDialog::Accepted)
-        chosen = dialog.selectedFiles().value(0);
+        chosen = dialog.selectedFiles();
+    chosen.removeAll(QString());
+    state.ChosenFileNames.clear();
     if (chosen.isEmpty()) {
         state.FileDialogMode = filemode::Cancelled;
         state.ChosenFileName.clear();
         return;
     }
-    state.ChosenFileName =
-        QDir::toNativeSeparators(QFileInfo(chosen).absoluteFilePath()).toStdString();
+    for (const QString& file : chosen)
+        state.ChosenFileNames.push_back(
+            QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toStdString());
+    if (!several)
+        state.ChosenFileNames.resize(1);
+    state.ChosenFileName = state.ChosenFileNames.front();
 }

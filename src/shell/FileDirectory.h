@@ -3,7 +3,8 @@
 // FileDialogMode (1-8; another mode with FileDialogFilter, odd to open and even to save),
 // offers the initial name and filter of that kind of file and leaves the full name chosen in
 // ChosenFileName; a cancelled dialog sets FileDialogMode to 9 and ChosenFileName to "". Any
-// other mode shows nothing and changes nothing.
+// other mode shows nothing and changes nothing. An open dialog with FileDialogSeveral set
+// takes several existing files, all of them in ChosenFileNames.
 #include <optional>
 #include <string>
 

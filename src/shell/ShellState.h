@@ -4,6 +4,7 @@
 // by reference to every window; each worksheet keeps its own tables beside it.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct ShellState {
     // Where the program lives: settings, help and default files are looked up here.
@@ -38,6 +39,10 @@ struct ShellState {
     std::string MortgageFileName;
     std::string LoanFileName;
     std::string ChosenFileName;
+    // An open dialog asked with FileDialogSeveral set may take several files: all of them
+    // are left in ChosenFileNames (the first also in ChosenFileName).
+    std::int16_t FileDialogSeveral = 0;
+    std::vector<std::string> ChosenFileNames;
     // The filter and extension FileDir offers for a mode it does not know itself (our own
     // worksheets' kinds of file, which the page asking describes).
     std::string FileDialogFilter;

@@ -74,10 +74,20 @@ class TestActualWindow : public QObject {
                 "doc~\n BUDGET VS ACTUAL\n; doc~\n SAFEWAY  ; files:$DIR/march.csv; Alt+I; "
                 "AGrid[4]=SAFEWAY|660.40|762.54|102.14|115.47; "
                 "Alt+X; menu=1");
-        addScript("a damaged export is refused whole, naming its line",
-                  Budget + "; @bad.csv:Date,Description,Amount\n2025-03-01,RENT,-1\n2025-03-02,X\n"
-                           "; files:$DIR/household.Bgt; Alt+F; files:$DIR/bad.csv; Alt+I; msgs=44; "
-                           "detail~bad.csv, line 3; unmatched=none; answers:0; Alt+X; menu=1");
+        // Two exports picked at once, a QIF beside the CSV: 1,967.04 + 10.00 unmatched.
+        addScript(
+            "two exports imported at once",
+            Budget + "; " + March +
+                "; @more.qif:!Type:Bank\nD03/12/2025\nT-10.00\nPKIOSK\n^\n"
+                "; files:$DIR/household.Bgt; Alt+F; files:$DIR/march.csv|$DIR/more.qif; Alt+I; "
+                "AUnmatchedExpenses=1,977.04; AUnmatchedIncome=4,000.00; answers:0; Alt+X; menu=1");
+        // The good export picked first is not imported either.
+        addScript(
+            "a damaged export is refused whole, naming its line",
+            Budget + "; " + March +
+                "; @bad.csv:Date,Description,Amount\n2025-03-01,RENT,-1\n2025-03-02,X\n"
+                "; files:$DIR/household.Bgt; Alt+F; files:$DIR/march.csv|$DIR/bad.csv; Alt+I; "
+                "msgs=44; detail~bad.csv, line 3; unmatched=none; answers:0; Alt+X; menu=1");
     }
     void script() { runScript<ActualSheet>(); }
 };

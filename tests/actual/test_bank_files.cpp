@@ -69,6 +69,17 @@ const std::vector<Case>& cases() {
          "accounts.ofx", sampleFile("accounts.ofx"),
          "2025-04-01 3.21 INTEREST / April\n2025-04-02 -12.3456 CAF\xC3\x89 ROMA / Table 4\n"
          "2025-04-02 -8 BOOK STORE\n"},
+        {"OFX 2.x in UTF-8 with entities: the names and memos as the file means them", "x.ofx",
+         [] {
+             std::string xml = sampleFile("march-xml.ofx");
+             xml.replace(xml.find("RENT MARCH</NAME>"), 17,
+                         "CAF\xC3\x89 &amp; CR\xC3\x88ME &gt; &lt;\xE2\x82\xAC</NAME>"
+                         "<MEMO>M\xC3\x9CLLER &amp; S\xC3\x96HNE</MEMO>");
+             return xml.substr(0, xml.find("<STMTTRN>", xml.find("CR\xC3\x88ME"))) +
+                    xml.substr(xml.find("</BANKTRANLIST>"));
+         }(),
+         "2025-03-01 -1200 CAF\xC3\x89 & CR\xC3\x88ME > <\xE2\x82\xAC / M\xC3\x9CLLER & "
+         "S\xC3\x96HNE\n"},
         {"QIF day first: 31/03 cannot be month first, so 01/04 is the 1st of April", "d.qif",
          "!Type:Bank\nD31/03/2025\nT-1.00\nPA\n^\nD01/04/2025\nT-2.00\nPB\n^\n",
          "2025-03-31 -1 A\n2025-04-01 -2 B\n"},
@@ -139,19 +150,21 @@ TEST(BankFiles, EachFileGivesItsTransactionsOrIsRefusedWhole) {
 }
 
 // libofx is given long statements in parts; every part's transactions must keep their own
-// dates and amounts. Day k of the year carries the amount -k.01.
+// dates and amounts, none lost or repeated at a part's edge: three parts of 1,000, the last
+// one short. Day k from New Year 2024 carries the amount -k.01.
 TEST(BankFiles, LongOfxStatementKeepsEveryTransactionInOrder) {
+    constexpr int Count = 2 * 1000 + 7;
     const std::string march = sampleFile("march-sgml.ofx");
     const std::size_t from = march.find("<STMTTRN>"), to = march.find("</BANKTRANLIST>");
     std::string body;
-    for (int k = 1; k <= 1001; ++k)
+    for (int k = 1; k <= Count; ++k)
         body += "<STMTTRN><TRNTYPE>DEBIT<DTPOSTED>" +
                 isoDate(dateSerial(2024, 1, k)).erase(7, 1).erase(4, 1) + "<TRNAMT>-" +
                 std::to_string(k) + ".01<FITID>F" + std::to_string(k) + "<NAME>SHOP</STMTTRN>\n";
     const auto read = readBankFile("long.ofx", march.substr(0, from) + body + march.substr(to));
     ASSERT_TRUE(read) << read.failure().what;
-    ASSERT_EQ(read->size(), 1001u);
-    for (int k = 1; k <= 1001; ++k) {
+    ASSERT_EQ(read->size(), std::size_t{Count});
+    for (int k = 1; k <= Count; ++k) {
         const BankTransaction& t = (*read)[static_cast<std::size_t>(k) - 1];
         ASSERT_EQ(t.date, dateSerial(2024, 1, k)) << k;
         ASSERT_EQ(t.amount, Currency::fromRaw(-(k * 10000LL + 100))) << k;

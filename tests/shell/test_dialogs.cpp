@@ -39,6 +39,7 @@ struct FileRow {
     const char* name;
     int mode;
     const char *typed, *chosen; // typed "": cancelled
+    const char* others = "";    // several may be picked: those chosen after the first, "|" apart
 };
 } // namespace
 
@@ -176,7 +177,9 @@ class DialogsTest : public QObject {
                                 {"5 mortgage opened", 5, "savings plan.umd", "savings plan.umd"},
                                 {"8 loan saved", 8, "car", "car.uld"},
                                 {"12 described kind saved", 12, "aim", "aim.Gol"},
-                                {"9 shows nothing", 9, "", "kept"}};
+                                {"9 shows nothing", 9, "", "kept"},
+                                {"5 two picked at once", 5, "\"savings plan.umd\" \"b.umd\"",
+                                 "savings plan.umd", "b.umd"}};
         addRows(rows);
     }
     void fileDialog() {
@@ -189,6 +192,8 @@ class DialogsTest : public QObject {
                                                             : "";
         state.FileDialogFilter = "Savings Goal (*.Gol)|*.Gol", state.FileDialogExtension = "Gol";
         QVERIFY(QFile(inFolder("savings plan.umd")).open(QIODevice::WriteOnly));
+        QVERIFY(QFile(inFolder("b.umd")).open(QIODevice::WriteOnly));
+        state.FileDialogSeveral = *row.others ? 1 : 0, state.ChosenFileNames.clear();
         state.ProgramFolder = folder.path().toStdString(), state.CurrentFileName = "HOME.Bgt",
         state.MortgageFileName = "HOUSE.umd", state.LoanFileName = "CAR.uld";
         state.FileDialogMode = std::int16_t(row.mode), state.ChosenFileName = "kept";
@@ -214,6 +219,14 @@ class DialogsTest : public QObject {
         QCOMPARE(state.FileDialogMode, chosen.isEmpty() ? 9 : row.mode);
         QCOMPARE(QString::fromStdString(state.ChosenFileName),
                  chosen.isEmpty() || chosen == "kept" ? chosen : inFolder(row.chosen));
+        QStringList all, wanted;
+        for (const std::string& name : state.ChosenFileNames)
+            all << QString::fromStdString(name);
+        if (!chosen.isEmpty() && chosen != "kept")
+            wanted << inFolder(row.chosen);
+        for (const QString& other : QString(row.others).split('|', Qt::SkipEmptyParts))
+            wanted << QDir(folder.path()).absoluteFilePath(other);
+        QCOMPARE(all, wanted);
     }
 
     // With no printer installed a printout goes to a PDF named in a dialog that starts in the

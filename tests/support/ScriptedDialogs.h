@@ -3,6 +3,7 @@
 // headers, file names, yes/no questions, record numbers and values from queues. A dialog without a
 // queued answer aborts the test program.
 #include <QtGlobal>
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <string>
@@ -31,6 +32,7 @@ class ScriptedDialogs : public Dialogs {
     std::vector<Call> calls;
     std::deque<std::string> headers;   // "1" = cancel
     std::deque<std::string> fileNames; // "" = cancel; "=NAME": Enter on the name offered, else NAME
+                                       // ("A|B": both, where several may be picked)
     std::deque<int> answers;           // yes/no: 6 yes, 0 no
     std::deque<int> recordNumbers;     // 0 = cancel
     std::deque<std::string> values;    // value dialog answers; "" = cancel
@@ -76,6 +78,17 @@ class ScriptedDialogs : public Dialogs {
         state().ChosenFileName = answer;
         if (state().ChosenFileName.empty())
             state().FileDialogMode = 9;
+        // A dialog for several files: "A|B" picks both.
+        state().ChosenFileNames.clear();
+        for (std::size_t from = 0; state().FileDialogSeveral && !answer.empty();) {
+            const std::size_t bar = std::min(answer.find('|', from), answer.size());
+            state().ChosenFileNames.push_back(answer.substr(from, bar - from));
+            if (bar == answer.size())
+                break;
+            from = bar + 1;
+        }
+        if (!state().ChosenFileNames.empty())
+            state().ChosenFileName = state().ChosenFileNames.front();
     }
 
   private:

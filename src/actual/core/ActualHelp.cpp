@@ -4,7 +4,8 @@ std::vector<std::string> actualQuickHelp() {
     return {
         "Budget vs Actual holds a budget against what your bank says was spent and received.",
         "Budget File chooses the budget (.Bgt). Import reads what the bank exports: OFX, QFX, "
-        "QIF or CSV; a transaction already imported is not imported twice.",
+        "QIF or CSV, one file or several picked at once (a file that cannot be read stops the "
+        "whole import); a transaction already imported is not imported twice.",
         "A rule sends a transaction to a budget record when its text is inside the payee or "
         "the memo (case ignored); the first rule that fits wins. Money out goes only to "
         "expense records, money in only to income records.",

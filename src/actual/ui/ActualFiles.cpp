@@ -70,22 +70,34 @@ void ActualWindow::onBudgetClicked() {
 }
 
 void ActualWindow::onImportClicked() {
-    const auto chosen = file_.choose(BankFile, false);
-    if (!chosen)
-        return;
-    const auto bytes = readWholeFile(state_.ProgramFolder, *chosen);
-    if (!bytes) {
-        workspace_.dialogs().showMessage(msg::FileNotFound);
-        return;
+    // Every export picked is read before any is added: one that cannot be read is its
+    // message, and nothing of any of them is imported.
+    const std::vector<std::string> chosen = file_.chooseSeveral(BankFile);
+    std::vector<std::vector<BankTransaction>> read;
+    for (const std::string& name : chosen) {
+        std::optional<Result<std::vector<BankTransaction>>> file;
+        {
+            BusyCursor busy;
+            if (const auto bytes = readWholeFile(state_.ProgramFolder, name))
+                file = readBankFile(bareFileName(name), *bytes);
+        }
+        if (!file) {
+            workspace_.dialogs().showMessage(msg::FileNotFound);
+            return;
+        }
+        if (!*file) {
+            state_.MessageDetail = file->failure().what;
+            workspace_.dialogs().showMessage(msg::DetailOnly);
+            return;
+        }
+        read.push_back(std::move(*file).value());
     }
-    auto read = readBankFile(bareFileName(*chosen), *bytes);
-    if (!read) {
-        // Nothing of the file is imported.
-        state_.MessageDetail = read.failure().what;
-        workspace_.dialogs().showMessage(msg::DetailOnly);
+    if (chosen.empty())
         return;
-    }
-    if (importTransactions(tables_.actuals.transactions, read.value()) > 0)
+    int added = 0;
+    for (const std::vector<BankTransaction>& transactions : read)
+        added += importTransactions(tables_.actuals.transactions, transactions);
+    if (added > 0)
         tables_.ActualChanged = 1;
     refresh();
 }
