@@ -63,7 +63,7 @@ struct Amortization {
     Currency totalPaid;
     Currency interestSavings; // shown as 0 below 10
     std::vector<AppliedExtraPayment> applied;
-    int scheduleYears = 0; // annual: years; all payments: rows filled
+    int scheduleYears = 0; // annual view: whole years to the final payment; else payments
     std::string graphTitle;
 
     // The rows the schedule shows in `view`: years or payments.
