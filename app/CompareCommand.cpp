@@ -78,9 +78,7 @@ std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareReques
         return CompareRefusal{2, "compare: more than three plans"};
     std::erase_if(plans, [](const auto& p) {
         const LoanPlan& plan = p.second;
-        return (plan.convention == Convention::Worksheet ? plan.worksheet.principal
-                                                         : plan.principal)
-                   .raw() <= 0;
+        return plan.principal.raw() <= 0;
     });
     if (plans.empty())
         return CompareRefusal{2, "compare: no plan (name a file or give --plan)"};

@@ -196,7 +196,7 @@ Refusal fileRefusal(const Job& job, int messageCode) {
 
 // ---- the subcommands ----
 
-Made scheduleReport(const Job& job, int mode) {
+Made scheduleReport(const Job& job, LoanMode mode) {
     const auto text = readFileText(job.file);
     if (!text)
         return fileRefusal(job, msg::FileNotFound);
@@ -204,8 +204,8 @@ Made scheduleReport(const Job& job, int mode) {
     // The batch report never prints a half-read file.
     if (read.error || !parseDateText(read.data.firstPaymentDate))
         return fileRefusal(job, msg::FileNotFound);
-    if (read.data.input.mortgageMode != mode) {
-        const char* right = read.data.input.mortgageMode == 2 ? "loan" : "mortgage";
+    if (read.data.input.mode != mode) {
+        const char* right = read.data.input.mode == LoanMode::Loan ? "loan" : "mortgage";
         return Refusal{2, job.file + ": a " + right + " file: print it with 'pecunex-report " +
                               right + " " + job.file + "'"};
     }
@@ -225,15 +225,14 @@ Made scheduleReport(const Job& job, int mode) {
                             });
                         },
                         [=] { return scheduleCsv(*input, *result); },
-                        mortgageChart(*result, input->scheduleView == 1, input->principal,
-                                      job.settings.currencySymbol)};
+                        mortgageChart(*result, job.settings.currencySymbol)};
 }
 
 Made mortgageReport(const Job& job) {
-    return scheduleReport(job, 1);
+    return scheduleReport(job, LoanMode::Mortgage);
 }
 Made loanReport(const Job& job) {
-    return scheduleReport(job, 2);
+    return scheduleReport(job, LoanMode::Loan);
 }
 
 Made savingsReport(const Job& job) {

@@ -63,7 +63,7 @@ void BM_CalculateToGrid(benchmark::State& st) {
     ws.tables.LoanInputs[3] = Currency::fromWhole(40);
     window.findChild<QComboBox*>("Comperiod")->setCurrentText("   Semiannual");
     window.findChild<QComboBox*>("FreqPmt")->setCurrentText("      1 Week");
-    setDaysChoice(ws.tables, 3);
+    ws.tables.DaysChoice = 3;
     auto* calc = window.findChild<QPushButton*>("MCalc");
     auto* grid = window.findChild<Grid*>("MGrid");
 

@@ -29,7 +29,7 @@ AmortizationInput worstCase() {
     in.compounding = "   Semiannual";
     in.frequency = "      1 Week";
     in.daysChoice = 3;
-    in.dateView = 1;
+    in.dateView = DateView::Dates;
     in.firstPaymentDate = dateSerial(2027, 1, 1);
     return in;
 }
@@ -49,7 +49,7 @@ void BM_WorstCaseSchedule(benchmark::State& state) {
     for (auto _ : state) {
         auto result = amortize(in);
         benchmark::DoNotOptimize(result);
-        if (!result.ok() || result->last != 2080) {
+        if (!result.ok() || result->payments.size() != 2080) {
             state.SkipWithError("unexpected schedule");
             break;
         }

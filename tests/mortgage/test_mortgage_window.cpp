@@ -274,9 +274,10 @@ class TestMortgageWindow : public QObject {
             QRadioButton* option = dialog.findChildren<QRadioButton*>("IRFactor").at(row.choice);
             QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(8, option->height() / 2));
             QCOMPARE(ws.tables.DaysChoice, std::int16_t(row.choice));
-            QCOMPARE(ws.tables.DaysInYear, row.days);
-            QCOMPARE(ws.tables.TwoWeekPeriods, row.twoWeeks);
-            QCOMPARE(ws.tables.WeekPeriods, row.weeks);
+            const DaysInYearSet set = daysInYearSet(ws.tables.DaysChoice);
+            QCOMPARE(set.daysInYear, row.days);
+            QCOMPARE(set.twoWeekPeriods, row.twoWeeks);
+            QCOMPARE(set.weekPeriods, row.weeks);
             QTest::keyClick(&dialog, Qt::Key_Escape);
             QCOMPARE(ws.tables.DaysChoice, std::int16_t(2));
         }

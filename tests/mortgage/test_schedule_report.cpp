@@ -38,18 +38,22 @@ std::string render(const AmortizationInput& input, int font, const std::string& 
 // Mortgage and loan, all payments and annual totals, fonts 0 and 1, dates and additional
 // payments. Reviewed by eye; PECUNEX_UPDATE_GOLDEN=1 rewrites them.
 TEST(ScheduleReport, MatchesTheGoldenPrintouts) {
+    constexpr auto All = ScheduleView::AllPayments, Annual = ScheduleView::AnnualTotals;
+    constexpr auto Dated = DateView::Dates, Numbered = DateView::PaymentNumbers;
     const struct {
         const char* file;
-        int scheduleView, dateView, font, extraInYear2;
+        ScheduleView scheduleView;
+        DateView dateView;
+        int font, extraInYear2;
         const char *header, *golden;
     } cases[] = {
         // biweekly accelerated with dates, additional payments in years 3 and 7
-        {"Sample.umd", 2, 1, 1, 0, "Sample mortgage, all payments",
+        {"Sample.umd", All, Dated, 1, 0, "Sample mortgage, all payments",
          "sample-mortgage-all-font1.txt"},
-        {"Sample.umd", 1, 0, 0, 0, "Sample mortgage, annual totals",
+        {"Sample.umd", Annual, Numbered, 0, 0, "Sample mortgage, annual totals",
          "sample-mortgage-annual-font0.txt"},
-        {"Sample.uld", 2, 0, 0, 0, "Sample loan", "sample-loan-all-font0.txt"},
-        {"Sample.uld", 1, 1, 1, 1500, "", "sample-loan-annual-font1.txt"}, // empty header
+        {"Sample.uld", All, Numbered, 0, 0, "Sample loan", "sample-loan-all-font0.txt"},
+        {"Sample.uld", Annual, Dated, 1, 1500, "", "sample-loan-annual-font1.txt"}, // empty header
     };
     for (const auto& c : cases) {
         const LoanFileRead read =
@@ -74,7 +78,7 @@ TEST(ScheduleReport, AdditionalPaymentsBlockMovesToANewPageWhenItWouldPassLine57
         AmortizationInput in{.principal = Currency::fromWhole(100000),
                              .ratePercent = Currency::fromWhole(6),
                              .termYears = Currency::fromDouble(months / 12.0).value(),
-                             .mortgageMode = 2};
+                             .mode = LoanMode::Loan};
         in.extraPayments[2] = in.extraPayments[3] = Currency::fromWhole(100);
         const std::string text = render(in, 1, "block");
         const std::size_t total = text.find(" Total:");

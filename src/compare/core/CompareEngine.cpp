@@ -477,38 +477,46 @@ class BankSchedule {
     std::vector<PaymentInForce> inForce_;
 };
 
+// The mortgage worksheet's entries for a plan under its convention.
+AmortizationInput worksheetInput(const LoanPlan& plan) {
+    AmortizationInput input;
+    input.principal = plan.principal;
+    input.ratePercent = Currency::fromDouble(plan.ratePercent).value_or(Currency{});
+    input.mode = plan.termInMonths ? LoanMode::Loan : LoanMode::Mortgage;
+    input.termYears = plan.termInMonths
+                          ? Currency::fromDouble(plan.term / 12.0).value_or(Currency{})
+                          : Currency::fromWhole(plan.term);
+    input.compounding = std::string(CompoundingEntries[static_cast<std::size_t>(plan.compounding)]);
+    input.frequency = std::string(FrequencyEntries[static_cast<std::size_t>(plan.frequency)]);
+    input.daysChoice = plan.daysChoice;
+    input.extraPayments = plan.yearlyExtras;
+    input.firstPaymentDate = plan.firstPayment.value_or(0);
+    input.dateView = plan.dateView;
+    return input;
+}
+
 Result<PlanResult> worksheetPlan(const LoanPlan& plan) {
-    AmortizationInput input = plan.worksheet;
-    input.scheduleView = 2;
-    const Result<Amortization> done = amortize(input);
+    const Result<Amortization> done = amortize(worksheetInput(plan));
     if (!done)
         return done.failure();
     const Amortization& a = done.value();
     PlanResult out;
     out.paymentsPerYear = a.paymentsPerYear;
     out.payment = Currency::fromRaw(roundHalfUp(a.payment) * 100);
-    for (int k = 1; k <= a.last; ++k) {
-        const ScheduleRow& s = a.rows[static_cast<std::size_t>(k)];
-        PaymentRow row;
-        row.number = k;
-        if (input.dateView == 1)
-            row.date = static_cast<int>(s.dateOrYear.raw() / Currency::Scale);
-        row.interest = s.interest;
-        row.exactInterest = amountOf(s.interest);
-        const Currency paid = s.interest.add(s.principal);
-        // A yearly additional payment rides on the first payment of its year.
-        row.payment = k < a.last ? std::min(paid, out.payment) : paid;
+    for (PaymentRow row : a.payments) {
+        row.exactInterest = amountOf(row.interest);
+        // The payments are the lender's rounded one; a yearly additional payment and the
+        // worksheet's fractions of a cent ride as extras.
+        const Currency paid = row.payment.add(row.extra);
+        row.payment = row.number < a.payments.back().number ? std::min(paid, out.payment) : paid;
         row.extra = paid.sub(row.payment);
         row.principal = row.payment.sub(row.interest);
-        row.balance = s.balance;
         out.rows.push_back(row);
     }
-    out.payments = a.last;
+    out.payments = static_cast<int>(a.payments.size());
     out.paymentsInForce = {{1, out.payment}};
     out.lastPayment = out.rows.empty() ? Currency{} : out.rows.back().payment;
-    out.totalInterest = out.rows.empty()
-                            ? Currency{}
-                            : toCent(a.rows[static_cast<std::size_t>(a.last)].cumInterest);
+    out.totalInterest = out.rows.empty() ? Currency{} : toCent(a.payments.back().cumInterest);
     out.totalPaid = toCent(a.totalPaid);
     out.years = a.yearsToFinal;
     if (!out.rows.empty())
@@ -542,35 +550,6 @@ Result<PlanResult> calculatePlan(const LoanPlan& plan) {
     }
 }
 
-std::vector<YearRow> yearlyTotals(const PlanResult& result) {
-    std::vector<YearRow> years;
-    Real interest = 0;
-    Currency paid;
-    for (std::size_t i = 0; i < result.rows.size(); ++i) {
-        const PaymentRow& row = result.rows[i];
-        interest += row.exactInterest;
-        paid = paid.add(row.payment).add(row.extra);
-        const bool yearEnds =
-            row.number % result.paymentsPerYear == 0 || i + 1 == result.rows.size();
-        if (!yearEnds)
-            continue;
-        YearRow year;
-        year.year = (row.number - 1) / result.paymentsPerYear + 1;
-        year.payments = paid;
-        year.interest = fromCents(roundHalfUp(interest));
-        year.principal = paid.sub(year.interest);
-        year.balance = row.balance;
-        years.push_back(year);
-        interest = 0;
-        paid = Currency{};
-    }
-    return years;
-}
-
-std::vector<Currency> balancesByYear(const LoanPlan& plan, const PlanResult& result) {
-    std::vector<Currency> balances{
-        plan.convention == Convention::Worksheet ? plan.worksheet.principal : plan.principal};
-    for (const YearRow& year : yearlyTotals(result))
-        balances.push_back(year.balance);
-    return balances;
+Currency yearInterest(const YearRow& year) {
+    return fromCents(roundHalfUp(year.exactInterest));
 }

@@ -9,25 +9,6 @@
 #include "LoanPlan.h"
 #include "Result.h"
 
-struct PaymentRow {
-    int number = 0;
-    std::optional<int> date; // day number, when the plan is dated
-    Currency payment;        // the scheduled payment made (without extra or lump sum)
-    Currency interest;
-    Currency principal; // payment - interest
-    Currency extra;     // extra amount and any lump sum applied with this payment
-    Currency balance;
-    long double exactInterest = 0; // unrounded, for the yearly totals
-};
-
-struct YearRow {
-    int year = 0;
-    Currency payments; // payments and extras
-    Currency interest;
-    Currency principal;
-    Currency balance; // at the year's end
-};
-
 struct RenewalBalance {
     int after = 0;
     Currency balance;
@@ -61,11 +42,8 @@ struct PlanResult {
 // the first period's interest, a schedule that would never end, figures out of range.
 Result<PlanResult> calculatePlan(const LoanPlan& plan);
 
-// Yearly totals of a schedule: year y holds payments (y-1)n+1 .. yn.
-std::vector<YearRow> yearlyTotals(const PlanResult& result);
-
-// The balance at the start of each year: [0] the principal, [y] after year y.
-std::vector<Currency> balancesByYear(const LoanPlan& plan, const PlanResult& result);
+// A year's interest as the comparison shows it: its payments' unrounded interest, to the cent.
+Currency yearInterest(const YearRow& year);
 
 // The failure texts of the engine.
 namespace compare_msg {

@@ -33,8 +33,8 @@ void writePlan(SeqWriter& w, const LoanPlan& p) {
     w.writeString(p.interestRounding == InterestRounding::Down ? "down" : "nearest");
     writeDate(w, p.loanDate);
     writeDate(w, p.firstPayment);
-    w.writeInteger(p.worksheet.daysChoice);
-    w.writeInteger(p.worksheet.dateView);
+    w.writeInteger(p.daysChoice);
+    w.writeInteger(static_cast<int>(p.dateView));
     w.writeInteger(static_cast<std::int64_t>(p.lumps.size()));
     for (const LumpSum& lump : p.lumps) {
         w.writeInteger(lump.after);
@@ -48,11 +48,10 @@ void writePlan(SeqWriter& w, const LoanPlan& p) {
     }
     int extras = 0;
     for (int y = 1; y <= MaxYears; ++y)
-        extras += p.worksheet.extraPayments[static_cast<std::size_t>(y)].raw() != 0;
+        extras += p.yearlyExtras[static_cast<std::size_t>(y)].raw() != 0;
     w.writeInteger(extras);
     for (int y = 1; y <= MaxYears; ++y)
-        if (const Currency a = p.worksheet.extraPayments[static_cast<std::size_t>(y)];
-            a.raw() != 0) {
+        if (const Currency a = p.yearlyExtras[static_cast<std::size_t>(y)]; a.raw() != 0) {
             w.writeInteger(y);
             w.writeCurrency(a);
         }
@@ -98,8 +97,8 @@ class PlanReader {
             choice("nearest", "down") ? InterestRounding::Down : InterestRounding::Nearest;
         p.loanDate = date();
         p.firstPayment = date();
-        p.worksheet.daysChoice = static_cast<int>(number(0, 3, true));
-        p.worksheet.dateView = static_cast<int>(number(0, 1, true));
+        p.daysChoice = static_cast<int>(number(0, 3, true));
+        p.dateView = static_cast<DateView>(number(0, 1, true));
         const int lumps = static_cast<int>(number(0, MaxLumpSums, true));
         for (int i = 0; i < lumps && ok_; ++i) {
             LumpSum lump;
@@ -118,15 +117,10 @@ class PlanReader {
         const int extras = static_cast<int>(number(0, MaxYears, true));
         for (int i = 0; i < extras && ok_; ++i) {
             const int year = static_cast<int>(number(1, MaxYears, true));
-            p.worksheet.extraPayments[static_cast<std::size_t>(year)] = money();
+            p.yearlyExtras[static_cast<std::size_t>(year)] = money();
         }
         if (!ok_)
             return std::nullopt;
-        if (p.convention == Convention::Worksheet) {
-            if (p.firstPayment)
-                p.worksheet.firstPaymentDate = *p.firstPayment;
-            p.worksheet = worksheetInput(p);
-        }
         return p;
     }
 

@@ -292,10 +292,10 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
     items("Yearly additional", [&](const ComparedPlan& c) {
         std::vector<std::string> texts;
         if (!bank(c))
-            for (std::size_t y = 1; y < c.plan.worksheet.extraPayments.size(); ++y)
-                if (c.plan.worksheet.extraPayments[y].raw() != 0)
+            for (std::size_t y = 1; y < c.plan.yearlyExtras.size(); ++y)
+                if (c.plan.yearlyExtras[y].raw() != 0)
                     texts.push_back("year " + std::to_string(y) + ": " +
-                                    dollars(in, c.plan.worksheet.extraPayments[y]));
+                                    dollars(in, c.plan.yearlyExtras[y]));
         return texts;
     });
     lines.push_back({});
@@ -348,11 +348,15 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
     return lines;
 }
 
+std::vector<YearRow> planYears(const ComparedPlan& plan) {
+    return yearlyTotals(plan.result.rows, plan.result.paymentsPerYear, plan.plan.principal);
+}
+
 ScheduleTexts::ScheduleTexts(const ComparedPlan& plan, bool annual, const ReportSettings& settings,
                              std::function<std::string(int)> formatDate)
     : plan_(plan), annual_(annual), seps_(settings.seps), formatDate_(std::move(formatDate)) {
     if (annual)
-        years_ = yearlyTotals(plan.result);
+        years_ = planYears(plan);
 }
 
 std::size_t ScheduleTexts::rows() const {
@@ -363,8 +367,9 @@ std::vector<std::string> ScheduleTexts::row(std::size_t i) const {
     const auto money = [this](Currency value) { return formatNumber(value, "###,,###.00", seps_); };
     if (annual_) {
         const YearRow& y = years_[i];
-        return {std::to_string(y.year), money(y.payments), money(y.interest), money(y.principal),
-                money(y.balance)};
+        const Currency interest = yearInterest(y);
+        return {std::to_string(y.year), money(y.payments), money(interest),
+                money(y.payments.sub(interest)), money(y.balance)};
     }
     const PaymentRow& r = plan_.result.rows[i];
     return {std::to_string(r.number), r.date && formatDate_ ? formatDate_(*r.date) : std::string(),
@@ -434,10 +439,12 @@ std::string comparisonCsv(const std::vector<ComparedPlan>& plans) {
 std::string scheduleCsv(const ComparedPlan& plan, bool annual) {
     if (annual) {
         std::string out = "year,payments,interest,principal,balance\r\n";
-        for (const YearRow& y : yearlyTotals(plan.result))
+        for (const YearRow& y : planYears(plan)) {
+            const Currency interest = yearInterest(y);
             out += std::to_string(y.year) + "," + csvFigure(y.payments) + "," +
-                   csvFigure(y.interest) + "," + csvFigure(y.principal) + "," +
+                   csvFigure(interest) + "," + csvFigure(y.payments.sub(interest)) + "," +
                    csvFigure(y.balance) + "\r\n";
+        }
         return out;
     }
     std::string out = "number,date,payment,interest,principal,extra,balance\r\n";
@@ -453,7 +460,7 @@ std::vector<NamedGraphTable> balanceGraphSeries(const std::vector<ComparedPlan>&
     for (std::size_t i = 0; i < plans.size(); ++i) {
         NamedGraphTable table{std::string("Plan ") + planLetter(plans, i), {}};
         // [0] the principal, [y] the balance after year y: bar y stands at the start of year y.
-        const std::vector<Currency> balances = balancesByYear(plans[i].plan, plans[i].result);
+        const std::vector<Currency> balances = balancesByYear(planYears(plans[i]));
         for (std::size_t y = 1; y < balances.size(); ++y)
             table.points.push_back({static_cast<int>(y), balances[y - 1]});
         series.push_back(std::move(table));

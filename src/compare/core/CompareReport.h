@@ -48,6 +48,9 @@ struct ComparisonLine {
 };
 std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in);
 
+// A plan's yearly totals.
+std::vector<YearRow> planYears(const ComparedPlan& plan);
+
 // A plan's schedule as texts, a row per payment (number, date, payment, interest,
 // principal, extra, balance) or per year (year, payments, interest, principal, balance).
 class ScheduleTexts {

@@ -1,6 +1,7 @@
 #pragma once
 // One plan of the loan comparison: the loan, how the lender computes it, and what the
 // borrower adds to it (an extra amount with every payment, lump sums, renewals at new rates).
+#include <array>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -55,9 +56,10 @@ struct LoanPlan {
     std::optional<int> firstPayment;
     std::vector<LumpSum> lumps;
     std::vector<Renewal> renewals;
-    // The worksheet convention's own entries (days in year, yearly additional payments,
-    // first-payment date and views), as a mortgage or loan file holds them.
-    AmortizationInput worksheet;
+    // The worksheet convention's own entries, as a mortgage or loan file holds them.
+    int daysChoice = 1;                                // as AmortizationInput's
+    std::array<Currency, MaxYears + 1> yearlyExtras{}; // [y]: added at year y's first payment
+    DateView dateView = DateView::PaymentNumbers;
 
     bool daily() const { return loanDate.has_value() && firstPayment.has_value(); }
 };

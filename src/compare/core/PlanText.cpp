@@ -231,8 +231,6 @@ Result<LoanPlan> parsePlanText(std::string_view planText) {
     }
     if (!termGiven && !plan.givenPayment)
         plan.term = 25;
-    if (plan.convention == Convention::Worksheet)
-        plan.worksheet = worksheetInput(plan);
     return plan;
 }
 
@@ -272,30 +270,17 @@ Result<LoanPlan> parsePlanOption(std::string_view planText) {
     return plan;
 }
 
-AmortizationInput worksheetInput(const LoanPlan& plan) {
-    AmortizationInput input = plan.worksheet;
-    input.principal = plan.principal;
-    input.ratePercent = Currency::fromDouble(plan.ratePercent).value_or(Currency{});
-    input.mortgageMode = plan.termInMonths ? 2 : 1;
-    input.termYears = plan.termInMonths
-                          ? Currency::fromDouble(plan.term / 12.0).value_or(Currency{})
-                          : Currency::fromWhole(plan.term);
-    input.compounding = std::string(CompoundingEntries[static_cast<std::size_t>(plan.compounding)]);
-    input.frequency = std::string(FrequencyEntries[static_cast<std::size_t>(plan.frequency)]);
-    if (plan.firstPayment)
-        input.firstPaymentDate = *plan.firstPayment;
-    return input;
-}
-
 LoanPlan planFromWorksheet(const AmortizationInput& input) {
     LoanPlan plan;
     plan.convention = Convention::Worksheet;
-    plan.worksheet = input;
+    plan.daysChoice = input.daysChoice;
+    plan.yearlyExtras = input.extraPayments;
+    plan.dateView = input.dateView;
     plan.principal = input.principal;
     plan.ratePercent = input.ratePercent.toDouble();
     plan.compounding = compoundingPlace(input.compounding).value_or(0);
     plan.frequency = frequencyPlace(input.frequency).value_or(0);
-    plan.termInMonths = input.mortgageMode == 2;
+    plan.termInMonths = input.mode == LoanMode::Loan;
     plan.term =
         static_cast<int>(std::lround(input.termYears.toDouble() * (plan.termInMonths ? 12 : 1)));
     if (input.firstPaymentDate > 0)

@@ -18,9 +18,6 @@ std::string_view compoundingWord(int compounding); // monthly ... annual
 std::string_view frequencyWord(int frequency);     // monthly ... weekly-acc
 std::string_view conventionWord(Convention convention);
 
-// The mortgage worksheet's entries for a plan under the worksheet convention: the plan's
-// loan, with the days choice, yearly additional payments, dates and views it already holds.
-AmortizationInput worksheetInput(const LoanPlan& plan);
 // A plan under the worksheet convention from a mortgage or loan file's entries.
 LoanPlan planFromWorksheet(const AmortizationInput& input);
 

@@ -64,10 +64,8 @@ bool CompareWindow::calculate() {
     std::vector<ComparedPlan> compared;
     for (const std::size_t i : used) {
         LoanPlan plan = tables_.Plans[i];
-        if (plan.convention == Convention::Worksheet) {
-            plan.worksheet = worksheetInput(plan);
-            plan.worksheet.dateView = plan.firstPayment ? 1 : 0;
-        }
+        if (plan.convention == Convention::Worksheet)
+            plan.dateView = plan.firstPayment ? DateView::Dates : DateView::PaymentNumbers;
         Result<PlanResult> result = calculatePlan(plan);
         if (!result) {
             const Failure& f = result.failure();

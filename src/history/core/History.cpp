@@ -144,25 +144,21 @@ Result<LoanBalances> loanBalances(std::string_view loanFileText, std::string_vie
     if (read.error)
         return Failure{msg::FileNotFound, read.error->what};
     const std::optional<int> first = parseDateText(read.data.firstPaymentDate);
-    if (!first || read.data.input.dateView != 1)
+    if (!first || read.data.input.dateView != DateView::Dates)
         return detail(std::string(fileName) +
                       ": the loan has no payment dates. Set its first payment date in its "
                       "worksheet, with dates shown, and save it.");
     AmortizationInput input = read.data.input;
     input.firstPaymentDate = *first;
-    input.dateView = 1;
-    input.scheduleView = 2;
+    input.dateView = DateView::Dates;
     const Result<Amortization> schedule = amortize(input);
     if (!schedule)
         return Failure{schedule.failure().code,
                        std::string(fileName) + ": " + messageText(schedule.failure().code)};
     LoanBalances out;
     out.principal = input.principal;
-    for (int k = 1; k <= schedule->last && k < static_cast<int>(schedule->rows.size()); ++k) {
-        const ScheduleRow& row = schedule->rows[static_cast<std::size_t>(k)];
-        out.paid.emplace_back(static_cast<int>(row.dateOrYear.raw() / Currency::Scale),
-                              row.balance);
-    }
+    for (const PaymentRow& row : schedule->payments)
+        out.paid.emplace_back(row.date.value_or(0), row.balance);
     return out;
 }
 

@@ -38,9 +38,6 @@ bool paymentDatesFit(int firstPaymentDate, Currency termYears) {
 }
 
 namespace {
-// A short last year counts as a year of the annual view once it holds more than about a
-// hundredth of a year: its fraction plus this rounds up (half to even at exactly 0.01).
-constexpr double PartYearCounts = 0.49;
 // Room for the payments that weekly and two-week plans make beyond 26 or 52 a year (a year
 // has 26.07 two-week and 52.14 one-week periods), so the schedule never stops short.
 constexpr double SpareShortPayments = 50.0;
@@ -113,44 +110,6 @@ std::optional<FrequencyRow> frequencyRow(std::string_view text, const DaysInYear
                         t.step == PaymentStep::Month, t.step};
 }
 
-// Replaces the payment rows by one row per year: interest and principal summed, balance and
-// running totals of the year's latest payment. Returns the number of years.
-int summarizeYears(Amortization& a, const AmortizationInput& in) {
-    const int ppy = a.paymentsPerYear;
-    const int years = toInt16(static_cast<double>(a.yearsToFinal) + PartYearCounts);
-    std::vector<ScheduleRow> annual;
-    annual.reserve(static_cast<std::size_t>(years > 0 ? years : 0) + 1);
-    annual.push_back(ScheduleRow{});
-    bool paidOff = false;
-    for (int y = 1; y <= years && !paidOff; ++y) {
-        ScheduleRow sum{};
-        int latest = 0;
-        for (int r = (y - 1) * ppy + 1; r <= y * ppy && r <= a.last; ++r) {
-            const ScheduleRow& row = a.rows[static_cast<std::size_t>(r)];
-            sum.interest = cellSum(sum.interest, row.interest);
-            sum.principal = cellSum(sum.principal, row.principal);
-            latest = r;
-            if (row.balance <= Currency{}) {
-                paidOff = true;
-                break;
-            }
-        }
-        if (latest == 0)
-            break;
-        const ScheduleRow& last = a.rows[static_cast<std::size_t>(latest)];
-        sum.number = Currency::fromWhole(y);
-        sum.balance = last.balance;
-        sum.cumInterest = last.cumInterest;
-        sum.cumPrincipal = last.cumPrincipal;
-        sum.dateOrYear = in.dateView == 1
-                             ? Currency::fromWhole(addMonths(in.firstPaymentDate, 12 * (y - 1)))
-                             : Currency::fromWhole(y);
-        annual.push_back(sum);
-    }
-    a.rows = std::move(annual);
-    return static_cast<int>(a.rows.size()) - 1;
-}
-
 Amortization calculate(const AmortizationInput& in) {
     const DaysInYearSet days = daysInYearSet(in.daysChoice);
     const auto freq = frequencyRow(in.frequency, days);
@@ -158,7 +117,7 @@ Amortization calculate(const AmortizationInput& in) {
     if (!freq || !place)
         throw CalcFault("unknown list entry");
     const int m = CompoundingCounts[static_cast<std::size_t>(*place)].worksheet;
-    if (in.dateView == 1 && !paymentDatesFit(in.firstPaymentDate, in.termYears))
+    if (in.dateView == DateView::Dates && !paymentDatesFit(in.firstPaymentDate, in.termYears))
         throw CalcFault("payment dates beyond 9999-12-31");
 
     const double P = in.principal.toDouble();
@@ -193,14 +152,17 @@ Amortization calculate(const AmortizationInput& in) {
     if (n > MaxScheduleRows)
         n = MaxScheduleRows;
 
-    a.rows.reserve(static_cast<std::size_t>(n) + 1);
-    a.rows.push_back(ScheduleRow{});
+    std::vector<PaymentRow>& rows = a.payments;
+    rows.reserve(static_cast<std::size_t>(n));
 
     double B = P;
     double I = P * i;
     double Q = a.payment - I;
     double rowI = 0, rowQ = 0, cumI = 0, cumQ = 0;
-    const bool datedRows = in.scheduleView == 2 && in.dateView == 1;
+    const bool datedRows = in.dateView == DateView::Dates;
+    // The loop counts a year's additional payment with the principal of the payment it rides
+    // on; the rows keep it apart once the schedule is closed.
+    Currency extraNow;
 
     // Year of payment k and the payments left in it, counted along instead of divided out.
     int y = 0;
@@ -212,9 +174,11 @@ Amortization calculate(const AmortizationInput& in) {
             if (y > MaxYears)
                 throw CalcFault("year beyond the additional payments table");
             const Currency A = in.extraPayments[static_cast<std::size_t>(y)];
-            if (A.toDouble() < B - a.rows[static_cast<std::size_t>(k - 1)].principal.toDouble()) {
+            const double before = rows.empty() ? 0.0 : rows.back().principal.toDouble();
+            if (A.toDouble() < B - before) {
                 // The year's amount joins the principal part in fixed point.
                 Q = cellSum(cell(Q), A).toDouble();
+                extraNow = A;
                 if (A > Currency{})
                     a.applied.push_back({y, A});
             }
@@ -229,56 +193,54 @@ Amortization calculate(const AmortizationInput& in) {
         cumI += rowI;
         cumQ += rowQ;
 
-        ScheduleRow& row = a.rows.emplace_back();
-        row.number = Currency::fromWhole(k);
+        PaymentRow& row = rows.emplace_back();
+        row.number = k;
         row.interest = cell(rowI);
         row.principal = cell(rowQ);
+        row.extra = extraNow;
         row.balance = cell(B);
         row.cumInterest = cell(cumI);
         row.cumPrincipal = cell(cumQ);
-        if (datedRows) {
-            row.dateOrYear = Currency::fromWhole(
-                paymentDate(in.firstPaymentDate, k, freq->step, WorksheetHalfMonthDays));
-        } else {
-            row.dateOrYear = Currency::fromWhole(y);
-        }
+        if (datedRows)
+            row.date = paymentDate(in.firstPaymentDate, k, freq->step, WorksheetHalfMonthDays);
         rowI = rowQ = 0;
+        extraNow = Currency{};
     }
     finite(B, "balance");
 
-    const int K = static_cast<int>(a.rows.size()) - 1;
+    const int K = static_cast<int>(rows.size());
     if (K < 1)
         throw CalcFault("empty schedule");
     if (B < FinalPaymentSlack) {
-        // Close the final payment: it pays exactly what was still owed.
-        const ScheduleRow before = a.rows[static_cast<std::size_t>(K - 1)];
-        ScheduleRow& fin = a.rows[static_cast<std::size_t>(K)];
+        // Close the final payment: it pays exactly what was still owed (from nothing
+        // owed before a one-payment schedule).
+        const PaymentRow before = K > 1 ? rows[rows.size() - 2] : PaymentRow{};
+        PaymentRow& fin = rows.back();
         fin.principal = before.balance;
         fin.cumInterest = cellSum(fin.interest, before.cumInterest);
         fin.cumPrincipal = cellSum(fin.cumPrincipal, fin.balance);
         fin.balance = cellDifference(before.balance, fin.principal);
     }
-    a.last = K;
+    for (PaymentRow& row : rows) {
+        row.principal = cellDifference(row.principal, row.extra);
+        row.payment = cellSum(row.interest, row.principal);
+    }
 
     a.yearsToFinal = static_cast<float>(static_cast<double>(K) / ppy);
-    const ScheduleRow& fin = a.rows[static_cast<std::size_t>(K)];
-    a.totalPaid = cellSum(fin.cumInterest, fin.cumPrincipal);
+    a.totalPaid = cellSum(rows.back().cumInterest, rows.back().cumPrincipal);
     a.interestSavings = cell(plainCost - a.totalPaid.toDouble());
-    a.graphTitle = mortgageGraphTitle(in.mortgageMode);
-
-    if (in.scheduleView == 1) {
-        a.last = summarizeYears(a, in);
-        a.scheduleYears = toInt16(static_cast<double>(a.yearsToFinal));
-    } else {
-        a.scheduleYears = K;
-    }
+    a.graphTitle = mortgageGraphTitle(in.mode);
+    a.years = yearlyTotals(rows, ppy, in.principal);
+    a.scheduleYears = in.scheduleView == ScheduleView::AnnualTotals
+                          ? toInt16(static_cast<double>(a.yearsToFinal))
+                          : K;
     return a;
 }
 
 } // namespace
 
 Result<Amortization> amortize(const AmortizationInput& input) {
-    if (input.mortgageMode == 1 && input.termYears >= Currency::fromWhole(41))
+    if (input.mode == LoanMode::Mortgage && input.termYears >= Currency::fromWhole(41))
         return Failure{msg::FortyYearsLimit, "term of 41 years or more"};
     try {
         return calculate(input);

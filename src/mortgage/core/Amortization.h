@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Currency.h"
+#include "LoanSchedule.h"
 #include "LoanTerms.h"
 #include "Result.h"
 
@@ -26,6 +27,11 @@ DaysInYearSet daysInYearSet(int daysChoice); // any other choice reads as 0
 // end, which must not pass 31 Dec 9999. A zero term checks the first date alone.
 bool paymentDatesFit(int firstPaymentDate, Currency termYears);
 
+// The worksheet's kinds, numbered as its loan files store them.
+enum class ScheduleView { AnnualTotals = 1, AllPayments = 2 };
+enum class DateView { PaymentNumbers = 0, Dates = 1 };
+enum class LoanMode { Mortgage = 1, Loan = 2 };
+
 struct AmortizationInput {
     Currency principal;   // LoanInputs 1
     Currency ratePercent; // LoanInputs 2, 7.5 = 7.5 %
@@ -35,19 +41,9 @@ struct AmortizationInput {
     int daysChoice = 1;
     std::array<Currency, MaxYears + 1> extraPayments{}; // [y]: added at the first payment of year y
     int firstPaymentDate = 0;                           // day number (Dates.h) of the first payment
-    int scheduleView = 2;                               // 2 all payments, 1 annual totals
-    int dateView = 0;                                   // 1 dates, 0 payment numbers / years
-    int mortgageMode = 1;                               // 1 mortgage, 2 loan
-};
-
-struct ScheduleRow {
-    Currency number; // payment number (annual view: year)
-    Currency interest;
-    Currency principal; // includes any additional payment applied with it
-    Currency balance;
-    Currency cumInterest;
-    Currency cumPrincipal;
-    Currency dateOrYear; // day number of the date when dates are shown, else the year number
+    ScheduleView scheduleView = ScheduleView::AllPayments;
+    DateView dateView = DateView::PaymentNumbers;
+    LoanMode mode = LoanMode::Mortgage;
 };
 
 struct AppliedExtraPayment {
@@ -56,8 +52,8 @@ struct AppliedExtraPayment {
 };
 
 struct Amortization {
-    std::vector<ScheduleRow> rows; // rows[0] is all zero; rows[1..last] are the schedule
-    int last = 0;                  // last row in use (annual view: number of years)
+    std::vector<PaymentRow> payments; // dated when the input shows dates
+    std::vector<YearRow> years;
     int paymentsPerYear = 12;
     double monthlyRate = 0;
     double periodicRate = 0;
@@ -67,8 +63,14 @@ struct Amortization {
     Currency totalPaid;
     Currency interestSavings; // shown as 0 below 10
     std::vector<AppliedExtraPayment> applied;
-    int scheduleYears = 0; // annual: years; all payments: rows filled
+    int scheduleYears = 0; // annual view: whole years to the final payment; else payments
     std::string graphTitle;
+
+    // The rows the schedule shows in `view`: years or payments.
+    int rowsShown(ScheduleView view) const {
+        return static_cast<int>(view == ScheduleView::AnnualTotals ? years.size()
+                                                                   : payments.size());
+    }
 };
 
 // Message 5 (term over 40 years in a mortgage) or message 3 (any arithmetic fault,

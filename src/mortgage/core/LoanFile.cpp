@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 
 #include "Dates.h"
 #include "Messages.h"
@@ -28,13 +29,13 @@ std::string writeLoanFile(const LoanFileData& data) {
     w.writeString(in.frequency);
     w.writeString(data.firstPaymentDate.empty() ? isoDate(in.firstPaymentDate)
                                                 : data.firstPaymentDate);
-    w.writeInteger(in.dateView);
+    w.writeInteger(static_cast<int>(in.dateView));
     w.writeInteger(in.daysChoice);
-    w.writeInteger(in.scheduleView);
+    w.writeInteger(static_cast<int>(in.scheduleView));
     w.writeInteger(data.extraPaymentCount);
     w.writeInteger(data.extraPaymentsInUse);
-    w.writeInteger(in.mortgageMode);
-    w.writeNumber(static_cast<double>(data.daysInYear));
+    w.writeInteger(static_cast<int>(in.mode));
+    w.writeNumber(static_cast<double>(daysInYearSet(in.daysChoice).daysInYear));
     w.writeString(ReservedText);
     w.writeInteger(0);
     w.endRecord();
@@ -91,7 +92,7 @@ LoanFileRead readLoanFile(std::string_view text) {
                 fileFailure(Failure{0, std::string(field) + " outside what the worksheet allows"});
             return false;
         }
-        target = std::move(item).value();
+        target = static_cast<std::remove_cvref_t<decltype(target)>>(std::move(item).value());
         ++out.headerFieldsRead;
         return true;
     };
@@ -125,7 +126,7 @@ LoanFileRead readLoanFile(std::string_view text) {
         take(d.extraPaymentCount, r.readInt16(), "additional payment count", code(0, MaxYears)) &&
         take(d.extraPaymentsInUse, r.readInt16(), "additional payments in use",
              code(0, MaxYears)) &&
-        take(in.mortgageMode, r.readInt16(), "mode", code(1, 2)) &&
+        take(in.mode, r.readInt16(), "mode", code(1, 2)) &&
         take(storedDays, r.readNumber(), "days in year", any) &&
         take(reserved, r.readString(), "reserved", any) &&
         take(reserved, r.readString(), "reserved", any);
@@ -133,8 +134,6 @@ LoanFileRead readLoanFile(std::string_view text) {
         in.firstPaymentDate = *date;
     if (in.daysChoice == 4)
         in.daysChoice = 0;
-    // The days choice decides the days in the year; the stored figure is superseded.
-    d.daysInYear = daysInYearSet(in.daysChoice).daysInYear;
     if (!headerRead)
         return out;
     if (d.extraPaymentsInUse > d.extraPaymentCount)

@@ -7,13 +7,14 @@
 
 #include "Amortization.h"
 
+// The days in the year a file stores follow from the days choice: written from it, and
+// superseded by it on reading.
 struct LoanFileData {
     AmortizationInput input;      // principal, rate, term, lists, days choice, views, mode,
                                   // additional payments (rows 1..count)
     std::string firstPaymentDate; // the stored date text, as written (ISO when we wrote it)
     int extraPaymentCount = 0;
     int extraPaymentsInUse = 0;
-    float daysInYear = 365; // as stored; the days choice supersedes it on reading
 };
 
 std::string writeLoanFile(const LoanFileData& data);

@@ -60,12 +60,12 @@ class ScheduleReport {
     ScheduleReport(Printer& printer, const ScheduleReportInput& in, int linesPerPage)
         : p_(printer), in_(in), input_(*in.input), result_(*in.result),
           page_(printer, in.fontChoice, linesPerPage),
-          texts_(input_.mortgageMode == 2 ? LoanTexts : MortgageTexts) {}
+          texts_(input_.mode == LoanMode::Loan ? LoanTexts : MortgageTexts) {}
 
     void print() {
         // The rows, and for each page the heading and footer lines around them.
-        p_.expectLines(result_.last +
-                       (result_.last / (page_.linesPerPage() - ContinuedPageCount) + 1) * 30);
+        const int rows = result_.rowsShown(input_.scheduleView);
+        p_.expectLines(rows + (rows / (page_.linesPerPage() - ContinuedPageCount) + 1) * 30);
         p_.print({Tab(2), in_.header});
         p_.emptyLine();
         p_.print({Tab(32), texts_.title});
@@ -82,12 +82,13 @@ class ScheduleReport {
         printScheduleHeading();
 
         page_.counter = FirstPageCount;
-        for (int k = 1; k <= result_.last; ++k) {
-            printRow(result_.rows[static_cast<std::size_t>(k)]);
-            ++page_.counter;
-            if (page_.reached())
-                breakPage();
-        }
+        if (input_.scheduleView == ScheduleView::AnnualTotals)
+            for (const YearRow& year : result_.years)
+                printRow(RightAlign(money(Currency::fromWhole(year.year), "####"), 5) + "    ",
+                         scheduleFigures(year));
+        else
+            for (const PaymentRow& row : result_.payments)
+                printRow(firstField(row), scheduleFigures(row));
         printTotalRow();
         printExtraPayments();
     }
@@ -98,7 +99,7 @@ class ScheduleReport {
     }
 
     void printFirstValues() {
-        const int termShown = input_.mortgageMode == 2 ? 12 : 1;
+        const int termShown = input_.mode == LoanMode::Loan ? 12 : 1;
         const auto term =
             input_.termYears.times(Currency::fromWhole(termShown)).value_or(Currency{});
         p_.print({Tab(2),
@@ -125,39 +126,38 @@ class ScheduleReport {
 
     void printScheduleHeading() {
         p_.print({Tab(2), ScheduleHeading1});
-        const char* second = input_.scheduleView == 1 ? AnnualHeading
-                             : input_.dateView == 1   ? DateHeading
-                                                      : NumberHeading;
+        const char* second = input_.scheduleView == ScheduleView::AnnualTotals ? AnnualHeading
+                             : input_.dateView == DateView::Dates              ? DateHeading
+                                                                               : NumberHeading;
         p_.print({Tab(2), second});
         p_.print({Tab(2), Rule});
     }
 
-    std::string firstField(const ScheduleRow& row) const {
-        if (input_.scheduleView == 1)
-            return RightAlign(money(row.number, "####"), 5) + "    ";
-        const auto dateOrYear = static_cast<int>(row.dateOrYear.raw() / Currency::Scale);
-        if (input_.dateView == 1)
-            return in_.formatDate ? in_.formatDate(dateOrYear) : isoDate(dateOrYear);
-        return RightAlign(money(row.number, "####"), 5) +
-               RightAlign(money(row.dateOrYear, "###"), 4);
+    std::string firstField(const PaymentRow& row) const {
+        if (row.date)
+            return in_.formatDate ? in_.formatDate(*row.date) : isoDate(*row.date);
+        const int year = paymentYear(row.number, result_.paymentsPerYear);
+        return RightAlign(money(Currency::fromWhole(row.number), "####"), 5) +
+               RightAlign(money(Currency::fromWhole(year), "###"), 4);
     }
 
-    void printRow(const ScheduleRow& row) {
-        p_.print({Tab(2), firstField(row), Tab(13),
-                  RightAlign(money(row.interest, "####,,###.00"), 9), Tab(25),
-                  RightAlign(money(row.principal, "####,,###.00"), 9), Tab(36),
-                  RightAlign(money(row.balance, "####,,###.00"), 12), Tab(50),
-                  RightAlign(money(row.cumInterest, "####,,###.00"), 12), Tab(65),
-                  RightAlign(money(row.cumPrincipal, "####,,###.00"), 12)});
+    void printRow(std::string first, const ScheduleFigures& f) {
+        p_.print({Tab(2), std::move(first), Tab(13), RightAlign(money(f[0], "####,,###.00"), 9),
+                  Tab(25), RightAlign(money(f[1], "####,,###.00"), 9), Tab(36),
+                  RightAlign(money(f[2], "####,,###.00"), 12), Tab(50),
+                  RightAlign(money(f[3], "####,,###.00"), 12), Tab(65),
+                  RightAlign(money(f[4], "####,,###.00"), 12)});
+        ++page_.counter;
+        if (page_.reached())
+            breakPage();
     }
 
     void printTotalRow() {
-        const ScheduleRow& fin = result_.rows[static_cast<std::size_t>(result_.last)];
+        const ScheduleFigures fin = finalFigures(result_, input_.scheduleView);
         const std::string& sym = in_.currencySymbol;
-        p_.print({Tab(2), "Total:", Tab(36),
-                  RightAlign(sym + money(fin.balance, "####,,###.00"), 12), Tab(50),
-                  RightAlign(sym + money(fin.cumInterest, "####,,###.00"), 12), Tab(65),
-                  RightAlign(sym + money(fin.cumPrincipal, "####,,###.00"), 12)});
+        p_.print({Tab(2), "Total:", Tab(36), RightAlign(sym + money(fin[2], "####,,###.00"), 12),
+                  Tab(50), RightAlign(sym + money(fin[3], "####,,###.00"), 12), Tab(65),
+                  RightAlign(sym + money(fin[4], "####,,###.00"), 12)});
     }
 
     // Page footer, a new page and the schedule heading again.
@@ -196,32 +196,38 @@ class ScheduleReport {
 } // namespace
 
 void printScheduleReport(Printer& printer, const ScheduleReportInput& in, int linesPerPage) {
-    if (!in.input || !in.result || in.result->last < 1)
+    if (!in.input || !in.result || in.result->payments.empty())
         return;
     ScheduleReport(printer, in, linesPerPage).print();
 }
 
 std::string scheduleCsv(const AmortizationInput& input, const Amortization& result) {
-    const bool annual = input.scheduleView == 1;
-    const bool dated = input.dateView == 1;
-    const auto whole = [](Currency value) { return std::to_string(value.raw() / Currency::Scale); };
+    const bool annual = input.scheduleView == ScheduleView::AnnualTotals;
+    const bool dated = input.dateView == DateView::Dates;
     std::string out = annual ? "year" : "payment";
     if (dated)
         out += ",date";
     else if (!annual)
         out += ",year";
     out += ",interest,principal,balance,cumulative_interest,cumulative_principal\r\n";
-    for (int k = 1; k <= result.last; ++k) {
-        const ScheduleRow& row = result.rows[static_cast<std::size_t>(k)];
-        out += whole(row.number);
+    const auto line = [&](int number, int dateOrYear, const ScheduleFigures& figures) {
+        out += std::to_string(number);
         if (dated)
-            out += "," + isoDate(static_cast<int>(row.dateOrYear.raw() / Currency::Scale));
+            out += "," + isoDate(dateOrYear);
         else if (!annual)
-            out += "," + whole(row.dateOrYear);
-        for (Currency c :
-             {row.interest, row.principal, row.balance, row.cumInterest, row.cumPrincipal})
+            out += "," + std::to_string(dateOrYear);
+        for (Currency c : figures)
             out += "," + csvFigure(c);
         out += "\r\n";
-    }
+    };
+    // A year's date is the first payment's day of that year's anniversary.
+    if (annual)
+        for (const YearRow& year : result.years)
+            line(year.year, addMonths(input.firstPaymentDate, 12 * (year.year - 1)),
+                 scheduleFigures(year));
+    else
+        for (const PaymentRow& row : result.payments)
+            line(row.number, row.date.value_or(paymentYear(row.number, result.paymentsPerYear)),
+                 scheduleFigures(row));
     return out;
 }

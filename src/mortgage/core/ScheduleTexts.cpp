@@ -7,10 +7,6 @@ namespace {
 
 constexpr int Cols = 6;
 
-int whole(Currency c) {
-    return static_cast<int>(c.raw() / Currency::Scale);
-}
-
 // Number of the final payment, recovered from the single-precision years figure (exact for
 // every schedule length the table holds).
 int finalPaymentNumber(const Amortization& a) {
@@ -18,6 +14,20 @@ int finalPaymentNumber(const Amortization& a) {
 }
 
 } // namespace
+
+ScheduleFigures scheduleFigures(const PaymentRow& row) {
+    return {row.interest, row.principal.add(row.extra), row.balance, row.cumInterest,
+            row.cumPrincipal};
+}
+
+ScheduleFigures scheduleFigures(const YearRow& row) {
+    return {row.interest, row.principal, row.balance, row.cumInterest, row.cumPrincipal};
+}
+
+ScheduleFigures finalFigures(const Amortization& result, ScheduleView view) {
+    return view == ScheduleView::AnnualTotals ? scheduleFigures(result.years.back())
+                                              : scheduleFigures(result.payments.back());
+}
 
 AmortizationTexts resultTexts(const Amortization& result, const AmortizationInput& input,
                               std::string_view currencySymbol, const NumberSeparators& seps) {
@@ -34,7 +44,7 @@ AmortizationTexts resultTexts(const Amortization& result, const AmortizationInpu
         t.inDays = formatNumber(static_cast<double>(d), d == 365.25f ? "###.##" : "###", seps);
     }
     double toFinal = static_cast<double>(finalPaymentNumber(result)) / result.paymentsPerYear;
-    if (input.mortgageMode == 2)
+    if (input.mode == LoanMode::Loan)
         toFinal *= 12.0;
     t.endMortYear = RightAlign(formatNumber(toFinal, "###.00", seps), 12);
     t.allPayments = RightAlign(symbol + formatNumber(result.totalPaid, "###,,###.00", seps), 12);
@@ -57,22 +67,21 @@ std::vector<std::string> extraPaymentsBlock(const Amortization& result,
     return lines;
 }
 
-std::string mortgageGraphTitle(int mortgageMode) {
-    return mortgageMode == 2 ? "Personal Loan balance at start of each Year"
-                             : "Mortgage balance at start of each Year";
+std::string mortgageGraphTitle(LoanMode mode) {
+    return mode == LoanMode::Loan ? "Personal Loan balance at start of each Year"
+                                  : "Mortgage balance at start of each Year";
 }
 
-int scheduleFirstColumnView(const ScheduleGridOptions& options) {
-    if (options.scheduleView == 1)
-        return 1;
-    return options.dateView == 1 ? 2 : 0;
+FirstColumn scheduleFirstColumn(const ScheduleGridOptions& options) {
+    if (options.scheduleView == ScheduleView::AnnualTotals)
+        return FirstColumn::Year;
+    return options.dateView == DateView::Dates ? FirstColumn::Date : FirstColumn::NumberAndYear;
 }
 
-std::array<std::string, 6> scheduleGridHeadings(int firstColumnView) {
-    const char* first = firstColumnView == 1   ? " Payment  Year"
-                        : firstColumnView == 2 ? " Payment  Date"
-                                               : "  Payment   No.  Year";
-    return {first,
+std::array<std::string, 6> scheduleGridHeadings(FirstColumn first) {
+    return {first == FirstColumn::Year   ? " Payment  Year"
+            : first == FirstColumn::Date ? " Payment  Date"
+                                         : "  Payment   No.  Year",
             "Interest Payment",
             "Principal Payment",
             "Remaining Balance",
@@ -82,42 +91,43 @@ std::array<std::string, 6> scheduleGridHeadings(int firstColumnView) {
 
 std::vector<std::string> scheduleGridCells(const Amortization& result,
                                            const ScheduleGridOptions& options) {
-    const int view = scheduleFirstColumnView(options);
-    const int last = std::min<int>(result.last, static_cast<int>(result.rows.size()) - 1);
+    const FirstColumn view = scheduleFirstColumn(options);
+    const int last = result.rowsShown(options.scheduleView);
     const bool extras = options.extraPaymentsInUse > 0;
     // Schedule rows, "Total:", then (with additional payments) two empty rows, the
     // heading row and one row per applied payment.
-    const size_t rows =
-        static_cast<size_t>(std::max(last, 0)) + 1 + (extras ? 3 + result.applied.size() : 0);
+    const size_t rows = static_cast<size_t>(last) + 1 + (extras ? 3 + result.applied.size() : 0);
     std::vector<std::string> cells(rows * Cols);
     auto money = [&](Currency c) { return formatNumber(c, "####,,###.00", options.seps); };
+    auto whole = [](int n, const char* pattern, int width) {
+        return RightAlign(formatNumber(Currency::fromWhole(n), pattern), width);
+    };
+    auto fill = [&](int k, std::string first, const ScheduleFigures& figures) {
+        std::string* out = &cells[static_cast<size_t>(k) * Cols];
+        out[0] = std::move(first);
+        for (size_t c = 0; c < figures.size(); ++c)
+            out[c + 1] = money(figures[c]);
+    };
 
-    for (int k = 1; k <= last; ++k) {
-        const ScheduleRow& row = result.rows[static_cast<size_t>(k)];
-        std::string* out = &cells[static_cast<size_t>(k - 1) * Cols];
-        if (view == 2 && options.formatDate) {
-            out[0] = options.formatDate(whole(row.dateOrYear));
-        } else if (view == 1) {
-            out[0] = RightAlign(formatNumber(row.number, "####"), 5);
-        } else {
-            out[0] = RightAlign(formatNumber(row.number, "####"), 5) +
-                     RightAlign(formatNumber(row.dateOrYear, "###"), 4);
-        }
-        out[1] = money(row.interest);
-        out[2] = money(row.principal);
-        out[3] = money(row.balance);
-        out[4] = money(row.cumInterest);
-        out[5] = money(row.cumPrincipal);
-    }
+    if (view == FirstColumn::Year)
+        for (const YearRow& year : result.years)
+            fill(year.year - 1, whole(year.year, "####", 5), scheduleFigures(year));
+    else
+        for (const PaymentRow& row : result.payments)
+            fill(row.number - 1,
+                 view == FirstColumn::Date && options.formatDate && row.date
+                     ? options.formatDate(*row.date)
+                     : whole(row.number, "####", 5) +
+                           whole(paymentYear(row.number, result.paymentsPerYear), "###", 4),
+                 scheduleFigures(row));
 
-    std::string* total = &cells[static_cast<size_t>(std::max(last, 0)) * Cols];
+    std::string* total = &cells[static_cast<size_t>(last) * Cols];
     total[0] = "Total:";
     if (last >= 1) {
-        const ScheduleRow& final = result.rows[static_cast<size_t>(last)];
-        const std::string& sym = options.currencySymbol;
-        total[3] = sym + formatNumber(final.balance, "####,,###.00", options.seps);
-        total[4] = sym + formatNumber(final.cumInterest, "####,,###.00", options.seps);
-        total[5] = sym + formatNumber(final.cumPrincipal, "####,,###.00", options.seps);
+        const ScheduleFigures fin = finalFigures(result, options.scheduleView);
+        for (size_t c = 3; c < Cols; ++c)
+            total[c] =
+                options.currencySymbol + formatNumber(fin[c - 1], "####,,###.00", options.seps);
     }
 
     if (extras) {

@@ -22,21 +22,30 @@ AmortizationTexts resultTexts(const Amortization& result, const AmortizationInpu
 std::vector<std::string> extraPaymentsBlock(const Amortization& result,
                                             const NumberSeparators& seps);
 
-// The bar graph's title for mode 1 (mortgage) or 2 (loan).
-std::string mortgageGraphTitle(int mortgageMode);
+// The bar graph's title.
+std::string mortgageGraphTitle(LoanMode mode);
+
+// What a schedule line shows after its first column: interest, principal (a payment's
+// extra with it), balance, cumulative interest and cumulative principal.
+using ScheduleFigures = std::array<Currency, 5>;
+ScheduleFigures scheduleFigures(const PaymentRow& row);
+ScheduleFigures scheduleFigures(const YearRow& row);
+// The last line's figures in `view`; the schedule has at least one payment.
+ScheduleFigures finalFigures(const Amortization& result, ScheduleView view);
 
 struct ScheduleGridOptions {
-    int scheduleView = 2; // 2 all payments, 1 annual totals
-    int dateView = 0;     // 1 dates
+    ScheduleView scheduleView = ScheduleView::AllPayments;
+    DateView dateView = DateView::PaymentNumbers;
     int extraPaymentsInUse = 0;
     std::string currencySymbol = "$";
     NumberSeparators seps;
     std::function<std::string(int)> formatDate; // day number -> short date
 };
 
-// 0: payment number and year; 1: annual totals; 2: payment dates.
-int scheduleFirstColumnView(const ScheduleGridOptions& options);
-std::array<std::string, 6> scheduleGridHeadings(int firstColumnView);
+// What the grid's first column shows.
+enum class FirstColumn { NumberAndYear, Year, Date };
+FirstColumn scheduleFirstColumn(const ScheduleGridOptions& options);
+std::array<std::string, 6> scheduleGridHeadings(FirstColumn first);
 
 // The cells of the six-column grid from body row 1 on, row by row: one row per schedule
 // row, the "Total:" row, and (with additional payments) two empty rows, the heading row

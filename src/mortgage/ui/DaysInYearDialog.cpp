@@ -6,13 +6,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "Amortization.h"
 #include "MortgageTables.h"
 
 DaysInYearDialog::DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container)
     : PlacedDialog(state, container, Placement::DaysInYear), tables_(tables),
-      keptChoice_(tables.DaysChoice), keptDays_(tables.DaysInYear),
-      keptTwoWeeks_(tables.TwoWeekPeriods), keptWeeks_(tables.WeekPeriods) {
+      keptChoice_(tables.DaysChoice) {
     setObjectName("MortIRFTable");
     setWindowTitle("Accelerated payments");
     setModal(true);
@@ -43,13 +41,10 @@ DaysInYearDialog::DaysInYearDialog(ShellState& state, MortgageTables& tables, QW
 }
 
 void DaysInYearDialog::onOptionClicked(int choice) {
-    setDaysChoice(tables_, choice);
+    tables_.DaysChoice = static_cast<std::int16_t>(choice);
 }
 
 void DaysInYearDialog::reject() {
     tables_.DaysChoice = keptChoice_;
-    tables_.DaysInYear = keptDays_;
-    tables_.TwoWeekPeriods = keptTwoWeeks_;
-    tables_.WeekPeriods = keptWeeks_;
     QDialog::reject();
 }

@@ -13,8 +13,8 @@ class DaysInYearDialog : public PlacedDialog {
   public:
     DaysInYearDialog(ShellState& state, MortgageTables& tables, QWidget* container);
 
-    // Escape and the title bar's close button: the choice and its values go back to what
-    // they were when the dialog opened.
+    // Escape and the title bar's close button: the choice goes back to what it was when the
+    // dialog opened.
     void reject() override;
 
   private:
@@ -23,7 +23,4 @@ class DaysInYearDialog : public PlacedDialog {
     MortgageTables& tables_;
     QRadioButton* IRFactor[4] = {};
     std::int16_t keptChoice_;
-    float keptDays_;
-    double keptTwoWeeks_;
-    double keptWeeks_;
 };

@@ -31,9 +31,9 @@ AmortizationInput MortgageWindow::inputFromState() const {
     for (int y = 1; y <= MaxYears; ++y)
         in.extraPayments[static_cast<size_t>(y)] = tables_.ExtraPayments[static_cast<size_t>(y)][2];
     in.firstPaymentDate = platform::parseDate(state_.TodayDate).value_or(platform::today());
-    in.scheduleView = state_.ScheduleView;
-    in.dateView = state_.DateView;
-    in.mortgageMode = state_.MortgageMode;
+    in.scheduleView = static_cast<ScheduleView>(state_.ScheduleView);
+    in.dateView = static_cast<DateView>(state_.DateView);
+    in.mode = mode();
     return in;
 }
 
@@ -45,11 +45,11 @@ void MortgageWindow::clearResults() {
     for (QLabel* l : {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd})
         l->clear();
     MGrid->clearBody(2);
-    setGridHeadings(0);
+    setGridHeadings(FirstColumn::NumberAndYear);
 }
 
-void MortgageWindow::setGridHeadings(int firstColumnView) {
-    const auto headings = scheduleGridHeadings(firstColumnView);
+void MortgageWindow::setGridHeadings(FirstColumn first) {
+    const auto headings = scheduleGridHeadings(first);
     for (int c = 0; c < 6; ++c)
         MGrid->setText(0, c, QString::fromStdString(headings[static_cast<size_t>(c)]));
 }
@@ -75,8 +75,6 @@ void MortgageWindow::calculate() {
     const Amortization& schedule = result.value();
     showResults(schedule, input);
     fillGrid(schedule);
-    tables_.YearsToFinal = schedule.yearsToFinal;
-    tables_.SchedulePaymentsPerYear = static_cast<std::int16_t>(schedule.paymentsPerYear);
     tables_.PaymentSchedule = std::move(result).value();
     lastInput_ = input;
 }
@@ -94,13 +92,13 @@ void MortgageWindow::showResults(const Amortization& result, const AmortizationI
 
 void MortgageWindow::fillGrid(const Amortization& result) {
     ScheduleGridOptions options;
-    options.scheduleView = state_.ScheduleView;
-    options.dateView = state_.DateView;
+    options.scheduleView = static_cast<ScheduleView>(state_.ScheduleView);
+    options.dateView = static_cast<DateView>(state_.DateView);
     options.extraPaymentsInUse = tables_.ExtraPaymentsInUse;
     options.currencySymbol = state_.CurrencySymbol;
     options.seps = seps_;
     options.formatDate = [](int serial) { return platform::shortDate(serial); };
-    setGridHeadings(scheduleFirstColumnView(options));
+    setGridHeadings(scheduleFirstColumn(options));
     // The core makes every cell's text; the grid turns into QString only the rows it shows.
     auto cells =
         std::make_shared<const std::vector<std::string>>(scheduleGridCells(result, options));
@@ -121,9 +119,7 @@ void MortgageWindow::onGraphClicked() {
     std::optional<WorksheetGraph> graph;
     if (scheduled()) { // the balances at the start of each year
         const Amortization& schedule = *tables_.PaymentSchedule;
-        graph = WorksheetGraph{
-            .title = schedule.graphTitle,
-            .series = mortgageSeries(schedule, state_.ScheduleView == 1, tables_.LoanInputs[1])};
+        graph = WorksheetGraph{.title = schedule.graphTitle, .series = mortgageSeries(schedule)};
         graph->bars = mortgageScheduleYears(graph->series);
     }
     showGraphFrom(workspace_, graph);

@@ -67,22 +67,22 @@ double MortgageWindow::storeFigure(int input, double value) {
 }
 
 bool MortgageWindow::checkTerm(double value) {
-    if (value <= mortgageModeTexts(state_.MortgageMode).termLimit)
+    if (value <= mortgageModeTexts(mode()).termLimit)
         return true;
     workspace_.dialogs().showMessage(msg::FortyYearsLimit);
     return false;
 }
 
 double MortgageWindow::commitTerm(double value) {
-    const int limit = mortgageModeTexts(state_.MortgageMode).termLimit;
+    const int limit = mortgageModeTexts(mode()).termLimit;
     if (value > limit)
         value = limit;
-    const double years = loanMode() ? value / 12.0 : value;
+    const double years = mode() == LoanMode::Loan ? value / 12.0 : value;
     tables_.LoanInputs[3] = Currency::fromDouble(years).value_or(Currency{});
     eraseExtraPayments();
     // What the field shows: the stored years, in months for a loan.
     const double stored = tables_.LoanInputs[3].toDouble();
-    return loanMode() ? stored * 12.0 : stored;
+    return mode() == LoanMode::Loan ? stored * 12.0 : stored;
 }
 
 std::string MortgageWindow::principalText(double value) const {

@@ -25,7 +25,6 @@ void MortgageWindow::onSaveClicked() {
         data.firstPaymentDate = isoDate(data.input.firstPaymentDate);
         data.extraPaymentCount = tables_.ExtraPaymentCount;
         data.extraPaymentsInUse = tables_.ExtraPaymentsInUse;
-        data.daysInYear = tables_.DaysInYear;
         return writeLoanFile(data);
     });
 }
@@ -70,7 +69,7 @@ bool MortgageWindow::openFrom(const std::optional<std::string>& text) {
     if (has(3)) {
         tables_.LoanInputs[3] = in.termYears;
         const double termShown =
-            loanMode() ? in.termYears.toDouble() * 12.0 : in.termYears.toDouble();
+            mode() == LoanMode::Loan ? in.termYears.toDouble() * 12.0 : in.termYears.toDouble();
         InTerm->setEditText(QString::fromStdString(termText(termShown)));
     }
     // The lists take only their own entries; any other text is a damaged file.
@@ -87,14 +86,15 @@ bool MortgageWindow::openFrom(const std::optional<std::string>& text) {
         if (const auto date = platform::parseDate(data.firstPaymentDate))
             state_.TodayDate = platform::shortDate(*date);
     if (has(7)) {
-        state_.DateView = static_cast<std::int16_t>(in.dateView == 1 ? 1 : 0);
+        state_.DateView = static_cast<std::int16_t>(in.dateView);
         setDateViewCaption();
     }
     if (has(8)) {
-        setDaysChoice(tables_, in.daysChoice >= 0 && in.daysChoice <= 3 ? in.daysChoice : 0);
+        tables_.DaysChoice =
+            static_cast<std::int16_t>(in.daysChoice >= 0 && in.daysChoice <= 3 ? in.daysChoice : 0);
     }
     if (has(9)) {
-        state_.ScheduleView = static_cast<std::int16_t>(in.scheduleView == 1 ? 1 : 2);
+        state_.ScheduleView = static_cast<std::int16_t>(in.scheduleView);
         (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
     }
     if (!has(15))

@@ -43,17 +43,17 @@ const MortgageModeTexts Loan{
 };
 } // namespace
 
-const MortgageModeTexts& mortgageModeTexts(int mortgageMode) {
-    return mortgageMode == 2 ? Loan : Mortgage;
+const MortgageModeTexts& mortgageModeTexts(LoanMode mode) {
+    return mode == LoanMode::Loan ? Loan : Mortgage;
 }
 
-std::vector<std::string> mortgageQuickHelp(int mortgageMode) {
+std::vector<std::string> mortgageQuickHelp(LoanMode mode) {
     std::vector<std::string> lines = {
         "Click any yellow box and type in numbers, deletes previous ones.  For results click "
         "Calculate.",
         "                             Press F1 key for more detailed information.",
     };
-    if (mortgageMode == 2) {
+    if (mode == LoanMode::Loan) {
         lines.insert(
             lines.end(),
             {

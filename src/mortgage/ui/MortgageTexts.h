@@ -1,7 +1,9 @@
 #pragma once
-// The worksheet's texts that depend on the mode (1 mortgage, 2 loan).
+// The worksheet's texts that depend on the mode, mortgage or loan.
 #include <string>
 #include <vector>
+
+#include "Amortization.h"
 
 struct MortgageModeTexts {
     std::string containerCaption;
@@ -21,9 +23,9 @@ struct MortgageModeTexts {
     int termLimit; // 40 years or 480 months
 };
 
-const MortgageModeTexts& mortgageModeTexts(int mortgageMode);
+const MortgageModeTexts& mortgageModeTexts(LoanMode mode);
 
 // The quick help, one entry per line.
-std::vector<std::string> mortgageQuickHelp(int mortgageMode);
+std::vector<std::string> mortgageQuickHelp(LoanMode mode);
 
 extern const std::vector<std::string> RateListEntries;

@@ -68,7 +68,10 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
              &MAddPrePay}},
            {.objectName = "MTextBox",
             .accessibleName = "Quick Help",
-            .lines = [](const ShellState& s) { return mortgageQuickHelp(s.MortgageMode); },
+            .lines =
+                [](const ShellState& s) {
+                    return mortgageQuickHelp(static_cast<LoanMode>(s.MortgageMode));
+                },
             .toggle = "MHelp",
             .disables = {"MPrinter", "MGraphs"},
             .enterGoesTo = "InPrincipal",
@@ -91,12 +94,12 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
 
 MortgageWindow::~MortgageWindow() = default;
 
-bool MortgageWindow::loanMode() const {
-    return state_.MortgageMode == 2;
+LoanMode MortgageWindow::mode() const {
+    return static_cast<LoanMode>(state_.MortgageMode);
 }
 
 void MortgageWindow::buildControls() {
-    const MortgageModeTexts& t = mortgageModeTexts(state_.MortgageMode);
+    const MortgageModeTexts& t = mortgageModeTexts(mode());
     title_ = new QLabel(qs(t.title), this);
     QFont big = title_->font();
     big.setBold(true);
@@ -157,7 +160,7 @@ void MortgageWindow::buildControls() {
 }
 
 void MortgageWindow::buildLayout() {
-    const MortgageModeTexts& t = mortgageModeTexts(state_.MortgageMode);
+    const MortgageModeTexts& t = mortgageModeTexts(mode());
     auto* root = new QVBoxLayout(this);
     root->setContentsMargins(6, 3, 6, 6);
     root->setSpacing(4);
@@ -247,7 +250,7 @@ void MortgageWindow::buildLayout() {
 }
 
 void MortgageWindow::loadDefaults() {
-    const MortgageModeTexts& t = mortgageModeTexts(state_.MortgageMode);
+    const MortgageModeTexts& t = mortgageModeTexts(mode());
     showCaption(qs(t.containerCaption));
 
     filling_ = true;
@@ -270,14 +273,15 @@ void MortgageWindow::loadDefaults() {
     tables_.LoanInputs[1] = Currency::fromDouble(t.principalValue).value_or(Currency{});
     tables_.LoanInputs[2] = Currency::fromDouble(t.rateValue).value_or(Currency{});
     tables_.LoanInputs[3] =
-        Currency::fromDouble(loanMode() ? t.termShown / 12.0 : t.termShown).value_or(Currency{});
+        Currency::fromDouble(mode() == LoanMode::Loan ? t.termShown / 12.0 : t.termShown)
+            .value_or(Currency{});
     tables_.ExtraPayments = {};
     tables_.ExtraPaymentCount = 0;
     tables_.ExtraPaymentsInUse = 0;
     tables_.PaymentSchedule.reset();
 
     (state_.ScheduleView == 1 ? Option2 : Option1)->setChecked(true);
-    setDaysChoice(tables_, 1);
+    tables_.DaysChoice = 1;
     setDateViewCaption();
 
     MGrid->setCols(6);

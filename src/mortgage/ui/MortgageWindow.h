@@ -8,6 +8,7 @@
 
 #include "Amortization.h"
 #include "NumberFormat.h"
+#include "ScheduleTexts.h"
 #include "WorksheetPage.h"
 
 class Grid;
@@ -35,7 +36,7 @@ class MortgageWindow : public WorksheetPage {
     void leave() override;
 
   private:
-    bool loanMode() const;
+    LoanMode mode() const; // the shared state keeps it as a loan file stores it
     void buildControls();
     void buildLayout();
     void setUpEntries();
@@ -43,7 +44,7 @@ class MortgageWindow : public WorksheetPage {
 
     // Any change of an entry, list or view option: the schedule no longer matches.
     void clearResults();
-    void setGridHeadings(int firstColumnView);
+    void setGridHeadings(FirstColumn first);
     void showResults(const Amortization& result, const AmortizationInput& input);
     void fillGrid(const Amortization& result);
     AmortizationInput inputFromState() const;
