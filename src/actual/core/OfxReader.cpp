@@ -188,8 +188,8 @@ class HeapMargin {
         mallopt(M_TOP_PAD, Margin);
         // Growing the heap by the margin once, then marking what it grew by.
         if (void* block = std::malloc(Margin)) {
-            const auto begin = (reinterpret_cast<std::uintptr_t>(block) + LargePage - 1) &
-                               ~(LargePage - 1);
+            const auto begin =
+                (reinterpret_cast<std::uintptr_t>(block) + LargePage - 1) & ~(LargePage - 1);
             const auto end = reinterpret_cast<std::uintptr_t>(sbrk(0)) & ~(LargePage - 1);
             if (end > begin)
                 madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
