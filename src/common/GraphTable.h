@@ -27,12 +27,12 @@ struct NamedGraphTable {
 // A graph as a worksheet requests it. `bars` is how many bars it shows (a series shorter than
 // that shows 0 where it has no point); with none there is nothing to graph.
 struct WorksheetGraph {
-    std::string title;
+    std::string title{};
     int bars = 0;
-    GraphTable series; // one series, a bar per year
+    GraphTable series{}; // one series, a bar per year
     // Several series side by side (grouped bars and a legend), drawn instead of `series`.
-    std::vector<NamedGraphTable> groups;
+    std::vector<NamedGraphTable> groups{};
     // The labels of grouped bars where they are not years (a budget's records).
-    std::vector<std::string> labels;
-    std::optional<Currency> target; // a line across the bars (the savings goal's target)
+    std::vector<std::string> labels{};
+    std::optional<Currency> target{}; // a line across the bars (the savings goal's target)
 };
