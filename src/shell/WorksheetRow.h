@@ -29,7 +29,7 @@ struct WorksheetRow {
     Factory make;
     // Its name where the program lists what it plans (the menu's footer, the About box);
     // empty for a row listed under another's name.
-    QString listed;
+    QString listed{};
 };
 
 // In the order of the menu's Planners column, top to bottom.
