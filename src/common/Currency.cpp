@@ -60,20 +60,6 @@ double Currency::toDouble() const {
     return static_cast<double>(raw_) / static_cast<double>(Scale);
 }
 
-std::optional<Currency> Currency::plus(Currency other) const {
-    std::int64_t sum = 0;
-    if (__builtin_add_overflow(raw_, other.raw_, &sum))
-        return std::nullopt;
-    return fromRaw(sum);
-}
-
-std::optional<Currency> Currency::minus(Currency other) const {
-    std::int64_t difference = 0;
-    if (__builtin_sub_overflow(raw_, other.raw_, &difference))
-        return std::nullopt;
-    return fromRaw(difference);
-}
-
 std::optional<Currency> Currency::times(Currency other) const {
     // Both factors carry four decimals, so the product carries eight: divide by the scale,
     // rounding halves away from zero. The 128-bit product cannot overflow.
@@ -85,18 +71,8 @@ std::optional<Currency> Currency::times(Currency other) const {
     return fromWide(product < 0 ? -quotient : quotient);
 }
 
-Currency Currency::add(Currency other) const {
-    const auto r = plus(other);
-    if (!r)
-        throw std::overflow_error("currency addition overflows");
-    return *r;
-}
-
-Currency Currency::sub(Currency other) const {
-    const auto r = minus(other);
-    if (!r)
-        throw std::overflow_error("currency subtraction overflows");
-    return *r;
+void Currency::overflows(const char* what) {
+    throw std::overflow_error(what);
 }
 
 std::string Currency::toPlainString() const {

@@ -28,13 +28,33 @@ class Currency {
     double toDouble() const;
     constexpr bool isZero() const { return raw_ == 0; }
 
-    std::optional<Currency> plus(Currency other) const;
-    std::optional<Currency> minus(Currency other) const;
+    constexpr std::optional<Currency> plus(Currency other) const {
+        std::int64_t sum = 0;
+        if (__builtin_add_overflow(raw_, other.raw_, &sum))
+            return std::nullopt;
+        return Currency(sum);
+    }
+    constexpr std::optional<Currency> minus(Currency other) const {
+        std::int64_t difference = 0;
+        if (__builtin_sub_overflow(raw_, other.raw_, &difference))
+            return std::nullopt;
+        return Currency(difference);
+    }
     // Product rounded to the nearest ten-thousandth.
     std::optional<Currency> times(Currency other) const;
     // Throwing forms of the above (std::overflow_error).
-    Currency add(Currency other) const;
-    Currency sub(Currency other) const;
+    Currency add(Currency other) const {
+        const auto r = plus(other);
+        if (!r)
+            overflows("currency addition overflows");
+        return *r;
+    }
+    Currency sub(Currency other) const {
+        const auto r = minus(other);
+        if (!r)
+            overflows("currency subtraction overflows");
+        return *r;
+    }
 
     // Shortest plain decimal form with a period: "1234.5", "-0.0001", "0".
     std::string toPlainString() const;
@@ -44,5 +64,6 @@ class Currency {
 
   private:
     constexpr explicit Currency(std::int64_t raw) : raw_(raw) {}
+    [[noreturn]] static void overflows(const char* what);
     std::int64_t raw_ = 0;
 };

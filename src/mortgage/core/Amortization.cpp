@@ -174,7 +174,9 @@ Amortization calculate(const AmortizationInput& in) {
             if (y > MaxYears)
                 throw CalcFault("year beyond the additional payments table");
             const Currency A = in.extraPayments[static_cast<std::size_t>(y)];
-            const double before = rows.empty() ? 0.0 : rows.back().principal.toDouble();
+            // The previous payment's principal part, its additional payment included.
+            const double before =
+                rows.empty() ? 0.0 : cellSum(rows.back().principal, rows.back().extra).toDouble();
             if (A.toDouble() < B - before) {
                 // The year's amount joins the principal part in fixed point.
                 Q = cellSum(cell(Q), A).toDouble();
@@ -197,6 +199,9 @@ Amortization calculate(const AmortizationInput& in) {
         row.number = k;
         row.interest = cell(rowI);
         row.principal = cell(rowQ);
+        if (!extraNow.isZero())
+            row.principal = cellDifference(row.principal, extraNow);
+        row.payment = cellSum(row.interest, row.principal);
         row.extra = extraNow;
         row.balance = cell(B);
         row.cumInterest = cell(cumI);
@@ -220,10 +225,8 @@ Amortization calculate(const AmortizationInput& in) {
         fin.cumInterest = cellSum(fin.interest, before.cumInterest);
         fin.cumPrincipal = cellSum(fin.cumPrincipal, fin.balance);
         fin.balance = cellDifference(before.balance, fin.principal);
-    }
-    for (PaymentRow& row : rows) {
-        row.principal = cellDifference(row.principal, row.extra);
-        row.payment = cellSum(row.interest, row.principal);
+        fin.principal = cellDifference(fin.principal, fin.extra);
+        fin.payment = cellSum(fin.interest, fin.principal);
     }
 
     a.yearsToFinal = static_cast<float>(static_cast<double>(K) / ppy);
