@@ -64,13 +64,6 @@ inline Digits fromDouble15(double value) {
     return fromScientific(buf, r.ptr);
 }
 
-// A finite double by its shortest decimal form that reads back as the same double.
-inline Digits fromDoubleShortest(double value) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
-    return fromScientific(buf, r.ptr);
-}
-
 // A count of ten-thousandths, exactly.
 inline Digits fromTenThousandths(std::int64_t raw) {
     Digits d;

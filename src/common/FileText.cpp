@@ -1,5 +1,6 @@
 #include "FileText.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -15,4 +16,11 @@ std::optional<std::string> readFileText(const std::filesystem::path& path) {
     if (in.bad())
         return std::nullopt;
     return text;
+}
+
+bool endsWithNoCase(std::string_view name, std::string_view tail) {
+    return name.size() >= tail.size() &&
+           std::equal(
+               tail.begin(), tail.end(), name.end() - std::ptrdiff_t(tail.size()),
+               [](char lower, char c) { return lower == (c >= 'A' && c <= 'Z' ? c + 32 : c); });
 }

@@ -137,10 +137,14 @@ int charCount(std::string_view text) {
     return count;
 }
 
-namespace {
+std::string_view withoutBlanks(std::string_view text, std::string_view blanks) {
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
 
-// Byte length of the first `chars` characters of a UTF-8 text.
-std::size_t bytesOfFirstChars(std::string_view text, int chars) {
+std::string_view firstChars(std::string_view text, int chars) {
     std::size_t i = 0;
     int seen = 0;
     while (i < text.size()) {
@@ -151,17 +155,15 @@ std::size_t bytesOfFirstChars(std::string_view text, int chars) {
         }
         ++i;
     }
-    return i;
+    return text.substr(0, i);
 }
-
-} // namespace
 
 std::string RightAlign(std::string_view text, int width) {
     if (width <= 0)
         return {};
     const int length = charCount(text);
     if (length >= width)
-        return std::string(text.substr(0, bytesOfFirstChars(text, width)));
+        return std::string(firstChars(text, width));
     std::string out;
     out.reserve(static_cast<std::size_t>(width - length) + text.size());
     out.append(static_cast<std::size_t>(width - length), ' ');

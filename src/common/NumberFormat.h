@@ -39,3 +39,9 @@ double leadingNumber(std::string_view text, std::string_view decimalPoint = ".")
 
 // Number of characters (code points) in a UTF-8 text.
 int charCount(std::string_view text);
+
+// The text without the blanks before and after it: spaces, or the characters `blanks` names.
+std::string_view withoutBlanks(std::string_view text, std::string_view blanks = " ");
+
+// The first `chars` characters of a UTF-8 text (all of it when it is shorter).
+std::string_view firstChars(std::string_view text, int chars);

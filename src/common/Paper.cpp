@@ -3,15 +3,12 @@
 #include <cstdlib>
 
 #include "FileText.h"
+#include "NumberFormat.h"
 
 namespace {
 
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
+// Blanks around a paper name.
+constexpr std::string_view Blanks = " \t\r\n";
 
 bool sameLetters(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -25,7 +22,7 @@ bool sameLetters(std::string_view a, std::string_view b) {
 std::optional<Paper> paperOfFile(std::string_view text) {
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
-        const std::string_view line = trimmed(text.substr(0, end));
+        const std::string_view line = withoutBlanks(text.substr(0, end), Blanks);
         if (!line.empty() && line.front() != '#')
             return paperNamed(line);
         text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
@@ -50,7 +47,7 @@ PaperSize paperSize(Paper paper) {
 }
 
 std::optional<Paper> paperNamed(std::string_view name) {
-    name = trimmed(name);
+    name = withoutBlanks(name, Blanks);
     if (sameLetters(name, "a4"))
         return Paper::A4;
     if (sameLetters(name, "letter"))

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include <zlib.h>
 
@@ -283,12 +284,7 @@ void PdfPrinter::emitLine(std::string_view line) {
     if (!begun_) {
         begun_ = true;
         startPage();
-    } else if (breakPending_) {
-        breakPending_ = false;
-        finishPage();
-        startPage();
-    }
-    if (line_ >= grid_.linesPerSheet) {
+    } else if (std::exchange(breakPending_, false) || line_ >= grid_.linesPerSheet) {
         // A page fuller than the sheet runs on to the next sheet, as a printer does.
         finishPage();
         startPage();

@@ -23,9 +23,8 @@ void Printer::printItems(const PrintItem* first, const PrintItem* last, bool con
     for (const PrintItem& item : std::span(first, last)) {
         if (item.tab > 0) {
             const int column = item.tab - 1; // characters that stand before the tab column
-            if (lineChars_ > column) {
+            if (lineChars_ > column)
                 flushLine();
-            }
             line_.append(static_cast<std::size_t>(column - lineChars_), ' ');
             lineChars_ = column;
         } else {
@@ -33,11 +32,10 @@ void Printer::printItems(const PrintItem* first, const PrintItem* last, bool con
             lineChars_ += charCount(item.text);
         }
     }
-    if (continued) {
+    if (continued)
         pending_ = true;
-    } else {
+    else
         flushLine();
-    }
 }
 
 void Printer::newPage() {
@@ -61,16 +59,8 @@ void Printer::flushLine() {
 }
 
 int linesPerPageFor(int fontChoice) {
-    switch (fontChoice) {
-    case 1:
-        return 63;
-    case 2:
-        return 56;
-    case 3:
-        return 51;
-    default:
-        return 53;
-    }
+    constexpr int Lines[] = {53, 63, 56, 51};
+    return fontChoice >= 1 && fontChoice <= 3 ? Lines[fontChoice] : Lines[0];
 }
 
 int sheetLinesFor(int fontChoice) {

@@ -19,15 +19,12 @@ struct PrintItem {
     PrintItem(const char* t) : text(t) {}
     PrintItem(std::string t) : text(std::move(t)) {}
     PrintItem(std::string_view t) : text(t) {}
-    static PrintItem Tab(int column) {
-        PrintItem i{""};
-        i.tab = column;
-        return i;
-    }
 };
 
 inline PrintItem Tab(int column) {
-    return PrintItem::Tab(column);
+    PrintItem item{""};
+    item.tab = column;
+    return item;
 }
 
 // A picture for the printer: `width` x `height` pixels, 0xAARRGGBB, top row first.

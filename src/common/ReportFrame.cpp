@@ -4,14 +4,10 @@
 
 #include "Printer.h"
 
-void printPageFooter(Printer& printer) {
-    printer.print({Tab(40), "Page", " " + std::to_string(printer.page())});
-}
-
 void ReportPage::breakPage(int counterAfter) {
     printer_.emptyLine();
     printer_.emptyLine();
-    printPageFooter(printer_);
+    printer_.print({Tab(40), "Page", " " + std::to_string(printer_.page())});
     printer_.newPage();
     linesPerPage_ = printerSetUp(printer_, fontChoice_);
     counter = counterAfter;

@@ -39,9 +39,6 @@ class ReportPage {
     int linesPerPage_;
 };
 
-// The footer that ends every page but the last: "Page" and the number, at column 40.
-void printPageFooter(Printer& printer);
-
 // A whole document: the printer set-up, the body (given the page length the set-up
 // returned), the end of the document.
 void printDocument(Printer& printer, int fontChoice, const std::function<void(int)>& body);

@@ -24,47 +24,41 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
     }
 }
 
-bool isContinuation(unsigned char c) {
-    return (c & 0xC0) == 0x80;
-}
-
 } // namespace
 
-bool isValidUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[i]);
-        int length = 0;
-        std::uint32_t cp = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-            cp = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            cp = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            cp = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + static_cast<std::size_t>(length) > bytes.size())
-            return false;
-        for (int k = 1; k < length; ++k) {
-            const auto c = static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]);
-            if (!isContinuation(c))
-                return false;
-            cp = (cp << 6) | (c & 0x3F);
-        }
-        const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
-        if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += static_cast<std::size_t>(length);
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& i) {
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    int extra = 0;
+    char32_t cp = 0;
+    if (lead < 0x80)
+        return static_cast<char32_t>(text[i++] & 0x7F);
+    if ((lead & 0xE0) == 0xC0)
+        extra = 1, cp = lead & 0x1F;
+    else if ((lead & 0xF0) == 0xE0)
+        extra = 2, cp = lead & 0x0F;
+    else if ((lead & 0xF8) == 0xF0)
+        extra = 3, cp = lead & 0x07;
+    else
+        return std::nullopt;
+    if (i + static_cast<std::size_t>(extra) >= text.size())
+        return std::nullopt;
+    for (int k = 1; k <= extra; ++k) {
+        if ((byte(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
     }
+    static constexpr char32_t Smallest[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < Smallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    i += static_cast<std::size_t>(extra) + 1;
+    return cp;
+}
+
+bool isValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();)
+        if (!nextCodePoint(bytes, i))
+            return false;
     return true;
 }
 
