@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QPalette>
 #include <QResizeEvent>
 #include <QScrollBar>
@@ -249,18 +248,10 @@ void Grid::changeEvent(QEvent* event) {
         fitToFont();
 }
 
-void Grid::setRows(int rows) {
-    model_->setRows(rows);
-}
-
 void Grid::setCols(int cols) {
     model_->setCols(cols);
     baseWidths_.resize(static_cast<size_t>(model_->cols()), columnWidth(0));
     applyWidths();
-}
-
-void Grid::setRowsData(int firstRow, std::vector<QString> cells) {
-    model_->setRowsData(firstRow, std::move(cells));
 }
 
 void Grid::setColumnWidthTwips(int col, int twips) {
@@ -276,29 +267,9 @@ void Grid::setFitColumnsToWidth(bool on) {
     applyWidths();
 }
 
-void Grid::setColumnAlignment(int col, Qt::Alignment alignment) {
-    model_->setColumnAlignment(col, alignment);
-}
-
 void Grid::setHeadingLines(int lines) {
     const QFontMetrics fm(horizontalHeader()->font());
     horizontalHeader()->setFixedHeight(std::max(lines, 1) * fm.lineSpacing() + 8);
-}
-
-void Grid::fillRange(int r1, int c1, int r2, int c2, const QString& text) {
-    if (r1 > r2)
-        std::swap(r1, r2);
-    if (c1 > c2)
-        std::swap(c1, c2);
-    for (int r = std::max(r1, 0); r <= std::min(r2, rows() - 1); ++r)
-        for (int c = std::max(c1, 0); c <= std::min(c2, cols() - 1); ++c)
-            model_->setText(r, c, text);
-}
-
-void Grid::fillSelection(const QString& text) {
-    const auto ranges = selectionModel()->selection();
-    for (const auto& range : ranges)
-        fillRange(range.top() + 1, range.left(), range.bottom() + 1, range.right(), text);
 }
 
 int Grid::currentRow() const {

@@ -75,12 +75,14 @@ class Grid : public QTableView {
 
     int rows() const { return model_->rows(); }
     int cols() const { return model_->cols(); }
-    void setRows(int rows);
+    void setRows(int rows) { model_->setRows(rows); }
     void setCols(int cols);
     void setFixedCols(int fixedCols) { model_->setFixedCols(fixedCols); }
     QString text(int row, int col) const { return model_->text(row, col); }
     void setText(int row, int col, const QString& text) { model_->setText(row, col, text); }
-    void setRowsData(int firstRow, std::vector<QString> cells);
+    void setRowsData(int firstRow, std::vector<QString> cells) {
+        model_->setRowsData(firstRow, std::move(cells));
+    }
     void setRowsSource(int firstRow, int count, GridModel::CellSource source) {
         model_->setRowsSource(firstRow, count, std::move(source));
     }
@@ -90,23 +92,18 @@ class Grid : public QTableView {
     // widths are stretched in proportion when the view is wider than their sum.
     void setColumnWidthTwips(int col, int twips);
     void setFitColumnsToWidth(bool on);
-    void setColumnAlignment(int col, Qt::Alignment alignment);
+    void setColumnAlignment(int col, Qt::Alignment alignment) {
+        model_->setColumnAlignment(col, alignment);
+    }
     void setColumnFixedPitch(int col, bool on) { model_->setColumnFixedPitch(col, on); }
     // Heading lines the header row has room for (texts wrap at word boundaries).
     void setHeadingLines(int lines);
-
-    // Writes `text` into every cell of the rectangle (rows r1..r2, columns c1..c2).
-    void fillRange(int r1, int c1, int r2, int c2, const QString& text);
-    // Writes `text` into every cell of the current selection.
-    void fillSelection(const QString& text);
 
     // Current cell in grid numbering (row 0 is never current; -1 when there is none).
     int currentRow() const;
     int currentCol() const;
     void setCurrentCell(int row, int col);
     void scrollToTopRow();
-
-    GridModel* gridModel() const { return model_; }
 
   signals:
     void currentCellChanged(int row, int col, int previousRow, int previousCol);

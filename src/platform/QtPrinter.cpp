@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <malloc.h>
+#include <utility>
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,7 @@
 #include <QTemporaryFile>
 
 #include "PdfPrinter.h"
+#include "TrueTypeFont.h"
 
 namespace {
 
@@ -223,20 +225,13 @@ struct QtPrinter::Impl {
 
     QRectF pageRect() const { return printer->pageLayout().paintRectPixels(resolution); }
 
-    void startNewPage() {
-        printer->newPage();
-        line = 0;
-    }
-
     void drawLine(std::string_view text) {
         if (!begin())
             return;
-        if (pageBreakPending) {
-            pageBreakPending = false;
-            startNewPage();
-        } else if (line >= grid.linesPerSheet) {
-            // A page fuller than the sheet runs on to the next sheet, as a printer does.
-            startNewPage();
+        // A page fuller than the sheet runs on to the next sheet, as a printer does.
+        if (std::exchange(pageBreakPending, false) || line >= grid.linesPerSheet) {
+            printer->newPage();
+            line = 0;
         }
         const qreal baseline = line * grid.line + ascent;
         if (!drawGlyphRun(text, baseline))
@@ -399,21 +394,6 @@ std::unique_ptr<Printer> QtPrinterProvider::open() {
 
 namespace {
 
-// The file of the printout font: Courier New where it is installed, else its metric twin.
-QString printoutFontFile() {
-    static const char* const candidates[] = {
-        "fonts/truetype/msttcorefonts/Courier_New.ttf", "fonts/truetype/msttcorefonts/cour.ttf",
-        "fonts/truetype/liberation/LiberationMono-Regular.ttf",
-        "fonts/truetype/liberation2/LiberationMono-Regular.ttf"};
-    for (const char* candidate : candidates) {
-        const QString file = QStandardPaths::locate(QStandardPaths::GenericDataLocation,
-                                                    QString::fromLatin1(candidate));
-        if (!file.isEmpty())
-            return file;
-    }
-    return {};
-}
-
 // Every kind of font file. A glob that matched folders too would keep the font folders
 // from being read at all.
 QString fontFileGlobs() {
@@ -428,7 +408,7 @@ QString fontFileGlobs() {
 // pages keep their geometry) with every face but the printout font's left out: the
 // application's font list then holds one face instead of every font on the system.
 std::unique_ptr<QTemporaryFile> printoutFontConfig() {
-    const QString font = printoutFontFile();
+    const QString font = QString::fromStdString(printoutFontPath());
     if (font.isEmpty())
         return nullptr;
     QString system = qEnvironmentVariable("FONTCONFIG_FILE");
