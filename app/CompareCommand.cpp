@@ -12,25 +12,13 @@
 
 namespace {
 
-bool endsWith(const std::string& text, std::string_view tail) {
-    if (text.size() < tail.size())
-        return false;
-    for (std::size_t i = 0; i < tail.size(); ++i) {
-        const char a = text[text.size() - tail.size() + i];
-        const char b = tail[i];
-        if ((a >= 'A' && a <= 'Z' ? a + 32 : a) != b)
-            return false;
-    }
-    return true;
-}
-
 // The plans of one file: a comparison file's, or a mortgage or loan file's one plan.
-std::variant<std::vector<LoanPlan>, CompareRefusal> plansOf(const std::string& file) {
+std::variant<std::vector<LoanPlan>, Refusal> plansOf(const std::string& file) {
     const auto text = readFileText(file);
-    const CompareRefusal wrong{1, file + ": " + messageText(msg::FileNotFound)};
+    const Refusal wrong{1, file + ": " + messageText(msg::FileNotFound)};
     if (!text)
         return wrong;
-    if (endsWith(file, ".cmp")) {
+    if (endsWithNoCase(file, ".cmp")) {
         Result<std::vector<LoanPlan>> read = readCompareFile(*text);
         if (!read)
             return wrong;
@@ -47,7 +35,7 @@ std::variant<std::vector<LoanPlan>, CompareRefusal> plansOf(const std::string& f
 
 } // namespace
 
-std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareRequest& request) {
+Made makeCompareReport(const CompareRequest& request) {
     auto input = std::make_shared<CompareReportInput>();
     static_cast<ReportSettings&>(*input) = request.settings;
     input->formatDate = [](int day) { return isoDate(day); };
@@ -59,7 +47,7 @@ std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareReques
     };
     for (const std::string& file : request.files) {
         auto read = plansOf(file);
-        if (auto* refused = std::get_if<CompareRefusal>(&read))
+        if (auto* refused = std::get_if<Refusal>(&read))
             return *refused;
         for (LoanPlan& plan : std::get<std::vector<LoanPlan>>(read))
             add(std::move(plan));
@@ -70,24 +58,21 @@ std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareReques
             std::string text = plan.failure().what;
             if (text.starts_with("--plan:"))
                 text.insert(6, std::string(" ") + planLetter(plans.size()));
-            return CompareRefusal{2, text};
+            return Refusal{2, text};
         }
         add(std::move(plan).value());
     }
     if (plans.size() > MaxPlans)
-        return CompareRefusal{2, "compare: more than three plans"};
-    std::erase_if(plans, [](const auto& p) {
-        const LoanPlan& plan = p.second;
-        return plan.principal.raw() <= 0;
-    });
+        return Refusal{2, "compare: more than three plans"};
+    std::erase_if(plans, [](const auto& p) { return p.second.principal.raw() <= 0; });
     if (plans.empty())
-        return CompareRefusal{2, "compare: no plan (name a file or give --plan)"};
+        return Refusal{2, "compare: no plan (name a file or give --plan)"};
     for (auto& [letter, plan] : plans) {
         Result<PlanResult> result = calculatePlan(plan);
         if (!result) {
             const std::string text = result.failure().code != 0 ? messageText(result.failure().code)
                                                                 : result.failure().what;
-            return CompareRefusal{1, std::string("plan ") + letter + ": " + text};
+            return Refusal{1, std::string("plan ") + letter + ": " + text};
         }
         input->plans.push_back({std::move(plan), std::move(result).value(), letter});
     }
@@ -95,15 +80,14 @@ std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareReques
     if (!request.schedule.empty()) {
         const char letter = request.schedule.size() == 1 ? request.schedule[0] : '?';
         if (letter < 'A' || letter > 'C')
-            return CompareRefusal{2, "--schedule takes A, B or C"};
+            return Refusal{2, "--schedule takes A, B or C"};
         for (std::size_t i = 0; i < input->plans.size(); ++i)
             if (input->plans[i].letter == letter)
                 schedule = i;
         if (!schedule)
-            return CompareRefusal{2, std::string("--schedule ") + letter + ": there is no plan " +
-                                         letter};
+            return Refusal{2, std::string("--schedule ") + letter + ": there is no plan " + letter};
     } else if (request.annual) {
-        return CompareRefusal{2, "--annual needs --schedule"};
+        return Refusal{2, "--annual needs --schedule"};
     }
     const bool annual = request.annual;
     const std::vector<NamedGraphTable> graph = balanceGraphSeries(input->plans);

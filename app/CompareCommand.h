@@ -3,7 +3,6 @@
 // loan files (worksheet convention) or from --plan options, side by side or one plan's
 // schedule.
 #include <string>
-#include <variant>
 #include <vector>
 
 #include "ReportFrame.h"
@@ -17,11 +16,4 @@ struct CompareRequest {
     ReportSettings settings;
 };
 
-// What cannot be made: the exit status (2 usage, 1 file or calculation) and the message
-// that follows "pecunex-report: ".
-struct CompareRefusal {
-    int status;
-    std::string message;
-};
-
-std::variant<ReportOutput, CompareRefusal> makeCompareReport(const CompareRequest& request);
+Made makeCompareReport(const CompareRequest& request);

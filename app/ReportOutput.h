@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <variant>
 
 #include "GraphOptions.h"
 #include "GraphSeries.h"
@@ -18,6 +19,15 @@ struct ReportOutput {
     std::function<std::string()> csv;
     std::optional<ChartData> chart; // for --graph, where the worksheet has a graph
 };
+
+// A subcommand that cannot make its report: the exit status (2 usage, 1 file or calculation)
+// and the message that follows "pecunex-report: " on stderr.
+struct Refusal {
+    int status;
+    std::string message;
+};
+
+using Made = std::variant<ReportOutput, Refusal>;
 
 struct OutputRequest {
     bool csv = false;

@@ -181,17 +181,14 @@ struct Job {
     const CommandLine& line; // for the subcommand's own options
 };
 
-// A subcommand that cannot make its report: the exit status and the message that follows
-// "pecunex-report: " on stderr.
-struct Refusal {
-    int status;
-    std::string message;
-};
-
-using Made = std::variant<ReportOutput, Refusal>;
-
 Refusal fileRefusal(const Job& job, int messageCode) {
     return {1, job.file + ": " + messageText(messageCode)};
+}
+
+// A file read by `parse`; a file that cannot be read fails as one in the wrong format.
+template <class Parse> auto parsedFile(const std::string& file, Parse parse) {
+    const auto text = readFileText(file);
+    return text ? parse(*text) : decltype(parse(*text))(Failure{msg::FileNotFound, {}});
 }
 
 // ---- the subcommands ----
@@ -228,13 +225,6 @@ Made scheduleReport(const Job& job, LoanMode mode) {
                         mortgageChart(*result, job.settings.currencySymbol)};
 }
 
-Made mortgageReport(const Job& job) {
-    return scheduleReport(job, LoanMode::Mortgage);
-}
-Made loanReport(const Job& job) {
-    return scheduleReport(job, LoanMode::Loan);
-}
-
 Made savingsReport(const Job& job) {
     auto plan = std::make_shared<GrowthInput>(defaultGrowthInput());
     for (const auto& [name, value] : job.line.lastUses())
@@ -259,10 +249,7 @@ Made savingsReport(const Job& job) {
 Made goalReport(const Job& job) {
     std::optional<GoalInput> saved;
     if (!job.file.empty()) {
-        const auto text = readFileText(job.file);
-        if (!text)
-            return fileRefusal(job, msg::FileNotFound);
-        Result<GoalInput> read = readGoalFile(*text);
+        Result<GoalInput> read = parsedFile(job.file, readGoalFile);
         if (!read)
             return fileRefusal(job, read.failure().code);
         saved = std::move(read).value();
@@ -286,10 +273,7 @@ Made goalReport(const Job& job) {
 }
 
 Made netWorthReport(const Job& job) {
-    const auto text = readFileText(job.file);
-    if (!text)
-        return fileRefusal(job, msg::FileNotFound);
-    Result<NetWorthTables> calculated = netWorthStatementFromFile(*text);
+    Result<NetWorthTables> calculated = parsedFile(job.file, netWorthStatementFromFile);
     if (!calculated)
         return fileRefusal(job, calculated.failure().code);
     auto statement = std::make_shared<NetWorthTables>(std::move(calculated).value());
@@ -306,10 +290,8 @@ Made budgetReport(const Job& job) {
     options->sort = job.line.last("--sort").value_or(options->sort);
     if (std::string problem = budgetOptionsProblem(*options); !problem.empty())
         return Refusal{2, problem};
-    const auto text = readFileText(job.file);
-    if (!text)
-        return fileRefusal(job, msg::FileNotFound);
-    auto prepared = prepareBudgetReport(*text, *options);
+    auto prepared = parsedFile(
+        job.file, [&](const std::string& text) { return prepareBudgetReport(text, *options); });
     if (!prepared)
         return fileRefusal(job, prepared.failure().code);
     std::shared_ptr<BudgetReport> report = std::move(prepared).value();
@@ -327,10 +309,7 @@ Made compareReport(const Job& job) {
     request.schedule = job.line.last("--schedule").value_or("");
     request.annual = job.line.has("--annual");
     request.settings = job.settings;
-    auto made = makeCompareReport(request);
-    if (auto* refused = std::get_if<CompareRefusal>(&made))
-        return Refusal{refused->status, refused->message};
-    return std::get<ReportOutput>(std::move(made));
+    return makeCompareReport(request);
 }
 
 // The day a file was last changed, in this system's time zone.
@@ -344,23 +323,14 @@ std::optional<int> modificationDay(const std::string& file) {
     return dateSerial(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
-bool isHistoryFile(const std::string& file) {
-    std::string extension = fs::path(file).extension().string();
-    for (char& c : extension)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    return extension == ".nwh";
-}
-
 Made historyReport(const Job& job) {
     auto history = std::make_shared<History>();
     const std::optional<std::string> dates = job.line.last("--dates");
-    if (job.files.size() == 1 && isHistoryFile(job.files[0])) {
+    if (job.files.size() == 1 &&
+        endsWithNoCase(fs::path(job.files[0]).extension().string(), ".nwh")) {
         if (dates)
             return Refusal{2, "--dates goes with net worth files, not with " + job.files[0]};
-        const auto text = readFileText(job.file);
-        if (!text)
-            return fileRefusal(job, msg::FileNotFound);
-        Result<History> read = readHistoryFile(*text);
+        Result<History> read = parsedFile(job.file, readHistoryFile);
         if (!read)
             return fileRefusal(job, read.failure().code);
         *history = std::move(read).value();
@@ -393,10 +363,7 @@ Made historyReport(const Job& job) {
                     return Refusal{2, "--dates: " + given[i] + " is not a date (yyyy-mm-dd)"};
             } else
                 day = modificationDay(file);
-            const auto text = readFileText(file);
-            const Result<NetWorthTables> read =
-                text ? readNetWorthFile(*text)
-                     : Result<NetWorthTables>(Failure{msg::FileNotFound, {}});
+            const Result<NetWorthTables> read = parsedFile(file, readNetWorthFile);
             if (!read || !day)
                 return Refusal{1, file + ": " + messageText(msg::FileNotFound)};
             if (auto refused = addStatement(*history, {*day, "", *read}, file))
@@ -485,8 +452,10 @@ std::vector<std::string_view> goalOptions() {
 
 const std::vector<Subcommand>& subcommands() {
     static const std::vector<Subcommand> table = {
-        {"mortgage", true, 1, withGraph({}), mortgageReport},
-        {"loan", true, 1, withGraph({}), loanReport},
+        {"mortgage", true, 1, withGraph({}),
+         [](const Job& job) { return scheduleReport(job, LoanMode::Mortgage); }},
+        {"loan", true, 1, withGraph({}),
+         [](const Job& job) { return scheduleReport(job, LoanMode::Loan); }},
         {"budget", true, 1, {"--period", "--sort"}, budgetReport},
         {"networth", true, 1, {}, netWorthReport},
         {"compare", false, MaxComparedFiles, withGraph({"--plan", "--schedule", "--annual"}),
@@ -505,13 +474,8 @@ const std::vector<Subcommand>& subcommands() {
     return table;
 }
 
-bool isCommonOption(std::string_view name) {
-    for (std::string_view common :
-         {"--header", "--font", "--currency", "--csv", "--pdf", "--paper", "--text", "--help"})
-        if (name == common)
-            return true;
-    return false;
-}
+constexpr std::string_view CommonOptionNames[] = {"--header", "--font",  "--currency", "--csv",
+                                                  "--pdf",    "--paper", "--text",     "--help"};
 
 // ---- from the command line to a job ----
 
@@ -552,7 +516,8 @@ Result<Request> readRequest(const CommandLine& line) {
     r.subcommand = &*found;
     for (const auto& [option, value] : line.options) {
         const auto& own = r.subcommand->options;
-        if (!isCommonOption(option) && std::find(own.begin(), own.end(), option) == own.end())
+        if (std::ranges::find(CommonOptionNames, option) == std::end(CommonOptionNames) &&
+            std::ranges::find(own, option) == own.end())
             return usage(name + " takes no " + option);
     }
     const std::size_t files = line.operands.size() - 1;

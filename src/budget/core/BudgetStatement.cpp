@@ -1,5 +1,6 @@
 #include "BudgetStatement.h"
 
+#include "NumberFormat.h"
 #include "Printer.h"
 
 namespace {
@@ -25,29 +26,6 @@ constexpr int ContinuedPageCount = 8; // after a break and the continuation head
 constexpr int ExpenseHeadLines = 9;
 constexpr int TotalLines = 3;
 
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(' ');
-    return std::string(text.substr(first, last - first + 1));
-}
-
-// The first `chars` characters of a UTF-8 text.
-std::string firstChars(const std::string& text, int chars) {
-    std::size_t i = 0;
-    int seen = 0;
-    while (i < text.size()) {
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (seen == chars)
-                break;
-            ++seen;
-        }
-        ++i;
-    }
-    return text.substr(0, i);
-}
-
 class Statement {
   public:
     Statement(Printer& printer, const BudgetStatementInput& in, int linesPerPage)
@@ -61,31 +39,19 @@ class Statement {
         p_.emptyLine();
         p_.print({Tab(32), "BUDGET STATEMENT"});
         p_.emptyLine();
-        p_.print({Tab(2), IncomeTexts.title});
-        p_.print({Tab(2), IncomeTexts.underline});
-        p_.emptyLine();
-        printHeadings(IncomeTexts);
-        p_.emptyLine();
+        printSectionHead(IncomeTexts);
         page_.counter = FirstPageCount;
-
-        printRecords(t.IncomeRecords, t.IncomeCount, IncomeTexts);
-        printTotal(in_.period->incomeLabel, f.income);
-        page_.counter += TotalLines;
+        printSection(t.IncomeRecords, t.IncomeCount, IncomeTexts, in_.period->incomeLabel,
+                     f.income);
         if (page_.reached(9))
             breakPage();
 
         p_.emptyLine();
         p_.emptyLine();
-        p_.print({Tab(2), ExpenseTexts.title});
-        p_.print({Tab(2), ExpenseTexts.underline});
-        p_.emptyLine();
-        printHeadings(ExpenseTexts);
-        p_.emptyLine();
+        printSectionHead(ExpenseTexts);
         page_.counter += ExpenseHeadLines;
-
-        printRecords(t.ExpenseRecords, t.ExpenseCount, ExpenseTexts);
-        printTotal(in_.period->expenseLabel, f.expense);
-        page_.counter += TotalLines;
+        printSection(t.ExpenseRecords, t.ExpenseCount, ExpenseTexts, in_.period->expenseLabel,
+                     f.expense);
         if (page_.reached(5))
             breakPage();
 
@@ -110,7 +76,18 @@ class Statement {
         p_.print({Tab(2), Rule});
     }
 
-    void printRecords(const BudgetList& records, int count, const SectionTexts& texts) {
+    // A section's title, underlined, and its column headings.
+    void printSectionHead(const SectionTexts& texts) {
+        p_.print({Tab(2), texts.title});
+        p_.print({Tab(2), texts.underline});
+        p_.emptyLine();
+        printHeadings(texts);
+        p_.emptyLine();
+    }
+
+    // A section's records, the headings again on each page they run on to, and its total.
+    void printSection(const BudgetList& records, int count, const SectionTexts& texts,
+                      std::string_view caption, const BudgetSums& sums) {
         for (int i = 1; i <= count && i <= MaxBudgetRecords; ++i) {
             const BudgetRecord& r = records[static_cast<std::size_t>(i)];
             p_.print({Tab(2), firstChars(r.Description, 30), Tab(37),
@@ -126,15 +103,13 @@ class Statement {
                 page_.counter = ContinuedPageCount;
             }
         }
-    }
-
-    void printTotal(std::string_view caption, const BudgetSums& sums) {
         if (page_.reached(TotalLines))
             breakPage();
         p_.print({Tab(2), Rule});
         p_.emptyLine();
-        p_.print({Tab(2), trimmed(caption), Tab(37), withSymbol(sums.total), Tab(53),
+        p_.print({Tab(2), withoutBlanks(caption), Tab(37), withSymbol(sums.total), Tab(53),
                   withSymbol(sums.budgeted)});
+        page_.counter += TotalLines;
     }
 
     // Two blank lines, the page footer, a new page and the set-up again.

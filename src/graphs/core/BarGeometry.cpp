@@ -9,10 +9,6 @@ constexpr double BarShare = 0.6;
 constexpr double DepthShare = 0.3;
 // Depth never grows beyond this share of the plot width, so two bars stay bars, not walls.
 constexpr double MaxDepthShare = 0.04;
-// A group of bars takes this share of its slot; in a flat chart each bar leaves a sliver of
-// its share between it and its neighbour.
-constexpr double GroupShare = 0.84;
-constexpr double FlatBarShare = 0.9;
 
 BarShape barAt(double x, double width, double depth, double y, double baseY) {
     BarShape bar;
@@ -61,19 +57,10 @@ BarLayout barLayout(const ChartFrame& frame, std::span<const double> values, con
 
     const double barWidth = out.slot * BarShare;
     for (std::size_t j = 0; j < values.size(); ++j) {
-        BarShape bar;
         const double x =
             out.plot.left + out.slot * static_cast<double>(j) + (out.slot - barWidth) / 2;
-        const double y = valueY(out.plot, scale, values[j]);
-        const double top = std::min(y, out.baseY), bottom = std::max(y, out.baseY);
-        bar.front = {x, top, barWidth, bottom - top};
-        const double r = x + barWidth;
-        bar.top = {PointF{x, top}, PointF{r, top}, PointF{r + depth, top - depth},
-                   PointF{x + depth, top - depth}};
-        bar.side = {PointF{r, top}, PointF{r, bottom}, PointF{r + depth, bottom - depth},
-                    PointF{r + depth, top - depth}};
-        bar.labelX = x + barWidth / 2;
-        out.bars.push_back(bar);
+        out.bars.push_back(
+            barAt(x, barWidth, depth, valueY(out.plot, scale, values[j]), out.baseY));
     }
     return out;
 }
@@ -81,6 +68,10 @@ BarLayout barLayout(const ChartFrame& frame, std::span<const double> values, con
 std::vector<BarShape> groupedBars(const BarLayout& base,
                                   std::span<const std::vector<double>> series,
                                   const AxisScale& scale) {
+    // A group of bars takes this share of its slot; in a flat chart each bar leaves a sliver
+    // of its share between it and its neighbour.
+    constexpr double GroupShare = 0.84;
+    constexpr double FlatBarShare = 0.9;
     std::vector<BarShape> bars;
     if (series.empty())
         return bars;

@@ -1,7 +1,8 @@
 #include "GraphOptions.h"
 
-#include <algorithm>
 #include <charconv>
+
+#include "FileText.h"
 
 namespace {
 
@@ -11,14 +12,6 @@ std::optional<int> side(std::string_view text) {
     if (error != std::errc{} || end != text.data() + text.size() || value < 16 || value > 10000)
         return std::nullopt;
     return value;
-}
-
-bool endsWithNoCase(std::string_view text, std::string_view tail) {
-    if (text.size() < tail.size())
-        return false;
-    return std::equal(tail.begin(), tail.end(),
-                      text.end() - static_cast<std::ptrdiff_t>(tail.size()),
-                      [](char lower, char c) { return lower == (c | 0x20); });
 }
 
 } // namespace
