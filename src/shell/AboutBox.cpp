@@ -1,9 +1,6 @@
 #include "AboutBox.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 AboutBox::AboutBox(ShellState& state, const WorksheetTable& worksheets, QWidget* container)
     : PlacedDialog(state, container, Placement::About) {
@@ -17,8 +14,7 @@ AboutBox::AboutBox(ShellState& state, const WorksheetTable& worksheets, QWidget*
                   '\n' + listedWorksheets(worksheets, 3));
     text->setAlignment(Qt::AlignCenter);
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
+    auto* ok = button("&OK", "OKButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -1,11 +1,8 @@
 #include "EntryDialog.h"
 #include "ControlNames.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placement,
                          const char* formName, const char* prompt, NumericEntryConfig entry,
@@ -25,10 +22,8 @@ EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placem
         CurVal->setText(QString::number(state.SelectedRow));
     state.SelectedRow = 0;
 
-    Accept = new QPushButton("&OK", this);
-    Accept->setObjectName("Accept");
-    NoAccept = new QPushButton("&Cancel", this);
-    NoAccept->setObjectName("NoAccept");
+    Accept = button("&OK", "Accept");
+    NoAccept = button("&Cancel", "NoAccept");
     connect(Accept, &QPushButton::clicked, this, [this] { onAcceptClicked(); });
     connect(NoAccept, &QPushButton::clicked, this, &EntryDialog::reject);
 
@@ -37,13 +32,7 @@ EntryDialog::EntryDialog(ShellState& state, QWidget* container, Placement placem
     entry_ = std::make_unique<NumericEntry>(CurVal, state, std::move(entry));
     entry_->setNext(Accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Accept);
-    buttons->addWidget(NoAccept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(CurVal);
-    layout->addLayout(buttons);
+    layOut({Label1, CurVal}, {Accept, NoAccept}, false);
 
     setTabOrder(CurVal, Accept);
     setTabOrder(Accept, NoAccept);

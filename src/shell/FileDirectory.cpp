@@ -12,32 +12,18 @@
 
 namespace filedir {
 
-namespace {
-const char* const BudgetFilter = "Budget Database (*.Bgt)|*.Bgt";
-const char* const NetWorthFilter = "Net Worth Database (*.nwv)|*.nwv";
-const char* const MortgageFilter = "Mortgage Database (*.umd)|*.umd";
-const char* const LoanFilter = "Loan Database (*.uld)|*.uld";
-} // namespace
-
 std::optional<FileKind> kindForMode(int mode) {
-    const bool save = mode % 2 == 0;
-    using namespace filemode;
-    switch (mode) {
-    case OpenBudget:
-    case SaveBudget:
-        return FileKind{BudgetFilter, "Bgt", save};
-    case OpenNetWorth:
-    case SaveNetWorth:
-        return FileKind{NetWorthFilter, "nwv", save};
-    case OpenMortgage:
-    case SaveMortgage:
-        return FileKind{MortgageFilter, "umd", save};
-    case OpenLoan:
-    case SaveLoan:
-        return FileKind{LoanFilter, "uld", save};
-    default:
+    // The worksheets' kinds of file, each opened in an odd mode and saved in the even one
+    // after it.
+    static constexpr std::pair<const char*, const char*> Kinds[] = {
+        {"Budget Database (*.Bgt)|*.Bgt", "Bgt"},
+        {"Net Worth Database (*.nwv)|*.nwv", "nwv"},
+        {"Mortgage Database (*.umd)|*.umd", "umd"},
+        {"Loan Database (*.uld)|*.uld", "uld"}};
+    if (mode < filemode::OpenBudget || mode > filemode::SaveLoan)
         return std::nullopt;
-    }
+    const auto& [filter, extension] = Kinds[(mode - 1) / 2];
+    return FileKind{filter, extension, mode % 2 == 0};
 }
 
 QString qtNameFilters(const std::string& barFilter) {

@@ -33,6 +33,15 @@ QSize twipsSize(int width, int height) {
     return {platform::twipsToPixels(width), platform::twipsToPixels(height)};
 }
 
+// Hides a window at once; it goes when the events under way are done.
+void discard(QPointer<QMdiSubWindow>& slot) {
+    if (QMdiSubWindow* window = slot) {
+        slot = nullptr;
+        window->hide();
+        window->deleteLater();
+    }
+}
+
 } // namespace
 
 MdiContainer::MdiContainer(ShellState& state, WorksheetTable worksheets, QWidget* parent)
@@ -117,15 +126,23 @@ void MdiContainer::openWorksheet(const std::string& id) {
         return;
     }
 
-    // Worksheets are left by their "E&xit to Menu" button, so their frame has no close box.
-    // A container made smaller than the worksheet scrolls it rather than cut it off.
-    auto* window = area_->addSubWindow(makeWorksheetScroller(sheet),
-                                       Qt::SubWindow | Qt::CustomizeWindowHint |
-                                           Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    connect(window, &QObject::destroyed, this, &MdiContainer::onWorksheetGone);
-    sheetWindow_ = window;
-    place(window); // its size before it shows, so its scroll bars never flash
+    openScrolled(sheetWindow_, sheet);
+    connect(sheetWindow_.data(), &QObject::destroyed, this, &MdiContainer::onWorksheetGone);
+}
+
+void MdiContainer::openScrolled(QPointer<QMdiSubWindow>& slot, QWidget* content) {
+    // Worksheets are left by their "E&xit to Menu" button, graphs by theirs, so their frame
+    // has no close box. A container made smaller than the window scrolls it rather than cut
+    // it off.
+    slot = area_->addSubWindow(makeWorksheetScroller(content),
+                               Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowMinMaxButtonsHint);
+    slot->setAttribute(Qt::WA_DeleteOnClose);
+    place(slot); // its size before it shows, so its scroll bars never flash
+    showActive(slot);
+}
+
+void MdiContainer::showActive(QMdiSubWindow* window) {
     window->show();
     area_->setActiveSubWindow(window);
     place(window);
@@ -143,59 +160,34 @@ void MdiContainer::showGraph(const WorksheetGraph& request) {
                       ? QApplication::focusWidget()
                       : nullptr;
     sheetWindow_->hide();
-    // Like a worksheet, the graph window scrolls in a container smaller than it. The frame
-    // sees the scroller, not the control the graph window chose to start on: that control
-    // takes the focus once the frame is active.
+    // The frame sees the scroller, not the control the graph window chose to start on: that
+    // control takes the focus once the frame is active.
     const QPointer<QWidget> start = graph->focusWidget();
-    auto* window = area_->addSubWindow(makeWorksheetScroller(graph),
-                                       Qt::SubWindow | Qt::CustomizeWindowHint |
-                                           Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint);
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    graphWindow_ = window;
-    place(window);
-    window->show();
-    area_->setActiveSubWindow(window);
-    place(window);
+    openScrolled(graphWindow_, graph);
     if (start)
         start->setFocus(Qt::OtherFocusReason);
 }
 
 void MdiContainer::leaveGraph() {
-    if (QMdiSubWindow* window = graphWindow_) {
-        graphWindow_ = nullptr;
-        window->hide();
-        window->deleteLater();
-    }
+    discard(graphWindow_);
     if (sheetWindow_) {
-        sheetWindow_->show();
-        area_->setActiveSubWindow(sheetWindow_);
-        place(sheetWindow_);
+        showActive(sheetWindow_);
         if (sheetFocus_)
             sheetFocus_->setFocus(Qt::OtherFocusReason);
     }
 }
 
 void MdiContainer::showMenu() {
-    if (QMdiSubWindow* graph = graphWindow_) {
-        graphWindow_ = nullptr;
-        graph->hide();
-        graph->deleteLater();
-    }
+    discard(graphWindow_);
     // The worksheet being left is discarded; the next opening starts from its defaults.
-    if (QMdiSubWindow* window = sheetWindow_) {
-        sheetWindow_ = nullptr;
-        window->hide();
-        window->deleteLater();
-    }
+    discard(sheetWindow_);
     setCaption(QStringLiteral(" Pecunex Menu"));
     revealMenu();
 }
 
 void MdiContainer::revealMenu() {
     menu_->refreshName();
-    menuWindow_->show();
-    area_->setActiveSubWindow(menuWindow_);
-    place(menuWindow_);
+    showActive(menuWindow_);
     menu_->focusOpener();
 }
 
@@ -223,10 +215,7 @@ void MdiContainer::runPersonalize() {
 void MdiContainer::runAbout() {
     const FocusReturn back;
     menuWindow_->hide();
-    {
-        AboutBox box(state_, worksheets_, this);
-        box.exec();
-    }
+    AboutBox(state_, worksheets_, this).exec(); // gone before the menu comes back
     revealMenu();
 }
 

@@ -72,6 +72,9 @@ class MdiContainer : public QMainWindow, public Workspace {
     // Gives the window its own size, or less where the area is smaller.
     void fitToArea(QMdiSubWindow* window, QSize own);
     void revealMenu();
+    // Opens `content` as the worksheet or graph window `slot`.
+    void openScrolled(QPointer<QMdiSubWindow>& slot, QWidget* content);
+    void showActive(QMdiSubWindow* window);
 
     ShellState& state_;
     Dialogs* dialogs_ = nullptr;

@@ -1,9 +1,6 @@
 #include "MessageDialog.h"
 
-#include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ControlNames.h"
 #include "Messages.h"
@@ -24,18 +21,11 @@ MessageDialog::MessageDialog(ShellState& state, QWidget* container)
     TextMsg->setMinimumSize(260, 70);
     TextMsg->setMaximumHeight(90);
 
-    AMsgExit = new QPushButton("E&xit", this);
-    AMsgExit->setObjectName("AMsgExit");
+    AMsgExit = button("E&xit", "AMsgExit");
     AMsgExit->setDefault(true);
     connect(AMsgExit, &QPushButton::clicked, this, &QDialog::accept);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AMsgExit);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(TextMsg);
-    layout->addLayout(buttons);
+    layOut({TextMsg}, {AMsgExit}, true);
 
     // The button has the focus so Enter or Space closes the message at once.
     AMsgExit->setFocus();

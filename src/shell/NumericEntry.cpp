@@ -114,14 +114,10 @@ bool NumericEntry::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool NumericEntry::onFieldMouse(QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-        // The middle button pastes the selection on X11.
-        return static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
-    default:
-        return false;
-    }
+    // The middle button pastes the selection on X11.
+    const bool press =
+        event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease;
+    return press && static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton;
 }
 
 void NumericEntry::onFocusIn() {

@@ -37,7 +37,6 @@ class NumericEntry : public QObject {
     NumericEntry(QLineEdit* field, ShellState& state, NumericEntryConfig config);
     // Where Enter sends the focus (nullptr: nowhere).
     void setNext(QWidget* next) { next_ = next; }
-    QLineEdit* field() const { return field_; }
     // Commits a figure being typed as leaving the field does; false when the check refused
     // it. Nothing being typed: true.
     bool commitEdit();

@@ -3,14 +3,11 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 #include <array>
 
 #include "Colours.h"
@@ -21,17 +18,6 @@
 #include "ShellState.h"
 #include "TextEntry.h"
 #include "Workspace.h"
-
-namespace {
-
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-} // namespace
 
 PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
     : PlacedDialog(state, workspace.container(), Placement::Personalize), workspace_(workspace) {
@@ -71,8 +57,7 @@ PersonalizeDialog::PersonalizeDialog(ShellState& state, Workspace& workspace)
     nameByCaption(label2, inCurrency_);
     nameByCaption(label3, inMyName_);
 
-    exitFonts_ = new QPushButton(QStringLiteral("E&xit to Menu"), this);
-    exitFonts_->setObjectName(QStringLiteral("ExitFonts"));
+    exitFonts_ = button("E&xit to Menu", "ExitFonts");
     exitFonts_->setAutoDefault(true); // Enter in the name box moves here; Enter again leaves
     connect(exitFonts_, &QPushButton::clicked, this, &PersonalizeDialog::onExitFontsClicked);
 
@@ -152,7 +137,7 @@ void PersonalizeDialog::onExitFontsClicked() {
     if (focus == inMyName_)
         onNameLeft();
 
-    state_.CurrencySymbol = trimBlanks(inCurrency_->text().toStdString());
+    state_.CurrencySymbol = withoutBlanks(inCurrency_->text().toStdString());
     (void)saveSettings(state_); // a settings file that cannot be written is not reported
     emit settingsSaved();
     workspace_.setCaption(QStringLiteral(" Pecunex Menu"));

@@ -3,7 +3,11 @@
 // container window before it is first seen and again whenever it becomes active.
 #include <QDialog>
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <QShowEvent>
+#include <QVBoxLayout>
+#include <initializer_list>
 
 #include "Placement.h"
 #include "ShellState.h"
@@ -16,6 +20,30 @@ class PlacedDialog : public QDialog {
     }
 
   protected:
+    // A button with its caption and object name.
+    QPushButton* button(const char* caption, const char* name) {
+        auto* made = new QPushButton(caption, this);
+        made->setObjectName(name);
+        return made;
+    }
+
+    // The dialog's layout: `above` one under the other, then a row of `buttons`, centred
+    // when asked.
+    void layOut(std::initializer_list<QWidget*> above, std::initializer_list<QPushButton*> buttons,
+                bool centred) {
+        auto* row = new QHBoxLayout;
+        if (centred)
+            row->addStretch();
+        for (QPushButton* b : buttons)
+            row->addWidget(b);
+        if (centred)
+            row->addStretch();
+        auto* layout = new QVBoxLayout(this);
+        for (QWidget* w : above)
+            layout->addWidget(w);
+        layout->addLayout(row);
+    }
+
     // Default placement: the dialog's row of the placement table. Dialogs that choose
     // their place at run time override this.
     virtual void placeOnActivation() {

@@ -12,42 +12,29 @@ int layoutClassForHeight(int heightTwips) {
 
 TwipsPoint placementOffset(Placement what, int layoutClass) {
     // Every window has one position for the container at its opening size and one for a
-    // container that has been made taller (maximised on a large screen).
+    // container that has been made taller (maximised on a large screen), in the order of
+    // the Placement values.
     struct Row {
         TwipsPoint small;
         TwipsPoint large;
     };
-    const auto row = [what]() -> Row {
-        switch (what) {
-        case Placement::MainMenu:
-            return {{-25, -15}, {1200, 1000}};
-        case Placement::Worksheet:
-            return {{-60, -30}, {1200, 1000}};
-        case Placement::Personalize:
-            return {{3060, 700}, {4000, 2000}};
-        case Placement::About:
-            return {{2400, 1100}, {3600, 2200}};
-        case Placement::PrinterHeader:
-            return {{3400, 3000}, {4500, 4000}};
-        case Placement::YesNo:
-            return {{3500, 2000}, {4500, 3000}};
-        case Placement::Message:
-            return {{3600, 2000}, {4650, 3000}};
-        case Placement::ValueInput:
-            return {{3340, 3450}, {4400, 4490}};
-        case Placement::RecordFirstGrid:
-            return {{550, 4800}, {1630, 5860}};
-        case Placement::RecordSecondGrid:
-            return {{7000, 4800}, {8050, 5860}};
-        case Placement::DaysInYear:
-            return {{3200, 1700}, {4300, 2700}};
-        case Placement::FirstPaymentDate:
-            return {{4000, 2400}, {5000, 3400}};
-        case Placement::AdditionalPayments:
-            return {{4300, 630}, {5300, 1650}};
-        }
-        return {{0, 0}, {0, 0}};
-    }();
+    static constexpr Row Rows[] = {
+        {{-25, -15}, {1200, 1000}},   // MainMenu
+        {{-60, -30}, {1200, 1000}},   // Worksheet
+        {{3060, 700}, {4000, 2000}},  // Personalize
+        {{2400, 1100}, {3600, 2200}}, // About
+        {{3400, 3000}, {4500, 4000}}, // PrinterHeader
+        {{3500, 2000}, {4500, 3000}}, // YesNo
+        {{3600, 2000}, {4650, 3000}}, // Message
+        {{3340, 3450}, {4400, 4490}}, // ValueInput
+        {{550, 4800}, {1630, 5860}},  // RecordFirstGrid
+        {{7000, 4800}, {8050, 5860}}, // RecordSecondGrid
+        {{3200, 1700}, {4300, 2700}}, // DaysInYear
+        {{4000, 2400}, {5000, 3400}}, // FirstPaymentDate
+        {{4300, 630}, {5300, 1650}},  // AdditionalPayments
+    };
+    static_assert(sizeof Rows / sizeof Rows[0] == int(Placement::AdditionalPayments) + 1);
+    const Row& row = Rows[static_cast<int>(what)];
     return layoutClass < 8501 ? row.small : row.large;
 }
 

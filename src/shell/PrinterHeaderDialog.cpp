@@ -1,10 +1,7 @@
 #include "PrinterHeaderDialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <string>
 
 #include "ControlNames.h"
@@ -30,20 +27,12 @@ PrinterHeaderDialog::PrinterHeaderDialog(ShellState& state, QWidget* container)
     InFName->setObjectName("InFName");
     InFName->setMinimumWidth(320);
 
-    Acept = new QPushButton("Continue &Printout", this);
-    Acept->setObjectName("Acept");
-    NAcept = new QPushButton("&Cancel", this);
-    NAcept->setObjectName("NAcept");
+    Acept = button("Continue &Printout", "Acept");
+    NAcept = button("&Cancel", "NAcept");
     connect(Acept, &QPushButton::clicked, this, &PrinterHeaderDialog::onAceptClicked);
     connect(NAcept, &QPushButton::clicked, this, &PrinterHeaderDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(Acept);
-    buttons->addWidget(NAcept);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(FName);
-    layout->addWidget(InFName);
-    layout->addLayout(buttons);
+    layOut({FName, InFName}, {Acept, NAcept}, false);
 
     // The header goes into a printout line: a double quote is never taken; Enter moves on.
     auto* entry = new TextEntry(InFName, state_);

@@ -16,7 +16,6 @@ class TextEntry : public QObject {
     TextEntry(QLineEdit* field, ShellState& state);
     // Where Enter sends the focus (nullptr: nowhere).
     void setNext(QWidget* next) { next_ = next; }
-    QLineEdit* field() const { return field_; }
     // The first key typed since the field got the focus empties it (and sets EditStarted).
     void setFirstKeyEmpties(bool empties) { firstKeyEmpties_ = empties; }
 

@@ -25,13 +25,8 @@ struct Key {
 
 // Whether a key held with a modifier would change a text box's text.
 inline bool changesText(const QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Backspace:
-    case Qt::Key_Delete:
+    if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)
         return true;
-    default:
-        break;
-    }
     for (auto deleting : {QKeySequence::DeleteStartOfWord, QKeySequence::DeleteEndOfWord,
                           QKeySequence::DeleteEndOfLine, QKeySequence::DeleteCompleteLine,
                           QKeySequence::Backspace, QKeySequence::Delete})
@@ -45,27 +40,18 @@ inline Key classify(const QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut) ||
         event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
         return {Kind::Blocked, 0};
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         return {Kind::Enter, 13};
-    default:
-        break;
-    }
     // A text box would insert the text of any key that reaches it, whatever the modifiers,
     // and delete words or lines with its own Ctrl shortcuts. With Ctrl, Alt or Meta only
     // caret movement, selection and copying pass on.
     const Qt::KeyboardModifiers mods = event->modifiers();
     if (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return changesText(event) ? Key{Kind::Blocked, 0} : Key{Kind::PassOn, 0};
-    switch (event->key()) {
-    case Qt::Key_Backspace:
+    if (event->key() == Qt::Key_Backspace)
         return {Kind::Typed, 8};
-    case Qt::Key_Delete:
+    if (event->key() == Qt::Key_Delete)
         return {Kind::Typed, 127};
-    default:
-        break;
-    }
     const QString text = event->text();
     if (text.isEmpty())
         return {Kind::PassOn, 0};

@@ -1,9 +1,6 @@
 #include "YesNoDialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "ControlNames.h"
 #include "Messages.h"
@@ -26,21 +23,12 @@ YesNoDialog::YesNoDialog(ShellState& state, QWidget* container)
         questionText(state.QuestionCode, state.CurrentFileName, state.MessageDetail)));
     nameAlert(this, Label1->text());
 
-    AllYes = new QPushButton("&Yes", this);
-    AllYes->setObjectName("AllYes");
-    AllNo = new QPushButton("&No", this);
-    AllNo->setObjectName("AllNo");
+    AllYes = button("&Yes", "AllYes");
+    AllNo = button("&No", "AllNo");
     connect(AllYes, &QPushButton::clicked, this, &YesNoDialog::onYesClicked);
     connect(AllNo, &QPushButton::clicked, this, &YesNoDialog::onNoClicked);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(AllYes);
-    buttons->addWidget(AllNo);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addLayout(buttons);
+    layOut({Label1}, {AllYes, AllNo}, true);
 
     AllYes->setFocus();
 }
