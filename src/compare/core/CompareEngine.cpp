@@ -21,10 +21,6 @@ using Real = long double;
 // reaches this has a payment that no longer pays the loan down.
 constexpr int RunawayPayments = 100 * 52;
 
-Real amountOf(Currency c) {
-    return static_cast<Real>(c.raw()) / Currency::Scale;
-}
-
 Currency fromCents(std::int64_t cents) {
     std::int64_t raw = 0;
     if (__builtin_mul_overflow(cents, std::int64_t{100}, &raw))
@@ -44,17 +40,10 @@ std::int64_t ceilOf(Real y) {
     return static_cast<Real>(r) < y ? r + 1 : r;
 }
 
-// x (in money) to whole cents: halves up, or always up. A long double holds a double's 53
-// bits times 100 exactly, so the comparison is made on the figure itself.
+// x (in money) to whole cents, halves up. A long double holds a double's 53 bits times 100
+// exactly, so the comparison is made on the figure itself.
 std::int64_t roundHalfUp(Real x) {
     return floorOf(x * 100.0L + 0.5L);
-}
-std::int64_t roundUp(Real x) {
-    // A product that misses a whole cent by a rounding error of the arithmetic is that cent.
-    return ceilOf(x * 100.0L - 1e-7L);
-}
-std::int64_t roundDown(Real x) {
-    return floorOf(x * 100.0L + 1e-7L);
 }
 
 enum class Rounding { HalfUp, Up, Down };
@@ -186,11 +175,13 @@ std::int64_t rounded(const Amount& a, Rounding how) {
     if (a.exact)
         if (const auto c = centsOf(*a.exact, how))
             return *c;
+    // Up or down, a product that misses a whole cent by a rounding error of the arithmetic is
+    // that cent.
     switch (how) {
     case Rounding::Up:
-        return roundUp(a.approx);
+        return ceilOf(a.approx * 100.0L - 1e-7L);
     case Rounding::Down:
-        return roundDown(a.approx);
+        return floorOf(a.approx * 100.0L + 1e-7L);
     case Rounding::HalfUp:
         break;
     }
@@ -305,7 +296,7 @@ class BankSchedule {
             balance_ = last ? whole(0) : balance_ - (Amount::cents(pay) - interest);
             // A given payment below a later period's interest (a month longer than the
             // first on daily interest) lets the balance grow: refused before it runs away.
-            if (!computed_ && balance_.approx > 2 * amountOf(plan_.principal))
+            if (!computed_ && balance_.approx > 2 * Amount::of(plan_.principal).approx)
                 throw Fault{compare_msg::NeverPaid};
             if (!exact_)
                 balance_ = Amount::cents(rounded(balance_, Rounding::HalfUp));
@@ -504,7 +495,7 @@ Result<PlanResult> worksheetPlan(const LoanPlan& plan) {
     out.paymentsPerYear = a.paymentsPerYear;
     out.payment = Currency::fromRaw(roundHalfUp(a.payment) * 100);
     for (PaymentRow row : a.payments) {
-        row.exactInterest = amountOf(row.interest);
+        row.exactInterest = Amount::of(row.interest).approx;
         // The payments are the lender's rounded one; a yearly additional payment and the
         // worksheet's fractions of a cent ride as extras.
         const Currency paid = row.payment.add(row.extra);

@@ -2,7 +2,6 @@
 // The comparison's engine: a plan's schedule as its lender computes it, and the figures the
 // comparison sets side by side.
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "Currency.h"

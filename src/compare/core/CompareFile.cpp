@@ -1,7 +1,5 @@
 #include "CompareFile.h"
 
-#include <cmath>
-
 #include "Dates.h"
 #include "Messages.h"
 #include "PlanText.h"
@@ -58,132 +56,114 @@ void writePlan(SeqWriter& w, const LoanPlan& p) {
     w.endRecord();
 }
 
-// Reads the items of one plan in order; the first fault ends the reading.
-class PlanReader {
+// Reads the plans in file order; the first fault ends the reading.
+class CompareReader : public CheckedReader {
   public:
-    explicit PlanReader(SeqReader& r) : r_(r) {}
+    using CheckedReader::CheckedReader;
 
-    std::optional<LoanPlan> read() {
+    LoanPlan plan() {
         LoanPlan p;
         p.principal = money();
         p.ratePercent = number(0, 999.999);
-        p.compounding = word([](int i) { return compoundingWord(i); }, CompoundingKinds);
-        p.frequency = word([](int i) { return frequencyWord(i); }, FrequencyKinds);
-        p.term = static_cast<int>(number(1, MaxTermMonths, true));
-        const std::string unit = text();
-        p.termInMonths = unit == "months";
-        if (unit != "months" && unit != "years")
-            ok_ = false;
+        p.compounding = word(compoundingWord, CompoundingKinds);
+        p.frequency = word(frequencyWord, FrequencyKinds);
+        p.term = whole(1, MaxTermMonths);
+        p.termInMonths = choice("years", "months");
         if (!p.termInMonths && p.term > MaxTermYears)
-            ok_ = false;
-        if (const auto given = r_.readNumberOrEmpty(); given && *given) {
-            p.givenPayment = Currency::fromDouble(**given);
-            if (!p.givenPayment || p.givenPayment->raw() <= 0)
-                ok_ = false;
-        } else if (!given) {
-            ok_ = false;
+            refuse("a term beyond 40 years");
+        if (!fault_) {
+            const auto given = r_.readNumberOrEmpty();
+            if (!given) {
+                refuse(given.failure().what);
+            } else if (*given) {
+                p.givenPayment = Currency::fromDouble(**given);
+                if (!p.givenPayment || p.givenPayment->raw() <= 0)
+                    refuse("a payment not above 0");
+            }
         }
         p.extra = money();
         const std::string convention = text();
-        if (convention == "worksheet")
-            p.convention = Convention::Worksheet;
-        else if (convention == "bank-exact")
-            p.convention = Convention::BankExact;
-        else if (convention != "bank-cents")
-            ok_ = false;
+        const std::optional<Convention> named = conventionFromWord(convention);
+        if (!named)
+            refuse("no such convention: " + convention);
+        p.convention = named.value_or(Convention::BankCents);
         p.paymentRounding =
             choice("nearest", "up") ? PaymentRounding::Up : PaymentRounding::Nearest;
         p.interestRounding =
             choice("nearest", "down") ? InterestRounding::Down : InterestRounding::Nearest;
         p.loanDate = date();
         p.firstPayment = date();
-        p.daysChoice = static_cast<int>(number(0, 3, true));
-        p.dateView = static_cast<DateView>(number(0, 1, true));
-        const int lumps = static_cast<int>(number(0, MaxLumpSums, true));
-        for (int i = 0; i < lumps && ok_; ++i) {
+        p.daysChoice = whole(0, 3);
+        p.dateView = static_cast<DateView>(whole(0, 1));
+        const int lumps = whole(0, MaxLumpSums);
+        for (int i = 0; i < lumps && !fault_; ++i) {
             LumpSum lump;
-            lump.after = static_cast<int>(number(0, 99999, true));
+            lump.after = whole(0, 99999);
             lump.amount = money();
             lump.effect = choice("shorten", "lower") ? LumpEffect::Lower : LumpEffect::Shorten;
             p.lumps.push_back(lump);
         }
-        const int renewals = static_cast<int>(number(0, MaxRenewals, true));
-        for (int i = 0; i < renewals && ok_; ++i) {
+        const int renewals = whole(0, MaxRenewals);
+        for (int i = 0; i < renewals && !fault_; ++i) {
             Renewal renewal;
-            renewal.after = static_cast<int>(number(1, 99999, true));
+            renewal.after = whole(1, 99999);
             renewal.ratePercent = number(0, 999.999);
             p.renewals.push_back(renewal);
         }
-        const int extras = static_cast<int>(number(0, MaxYears, true));
-        for (int i = 0; i < extras && ok_; ++i) {
-            const int year = static_cast<int>(number(1, MaxYears, true));
+        const int extras = whole(0, MaxYears);
+        for (int i = 0; i < extras && !fault_; ++i) {
+            const int year = whole(1, MaxYears);
             p.yearlyExtras[static_cast<std::size_t>(year)] = money();
         }
-        if (!ok_)
-            return std::nullopt;
         return p;
     }
 
   private:
     Currency money() {
-        const auto v = r_.readCurrency();
-        if (!v || v->raw() < 0 || v->raw() >= Currency::fromWhole(1'000'000'000).raw() * 10)
-            ok_ = false;
-        return v ? *v : Currency{};
+        const Result<Currency> c = fault_ ? Result<Currency>(Currency{}) : r_.readCurrency();
+        if (!c)
+            refuse(c.failure().what);
+        else if (c->raw() < 0 || c->raw() >= Currency::fromWhole(1'000'000'000).raw() * 10)
+            refuse("an amount outside 0 to 10 billion");
+        return fault_ ? Currency{} : *c;
     }
-    double number(double low, double high, bool whole = false) {
-        const auto v = r_.readNumber();
-        if (!v || *v < low || *v > high || (whole && std::floor(*v) != *v))
-            ok_ = false;
-        return v && ok_ ? *v : low;
-    }
-    std::string text() {
-        auto v = r_.readString();
-        if (!v)
-            ok_ = false;
-        return v ? std::move(v).value() : std::string();
+    double number(double least, double most) {
+        const Result<double> n = fault_ ? Result<double>(least) : r_.readNumber();
+        if (!n)
+            refuse(n.failure().what);
+        else if (*n < least || *n > most)
+            refuse("a rate outside 0 to 999.999");
+        return fault_ ? least : *n;
     }
     // True for `second`, false for `first`; anything else spoils the plan.
     bool choice(std::string_view first, std::string_view second) {
         const std::string t = text();
         if (t != first && t != second)
-            ok_ = false;
+            refuse("neither " + std::string(first) + " nor " + std::string(second));
         return t == second;
     }
-    template <class Words> int word(Words words, int kinds) {
+    int word(std::string_view (*words)(int), int kinds) {
         const std::string t = text();
         for (int i = 0; i < kinds; ++i)
             if (words(i) == t)
                 return i;
-        ok_ = false;
+        refuse("no such list word: " + t);
         return 0;
     }
     std::optional<int> date() {
         const std::string t = text();
-        if (t.empty())
-            return std::nullopt;
         const auto day = t.size() == 10 ? parseDateText(t) : std::nullopt;
-        if (!day)
-            ok_ = false;
+        if (!t.empty() && !day)
+            refuse("no date: " + t);
         return day;
     }
-
-    SeqReader& r_;
-    bool ok_ = true;
 };
-
-Failure wrongFile(std::string what) {
-    return Failure{msg::FileNotFound, std::move(what)};
-}
 
 } // namespace
 
 std::string writeCompareFile(const std::vector<LoanPlan>& plans) {
     SeqWriter w;
-    w.writeString("Pecunex");
-    w.writeString(Kind);
-    w.writeInteger(Version);
-    w.endRecord();
+    w.writeHead(Kind, Version);
     w.writeInteger(static_cast<std::int64_t>(plans.size()));
     w.endRecord();
     for (const LoanPlan& plan : plans)
@@ -192,23 +172,15 @@ std::string writeCompareFile(const std::vector<LoanPlan>& plans) {
 }
 
 Result<std::vector<LoanPlan>> readCompareFile(std::string_view text) {
-    SeqReader r(text);
-    const auto maker = r.readString();
-    const auto kind = r.readString();
-    const auto version = r.readNumber();
-    if (!maker || *maker != "Pecunex" || !kind || *kind != Kind || !version || *version != Version)
-        return wrongFile("not a comparison file");
-    const auto count = r.readNumber();
-    if (!count || *count < 1 || *count > MaxPlans || std::floor(*count) != *count)
-        return wrongFile("a plan count outside 1-3");
+    CompareReader r(text);
+    r.expectHead(Kind, Version, "not a comparison file");
+    const int count = r.whole(1, MaxPlans);
     std::vector<LoanPlan> plans;
-    for (int i = 0; i < static_cast<int>(*count); ++i) {
-        auto plan = PlanReader(r).read();
-        if (!plan)
-            return wrongFile("plan " + std::to_string(i + 1) + " is damaged");
-        plans.push_back(std::move(*plan));
-    }
-    if (!r.atEnd())
-        return wrongFile("items after the last plan");
+    for (int i = 0; i < count && !r.fault(); ++i)
+        plans.push_back(r.plan());
+    if (!r.fault() && !r.atEnd())
+        r.refuse("items after the last plan");
+    if (r.fault())
+        return Failure{msg::FileNotFound, *r.fault()};
     return plans;
 }

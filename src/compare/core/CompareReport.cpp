@@ -16,43 +16,15 @@ constexpr int PlanWidth = 18; // each plan's column at least, figures right-alig
 constexpr int LabelsEnd = 24; // the last character before plan A's column
 constexpr int ScheduleHeadLines = 10;
 
-// A column holds its widest text and a blank before it, never less than `least`: a figure
-// is never cut, however large the loan.
-int columnWidth(int least, const std::vector<std::string>& texts) {
-    int width = least;
-    for (const std::string& text : texts)
-        width = std::max(width, static_cast<int>(charCount(text)) + 1);
-    return width;
-}
-
 std::string dollars(const ReportSettings& s, Currency value) {
     return currencyText(value, s.currencySymbol, s.seps);
 }
 
-std::string twoDecimals(double value, const ReportSettings& s) {
-    return formatNumber(value, "####,,##0.00", s.seps);
-}
-
 std::string conventionText(const LoanPlan& plan) {
-    switch (plan.convention) {
-    case Convention::Worksheet:
+    if (plan.convention == Convention::Worksheet)
         return "Worksheet";
-    case Convention::BankExact:
-        return plan.daily() ? "Daily, exact" : "Bank, exact";
-    case Convention::BankCents:
-        break;
-    }
-    return plan.daily() ? "Daily, cents" : "Bank, cents";
-}
-
-std::string termText(const LoanPlan& plan) {
-    return std::to_string(plan.term) + (plan.termInMonths ? " months" : " years");
-}
-
-void addPlanItem(std::vector<PrintItem>& items, std::size_t plan, int width,
-                 const std::string& text) {
-    items.push_back(Tab(LabelsEnd + 1 + static_cast<int>(plan) * width));
-    items.emplace_back(RightAlign(text, width));
+    return std::string(plan.daily() ? "Daily, " : "Bank, ") +
+           (plan.convention == Convention::BankExact ? "exact" : "cents");
 }
 
 class ScheduleReport {
@@ -207,7 +179,9 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
     line("Compounding", [](const ComparedPlan& c) { return compoundingText(c.plan); });
     line("Payments",
          [](const ComparedPlan& c) { return std::string(frequencyWord(c.plan.frequency)); });
-    line("Term", [](const ComparedPlan& c) { return termText(c.plan); });
+    line("Term", [](const ComparedPlan& c) {
+        return std::to_string(c.plan.term) + (c.plan.termInMonths ? " months" : " years");
+    });
     line("Convention", [](const ComparedPlan& c) { return conventionText(c.plan); });
     line("Extra with each payment", money([](const ComparedPlan& c) { return c.plan.extra; }));
     // What else makes a plan differ, each line only where some plan has it.
@@ -240,9 +214,9 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
     if (any([](const ComparedPlan& c) { return c.plan.firstPayment.has_value(); }))
         line("First payment date",
              [&](const ComparedPlan& c) { return date(c.plan.firstPayment); });
-    // The numbered items of each plan: lump sums, renewals, the worksheet's yearly
-    // additional payments; line k holds each plan's k-th item.
-    const auto items = [&](const std::string& label, auto texts) {
+    // The numbered items of each plan: line k holds each plan's k-th text, "-" where a plan
+    // has fewer. An item takes as many lines as `labels` has, "#" standing for its number.
+    const auto items = [&](const std::vector<std::string>& labels, auto texts) {
         std::vector<std::vector<std::string>> all;
         std::size_t most = 0;
         for (const ComparedPlan& c : in.plans) {
@@ -250,46 +224,34 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
             most = std::max(most, all.back().size());
         }
         for (std::size_t k = 0; k < most; ++k) {
-            ComparisonLine l{label + " " + std::to_string(k + 1), {}};
+            ComparisonLine l{labels[k % labels.size()], {}};
+            if (const std::size_t at = l.label.find('#'); at != std::string::npos)
+                l.label.replace(at, 1, std::to_string(k / labels.size() + 1));
             for (const auto& plan : all)
                 l.plans.push_back(k < plan.size() ? plan[k] : std::string("-"));
             lines.push_back(std::move(l));
         }
     };
-    // A lump sum on two lines: its amount, then when and how.
-    const auto lumpTexts = [&](bool when) {
-        return [&in, &bank, when](const ComparedPlan& c) {
-            std::vector<std::string> texts;
-            if (bank(c))
-                for (const LumpSum& lump : c.plan.lumps)
-                    texts.push_back(
-                        when ? std::to_string(lump.after) +
-                                   (lump.effect == LumpEffect::Lower ? ", lower" : ", shorten")
-                             : dollars(in, lump.amount));
-            return texts;
-        };
-    };
-    std::size_t lumps = 0;
-    for (const ComparedPlan& c : in.plans)
-        lumps = std::max(lumps, bank(c) ? c.plan.lumps.size() : 0);
-    for (std::size_t k = 0; k < lumps; ++k)
-        for (const bool when : {false, true}) {
-            ComparisonLine l{when ? "  after no., effect" : "Lump sum " + std::to_string(k + 1),
-                             {}};
-            for (const ComparedPlan& c : in.plans) {
-                const std::vector<std::string> texts = lumpTexts(when)(c);
-                l.plans.push_back(k < texts.size() ? texts[k] : std::string("-"));
+    // Lump sums, renewals, the worksheet's yearly additional payments. A lump sum on two
+    // lines: its amount, then when and how.
+    items({"Lump sum #", "  after no., effect"}, [&](const ComparedPlan& c) {
+        std::vector<std::string> texts;
+        if (bank(c))
+            for (const LumpSum& lump : c.plan.lumps) {
+                texts.push_back(dollars(in, lump.amount));
+                texts.push_back(std::to_string(lump.after) +
+                                (lump.effect == LumpEffect::Lower ? ", lower" : ", shorten"));
             }
-            lines.push_back(std::move(l));
-        }
-    items("Renewal", [&](const ComparedPlan& c) {
+        return texts;
+    });
+    items({"Renewal #"}, [&](const ComparedPlan& c) {
         std::vector<std::string> texts;
         if (bank(c))
             for (const Renewal& renewal : c.plan.renewals)
                 texts.push_back(std::to_string(renewal.after) + ": " + rate(renewal.ratePercent));
         return texts;
     });
-    items("Yearly additional", [&](const ComparedPlan& c) {
+    items({"Yearly additional #"}, [&](const ComparedPlan& c) {
         std::vector<std::string> texts;
         if (!bank(c))
             for (std::size_t y = 1; y < c.plan.yearlyExtras.size(); ++y)
@@ -302,24 +264,19 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
     line("Payment", money([](const ComparedPlan& c) { return c.result.payment; }));
     // Each payment computed again (a renewal, a "lower the payment" lump sum) and the
     // payment number it starts at.
-    std::size_t changes = 0;
-    for (const ComparedPlan& c : in.plans)
-        changes = std::max(changes, c.result.paymentsInForce.size());
-    for (std::size_t k = 1; k < changes; ++k) {
-        ComparisonLine l{"Payment from no.", {}};
-        for (const ComparedPlan& c : in.plans) {
-            const auto& inForce = c.result.paymentsInForce;
-            l.plans.push_back(k < inForce.size() ? std::to_string(inForce[k].from) + ": " +
-                                                       dollars(in, inForce[k].payment)
-                                                 : std::string("-"));
-        }
-        lines.push_back(std::move(l));
-    }
+    items({"Payment from no."}, [&](const ComparedPlan& c) {
+        std::vector<std::string> texts;
+        for (std::size_t k = 1; k < c.result.paymentsInForce.size(); ++k)
+            texts.push_back(std::to_string(c.result.paymentsInForce[k].from) + ": " +
+                            dollars(in, c.result.paymentsInForce[k].payment));
+        return texts;
+    });
     line("Number of payments",
          [](const ComparedPlan& c) { return std::to_string(c.result.payments); });
     line("Last payment", money([](const ComparedPlan& c) { return c.result.lastPayment; }));
-    line("Years to pay off",
-         [&](const ComparedPlan& c) { return twoDecimals(c.result.years, in); });
+    line("Years to pay off", [&](const ComparedPlan& c) {
+        return formatNumber(c.result.years, "####,,##0.00", in.seps);
+    });
     line("Payoff date", [&](const ComparedPlan& c) { return date(c.result.payoffDate); });
     line("Total interest", money([](const ComparedPlan& c) { return c.result.totalInterest; }));
     line("Total paid", money([](const ComparedPlan& c) { return c.result.totalPaid; }));
@@ -334,17 +291,12 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
             saved.plans.push_back(dollars(in, *interestSaved(in.plans, i)));
         lines.push_back(std::move(saved));
     }
-    for (std::size_t r = 0; r < MaxRenewals; ++r) {
-        ComparisonLine renewal{"Balance at renewal " + std::to_string(r + 1), {}};
-        bool shown = false;
-        for (const ComparedPlan& c : in.plans) {
-            const auto& balances = c.result.renewalBalances;
-            shown = shown || r < balances.size();
-            renewal.plans.push_back(r < balances.size() ? dollars(in, balances[r].balance) : "-");
-        }
-        if (shown)
-            lines.push_back(std::move(renewal));
-    }
+    items({"Balance at renewal #"}, [&](const ComparedPlan& c) {
+        std::vector<std::string> texts;
+        for (const RenewalBalance& renewal : c.result.renewalBalances)
+            texts.push_back(dollars(in, renewal.balance));
+        return texts;
+    });
     return lines;
 }
 
@@ -354,7 +306,17 @@ std::vector<YearRow> planYears(const ComparedPlan& plan) {
 
 ScheduleTexts::ScheduleTexts(const ComparedPlan& plan, bool annual, const ReportSettings& settings,
                              std::function<std::string(int)> formatDate)
-    : plan_(plan), annual_(annual), seps_(settings.seps), formatDate_(std::move(formatDate)) {
+    : ScheduleTexts(
+          plan, annual,
+          [seps = settings.seps](Currency value) {
+              return formatNumber(value, "###,,###.00", seps);
+          },
+          std::move(formatDate)) {}
+
+ScheduleTexts::ScheduleTexts(const ComparedPlan& plan, bool annual,
+                             std::function<std::string(Currency)> money,
+                             std::function<std::string(int)> formatDate)
+    : plan_(plan), annual_(annual), money_(std::move(money)), formatDate_(std::move(formatDate)) {
     if (annual)
         years_ = planYears(plan);
 }
@@ -364,7 +326,7 @@ std::size_t ScheduleTexts::rows() const {
 }
 
 std::vector<std::string> ScheduleTexts::row(std::size_t i) const {
-    const auto money = [this](Currency value) { return formatNumber(value, "###,,###.00", seps_); };
+    const auto& money = money_;
     if (annual_) {
         const YearRow& y = years_[i];
         const Currency interest = yearInterest(y);
@@ -380,28 +342,34 @@ std::vector<std::string> ScheduleTexts::row(std::size_t i) const {
 
 void printComparison(Printer& p, const CompareReportInput& in) {
     const std::vector<ComparisonLine> lines = comparisonLines(in);
-    std::vector<std::string> texts;
+    // A column holds its widest text and a blank before it, never less than PlanWidth: a
+    // figure is never cut, however large the loan.
+    int width = PlanWidth;
     for (const ComparisonLine& line : lines)
-        texts.insert(texts.end(), line.plans.begin(), line.plans.end());
-    const int width = columnWidth(PlanWidth, texts);
+        for (const std::string& text : line.plans)
+            width = std::max(width, static_cast<int>(charCount(text)) + 1);
+    const auto print = [&](const ComparisonLine& line) {
+        std::vector<PrintItem> items{Tab(LabelColumn), line.label};
+        for (std::size_t i = 0; i < line.plans.size(); ++i) {
+            items.push_back(Tab(LabelsEnd + 1 + static_cast<int>(i) * width));
+            items.emplace_back(RightAlign(line.plans[i], width));
+        }
+        p.print(items);
+    };
     p.print({Tab(2), in.header});
     p.emptyLine();
     p.print({Tab(30), "Loan Comparison"});
     p.emptyLine();
-    std::vector<PrintItem> heads{Tab(LabelColumn), ""};
+    ComparisonLine heads;
     for (std::size_t i = 0; i < in.plans.size(); ++i)
-        addPlanItem(heads, i, width, std::string("Plan ") + planLetter(in.plans, i));
-    p.print(heads);
+        heads.plans.push_back(std::string("Plan ") + planLetter(in.plans, i));
+    print(heads);
     p.print({Tab(2), Separator});
     for (const ComparisonLine& line : lines) {
-        if (line.label.empty()) {
+        if (line.label.empty())
             p.emptyLine();
-            continue;
-        }
-        std::vector<PrintItem> items{Tab(LabelColumn), line.label};
-        for (std::size_t i = 0; i < line.plans.size(); ++i)
-            addPlanItem(items, i, width, line.plans[i]);
-        p.print(items);
+        else
+            print(line);
     }
     p.print({Tab(2), Separator});
 }
@@ -437,21 +405,15 @@ std::string comparisonCsv(const std::vector<ComparedPlan>& plans) {
 }
 
 std::string scheduleCsv(const ComparedPlan& plan, bool annual) {
-    if (annual) {
-        std::string out = "year,payments,interest,principal,balance\r\n";
-        for (const YearRow& y : planYears(plan)) {
-            const Currency interest = yearInterest(y);
-            out += std::to_string(y.year) + "," + csvFigure(y.payments) + "," +
-                   csvFigure(interest) + "," + csvFigure(y.payments.sub(interest)) + "," +
-                   csvFigure(y.balance) + "\r\n";
-        }
-        return out;
+    std::string out = annual ? "year,payments,interest,principal,balance\r\n"
+                             : "number,date,payment,interest,principal,extra,balance\r\n";
+    const ScheduleTexts texts(plan, annual, csvFigure, isoDate);
+    for (std::size_t i = 0; i < texts.rows(); ++i) {
+        for (const std::string& cell : texts.row(i))
+            out += cell + ",";
+        out.back() = '\r';
+        out += "\n";
     }
-    std::string out = "number,date,payment,interest,principal,extra,balance\r\n";
-    for (const PaymentRow& r : plan.result.rows)
-        out += std::to_string(r.number) + "," + (r.date ? isoDate(*r.date) : std::string()) + "," +
-               csvFigure(r.payment) + "," + csvFigure(r.interest) + "," + csvFigure(r.principal) +
-               "," + csvFigure(r.extra) + "," + csvFigure(r.balance) + "\r\n";
     return out;
 }
 

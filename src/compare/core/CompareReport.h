@@ -57,6 +57,9 @@ class ScheduleTexts {
   public:
     ScheduleTexts(const ComparedPlan& plan, bool annual, const ReportSettings& settings,
                   std::function<std::string(int)> formatDate);
+    // Figures as `money` writes them.
+    ScheduleTexts(const ComparedPlan& plan, bool annual, std::function<std::string(Currency)> money,
+                  std::function<std::string(int)> formatDate);
     bool annual() const { return annual_; }
     std::size_t rows() const;
     std::vector<std::string> row(std::size_t i) const;
@@ -64,7 +67,7 @@ class ScheduleTexts {
   private:
     const ComparedPlan& plan_;
     bool annual_;
-    NumberSeparators seps_;
+    std::function<std::string(Currency)> money_;
     std::function<std::string(int)> formatDate_;
     std::vector<YearRow> years_;
 };

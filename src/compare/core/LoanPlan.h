@@ -3,7 +3,6 @@
 // borrower adds to it (an extra amount with every payment, lump sums, renewals at new rates).
 #include <array>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 #include "Amortization.h"

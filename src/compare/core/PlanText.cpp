@@ -14,14 +14,9 @@ constexpr std::array<std::string_view, CompoundingKinds> CompoundingWords = {
     "monthly", "bimonthly", "quarterly", "semiannual", "annual"};
 constexpr std::array<std::string_view, FrequencyKinds> FrequencyWords = {
     "monthly", "semimonthly", "2weeks", "1week", "biweekly-acc", "weekly-acc"};
-
-template <std::size_t N>
-std::optional<int> indexOf(const std::array<std::string_view, N>& words, std::string_view word) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (words[i] == word)
-            return static_cast<int>(i);
-    return std::nullopt;
-}
+// In the order of Convention.
+constexpr std::array<std::string_view, 3> ConventionWords = {"worksheet", "bank-exact",
+                                                             "bank-cents"};
 
 std::optional<double> decimal(std::string_view text) {
     if (text.empty() || text.front() == '+' || text.front() == '-')
@@ -77,8 +72,11 @@ std::string_view trimmed(std::string_view text) {
     return text;
 }
 
-// Each item of a list as one `key=item` of a plan; the plan's own limits hold.
-Result<LoanPlan> listAsPlan(std::string_view text, std::string_view key) {
+// Each item of a list as one `key=item` of a plan, read into the plan's `items`; the plan's
+// own limits hold.
+template <class Item>
+Result<std::vector<Item>> listAsPlan(std::string_view text, std::string_view key,
+                                     std::vector<Item> LoanPlan::*items) {
     std::string planText;
     for (std::string_view item : split(text, ';')) {
         item = trimmed(item);
@@ -96,11 +94,11 @@ Result<LoanPlan> listAsPlan(std::string_view text, std::string_view key) {
         planText += (planText.empty() ? "" : ",") + one;
     }
     if (planText.empty())
-        return LoanPlan{};
+        return std::vector<Item>{};
     Result<LoanPlan> plan = parsePlanText(planText);
     if (!plan)
         return Failure{0, std::string(trimmed(text))};
-    return plan;
+    return plan.value().*items;
 }
 
 std::string figureText(double value) {
@@ -123,15 +121,11 @@ std::string_view frequencyWord(int frequency) {
     return FrequencyWords[static_cast<std::size_t>(std::clamp(frequency, 0, FrequencyKinds - 1))];
 }
 std::string_view conventionWord(Convention convention) {
-    switch (convention) {
-    case Convention::Worksheet:
-        return "worksheet";
-    case Convention::BankExact:
-        return "bank-exact";
-    case Convention::BankCents:
-        break;
-    }
-    return "bank-cents";
+    return ConventionWords[static_cast<std::size_t>(convention)];
+}
+std::optional<Convention> conventionFromWord(std::string_view word) {
+    const std::optional<int> place = placeIn(ConventionWords, word);
+    return place ? std::optional(static_cast<Convention>(*place)) : std::nullopt;
 }
 
 Result<LoanPlan> parsePlanText(std::string_view planText) {
@@ -154,12 +148,12 @@ Result<LoanPlan> parsePlanText(std::string_view planText) {
                 return bad(key, "takes an annual rate from 0 to 999.999");
             plan.ratePercent = *v;
         } else if (key == "compounding") {
-            const auto v = indexOf(CompoundingWords, value);
+            const auto v = placeIn(CompoundingWords, value);
             if (!v)
                 return bad(key, "takes monthly, bimonthly, quarterly, semiannual or annual");
             plan.compounding = *v;
         } else if (key == "frequency") {
-            const auto v = indexOf(FrequencyWords, value);
+            const auto v = placeIn(FrequencyWords, value);
             if (!v)
                 return bad(key,
                            "takes monthly, semimonthly, 2weeks, 1week, biweekly-acc or weekly-acc");
@@ -184,14 +178,10 @@ Result<LoanPlan> parsePlanText(std::string_view planText) {
                 return bad(key, "takes an amount");
             plan.extra = *v;
         } else if (key == "convention") {
-            if (value == "worksheet")
-                plan.convention = Convention::Worksheet;
-            else if (value == "bank-exact")
-                plan.convention = Convention::BankExact;
-            else if (value == "bank-cents")
-                plan.convention = Convention::BankCents;
-            else
+            const auto v = conventionFromWord(value);
+            if (!v)
                 return bad(key, "takes worksheet, bank-exact or bank-cents");
+            plan.convention = *v;
         } else if (key == "payment-rounding") {
             if (value != "nearest" && value != "up")
                 return bad(key, "takes nearest or up");
@@ -289,17 +279,11 @@ LoanPlan planFromWorksheet(const AmortizationInput& input) {
 }
 
 Result<std::vector<LumpSum>> parseLumpList(std::string_view text) {
-    Result<LoanPlan> plan = listAsPlan(text, "lump");
-    if (!plan)
-        return plan.failure();
-    return plan.value().lumps;
+    return listAsPlan(text, "lump", &LoanPlan::lumps);
 }
 
 Result<std::vector<Renewal>> parseRenewalList(std::string_view text) {
-    Result<LoanPlan> plan = listAsPlan(text, "renew");
-    if (!plan)
-        return plan.failure();
-    return plan.value().renewals;
+    return listAsPlan(text, "renew", &LoanPlan::renewals);
 }
 
 std::string lumpListText(const std::vector<LumpSum>& lumps) {

@@ -17,6 +17,8 @@ Result<LoanPlan> parsePlanOption(std::string_view planText);
 std::string_view compoundingWord(int compounding); // monthly ... annual
 std::string_view frequencyWord(int frequency);     // monthly ... weekly-acc
 std::string_view conventionWord(Convention convention);
+// The convention a word names; nothing for any other word.
+std::optional<Convention> conventionFromWord(std::string_view word);
 
 // A plan under the worksheet convention from a mortgage or loan file's entries.
 LoanPlan planFromWorksheet(const AmortizationInput& input);

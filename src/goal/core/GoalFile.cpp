@@ -8,10 +8,6 @@ namespace {
 constexpr std::string_view Kind = "Goal";
 constexpr int Version = 1;
 
-Failure refused(const std::string& what) {
-    return Failure{msg::FileNotFound, what};
-}
-
 class GoalReader : public CheckedReader {
   public:
     using CheckedReader::CheckedReader;
@@ -73,7 +69,7 @@ Result<GoalInput> readGoalFile(std::string_view text) {
     p.inflationPercent = r.amount(true);
     p.years = r.whole(0, MaxSavingsYears);
     if (r.fault())
-        return refused(*r.fault());
+        return Failure{msg::FileNotFound, *r.fault()};
     goal.solve = *unknown;
     return goal;
 }

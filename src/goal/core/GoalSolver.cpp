@@ -55,6 +55,11 @@ GoalInput defaultGoalInput() {
     return goal;
 }
 
+namespace {
+
+// A value as the savings worksheet shows it: rounded to the cent, halves away from zero. The
+// target is compared with this figure, so the answer typed into the savings worksheet shows
+// at least the target there.
 Currency shownValue(Currency value) {
     constexpr std::int64_t Cent = Currency::Scale / 100;
     constexpr std::int64_t Most = std::numeric_limits<std::int64_t>::max();
@@ -68,6 +73,8 @@ Currency shownValue(Currency value) {
     return Currency::fromRaw(down);
 }
 
+// The plan that is compared with the target: the entries as given in today's money, without
+// inflation in future money (the engine deflates the running value itself).
 GrowthInput comparedPlan(const GoalInput& goal) {
     GrowthInput plan = goal.plan;
     if (!goal.today)
@@ -75,25 +82,15 @@ GrowthInput comparedPlan(const GoalInput& goal) {
     return plan;
 }
 
-namespace {
-
 // The figure an unknown takes at `steps` of its step: cents, 0.01 %, whole years.
 GrowthInput withFigure(GrowthInput plan, GoalUnknown unknown, std::int64_t steps) {
-    constexpr std::int64_t Hundredth = Currency::Scale / 100;
-    switch (unknown) {
-    case GoalUnknown::Contribution:
-        plan.contribution = Currency::fromRaw(steps * Hundredth);
-        break;
-    case GoalUnknown::Lump:
-        plan.lump = Currency::fromRaw(steps * Hundredth);
-        break;
-    case GoalUnknown::Rate:
-        plan.ratePercent = Currency::fromRaw(steps * Hundredth);
-        break;
-    case GoalUnknown::Years:
+    if (unknown == GoalUnknown::Years)
         plan.years = static_cast<int>(steps);
-        break;
-    }
+    else
+        (unknown == GoalUnknown::Contribution ? plan.contribution
+         : unknown == GoalUnknown::Lump       ? plan.lump
+                                              : plan.ratePercent) =
+            Currency::fromRaw(steps * (Currency::Scale / 100));
     return plan;
 }
 
@@ -198,24 +195,9 @@ Result<std::int64_t> solveYears(const Trials& trials) {
     return Failure{msg::GoalNotInFortyYears, "not reached within 40 years"};
 }
 
-GoalNote noteForZero(GoalUnknown unknown) {
-    switch (unknown) {
-    case GoalUnknown::Contribution:
-        return GoalNote::LumpAlone;
-    case GoalUnknown::Lump:
-        return GoalNote::ContributionsAlone;
-    case GoalUnknown::Rate:
-        return GoalNote::NoGrowthNeeded;
-    case GoalUnknown::Years:
-        break;
-    }
-    return GoalNote::None;
-}
-
-// The smallest figure the unknown can take: nothing, or one year.
-std::int64_t leastSteps(GoalUnknown unknown) {
-    return unknown == GoalUnknown::Years ? 1 : 0;
-}
+// What an answer of 0 says, by unknown: contribution, lump sum, years, rate.
+constexpr std::array<GoalNote, 4> ZeroNotes = {GoalNote::LumpAlone, GoalNote::ContributionsAlone,
+                                               GoalNote::None, GoalNote::NoGrowthNeeded};
 
 } // namespace
 
@@ -225,21 +207,13 @@ Result<GoalAnswer> solveGoal(const GoalInput& goal) {
          (goal.plan.years < 1 || goal.plan.years > MaxSavingsYears)))
         return Failure{msg::WrongOrMissingEntry, "no target, or no years to reach it in"};
     const Trials trials(goal);
-    const std::int64_t least = leastSteps(goal.solve);
+    // The smallest figure the unknown can take: nothing, or one year.
+    const std::int64_t least = goal.solve == GoalUnknown::Years ? 1 : 0;
     Result<std::int64_t> steps = least;
     if (trials.at(least) == Trial::Short) {
-        switch (goal.solve) {
-        case GoalUnknown::Contribution:
-        case GoalUnknown::Lump:
-            steps = solveMoney(trials);
-            break;
-        case GoalUnknown::Rate:
-            steps = solveRate(trials);
-            break;
-        case GoalUnknown::Years:
-            steps = solveYears(trials);
-            break;
-        }
+        steps = goal.solve == GoalUnknown::Years  ? solveYears(trials)
+                : goal.solve == GoalUnknown::Rate ? solveRate(trials)
+                                                  : solveMoney(trials);
         if (!steps)
             return steps.failure();
     }
@@ -267,7 +241,7 @@ Result<GoalAnswer> solveGoal(const GoalInput& goal) {
     out.answer = goal.solve == GoalUnknown::Years
                      ? Currency::fromWhole(static_cast<int>(*steps))
                      : Currency::fromRaw(*steps * (Currency::Scale / 100));
-    out.note = *steps == 0 ? noteForZero(goal.solve) : GoalNote::None;
+    out.note = *steps == 0 ? ZeroNotes[static_cast<std::size_t>(goal.solve)] : GoalNote::None;
     // The last value in the other money: the same plan with or without the inflation.
     GrowthInput other = out.plan;
     other.inflationPercent = goal.today ? Currency{} : goal.plan.inflationPercent;

@@ -56,15 +56,6 @@ struct GoalAnswer {
     GoalNote note = GoalNote::None;
 };
 
-// A value as the savings worksheet shows it: rounded to the cent, halves away from zero. The
-// target is compared with this figure, so the answer typed into the savings worksheet shows
-// at least the target there.
-Currency shownValue(Currency value);
-
-// The plan that is compared with the target: the entries as given in today's money, without
-// inflation in future money (the engine deflates the running value itself).
-GrowthInput comparedPlan(const GoalInput& goal);
-
 // The answer, or the message that says why there is none: 3 for a missing target or plan
 // years, 26 when the figures overflow, a goal message (see Messages.h) when no figure on
 // the unknown's range reaches the target.

@@ -1,5 +1,7 @@
 #include "GoalTexts.h"
 
+#include <array>
+
 namespace {
 
 // Right-aligned in the printout's 14 columns; a longer figure keeps all its digits.
@@ -19,31 +21,21 @@ std::string amountText(Currency amount, const std::string& symbol, const NumberS
 
 std::string answerText(GoalUnknown unknown, Currency answer, const std::string& symbol,
                        const NumberSeparators& seps) {
-    switch (unknown) {
-    case GoalUnknown::Years:
+    if (unknown == GoalUnknown::Years)
         return formatNumber(answer, "###", seps);
-    case GoalUnknown::Rate:
+    if (unknown == GoalUnknown::Rate)
         return percentText(answer, seps);
-    case GoalUnknown::Contribution:
-    case GoalUnknown::Lump:
-        break;
-    }
     // As the field it fills shows it: "$.00" for none.
     return symbol + formatNumber(answer, "###,,###.00", seps);
 }
 
 std::string noteText(GoalNote note) {
-    switch (note) {
-    case GoalNote::LumpAlone:
-        return "The lump sum alone reaches the target: no contribution is needed.";
-    case GoalNote::ContributionsAlone:
-        return "The contributions alone reach the target: no lump sum is needed.";
-    case GoalNote::NoGrowthNeeded:
-        return "The amounts invested reach the target without interest or growth.";
-    case GoalNote::None:
-        break;
-    }
-    return {};
+    // By GoalNote: none, lump sum alone, contributions alone, no growth needed.
+    constexpr std::array<const char*, 4> Notes = {
+        "", "The lump sum alone reaches the target: no contribution is needed.",
+        "The contributions alone reach the target: no lump sum is needed.",
+        "The amounts invested reach the target without interest or growth."};
+    return Notes[static_cast<std::size_t>(note)];
 }
 
 std::vector<std::pair<std::string, std::string>> goalSummary(const GoalInput& goal,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <stdexcept>
 
 #include "Dates.h"
@@ -11,16 +10,11 @@
 #include "ScheduleTexts.h"
 
 DaysInYearSet daysInYearSet(int daysChoice) {
-    switch (daysChoice) {
-    case 1:
-        return {365.0f, 26.07142857, 52.14285714};
-    case 2:
-        return {364.0f, 26.0, 52.0};
-    case 3:
-        return {363.0f, 25.92857143, 51.85714286};
-    default:
-        return {365.25f, 26.08928571, 52.17857143};
-    }
+    constexpr std::array<DaysInYearSet, 4> Sets = {{{365.25f, 26.08928571, 52.17857143},
+                                                    {365.0f, 26.07142857, 52.14285714},
+                                                    {364.0f, 26.0, 52.0},
+                                                    {363.0f, 25.92857143, 51.85714286}}};
+    return Sets[daysChoice >= 1 && daysChoice <= 3 ? static_cast<std::size_t>(daysChoice) : 0];
 }
 
 bool paymentDatesFit(int firstPaymentDate, Currency termYears) {
@@ -90,32 +84,18 @@ std::int16_t toInt16(double value) {
     return static_cast<std::int16_t>(rounded);
 }
 
-struct FrequencyRow {
-    int paymentsPerYear;
-    double periods;   // n of the periodic rate
-    double share;     // part of the monthly payment paid each time
-    bool monthlyRate; // pays at the monthly rate instead of the periodic one
-    PaymentStep step;
-};
-
-std::optional<FrequencyRow> frequencyRow(std::string_view text, const DaysInYearSet& days) {
-    const auto place = frequencyPlace(text);
-    if (!place)
-        return std::nullopt;
-    const FrequencyTerm& t = FrequencyTerms[static_cast<std::size_t>(*place)];
-    const double periods[] = {12.0, 24.0, days.twoWeekPeriods, days.weekPeriods};
-    return FrequencyRow{t.paymentsPerYear, periods[static_cast<int>(t.step)],
-                        t.accelerationDivisor ? 1.0 / t.accelerationDivisor
-                                              : 12.0 / t.paymentsPerYear,
-                        t.step == PaymentStep::Month, t.step};
-}
-
 Amortization calculate(const AmortizationInput& in) {
     const DaysInYearSet days = daysInYearSet(in.daysChoice);
-    const auto freq = frequencyRow(in.frequency, days);
+    const auto frequency = frequencyPlace(in.frequency);
     const auto place = compoundingPlace(in.compounding);
-    if (!freq || !place)
+    if (!frequency || !place)
         throw CalcFault("unknown list entry");
+    const FrequencyTerm& freq = FrequencyTerms[static_cast<std::size_t>(*frequency)];
+    // n of the periodic rate, by payment step.
+    const double periods[] = {12.0, 24.0, days.twoWeekPeriods, days.weekPeriods};
+    // The part of the monthly payment paid each time.
+    const double share =
+        freq.accelerationDivisor ? 1.0 / freq.accelerationDivisor : 12.0 / freq.paymentsPerYear;
     const int m = CompoundingCounts[static_cast<std::size_t>(*place)].worksheet;
     if (in.dateView == DateView::Dates && !paymentDatesFit(in.firstPaymentDate, in.termYears))
         throw CalcFault("payment dates beyond 9999-12-31");
@@ -126,11 +106,12 @@ Amortization calculate(const AmortizationInput& in) {
     const double base = 1.0 + r / m;
 
     Amortization a;
-    a.paymentsPerYear = freq->paymentsPerYear;
+    a.paymentsPerYear = freq.paymentsPerYear;
     const int ppy = a.paymentsPerYear;
 
     a.monthlyRate = finite(std::pow(base, m / 12.0) - 1.0, "monthly rate");
-    a.periodicRate = finite(std::pow(base, m / freq->periods) - 1.0, "periodic rate");
+    a.periodicRate =
+        finite(std::pow(base, m / periods[static_cast<int>(freq.step)]) - 1.0, "periodic rate");
 
     const double v = finite(1.0 / std::pow(base, m * T), "discount factor");
     const double annuity = 1.0 - v;
@@ -138,8 +119,9 @@ Amortization calculate(const AmortizationInput& in) {
         throw CalcFault("division by zero");
     a.monthlyPayment = finite(P * a.monthlyRate / annuity, "monthly payment");
     const double plainCost = finite(12.0 * a.monthlyPayment * T, "cost of the monthly plan");
-    a.payment = finite(P * (a.monthlyRate * freq->share) / annuity, "periodic payment");
-    const double i = freq->monthlyRate ? a.monthlyRate : a.periodicRate;
+    a.payment = finite(P * (a.monthlyRate * share) / annuity, "periodic payment");
+    // Monthly payments pay at the monthly rate, the others at the periodic one.
+    const double i = freq.step == PaymentStep::Month ? a.monthlyRate : a.periodicRate;
 
     double bound = 12.0 * T;
     if (ppy == 24 || ppy == 26)
@@ -207,7 +189,7 @@ Amortization calculate(const AmortizationInput& in) {
         row.cumInterest = cell(cumI);
         row.cumPrincipal = cell(cumQ);
         if (datedRows)
-            row.date = paymentDate(in.firstPaymentDate, k, freq->step, WorksheetHalfMonthDays);
+            row.date = paymentDate(in.firstPaymentDate, k, freq.step, WorksheetHalfMonthDays);
         rowI = rowQ = 0;
         extraNow = Currency{};
     }

@@ -4,7 +4,6 @@
 // every stored cell is Currency.
 #include <array>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "Currency.h"

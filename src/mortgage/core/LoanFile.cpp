@@ -1,7 +1,6 @@
 #include "LoanFile.h"
 
 #include <algorithm>
-#include <array>
 #include <type_traits>
 
 #include "Dates.h"
@@ -58,10 +57,6 @@ constexpr Currency ShortestTerm = Currency::fromRaw(833);
 bool notNegative(Currency c) {
     return c >= Currency{};
 }
-template <std::size_t N>
-bool isEntryOf(const std::array<std::string_view, N>& entries, const std::string& text) {
-    return std::find(entries.begin(), entries.end(), text) != entries.end();
-}
 bool within(int value, int low, int high) {
     return value >= low && value <= high;
 }
@@ -110,9 +105,9 @@ LoanFileRead readLoanFile(std::string_view text) {
         take(in.termYears, r.readCurrency(), "term",
              [](Currency c) { return c >= ShortestTerm; }) &&
         take(in.compounding, r.readString(), "compounding",
-             [](const std::string& t) { return isEntryOf(CompoundingEntries, t); }) &&
+             [](const std::string& t) { return compoundingPlace(t).has_value(); }) &&
         take(in.frequency, r.readString(), "payment frequency",
-             [](const std::string& t) { return isEntryOf(FrequencyEntries, t); }) &&
+             [](const std::string& t) { return frequencyPlace(t).has_value(); }) &&
         // A date whose last payment would fall after 9999 is no date the worksheet takes.
         take(d.firstPaymentDate, r.readString(), "date",
              [&in](const std::string& t) {

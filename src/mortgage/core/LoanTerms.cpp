@@ -9,16 +9,6 @@ const std::array<std::string_view, 6> FrequencyEntries = {"      Monthly",  "  S
                                                           "      2 Weeks",  "      1 Week",
                                                           " Biweekly(Acc)", "   Weekly(Acc)"};
 
-namespace {
-template <std::size_t N>
-std::optional<int> placeIn(const std::array<std::string_view, N>& entries, std::string_view text) {
-    for (std::size_t i = 0; i < N; ++i)
-        if (entries[i] == text)
-            return static_cast<int>(i);
-    return std::nullopt;
-}
-} // namespace
-
 std::optional<int> compoundingPlace(std::string_view entry) {
     return placeIn(CompoundingEntries, entry);
 }

@@ -43,6 +43,15 @@ inline constexpr std::array<FrequencyTerm, 6> FrequencyTerms{{
     {52, 4, PaymentStep::OneWeek},
 }};
 
+// The place of a word in a list; nothing for a word that is none of its entries.
+template <std::size_t N>
+std::optional<int> placeIn(const std::array<std::string_view, N>& entries, std::string_view word) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (entries[i] == word)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
 // The place of a list entry's text; nothing for a text that is none of the list's entries.
 std::optional<int> compoundingPlace(std::string_view entry);
 std::optional<int> frequencyPlace(std::string_view entry);

@@ -111,17 +111,13 @@ class ScheduleReport {
 
     void printSecondValues() {
         const AmortizationTexts t = resultTexts(result_, input_, in_.currencySymbol, in_.seps);
-        const Currency savings = result_.interestSavings < Currency::fromWhole(10)
-                                     ? Currency{}
-                                     : result_.interestSavings;
         p_.print(
             {Tab(2), t.inDays, Tab(9), RightAlign(t.periodicR, 10), Tab(19),
              RightAlign(withoutLeadingBlanks(t.numPmtsYear), 7), Tab(31),
              RightAlign(withoutLeadingBlanks(t.endMortYear), 6), Tab(40),
              RightAlign(in_.currencySymbol + formatNumber(result_.payment, "##,,###.00", in_.seps),
                         10),
-             Tab(53), RightAlign(in_.currencySymbol + money(result_.totalPaid, "####,,###.00"), 12),
-             Tab(65), RightAlign(in_.currencySymbol + money(savings, "####,,###.00"), 12)});
+             Tab(53), t.allPayments, Tab(65), t.totSavd});
     }
 
     void printScheduleHeading() {

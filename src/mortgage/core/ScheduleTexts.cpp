@@ -1,19 +1,8 @@
 #include "ScheduleTexts.h"
 
-#include <algorithm>
 #include <cmath>
 
-namespace {
-
-constexpr int Cols = 6;
-
-// Number of the final payment, recovered from the single-precision years figure (exact for
-// every schedule length the table holds).
-int finalPaymentNumber(const Amortization& a) {
-    return static_cast<int>(std::lround(static_cast<double>(a.yearsToFinal) * a.paymentsPerYear));
-}
-
-} // namespace
+constexpr int Cols = 6; // of the schedule grid
 
 ScheduleFigures scheduleFigures(const PaymentRow& row) {
     return {row.interest, row.principal.add(row.extra), row.balance, row.cumInterest,
@@ -43,7 +32,11 @@ AmortizationTexts resultTexts(const Amortization& result, const AmortizationInpu
         const float d = daysInYearSet(input.daysChoice).daysInYear;
         t.inDays = formatNumber(static_cast<double>(d), d == 365.25f ? "###.##" : "###", seps);
     }
-    double toFinal = static_cast<double>(finalPaymentNumber(result)) / result.paymentsPerYear;
+    // The final payment's number, recovered from the single-precision years figure (exact for
+    // every schedule length the table holds).
+    const long finalPayment =
+        std::lround(static_cast<double>(result.yearsToFinal) * result.paymentsPerYear);
+    double toFinal = static_cast<double>(finalPayment) / result.paymentsPerYear;
     if (input.mode == LoanMode::Loan)
         toFinal *= 12.0;
     t.endMortYear = RightAlign(formatNumber(toFinal, "###.00", seps), 12);
@@ -126,8 +119,7 @@ std::vector<std::string> scheduleGridCells(const Amortization& result,
     if (last >= 1) {
         const ScheduleFigures fin = finalFigures(result, options.scheduleView);
         for (size_t c = 3; c < Cols; ++c)
-            total[c] =
-                options.currencySymbol + formatNumber(fin[c - 1], "####,,###.00", options.seps);
+            total[c] = options.currencySymbol + money(fin[c - 1]);
     }
 
     if (extras) {

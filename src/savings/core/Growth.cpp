@@ -71,25 +71,14 @@ struct Overflow : std::overflow_error {
     using std::overflow_error::overflow_error;
 };
 
-Currency money(double value) {
-    const auto c = Currency::fromDouble(value);
+Currency checked(std::optional<Currency> c) {
     if (!c)
         throw Overflow("value out of the currency range");
     return *c;
 }
 
-Currency sum(Currency a, Currency b) {
-    const auto c = a.plus(b);
-    if (!c)
-        throw Overflow("sum out of the currency range");
-    return *c;
-}
-
-Currency difference(Currency a, Currency b) {
-    const auto c = a.minus(b);
-    if (!c)
-        throw Overflow("difference out of the currency range");
-    return *c;
+Currency money(double value) {
+    return checked(Currency::fromDouble(value));
 }
 
 // One period's interest: the amount times the single-precision rate, formed in double.
@@ -99,9 +88,9 @@ Currency periodInterest(double amount, float rate) {
 
 void fill(Growth& g, const GrowthInput& in, const PeriodicRates& rates) {
     // Period 1: the lump sum and the first contribution, both invested at the start.
-    const Currency invested1 = sum(in.lump, in.contribution);
+    const Currency invested1 = checked(in.lump.plus(in.contribution));
     const Currency interest1 = periodInterest(invested1.toDouble(), rates.rate);
-    double value = sum(invested1, interest1).toDouble();
+    double value = checked(invested1.plus(interest1)).toDouble();
     value = value - value * rates.inflation;
     Currency total = invested1;
     Currency contribution = in.contribution;
@@ -115,7 +104,7 @@ void fill(Growth& g, const GrowthInput& in, const PeriodicRates& rates) {
         const Currency interest = periodInterest(base, rates.rate);
         value = base + interest.toDouble();
         value = value - value * rates.inflation;
-        total = sum(total, contribution);
+        total = checked(total.plus(contribution));
         g.rows[static_cast<std::size_t>(k)] = {Currency{}, Currency::fromWhole(k), contribution,
                                                interest,   money(value),           Currency{}};
     }
@@ -124,7 +113,7 @@ void fill(Growth& g, const GrowthInput& in, const PeriodicRates& rates) {
     totalRow[1] = Currency::fromWhole(g.totalRow - 1);
     totalRow[2] = total;
     totalRow[4] = money(value);
-    totalRow[3] = difference(totalRow[4], totalRow[2]);
+    totalRow[3] = checked(totalRow[4].minus(totalRow[2]));
 }
 
 } // namespace

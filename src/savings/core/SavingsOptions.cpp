@@ -1,6 +1,5 @@
 #include "SavingsOptions.h"
 
-#include <array>
 #include <charconv>
 
 namespace {

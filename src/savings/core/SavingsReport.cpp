@@ -1,7 +1,5 @@
 #include "SavingsReport.h"
 
-#include <cstdint>
-
 #include "Csv.h"
 #include "Printer.h"
 
@@ -36,14 +34,14 @@ class SavingsReport {
 
         page_.counter = FirstPageCount + 2 * static_cast<int>(in_.leadEntries.size());
         for (int k = 1; k <= in_.periods; ++k) {
-            printRow(row(k));
+            printRow(RightAlign(figure(row(k)[1], "###"), 3), row(k));
             ++page_.counter;
             if (page_.reached())
                 breakPage();
         }
         p_.print({Tab(2), Separator});
         p_.emptyLine();
-        printTotal(row(in_.periods == 0 ? 2 : in_.periods + 1));
+        printRow("Total:", row(in_.periods == 0 ? 2 : in_.periods + 1), in_.currencySymbol);
     }
 
   private:
@@ -82,16 +80,9 @@ class SavingsReport {
         p_.print({Tab(2), Separator});
     }
 
-    void printRow(const GrowthRow& r) {
-        p_.print({Tab(2), RightAlign(figure(r[1], "###"), 3), Tab(17),
-                  RightAlign(figure(r[2], "####,,###.00"), 14), Tab(39),
-                  RightAlign(figure(r[3], "####,,###.00"), 13), Tab(61),
-                  RightAlign(figure(r[4], "####,,###.00"), 13)});
-    }
-
-    void printTotal(const GrowthRow& r) {
-        const std::string& sym = in_.currencySymbol;
-        p_.print({Tab(2), "Total:", Tab(17), RightAlign(sym + figure(r[2], "####,,###.00"), 14),
+    // A period's row, or the total row with the currency symbol before each figure.
+    void printRow(const std::string& first, const GrowthRow& r, const std::string& sym = {}) {
+        p_.print({Tab(2), first, Tab(17), RightAlign(sym + figure(r[2], "####,,###.00"), 14),
                   Tab(39), RightAlign(sym + figure(r[3], "####,,###.00"), 13), Tab(61),
                   RightAlign(sym + figure(r[4], "####,,###.00"), 13)});
     }

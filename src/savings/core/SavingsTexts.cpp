@@ -11,51 +11,6 @@ const std::array<const char*, 4> SavingsGridHeadings = {
     " Year  Number", "          Invested          Annually",
     "      Interest/Growth      Compounded", "              Current                Value"};
 
-namespace {
-// One text for both kinds of figure: a stored Currency, or a typed figure beyond its range.
-template <class Figure>
-std::string lumpSum(Figure value, const std::string& symbol, const NumberSeparators& seps,
-                    bool onLoad) {
-    return RightAlign(symbol + formatNumber(value, "###,,###.00", seps), onLoad ? 15 : 13);
-}
-
-template <class Figure>
-std::string contribution(Figure value, const std::string& symbol, const NumberSeparators& seps,
-                         bool onLoad) {
-    return RightAlign(symbol + formatNumber(value, onLoad ? "###,,###.00" : "####,,###.00", seps),
-                      13);
-}
-
-template <class Figure> std::string rate(Figure value, const NumberSeparators& seps) {
-    return RightAlign(formatNumber(value, "###.00", seps), 14) + "%";
-}
-} // namespace
-
-std::string lumpSumText(Currency value, const std::string& symbol, const NumberSeparators& seps,
-                        bool onLoad) {
-    return lumpSum(value, symbol, seps, onLoad);
-}
-std::string lumpSumText(double value, const std::string& symbol, const NumberSeparators& seps,
-                        bool onLoad) {
-    return lumpSum(value, symbol, seps, onLoad);
-}
-
-std::string contributionText(Currency value, const std::string& symbol,
-                             const NumberSeparators& seps, bool onLoad) {
-    return contribution(value, symbol, seps, onLoad);
-}
-std::string contributionText(double value, const std::string& symbol, const NumberSeparators& seps,
-                             bool onLoad) {
-    return contribution(value, symbol, seps, onLoad);
-}
-
-std::string rateText(Currency value, const NumberSeparators& seps) {
-    return rate(value, seps);
-}
-std::string rateText(double value, const NumberSeparators& seps) {
-    return rate(value, seps);
-}
-
 std::string yearsText(Currency value, const NumberSeparators& seps) {
     return RightAlign(formatNumber(value, "###", seps), 17);
 }

@@ -16,19 +16,24 @@ extern const std::array<const char*, 5> RateEntries;
 extern const std::array<const char*, 5> IncreaseEntries; // also the inflation field's
 extern const std::array<const char*, 6> YearsEntries;
 
-// Field texts. `onLoad` selects the width or pattern the field shows when the worksheet
-// opens; the other is used after the field was retyped. The double forms show a typed
-// figure that lies beyond Currency's range.
-std::string lumpSumText(Currency value, const std::string& symbol, const NumberSeparators& seps,
-                        bool onLoad);
-std::string lumpSumText(double value, const std::string& symbol, const NumberSeparators& seps,
-                        bool onLoad);
-std::string contributionText(Currency value, const std::string& symbol,
-                             const NumberSeparators& seps, bool onLoad);
-std::string contributionText(double value, const std::string& symbol, const NumberSeparators& seps,
-                             bool onLoad);
-std::string rateText(Currency value, const NumberSeparators& seps); // rate, increase, inflation
-std::string rateText(double value, const NumberSeparators& seps);
+// Field texts, for a stored Currency or a typed figure (a double) beyond its range. `onLoad`
+// selects the width or pattern the field shows when the worksheet opens; the other is used
+// after the field was retyped.
+template <class Figure>
+std::string lumpSumText(Figure value, const std::string& symbol, const NumberSeparators& seps,
+                        bool onLoad) {
+    return RightAlign(symbol + formatNumber(value, "###,,###.00", seps), onLoad ? 15 : 13);
+}
+template <class Figure>
+std::string contributionText(Figure value, const std::string& symbol, const NumberSeparators& seps,
+                             bool onLoad) {
+    return RightAlign(symbol + formatNumber(value, onLoad ? "###,,###.00" : "####,,###.00", seps),
+                      13);
+}
+// Rate, increase, inflation.
+template <class Figure> std::string rateText(Figure value, const NumberSeparators& seps) {
+    return RightAlign(formatNumber(value, "###.00", seps), 14) + "%";
+}
 std::string yearsText(Currency value, const NumberSeparators& seps);
 
 // Grid headings before any calculation.
