@@ -59,12 +59,25 @@ WorksheetPage::~WorksheetPage() {
 }
 
 void WorksheetPage::makeCommands() {
+    static const char* const captions[] = {"To &Printer", "&Show Graph", "S&ave File",
+                                           "&Open File",  "Quick &Help", "E&xit to Menu"};
+    const std::function<void()> actions[] = {
+        [this] { printReport(); }, [this] { showGraph(); },       [this] { saveFile(); },
+        [this] { openFile(); },    [this] { toggleQuickHelp(); }, [this] { exitToMenu(); }};
+    QWidget* standard[std::size(captions)] = {};
     for (const CommandSpec& c : page_.commands) {
-        QPushButton* button = commandButton(this, c.objectName, c.caption);
-        connect(button, &QPushButton::clicked, this, c.action);
+        const bool own = c.standard == cmd::Own;
+        QPushButton* button =
+            commandButton(this, c.objectName, own ? c.caption : captions[c.standard]);
+        connect(button, &QPushButton::clicked, this, own ? c.action : actions[c.standard]);
         if (c.button)
             *c.button = button;
+        if (!own)
+            standard[c.standard] = button;
     }
+    for (QWidget* button : standard)
+        if (button)
+            tail_.push_back(button);
 }
 
 QPlainTextEdit* WorksheetPage::makeQuickHelpBox() {
@@ -124,14 +137,16 @@ QVBoxLayout* WorksheetPage::makePageLayout() {
     return root;
 }
 
-void WorksheetPage::layOutPage(QLayout* entries, std::initializer_list<QPushButton*> row,
+void WorksheetPage::layOutPage(QLayout* entries, std::initializer_list<QWidget*> own,
                                QWidget* body) {
     QVBoxLayout* root = makePageLayout();
     root->addLayout(entries);
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(3);
-    for (QPushButton* b : row)
+    for (QWidget* b : own)
+        commands->addWidget(b);
+    for (QWidget* b : tail_)
         commands->addWidget(b);
     root->addLayout(commands);
 
@@ -143,10 +158,11 @@ void WorksheetPage::layOutPage(QLayout* entries, std::initializer_list<QPushButt
     root->addLayout(stack, 1);
 }
 
-void WorksheetPage::chainTabs(std::initializer_list<QWidget*> chain) {
-    QWidget* const* w = chain.begin();
+void WorksheetPage::chainTabs(std::vector<QWidget*> chain, bool thenTail) {
+    if (thenTail)
+        chain.insert(chain.end(), tail_.begin(), tail_.end());
     for (std::size_t i = 0; i + 1 < chain.size(); ++i)
-        setTabOrder(w[i], w[i + 1]);
+        setTabOrder(chain[i], chain[i + 1]);
 }
 
 QWidget* WorksheetPage::named(const char* objectName) const {

@@ -22,13 +22,26 @@ class QVBoxLayout;
 class Workspace;
 struct ShellState;
 
-// A command button: its object name, its caption with its "&", what it does, and the
-// worksheet's pointer that receives it.
+// The commands most worksheets have. The page does each through its function of that name;
+// those a page has end its command row in this order.
+namespace cmd {
+enum Standard { Own = -1, Print, Graph, Save, Open, Help, Exit };
+} // namespace cmd
+
+// A command button: its object name, its caption with its "&", and what it does: the
+// worksheet's own action, whose button the worksheet's pointer receives, or a standard
+// command under its usual caption.
 struct CommandSpec {
+    CommandSpec(const char* name, const char* text, std::function<void()> act,
+                QPushButton** into = nullptr)
+        : objectName(name), caption(text), action(std::move(act)), button(into) {}
+    CommandSpec(const char* name, cmd::Standard which) : objectName(name), standard(which) {}
+
     const char* objectName;
-    const char* caption;
-    std::function<void()> action;
+    const char* caption = nullptr;
+    std::function<void()> action{};
     QPushButton** button = nullptr;
+    cmd::Standard standard = cmd::Own;
 };
 
 // How the quick help's type fits the box.
@@ -88,14 +101,18 @@ class WorksheetPage : public QWidget {
     // The command buttons, in the order of the table.
     void makeCommands();
     QPlainTextEdit* makeQuickHelpBox();
-    // The page's layout: the entries on top, the command buttons in a row, the body below
-    // with the quick help laid over it.
-    void layOutPage(QLayout* entries, std::initializer_list<QPushButton*> row, QWidget* body);
+    // The standard commands' buttons the page has, in their order.
+    const std::vector<QWidget*>& tail() const { return tail_; }
+    // The page's control of that object name.
+    QWidget* named(const char* objectName) const;
+    // The page's layout: the entries on top, the command buttons in a row (the page's own,
+    // then the standard ones), the body below with the quick help laid over it.
+    void layOutPage(QLayout* entries, std::initializer_list<QWidget*> own, QWidget* body);
     // The page's own top-to-bottom layout, with the house's margins and spacing, for a page
     // that lays itself out.
     QVBoxLayout* makePageLayout();
-    // Tab goes through `chain` in order.
-    void chainTabs(std::initializer_list<QWidget*> chain);
+    // Tab goes through `chain` in order, then through the standard commands where asked.
+    void chainTabs(std::vector<QWidget*> chain, bool thenTail = false);
     // The worksheet's caption, on the container and on the page.
     void showCaption();
     void showCaption(const QString& caption); // a caption that changes with the worksheet's mode
@@ -107,6 +124,12 @@ class WorksheetPage : public QWidget {
     void noteEntryChange();
     // The user closed the help with its button.
     virtual void quickHelpClosed() {}
+
+    // The standard commands' work, for the pages that have them.
+    virtual void printReport() {}
+    virtual void showGraph() {}
+    virtual void saveFile() {}
+    virtual void openFile() {}
 
     // The print road: header, printer or file, the body's lines.
     bool print(const std::function<void(Printer&)>& body);
@@ -131,9 +154,9 @@ class WorksheetPage : public QWidget {
   private:
     void fitHelpFont();
     bool helpEvent(QEvent* event);
-    QWidget* named(const char* objectName) const;
 
     WorksheetSpec page_;
+    std::vector<QWidget*> tail_;
     QPlainTextEdit* helpBox_ = nullptr;
     QPointer<QObject> helpEvents_; // hands the help box's events to the page
     bool leaving_ = false;         // Exit to Menu has asked and cleared

@@ -102,7 +102,7 @@ void ActualWindow::onImportClicked() {
     refresh();
 }
 
-void ActualWindow::onSaveClicked() {
+void ActualWindow::saveFile() {
     // The budget is kept by its name relative to the actuals file's folder.
     if (file_.save([this] {
             const std::string target = fullName(state_.ProgramFolder, file_.chosenPath());
@@ -114,7 +114,7 @@ void ActualWindow::onSaveClicked() {
         tables_.ActualChanged = 0;
 }
 
-void ActualWindow::onOpenClicked() {
+void ActualWindow::openFile() {
     const auto chosen = file_.choose(false);
     if (!chosen)
         return;

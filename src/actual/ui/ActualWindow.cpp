@@ -62,12 +62,12 @@ ActualWindow::ActualWindow(Workspace& workspace, ActualTables& tables, QWidget* 
     : WorksheetPage(workspace,
                     {"ActualCalc",
                      " Budget vs Actual",
-                     {{"APrinter", "To &Printer", [this] { onPrinterClicked(); }, &APrinter},
-                      {"AGraphs", "&Show Graph", [this] { onGraphClicked(); }, &AGraphs},
-                      {"ASave", "S&ave File", [this] { onSaveClicked(); }, &ASave},
-                      {"AOpen", "&Open File", [this] { onOpenClicked(); }, &AOpen},
-                      {"AHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &AHelp},
-                      {"AExit", "E&xit to Menu", [this] { exitToMenu(); }, &AExit}},
+                     {{"APrinter", cmd::Print},
+                      {"AGraphs", cmd::Graph},
+                      {"ASave", cmd::Save},
+                      {"AOpen", cmd::Open},
+                      {"AHelp", cmd::Help},
+                      {"AExit", cmd::Exit}},
                      {.objectName = "ATextBox",
                       .accessibleName = "Quick Help text",
                       .lines = [](const ShellState&) { return actualQuickHelp(); },
@@ -192,9 +192,10 @@ void ActualWindow::buildLayout() {
     side->addWidget(AAdd, 8, 1);
     columns->addLayout(side, 2);
 
-    layOutPage(entries, {APrinter, AGraphs, ASave, AOpen, AHelp, AExit}, body);
+    layOutPage(entries, {}, body);
     chainTabs({ABudget, AImport, APeriod, AStart, AGrid, AUnmatched, ARuleText, AAssign, AProposals,
-               APropose, AAdd, APrinter, AGraphs, ASave, AOpen, AHelp, AExit});
+               APropose, AAdd},
+              true);
     startEntry_->setNext(AGrid);
 }
 
@@ -374,7 +375,7 @@ void ActualWindow::onAddClicked() {
     refresh();
 }
 
-void ActualWindow::onGraphClicked() {
+void ActualWindow::showGraph() {
     std::optional<WorksheetGraph> graph;
     if (result_) {
         const ChartData chart = actualChart(*result_, state_.CurrencySymbol);
@@ -394,7 +395,7 @@ void ActualWindow::onGraphClicked() {
     showGraphFrom(workspace_, graph);
 }
 
-void ActualWindow::onPrinterClicked() {
+void ActualWindow::printReport() {
     if (!result_ || (result_->income.empty() && result_->expense.empty() &&
                      tables_.actuals.transactions.empty())) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);

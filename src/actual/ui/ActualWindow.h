@@ -28,6 +28,10 @@ class ActualWindow : public WorksheetPage {
   protected:
     bool mayLeave() override;
     void leave() override;
+    void printReport() override;
+    void showGraph() override;
+    void saveFile() override; // ActualFiles.cpp, as openFile()
+    void openFile() override;
 
   private:
     void buildControls();
@@ -44,14 +48,10 @@ class ActualWindow : public WorksheetPage {
     void onAssignClicked();
     void onProposeClicked();
     void onAddClicked();
-    void onGraphClicked();
-    void onPrinterClicked();
 
     // Files (ActualFiles.cpp).
     void onBudgetClicked();
     void onImportClicked();
-    void onSaveClicked();
-    void onOpenClicked();
     bool readBudget(const std::string& fullName);
     bool saveBudget();
 
@@ -75,12 +75,6 @@ class ActualWindow : public WorksheetPage {
     QPushButton* AAdd = nullptr;
     QLabel* AUnmatchedIncome = nullptr;
     QLabel* AUnmatchedExpenses = nullptr;
-    QPushButton* APrinter = nullptr;
-    QPushButton* AGraphs = nullptr;
-    QPushButton* ASave = nullptr;
-    QPushButton* AOpen = nullptr;
-    QPushButton* AHelp = nullptr;
-    QPushButton* AExit = nullptr;
     TextEntry* startEntry_ = nullptr;
     TextEntry* ruleEntry_ = nullptr;
 };

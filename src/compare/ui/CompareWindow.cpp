@@ -66,12 +66,12 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
                     {"CompareLoans",
                      " Compare Loans",
                      {{"CmpCalc", "&Calculate", [this] { onCalculateClicked(); }, &CmpCalc},
-                      {"CmpPrinter", "To &Printer", [this] { onPrinterClicked(); }, &CmpPrinter},
-                      {"CmpGraphs", "&Show Graph", [this] { onGraphClicked(); }, &CmpGraphs},
-                      {"CmpSaveFile", "S&ave File", [this] { onSaveClicked(); }, &CmpSaveFile},
-                      {"CmpLoadFile", "&Open File", [this] { onOpenClicked(); }, &CmpLoadFile},
-                      {"CmpHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &CmpHelp},
-                      {"CmpExit", "E&xit to Menu", [this] { exitToMenu(); }, &CmpExit}},
+                      {"CmpPrinter", cmd::Print},
+                      {"CmpGraphs", cmd::Graph},
+                      {"CmpSaveFile", cmd::Save},
+                      {"CmpLoadFile", cmd::Open},
+                      {"CmpHelp", cmd::Help},
+                      {"CmpExit", cmd::Exit}},
                      {.objectName = "CmpTextBox",
                       .accessibleName = "Quick Help",
                       .lines = quickHelp,
@@ -194,8 +194,8 @@ void CompareWindow::buildLayout() {
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(3);
-    for (QPushButton* b :
-         {CmpCalc, CmpPrinter, CmpGraphs, CmpSaveFile, CmpLoadFile, CmpHelp, CmpExit})
+    commands->addWidget(CmpCalc);
+    for (QWidget* b : tail())
         commands->addWidget(b);
     root->addLayout(commands);
 
@@ -236,10 +236,10 @@ void CompareWindow::buildLayout() {
         const auto chain = column->tabChain();
         tab.insert(tab.end(), chain.begin(), chain.end());
     }
-    tab.insert(tab.end(), {SchedView, SchedPlan, CmpCalc, CmpPrinter, CmpGraphs, CmpSaveFile,
-                           CmpLoadFile, CmpHelp, CmpExit, CmpGrid});
-    for (std::size_t i = 0; i + 1 < tab.size(); ++i)
-        setTabOrder(tab[i], tab[i + 1]);
+    tab.insert(tab.end(), {SchedView, SchedPlan, CmpCalc});
+    tab.insert(tab.end(), tail().begin(), tail().end());
+    tab.push_back(CmpGrid);
+    chainTabs(tab);
     for (std::size_t c = 0; c < 3; ++c)
         columns_[c]->setEnterNext(c + 1 < 3 ? columns_[c + 1]->rowControls().front() : CmpCalc);
     for (QComboBox* box : {SchedView, SchedPlan})

@@ -37,6 +37,11 @@ class CompareWindow : public WorksheetPage {
     // Asks before the plans in memory are lost; false when the user goes back to save them.
     bool mayLeave() override;
     void leave() override;
+    void printReport() override;
+    void showGraph() override;
+    // The plans to and from a .Cmp file (CompareFiles.cpp).
+    void saveFile() override;
+    void openFile() override;
 
   private:
     enum GridView { ComparisonView, PaymentsView, YearsView };
@@ -53,13 +58,9 @@ class CompareWindow : public WorksheetPage {
     CompareReportInput reportInput() const;
 
     void onCalculateClicked();
-    void onGraphClicked();
-    void onPrinterClicked();
 
     // Files (CompareFiles.cpp): the plans to and from a .Cmp file, and a mortgage or loan
     // file into one column.
-    void onSaveClicked();
-    void onOpenClicked();
     void onPlanFileRequested(int column);
 
     CompareTables& tables_;
@@ -77,10 +78,4 @@ class CompareWindow : public WorksheetPage {
     QPlainTextEdit* CmpTextBox = nullptr;
     QWidget* results_ = nullptr; // the results block, scrolled into view after a calculation
     QPushButton* CmpCalc = nullptr;
-    QPushButton* CmpPrinter = nullptr;
-    QPushButton* CmpGraphs = nullptr;
-    QPushButton* CmpSaveFile = nullptr;
-    QPushButton* CmpLoadFile = nullptr;
-    QPushButton* CmpHelp = nullptr;
-    QPushButton* CmpExit = nullptr;
 };

@@ -104,7 +104,7 @@ void HistoryWindow::onFollowClicked() {
     changed();
 }
 
-void HistoryWindow::onSaveClicked() {
+void HistoryWindow::saveFile() {
     if (tables_.HistoryData.statements.empty()) {
         workspace_.dialogs().showMessage(msg::NoRecordsToSave);
         return;
@@ -115,7 +115,7 @@ void HistoryWindow::onSaveClicked() {
         tables_.HistoryChanged = 0;
 }
 
-void HistoryWindow::onOpenClicked() {
+void HistoryWindow::openFile() {
     const auto chosen = file_.choose(false);
     if (!chosen)
         return;

@@ -51,12 +51,12 @@ HistoryWindow::HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidge
            {{"HAdd", "Add State&ment", [this] { onAddClicked(); }, &HAdd},
             {"HFollow", "&Follow Loan", [this] { onFollowClicked(); }, &HFollow},
             {"HRemove", "&Remove", [this] { onRemoveClicked(); }, &HRemove},
-            {"HPrinter", "To &Printer", [this] { onPrinterClicked(); }, &HPrinter},
-            {"HGraphs", "&Show Graph", [this] { onGraphClicked(); }, &HGraphs},
-            {"HSave", "S&ave File", [this] { onSaveClicked(); }, &HSave},
-            {"HOpen", "&Open File", [this] { onOpenClicked(); }, &HOpen},
-            {"HHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &HHelp},
-            {"HExit", "E&xit to Menu", [this] { exitToMenu(); }, &HExit}},
+            {"HPrinter", cmd::Print},
+            {"HGraphs", cmd::Graph},
+            {"HSave", cmd::Save},
+            {"HOpen", cmd::Open},
+            {"HHelp", cmd::Help},
+            {"HExit", cmd::Exit}},
            {.objectName = "HTextBox",
             .accessibleName = "Quick Help text",
             .lines = [](const ShellState& s) { return historyQuickHelp(s.CurrencySymbol); },
@@ -160,11 +160,10 @@ void HistoryWindow::buildLayout() {
     entries->addLayout(results, 3, 0, 1, 4);
     for (int col = 0; col < 4; ++col)
         entries->setColumnStretch(col, 1);
-    layOutPage(entries, {HPrinter, HGraphs, HSave, HOpen, HHelp, HExit}, HGrid);
+    layOutPage(entries, {}, HGrid);
     dateEntry_->setNext(HLabel);
     labelEntry_->setNext(HGrid);
-    chainTabs({HDate, HLabel, HView, HGrouped, HAdd, HFollow, HRemove, HGrid, HPrinter, HGraphs,
-               HSave, HOpen, HHelp, HExit});
+    chainTabs({HDate, HLabel, HView, HGrouped, HAdd, HFollow, HRemove, HGrid}, true);
 }
 
 // ---- the history shown ---------------------------------------------------------------------
@@ -373,7 +372,7 @@ void HistoryWindow::onViewChosen() {
         choose(*s);
 }
 
-void HistoryWindow::onGraphClicked() {
+void HistoryWindow::showGraph() {
     std::optional<WorksheetGraph> graph;
     if (result_ && !result_->summary.empty()) {
         // The latest statements, labelled by year or by number.
@@ -396,7 +395,7 @@ void HistoryWindow::onGraphClicked() {
     showGraphFrom(workspace_, graph);
 }
 
-void HistoryWindow::onPrinterClicked() {
+void HistoryWindow::printReport() {
     if (!result_ || result_->summary.empty()) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;

@@ -28,6 +28,11 @@ class HistoryWindow : public WorksheetPage {
   protected:
     bool mayLeave() override;
     void leave() override;
+    void showGraph() override;
+    void printReport() override;
+    // The history's file (HistoryFiles.cpp).
+    void saveFile() override;
+    void openFile() override;
 
   private:
     void buildControls();
@@ -49,14 +54,10 @@ class HistoryWindow : public WorksheetPage {
     void onLabelLeft();
     void onRemoveClicked();
     void onViewChosen();
-    void onGraphClicked();
-    void onPrinterClicked();
 
     // Files (HistoryFiles.cpp).
     void onAddClicked();
     void onFollowClicked();
-    void onSaveClicked();
-    void onOpenClicked();
     // A message whose text is `detail`, naming the file it concerns.
     void tell(const std::string& detail);
 
@@ -79,12 +80,6 @@ class HistoryWindow : public WorksheetPage {
     QPushButton* HAdd = nullptr;
     QPushButton* HFollow = nullptr;
     QPushButton* HRemove = nullptr;
-    QPushButton* HPrinter = nullptr;
-    QPushButton* HGraphs = nullptr;
-    QPushButton* HSave = nullptr;
-    QPushButton* HOpen = nullptr;
-    QPushButton* HHelp = nullptr;
-    QPushButton* HExit = nullptr;
     TextEntry* dateEntry_ = nullptr;
     TextEntry* labelEntry_ = nullptr;
 };

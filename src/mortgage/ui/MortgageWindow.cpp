@@ -56,16 +56,15 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
           {"MortgageCalc",
            nullptr, // by mode
            {{"MCalc", "&Calculate", [this] { onCalculateClicked(); }, &MCalc},
-            {"MGraphs", "&Show Graph", [this] { onGraphClicked(); }, &MGraphs},
-            {"MPrinter", "To &Printer", [this] { onPrinterClicked(); }, &MPrinter},
-            {"MHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &MHelp},
-            {"MExit", "E&xit to Menu", [this] { exitToMenu(); }, &MExit},
-            {"MSaveFile", "S&ave File", [this] { onSaveClicked(); }, &MSaveFile},
-            {"MLoadFile", "&Open File", [this] { onOpenClicked(); }, &MLoadFile},
-            {"MShowIRF", "&Days in year", [this] { onDaysInYearClicked(); }, &MShowIRF},
+            {"MGraphs", cmd::Graph},
+            {"MPrinter", cmd::Print},
+            {"MHelp", cmd::Help},
+            {"MExit", cmd::Exit},
+            {"MSaveFile", cmd::Save},
+            {"MLoadFile", cmd::Open},
+            {"MShowIRF", "&Days in year", [this] { onDaysInYearClicked(); }},
             {"MDateNumber", "&View payment date", [this] { onDateViewClicked(); }, &MDateNumber},
-            {"MAddPrePay", "&Additional payments", [this] { onAdditionalPaymentsClicked(); },
-             &MAddPrePay}},
+            {"MAddPrePay", "&Additional payments", [this] { onAdditionalPaymentsClicked(); }}},
            {.objectName = "MTextBox",
             .accessibleName = "Quick Help",
             .lines =
@@ -228,10 +227,10 @@ void MortgageWindow::buildLayout() {
     // Commands: two rows of five.
     auto* commands = new QGridLayout;
     commands->setSpacing(3);
-    QPushButton* order[] = {MCalc,   MPrinter,    MSaveFile,  MLoadFile, MExit,
-                            MGraphs, MDateNumber, MAddPrePay, MShowIRF,  MHelp};
+    const char* order[] = {"MCalc",   "MPrinter",    "MSaveFile",  "MLoadFile", "MExit",
+                           "MGraphs", "MDateNumber", "MAddPrePay", "MShowIRF",  "MHelp"};
     for (int i = 0; i < 10; ++i)
-        commands->addWidget(order[i], i / 5, i % 5);
+        commands->addWidget(named(order[i]), i / 5, i % 5);
     root->addLayout(commands);
 
     // The schedule, with the quick help laid over it.

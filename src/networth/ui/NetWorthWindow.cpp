@@ -78,11 +78,11 @@ NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWi
             {"InsertAss", "&Insert blank line", [this] { onInsertClicked(assets_); }, &InsertAss},
             {"InsertLiab", "Insert &blank line", [this] { onInsertClicked(liabilities_); },
              &InsertLiab},
-            {"Loadnet", "&Open File", [this] { onOpenClicked(); }, &Loadnet},
-            {"SaveNet", "&Save File", [this] { onSaveClicked(); }, &SaveNet},
-            {"NPrinter", "To &Printer", [this] { onPrinterClicked(); }, &NPrinter},
-            {"NHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &NHelp},
-            {"NExit", "E&xit to Menu", [this] { exitToMenu(); }, &NExit}},
+            {"Loadnet", cmd::Open},
+            {"SaveNet", "&Save File", [this] { saveFile(); }},
+            {"NPrinter", cmd::Print},
+            {"NHelp", cmd::Help},
+            {"NExit", cmd::Exit}},
            {.objectName = "NTextBox",
             .accessibleName = "Quick Help",
             .lines = quickHelpLines,
@@ -219,12 +219,16 @@ void NetWorthWindow::buildLayout() {
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(3);
-    for (QPushButton* b : {NCalc, Loadnet, SaveNet, NPrinter, NHelp, NExit})
+    std::vector<QWidget*> row{NCalc};
+    for (const char* name : {"Loadnet", "SaveNet", "NPrinter", "NHelp", "NExit"})
+        row.push_back(named(name));
+    for (QWidget* b : row)
         commands->addWidget(b);
     root->addLayout(commands);
 
-    chainTabs(
-        {NGrid1, NGrid2, NCalc, Loadnet, SaveNet, NPrinter, NHelp, NExit, InsertAss, InsertLiab});
+    row.insert(row.begin(), {NGrid1, NGrid2});
+    row.insert(row.end(), {InsertAss, InsertLiab});
+    chainTabs(row);
 }
 
 // ---- typing ----------------------------------------------------------------------------
@@ -334,7 +338,7 @@ void NetWorthWindow::onInsertClicked(Side& side) {
 
 // ---- printing and leaving ------------------------------------------------------------------
 
-void NetWorthWindow::onPrinterClicked() {
+void NetWorthWindow::printReport() {
     if (!totalsValid_) {
         workspace_.dialogs().showMessage(msg::CannotCalculate);
         return;

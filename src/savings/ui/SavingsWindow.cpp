@@ -36,10 +36,10 @@ SavingsWindow::SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidge
           {"SavingsCalc",
            " Investment Growth Calculations",
            {{"SCalc", "&Calculate", [this] { onCalculateClicked(); }, &SCalc},
-            {"SGraphs", "&Show Graph", [this] { onGraphClicked(); }, &SGraphs},
-            {"SPrinter", "To &Printer", [this] { onPrinterClicked(); }, &SPrinter},
-            {"SHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &SHelp},
-            {"SExit", "E&xit to Menu", [this] { exitToMenu(); }, &SExit}},
+            {"SGraphs", cmd::Graph},
+            {"SPrinter", cmd::Print},
+            {"SHelp", cmd::Help},
+            {"SExit", cmd::Exit}},
            {.objectName = "STextBox",
             .accessibleName = "Quick Help",
             .lines = [](const ShellState& s) { return savingsQuickHelp(s.CurrencySymbol); },
@@ -83,9 +83,9 @@ void SavingsWindow::buildLayout() {
         entries->setColumnStretch(col, 1);
     }
     // The growth table below the commands.
-    layOutPage(entries, {SCalc, SPrinter, SGraphs, SHelp, SExit}, SGrid);
-    chainTabs({InLumpInv, InInvest, InMonthsYrs, InRate, InIncrRate, inInflatRate, InTerm, SCalc,
-               SPrinter, SGraphs, SHelp, SExit});
+    layOutPage(entries, {SCalc}, SGrid);
+    chainTabs({InLumpInv, InInvest, InMonthsYrs, InRate, InIncrRate, inInflatRate, InTerm, SCalc},
+              true);
 }
 
 void SavingsWindow::loadDefaults() {
@@ -164,11 +164,11 @@ void SavingsWindow::showGrowth(const Growth& growth, const SavingsFrequency& fre
     showGrowthGrid(SGrid, view);
 }
 
-void SavingsWindow::onGraphClicked() {
+void SavingsWindow::showGraph() {
     showGraphFrom(workspace_, graph_);
 }
 
-void SavingsWindow::onPrinterClicked() {
+void SavingsWindow::printReport() {
     if (!calculated_) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;

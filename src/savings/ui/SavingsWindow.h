@@ -30,6 +30,8 @@ class SavingsWindow : public WorksheetPage {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void quickHelpClosed() override;
     void leave() override;
+    void showGraph() override;
+    void printReport() override;
 
   private:
     void buildControls();
@@ -47,8 +49,6 @@ class SavingsWindow : public WorksheetPage {
     bool onFrequencyKey(QEvent* event);
 
     void onCalculateClicked();
-    void onGraphClicked();
-    void onPrinterClicked();
 
     SavingsTables& tables_;
     std::optional<GrowthInput> calculated_; // the entries of the table shown
@@ -67,8 +67,4 @@ class SavingsWindow : public WorksheetPage {
     QComboBox* InTerm = nullptr;
     Grid* SGrid = nullptr;
     QPushButton* SCalc = nullptr;
-    QPushButton* SGraphs = nullptr;
-    QPushButton* SPrinter = nullptr;
-    QPushButton* SHelp = nullptr;
-    QPushButton* SExit = nullptr;
 };
