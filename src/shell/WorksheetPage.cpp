@@ -18,6 +18,7 @@
 #include "CommandButton.h"
 #include "ControlNames.h"
 #include "MainMenu.h"
+#include "Messages.h"
 #include "Platform.h"
 #include "PrintJob.h"
 #include "QtText.h"
@@ -44,6 +45,9 @@ WorksheetPage::WorksheetPage(Workspace& workspace, WorksheetSpec page, QWidget* 
     : QWidget(parent), workspace_(workspace), state_(workspace.state()),
       seps_(platform::systemSeparators()), file_(workspace, page.file), page_(std::move(page)) {
     setObjectName(QString::fromLatin1(page_.objectName));
+    for (const CommandSpec& c : page_.commands)
+        if (c.standard == cmd::Help && !page_.quickHelp.toggle)
+            page_.quickHelp.toggle = c.objectName;
     QFont compact = font();
     compact.setPointSizeF(8);
     setFont(compact);
@@ -273,6 +277,10 @@ ReportSettings WorksheetPage::reportSettings() const {
     settings.fontChoice = state_.PrinterFontChoice;
     settings.seps = seps_;
     return settings;
+}
+
+bool WorksheetPage::mayLeave() {
+    return !unsaved() || file_.askBeforeErasing() != question::Yes;
 }
 
 void WorksheetPage::exitToMenu() {

@@ -63,10 +63,10 @@ enum class HelpKeys {
 // them, disables the buttons named while it is shown, and Enter in it moves to a field.
 struct QuickHelpSpec {
     const char* objectName = nullptr;
-    const char* accessibleName = nullptr;
+    const char* accessibleName = "Quick Help";
     std::function<std::vector<std::string>(const ShellState&)> lines{};
     HelpFit fit = HelpFit::Plain;
-    const char* toggle = nullptr; // the button that opens and closes it
+    const char* toggle = nullptr; // the button that opens and closes it: the Help command's
     const char* covers = nullptr; // hidden while the help shows
     std::vector<const char*> disables{};
     const char* enterGoesTo = nullptr;
@@ -138,8 +138,10 @@ class WorksheetPage : public QWidget {
 
     // "E&xit to Menu": asks mayLeave(), then leave() and back to the menu.
     void exitToMenu();
-    // False keeps the worksheet (the user goes back, for instance to save).
-    virtual bool mayLeave() { return true; }
+    // False keeps the worksheet (the user goes back, for instance to save): entries not
+    // saved are asked about before they are erased.
+    virtual bool mayLeave();
+    virtual bool unsaved() const { return false; }
     // Forgets the worksheet's entries and results.
     virtual void leave() {}
 

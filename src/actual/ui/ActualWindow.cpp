@@ -72,7 +72,6 @@ ActualWindow::ActualWindow(Workspace& workspace, ActualTables& tables, QWidget* 
                       .accessibleName = "Quick Help text",
                       .lines = [](const ShellState&) { return actualQuickHelp(); },
                       .fit = HelpFit::FollowsWidth,
-                      .toggle = "AHelp",
                       .covers = "AGrid",
                       .disables = {"APrinter", "AGraphs"},
                       .enterGoesTo = "ABudget"},
@@ -92,8 +91,6 @@ ActualWindow::ActualWindow(Workspace& workspace, ActualTables& tables, QWidget* 
     showPeriod();
     refresh();
 }
-
-ActualWindow::~ActualWindow() = default;
 
 void ActualWindow::buildControls() {
     ABudgetName = makeResultLabel("ABudgetName", this);
@@ -413,12 +410,6 @@ void ActualWindow::printReport() {
 }
 
 // ---- leaving --------------------------------------------------------------------------------
-
-bool ActualWindow::mayLeave() {
-    if (tables_.ActualChanged != 1)
-        return true;
-    return file_.askBeforeErasing() != question::Yes;
-}
 
 void ActualWindow::leave() {
     tables_ = {};

@@ -7,6 +7,7 @@
 
 #include "ActualPeriod.h"
 #include "ActualProposals.h"
+#include "ActualTables.h"
 #include "WorksheetPage.h"
 
 class Grid;
@@ -17,16 +18,14 @@ class QListWidget;
 class QPushButton;
 class TextEntry;
 class Workspace;
-struct ActualTables;
 
 class ActualWindow : public WorksheetPage {
     Q_OBJECT
   public:
     ActualWindow(Workspace& workspace, ActualTables& tables, QWidget* parent = nullptr);
-    ~ActualWindow() override;
 
   protected:
-    bool mayLeave() override;
+    bool unsaved() const override { return tables_.ActualChanged == 1; }
     void leave() override;
     void printReport() override;
     void showGraph() override;

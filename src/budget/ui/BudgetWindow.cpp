@@ -35,9 +35,7 @@ BudgetWindow::BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* 
                       {"Ptr2", cmd::Print},
                       {"ExitBudget", cmd::Exit}},
                      {.objectName = "HelpTxt",
-                      .accessibleName = "Quick Help",
                       .lines = [](const ShellState&) { return std::vector{budgetQuickHelp("\n")}; },
-                      .toggle = "Help2",
                       .keys = HelpKeys::BeepTyped,
                       .focusOnShow = false},
                      "Budget Calculations",
@@ -54,8 +52,6 @@ BudgetWindow::BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* 
     buildControls();
     buildLayout();
 }
-
-BudgetWindow::~BudgetWindow() = default;
 
 void BudgetWindow::buildControls() {
     income_ = new BudgetSide(IncomeSideNames, workspace_, tables_, this);

@@ -24,7 +24,6 @@ class BudgetWindow : public WorksheetPage {
     Q_OBJECT
   public:
     BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* parent = nullptr);
-    ~BudgetWindow() override;
 
     // Sorts and redraws both sides and the net balances (after every change).
     void refreshBudget();

@@ -73,10 +73,8 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
                       {"CmpHelp", cmd::Help},
                       {"CmpExit", cmd::Exit}},
                      {.objectName = "CmpTextBox",
-                      .accessibleName = "Quick Help",
                       .lines = quickHelp,
                       .fit = HelpFit::FixedPitch,
-                      .toggle = "CmpHelp",
                       .covers = "CmpGrid",
                       .disables = {"CmpPrinter", "CmpGraphs"},
                       .enterGoesTo = "CmpHelp",
@@ -94,8 +92,6 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
     buildLayout();
     showCaption();
 }
-
-CompareWindow::~CompareWindow() = default;
 
 void CompareWindow::loadDefaults() {
     // Plan A as an example; B and C wait for a principal.
@@ -262,12 +258,6 @@ bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---- leaving ----------------------------------------------------------------------------
-
-bool CompareWindow::mayLeave() {
-    if (tables_.CompareChanged != 1 || plansInUse().empty())
-        return true;
-    return file_.askBeforeErasing() != question::Yes;
-}
 
 void CompareWindow::leave() {
     compared_.clear();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CompareReport.h"
+#include "CompareTables.h"
 #include "NumberFormat.h"
 #include "WorksheetPage.h"
 
@@ -19,14 +20,12 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class Workspace;
-struct CompareTables;
 struct ShellState;
 
 class CompareWindow : public WorksheetPage {
     Q_OBJECT
   public:
     CompareWindow(Workspace& workspace, CompareTables& tables, QWidget* parent = nullptr);
-    ~CompareWindow() override;
 
     // Runs the calculation as "&Calculate" does (also after a file was opened). False when a
     // plan could not be calculated (a message said why).
@@ -34,8 +33,8 @@ class CompareWindow : public WorksheetPage {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Asks before the plans in memory are lost; false when the user goes back to save them.
-    bool mayLeave() override;
+    // Plans changed since they were saved (asked about before they are lost).
+    bool unsaved() const override { return tables_.CompareChanged == 1 && !plansInUse().empty(); }
     void leave() override;
     void printReport() override;
     void showGraph() override;

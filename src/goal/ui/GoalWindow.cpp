@@ -42,7 +42,6 @@ GoalWindow::GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent
                       .accessibleName = "Quick Help text",
                       .lines = [](const ShellState& s) { return goalQuickHelp(s.CurrencySymbol); },
                       .fit = HelpFit::FollowsWidth,
-                      .toggle = "GHelp",
                       .covers = "GGrid",
                       .disables = {"GPrinter", "GGraphs"},
                       .enterGoesTo = "GSolve",
@@ -214,12 +213,6 @@ void GoalWindow::printReport() {
 }
 
 // ---- leaving ----------------------------------------------------------------------------
-
-bool GoalWindow::mayLeave() {
-    if (tables_.GoalChanged != 1)
-        return true;
-    return file_.askBeforeErasing() != question::Yes;
-}
 
 void GoalWindow::leave() {
     tables_ = {};

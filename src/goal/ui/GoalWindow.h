@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GoalSolver.h"
+#include "GoalTables.h"
 #include "NumberFormat.h"
 #include "WorksheetPage.h"
 
@@ -20,7 +21,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Workspace;
-struct GoalTables;
 struct ShellState;
 
 class GoalWindow : public WorksheetPage {
@@ -31,8 +31,7 @@ class GoalWindow : public WorksheetPage {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void quickHelpClosed() override;
-    // Asks before unsaved entries are erased; false: the user goes back to save them.
-    bool mayLeave() override;
+    bool unsaved() const override { return tables_.GoalChanged == 1; }
     void leave() override;
     void printReport() override;
     void showGraph() override;

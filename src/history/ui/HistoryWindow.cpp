@@ -61,7 +61,6 @@ HistoryWindow::HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidge
             .accessibleName = "Quick Help text",
             .lines = [](const ShellState& s) { return historyQuickHelp(s.CurrencySymbol); },
             .fit = HelpFit::FollowsWidth,
-            .toggle = "HHelp",
             .covers = "HGrid",
             .disables = {"HPrinter", "HGraphs"},
             .enterGoesTo = "HAdd"},
@@ -80,8 +79,6 @@ HistoryWindow::HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidge
     state_.EditStarted = 0;
     refresh();
 }
-
-HistoryWindow::~HistoryWindow() = default;
 
 void HistoryWindow::buildControls() {
     HDate = new QLineEdit(this);
@@ -415,12 +412,6 @@ void HistoryWindow::tell(const std::string& detail) {
 }
 
 // ---- leaving -------------------------------------------------------------------------------
-
-bool HistoryWindow::mayLeave() {
-    if (tables_.HistoryChanged != 1)
-        return true;
-    return file_.askBeforeErasing() != question::Yes;
-}
 
 void HistoryWindow::leave() {
     tables_ = {};

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "History.h"
+#include "HistoryTables.h"
 #include "WorksheetPage.h"
 
 class Grid;
@@ -17,16 +18,14 @@ class QLineEdit;
 class QPushButton;
 class TextEntry;
 class Workspace;
-struct HistoryTables;
 
 class HistoryWindow : public WorksheetPage {
     Q_OBJECT
   public:
     HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidget* parent = nullptr);
-    ~HistoryWindow() override;
 
   protected:
-    bool mayLeave() override;
+    bool unsaved() const override { return tables_.HistoryChanged == 1; }
     void leave() override;
     void showGraph() override;
     void printReport() override;

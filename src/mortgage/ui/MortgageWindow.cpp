@@ -66,12 +66,10 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
             {"MDateNumber", "&View payment date", [this] { onDateViewClicked(); }, &MDateNumber},
             {"MAddPrePay", "&Additional payments", [this] { onAdditionalPaymentsClicked(); }}},
            {.objectName = "MTextBox",
-            .accessibleName = "Quick Help",
             .lines =
                 [](const ShellState& s) {
                     return mortgageQuickHelp(static_cast<LoanMode>(s.MortgageMode));
                 },
-            .toggle = "MHelp",
             .disables = {"MPrinter", "MGraphs"},
             .enterGoesTo = "InPrincipal",
             .focusOnShow = false},
@@ -90,8 +88,6 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
     setUpEntries();
     loadDefaults();
 }
-
-MortgageWindow::~MortgageWindow() = default;
 
 LoanMode MortgageWindow::mode() const {
     return static_cast<LoanMode>(state_.MortgageMode);

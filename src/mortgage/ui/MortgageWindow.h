@@ -27,7 +27,6 @@ class MortgageWindow : public WorksheetPage {
     Q_OBJECT
   public:
     MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent = nullptr);
-    ~MortgageWindow() override;
 
     // Runs the calculation as the "&Calculate" button does (also after opening a file).
     void calculate();

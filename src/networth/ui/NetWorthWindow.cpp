@@ -84,9 +84,7 @@ NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWi
             {"NHelp", cmd::Help},
             {"NExit", cmd::Exit}},
            {.objectName = "NTextBox",
-            .accessibleName = "Quick Help",
             .lines = quickHelpLines,
-            .toggle = "NHelp",
             .keys = HelpKeys::BeepAll,
             .closesOnFocusLeaving = true},
            "Net Worth",
@@ -118,8 +116,6 @@ NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWi
     buildLayout();
     calculate();
 }
-
-NetWorthWindow::~NetWorthWindow() = default;
 
 void NetWorthWindow::buildControls() {
     title_ = new QLabel("Net Worth Statement", this);

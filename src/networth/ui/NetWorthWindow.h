@@ -22,7 +22,6 @@ class NetWorthWindow : public WorksheetPage {
     Q_OBJECT
   public:
     NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWidget* parent = nullptr);
-    ~NetWorthWindow() override;
 
     // Runs the calculation and shows its results (also after opening, inserting, loading).
     // False, after message 26, when a figure does not fit.

@@ -41,10 +41,8 @@ SavingsWindow::SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidge
             {"SHelp", cmd::Help},
             {"SExit", cmd::Exit}},
            {.objectName = "STextBox",
-            .accessibleName = "Quick Help",
             .lines = [](const ShellState& s) { return savingsQuickHelp(s.CurrencySymbol); },
             .fit = HelpFit::WidestLine,
-            .toggle = "SHelp",
             .covers = "SGrid",
             .disables = {"SPrinter", "SGraphs"},
             .enterGoesTo = "InLumpInv",
@@ -56,8 +54,6 @@ SavingsWindow::SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidge
     setUpEntries();
     loadDefaults();
 }
-
-SavingsWindow::~SavingsWindow() = default;
 
 void SavingsWindow::buildControls() {
     makeSavingsLists(

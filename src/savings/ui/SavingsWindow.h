@@ -24,7 +24,6 @@ class SavingsWindow : public WorksheetPage {
     Q_OBJECT
   public:
     SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidget* parent = nullptr);
-    ~SavingsWindow() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
