@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -17,6 +18,7 @@
 
 #include "CommandButton.h"
 #include "ControlNames.h"
+#include "FileCommands.h"
 #include "MainMenu.h"
 #include "Messages.h"
 #include "Platform.h"
@@ -169,6 +171,20 @@ void WorksheetPage::chainTabs(std::vector<QWidget*> chain, bool thenTail) {
         setTabOrder(chain[i], chain[i + 1]);
 }
 
+QLabel* WorksheetPage::captionAbove(const char* text, QWidget* control) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    nameByCaption(label, control);
+    return label;
+}
+
+QLabel* WorksheetPage::rowCaption(const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
 QWidget* WorksheetPage::named(const char* objectName) const {
     return objectName ? findChild<QWidget*>(QString::fromLatin1(objectName)) : nullptr;
 }
@@ -264,6 +280,10 @@ void WorksheetPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (quickHelpShown())
         fitHelpFont();
+}
+
+std::optional<std::string> WorksheetPage::readWhole(const std::string& name) const {
+    return readWholeFile(state_.ProgramFolder, name);
 }
 
 bool WorksheetPage::print(const std::function<void(Printer&)>& body) {

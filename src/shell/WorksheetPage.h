@@ -7,14 +7,17 @@
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "BusyCursor.h"
 #include "DocumentFile.h"
 #include "NumberFormat.h"
 #include "ReportFrame.h"
 
 class Printer;
+class QLabel;
 class QLayout;
 class QPlainTextEdit;
 class QPushButton;
@@ -113,6 +116,10 @@ class WorksheetPage : public QWidget {
     QVBoxLayout* makePageLayout();
     // Tab goes through `chain` in order, then through the standard commands where asked.
     void chainTabs(std::vector<QWidget*> chain, bool thenTail = false);
+    // A caption above its control, naming the control for screen readers.
+    QLabel* captionAbove(const char* text, QWidget* control);
+    // A row's caption, wrapped where it is long.
+    QLabel* rowCaption(const QString& text);
     // The worksheet's caption, on the container and on the page.
     void showCaption();
     void showCaption(const QString& caption); // a caption that changes with the worksheet's mode
@@ -130,6 +137,17 @@ class WorksheetPage : public QWidget {
     virtual void showGraph() {}
     virtual void saveFile() {}
     virtual void openFile() {}
+
+    // Reads a file whole under the busy cursor and hands its bytes to `parse`: nothing when
+    // the file cannot be read.
+    template <class Parse> auto readFile(const std::string& name, Parse parse) {
+        std::optional<decltype(parse(std::string()))> read;
+        const BusyCursor busy;
+        if (const auto text = readWhole(name))
+            read = parse(*text);
+        return read;
+    }
+    std::optional<std::string> readWhole(const std::string& name) const;
 
     // The print road: header, printer or file, the body's lines.
     bool print(const std::function<void(Printer&)>& body);

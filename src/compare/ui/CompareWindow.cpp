@@ -23,13 +23,6 @@
 
 namespace {
 
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
 constexpr const char* QuickHelpLines[] = {
     "Compare Loans: up to three plans side by side, A, B and C.",
     "Type each plan in its column; a column without a principal is left out.",
@@ -80,11 +73,7 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
                       .enterGoesTo = "CmpHelp",
                       .enterCloses = true},
                      nullptr,
-                     {.openMode = 21,
-                      .saveMode = 22,
-                      .filter = "Loan Comparison (*.Cmp)|*.Cmp",
-                      .extension = "Cmp",
-                      .saveFailed = msg::DetailOnly}},
+                     {21, 22, "Loan Comparison (*.Cmp)|*.Cmp", "Cmp", msg::DetailOnly}},
                     parent),
       tables_(tables) {
     loadDefaults();
@@ -161,7 +150,7 @@ void CompareWindow::buildLayout() {
     int row = 1;
     const auto& entryTexts = PlanColumn::entryCaptions();
     for (std::size_t r = 0; r < entryTexts.size(); ++r, ++row) {
-        QLabel* label = caption(QString::fromLatin1(entryTexts[r]), this);
+        QLabel* label = rowCaption(QString::fromLatin1(entryTexts[r]));
         plans->addWidget(label, row, 0);
         for (std::size_t c = 0; c < 3; ++c) {
             QWidget* cell = columns_[c]->entryCells()[r];
@@ -176,7 +165,7 @@ void CompareWindow::buildLayout() {
     plans->addWidget(rule, row++, 0, 1, 4);
     const auto& resultTexts = PlanColumn::resultCaptions();
     for (std::size_t r = 0; r < resultTexts.size(); ++r, ++row) {
-        QLabel* label = caption(QString::fromLatin1(resultTexts[r]), this);
+        QLabel* label = rowCaption(QString::fromLatin1(resultTexts[r]));
         plans->addWidget(label, row, 0);
         for (std::size_t c = 0; c < 3; ++c) {
             QLabel* result = columns_[c]->resultLabels()[r];
@@ -196,8 +185,8 @@ void CompareWindow::buildLayout() {
     root->addLayout(commands);
 
     auto* chooser = new QHBoxLayout;
-    schedViewCaption_ = caption(QStringLiteral("The grid shows"), this);
-    schedPlanCaption_ = caption(QStringLiteral("Schedule of"), this);
+    schedViewCaption_ = rowCaption(QStringLiteral("The grid shows"));
+    schedPlanCaption_ = rowCaption(QStringLiteral("Schedule of"));
     nameByCaption(schedViewCaption_, SchedView);
     nameByCaption(schedPlanCaption_, SchedPlan);
     chooser->addWidget(schedViewCaption_);

@@ -47,11 +47,7 @@ GoalWindow::GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent
                       .enterGoesTo = "GSolve",
                       .closesOnEntryChange = true},
                      nullptr,
-                     {.openMode = 11,
-                      .saveMode = 12,
-                      .filter = "Savings Goal (*.Gol)|*.Gol",
-                      .extension = "Gol",
-                      .saveFailed = msg::BadGoalFileName}},
+                     {11, 12, "Savings Goal (*.Gol)|*.Gol", "Gol", msg::BadGoalFileName}},
                     parent),
       tables_(tables) {
     buildControls();

@@ -30,13 +30,6 @@ constexpr int SummaryView = 0;
 constexpr int LinesView = 1;
 constexpr int MostBars = 40; // the latest statements the graph shows
 
-QLabel* caption(const char* text, QWidget* control, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    nameByCaption(label, control);
-    return label;
-}
-
 std::string shortDateOf(int serial) {
     return platform::shortDate(serial);
 }
@@ -65,11 +58,7 @@ HistoryWindow::HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidge
             .disables = {"HPrinter", "HGraphs"},
             .enterGoesTo = "HAdd"},
            nullptr,
-           {.openMode = 31,
-            .saveMode = 32,
-            .filter = "Net Worth History (*.Nwh)|*.Nwh",
-            .extension = "Nwh",
-            .saveFailed = msg::DetailOnly}},
+           {31, 32, "Net Worth History (*.Nwh)|*.Nwh", "Nwh", msg::DetailOnly}},
           parent),
       tables_(tables) {
     buildControls();
@@ -136,7 +125,7 @@ void HistoryWindow::buildLayout() {
     const std::pair<const char*, QWidget*> fields[] = {
         {"&Date", HDate}, {"&Label", HLabel}, {"&View", HView}};
     for (int i = 0; i < 3; ++i) {
-        entries->addWidget(caption(fields[i].first, fields[i].second, this), 0, i);
+        entries->addWidget(captionAbove(fields[i].first, fields[i].second), 0, i);
         entries->addWidget(fields[i].second, 1, i);
     }
     entries->addWidget(HGrouped, 1, 3);

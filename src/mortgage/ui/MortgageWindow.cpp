@@ -32,13 +32,6 @@
 #include "Workspace.h"
 
 namespace {
-QLabel* caption(const std::string& text, QWidget* parent) {
-    auto* label = new QLabel(qs(text), parent);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
 QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
@@ -189,26 +182,26 @@ void MortgageWindow::buildLayout() {
         }
         return grid;
     };
-    principalCaption_ = caption(t.principalCaption, this);
-    rateCaption_ = caption(t.rateCaption, this);
-    termCaption_ = caption(t.termCaption, this);
+    principalCaption_ = rowCaption(qs(t.principalCaption));
+    rateCaption_ = rowCaption(qs(t.rateCaption));
+    termCaption_ = rowCaption(qs(t.termCaption));
     root->addLayout(columns({
         {principalCaption_, InPrincipal},
         {rateCaption_, InRate},
         {termCaption_, InTerm},
-        {caption(" Interest compound            periods per year.", this), Comperiod},
-        {caption(" Frequency and type of      each payment.", this), FreqPmt},
+        {rowCaption(QStringLiteral(" Interest compound            periods per year.")), Comperiod},
+        {rowCaption(QStringLiteral(" Frequency and type of      each payment.")), FreqPmt},
     }));
-    totalPaidCaption_ = caption(t.totalPaidCaption, this);
-    finalPaymentCaption_ = caption(t.finalPaymentCaption, this);
+    totalPaidCaption_ = rowCaption(qs(t.totalPaidCaption));
+    finalPaymentCaption_ = rowCaption(qs(t.finalPaymentCaption));
     root->addLayout(columns({
-        {caption(" Principal + Interest      payment.", this), InMonthPI},
-        {caption(" No. of payments        each year.", this), NumPmtsYear},
-        {caption(" Interest rate        factor.", this), PeriodicR},
-        {caption(" Days          in year.", this), InDays},
+        {rowCaption(QStringLiteral(" Principal + Interest      payment.")), InMonthPI},
+        {rowCaption(QStringLiteral(" No. of payments        each year.")), NumPmtsYear},
+        {rowCaption(QStringLiteral(" Interest rate        factor.")), PeriodicR},
+        {rowCaption(QStringLiteral(" Days          in year.")), InDays},
         {finalPaymentCaption_, EndMortYear},
         {totalPaidCaption_, AllPayments},
-        {caption(" Total interest           savings.", this), TotSavd},
+        {rowCaption(QStringLiteral(" Total interest           savings.")), TotSavd},
     }));
     for (QWidget* w : {static_cast<QWidget*>(InPrincipal), static_cast<QWidget*>(InRate),
                        static_cast<QWidget*>(InTerm), static_cast<QWidget*>(Comperiod),
