@@ -87,8 +87,8 @@ struct WorksheetSpec {
     const char* caption;
     std::vector<CommandSpec> commands;
     QuickHelpSpec quickHelp;
-    const char* windowTitle = nullptr; // the page's own title where it is not the caption
     DocumentKind file{};               // the kind of file the worksheet opens and saves
+    const char* windowTitle = nullptr; // the page's own title where it is not the caption
 };
 
 class WorksheetPage : public QWidget {

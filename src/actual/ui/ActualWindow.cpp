@@ -68,7 +68,6 @@ ActualWindow::ActualWindow(Workspace& workspace, ActualTables& tables, QWidget* 
                       .covers = "AGrid",
                       .disables = {"APrinter", "AGraphs"},
                       .enterGoesTo = "ABudget"},
-                     nullptr,
                      {41, 42, "Budget vs Actual (*.Act)|*.Act", "Act", msg::BadActualFileName}},
                     parent),
       tables_(tables) {

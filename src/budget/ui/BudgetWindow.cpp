@@ -38,10 +38,10 @@ BudgetWindow::BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* 
                       .lines = [](const ShellState&) { return std::vector{budgetQuickHelp("\n")}; },
                       .keys = HelpKeys::BeepTyped,
                       .focusOnShow = false},
-                     "Budget Calculations",
                      {.openMode = filemode::OpenBudget,
                       .saveMode = filemode::SaveBudget,
-                      .saveFailed = msg::BadBudgetFileName}},
+                      .saveFailed = msg::BadBudgetFileName},
+                     "Budget Calculations"},
                     parent),
       tables_(tables) {
     showCaption();

@@ -72,7 +72,6 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
                       .disables = {"CmpPrinter", "CmpGraphs"},
                       .enterGoesTo = "CmpHelp",
                       .enterCloses = true},
-                     nullptr,
                      {21, 22, "Loan Comparison (*.Cmp)|*.Cmp", "Cmp", msg::DetailOnly}},
                     parent),
       tables_(tables) {

@@ -46,7 +46,6 @@ GoalWindow::GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent
                       .disables = {"GPrinter", "GGraphs"},
                       .enterGoesTo = "GSolve",
                       .closesOnEntryChange = true},
-                     nullptr,
                      {11, 12, "Savings Goal (*.Gol)|*.Gol", "Gol", msg::BadGoalFileName}},
                     parent),
       tables_(tables) {

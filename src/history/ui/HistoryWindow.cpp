@@ -57,8 +57,11 @@ HistoryWindow::HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidge
             .covers = "HGrid",
             .disables = {"HPrinter", "HGraphs"},
             .enterGoesTo = "HAdd"},
-           nullptr,
-           {31, 32, "Net Worth History (*.Nwh)|*.Nwh", "Nwh", msg::DetailOnly}},
+           {.openMode = 31,
+            .saveMode = 32,
+            .filter = "Net Worth History (*.Nwh)|*.Nwh",
+            .extension = "Nwh",
+            .saveFailed = msg::DetailOnly}},
           parent),
       tables_(tables) {
     buildControls();

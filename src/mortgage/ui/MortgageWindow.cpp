@@ -66,7 +66,6 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
             .disables = {"MPrinter", "MGraphs"},
             .enterGoesTo = "InPrincipal",
             .focusOnShow = false},
-           nullptr,
            workspace.state().MortgageMode == 2
                ? DocumentKind{.openMode = filemode::OpenLoan,
                               .saveMode = filemode::SaveLoan,

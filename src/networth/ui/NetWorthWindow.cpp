@@ -87,10 +87,10 @@ NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWi
             .lines = quickHelpLines,
             .keys = HelpKeys::BeepAll,
             .closesOnFocusLeaving = true},
-           "Net Worth",
            {.openMode = filemode::OpenNetWorth,
             .saveMode = filemode::SaveNetWorth,
-            .saveFailed = msg::BadNetWorthFileName}},
+            .saveFailed = msg::BadNetWorthFileName},
+           "Net Worth"},
           parent),
       tables_(tables) {
     showCaption();

@@ -49,13 +49,12 @@ SavingsWindow::SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidge
             .closesOnEntryChange = true}},
           parent),
       tables_(tables) {
-    buildControls();
-    buildLayout();
+    build();
     setUpEntries();
     loadDefaults();
 }
 
-void SavingsWindow::buildControls() {
+void SavingsWindow::build() {
     makeSavingsLists(
         {"InLumpInv", "InInvest", "InMonthsYrs", "InRate", "InIncrRate", "inInflatRate", "InTerm"},
         {&InLumpInv, &InInvest, &InMonthsYrs, &InRate, &InIncrRate, &inInflatRate, &InTerm}, this);
@@ -64,9 +63,7 @@ void SavingsWindow::buildControls() {
     makeQuickHelpBox();
 
     makeCommands();
-}
 
-void SavingsWindow::buildLayout() {
     // Entries in two rows, each caption above its box.
     QGridLayout* entries = makeEntryGrid();
     const std::array<QComboBox*, 7> fields = {InLumpInv,  InInvest,     InMonthsYrs, InRate,

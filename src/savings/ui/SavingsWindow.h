@@ -33,8 +33,7 @@ class SavingsWindow : public WorksheetPage {
     void printReport() override;
 
   private:
-    void buildControls();
-    void buildLayout();
+    void build(); // the controls and their layout
     void setUpEntries();
     void loadDefaults();
 
