@@ -71,11 +71,11 @@ ActualWindow::ActualWindow(Workspace& workspace, ActualTables& tables, QWidget* 
                      {41, 42, "Budget vs Actual (*.Act)|*.Act", "Act", msg::BadActualFileName}},
                     parent),
       tables_(tables) {
+    tables_ = {};
+    state_.EditStarted = 0;
     buildControls();
     buildLayout();
     showCaption();
-    tables_ = {};
-    state_.EditStarted = 0;
     showPeriod();
     refresh();
 }

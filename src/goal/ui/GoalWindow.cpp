@@ -145,10 +145,6 @@ void GoalWindow::clearAnswer() {
     noteEntryChange();
 }
 
-void GoalWindow::quickHelpClosed() {
-    clearAnswer(); // the grid emptied
-}
-
 void GoalWindow::onCalculateClicked() {
     BusyCursor busy;
     clearAnswer();

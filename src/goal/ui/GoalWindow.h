@@ -30,7 +30,7 @@ class GoalWindow : public WorksheetPage {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void quickHelpClosed() override;
+    void quickHelpClosed() override { clearAnswer(); } // the grid emptied
     bool unsaved() const override { return tables_.GoalChanged == 1; }
     void leave() override;
     void printReport() override;

@@ -121,10 +121,6 @@ void SavingsWindow::changeOfEntry() {
     noteEntryChange();
 }
 
-void SavingsWindow::quickHelpClosed() {
-    changeOfEntry(); // the grid emptied
-}
-
 void SavingsWindow::onCalculateClicked() {
     BusyCursor busy;
     calculated_.reset();

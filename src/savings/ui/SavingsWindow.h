@@ -27,7 +27,7 @@ class SavingsWindow : public WorksheetPage {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void quickHelpClosed() override;
+    void quickHelpClosed() override { changeOfEntry(); } // the grid emptied
     void leave() override;
     void showGraph() override;
     void printReport() override;
