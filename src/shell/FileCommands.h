@@ -10,20 +10,20 @@
 class Dialogs;
 
 // The modes FileDir knows itself (open and save, per kind of file), and its answer to a
-// cancel. FileDialogMode holds them as these numbers; a worksheet of our own describes its
-// kinds of file, modes included, in a DocumentKind of its own.
+// cancel. FileDialogMode holds them as their numbers, 0 to 9 in this order; a worksheet of our
+// own describes its kinds of file, modes included, in a DocumentKind of its own.
 namespace filemode {
 enum Mode : std::int16_t {
-    None = 0,
-    OpenBudget = 1,
-    SaveBudget = 2,
-    OpenNetWorth = 3,
-    SaveNetWorth = 4,
-    OpenMortgage = 5,
-    SaveMortgage = 6,
-    OpenLoan = 7,
-    SaveLoan = 8,
-    Cancelled = 9,
+    None,
+    OpenBudget,
+    SaveBudget,
+    OpenNetWorth,
+    SaveNetWorth,
+    OpenMortgage,
+    SaveMortgage,
+    OpenLoan,
+    SaveLoan,
+    Cancelled,
 };
 } // namespace filemode
 

@@ -7,6 +7,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShortcut>
@@ -17,7 +18,9 @@
 
 #include "CommandButton.h"
 #include "ControlNames.h"
+#include "FileCommands.h"
 #include "MainMenu.h"
+#include "Messages.h"
 #include "Platform.h"
 #include "PrintJob.h"
 #include "QtText.h"
@@ -44,6 +47,9 @@ WorksheetPage::WorksheetPage(Workspace& workspace, WorksheetSpec page, QWidget* 
     : QWidget(parent), workspace_(workspace), state_(workspace.state()),
       seps_(platform::systemSeparators()), file_(workspace, page.file), page_(std::move(page)) {
     setObjectName(QString::fromLatin1(page_.objectName));
+    for (const CommandSpec& c : page_.commands)
+        if (c.standard == cmd::Help && !page_.quickHelp.toggle)
+            page_.quickHelp.toggle = c.objectName;
     QFont compact = font();
     compact.setPointSizeF(8);
     setFont(compact);
@@ -59,12 +65,25 @@ WorksheetPage::~WorksheetPage() {
 }
 
 void WorksheetPage::makeCommands() {
+    static const char* const captions[] = {"To &Printer", "&Show Graph", "S&ave File",
+                                           "&Open File",  "Quick &Help", "E&xit to Menu"};
+    const std::function<void()> actions[] = {
+        [this] { printReport(); }, [this] { showGraph(); },       [this] { saveFile(); },
+        [this] { openFile(); },    [this] { toggleQuickHelp(); }, [this] { exitToMenu(); }};
+    QWidget* standard[std::size(captions)] = {};
     for (const CommandSpec& c : page_.commands) {
-        QPushButton* button = commandButton(this, c.objectName, c.caption);
-        connect(button, &QPushButton::clicked, this, c.action);
+        const bool own = c.standard == cmd::Own;
+        QPushButton* button =
+            commandButton(this, c.objectName, own ? c.caption : captions[c.standard]);
+        connect(button, &QPushButton::clicked, this, own ? c.action : actions[c.standard]);
         if (c.button)
             *c.button = button;
+        if (!own)
+            standard[c.standard] = button;
     }
+    for (QWidget* button : standard)
+        if (button)
+            tail_.push_back(button);
 }
 
 QPlainTextEdit* WorksheetPage::makeQuickHelpBox() {
@@ -124,14 +143,16 @@ QVBoxLayout* WorksheetPage::makePageLayout() {
     return root;
 }
 
-void WorksheetPage::layOutPage(QLayout* entries, std::initializer_list<QPushButton*> row,
+void WorksheetPage::layOutPage(QLayout* entries, std::initializer_list<QWidget*> own,
                                QWidget* body) {
     QVBoxLayout* root = makePageLayout();
     root->addLayout(entries);
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(3);
-    for (QPushButton* b : row)
+    for (QWidget* b : own)
+        commands->addWidget(b);
+    for (QWidget* b : tail_)
         commands->addWidget(b);
     root->addLayout(commands);
 
@@ -143,10 +164,25 @@ void WorksheetPage::layOutPage(QLayout* entries, std::initializer_list<QPushButt
     root->addLayout(stack, 1);
 }
 
-void WorksheetPage::chainTabs(std::initializer_list<QWidget*> chain) {
-    QWidget* const* w = chain.begin();
+void WorksheetPage::chainTabs(std::vector<QWidget*> chain, bool thenTail) {
+    if (thenTail)
+        chain.insert(chain.end(), tail_.begin(), tail_.end());
     for (std::size_t i = 0; i + 1 < chain.size(); ++i)
-        setTabOrder(w[i], w[i + 1]);
+        setTabOrder(chain[i], chain[i + 1]);
+}
+
+QLabel* WorksheetPage::captionAbove(const char* text, QWidget* control) {
+    auto* label = new QLabel(QString::fromUtf8(text), this);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    nameByCaption(label, control);
+    return label;
+}
+
+QLabel* WorksheetPage::rowCaption(const QString& text) {
+    auto* label = new QLabel(text, this);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
 }
 
 QWidget* WorksheetPage::named(const char* objectName) const {
@@ -246,6 +282,10 @@ void WorksheetPage::resizeEvent(QResizeEvent* event) {
         fitHelpFont();
 }
 
+std::optional<std::string> WorksheetPage::readWhole(const std::string& name) const {
+    return readWholeFile(state_.ProgramFolder, name);
+}
+
 bool WorksheetPage::print(const std::function<void(Printer&)>& body) {
     return runPrintout(state_, workspace_.dialogs(), workspace_.printers(), body);
 }
@@ -257,6 +297,10 @@ ReportSettings WorksheetPage::reportSettings() const {
     settings.fontChoice = state_.PrinterFontChoice;
     settings.seps = seps_;
     return settings;
+}
+
+bool WorksheetPage::mayLeave() {
+    return !unsaved() || file_.askBeforeErasing() != question::Yes;
 }
 
 void WorksheetPage::exitToMenu() {

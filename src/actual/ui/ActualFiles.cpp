@@ -34,12 +34,7 @@ std::string fullName(const std::string& programFolder, const std::string& name) 
 } // namespace
 
 bool ActualWindow::readBudget(const std::string& name) {
-    std::optional<BudgetFileRead> read;
-    {
-        BusyCursor busy;
-        if (const auto text = readWholeFile(state_.ProgramFolder, name))
-            read = readBudgetFile(*text);
-    }
+    auto read = readFile(name, readBudgetFile);
     if (!read || read->error) {
         workspace_.dialogs().showMessage(msg::FileNotFound);
         return false;
@@ -75,12 +70,9 @@ void ActualWindow::onImportClicked() {
     const std::vector<std::string> chosen = file_.chooseSeveral(BankFile);
     std::vector<std::vector<BankTransaction>> read;
     for (const std::string& name : chosen) {
-        std::optional<Result<std::vector<BankTransaction>>> file;
-        {
-            BusyCursor busy;
-            if (const auto bytes = readWholeFile(state_.ProgramFolder, name))
-                file = readBankFile(bareFileName(name), *bytes);
-        }
+        auto file = readFile(name, [&name](const std::string& bytes) {
+            return readBankFile(bareFileName(name), bytes);
+        });
         if (!file) {
             workspace_.dialogs().showMessage(msg::FileNotFound);
             return;
@@ -102,7 +94,7 @@ void ActualWindow::onImportClicked() {
     refresh();
 }
 
-void ActualWindow::onSaveClicked() {
+void ActualWindow::saveFile() {
     // The budget is kept by its name relative to the actuals file's folder.
     if (file_.save([this] {
             const std::string target = fullName(state_.ProgramFolder, file_.chosenPath());
@@ -114,16 +106,11 @@ void ActualWindow::onSaveClicked() {
         tables_.ActualChanged = 0;
 }
 
-void ActualWindow::onOpenClicked() {
+void ActualWindow::openFile() {
     const auto chosen = file_.choose(false);
     if (!chosen)
         return;
-    std::optional<Result<Actuals>> read;
-    {
-        BusyCursor busy;
-        if (const auto text = readWholeFile(state_.ProgramFolder, *chosen))
-            read = readActualFile(*text);
-    }
+    auto read = readFile(*chosen, readActualFile);
     if (!read || !*read) {
         workspace_.dialogs().showMessage(msg::FileNotFound);
         return;

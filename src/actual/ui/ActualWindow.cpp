@@ -33,13 +33,6 @@ constexpr int GridCols = 5;
 const char* const GridHeadings[GridCols] = {"Record", "Budgeted", "Actual", "Difference", "%"};
 constexpr int ColumnTwips[GridCols] = {1500, 1000, 1000, 1000, 700};
 
-QLabel* caption(const char* text, QWidget* control, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    nameByCaption(label, control);
-    return label;
-}
-
 QLineEdit* entryField(const char* name, QWidget* parent) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -62,38 +55,30 @@ ActualWindow::ActualWindow(Workspace& workspace, ActualTables& tables, QWidget* 
     : WorksheetPage(workspace,
                     {"ActualCalc",
                      " Budget vs Actual",
-                     {{"APrinter", "To &Printer", [this] { onPrinterClicked(); }, &APrinter},
-                      {"AGraphs", "&Show Graph", [this] { onGraphClicked(); }, &AGraphs},
-                      {"ASave", "S&ave File", [this] { onSaveClicked(); }, &ASave},
-                      {"AOpen", "&Open File", [this] { onOpenClicked(); }, &AOpen},
-                      {"AHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &AHelp},
-                      {"AExit", "E&xit to Menu", [this] { exitToMenu(); }, &AExit}},
+                     {{"APrinter", cmd::Print},
+                      {"AGraphs", cmd::Graph},
+                      {"ASave", cmd::Save},
+                      {"AOpen", cmd::Open},
+                      {"AHelp", cmd::Help},
+                      {"AExit", cmd::Exit}},
                      {.objectName = "ATextBox",
                       .accessibleName = "Quick Help text",
                       .lines = [](const ShellState&) { return actualQuickHelp(); },
                       .fit = HelpFit::FollowsWidth,
-                      .toggle = "AHelp",
                       .covers = "AGrid",
                       .disables = {"APrinter", "AGraphs"},
                       .enterGoesTo = "ABudget"},
-                     nullptr,
-                     {.openMode = 41,
-                      .saveMode = 42,
-                      .filter = "Budget vs Actual (*.Act)|*.Act",
-                      .extension = "Act",
-                      .saveFailed = msg::BadActualFileName}},
+                     {41, 42, "Budget vs Actual (*.Act)|*.Act", "Act", msg::BadActualFileName}},
                     parent),
       tables_(tables) {
+    tables_ = {};
+    state_.EditStarted = 0;
     buildControls();
     buildLayout();
     showCaption();
-    tables_ = {};
-    state_.EditStarted = 0;
     showPeriod();
     refresh();
 }
-
-ActualWindow::~ActualWindow() = default;
 
 void ActualWindow::buildControls() {
     ABudgetName = makeResultLabel("ABudgetName", this);
@@ -159,9 +144,9 @@ void ActualWindow::buildLayout() {
     entries->addWidget(ABudgetName, 1, 0, 1, 2);
     entries->addWidget(ABudget, 1, 2);
     entries->addWidget(AImport, 1, 3);
-    entries->addWidget(caption(" Pe&riod", APeriod, this), 0, 4);
+    entries->addWidget(captionAbove(" Pe&riod", APeriod), 0, 4);
     entries->addWidget(APeriod, 1, 4);
-    entries->addWidget(caption(" Start &date", AStart, this), 0, 5);
+    entries->addWidget(captionAbove(" Start &date", AStart), 0, 5);
     entries->addWidget(AStart, 1, 5);
     for (int col = 0; col < 6; ++col)
         entries->setColumnStretch(col, 1);
@@ -172,29 +157,30 @@ void ActualWindow::buildLayout() {
     columns->setContentsMargins(0, 0, 0, 0);
     auto* records = new QVBoxLayout;
     records->setSpacing(1);
-    records->addWidget(caption(" Re&cords", AGrid, this));
+    records->addWidget(captionAbove(" Re&cords", AGrid));
     records->addWidget(AGrid, 1);
     columns->addLayout(records, 3);
     auto* side = new QGridLayout;
     side->setVerticalSpacing(1);
-    side->addWidget(caption(" U&nmatched", AUnmatched, this), 0, 0, 1, 2);
+    side->addWidget(captionAbove(" U&nmatched", AUnmatched), 0, 0, 1, 2);
     side->addWidget(AUnmatched, 1, 0, 1, 2);
     side->addWidget(new QLabel(QStringLiteral(" Income"), this), 2, 0);
     side->addWidget(AUnmatchedIncome, 2, 1);
     side->addWidget(new QLabel(QStringLiteral(" Expenses"), this), 3, 0);
     side->addWidget(AUnmatchedExpenses, 3, 1);
-    side->addWidget(caption(" Rule &text", ARuleText, this), 4, 0, 1, 2);
+    side->addWidget(captionAbove(" Rule &text", ARuleText), 4, 0, 1, 2);
     side->addWidget(ARuleText, 5, 0);
     side->addWidget(AAssign, 5, 1);
-    side->addWidget(caption(" Proposa&ls", AProposals, this), 6, 0, 1, 2);
+    side->addWidget(captionAbove(" Proposa&ls", AProposals), 6, 0, 1, 2);
     side->addWidget(AProposals, 7, 0, 1, 2);
     side->addWidget(APropose, 8, 0);
     side->addWidget(AAdd, 8, 1);
     columns->addLayout(side, 2);
 
-    layOutPage(entries, {APrinter, AGraphs, ASave, AOpen, AHelp, AExit}, body);
+    layOutPage(entries, {}, body);
     chainTabs({ABudget, AImport, APeriod, AStart, AGrid, AUnmatched, ARuleText, AAssign, AProposals,
-               APropose, AAdd, APrinter, AGraphs, ASave, AOpen, AHelp, AExit});
+               APropose, AAdd},
+              true);
     startEntry_->setNext(AGrid);
 }
 
@@ -374,7 +360,7 @@ void ActualWindow::onAddClicked() {
     refresh();
 }
 
-void ActualWindow::onGraphClicked() {
+void ActualWindow::showGraph() {
     std::optional<WorksheetGraph> graph;
     if (result_) {
         const ChartData chart = actualChart(*result_, state_.CurrencySymbol);
@@ -394,7 +380,7 @@ void ActualWindow::onGraphClicked() {
     showGraphFrom(workspace_, graph);
 }
 
-void ActualWindow::onPrinterClicked() {
+void ActualWindow::printReport() {
     if (!result_ || (result_->income.empty() && result_->expense.empty() &&
                      tables_.actuals.transactions.empty())) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
@@ -412,12 +398,6 @@ void ActualWindow::onPrinterClicked() {
 }
 
 // ---- leaving --------------------------------------------------------------------------------
-
-bool ActualWindow::mayLeave() {
-    if (tables_.ActualChanged != 1)
-        return true;
-    return file_.askBeforeErasing() != question::Yes;
-}
 
 void ActualWindow::leave() {
     tables_ = {};

@@ -7,6 +7,7 @@
 
 #include "ActualPeriod.h"
 #include "ActualProposals.h"
+#include "ActualTables.h"
 #include "WorksheetPage.h"
 
 class Grid;
@@ -17,17 +18,19 @@ class QListWidget;
 class QPushButton;
 class TextEntry;
 class Workspace;
-struct ActualTables;
 
 class ActualWindow : public WorksheetPage {
     Q_OBJECT
   public:
     ActualWindow(Workspace& workspace, ActualTables& tables, QWidget* parent = nullptr);
-    ~ActualWindow() override;
 
   protected:
-    bool mayLeave() override;
+    bool unsaved() const override { return tables_.ActualChanged == 1; }
     void leave() override;
+    void printReport() override;
+    void showGraph() override;
+    void saveFile() override; // ActualFiles.cpp, as openFile()
+    void openFile() override;
 
   private:
     void buildControls();
@@ -44,14 +47,10 @@ class ActualWindow : public WorksheetPage {
     void onAssignClicked();
     void onProposeClicked();
     void onAddClicked();
-    void onGraphClicked();
-    void onPrinterClicked();
 
     // Files (ActualFiles.cpp).
     void onBudgetClicked();
     void onImportClicked();
-    void onSaveClicked();
-    void onOpenClicked();
     bool readBudget(const std::string& fullName);
     bool saveBudget();
 
@@ -75,12 +74,6 @@ class ActualWindow : public WorksheetPage {
     QPushButton* AAdd = nullptr;
     QLabel* AUnmatchedIncome = nullptr;
     QLabel* AUnmatchedExpenses = nullptr;
-    QPushButton* APrinter = nullptr;
-    QPushButton* AGraphs = nullptr;
-    QPushButton* ASave = nullptr;
-    QPushButton* AOpen = nullptr;
-    QPushButton* AHelp = nullptr;
-    QPushButton* AExit = nullptr;
     TextEntry* startEntry_ = nullptr;
     TextEntry* ruleEntry_ = nullptr;
 };

@@ -13,7 +13,7 @@
 
 #include <QComboBox>
 
-void BudgetWindow::onSaveClicked() {
+void BudgetWindow::saveFile() {
     if (tables_.empty()) {
         workspace_.dialogs().showMessage(msg::NoRecordsToSave);
         return;
@@ -23,7 +23,7 @@ void BudgetWindow::onSaveClicked() {
         tables_.BudgetChanged = 0;
 }
 
-void BudgetWindow::onOpenClicked() {
+void BudgetWindow::openFile() {
     // Opening never asks about unsaved changes: the budget in memory is replaced as soon as
     // a file has been chosen.
     file_.open([this](const std::optional<std::string>& bytes) { return openFrom(bytes); });
@@ -47,7 +47,7 @@ bool BudgetWindow::openFrom(const std::optional<std::string>& text) {
     return !read.error;
 }
 
-void BudgetWindow::onPrinterClicked() {
+void BudgetWindow::printReport() {
     if (tables_.empty()) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;

@@ -29,21 +29,19 @@ BudgetWindow::BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* 
     : WorksheetPage(workspace,
                     {"Budget",
                      " Budget Calculations",
-                     {{"Help2", "Quick &Help", [this] { toggleQuickHelp(); }, &Help2},
-                      {"FilOpen", "&Open File", [this] { onOpenClicked(); }, &FilOpen},
-                      {"FilSave", "&Save File", [this] { onSaveClicked(); }, &FilSave},
-                      {"Ptr2", "To &Printer", [this] { onPrinterClicked(); }, &Ptr2},
-                      {"ExitBudget", "E&xit to Menu", [this] { exitToMenu(); }, &ExitBudget}},
+                     {{"Help2", cmd::Help},
+                      {"FilOpen", cmd::Open},
+                      {"FilSave", "&Save File", [this] { saveFile(); }},
+                      {"Ptr2", cmd::Print},
+                      {"ExitBudget", cmd::Exit}},
                      {.objectName = "HelpTxt",
-                      .accessibleName = "Quick Help",
                       .lines = [](const ShellState&) { return std::vector{budgetQuickHelp("\n")}; },
-                      .toggle = "Help2",
                       .keys = HelpKeys::BeepTyped,
                       .focusOnShow = false},
-                     "Budget Calculations",
                      {.openMode = filemode::OpenBudget,
                       .saveMode = filemode::SaveBudget,
-                      .saveFailed = msg::BadBudgetFileName}},
+                      .saveFailed = msg::BadBudgetFileName},
+                     "Budget Calculations"},
                     parent),
       tables_(tables) {
     showCaption();
@@ -54,8 +52,6 @@ BudgetWindow::BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* 
     buildControls();
     buildLayout();
 }
-
-BudgetWindow::~BudgetWindow() = default;
 
 void BudgetWindow::buildControls() {
     income_ = new BudgetSide(IncomeSideNames, workspace_, tables_, this);
@@ -139,18 +135,15 @@ void BudgetWindow::buildLayout() {
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(3);
-    for (QPushButton* b : {Help2, FilOpen, FilSave, Ptr2, ExitBudget})
-        commands->addWidget(b);
+    const char* row[] = {"Help2", "FilOpen", "FilSave", "Ptr2", "ExitBudget"};
+    for (const char* name : row)
+        commands->addWidget(named(name));
     root->addLayout(commands);
 
     setTabOrder(income_->lastControl(), expense_->description());
     setTabOrder(expense_->lastControl(), FreqPeriod);
-    setTabOrder(FreqPeriod, SortBy);
-    setTabOrder(SortBy, Help2);
-    setTabOrder(Help2, FilOpen);
-    setTabOrder(FilOpen, FilSave);
-    setTabOrder(FilSave, Ptr2);
-    setTabOrder(Ptr2, ExitBudget);
+    chainTabs({FreqPeriod, SortBy, named(row[0]), named(row[1]), named(row[2]), named(row[3]),
+               named(row[4])});
 }
 
 // ---- refresh ---------------------------------------------------------------------------

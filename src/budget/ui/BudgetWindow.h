@@ -24,7 +24,6 @@ class BudgetWindow : public WorksheetPage {
     Q_OBJECT
   public:
     BudgetWindow(Workspace& workspace, BudgetTables& tables, QWidget* parent = nullptr);
-    ~BudgetWindow() override;
 
     // Sorts and redraws both sides and the net balances (after every change).
     void refreshBudget();
@@ -34,6 +33,9 @@ class BudgetWindow : public WorksheetPage {
     // False when the user wants to stay and save first (question 3).
     bool mayLeave() override;
     void leave() override;
+    void saveFile() override; // BudgetFiles.cpp, as the two below
+    void openFile() override;
+    void printReport() override;
 
   private:
     void buildControls();
@@ -46,9 +48,6 @@ class BudgetWindow : public WorksheetPage {
     void onRecordsChanged(int editedSide);
 
     // Files and printing (BudgetFiles.cpp).
-    void onSaveClicked();
-    void onOpenClicked();
-    void onPrinterClicked();
     bool openFrom(const std::optional<std::string>& bytes);
 
     BudgetTables& tables_;
@@ -63,9 +62,4 @@ class BudgetWindow : public WorksheetPage {
     QLabel* NetBalance = nullptr;
     QLabel* NetBalanceBgt = nullptr;
     QPlainTextEdit* HelpTxt = nullptr;
-    QPushButton* Help2 = nullptr;
-    QPushButton* FilOpen = nullptr;
-    QPushButton* FilSave = nullptr;
-    QPushButton* Ptr2 = nullptr;
-    QPushButton* ExitBudget = nullptr;
 };

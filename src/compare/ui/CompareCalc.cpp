@@ -187,7 +187,7 @@ void CompareWindow::onCalculateClicked() {
     calculate();
 }
 
-void CompareWindow::onGraphClicked() {
+void CompareWindow::showGraph() {
     std::optional<WorksheetGraph> graph;
     if (!compared_.empty()) {
         graph =
@@ -197,7 +197,7 @@ void CompareWindow::onGraphClicked() {
     showGraphFrom(workspace_, graph);
 }
 
-void CompareWindow::onPrinterClicked() {
+void CompareWindow::printReport() {
     if (compared_.empty()) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;

@@ -18,7 +18,7 @@ const DocumentKind PlanFile{.openMode = 23,
                             .named = false};
 } // namespace
 
-void CompareWindow::onSaveClicked() {
+void CompareWindow::saveFile() {
     for (PlanColumn* column : columns_)
         if (!column->readTexts())
             return;
@@ -35,7 +35,7 @@ void CompareWindow::onSaveClicked() {
         tables_.CompareChanged = 0;
 }
 
-void CompareWindow::onOpenClicked() {
+void CompareWindow::openFile() {
     if (!mayLeave())
         return;
     const auto opened = file_.open([this](const std::optional<std::string>& text) {

@@ -23,13 +23,6 @@
 
 namespace {
 
-QLabel* caption(const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
 constexpr const char* QuickHelpLines[] = {
     "Compare Loans: up to three plans side by side, A, B and C.",
     "Type each plan in its column; a column without a principal is left out.",
@@ -66,27 +59,20 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
                     {"CompareLoans",
                      " Compare Loans",
                      {{"CmpCalc", "&Calculate", [this] { onCalculateClicked(); }, &CmpCalc},
-                      {"CmpPrinter", "To &Printer", [this] { onPrinterClicked(); }, &CmpPrinter},
-                      {"CmpGraphs", "&Show Graph", [this] { onGraphClicked(); }, &CmpGraphs},
-                      {"CmpSaveFile", "S&ave File", [this] { onSaveClicked(); }, &CmpSaveFile},
-                      {"CmpLoadFile", "&Open File", [this] { onOpenClicked(); }, &CmpLoadFile},
-                      {"CmpHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &CmpHelp},
-                      {"CmpExit", "E&xit to Menu", [this] { exitToMenu(); }, &CmpExit}},
+                      {"CmpPrinter", cmd::Print},
+                      {"CmpGraphs", cmd::Graph},
+                      {"CmpSaveFile", cmd::Save},
+                      {"CmpLoadFile", cmd::Open},
+                      {"CmpHelp", cmd::Help},
+                      {"CmpExit", cmd::Exit}},
                      {.objectName = "CmpTextBox",
-                      .accessibleName = "Quick Help",
                       .lines = quickHelp,
                       .fit = HelpFit::FixedPitch,
-                      .toggle = "CmpHelp",
                       .covers = "CmpGrid",
                       .disables = {"CmpPrinter", "CmpGraphs"},
                       .enterGoesTo = "CmpHelp",
                       .enterCloses = true},
-                     nullptr,
-                     {.openMode = 21,
-                      .saveMode = 22,
-                      .filter = "Loan Comparison (*.Cmp)|*.Cmp",
-                      .extension = "Cmp",
-                      .saveFailed = msg::DetailOnly}},
+                     {21, 22, "Loan Comparison (*.Cmp)|*.Cmp", "Cmp", msg::DetailOnly}},
                     parent),
       tables_(tables) {
     loadDefaults();
@@ -94,8 +80,6 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
     buildLayout();
     showCaption();
 }
-
-CompareWindow::~CompareWindow() = default;
 
 void CompareWindow::loadDefaults() {
     // Plan A as an example; B and C wait for a principal.
@@ -165,7 +149,7 @@ void CompareWindow::buildLayout() {
     int row = 1;
     const auto& entryTexts = PlanColumn::entryCaptions();
     for (std::size_t r = 0; r < entryTexts.size(); ++r, ++row) {
-        QLabel* label = caption(QString::fromLatin1(entryTexts[r]), this);
+        QLabel* label = rowCaption(QString::fromLatin1(entryTexts[r]));
         plans->addWidget(label, row, 0);
         for (std::size_t c = 0; c < 3; ++c) {
             QWidget* cell = columns_[c]->entryCells()[r];
@@ -180,7 +164,7 @@ void CompareWindow::buildLayout() {
     plans->addWidget(rule, row++, 0, 1, 4);
     const auto& resultTexts = PlanColumn::resultCaptions();
     for (std::size_t r = 0; r < resultTexts.size(); ++r, ++row) {
-        QLabel* label = caption(QString::fromLatin1(resultTexts[r]), this);
+        QLabel* label = rowCaption(QString::fromLatin1(resultTexts[r]));
         plans->addWidget(label, row, 0);
         for (std::size_t c = 0; c < 3; ++c) {
             QLabel* result = columns_[c]->resultLabels()[r];
@@ -194,14 +178,14 @@ void CompareWindow::buildLayout() {
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(3);
-    for (QPushButton* b :
-         {CmpCalc, CmpPrinter, CmpGraphs, CmpSaveFile, CmpLoadFile, CmpHelp, CmpExit})
+    commands->addWidget(CmpCalc);
+    for (QWidget* b : tail())
         commands->addWidget(b);
     root->addLayout(commands);
 
     auto* chooser = new QHBoxLayout;
-    schedViewCaption_ = caption(QStringLiteral("The grid shows"), this);
-    schedPlanCaption_ = caption(QStringLiteral("Schedule of"), this);
+    schedViewCaption_ = rowCaption(QStringLiteral("The grid shows"));
+    schedPlanCaption_ = rowCaption(QStringLiteral("Schedule of"));
     nameByCaption(schedViewCaption_, SchedView);
     nameByCaption(schedPlanCaption_, SchedPlan);
     chooser->addWidget(schedViewCaption_);
@@ -236,10 +220,10 @@ void CompareWindow::buildLayout() {
         const auto chain = column->tabChain();
         tab.insert(tab.end(), chain.begin(), chain.end());
     }
-    tab.insert(tab.end(), {SchedView, SchedPlan, CmpCalc, CmpPrinter, CmpGraphs, CmpSaveFile,
-                           CmpLoadFile, CmpHelp, CmpExit, CmpGrid});
-    for (std::size_t i = 0; i + 1 < tab.size(); ++i)
-        setTabOrder(tab[i], tab[i + 1]);
+    tab.insert(tab.end(), {SchedView, SchedPlan, CmpCalc});
+    tab.insert(tab.end(), tail().begin(), tail().end());
+    tab.push_back(CmpGrid);
+    chainTabs(tab);
     for (std::size_t c = 0; c < 3; ++c)
         columns_[c]->setEnterNext(c + 1 < 3 ? columns_[c + 1]->rowControls().front() : CmpCalc);
     for (QComboBox* box : {SchedView, SchedPlan})
@@ -262,12 +246,6 @@ bool CompareWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---- leaving ----------------------------------------------------------------------------
-
-bool CompareWindow::mayLeave() {
-    if (tables_.CompareChanged != 1 || plansInUse().empty())
-        return true;
-    return file_.askBeforeErasing() != question::Yes;
-}
 
 void CompareWindow::leave() {
     compared_.clear();

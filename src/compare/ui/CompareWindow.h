@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "CompareReport.h"
+#include "CompareTables.h"
 #include "NumberFormat.h"
 #include "WorksheetPage.h"
 
@@ -19,14 +20,12 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class Workspace;
-struct CompareTables;
 struct ShellState;
 
 class CompareWindow : public WorksheetPage {
     Q_OBJECT
   public:
     CompareWindow(Workspace& workspace, CompareTables& tables, QWidget* parent = nullptr);
-    ~CompareWindow() override;
 
     // Runs the calculation as "&Calculate" does (also after a file was opened). False when a
     // plan could not be calculated (a message said why).
@@ -34,9 +33,14 @@ class CompareWindow : public WorksheetPage {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Asks before the plans in memory are lost; false when the user goes back to save them.
-    bool mayLeave() override;
+    // Plans changed since they were saved (asked about before they are lost).
+    bool unsaved() const override { return tables_.CompareChanged == 1 && !plansInUse().empty(); }
     void leave() override;
+    void printReport() override;
+    void showGraph() override;
+    // The plans to and from a .Cmp file (CompareFiles.cpp).
+    void saveFile() override;
+    void openFile() override;
 
   private:
     enum GridView { ComparisonView, PaymentsView, YearsView };
@@ -53,13 +57,9 @@ class CompareWindow : public WorksheetPage {
     CompareReportInput reportInput() const;
 
     void onCalculateClicked();
-    void onGraphClicked();
-    void onPrinterClicked();
 
     // Files (CompareFiles.cpp): the plans to and from a .Cmp file, and a mortgage or loan
     // file into one column.
-    void onSaveClicked();
-    void onOpenClicked();
     void onPlanFileRequested(int column);
 
     CompareTables& tables_;
@@ -77,10 +77,4 @@ class CompareWindow : public WorksheetPage {
     QPlainTextEdit* CmpTextBox = nullptr;
     QWidget* results_ = nullptr; // the results block, scrolled into view after a calculation
     QPushButton* CmpCalc = nullptr;
-    QPushButton* CmpPrinter = nullptr;
-    QPushButton* CmpGraphs = nullptr;
-    QPushButton* CmpSaveFile = nullptr;
-    QPushButton* CmpLoadFile = nullptr;
-    QPushButton* CmpHelp = nullptr;
-    QPushButton* CmpExit = nullptr;
 };

@@ -3,12 +3,12 @@
 #include "GoalTables.h"
 #include "GoalWindow.h"
 
-void GoalWindow::onSaveClicked() {
+void GoalWindow::saveFile() {
     if (file_.save([this] { return writeGoalFile(goalInputFrom(tables_)); }))
         tables_.GoalChanged = 0;
 }
 
-void GoalWindow::onOpenClicked() {
+void GoalWindow::openFile() {
     // A file refused leaves the entries on screen as they were.
     const auto opened = file_.open([this](const std::optional<std::string>& text) {
         if (!text)

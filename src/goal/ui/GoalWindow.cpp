@@ -32,27 +32,21 @@ GoalWindow::GoalWindow(Workspace& workspace, GoalTables& tables, QWidget* parent
                     {"GoalCalc",
                      " Savings Goal Calculations",
                      {{"GCalc", "&Calculate", [this] { onCalculateClicked(); }, &GCalc},
-                      {"GPrinter", "To &Printer", [this] { onPrinterClicked(); }, &GPrinter},
-                      {"GGraphs", "&Show Graph", [this] { onGraphClicked(); }, &GGraphs},
-                      {"GSave", "S&ave File", [this] { onSaveClicked(); }, &GSave},
-                      {"GOpen", "&Open File", [this] { onOpenClicked(); }, &GOpen},
-                      {"GHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &GHelp},
-                      {"GExit", "E&xit to Menu", [this] { exitToMenu(); }, &GExit}},
+                      {"GPrinter", cmd::Print},
+                      {"GGraphs", cmd::Graph},
+                      {"GSave", cmd::Save},
+                      {"GOpen", cmd::Open},
+                      {"GHelp", cmd::Help},
+                      {"GExit", cmd::Exit}},
                      {.objectName = "GTextBox",
                       .accessibleName = "Quick Help text",
                       .lines = [](const ShellState& s) { return goalQuickHelp(s.CurrencySymbol); },
                       .fit = HelpFit::FollowsWidth,
-                      .toggle = "GHelp",
                       .covers = "GGrid",
                       .disables = {"GPrinter", "GGraphs"},
                       .enterGoesTo = "GSolve",
                       .closesOnEntryChange = true},
-                     nullptr,
-                     {.openMode = 11,
-                      .saveMode = 12,
-                      .filter = "Savings Goal (*.Gol)|*.Gol",
-                      .extension = "Gol",
-                      .saveFailed = msg::BadGoalFileName}},
+                     {11, 12, "Savings Goal (*.Gol)|*.Gol", "Gol", msg::BadGoalFileName}},
                     parent),
       tables_(tables) {
     buildControls();
@@ -124,12 +118,13 @@ void GoalWindow::buildLayout() {
     for (int col = 0; col < 4; ++col)
         entries->setColumnStretch(col, 1);
     // The solved plan below the commands.
-    layOutPage(entries, {GCalc, GPrinter, GGraphs, GSave, GOpen, GHelp, GExit}, GGrid);
+    layOutPage(entries, {GCalc}, GGrid);
 
     order_ = {GSolve, GTarget,   GToday,      GLumpInv, GInvest, GMonthsYrs,
               GRate,  GIncrRate, GInflatRate, GTerm,    GCalc};
     chainTabs({GSolve, GTarget, GToday, GLumpInv, GInvest, GMonthsYrs, GRate, GIncrRate,
-               GInflatRate, GTerm, GCalc, GPrinter, GGraphs, GSave, GOpen, GHelp, GExit});
+               GInflatRate, GTerm, GCalc},
+              true);
 }
 
 // ---- results --------------------------------------------------------------------------
@@ -148,10 +143,6 @@ void GoalWindow::clearAnswer() {
     GNote->clear();
     GGrid->clearBody(GGrid->rows());
     noteEntryChange();
-}
-
-void GoalWindow::quickHelpClosed() {
-    clearAnswer(); // the grid emptied
 }
 
 void GoalWindow::onCalculateClicked() {
@@ -191,14 +182,14 @@ void GoalWindow::showAnswer(const GoalAnswer& a) {
     showGrowthGrid(GGrid, view);
 }
 
-void GoalWindow::onGraphClicked() {
+void GoalWindow::showGraph() {
     std::optional<WorksheetGraph> graph;
     if (solved_ && goal_)
         graph = goalGraph(yearEndSeries(solved_->growth), goal_->target);
     showGraphFrom(workspace_, graph);
 }
 
-void GoalWindow::onPrinterClicked() {
+void GoalWindow::printReport() {
     if (!solved_ || !goal_) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;
@@ -213,12 +204,6 @@ void GoalWindow::onPrinterClicked() {
 }
 
 // ---- leaving ----------------------------------------------------------------------------
-
-bool GoalWindow::mayLeave() {
-    if (tables_.GoalChanged != 1)
-        return true;
-    return file_.askBeforeErasing() != question::Yes;
-}
 
 void GoalWindow::leave() {
     tables_ = {};

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "GoalSolver.h"
+#include "GoalTables.h"
 #include "NumberFormat.h"
 #include "WorksheetPage.h"
 
@@ -20,7 +21,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Workspace;
-struct GoalTables;
 struct ShellState;
 
 class GoalWindow : public WorksheetPage {
@@ -30,10 +30,13 @@ class GoalWindow : public WorksheetPage {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void quickHelpClosed() override;
-    // Asks before unsaved entries are erased; false: the user goes back to save them.
-    bool mayLeave() override;
+    void quickHelpClosed() override { clearAnswer(); } // the grid emptied
+    bool unsaved() const override { return tables_.GoalChanged == 1; }
     void leave() override;
+    void printReport() override;
+    void showGraph() override;
+    void saveFile() override; // GoalFiles.cpp, as openFile()
+    void openFile() override;
 
   private:
     void buildControls();
@@ -63,12 +66,6 @@ class GoalWindow : public WorksheetPage {
 
     void onCalculateClicked();
     void showAnswer(const GoalAnswer& answer);
-    void onGraphClicked();
-    void onPrinterClicked();
-
-    // Files (GoalFiles.cpp).
-    void onSaveClicked();
-    void onOpenClicked();
 
     GoalTables& tables_;
     std::optional<GoalInput> goal_;    // the entries the answer was solved from
@@ -88,12 +85,6 @@ class GoalWindow : public WorksheetPage {
     QLabel* GNote = nullptr;
     Grid* GGrid = nullptr;
     QPushButton* GCalc = nullptr;
-    QPushButton* GGraphs = nullptr;
-    QPushButton* GPrinter = nullptr;
-    QPushButton* GSave = nullptr;
-    QPushButton* GOpen = nullptr;
-    QPushButton* GHelp = nullptr;
-    QPushButton* GExit = nullptr;
 
     bool filling_ = false; // programmatic refills are no changes
     // Entries typed beyond the currency range (by SavingsInputs element; 0: the target).

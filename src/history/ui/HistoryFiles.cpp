@@ -45,12 +45,7 @@ void HistoryWindow::onAddClicked() {
     const auto chosen = file_.choose(StatementFile, false);
     if (!chosen)
         return;
-    std::optional<Result<NetWorthTables>> read;
-    {
-        BusyCursor busy;
-        if (const auto text = readWholeFile(state_.ProgramFolder, *chosen))
-            read = readNetWorthFile(*text);
-    }
+    const auto read = readFile(*chosen, readNetWorthFile);
     if (!read || !*read) {
         tell(wrongFile(bareFileName(*chosen)));
         return;
@@ -84,12 +79,9 @@ void HistoryWindow::onFollowClicked() {
     const auto chosen = file_.choose(FollowedLoanFile, false);
     if (!chosen)
         return;
-    std::optional<Result<LoanBalances>> read;
-    {
-        BusyCursor busy;
-        if (const auto text = readWholeFile(state_.ProgramFolder, *chosen))
-            read = loanBalances(*text, bareFileName(*chosen));
-    }
+    auto read = readFile(*chosen, [&chosen](const std::string& text) {
+        return loanBalances(text, bareFileName(*chosen));
+    });
     if (!read || (!*read && read->failure().code == msg::FileNotFound)) {
         tell(wrongFile(bareFileName(*chosen)));
         return;
@@ -104,7 +96,7 @@ void HistoryWindow::onFollowClicked() {
     changed();
 }
 
-void HistoryWindow::onSaveClicked() {
+void HistoryWindow::saveFile() {
     if (tables_.HistoryData.statements.empty()) {
         workspace_.dialogs().showMessage(msg::NoRecordsToSave);
         return;
@@ -115,7 +107,7 @@ void HistoryWindow::onSaveClicked() {
         tables_.HistoryChanged = 0;
 }
 
-void HistoryWindow::onOpenClicked() {
+void HistoryWindow::openFile() {
     const auto chosen = file_.choose(false);
     if (!chosen)
         return;

@@ -30,13 +30,6 @@ constexpr int SummaryView = 0;
 constexpr int LinesView = 1;
 constexpr int MostBars = 40; // the latest statements the graph shows
 
-QLabel* caption(const char* text, QWidget* control, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    nameByCaption(label, control);
-    return label;
-}
-
 std::string shortDateOf(int serial) {
     return platform::shortDate(serial);
 }
@@ -51,21 +44,19 @@ HistoryWindow::HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidge
            {{"HAdd", "Add State&ment", [this] { onAddClicked(); }, &HAdd},
             {"HFollow", "&Follow Loan", [this] { onFollowClicked(); }, &HFollow},
             {"HRemove", "&Remove", [this] { onRemoveClicked(); }, &HRemove},
-            {"HPrinter", "To &Printer", [this] { onPrinterClicked(); }, &HPrinter},
-            {"HGraphs", "&Show Graph", [this] { onGraphClicked(); }, &HGraphs},
-            {"HSave", "S&ave File", [this] { onSaveClicked(); }, &HSave},
-            {"HOpen", "&Open File", [this] { onOpenClicked(); }, &HOpen},
-            {"HHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &HHelp},
-            {"HExit", "E&xit to Menu", [this] { exitToMenu(); }, &HExit}},
+            {"HPrinter", cmd::Print},
+            {"HGraphs", cmd::Graph},
+            {"HSave", cmd::Save},
+            {"HOpen", cmd::Open},
+            {"HHelp", cmd::Help},
+            {"HExit", cmd::Exit}},
            {.objectName = "HTextBox",
             .accessibleName = "Quick Help text",
             .lines = [](const ShellState& s) { return historyQuickHelp(s.CurrencySymbol); },
             .fit = HelpFit::FollowsWidth,
-            .toggle = "HHelp",
             .covers = "HGrid",
             .disables = {"HPrinter", "HGraphs"},
             .enterGoesTo = "HAdd"},
-           nullptr,
            {.openMode = 31,
             .saveMode = 32,
             .filter = "Net Worth History (*.Nwh)|*.Nwh",
@@ -80,8 +71,6 @@ HistoryWindow::HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidge
     state_.EditStarted = 0;
     refresh();
 }
-
-HistoryWindow::~HistoryWindow() = default;
 
 void HistoryWindow::buildControls() {
     HDate = new QLineEdit(this);
@@ -139,7 +128,7 @@ void HistoryWindow::buildLayout() {
     const std::pair<const char*, QWidget*> fields[] = {
         {"&Date", HDate}, {"&Label", HLabel}, {"&View", HView}};
     for (int i = 0; i < 3; ++i) {
-        entries->addWidget(caption(fields[i].first, fields[i].second, this), 0, i);
+        entries->addWidget(captionAbove(fields[i].first, fields[i].second), 0, i);
         entries->addWidget(fields[i].second, 1, i);
     }
     entries->addWidget(HGrouped, 1, 3);
@@ -160,11 +149,10 @@ void HistoryWindow::buildLayout() {
     entries->addLayout(results, 3, 0, 1, 4);
     for (int col = 0; col < 4; ++col)
         entries->setColumnStretch(col, 1);
-    layOutPage(entries, {HPrinter, HGraphs, HSave, HOpen, HHelp, HExit}, HGrid);
+    layOutPage(entries, {}, HGrid);
     dateEntry_->setNext(HLabel);
     labelEntry_->setNext(HGrid);
-    chainTabs({HDate, HLabel, HView, HGrouped, HAdd, HFollow, HRemove, HGrid, HPrinter, HGraphs,
-               HSave, HOpen, HHelp, HExit});
+    chainTabs({HDate, HLabel, HView, HGrouped, HAdd, HFollow, HRemove, HGrid}, true);
 }
 
 // ---- the history shown ---------------------------------------------------------------------
@@ -373,7 +361,7 @@ void HistoryWindow::onViewChosen() {
         choose(*s);
 }
 
-void HistoryWindow::onGraphClicked() {
+void HistoryWindow::showGraph() {
     std::optional<WorksheetGraph> graph;
     if (result_ && !result_->summary.empty()) {
         // The latest statements, labelled by year or by number.
@@ -396,7 +384,7 @@ void HistoryWindow::onGraphClicked() {
     showGraphFrom(workspace_, graph);
 }
 
-void HistoryWindow::onPrinterClicked() {
+void HistoryWindow::printReport() {
     if (!result_ || result_->summary.empty()) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;
@@ -416,12 +404,6 @@ void HistoryWindow::tell(const std::string& detail) {
 }
 
 // ---- leaving -------------------------------------------------------------------------------
-
-bool HistoryWindow::mayLeave() {
-    if (tables_.HistoryChanged != 1)
-        return true;
-    return file_.askBeforeErasing() != question::Yes;
-}
 
 void HistoryWindow::leave() {
     tables_ = {};

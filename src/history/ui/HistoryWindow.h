@@ -7,6 +7,7 @@
 #include <string>
 
 #include "History.h"
+#include "HistoryTables.h"
 #include "WorksheetPage.h"
 
 class Grid;
@@ -17,17 +18,20 @@ class QLineEdit;
 class QPushButton;
 class TextEntry;
 class Workspace;
-struct HistoryTables;
 
 class HistoryWindow : public WorksheetPage {
     Q_OBJECT
   public:
     HistoryWindow(Workspace& workspace, HistoryTables& tables, QWidget* parent = nullptr);
-    ~HistoryWindow() override;
 
   protected:
-    bool mayLeave() override;
+    bool unsaved() const override { return tables_.HistoryChanged == 1; }
     void leave() override;
+    void showGraph() override;
+    void printReport() override;
+    // The history's file (HistoryFiles.cpp).
+    void saveFile() override;
+    void openFile() override;
 
   private:
     void buildControls();
@@ -49,14 +53,10 @@ class HistoryWindow : public WorksheetPage {
     void onLabelLeft();
     void onRemoveClicked();
     void onViewChosen();
-    void onGraphClicked();
-    void onPrinterClicked();
 
     // Files (HistoryFiles.cpp).
     void onAddClicked();
     void onFollowClicked();
-    void onSaveClicked();
-    void onOpenClicked();
     // A message whose text is `detail`, naming the file it concerns.
     void tell(const std::string& detail);
 
@@ -79,12 +79,6 @@ class HistoryWindow : public WorksheetPage {
     QPushButton* HAdd = nullptr;
     QPushButton* HFollow = nullptr;
     QPushButton* HRemove = nullptr;
-    QPushButton* HPrinter = nullptr;
-    QPushButton* HGraphs = nullptr;
-    QPushButton* HSave = nullptr;
-    QPushButton* HOpen = nullptr;
-    QPushButton* HHelp = nullptr;
-    QPushButton* HExit = nullptr;
     TextEntry* dateEntry_ = nullptr;
     TextEntry* labelEntry_ = nullptr;
 };

@@ -115,7 +115,7 @@ bool MortgageWindow::scheduled() const {
     return tables_.PaymentSchedule && tables_.PaymentSchedule->scheduleYears > 0;
 }
 
-void MortgageWindow::onGraphClicked() {
+void MortgageWindow::showGraph() {
     std::optional<WorksheetGraph> graph;
     if (scheduled()) { // the balances at the start of each year
         const Amortization& schedule = *tables_.PaymentSchedule;
@@ -125,7 +125,7 @@ void MortgageWindow::onGraphClicked() {
     showGraphFrom(workspace_, graph);
 }
 
-void MortgageWindow::onPrinterClicked() {
+void MortgageWindow::printReport() {
     if (!scheduled() || !lastInput_) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;

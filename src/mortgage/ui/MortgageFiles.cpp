@@ -14,7 +14,7 @@
 #include "SystemLocale.h"
 #include "Workspace.h"
 
-void MortgageWindow::onSaveClicked() {
+void MortgageWindow::saveFile() {
     if (!scheduled()) {
         workspace_.dialogs().showMessage(msg::NoRecords);
         return;
@@ -29,7 +29,7 @@ void MortgageWindow::onSaveClicked() {
     });
 }
 
-void MortgageWindow::onOpenClicked() {
+void MortgageWindow::openFile() {
     const auto opened = file_.open([this](const std::optional<std::string>& text) {
         if (openFrom(text))
             return true;

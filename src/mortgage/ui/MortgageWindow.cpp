@@ -32,13 +32,6 @@
 #include "Workspace.h"
 
 namespace {
-QLabel* caption(const std::string& text, QWidget* parent) {
-    auto* label = new QLabel(qs(text), parent);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
 QComboBox* makeList(const char* name, QWidget* parent, bool editable) {
     auto* box = new QComboBox(parent);
     box->setObjectName(name);
@@ -56,27 +49,23 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
           {"MortgageCalc",
            nullptr, // by mode
            {{"MCalc", "&Calculate", [this] { onCalculateClicked(); }, &MCalc},
-            {"MGraphs", "&Show Graph", [this] { onGraphClicked(); }, &MGraphs},
-            {"MPrinter", "To &Printer", [this] { onPrinterClicked(); }, &MPrinter},
-            {"MHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &MHelp},
-            {"MExit", "E&xit to Menu", [this] { exitToMenu(); }, &MExit},
-            {"MSaveFile", "S&ave File", [this] { onSaveClicked(); }, &MSaveFile},
-            {"MLoadFile", "&Open File", [this] { onOpenClicked(); }, &MLoadFile},
-            {"MShowIRF", "&Days in year", [this] { onDaysInYearClicked(); }, &MShowIRF},
+            {"MGraphs", cmd::Graph},
+            {"MPrinter", cmd::Print},
+            {"MHelp", cmd::Help},
+            {"MExit", cmd::Exit},
+            {"MSaveFile", cmd::Save},
+            {"MLoadFile", cmd::Open},
+            {"MShowIRF", "&Days in year", [this] { onDaysInYearClicked(); }},
             {"MDateNumber", "&View payment date", [this] { onDateViewClicked(); }, &MDateNumber},
-            {"MAddPrePay", "&Additional payments", [this] { onAdditionalPaymentsClicked(); },
-             &MAddPrePay}},
+            {"MAddPrePay", "&Additional payments", [this] { onAdditionalPaymentsClicked(); }}},
            {.objectName = "MTextBox",
-            .accessibleName = "Quick Help",
             .lines =
                 [](const ShellState& s) {
                     return mortgageQuickHelp(static_cast<LoanMode>(s.MortgageMode));
                 },
-            .toggle = "MHelp",
             .disables = {"MPrinter", "MGraphs"},
             .enterGoesTo = "InPrincipal",
             .focusOnShow = false},
-           nullptr,
            workspace.state().MortgageMode == 2
                ? DocumentKind{.openMode = filemode::OpenLoan,
                               .saveMode = filemode::SaveLoan,
@@ -91,8 +80,6 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
     setUpEntries();
     loadDefaults();
 }
-
-MortgageWindow::~MortgageWindow() = default;
 
 LoanMode MortgageWindow::mode() const {
     return static_cast<LoanMode>(state_.MortgageMode);
@@ -194,26 +181,26 @@ void MortgageWindow::buildLayout() {
         }
         return grid;
     };
-    principalCaption_ = caption(t.principalCaption, this);
-    rateCaption_ = caption(t.rateCaption, this);
-    termCaption_ = caption(t.termCaption, this);
+    principalCaption_ = rowCaption(qs(t.principalCaption));
+    rateCaption_ = rowCaption(qs(t.rateCaption));
+    termCaption_ = rowCaption(qs(t.termCaption));
     root->addLayout(columns({
         {principalCaption_, InPrincipal},
         {rateCaption_, InRate},
         {termCaption_, InTerm},
-        {caption(" Interest compound            periods per year.", this), Comperiod},
-        {caption(" Frequency and type of      each payment.", this), FreqPmt},
+        {rowCaption(QStringLiteral(" Interest compound            periods per year.")), Comperiod},
+        {rowCaption(QStringLiteral(" Frequency and type of      each payment.")), FreqPmt},
     }));
-    totalPaidCaption_ = caption(t.totalPaidCaption, this);
-    finalPaymentCaption_ = caption(t.finalPaymentCaption, this);
+    totalPaidCaption_ = rowCaption(qs(t.totalPaidCaption));
+    finalPaymentCaption_ = rowCaption(qs(t.finalPaymentCaption));
     root->addLayout(columns({
-        {caption(" Principal + Interest      payment.", this), InMonthPI},
-        {caption(" No. of payments        each year.", this), NumPmtsYear},
-        {caption(" Interest rate        factor.", this), PeriodicR},
-        {caption(" Days          in year.", this), InDays},
+        {rowCaption(QStringLiteral(" Principal + Interest      payment.")), InMonthPI},
+        {rowCaption(QStringLiteral(" No. of payments        each year.")), NumPmtsYear},
+        {rowCaption(QStringLiteral(" Interest rate        factor.")), PeriodicR},
+        {rowCaption(QStringLiteral(" Days          in year.")), InDays},
         {finalPaymentCaption_, EndMortYear},
         {totalPaidCaption_, AllPayments},
-        {caption(" Total interest           savings.", this), TotSavd},
+        {rowCaption(QStringLiteral(" Total interest           savings.")), TotSavd},
     }));
     for (QWidget* w : {static_cast<QWidget*>(InPrincipal), static_cast<QWidget*>(InRate),
                        static_cast<QWidget*>(InTerm), static_cast<QWidget*>(Comperiod),
@@ -228,10 +215,10 @@ void MortgageWindow::buildLayout() {
     // Commands: two rows of five.
     auto* commands = new QGridLayout;
     commands->setSpacing(3);
-    QPushButton* order[] = {MCalc,   MPrinter,    MSaveFile,  MLoadFile, MExit,
-                            MGraphs, MDateNumber, MAddPrePay, MShowIRF,  MHelp};
+    const char* order[] = {"MCalc",   "MPrinter",    "MSaveFile",  "MLoadFile", "MExit",
+                           "MGraphs", "MDateNumber", "MAddPrePay", "MShowIRF",  "MHelp"};
     for (int i = 0; i < 10; ++i)
-        commands->addWidget(order[i], i / 5, i % 5);
+        commands->addWidget(named(order[i]), i / 5, i % 5);
     root->addLayout(commands);
 
     // The schedule, with the quick help laid over it.

@@ -27,13 +27,16 @@ class MortgageWindow : public WorksheetPage {
     Q_OBJECT
   public:
     MortgageWindow(Workspace& workspace, MortgageTables& tables, QWidget* parent = nullptr);
-    ~MortgageWindow() override;
 
     // Runs the calculation as the "&Calculate" button does (also after opening a file).
     void calculate();
 
   protected:
     void leave() override;
+    void showGraph() override; // MortgageCalc.cpp, as printReport()
+    void printReport() override;
+    void saveFile() override; // MortgageFiles.cpp, as openFile()
+    void openFile() override;
 
   private:
     LoanMode mode() const; // the shared state keeps it as a loan file stores it
@@ -62,10 +65,6 @@ class MortgageWindow : public WorksheetPage {
     void onListEntryChosen(QComboBox* box);
 
     void onCalculateClicked();
-    void onGraphClicked();
-    void onPrinterClicked();
-    void onSaveClicked();
-    void onOpenClicked();
     void onDaysInYearClicked();
     void onDateViewClicked();
     void onAdditionalPaymentsClicked();
@@ -100,15 +99,7 @@ class MortgageWindow : public WorksheetPage {
     QRadioButton* Option1 = nullptr;
     QRadioButton* Option2 = nullptr;
     QPushButton* MCalc = nullptr;
-    QPushButton* MGraphs = nullptr;
-    QPushButton* MPrinter = nullptr;
-    QPushButton* MHelp = nullptr;
-    QPushButton* MExit = nullptr;
-    QPushButton* MSaveFile = nullptr;
-    QPushButton* MLoadFile = nullptr;
-    QPushButton* MShowIRF = nullptr;
     QPushButton* MDateNumber = nullptr;
-    QPushButton* MAddPrePay = nullptr;
 
     // Captions that change with the mode.
     QLabel* principalCaption_ = nullptr;

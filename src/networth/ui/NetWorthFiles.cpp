@@ -15,7 +15,7 @@ void NetWorthWindow::hideForDialogs(bool hide) {
         frame->setVisible(!hide);
 }
 
-void NetWorthWindow::onSaveClicked() {
+void NetWorthWindow::saveFile() {
     hideForDialogs(true);
     // The counts are the last calculation's: lines typed since then are not counted yet.
     if (tables_.AssetCount == 0 && tables_.LiabilityCount == 0)
@@ -27,7 +27,7 @@ void NetWorthWindow::onSaveClicked() {
     hideForDialogs(false);
 }
 
-void NetWorthWindow::onOpenClicked() {
+void NetWorthWindow::openFile() {
     hideForDialogs(true);
     // The statement in memory is replaced; its unsaved mark stays as it was.
     const std::int16_t unsaved = tables_.NetWorthUnsaved;

@@ -78,21 +78,19 @@ NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWi
             {"InsertAss", "&Insert blank line", [this] { onInsertClicked(assets_); }, &InsertAss},
             {"InsertLiab", "Insert &blank line", [this] { onInsertClicked(liabilities_); },
              &InsertLiab},
-            {"Loadnet", "&Open File", [this] { onOpenClicked(); }, &Loadnet},
-            {"SaveNet", "&Save File", [this] { onSaveClicked(); }, &SaveNet},
-            {"NPrinter", "To &Printer", [this] { onPrinterClicked(); }, &NPrinter},
-            {"NHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &NHelp},
-            {"NExit", "E&xit to Menu", [this] { exitToMenu(); }, &NExit}},
+            {"Loadnet", cmd::Open},
+            {"SaveNet", "&Save File", [this] { saveFile(); }},
+            {"NPrinter", cmd::Print},
+            {"NHelp", cmd::Help},
+            {"NExit", cmd::Exit}},
            {.objectName = "NTextBox",
-            .accessibleName = "Quick Help",
             .lines = quickHelpLines,
-            .toggle = "NHelp",
             .keys = HelpKeys::BeepAll,
             .closesOnFocusLeaving = true},
-           "Net Worth",
            {.openMode = filemode::OpenNetWorth,
             .saveMode = filemode::SaveNetWorth,
-            .saveFailed = msg::BadNetWorthFileName}},
+            .saveFailed = msg::BadNetWorthFileName},
+           "Net Worth"},
           parent),
       tables_(tables) {
     showCaption();
@@ -118,8 +116,6 @@ NetWorthWindow::NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWi
     buildLayout();
     calculate();
 }
-
-NetWorthWindow::~NetWorthWindow() = default;
 
 void NetWorthWindow::buildControls() {
     title_ = new QLabel("Net Worth Statement", this);
@@ -219,12 +215,16 @@ void NetWorthWindow::buildLayout() {
 
     auto* commands = new QHBoxLayout;
     commands->setSpacing(3);
-    for (QPushButton* b : {NCalc, Loadnet, SaveNet, NPrinter, NHelp, NExit})
+    std::vector<QWidget*> row{NCalc};
+    for (const char* name : {"Loadnet", "SaveNet", "NPrinter", "NHelp", "NExit"})
+        row.push_back(named(name));
+    for (QWidget* b : row)
         commands->addWidget(b);
     root->addLayout(commands);
 
-    chainTabs(
-        {NGrid1, NGrid2, NCalc, Loadnet, SaveNet, NPrinter, NHelp, NExit, InsertAss, InsertLiab});
+    row.insert(row.begin(), {NGrid1, NGrid2});
+    row.insert(row.end(), {InsertAss, InsertLiab});
+    chainTabs(row);
 }
 
 // ---- typing ----------------------------------------------------------------------------
@@ -334,7 +334,7 @@ void NetWorthWindow::onInsertClicked(Side& side) {
 
 // ---- printing and leaving ------------------------------------------------------------------
 
-void NetWorthWindow::onPrinterClicked() {
+void NetWorthWindow::printReport() {
     if (!totalsValid_) {
         workspace_.dialogs().showMessage(msg::CannotCalculate);
         return;

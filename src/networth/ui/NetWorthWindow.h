@@ -22,7 +22,6 @@ class NetWorthWindow : public WorksheetPage {
     Q_OBJECT
   public:
     NetWorthWindow(Workspace& workspace, NetWorthTables& tables, QWidget* parent = nullptr);
-    ~NetWorthWindow() override;
 
     // Runs the calculation and shows its results (also after opening, inserting, loading).
     // False, after message 26, when a figure does not fit.
@@ -32,6 +31,9 @@ class NetWorthWindow : public WorksheetPage {
     // Leaving: asks question 3 when a calculated statement would be lost; true to go on.
     bool mayLeave() override;
     void leave() override;
+    void printReport() override;
+    void saveFile() override; // NetWorthFiles.cpp, as openFile()
+    void openFile() override;
 
   private:
     struct Side {
@@ -57,9 +59,6 @@ class NetWorthWindow : public WorksheetPage {
 
     void onCalculateClicked();
     void onInsertClicked(Side& side);
-    void onPrinterClicked();
-    void onSaveClicked();
-    void onOpenClicked();
     void clearStatement();
 
     // File commands (NetWorthFiles.cpp). The worksheet hides while their dialogs show.
@@ -74,11 +73,6 @@ class NetWorthWindow : public WorksheetPage {
     QPushButton* NCalc = nullptr;
     QPushButton* InsertAss = nullptr;
     QPushButton* InsertLiab = nullptr;
-    QPushButton* Loadnet = nullptr;
-    QPushButton* SaveNet = nullptr;
-    QPushButton* NPrinter = nullptr;
-    QPushButton* NHelp = nullptr;
-    QPushButton* NExit = nullptr;
     QPlainTextEdit* NTextBox = nullptr;
     QLabel* NetInfo = nullptr;
     QLabel* Label3 = nullptr;

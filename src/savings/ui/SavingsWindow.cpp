@@ -36,30 +36,25 @@ SavingsWindow::SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidge
           {"SavingsCalc",
            " Investment Growth Calculations",
            {{"SCalc", "&Calculate", [this] { onCalculateClicked(); }, &SCalc},
-            {"SGraphs", "&Show Graph", [this] { onGraphClicked(); }, &SGraphs},
-            {"SPrinter", "To &Printer", [this] { onPrinterClicked(); }, &SPrinter},
-            {"SHelp", "Quick &Help", [this] { toggleQuickHelp(); }, &SHelp},
-            {"SExit", "E&xit to Menu", [this] { exitToMenu(); }, &SExit}},
+            {"SGraphs", cmd::Graph},
+            {"SPrinter", cmd::Print},
+            {"SHelp", cmd::Help},
+            {"SExit", cmd::Exit}},
            {.objectName = "STextBox",
-            .accessibleName = "Quick Help",
             .lines = [](const ShellState& s) { return savingsQuickHelp(s.CurrencySymbol); },
             .fit = HelpFit::WidestLine,
-            .toggle = "SHelp",
             .covers = "SGrid",
             .disables = {"SPrinter", "SGraphs"},
             .enterGoesTo = "InLumpInv",
             .closesOnEntryChange = true}},
           parent),
       tables_(tables) {
-    buildControls();
-    buildLayout();
+    build();
     setUpEntries();
     loadDefaults();
 }
 
-SavingsWindow::~SavingsWindow() = default;
-
-void SavingsWindow::buildControls() {
+void SavingsWindow::build() {
     makeSavingsLists(
         {"InLumpInv", "InInvest", "InMonthsYrs", "InRate", "InIncrRate", "inInflatRate", "InTerm"},
         {&InLumpInv, &InInvest, &InMonthsYrs, &InRate, &InIncrRate, &inInflatRate, &InTerm}, this);
@@ -68,9 +63,7 @@ void SavingsWindow::buildControls() {
     makeQuickHelpBox();
 
     makeCommands();
-}
 
-void SavingsWindow::buildLayout() {
     // Entries in two rows, each caption above its box.
     QGridLayout* entries = makeEntryGrid();
     const std::array<QComboBox*, 7> fields = {InLumpInv,  InInvest,     InMonthsYrs, InRate,
@@ -83,9 +76,9 @@ void SavingsWindow::buildLayout() {
         entries->setColumnStretch(col, 1);
     }
     // The growth table below the commands.
-    layOutPage(entries, {SCalc, SPrinter, SGraphs, SHelp, SExit}, SGrid);
-    chainTabs({InLumpInv, InInvest, InMonthsYrs, InRate, InIncrRate, inInflatRate, InTerm, SCalc,
-               SPrinter, SGraphs, SHelp, SExit});
+    layOutPage(entries, {SCalc}, SGrid);
+    chainTabs({InLumpInv, InInvest, InMonthsYrs, InRate, InIncrRate, inInflatRate, InTerm, SCalc},
+              true);
 }
 
 void SavingsWindow::loadDefaults() {
@@ -128,10 +121,6 @@ void SavingsWindow::changeOfEntry() {
     noteEntryChange();
 }
 
-void SavingsWindow::quickHelpClosed() {
-    changeOfEntry(); // the grid emptied
-}
-
 void SavingsWindow::onCalculateClicked() {
     BusyCursor busy;
     calculated_.reset();
@@ -164,11 +153,11 @@ void SavingsWindow::showGrowth(const Growth& growth, const SavingsFrequency& fre
     showGrowthGrid(SGrid, view);
 }
 
-void SavingsWindow::onGraphClicked() {
+void SavingsWindow::showGraph() {
     showGraphFrom(workspace_, graph_);
 }
 
-void SavingsWindow::onPrinterClicked() {
+void SavingsWindow::printReport() {
     if (!calculated_) {
         workspace_.dialogs().showMessage(msg::NoDataToPrint);
         return;

@@ -24,16 +24,16 @@ class SavingsWindow : public WorksheetPage {
     Q_OBJECT
   public:
     SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidget* parent = nullptr);
-    ~SavingsWindow() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void quickHelpClosed() override;
+    void quickHelpClosed() override { changeOfEntry(); } // the grid emptied
     void leave() override;
+    void showGraph() override;
+    void printReport() override;
 
   private:
-    void buildControls();
-    void buildLayout();
+    void build(); // the controls and their layout
     void setUpEntries();
     void loadDefaults();
 
@@ -47,8 +47,6 @@ class SavingsWindow : public WorksheetPage {
     bool onFrequencyKey(QEvent* event);
 
     void onCalculateClicked();
-    void onGraphClicked();
-    void onPrinterClicked();
 
     SavingsTables& tables_;
     std::optional<GrowthInput> calculated_; // the entries of the table shown
@@ -67,8 +65,4 @@ class SavingsWindow : public WorksheetPage {
     QComboBox* InTerm = nullptr;
     Grid* SGrid = nullptr;
     QPushButton* SCalc = nullptr;
-    QPushButton* SGraphs = nullptr;
-    QPushButton* SPrinter = nullptr;
-    QPushButton* SHelp = nullptr;
-    QPushButton* SExit = nullptr;
 };
