@@ -26,11 +26,11 @@ class SavingsWindow : public WorksheetPage {
     SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidget* parent = nullptr);
 
   protected:
+    void leave() override;
+    void printReport() override;
+    void showGraph() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void quickHelpClosed() override { changeOfEntry(); } // the grid emptied
-    void leave() override;
-    void showGraph() override;
-    void printReport() override;
 
   private:
     void build(); // the controls and their layout
