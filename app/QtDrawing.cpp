@@ -3,20 +3,12 @@
 #include <QFile>
 #include <QString>
 #include <algorithm>
-#include <cstdlib>
-#include <iostream>
 
 #include "ChartImage.h"
 #include "QtPrinter.h"
 #include "SafeSave.h"
 
 namespace {
-
-// Qt's start-up chatter (no runtime folder, font cache notes) is not the report's business.
-void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::cerr << text.toStdString() << "\n";
-}
 
 // A PDF the writer finished ends with its end-of-file marker; a short write (a full disk)
 // leaves it without one.
@@ -32,9 +24,7 @@ bool pdfComplete(const QString& fileName) {
 // replaces the target only when complete.
 bool writeQtPdf(const std::string& fileName, Paper paper, char* argv0,
                 const std::function<void(Printer&)>& draw) {
-    // The PDF is drawn without a screen, whatever display the caller may have.
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    qInstallMessageHandler(quietQtMessages);
+    drawWithoutScreen();
     int argc = 1;
     char* argv[] = {argv0, nullptr};
     const PdfApplication app(argc, argv);

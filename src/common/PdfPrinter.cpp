@@ -4,11 +4,13 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 #include <zlib.h>
 
 #include "FileText.h"
+#include "TextEncoding.h"
 #include "TrueTypeFont.h"
 
 namespace {
@@ -117,21 +119,9 @@ std::string charMap(const char* ordering, const char* name, int type, const char
 void decodeUtf8(std::string_view text, std::vector<char32_t>& chars) {
     chars.clear();
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80    ? 1
-                           : lead >= 0xF0 ? 4
-                           : lead >= 0xE0 ? 3
-                           : lead >= 0xC0 ? 2
-                                          : 0;
-        char32_t c = length == 1 ? lead : length == 2 ? lead & 0x1F : lead & (0x7F >> length);
-        bool whole = length > 0 && i + std::size_t(length) <= text.size();
-        for (int k = 1; whole && k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + std::size_t(k)]);
-            whole = (next & 0xC0) == 0x80;
-            c = c << 6 | (next & 0x3F);
-        }
-        chars.push_back(whole ? c : U'\uFFFD');
-        i += whole ? std::size_t(length) : 1;
+        const std::optional<char32_t> c = nextCodePoint(text, i);
+        chars.push_back(c.value_or(U'\uFFFD'));
+        i += c ? 0 : 1;
     }
 }
 

@@ -29,6 +29,12 @@ struct NumberText {
     std::string_view whole;
     std::string_view fraction;
     std::string_view exponent; // "e-05" with its letter, or empty
+
+    // The number without its sign, as from_chars reads it: "0" where no whole digits stand.
+    std::string unsignedText() const {
+        return (whole.empty() ? std::string("0") : std::string(whole)) +
+               (fraction.empty() ? "" : "." + std::string(fraction)) + std::string(exponent);
+    }
 };
 
 // Accepts [-|+] digits [. digits] [E [+|-] digits], with at least one digit before the exponent.
@@ -224,17 +230,12 @@ Result<std::optional<double>> SeqReader::readNumberOrEmpty() {
 }
 
 Result<double> SeqReader::numberFrom(const RawItem& item, int index) {
-    if (item.quoted)
+    NumberText n;
+    if (item.quoted || (!item.text.empty() && !splitNumber(item.text, n)))
         return failAt(index, "text where a number is expected");
     if (item.text.empty())
         return 0.0;
-    NumberText n;
-    if (!splitNumber(item.text, n))
-        return failAt(index, "text where a number is expected");
-    std::string normal = (n.whole.empty() ? std::string("0") : std::string(n.whole));
-    if (!n.fraction.empty())
-        normal += "." + std::string(n.fraction);
-    normal += n.exponent;
+    const std::string normal = n.unsignedText();
     double value = 0.0;
     const auto r = std::from_chars(normal.data(), normal.data() + normal.size(), value);
     if (r.ec == std::errc::result_out_of_range) {
@@ -257,19 +258,15 @@ Result<Currency> SeqReader::readCurrency() {
     auto item = next();
     if (!item)
         return item.failure();
-    if (item->quoted)
+    NumberText n;
+    if (item->quoted || (!item->text.empty() && !splitNumber(item->text, n)))
         return failAt(index, "text where a number is expected");
     if (item->text.empty())
         return Currency{};
-    NumberText n;
-    if (!splitNumber(item->text, n))
-        return failAt(index, "text where a number is expected");
     if (!n.exponent.empty()) {
         // Exponent form: go through the double.
         double value = 0.0;
-        const std::string normal = (n.whole.empty() ? std::string("0") : std::string(n.whole)) +
-                                   (n.fraction.empty() ? "" : "." + std::string(n.fraction)) +
-                                   std::string(n.exponent);
+        const std::string normal = n.unsignedText();
         const auto r = std::from_chars(normal.data(), normal.data() + normal.size(), value);
         if (r.ec == std::errc::result_out_of_range &&
             n.exponent.find('-') != std::string_view::npos)

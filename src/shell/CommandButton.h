@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QString>
 
-inline QPushButton* commandButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+inline QPushButton* commandButton(QWidget* parent, const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(true);
     return button;

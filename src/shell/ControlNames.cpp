@@ -112,14 +112,6 @@ QAccessibleInterface* namedControls(const QString&, QObject* object) {
     return nullptr;
 }
 
-void installNamedControls() {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(&namedControls);
-        return true;
-    }();
-    (void)factoryInstalled;
-}
-
 // Drops an interface Qt made before the control was named, so the next question gets ours.
 template <class Ours> void forgetOtherInterface(QWidget* control) {
     if (QAccessibleInterface* made = QAccessible::queryAccessibleInterface(control);
@@ -147,7 +139,7 @@ void nameByCaption(QLabel* caption, QWidget* control) {
 }
 
 void nameControl(QWidget* control, const QString& name) {
-    installNamedControls();
+    QAccessible::installFactory(&namedControls); // kept once, however often installed
     control->setAccessibleName(spokenCaption(name));
     if (auto* box = qobject_cast<QComboBox*>(control)) {
         // The line edit of an editable list is heard as its list.
@@ -160,7 +152,7 @@ void nameControl(QWidget* control, const QString& name) {
 }
 
 void nameAlert(QWidget* dialog, const QString& text) {
-    installNamedControls();
+    QAccessible::installFactory(&namedControls);
     dialog->setAccessibleName(text.simplified());
     if (!dialog->property(alertProperty).toBool()) {
         dialog->setProperty(alertProperty, true);
@@ -170,7 +162,7 @@ void nameAlert(QWidget* dialog, const QString& text) {
 }
 
 void nameResult(QWidget* result, const QString& caption) {
-    installNamedControls();
+    QAccessible::installFactory(&namedControls);
     result->setAccessibleName(spokenCaption(caption));
     if (qobject_cast<QLabel*>(result)) {
         result->setProperty(resultProperty, true);

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "CommandButton.h"
 #include "Platform.h"
 #include "ShellState.h"
 
@@ -66,8 +67,8 @@ MainMenu::MainMenu(ShellState& state, const WorksheetTable& worksheets, QWidget*
             {worksheets[i].tabPlace, worksheets[i].button, worksheets[i].caption, &planners[i]});
     std::stable_sort(order.begin(), order.end(),
                      [](const Place& a, const Place& b) { return a.place < b.place; });
-    for (const Place& p : order)
-        *p.made = addButton(p.name, p.caption);
+    for (const Place& p : order) // creation order is the Tab order
+        *p.made = commandButton(this, p.name, p.caption);
 
     // Title band: Label3 is the band, Label2 the title on it, MyName beneath the title.
     auto* band = new QLabel(this);
@@ -141,14 +142,6 @@ MainMenu::MainMenu(ShellState& state, const WorksheetTable& worksheets, QWidget*
     connect(howTo, &QPushButton::clicked, this, [this] { openUserGuide(state_); });
 
     refreshName();
-}
-
-QPushButton* MainMenu::addButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(true); // Enter presses the focused button
-    // Creation order is the Tab order.
-    return button;
 }
 
 void MainMenu::refreshName() {

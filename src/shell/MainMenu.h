@@ -28,8 +28,6 @@ class MainMenu : public QWidget {
     void exitRequested();
 
   private:
-    QPushButton* addButton(const char* name, const QString& caption);
-
     ShellState& state_;
     QLabel* myName_ = nullptr;
     QPushButton* opener_ = nullptr;

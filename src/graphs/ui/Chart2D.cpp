@@ -17,6 +17,7 @@
 
 #include "ChartGroups.h"
 #include "ChartScale.h"
+#include "QtText.h"
 #include "YearLabels.h"
 
 namespace {
@@ -25,10 +26,6 @@ namespace {
 // and the room between the axis line and the year labels.
 constexpr double ChartPadding = 40;
 constexpr double TickRoom = 6;
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The year labels as a part of the chart, under whatever plot area its layout gives it.
 class YearAxisLabels : public QGraphicsItem {
@@ -73,7 +70,7 @@ QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) 
     chart->setPlotAreaBackgroundBrush(look.wall());
     chart->setPlotAreaBackgroundPen(QPen(look.gridLine(), 1));
     chart->legend()->hide();
-    chart->setTitle(text(data.title));
+    chart->setTitle(qs(data.title));
     chart->setTitleBrush(look.ink());
     const double height = width * 2 / 3;
     chart->setTitleFont(look.titleFont(height));
@@ -94,7 +91,7 @@ QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) 
     QStringList valueLabels;
     double valueWidth = 0;
     for (const std::string& l : axisLabels(scale, data.currencySymbol, look.seps)) {
-        valueLabels << text(l);
+        valueLabels << qs(l);
         valueWidth = std::max(valueWidth, metrics.horizontalAdvance(valueLabels.back()));
     }
 
@@ -139,7 +136,7 @@ QChart* makeChart2D(const ChartData& data, const ChartLook& look, double width) 
         // Across the whole plot, its value named in the legend, which shows nothing else.
         auto* line = new QLineSeries;
         line->setName(QStringLiteral("Target ") +
-                      text(axisLabel(*data.target, scale, data.currencySymbol, look.seps)));
+                      qs(axisLabel(*data.target, scale, data.currencySymbol, look.seps)));
         const double bars = static_cast<double>(data.values.size());
         line->append(-0.5, *data.target);
         line->append(bars - 0.5, *data.target);

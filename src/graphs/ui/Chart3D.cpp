@@ -7,6 +7,7 @@
 
 #include "ChartGroups.h"
 #include "ChartScale.h"
+#include "QtText.h"
 #include "YearLabels.h"
 
 namespace {
@@ -18,11 +19,18 @@ QPolygonF polygon(const std::array<PointF, 4>& points, QPointF origin) {
     return out;
 }
 
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
-
 } // namespace
+
+void paintBar(QPainter& painter, const BarShape& bar, QPointF origin, const QBrush& side,
+              const QBrush& top, const QBrush& front) {
+    painter.setBrush(side);
+    painter.drawPolygon(polygon(bar.side, origin));
+    painter.setBrush(top);
+    painter.drawPolygon(polygon(bar.top, origin));
+    painter.setBrush(front);
+    painter.drawRect(QRectF(origin + QPointF(bar.front.left, bar.front.top),
+                            QSizeF(bar.front.width, bar.front.height)));
+}
 
 BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
                        const ChartLook& look) {
@@ -42,7 +50,7 @@ BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& d
     const std::vector<std::string> valueLabels = axisLabels(scale, data.currencySymbol, look.seps);
     double valueWidth = 0;
     for (const auto& l : valueLabels)
-        valueWidth = std::max(valueWidth, labelMetrics.horizontalAdvance(text(l)));
+        valueWidth = std::max(valueWidth, labelMetrics.horizontalAdvance(qs(l)));
     ChartFrame frame;
     frame.width = area.width();
     frame.height = area.height();
@@ -61,7 +69,7 @@ BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& d
     painter.setFont(titleFont);
     painter.setPen(look.ink());
     painter.drawText(QRectF(o.x(), o.y() + frame.margin, area.width(), frame.titleHeight),
-                     Qt::AlignCenter, text(data.title));
+                     Qt::AlignCenter, qs(data.title));
 
     // Back wall and floor.
     const RectF& p = layout.plot;
@@ -90,7 +98,7 @@ BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& d
         painter.setPen(look.ink());
         const QRectF box(o.x(), o.y() + y - labelMetrics.height() / 2,
                          p.left - labelMetrics.averageCharWidth() * 0.6, labelMetrics.height());
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, text(valueLabels[i]));
+        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, qs(valueLabels[i]));
     }
 
     // The target: a line across the left and back walls, behind the bars, and across the
@@ -105,15 +113,8 @@ BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& d
 
     // Bars, left to right: each one's side recedes into the gap before the next.
     painter.setPen(look.barPen());
-    for (const BarShape& bar : layout.bars) {
-        painter.setBrush(look.side());
-        painter.drawPolygon(polygon(bar.side, o));
-        painter.setBrush(look.top());
-        painter.drawPolygon(polygon(bar.top, o));
-        painter.setBrush(look.front());
-        painter.drawRect(QRectF(o + QPointF(bar.front.left, bar.front.top),
-                                QSizeF(bar.front.width, bar.front.height)));
-    }
+    for (const BarShape& bar : layout.bars)
+        paintBar(painter, bar, o, look.side(), look.top(), look.front());
 
     // Axis lines on the front plane.
     painter.setPen(QPen(look.ink(), 1));
@@ -126,7 +127,7 @@ BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& d
         painter.setPen(look.targetPen());
         painter.drawLine(o + QPointF(p.left, targetY), o + QPointF(p.right(), targetY));
         const QString name = QStringLiteral("Target ") +
-                             text(axisLabel(*data.target, scale, data.currencySymbol, look.seps));
+                             qs(axisLabel(*data.target, scale, data.currencySymbol, look.seps));
         const double w = labelMetrics.horizontalAdvance(name) + labelMetrics.averageCharWidth();
         const QRectF box(o.x() + p.left + 1, o.y() + targetY - labelMetrics.height(), w,
                          labelMetrics.height() - 1);

@@ -15,6 +15,10 @@ class QRectF;
 BarLayout paintChart3D(QPainter& painter, const QRectF& area, const ChartData& data,
                        const ChartLook& look);
 
+// Draws a bar's side, top and front, in that order, `origin` being the chart's top left.
+void paintBar(QPainter& painter, const BarShape& bar, QPointF origin, const QBrush& side,
+              const QBrush& top, const QBrush& front);
+
 // A widget showing the chart.
 class Chart3DView : public QWidget {
   public:

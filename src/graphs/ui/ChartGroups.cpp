@@ -6,17 +6,13 @@
 #include <QFontMetricsF>
 #include <QLegend>
 #include <QPainter>
-#include <QPolygonF>
 
 #include "Chart2D.h"
 #include "Chart3D.h"
 #include "ChartScale.h"
+#include "QtText.h"
 
 namespace {
-
-QString text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 // The one-series chart the groups stand in: the same labels, each group's largest value.
 ChartData frameOf(const ChartData& data) {
@@ -24,13 +20,6 @@ ChartData frameOf(const ChartData& data) {
     frame.series.clear();
     frame.values = groupEnvelope(data);
     return frame;
-}
-
-QPolygonF polygon(const std::array<PointF, 4>& points, QPointF origin) {
-    QPolygonF out;
-    for (const PointF& p : points)
-        out << origin + QPointF(p.x, p.y);
-    return out;
 }
 
 // The legend in a row at the top right of the back wall, on a white ground.
@@ -41,7 +30,7 @@ void paintLegend(QPainter& painter, const QRectF& area, const BarLayout& layout,
     const double box = metrics.height() * 0.7, gap = metrics.averageCharWidth();
     double width = gap;
     for (const ChartSeries& s : data.series)
-        width += box + gap / 2 + metrics.horizontalAdvance(text(s.name)) + gap * 2;
+        width += box + gap / 2 + metrics.horizontalAdvance(qs(s.name)) + gap * 2;
     double x = area.left() + layout.plot.right() + layout.depthX - width - gap;
     const double y = area.top() + layout.plot.top - layout.depthY + gap;
     painter.setFont(font);
@@ -51,7 +40,7 @@ void paintLegend(QPainter& painter, const QRectF& area, const BarLayout& layout,
     x += gap;
     const double middle = y + metrics.height() * 0.7;
     for (std::size_t s = 0; s < data.series.size(); ++s) {
-        const QString name = text(data.series[s].name);
+        const QString name = qs(data.series[s].name);
         painter.setPen(look.seriesPen(s));
         painter.setBrush(look.seriesFront(s));
         painter.drawRect(QRectF(x, middle - box / 2, box, box));
@@ -75,7 +64,7 @@ QChart* makeGroupedChart2D(const ChartData& data, const ChartLook& look, double 
     delete single;
     auto* groups = new QBarSeries;
     for (std::size_t s = 0; s < data.series.size(); ++s) {
-        auto* set = new QBarSet(text(data.series[s].name));
+        auto* set = new QBarSet(qs(data.series[s].name));
         for (double v : data.series[s].values)
             *set << v;
         set->setBrush(look.seriesFront(s));
@@ -110,16 +99,10 @@ BarLayout paintGroupedChart3D(QPainter& painter, const QRectF& area, const Chart
     const QPointF o = area.topLeft();
     // Left to right: each bar's side recedes into the room before the next.
     for (std::size_t i = 0; i < layout.bars.size(); ++i) {
-        const BarShape& bar = layout.bars[i];
         const std::size_t s = i % values.size();
         painter.setPen(look.seriesPen(s));
-        painter.setBrush(look.seriesSide(s));
-        painter.drawPolygon(polygon(bar.side, o));
-        painter.setBrush(look.seriesTop(s));
-        painter.drawPolygon(polygon(bar.top, o));
-        painter.setBrush(look.seriesFront(s));
-        painter.drawRect(QRectF(o + QPointF(bar.front.left, bar.front.top),
-                                QSizeF(bar.front.width, bar.front.height)));
+        paintBar(painter, layout.bars[i], o, look.seriesSide(s), look.seriesTop(s),
+                 look.seriesFront(s));
     }
     paintLegend(painter, area, layout, data, look);
     painter.restore();

@@ -31,6 +31,11 @@ void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
 
 } // namespace
 
+void drawWithoutScreen() {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(quietQtMessages);
+}
+
 QImage renderChart(const ChartData& data, bool threeD, QSize size, const ChartLook& look) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(look.background());
@@ -69,9 +74,7 @@ bool writeGraphImage(const GraphRequest& request, const ChartData& data, char* a
         return true;
     std::unique_ptr<QApplication> app;
     if (!QCoreApplication::instance()) {
-        // The picture is drawn without a screen, whatever display the caller may have.
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        qInstallMessageHandler(quietQtMessages);
+        drawWithoutScreen();
         static int argc = 1;
         static char* argv[] = {argv0, nullptr};
         app = std::make_unique<QApplication>(argc, argv);

@@ -16,6 +16,10 @@ QImage renderChart(const ChartData& data, bool threeD, QSize size, const ChartLo
 bool saveChart(const QString& fileName, ImageFormat format, const ChartData& data, bool threeD,
                QSize size, const ChartLook& look = {});
 
+// For the batch report: Qt draws without a screen, whatever display the caller may have,
+// and keeps all but its errors to itself. Called before the application object is made.
+void drawWithoutScreen();
+
 // For the batch report: draws the requested image without a display, starting the
 // application object itself when there is none. False when the file could not be written.
 bool writeGraphImage(const GraphRequest& request, const ChartData& data, char* argv0);

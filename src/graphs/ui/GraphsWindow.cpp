@@ -19,6 +19,7 @@
 #include "BusyCursor.h"
 #include "Chart2D.h"
 #include "Chart3D.h"
+#include "CommandButton.h"
 #include "Dialogs.h"
 #include "Messages.h"
 #include "NumberFormat.h"
@@ -52,13 +53,6 @@ PrintImage toPrintImage(const QImage& picture) {
                         static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width),
                     argb.constScanLine(y), static_cast<std::size_t>(image.width) * 4);
     return image;
-}
-
-QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setAutoDefault(true); // Enter on a focused button presses it
-    return b;
 }
 
 // The chart in words, for a screen reader: per bar its year and figure (each series' figure
@@ -115,10 +109,10 @@ void GraphsWindow::buildControls() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setAlignment(Qt::AlignCenter);
 
-    Sav2D = button("Sav2D", QStringLiteral("Show Graph in &2D"), this);
-    ThreeDee = button("ThreeDee", QStringLiteral("Show Graph in &3D"), this);
-    Ptr = button("Ptr", QStringLiteral("&To Printer"), this);
-    ExitBut = button("ExitBut", QStringLiteral("E&xit to Menu"), this);
+    Sav2D = commandButton(this, "Sav2D", "Show Graph in &2D");
+    ThreeDee = commandButton(this, "ThreeDee", "Show Graph in &3D");
+    Ptr = commandButton(this, "Ptr", "&To Printer");
+    ExitBut = commandButton(this, "ExitBut", "E&xit to Menu");
     connect(Sav2D, &QPushButton::clicked, this, &GraphsWindow::draw2D);
     connect(ThreeDee, &QPushButton::clicked, this, &GraphsWindow::draw3D);
     connect(Ptr, &QPushButton::clicked, this, &GraphsWindow::onPrinterClicked);
