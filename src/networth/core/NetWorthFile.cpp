@@ -97,14 +97,12 @@ std::string writeNetWorthFile(const NetWorthTables& t) {
 Result<NetWorthTables> readNetWorthFile(std::string_view text) {
     SeqReader r(text);
     NetWorthTables t;
-    const Result<std::int16_t> assets = readCount(r);
-    if (!assets)
-        return assets.failure();
-    const Result<std::int16_t> liabilities = readCount(r);
-    if (!liabilities)
-        return liabilities.failure();
-    t.AssetCount = *assets;
-    t.LiabilityCount = *liabilities;
+    for (std::int16_t* count : {&t.AssetCount, &t.LiabilityCount}) {
+        const Result<std::int16_t> read = readCount(r);
+        if (!read)
+            return read.failure();
+        *count = *read;
+    }
     for (int i = 1; i <= StoredRows; ++i) {
         const auto row = static_cast<std::size_t>(i);
         const bool keep = i <= NetWorthLines;
