@@ -23,10 +23,7 @@ void writeCell(SeqWriter& w, const NetWorthLine& line, int row, int count) {
         return;
     }
     w.writeString(line.name);
-    if (line.amount)
-        w.writeNumber(*line.amount);
-    else
-        w.writeString("");
+    line.amount ? w.writeNumber(*line.amount) : w.writeString("");
 }
 
 // Names are typed: no double quote (the key is refused) and no control characters.
