@@ -43,8 +43,9 @@ class Statement {
         page_.counter = FirstPageCount;
         printSection(t.IncomeRecords, t.IncomeCount, IncomeTexts, in_.period->incomeLabel,
                      f.income);
+        // A break: two blank lines, the page footer, a new page and the set-up again.
         if (page_.reached(9))
-            breakPage();
+            page_.breakPage(1);
 
         p_.emptyLine();
         p_.emptyLine();
@@ -53,7 +54,7 @@ class Statement {
         printSection(t.ExpenseRecords, t.ExpenseCount, ExpenseTexts, in_.period->expenseLabel,
                      f.expense);
         if (page_.reached(5))
-            breakPage();
+            page_.breakPage(1);
 
         p_.emptyLine();
         p_.emptyLine();
@@ -95,7 +96,7 @@ class Statement {
                       RightAlign(figure(r.AnnualBudgeted, "####,,###.00"), 11)});
             ++page_.counter;
             if (page_.reached()) {
-                breakPage();
+                page_.breakPage(1);
                 p_.emptyLine();
                 p_.emptyLine();
                 printHeadings(texts);
@@ -104,16 +105,13 @@ class Statement {
             }
         }
         if (page_.reached(TotalLines))
-            breakPage();
+            page_.breakPage(1);
         p_.print({Tab(2), Rule});
         p_.emptyLine();
         p_.print({Tab(2), withoutBlanks(caption), Tab(37), withSymbol(sums.total), Tab(53),
                   withSymbol(sums.budgeted)});
         page_.counter += TotalLines;
     }
-
-    // Two blank lines, the page footer, a new page and the set-up again.
-    void breakPage() { page_.breakPage(1); }
 
     Printer& p_;
     const BudgetStatementInput& in_;

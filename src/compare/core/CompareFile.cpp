@@ -21,10 +21,7 @@ void writePlan(SeqWriter& w, const LoanPlan& p) {
     w.writeString(frequencyWord(p.frequency));
     w.writeInteger(p.term);
     w.writeString(p.termInMonths ? "months" : "years");
-    if (p.givenPayment)
-        w.writeCurrency(*p.givenPayment);
-    else
-        w.writeEmpty();
+    p.givenPayment ? w.writeCurrency(*p.givenPayment) : w.writeEmpty();
     w.writeCurrency(p.extra);
     w.writeString(conventionWord(p.convention));
     w.writeString(p.paymentRounding == PaymentRounding::Up ? "up" : "nearest");

@@ -10,6 +10,8 @@
 
 namespace {
 
+using Texts = std::vector<std::string>;
+
 const std::string Separator(76, '_');
 constexpr int LabelColumn = 2;
 constexpr int PlanWidth = 18; // each plan's column at least, figures right-aligned in it
@@ -190,25 +192,21 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
             return c.plan.givenPayment ? dollars(in, *c.plan.givenPayment)
                                        : std::string("computed");
         });
-    if (any([&](const ComparedPlan& c) {
-            return bank(c) && c.plan.paymentRounding == PaymentRounding::Up;
-        }))
-        line("Payment rounded", [&](const ComparedPlan& c) {
-            return !bank(c)                                        ? std::string("-")
-                   : c.plan.paymentRounding == PaymentRounding::Up ? std::string("up")
-                                                                   : std::string("nearest");
-        });
-    const auto cents = [&](const ComparedPlan& c) {
-        return c.plan.convention == Convention::BankCents;
+    // A rounding line shows where some plan that rounds at all rounds `other`'s way.
+    const auto rounding = [&](std::string label, auto rounds, auto other, const char* word) {
+        if (any([&](const ComparedPlan& c) { return rounds(c) && other(c); }))
+            line(std::move(label), [&](const ComparedPlan& c) {
+                return std::string(!rounds(c) ? "-" : other(c) ? word : "nearest");
+            });
     };
-    if (any([&](const ComparedPlan& c) {
-            return cents(c) && c.plan.interestRounding == InterestRounding::Down;
-        }))
-        line("Interest rounded", [&](const ComparedPlan& c) {
-            return !cents(c)                                           ? std::string("-")
-                   : c.plan.interestRounding == InterestRounding::Down ? std::string("down")
-                                                                       : std::string("nearest");
-        });
+    rounding(
+        "Payment rounded", bank,
+        [](const ComparedPlan& c) { return c.plan.paymentRounding == PaymentRounding::Up; }, "up");
+    rounding(
+        "Interest rounded",
+        [](const ComparedPlan& c) { return c.plan.convention == Convention::BankCents; },
+        [](const ComparedPlan& c) { return c.plan.interestRounding == InterestRounding::Down; },
+        "down");
     if (any([](const ComparedPlan& c) { return c.plan.loanDate.has_value(); }))
         line("Loan date", [&](const ComparedPlan& c) { return date(c.plan.loanDate); });
     if (any([](const ComparedPlan& c) { return c.plan.firstPayment.has_value(); }))
@@ -217,10 +215,10 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
     // The numbered items of each plan: line k holds each plan's k-th text, "-" where a plan
     // has fewer. An item takes as many lines as `labels` has, "#" standing for its number.
     const auto items = [&](const std::vector<std::string>& labels, auto texts) {
-        std::vector<std::vector<std::string>> all;
+        std::vector<Texts> all;
         std::size_t most = 0;
         for (const ComparedPlan& c : in.plans) {
-            all.push_back(texts(c));
+            texts(c, all.emplace_back());
             most = std::max(most, all.back().size());
         }
         for (std::size_t k = 0; k < most; ++k) {
@@ -234,42 +232,34 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
     };
     // Lump sums, renewals, the worksheet's yearly additional payments. A lump sum on two
     // lines: its amount, then when and how.
-    items({"Lump sum #", "  after no., effect"}, [&](const ComparedPlan& c) {
-        std::vector<std::string> texts;
+    items({"Lump sum #", "  after no., effect"}, [&](const ComparedPlan& c, Texts& texts) {
         if (bank(c))
             for (const LumpSum& lump : c.plan.lumps) {
                 texts.push_back(dollars(in, lump.amount));
                 texts.push_back(std::to_string(lump.after) +
                                 (lump.effect == LumpEffect::Lower ? ", lower" : ", shorten"));
             }
-        return texts;
     });
-    items({"Renewal #"}, [&](const ComparedPlan& c) {
-        std::vector<std::string> texts;
+    items({"Renewal #"}, [&](const ComparedPlan& c, Texts& texts) {
         if (bank(c))
             for (const Renewal& renewal : c.plan.renewals)
                 texts.push_back(std::to_string(renewal.after) + ": " + rate(renewal.ratePercent));
-        return texts;
     });
-    items({"Yearly additional #"}, [&](const ComparedPlan& c) {
-        std::vector<std::string> texts;
+    items({"Yearly additional #"}, [&](const ComparedPlan& c, Texts& texts) {
         if (!bank(c))
             for (std::size_t y = 1; y < c.plan.yearlyExtras.size(); ++y)
                 if (c.plan.yearlyExtras[y].raw() != 0)
                     texts.push_back("year " + std::to_string(y) + ": " +
                                     dollars(in, c.plan.yearlyExtras[y]));
-        return texts;
     });
     lines.push_back({});
     line("Payment", money([](const ComparedPlan& c) { return c.result.payment; }));
     // Each payment computed again (a renewal, a "lower the payment" lump sum) and the
     // payment number it starts at.
-    items({"Payment from no."}, [&](const ComparedPlan& c) {
-        std::vector<std::string> texts;
+    items({"Payment from no."}, [&](const ComparedPlan& c, Texts& texts) {
         for (std::size_t k = 1; k < c.result.paymentsInForce.size(); ++k)
             texts.push_back(std::to_string(c.result.paymentsInForce[k].from) + ": " +
                             dollars(in, c.result.paymentsInForce[k].payment));
-        return texts;
     });
     line("Number of payments",
          [](const ComparedPlan& c) { return std::to_string(c.result.payments); });
@@ -291,11 +281,9 @@ std::vector<ComparisonLine> comparisonLines(const CompareReportInput& in) {
             saved.plans.push_back(dollars(in, *interestSaved(in.plans, i)));
         lines.push_back(std::move(saved));
     }
-    items({"Balance at renewal #"}, [&](const ComparedPlan& c) {
-        std::vector<std::string> texts;
+    items({"Balance at renewal #"}, [&](const ComparedPlan& c, Texts& texts) {
         for (const RenewalBalance& renewal : c.result.renewalBalances)
             texts.push_back(dollars(in, renewal.balance));
-        return texts;
     });
     return lines;
 }

@@ -137,11 +137,11 @@ Result<LoanPlan> parsePlanText(std::string_view planText) {
             return bad(pair.empty() ? "(empty)" : pair, "needs key=value");
         const std::string_view key = pair.substr(0, eq);
         const std::string_view value = pair.substr(eq + 1);
-        if (key == "principal") {
+        if (key == "principal" || key == "extra") {
             const auto v = amount(value);
             if (!v)
                 return bad(key, "takes an amount");
-            plan.principal = *v;
+            (key == "principal" ? plan.principal : plan.extra) = *v;
         } else if (key == "rate") {
             const auto v = decimal(value);
             if (!v || *v > MaxRatePercent)
@@ -172,11 +172,6 @@ Result<LoanPlan> parsePlanText(std::string_view planText) {
             if (!v || v->raw() <= 0)
                 return bad(key, "takes an amount above 0");
             plan.givenPayment = *v;
-        } else if (key == "extra") {
-            const auto v = amount(value);
-            if (!v)
-                return bad(key, "takes an amount");
-            plan.extra = *v;
         } else if (key == "convention") {
             const auto v = conventionFromWord(value);
             if (!v)

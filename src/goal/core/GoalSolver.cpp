@@ -21,10 +21,8 @@ const GoalUnknownNames& namesOf(GoalUnknown unknown) {
 }
 
 std::optional<GoalUnknown> unknownFromOption(std::string_view option) {
-    for (const GoalUnknownNames& n : GoalUnknowns)
-        if (n.option == option)
-            return n.unknown;
-    return std::nullopt;
+    const auto n = std::ranges::find(GoalUnknowns, option, &GoalUnknownNames::option);
+    return n == GoalUnknowns.end() ? std::nullopt : std::optional(n->unknown);
 }
 
 GoalInput goalInputFrom(const GoalTables& tables) {

@@ -11,6 +11,10 @@ namespace {
 
 constexpr std::string_view ReservedText = "O";
 
+// One monthly payment's term, as the worksheet stores a loan of one month (1/12 year to
+// four decimals): the shortest term anyone could enter.
+constexpr Currency ShortestTerm = Currency::fromRaw(833);
+
 Failure fileFailure(const Failure& cause) {
     return Failure{msg::FileNotFound,
                    cause.what.empty() ? std::string("malformed loan file") : cause.what};
@@ -48,21 +52,6 @@ std::string writeLoanFile(const LoanFileData& data) {
     return w.text();
 }
 
-namespace {
-
-// One monthly payment's term, as the worksheet stores a loan of one month (1/12 year to
-// four decimals): the shortest term anyone could enter.
-constexpr Currency ShortestTerm = Currency::fromRaw(833);
-
-bool notNegative(Currency c) {
-    return c >= Currency{};
-}
-bool within(int value, int low, int high) {
-    return value >= low && value <= high;
-}
-
-} // namespace
-
 // What the worksheet can produce is read; anything else (a negative amount, a code outside
 // its set, a text that is no list entry) is a damaged file, like a malformed item.
 LoanFileRead readLoanFile(std::string_view text) {
@@ -92,9 +81,9 @@ LoanFileRead readLoanFile(std::string_view text) {
         return true;
     };
     const auto any = [](const auto&) { return true; };
-    const auto amount = [](Currency c) { return notNegative(c); };
+    const auto amount = [](Currency c) { return c >= Currency{}; };
     const auto code = [](int low, int high) {
-        return [low, high](std::int16_t v) { return within(v, low, high); };
+        return [low, high](std::int16_t v) { return v >= low && v <= high; };
     };
 
     std::string reserved;
@@ -144,7 +133,7 @@ LoanFileRead readLoanFile(std::string_view text) {
         auto payment = r.readCurrency();
         if (!payment)
             return fail(payment.failure());
-        if (!notNegative(payment.value()))
+        if (payment.value() < Currency{})
             return fail(Failure{0, "negative additional payment"});
         in.extraPayments[static_cast<std::size_t>(row)] = payment.value();
     }

@@ -1,5 +1,7 @@
 #include "NetWorthCalc.h"
 
+#include <algorithm>
+
 #include "Messages.h"
 
 namespace {
@@ -15,13 +17,7 @@ char upper(char c) {
 } // namespace
 
 bool isSubTotal(std::string_view name) {
-    constexpr std::string_view SubTotal = "SUB TOTAL";
-    if (name.size() != SubTotal.size())
-        return false;
-    for (std::size_t i = 0; i < name.size(); ++i)
-        if (upper(name[i]) != SubTotal[i])
-            return false;
-    return true;
+    return std::ranges::equal(name, std::string_view("SUB TOTAL"), {}, upper);
 }
 
 Result<PackedList> packList(const NetWorthTable& rows) {
@@ -82,9 +78,7 @@ std::optional<Currency> netWorthOf(const NetWorthTables& tables) {
 }
 
 bool insertBlankLine(NetWorthTable& rows, std::int16_t& count, int lineNumber) {
-    if (lineNumber < 1 || lineNumber >= NetWorthLines - 1)
-        return false;
-    if (count >= NetWorthLines)
+    if (lineNumber < 1 || lineNumber >= NetWorthLines - 1 || count >= NetWorthLines)
         return false;
     ++count;
     for (int i = count; i > lineNumber; --i)

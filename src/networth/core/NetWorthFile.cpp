@@ -23,10 +23,7 @@ void writeCell(SeqWriter& w, const NetWorthLine& line, int row, int count) {
         return;
     }
     w.writeString(line.name);
-    if (line.amount)
-        w.writeNumber(*line.amount);
-    else
-        w.writeString("");
+    line.amount ? w.writeNumber(*line.amount) : w.writeString("");
 }
 
 // Names are typed: no double quote (the key is refused) and no control characters.
@@ -97,14 +94,12 @@ std::string writeNetWorthFile(const NetWorthTables& t) {
 Result<NetWorthTables> readNetWorthFile(std::string_view text) {
     SeqReader r(text);
     NetWorthTables t;
-    const Result<std::int16_t> assets = readCount(r);
-    if (!assets)
-        return assets.failure();
-    const Result<std::int16_t> liabilities = readCount(r);
-    if (!liabilities)
-        return liabilities.failure();
-    t.AssetCount = *assets;
-    t.LiabilityCount = *liabilities;
+    for (std::int16_t* count : {&t.AssetCount, &t.LiabilityCount}) {
+        const Result<std::int16_t> read = readCount(r);
+        if (!read)
+            return read.failure();
+        *count = *read;
+    }
     for (int i = 1; i <= StoredRows; ++i) {
         const auto row = static_cast<std::size_t>(i);
         const bool keep = i <= NetWorthLines;

@@ -1,5 +1,6 @@
 #include "Growth.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -12,10 +13,8 @@ const std::array<SavingsFrequency, 3> SavingsFrequencies = {{
 }};
 
 std::optional<SavingsFrequency> savingsFrequency(std::string_view text) {
-    for (const SavingsFrequency& f : SavingsFrequencies)
-        if (f.text == text)
-            return f;
-    return std::nullopt;
+    const auto f = std::ranges::find(SavingsFrequencies, text, &SavingsFrequency::text);
+    return f == SavingsFrequencies.end() ? std::nullopt : std::optional(*f);
 }
 
 GrowthInput defaultGrowthInput() {

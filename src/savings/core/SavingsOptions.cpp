@@ -1,5 +1,6 @@
 #include "SavingsOptions.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -38,10 +39,7 @@ std::optional<Currency> optionFigure(std::string_view text, bool minusAllowed) {
 }
 
 bool isSavingsOption(std::string_view name) {
-    for (std::string_view n : SavingsOptionNames)
-        if (n == name)
-            return true;
-    return false;
+    return std::ranges::find(SavingsOptionNames, name) != SavingsOptionNames.end();
 }
 
 std::optional<std::string> setSavingsOption(GrowthInput& plan, std::string_view name,

@@ -60,18 +60,16 @@ class SavingsReport {
     }
 
     void printEntries() {
-        const std::string& sym = in_.currencySymbol;
-        entry("Amount of Lump Sum Invested at Start",
-              RightAlign(sym + figure(plan_.lump, "##,,###.00"), 14));
-        entry("Annual Amount Invested each contribution",
-              RightAlign(sym + figure(plan_.contribution, "##,,###.00"), 14));
+        const auto money = [&](Currency c) {
+            return RightAlign(in_.currencySymbol + figure(c, "##,,###.00"), 14);
+        };
+        const auto percent = [&](Currency c) { return RightAlign(figure(c, "###.00"), 14) + "%"; };
+        entry("Amount of Lump Sum Invested at Start", money(plan_.lump));
+        entry("Annual Amount Invested each contribution", money(plan_.contribution));
         entry("Frequency of each contribution", RightAlign(plan_.frequency, 14));
-        entry("Annual Interest/Growth Rate(%)",
-              RightAlign(figure(plan_.ratePercent, "###.00"), 14) + "%");
-        entry("Increase the annual Investment Rate by",
-              RightAlign(figure(plan_.increasePercent, "###.00"), 14) + "%");
-        entry("Adjust Current Value for Annual Inflation Rate(%)",
-              RightAlign(figure(plan_.inflationPercent, "###.00"), 14) + "%");
+        entry("Annual Interest/Growth Rate(%)", percent(plan_.ratePercent));
+        entry("Increase the annual Investment Rate by", percent(plan_.increasePercent));
+        entry("Adjust Current Value for Annual Inflation Rate(%)", percent(plan_.inflationPercent));
         entry("Time in Years", RightAlign(figure(Currency::fromWhole(plan_.years), "###"), 14));
     }
 

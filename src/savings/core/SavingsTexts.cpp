@@ -55,7 +55,7 @@ std::string exampleLine(const std::array<const char*, 5>& figures) {
 
 std::vector<std::string> savingsQuickHelp(const std::string& symbol) {
     const std::string& s = symbol;
-    std::vector<std::string> lines = {
+    return {
         "  Example 1                 Example 2                 Example 3                 "
         "Example 4                 Example 5",
         exampleLine({".00", "1,000.00", ".00", "30,000.00", "30,000.00"}),
@@ -111,5 +111,4 @@ std::vector<std::string> savingsQuickHelp(const std::string& symbol) {
         "",
         "End",
     };
-    return lines;
 }
