@@ -72,8 +72,7 @@ bool DocumentFile::save(const std::function<std::string()>& bytes) {
         workspace_.dialogs().showMessage(kind_.saveFailed);
         return false;
     }
-    if (kind_.named)
-        name_ = bareFileName(*chosen);
+    adopt(*chosen);
     return true;
 }
 

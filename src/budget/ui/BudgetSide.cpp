@@ -228,14 +228,10 @@ void BudgetSide::buildLayout() {
     }
     root->addLayout(totals);
 
-    setTabOrder(desc_, amount_);
-    setTabOrder(amount_, payments_);
-    setTabOrder(payments_, budgeted_);
-    setTabOrder(budgeted_, add_);
-    setTabOrder(add_, whatIf_);
-    setTabOrder(whatIf_, remove_);
-    setTabOrder(remove_, addChanged_);
-    setTabOrder(addChanged_, grid_);
+    QWidget* const tabs[] = {desc_,   amount_, payments_,   budgeted_, add_,
+                             whatIf_, remove_, addChanged_, grid_};
+    for (std::size_t i = 1; i < std::size(tabs); ++i)
+        setTabOrder(tabs[i - 1], tabs[i]);
 }
 
 QWidget* BudgetSide::lastControl() const {
@@ -331,6 +327,11 @@ void BudgetSide::onAddClicked() {
 }
 
 int BudgetSide::askRecordNumber(bool forDelete) {
+    if (tables_.count(names_.side) == 0) {
+        workspace_.dialogs().showMessage(forDelete ? msg::NoRecordsToDelete
+                                                   : msg::NoRecordToChange);
+        return 0;
+    }
     state_.DeletePrompt = forDelete ? 1 : 0;
     state_.RecordDialogSide = static_cast<std::int16_t>(names_.side);
     workspace_.dialogs().recordNumber();
@@ -346,10 +347,6 @@ int BudgetSide::askRecordNumber(bool forDelete) {
 }
 
 void BudgetSide::onWhatIfClicked() {
-    if (tables_.count(names_.side) == 0) {
-        workspace_.dialogs().showMessage(msg::NoRecordToChange);
-        return;
-    }
     const int number = askRecordNumber(false);
     if (number == 0)
         return;
@@ -393,10 +390,6 @@ void BudgetSide::onAddChangedClicked() {
 }
 
 void BudgetSide::onDeleteClicked() {
-    if (tables_.count(names_.side) == 0) {
-        workspace_.dialogs().showMessage(msg::NoRecordsToDelete);
-        return;
-    }
     const int number = askRecordNumber(true);
     if (number == 0)
         return;

@@ -70,7 +70,7 @@ class BudgetSide : public QGroupBox {
     void onWhatIfClicked();
     void onAddChangedClicked();
     void onDeleteClicked();
-    // Asks for a record number (change or delete); 0 when cancelled or refused.
+    // Asks for a record number (change or delete); 0 when the side is empty, cancelled or refused.
     int askRecordNumber(bool forDelete);
 
     const BudgetSideNames& names_;

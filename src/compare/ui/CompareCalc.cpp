@@ -80,9 +80,9 @@ bool CompareWindow::calculate() {
         compared.push_back({std::move(plan), std::move(result).value(), planLetter(i)});
     }
     compared_ = std::move(compared);
-    const auto date = [](int day) { return platform::shortDate(day); };
     for (std::size_t i = 0; i < compared_.size(); ++i)
-        columns_[used[i]]->showResult(compared_[i], interestSaved(compared_, i), date);
+        columns_[used[i]]->showResult(compared_[i], interestSaved(compared_, i),
+                                      platform::shortDate);
     if (std::find(used.begin(), used.end(), static_cast<std::size_t>(SchedPlan->currentIndex())) ==
         used.end())
         SchedPlan->setCurrentIndex(static_cast<int>(used.front()));
@@ -100,7 +100,7 @@ CompareReportInput CompareWindow::reportInput() const {
     CompareReportInput in;
     static_cast<ReportSettings&>(in) = reportSettings();
     in.plans = compared_;
-    in.formatDate = [](int day) { return platform::shortDate(day); };
+    in.formatDate = platform::shortDate;
     return in;
 }
 
@@ -144,8 +144,7 @@ void CompareWindow::fillGrid() {
             std::vector<std::string> cells;
         };
         auto source = std::make_shared<Source>(
-            ScheduleTexts(compared_[plan], annual, reportSettings(),
-                          [](int day) { return platform::shortDate(day); }));
+            ScheduleTexts(compared_[plan], annual, reportSettings(), platform::shortDate));
         // The texts' columns the grid shows: the date only where the plan has dates.
         const bool dated = !annual && !compared_[plan].result.rows.empty() &&
                            compared_[plan].result.rows.front().date;
@@ -182,10 +181,6 @@ void CompareWindow::fillGrid() {
 }
 
 // ---- commands ---------------------------------------------------------------------------
-
-void CompareWindow::onCalculateClicked() {
-    calculate();
-}
 
 void CompareWindow::showGraph() {
     std::optional<WorksheetGraph> graph;

@@ -58,7 +58,7 @@ CompareWindow::CompareWindow(Workspace& workspace, CompareTables& tables, QWidge
     : WorksheetPage(workspace,
                     {"CompareLoans",
                      " Compare Loans",
-                     {{"CmpCalc", "&Calculate", [this] { onCalculateClicked(); }, &CmpCalc},
+                     {{"CmpCalc", "&Calculate", [this] { calculate(); }, &CmpCalc},
                       {"CmpPrinter", cmd::Print},
                       {"CmpGraphs", cmd::Graph},
                       {"CmpSaveFile", cmd::Save},
@@ -128,9 +128,7 @@ void CompareWindow::buildControls() {
 }
 
 void CompareWindow::buildLayout() {
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(6, 3, 6, 6);
-    root->setSpacing(4);
+    QVBoxLayout* root = makePageLayout();
 
     // Captions on the left, a column per plan: the entries, then the results.
     auto* plans = new QGridLayout;
@@ -146,17 +144,23 @@ void CompareWindow::buildLayout() {
         plans->addWidget(head, 0, c + 1);
         plans->setColumnStretch(c + 1, 4);
     }
+    // Each caption names its row's controls, every one with its plan ("Principal, plan A");
+    // a result says its figure as its value.
+    const auto plan = [](std::size_t c) {
+        return QStringLiteral(", plan ") + QChar(planLetter(c));
+    };
     int row = 1;
     const auto& entryTexts = PlanColumn::entryCaptions();
     for (std::size_t r = 0; r < entryTexts.size(); ++r, ++row) {
-        QLabel* label = rowCaption(QString::fromLatin1(entryTexts[r]));
-        plans->addWidget(label, row, 0);
+        const QString caption = QString::fromLatin1(entryTexts[r]);
+        plans->addWidget(rowCaption(caption), row, 0);
         for (std::size_t c = 0; c < 3; ++c) {
             QWidget* cell = columns_[c]->entryCells()[r];
             plans->addWidget(cell, row, static_cast<int>(c) + 1);
             cell->setMinimumWidth(platform::twipsToPixels(1700));
+            if (r <= PlanColumn::RenewalsRow) // the file button names itself
+                nameControl(columns_[c]->rowControls()[r], caption + plan(c));
         }
-        entryCaptions_.push_back(label);
     }
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -164,16 +168,16 @@ void CompareWindow::buildLayout() {
     plans->addWidget(rule, row++, 0, 1, 4);
     const auto& resultTexts = PlanColumn::resultCaptions();
     for (std::size_t r = 0; r < resultTexts.size(); ++r, ++row) {
-        QLabel* label = rowCaption(QString::fromLatin1(resultTexts[r]));
-        plans->addWidget(label, row, 0);
+        const QString caption = QString::fromLatin1(resultTexts[r]);
+        results_ = rowCaption(caption);
+        plans->addWidget(results_, row, 0);
         for (std::size_t c = 0; c < 3; ++c) {
             QLabel* result = columns_[c]->resultLabels()[r];
             result->setMinimumHeight(platform::twipsToPixels(285));
             plans->addWidget(result, row, static_cast<int>(c) + 1);
+            nameResult(result, caption + plan(c));
         }
-        resultCaptions_.push_back(label);
     }
-    results_ = resultCaptions_.back();
     root->addLayout(plans);
 
     auto* commands = new QHBoxLayout;
@@ -201,18 +205,8 @@ void CompareWindow::buildLayout() {
     stack->addWidget(CmpTextBox, 0, 0);
     root->addLayout(stack, 1);
 
-    // Each caption names its row's controls, every one with its plan ("Principal, plan A");
-    // a result says its figure as its value.
-    for (std::size_t c = 0; c < 3; ++c) {
-        const QString plan = QStringLiteral(", plan ") + QChar(planLetter(c));
-        const std::vector<QWidget*> controls = columns_[c]->rowControls();
-        for (std::size_t r = 0; r < controls.size(); ++r)
-            nameControl(controls[r], entryCaptions_[r]->text() + plan);
-        nameControl(columns_[c]->termUnit(), QStringLiteral("Term in years or months") + plan);
-        const std::vector<QLabel*>& results = columns_[c]->resultLabels();
-        for (std::size_t r = 0; r < results.size(); ++r)
-            nameResult(results[r], resultCaptions_[r]->text() + plan);
-    }
+    for (std::size_t c = 0; c < 3; ++c)
+        nameControl(columns_[c]->termUnit(), QStringLiteral("Term in years or months") + plan(c));
 
     // Tab: plan A top to bottom, then B, then C, the grid's choice, the commands.
     std::vector<QWidget*> tab;

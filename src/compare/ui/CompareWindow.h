@@ -56,8 +56,6 @@ class CompareWindow : public WorksheetPage {
     void fillGrid();
     CompareReportInput reportInput() const;
 
-    void onCalculateClicked();
-
     // Files (CompareFiles.cpp): the plans to and from a .Cmp file, and a mortgage or loan
     // file into one column.
     void onPlanFileRequested(int column);
@@ -66,8 +64,6 @@ class CompareWindow : public WorksheetPage {
     std::vector<ComparedPlan> compared_; // the plans whose results are shown
 
     std::array<PlanColumn*, 3> columns_{};
-    std::vector<QLabel*> entryCaptions_;
-    std::vector<QLabel*> resultCaptions_;
     std::array<QLabel*, 3> heads_{};
     QComboBox* SchedPlan = nullptr;
     QComboBox* SchedView = nullptr;

@@ -82,23 +82,26 @@ PlanColumn::PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, Loan
         return v == 0 ? std::string() : currencyText(amountOf(v), state_.CurrencySymbol, seps_);
     };
     // An amount beyond what a plan holds is refused, the field keeping its figure.
-    const auto amountCheck = [this](int row) {
-        return [this, row](double v) {
-            if (v <= LargestAmount)
-                return true;
-            refuse(row, "an amount from 0 to " +
-                            currencyText(amountOf(LargestAmount), state_.CurrencySymbol, seps_));
-            return false;
-        };
+    const auto moneyField = [this, money](const char* name, int row, auto store, auto held) {
+        return numericField(
+            name, 2,
+            [store, held](double v) {
+                if (v <= LargestAmount)
+                    store(amountOf(v));
+                return held().toDouble();
+            },
+            money,
+            [this, row](double v) {
+                if (v <= LargestAmount)
+                    return true;
+                refuse(row, "an amount from 0 to " + currencyText(amountOf(LargestAmount),
+                                                                  state_.CurrencySymbol, seps_));
+                return false;
+            });
     };
-    principal_ = numericField(
-        "Principal", 2,
-        [this](double v) {
-            if (v <= LargestAmount)
-                plan_.principal = amountOf(v);
-            return plan_.principal.toDouble();
-        },
-        money, amountCheck(PrincipalRow));
+    principal_ = moneyField(
+        "Principal", PrincipalRow, [this](Currency c) { plan_.principal = c; },
+        [this] { return plan_.principal; });
     rate_ = numericField(
         "Rate", 4,
         [this](double v) {
@@ -140,24 +143,12 @@ PlanColumn::PlanColumn(QWidget* sheet, ShellState& state, Dialogs& dialogs, Loan
             return false;
         });
     termUnit_ = list("TermUnit", {QStringLiteral("years"), QStringLiteral("months")});
-    given_ = numericField(
-        "Given", 2,
-        [this](double v) {
-            if (v <= LargestAmount) {
-                const Currency given = amountOf(v);
-                plan_.givenPayment = given.raw() > 0 ? std::optional(given) : std::nullopt;
-            }
-            return plan_.givenPayment.value_or(Currency{}).toDouble();
-        },
-        money, amountCheck(GivenRow));
-    extra_ = numericField(
-        "Extra", 2,
-        [this](double v) {
-            if (v <= LargestAmount)
-                plan_.extra = amountOf(v);
-            return plan_.extra.toDouble();
-        },
-        money, amountCheck(ExtraRow));
+    given_ = moneyField(
+        "Given", GivenRow,
+        [this](Currency c) { plan_.givenPayment = c.raw() > 0 ? std::optional(c) : std::nullopt; },
+        [this] { return plan_.givenPayment.value_or(Currency{}); });
+    extra_ = moneyField(
+        "Extra", ExtraRow, [this](Currency c) { plan_.extra = c; }, [this] { return plan_.extra; });
     convention_ =
         list("Convention", {QStringLiteral("Worksheet"), QStringLiteral("Bank, exact interest"),
                             QStringLiteral("Bank, to the cent")});
@@ -281,23 +272,12 @@ QLineEdit* PlanColumn::textField(const char* name, std::function<bool()> read) {
     return field;
 }
 
+// The rows' controls in order, the unit before the term it judges and the file button last.
 std::vector<QWidget*> PlanColumn::tabChain() const {
-    return {principal_,
-            rate_,
-            compounding_,
-            frequency_,
-            termUnit_,
-            term_,
-            given_,
-            extra_,
-            convention_,
-            paymentRounding_,
-            interestRounding_,
-            loanDate_,
-            firstPayment_,
-            lumps_,
-            renewals_,
-            file_};
+    std::vector<QWidget*> chain = rowControls();
+    chain.insert(chain.begin() + TermRow, termUnit_);
+    chain.push_back(file_);
+    return chain;
 }
 
 std::vector<QWidget*> PlanColumn::rowControls() const {

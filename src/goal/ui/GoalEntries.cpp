@@ -107,8 +107,7 @@ void GoalWindow::setUpEntries() {
                 state_.CurrencySymbol, seps_);
             changeOfEntry();
         });
-    for (QWidget* w : {static_cast<QWidget*>(GSolve), static_cast<QWidget*>(GMonthsYrs),
-                       static_cast<QWidget*>(GToday)})
+    for (QWidget* w : std::initializer_list<QWidget*>{GSolve, GMonthsYrs, GToday})
         w->installEventFilter(this);
     connect(GSolve, &QComboBox::currentIndexChanged, this, &GoalWindow::onSolveChosen);
     connect(GMonthsYrs, &QComboBox::currentIndexChanged, this, [this](int) {

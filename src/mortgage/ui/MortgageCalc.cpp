@@ -54,10 +54,6 @@ void MortgageWindow::setGridHeadings(FirstColumn first) {
         MGrid->setText(0, c, QString::fromStdString(headings[static_cast<size_t>(c)]));
 }
 
-void MortgageWindow::onCalculateClicked() {
-    calculate();
-}
-
 void MortgageWindow::calculate() {
     BusyCursor busy;
     clearResults();

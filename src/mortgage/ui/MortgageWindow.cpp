@@ -48,7 +48,7 @@ MortgageWindow::MortgageWindow(Workspace& workspace, MortgageTables& tables, QWi
           workspace,
           {"MortgageCalc",
            nullptr, // by mode
-           {{"MCalc", "&Calculate", [this] { onCalculateClicked(); }, &MCalc},
+           {{"MCalc", "&Calculate", [this] { calculate(); }, &MCalc},
             {"MGraphs", cmd::Graph},
             {"MPrinter", cmd::Print},
             {"MHelp", cmd::Help},
@@ -107,15 +107,13 @@ void MortgageWindow::buildControls() {
         Comperiod->addItem(qs(std::string(e)));
     for (const auto& e : FrequencyEntries)
         FreqPmt->addItem(qs(std::string(e)));
-    for (QWidget* w : {static_cast<QWidget*>(InPrincipal), static_cast<QWidget*>(InRate),
-                       static_cast<QWidget*>(InTerm)}) {
-        paintEntry(w);
-    }
-    paintEntry(InRate->lineEdit());
-    paintEntry(InTerm->lineEdit());
+    paintEntry(InPrincipal);
     InPrincipal->setAlignment(Qt::AlignRight);
-    InRate->lineEdit()->setAlignment(Qt::AlignRight);
-    InTerm->lineEdit()->setAlignment(Qt::AlignRight);
+    for (QComboBox* box : {InRate, InTerm}) {
+        paintEntry(box);
+        paintEntry(box->lineEdit());
+        box->lineEdit()->setAlignment(Qt::AlignRight);
+    }
 
     auto result = [this](const char* name) { return makeResultLabel(name, this); };
     InMonthPI = result("InMonthPI");
@@ -148,9 +146,7 @@ void MortgageWindow::buildControls() {
 
 void MortgageWindow::buildLayout() {
     const MortgageModeTexts& t = mortgageModeTexts(mode());
-    auto* root = new QVBoxLayout(this);
-    root->setContentsMargins(6, 3, 6, 6);
-    root->setSpacing(4);
+    QVBoxLayout* root = makePageLayout();
 
     // Title, and the view option on the right.
     auto* head = new QHBoxLayout;
@@ -168,15 +164,15 @@ void MortgageWindow::buildLayout() {
         grid->setHorizontalSpacing(6);
         grid->setVerticalSpacing(1);
         for (int c = 0; c < static_cast<int>(cells.size()); ++c) {
-            cells[static_cast<size_t>(c)].first->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+            const auto& [caption, control] = cells[static_cast<size_t>(c)];
+            caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
             // An entry takes its caption as its label; a result says its caption and figure.
-            if (auto* result = qobject_cast<QLabel*>(cells[static_cast<size_t>(c)].second))
-                nameResult(result, cells[static_cast<size_t>(c)].first->text());
+            if (auto* result = qobject_cast<QLabel*>(control))
+                nameResult(result, caption->text());
             else
-                nameByCaption(cells[static_cast<size_t>(c)].first,
-                              cells[static_cast<size_t>(c)].second);
-            grid->addWidget(cells[static_cast<size_t>(c)].first, 0, c);
-            grid->addWidget(cells[static_cast<size_t>(c)].second, 1, c);
+                nameByCaption(caption, control);
+            grid->addWidget(caption, 0, c);
+            grid->addWidget(control, 1, c);
             grid->setColumnStretch(c, 1);
         }
         return grid;
@@ -202,9 +198,8 @@ void MortgageWindow::buildLayout() {
         {totalPaidCaption_, AllPayments},
         {rowCaption(QStringLiteral(" Total interest           savings.")), TotSavd},
     }));
-    for (QWidget* w : {static_cast<QWidget*>(InPrincipal), static_cast<QWidget*>(InRate),
-                       static_cast<QWidget*>(InTerm), static_cast<QWidget*>(Comperiod),
-                       static_cast<QWidget*>(FreqPmt)})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{InPrincipal, InRate, InTerm, Comperiod, FreqPmt})
         w->setMinimumWidth(platform::twipsToPixels(1500));
     for (QLabel* l :
          {InMonthPI, NumPmtsYear, PeriodicR, InDays, EndMortYear, AllPayments, TotSavd}) {
@@ -229,11 +224,7 @@ void MortgageWindow::buildLayout() {
     root->addLayout(stack, 1);
     MTextBox->hide();
 
-    setTabOrder(InPrincipal, InRate);
-    setTabOrder(InRate, InTerm);
-    setTabOrder(InTerm, Comperiod);
-    setTabOrder(Comperiod, FreqPmt);
-    setTabOrder(FreqPmt, MCalc);
+    chainTabs({InPrincipal, InRate, InTerm, Comperiod, FreqPmt, MCalc});
 }
 
 void MortgageWindow::loadDefaults() {

@@ -64,7 +64,6 @@ class MortgageWindow : public WorksheetPage {
     void eraseExtraPayments();
     void onListEntryChosen(QComboBox* box);
 
-    void onCalculateClicked();
     void onDaysInYearClicked();
     void onDateViewClicked();
     void onAdditionalPaymentsClicked();

@@ -124,16 +124,8 @@ void NetWorthWindow::buildControls() {
     big.setPointSizeF(11);
     title_->setFont(big);
 
-    NGrid1 = new Grid(this);
-    NGrid1->setObjectName("NGrid1");
-    NGrid2 = new Grid(this);
-    NGrid2->setObjectName("NGrid2");
-    nameControl(NGrid1, "Assets");
-    nameControl(NGrid2, "Liabilities");
-    assets_.grid = NGrid1;
-    liabilities_.grid = NGrid2;
-    setUpGrid(assets_);
-    setUpGrid(liabilities_);
+    setUpGrid(assets_, "NGrid1", "Assets");
+    setUpGrid(liabilities_, "NGrid2", "Liabilities");
 
     makeCommands();
     nameControl(InsertAss, "Insert blank line, assets");
@@ -158,8 +150,10 @@ void NetWorthWindow::buildControls() {
     Label1->setObjectName("Label1");
 }
 
-void NetWorthWindow::setUpGrid(Side& side) {
-    Grid* grid = side.grid;
+void NetWorthWindow::setUpGrid(Side& side, const char* objectName, const char* spokenName) {
+    Grid* grid = side.grid = new Grid(this);
+    grid->setObjectName(objectName);
+    nameControl(grid, spokenName);
     grid->setCols(2);
     grid->setFixedCols(0);
     grid->setRows(GridRows);
@@ -205,8 +199,8 @@ void NetWorthWindow::buildLayout() {
     lists->setContentsMargins(0, 0, 0, 0);
     lists->setHorizontalSpacing(6);
     lists->setVerticalSpacing(3);
-    lists->addWidget(NGrid1, 0, 0);
-    lists->addWidget(NGrid2, 0, 1);
+    lists->addWidget(assets_.grid, 0, 0);
+    lists->addWidget(liabilities_.grid, 0, 1);
     lists->addWidget(InsertAss, 1, 0, Qt::AlignLeft);
     lists->addWidget(InsertLiab, 1, 1, Qt::AlignLeft);
     lists->addWidget(NTextBox, 0, 0, 1, 2);
@@ -222,7 +216,7 @@ void NetWorthWindow::buildLayout() {
         commands->addWidget(b);
     root->addLayout(commands);
 
-    row.insert(row.begin(), {NGrid1, NGrid2});
+    row.insert(row.begin(), {assets_.grid, liabilities_.grid});
     row.insert(row.end(), {InsertAss, InsertLiab});
     chainTabs(row);
 }
@@ -329,8 +323,6 @@ void NetWorthWindow::onInsertClicked(Side& side) {
     if (inserted)
         calculate();
 }
-
-// ---- quick help ------------------------------------------------------------------------
 
 // ---- printing and leaving ------------------------------------------------------------------
 

@@ -49,7 +49,7 @@ class NetWorthWindow : public WorksheetPage {
 
     void buildControls();
     void buildLayout();
-    void setUpGrid(Side& side);
+    void setUpGrid(Side& side, const char* objectName, const char* spokenName);
     void display(const Side& side);
     void showLinesWithoutTotals();
     void clearTotals();
@@ -68,8 +68,6 @@ class NetWorthWindow : public WorksheetPage {
     Side assets_;
     Side liabilities_;
 
-    Grid* NGrid1 = nullptr;
-    Grid* NGrid2 = nullptr;
     QPushButton* NCalc = nullptr;
     QPushButton* InsertAss = nullptr;
     QPushButton* InsertLiab = nullptr;
