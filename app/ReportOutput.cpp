@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
-#include <memory>
 #include <unistd.h>
 
 #include "PdfPrinter.h"

@@ -10,7 +10,6 @@
 #include <string>
 #include <string_view>
 #include <sys/stat.h>
-#include <variant>
 #include <vector>
 
 #include <QString>

@@ -1,6 +1,5 @@
 #include "Currency.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <stdexcept>

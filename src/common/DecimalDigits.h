@@ -5,7 +5,6 @@
 // user would read, so 1.005 rounds to 1.01 although the nearest double lies just below.
 // Private to the common library.
 #include <charconv>
-#include <cmath>
 #include <cstdint>
 #include <string>
 

@@ -1,7 +1,5 @@
 #include "ReportFrame.h"
 
-#include <string>
-
 #include "Printer.h"
 
 void ReportPage::breakPage(int counterAfter) {

@@ -1,11 +1,8 @@
 #pragma once
 // The small services the windows take from the desktop.
 #include <functional>
-#include <string>
 
 class QString;
-class QWidget;
-class QPoint;
 
 namespace platform {
 // The system beep. Tests may install a hook that counts beeps instead.

@@ -11,7 +11,6 @@
 
 class QGuiApplication;
 class QPrinter;
-class QPainter;
 class QTemporaryFile;
 class QWidget;
 

@@ -5,8 +5,6 @@
 
 #include "NumberFormat.h"
 
-class QString;
-
 namespace platform {
 NumberSeparators systemSeparators();
 // Short date text of a day number, and the day number of a typed date: the system's

@@ -4,7 +4,6 @@
 #include <QString>
 
 class QLabel;
-class QLineEdit;
 class QWidget;
 
 // A caption as it is spoken: without the accelerator's "&" and without its runs of blanks

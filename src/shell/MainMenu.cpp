@@ -2,9 +2,7 @@
 
 #include <QDir>
 #include <QFont>
-#include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>

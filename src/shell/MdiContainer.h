@@ -4,7 +4,6 @@
 // its height and places its children when they are activated.
 #include <QMainWindow>
 #include <QPointer>
-#include <functional>
 #include <string>
 
 #include "WorksheetRow.h"

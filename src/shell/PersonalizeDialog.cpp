@@ -1,9 +1,7 @@
 #include "PersonalizeDialog.h"
 
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>

@@ -9,7 +9,6 @@
 
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class Workspace;
 
 class PersonalizeDialog : public PlacedDialog {

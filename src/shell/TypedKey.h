@@ -6,7 +6,6 @@
 // Alt or Meta that reaches a box was taken by no shortcut: it never changes the box.
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <optional>
 
 namespace typed_key {
 

@@ -1,7 +1,6 @@
 #pragma once
 // The budget statement printout: header, title, the income records and total, the expense
 // records and total, and the two net balances, all for the chosen period.
-#include <string>
 
 #include "BudgetPeriods.h"
 #include "BudgetRefresh.h"

@@ -14,7 +14,6 @@ class QLineEdit;
 class QPushButton;
 class TextEntry;
 class Workspace;
-struct BudgetLabels;
 struct NumberSeparators;
 struct ShellState;
 

@@ -18,6 +18,7 @@
 #include "Colours.h"
 #include "ControlNames.h"
 #include "Dialogs.h"
+#include "FileCommands.h"
 #include "Messages.h"
 #include "Platform.h"
 #include "QtText.h"

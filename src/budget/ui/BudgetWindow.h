@@ -7,18 +7,13 @@
 #include <string>
 
 #include "BudgetTables.h"
-#include "FileCommands.h"
-#include "NumberFormat.h"
 #include "WorksheetPage.h"
 
 class BudgetSide;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
-class QPushButton;
 class Workspace;
-struct BudgetFigures;
-struct ShellState;
 
 class BudgetWindow : public WorksheetPage {
     Q_OBJECT
@@ -40,8 +35,6 @@ class BudgetWindow : public WorksheetPage {
   private:
     void buildControls();
     void buildLayout();
-    void refreshSide(BudgetSide* side);
-    void showNets(const BudgetFigures* figures);
     // The net balances' accessible names follow their caption (the period chosen).
     void nameNets();
     void onListEntryChosen();

@@ -6,8 +6,6 @@
 #include <numeric>
 #include <stdexcept>
 
-#include "Dates.h"
-
 namespace {
 
 template <std::size_t N, class Term>

@@ -4,13 +4,10 @@
 // worksheet's CompareTables; the window reads them into the engine and shows what it
 // returns.
 #include <array>
-#include <optional>
-#include <string>
 #include <vector>
 
 #include "CompareReport.h"
 #include "CompareTables.h"
-#include "NumberFormat.h"
 #include "WorksheetPage.h"
 
 class Grid;
@@ -20,7 +17,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class Workspace;
-struct ShellState;
 
 class CompareWindow : public WorksheetPage {
     Q_OBJECT

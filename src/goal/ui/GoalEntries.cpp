@@ -5,14 +5,11 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 
 #include "Dialogs.h"
 #include "EntryFigure.h"
 #include "GoalTables.h"
 #include "GoalWindow.h"
-#include "Messages.h"
 #include "NumericEntry.h"
 #include "Platform.h"
 #include "QtText.h"

@@ -22,7 +22,6 @@
 #include "Messages.h"
 #include "QtText.h"
 #include "SavingsPanel.h"
-#include "SavingsTables.h"
 #include "SavingsTexts.h"
 #include "ShellState.h"
 #include "Workspace.h"

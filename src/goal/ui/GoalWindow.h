@@ -5,7 +5,6 @@
 // what the solver returns.
 #include <array>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "GoalSolver.h"
@@ -21,7 +20,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class Workspace;
-struct ShellState;
 
 class GoalWindow : public WorksheetPage {
     Q_OBJECT

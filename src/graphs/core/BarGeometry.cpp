@@ -1,7 +1,6 @@
 #include "BarGeometry.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 // A bar takes this share of its slot; the rest is the gap its side face recedes into.

@@ -8,7 +8,6 @@
 #include <QFontMetricsF>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
-#include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>

@@ -7,7 +7,6 @@
 #include "BusyCursor.h"
 #include "Dialogs.h"
 #include "GraphHandOver.h"
-#include "GraphSeries.h"
 #include "Grid.h"
 #include "Messages.h"
 #include "MortgageGraph.h"

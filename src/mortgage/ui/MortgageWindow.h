@@ -7,7 +7,6 @@
 #include <string>
 
 #include "Amortization.h"
-#include "NumberFormat.h"
 #include "ScheduleTexts.h"
 #include "WorksheetPage.h"
 
@@ -21,7 +20,6 @@ class QPushButton;
 class QRadioButton;
 class Workspace;
 struct MortgageTables;
-struct ShellState;
 
 class MortgageWindow : public WorksheetPage {
     Q_OBJECT

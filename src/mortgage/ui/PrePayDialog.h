@@ -1,7 +1,6 @@
 #pragma once
 // "Additional Payments": one amount a year, paid with the first payment of that year.
 // The amounts live in ExtraPayments (column 1 the year, column 2 the amount).
-#include <QString>
 #include <array>
 #include <cstdint>
 

@@ -5,7 +5,6 @@
 #include "Messages.h"
 #include "NetWorthFile.h"
 #include "NetWorthWindow.h"
-#include "ShellState.h"
 #include "WorksheetFrame.h"
 #include "Workspace.h"
 

@@ -2,8 +2,6 @@
 // The net worth worksheet: two grids typed into cell by cell (assets and liabilities), the
 // calculation that tidies them and shows the totals and the net worth, blank-line
 // insertion, the statement's file and its printout.
-#include <optional>
-#include <string>
 
 #include "FileCommands.h"
 #include "NetWorthTables.h"
@@ -16,7 +14,6 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 class Workspace;
-struct ShellState;
 
 class NetWorthWindow : public WorksheetPage {
     Q_OBJECT

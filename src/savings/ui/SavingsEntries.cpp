@@ -9,10 +9,8 @@
 
 #include "Dialogs.h"
 #include "EntryFigure.h"
-#include "Messages.h"
 #include "NumericEntry.h"
 #include "Platform.h"
-#include "QtText.h"
 #include "SavingsPanel.h"
 #include "SavingsTables.h"
 #include "SavingsTexts.h"

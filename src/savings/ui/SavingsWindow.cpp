@@ -27,7 +27,6 @@
 #include "SavingsTables.h"
 #include "SavingsTexts.h"
 #include "ShellState.h"
-#include "SystemLocale.h"
 #include "Workspace.h"
 
 SavingsWindow::SavingsWindow(Workspace& workspace, SavingsTables& tables, QWidget* parent)

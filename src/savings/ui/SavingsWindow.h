@@ -4,21 +4,16 @@
 // window reads them into the engine's input and shows what the engine returns.
 #include <array>
 #include <optional>
-#include <string>
 
 #include "GraphTable.h"
 #include "Growth.h"
-#include "NumberFormat.h"
 #include "WorksheetPage.h"
 
 class Grid;
-class NumericEntry;
 class QComboBox;
-class QLineEdit;
 class QPushButton;
 class Workspace;
 struct SavingsTables;
-struct ShellState;
 
 class SavingsWindow : public WorksheetPage {
     Q_OBJECT
